@@ -1,0 +1,34 @@
+# The two commands a new user needs: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+ifdef CI
+CMAKE_FLAGS += -DWERROR=ON
+endif
+
+.PHONY: all deps configure build test run sanitize bench fuzz clean
+
+all: build
+
+deps:
+	@scripts/deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+run: build
+	@scripts/run-demo.sh $(BUILD)
+
+sanitize: deps
+	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-sanitize -j$(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD) build-sanitize

@@ -1,0 +1,2 @@
+// Placeholder until the command line is built.
+int main() { return 1; }

@@ -1,0 +1,2 @@
+// Placeholder until the main window exists.
+int main() { return 0; }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Free operations on paths, files and folders shared by every window. Paths are native: '/' separates
+// folders, a folder "with backslash" is one that ends with '/', and the root '/' plays the drive root.
+// Every file system access goes through the case-insensitive lookup of NativeFs.h.
+
+// 1-based position of needle in text, 0 when absent: exact first, then without regard to case.
+int PathPos(const QString& needle, const QString& text);
+// The folder one level above (trailing '/' kept); empty when that would be the root.
+QString ParentFolder(const QString& path);
+// path with '/' appended unless it already ends with one (the empty path stays empty).
+QString WithBackslash(const QString& path);
+// The folder part without trailing '/'; empty when there is none.
+QString FolderOfFile(const QString& path);
+// path below base (exact, case-sensitive), or empty.
+QString RelativeTo(const QString& path, const QString& base);
+
+// The ".notused" names. Each cuts the name at the first ".notused" (any case). hasKind, when given,
+// tells whether the result contains kindMark (PathPos).
+QString ActiveName(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
+QString InactiveName(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
+QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
+
+// Copies all bytes of source over target; false on any failure.
+bool CopyFileOver(const QString& source, const QString& target);
+// Creates the target's missing folders first, then CopyFileOver.
+bool CopyFileMakingFolders(const QString& source, const QString& target);
+// Creates base + each missing level of relative; on failure shows "Erreur, création de sous répertoires
+// impossible" and returns false.
+bool MakeFolderChain(const QString& base, const QString& relative);
+// Copies an existing file to file + ddmmyyhhnnss + ".BAK"; warn shows the "Attention" box on failure.
+// Returns false only when the file exists and the copy failed.
+bool MakeDatedBackup(const QString& file, bool warn);
+
+// Folder operations "with undo": COPY, DELETE (to the trash where there is one), MOVE, RENAME.
+bool ShellFileOp(const QString& operation, bool renameOnCollision, bool noConfirmation, bool silent,
+                 bool simpleProgress, const QString& from, const QString& to);
+bool ShellDelete(const QString& folder);
+// Never over an existing entry.
+bool ShellRename(const QString& from, const QString& to);
+
+// Listings append to list and keep the event loop responsive; hidden entries are left out.
+void ListFilesAndFolders(const QString& folder, const QString& mask, QStringList& list, bool recurse);
+void ListFiles(const QString& folder, const QString& mask, QStringList& list, bool recurse);
+void ListNames(const QString& folder, const QString& mask, QStringList& list);
+
+bool SaveListToFile(const QString& name, const QStringList& list);
+bool LoadListFromFile(const QString& name, QStringList& list);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Starting outside programs.
+struct RunResult final {
+    bool started = false;
+    int exitStatus = -1;
+    QByteArray output;  // standard output and standard error, merged
+};
+
+// Starts a program without waiting (a Windows .exe through wine when installed). Returns an empty
+// string when it started, else the French text that says why nothing started.
+QString StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder);
+
+// Starts program with arguments in workingFolder, waits without limit and captures its output.
+RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder);

@@ -1,0 +1,6 @@
+#include "shell/Settings.h"
+
+Settings& AppSettings() {
+    static Settings settings;
+    return settings;
+}

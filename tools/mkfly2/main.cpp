@@ -1,0 +1,2 @@
+// Placeholder until the generator is built.
+int main() { return 1; }

@@ -1,0 +1,3 @@
+#include "shell/mainwin/TF_main.h"
+
+void TF_main::ConnectControlFilePage() {}

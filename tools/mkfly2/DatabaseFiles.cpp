@@ -1,0 +1,3 @@
+#include "DatabaseFiles.h"
+
+void WriteDatabases(const MkFly2Options&) {}

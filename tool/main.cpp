@@ -1,2 +1,28 @@
-// Placeholder until the main window exists.
-int main() { return 0; }
+// flykestrel: reads the preferences, creates every window, shows the main window.
+#include "shell/Dialogs.h"
+#include "shell/Preferences.h"
+#include "shell/mainwin/KestrelWindows.h"
+#include "shell/mainwin/TF_main.h"
+#include "shell/ui/QtDialogService.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("FlyKestrel");
+    QTranslator qtTranslations;
+    if (qtTranslations.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+
+    StartUpSettings(QCoreApplication::applicationDirPath(), QCoreApplication::arguments().value(1));
+    KestrelWindows windows;
+    QtDialogService dialogs(windows.SelDirDlg(), windows.KestrelTools());
+    SetDialogService(&dialogs);
+    QObject::connect(&windows.Main(), &TF_main::EndTool, &app, [] { QCoreApplication::exit(0); });
+    windows.Main().show();
+    const int status = QApplication::exec();
+    SetDialogService(nullptr);
+    return status;
+}

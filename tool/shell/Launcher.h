@@ -15,5 +15,6 @@ struct RunResult final {
 // string when it started, else the French text that says why nothing started.
 QString StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder);
 
-// Starts program with arguments in workingFolder, waits without limit and captures its output.
+// Starts program with arguments in workingFolder (empty: the program's own folder), waits without limit
+// and captures its output. When it could not be started, output holds the French reason when there is one.
 RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder);

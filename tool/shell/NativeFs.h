@@ -15,7 +15,7 @@ bool FileExists(const QString& path);
 bool FolderExists(const QString& path);
 bool PathExists(const QString& path);
 bool RemoveFile(const QString& path);
-bool MakeFolder(const QString& path);  // one level
+bool MakeFolder(const QString& path);  // one level; false when it exists already
 // Rename that fails when the target exists (in any case).
 bool RenameNoReplace(const QString& from, const QString& to);
 // The whole file, or nothing when it can't be read.

@@ -1,7 +1,37 @@
 #include "activation/ui/TF_checkdlls.h"
 
-TF_checkdlls::TF_checkdlls(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("TF_checkdlls");
-    setWindowTitle(QString::fromUtf8("Activation DLL"));
+#include "activation/ActivationListing.h"
+#include "shell/Settings.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+TF_checkdlls::TF_checkdlls(QWidget* parent)
+    : ActivationWindow(ActivationKind::Dll,
+                       {"ACTIVATION des fichiers DLL de FLY!2 ON/OFF",
+                        "COCHEES = DLL ACTIVES // NON COCHEES = DLL INACTIVES", "DLLCheckListBox",
+                        "Fichiers DLL (cochés = actifs)", "Tout COCHER", "Tout DECOCHER"},
+                       parent) {
+    setObjectName(QStringLiteral("TF_checkdlls"));
+    auto* button = new QPushButton(QStringLiteral("DECOCHER DLL CRITIQUES"));
+    button->setObjectName(QStringLiteral("Button5"));
+    connect(button, &QPushButton::clicked, this, &TF_checkdlls::Button5Click);
+    ExtraRow()->addWidget(button);
+    ExtraRow()->addWidget(new QLabel(QStringLiteral("DLL critiques :\nFly2Lan.dll, FlyGpsOut.dll, gps.dll")), 1);
 }
 
+void TF_checkdlls::Button5Click() {
+    ActivationEntries entries = Entries();
+    UncheckCriticalDlls(entries);
+    SetEntries(entries);
+}
+
+void TF_checkdlls::FillList() {
+    QString folder = FolderLabel();
+    const ActivationEntries entries = ListDllEntries(AppSettings().DLLPath, folder);
+    SetFolderLabel(folder);
+    SetEntries(entries);
+}
+
+QString TF_checkdlls::RootFolder() const { return AppSettings().DLLPath; }

@@ -1,11 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include "activation/ui/ActivationWindow.h"
 
-// Window "Activation DLL" (to be completed).
-class TF_checkdlls final : public QWidget {
+// Switching the DLLs of the DLL folder on and off.
+class TF_checkdlls final : public ActivationWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_checkdlls)
 public:
     explicit TF_checkdlls(QWidget* parent = nullptr);
+
+    // "DECOCHER DLL CRITIQUES": unchecks the DLLs the simulator can't do without; renames nothing.
+    void Button5Click();
+
+protected:
+    void FillList() override;
+    QString RootFolder() const override;
 };

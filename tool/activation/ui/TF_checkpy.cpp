@@ -1,7 +1,22 @@
 #include "activation/ui/TF_checkpy.h"
 
-TF_checkpy::TF_checkpy(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("TF_checkpy");
-    setWindowTitle(QString::fromUtf8("Activation PY"));
+#include "activation/ActivationListing.h"
+#include "shell/Settings.h"
+
+TF_checkpy::TF_checkpy(QWidget* parent)
+    : ActivationWindow(ActivationKind::Script,
+                       {"ACTIVATION des fichiers Python de FLY!2 ON/OFF",
+                        "COCHEES = PY-C ACTIVES // NON COCHEES = PY-C INACTIVES", "PYCheckListBox",
+                        "Fichiers Python (cochés = actifs)", "Tout COCHER", "Tout DECOCHER"},
+                       parent) {
+    setObjectName(QStringLiteral("TF_checkpy"));
 }
 
+void TF_checkpy::FillList() {
+    QString folder = FolderLabel();
+    const ActivationEntries entries = ListScriptEntries(AppSettings().PythonPath, folder);
+    SetFolderLabel(folder);
+    SetEntries(entries);
+}
+
+QString TF_checkpy::RootFolder() const { return AppSettings().PythonPath; }

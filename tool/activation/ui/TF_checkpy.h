@@ -1,11 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "activation/ui/ActivationWindow.h"
 
-// Window "Activation PY" (to be completed).
-class TF_checkpy final : public QWidget {
+// Switching the scripts (*.py, *.pyc) of the script folder on and off.
+class TF_checkpy final : public ActivationWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_checkpy)
 public:
     explicit TF_checkpy(QWidget* parent = nullptr);
+
+protected:
+    void FillList() override;
+    QString RootFolder() const override;
 };

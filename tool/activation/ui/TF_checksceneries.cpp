@@ -1,7 +1,43 @@
 #include "activation/ui/TF_checksceneries.h"
 
-TF_checksceneries::TF_checksceneries(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("TF_checksceneries");
-    setWindowTitle(QString::fromUtf8("Activation scènes"));
+#include "activation/ActivationListing.h"
+#include "shell/Dialogs.h"
+#include "shell/Settings.h"
+
+#include <QMetaObject>
+
+TF_checksceneries::TF_checksceneries(QWidget* parent)
+    : ActivationWindow(ActivationKind::Scenery,
+                       {"ACTIVATION des scènes de FLY!2 ON/OFF",
+                        "COCHEES = Scènes ACTIVES // NON COCHEES = Scènes INACTIVES", "SceneCheckListBox",
+                        "Fichiers de scènes (cochés = actifs)", "TOUT cocher", "Décocher TOUT"},
+                       parent) {
+    setObjectName(QStringLiteral("TF_checksceneries"));
 }
 
+void TF_checksceneries::FillList() {
+    Settings& settings = AppSettings();
+    if (settings.SceneryListFolder.isEmpty())
+        settings.SceneryListFolder = settings.SceneryFolder;
+    const QString chosen = SelectFolder(settings.SceneryListFolder);
+    if (chosen.isEmpty()) {
+        closeOnPaint_ = true;
+        update();
+        return;
+    }
+    settings.SceneryListFolder = chosen;
+    SetFolderLabel(chosen);
+    SetEntries(ListSceneryEntries(chosen));
+    closeOnPaint_ = false;
+}
+
+QString TF_checksceneries::RootFolder() const { return FolderLabel(); }
+
+// The folder dialog runs while the window is being shown, so the window can only go once it has painted.
+void TF_checksceneries::paintEvent(QPaintEvent* event) {
+    ActivationWindow::paintEvent(event);
+    if (!closeOnPaint_)
+        return;
+    closeOnPaint_ = false;
+    QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+}

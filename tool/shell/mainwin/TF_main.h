@@ -1,17 +1,80 @@
 #pragma once
 
+#include <QStringList>
+#include <functional>
 #include <QWidget>
 
-// The main window (to be completed).
+class KestrelWindows;
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QTabWidget;
+
+// The main window: eight pages of work buttons, each handing its work to another window.
 class TF_main final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_main)
 public:
     explicit TF_main(QWidget* parent = nullptr);
 
+    // The other windows of the tool, known once they all exist.
+    void SetWindows(KestrelWindows* windows) { windows_ = windows; }
+    KestrelWindows* Windows() const { return windows_; }
+
+    // The 21 work buttons, usable only while the paths are valid.
+    static const QStringList& WorkButtons();
+    // Enables or disables the work buttons; page 0 with FlyFolder shown, or page "Init" with it emptied.
+    void ActivateOtherKeys(bool enable);
+    void GoPageLeft();
+    void GoPageRight();
+
+signals:
+    // The tool ends: after the preferences were written on close, or on the launch-and-close road,
+    // which leaves them as they were.
+    void EndTool();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
 private:
+    // The pages of TabbedNotebook1 (TF_mainPages.cpp).
+    QWidget* PagePrincipal();
+    QWidget* PageInit();
+    QWidget* PageIniFiles();
+    QWidget* PageActivation();
+    QWidget* PageSlicer();
+    QWidget* PageControlFiles();
+    QWidget* PageSceneries();
+    QWidget* PageInstall();
+
+    // Runs handler when the button of that name is clicked; an error it raises is shown in the error box.
+    void OnClick(const char* buttonName, std::function<void()> handler);
+    void ConnectButtons();
+    void FormShow();
+    void UMShowInstall();
+    // Shows the window of another part non-modally, in front.
+    void ShowWindow(QWidget& window);
+    void EndWithoutSaving();
+
+    void Button7Click();
+    void Button5Click();
+    void Button6Click();
+    void Button8Click();
+    void Button9Click();
+    void Button14Click();
+    void Button16Click();
+
     // Page 3: profiles and the DLL folder copy (TF_mainProfiles.cpp).
     void ConnectProfileButtons();
     // Page 5: key and joystick sets (TF_mainControlFiles.cpp).
     void ConnectControlFilePage();
+
+    KestrelWindows* windows_ = nullptr;
+    QTabWidget* notebook_;
+    QLineEdit* edit3_ = nullptr;
+    QCheckBox* checkBox1_ = nullptr;
+    QCheckBox* checkBox2_ = nullptr;
+    bool shown_ = false;
 };

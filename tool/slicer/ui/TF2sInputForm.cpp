@@ -1,7 +1,194 @@
 #include "slicer/ui/TF2sInputForm.h"
 
-TF2sInputForm::TF2sInputForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+#include "shell/Dialogs.h"
+#include "slicer/ConvertError.h"
+#include "slicer/ui/TFCutLLInput.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <limits>
+
+TF2sInputForm::TF2sInputForm(QWidget* parent) : QWidget(parent, Qt::Window), coordinates_(new TFCutLLInput(this)) {
     setObjectName("TF2sInputForm");
-    setWindowTitle(QString::fromUtf8("Créer un fichier d'entrée pour fly2slice"));
+    setWindowTitle(QStringLiteral("Créer un fichier d'entrée pour fly2slice"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(TexturesGroup());
+    top->addWidget(ElevationsGroup());
+    layout->addLayout(top);
+    layout->addWidget(GlobeTileAndPodGroup());
+    layout->addWidget(ActionButtons());
+    connect(nightCreate_, &QCheckBox::toggled, this, &TF2sInputForm::ApplyEnabling);
+    connect(elevationsCreate_, &QCheckBox::toggled, this, &TF2sInputForm::ApplyEnabling);
+    connect(globeTile_, &QCheckBox::toggled, this, &TF2sInputForm::ApplyEnabling);
+    ApplyEnabling();
 }
 
+QWidget* TF2sInputForm::TexturesGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Textures"));
+    auto* grid = new QGridLayout(group);
+    texturesCreate_ = Check("CBTexCreate", QStringLiteral("Textures create"), true);
+    texturesDistance_ = Check("CBTexDistance", QStringLiteral("Créer Textures Distantes"), true);
+    nightCreate_ = Check("CBTexNight", QStringLiteral("Créer Textures Nuit"), false);
+    waterMask_ = Check("CBWaterMask", QStringLiteral("Créer \"Water Mask\""), false);
+    waterPure_ = Check("CBWaterPure", QStringLiteral("Créer Eau simple"), false);
+    keepExisting_ = Check("CBKeepExisting", QStringLiteral("Garder Textures existantes"), false);
+    grid->addWidget(texturesCreate_, 0, 0);
+    grid->addWidget(texturesDistance_, 0, 1);
+    grid->addWidget(nightCreate_, 1, 0);
+    grid->addWidget(waterMask_, 1, 1);
+    grid->addWidget(waterPure_, 2, 0);
+    grid->addWidget(keepExisting_, 2, 1);
+    nightCutoff_ = Spin(grid, 3, "SENightCutoff", QStringLiteral("Night Textures CutOff"), 20);
+    grid->addWidget(Button("BtnReadTGA", QStringLiteral("Lire nom fichier *.TGA (Textures)"),
+                           &TF2sInputForm::ReadTgaClick), 4, 0, 1, 2);
+    textureFile_ = Edit("EditTGA", QStringLiteral("Fichier TGA des textures"));
+    grid->addWidget(textureFile_, 5, 0, 1, 2);
+    textureLatLon_ = Button("BtnTexLatLon", QStringLiteral("TEXTURES Latitude - Longitude"),
+                            &TF2sInputForm::TexturesLatLonClick);
+    grid->addWidget(textureLatLon_, 6, 0, 1, 2);
+    textureCorners_ = CornerEdits(grid, 7, "EditTex", QStringLiteral("des textures"));
+    grid->setRowStretch(11, 1);
+    return group;
+}
+
+QWidget* TF2sInputForm::ElevationsGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Elevations"));
+    auto* grid = new QGridLayout(group);
+    elevationsCreate_ = Check("CBElevCreate", QStringLiteral("Créer Elevations"), false);
+    grid->addWidget(elevationsCreate_, 0, 0, 1, 2);
+    grid->addWidget(Button("BtnReadRAS", QStringLiteral("Lire nom fichier *.RAS (Elevations)"),
+                           &TF2sInputForm::ReadRasClick), 1, 0, 1, 2);
+    elevationData_ = Edit("EditRAS", QStringLiteral("Répertoire RAS des élévations"));
+    grid->addWidget(elevationData_, 2, 0, 1, 2);
+    samplesX_ = Spin(grid, 3, "SESamplesX", QStringLiteral("nombre d'échantillon X"), 0);
+    samplesY_ = Spin(grid, 4, "SESamplesY", QStringLiteral("nombre d'échantillon Y"), 0);
+    elevationLatLon_ = Button("BtnElevLatLon", QStringLiteral("ELEVATION Latitude - Longitude"),
+                              &TF2sInputForm::ElevationsLatLonClick);
+    grid->addWidget(elevationLatLon_, 5, 0, 1, 2);
+    elevationCorners_ = CornerEdits(grid, 6, "EditElev", QStringLiteral("des élévations"));
+    subdivideTolerance_ = Spin(grid, 10, "SESubTolerance", QStringLiteral("Subdivise Tolérance"), 0);
+    subdivideDensity_ = Spin(grid, 11, "SESubDensity", QStringLiteral("Subdivise Densité"), 0);
+    grid->setRowStretch(12, 1);
+    return group;
+}
+
+QWidget* TF2sInputForm::GlobeTileAndPodGroup() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* globe = new QGroupBox(QStringLiteral("GlobeTile"));
+    auto* grid = new QGridLayout(globe);
+    globeTile_ = Check("CBGlobeTile", QStringLiteral("Specific Globetile autorisé"), false);
+    grid->addWidget(globeTile_, 0, 0, 1, 2);
+    globeTileX_ = Spin(grid, 1, "SEGlobeX", QStringLiteral("Globe Tile X"), 0);
+    globeTileZ_ = Spin(grid, 2, "SEGlobeZ", QStringLiteral("Globe Tile Z"), 0);
+    QPushButton* list = Button("BtnGlobeTiles", QStringLiteral("Liste GlobeTiles"), nullptr);
+    list->setEnabled(false);
+    list->setVisible(false);
+    grid->addWidget(list, 3, 0, 1, 2);
+    auto* pod = new QGroupBox(QStringLiteral("POD"));
+    auto* podLayout = new QVBoxLayout(pod);
+    podCreate_ = Check("CBPodCreate", QStringLiteral("Créer POD"), true);
+    podLayout->addWidget(podCreate_);
+    podLayout->addWidget(Button("BtnPodName", QStringLiteral("Créer nom fichier Pod"), &TF2sInputForm::PodNameClick));
+    podFile_ = Edit("EditPod", QStringLiteral("Fichier POD"));
+    podLayout->addWidget(podFile_);
+    podLayout->addStretch();
+    layout->addWidget(globe);
+    layout->addWidget(pod, 1);
+    return row;
+}
+
+QWidget* TF2sInputForm::ActionButtons() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(Button("BtnWriteSlicer", QStringLiteral("Créer FLY!2 Slicerfile"),
+                           &TF2sInputForm::WriteSlicerFileClick), 0, 0);
+    grid->addWidget(Button("BtnWriteSCF", QStringLiteral("Ecrire fichier *.SCF"),
+                           &TF2sInputForm::WriteSceneryControlClick), 0, 1);
+    grid->addWidget(Button("BtnStartSlicer", QStringLiteral("Lancer fly2slice.exe"),
+                           &TF2sInputForm::StartSlicerClick), 0, 2);
+    grid->addWidget(Button("BtnSaveValues", QStringLiteral("Enregistrer valeurs"), &TF2sInputForm::SaveValuesClick),
+                    1, 0);
+    grid->addWidget(Button("BtnLoadValues", QStringLiteral("Charger valeurs"), &TF2sInputForm::LoadValuesClick), 1, 1);
+    grid->addWidget(Button("BtnBack", QStringLiteral("Retour au principal"), &TF2sInputForm::hide), 1, 2);
+    return box;
+}
+
+QCheckBox* TF2sInputForm::Check(const char* name, const QString& caption, bool checked) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    box->setChecked(checked);
+    return box;
+}
+
+QSpinBox* TF2sInputForm::Spin(QGridLayout* grid, int row, const char* name, const QString& caption, int value) {
+    auto* spin = new QSpinBox;
+    spin->setObjectName(name);
+    spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    spin->setValue(value);
+    auto* label = new QLabel(caption);
+    label->setBuddy(spin);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(spin, row, 1);
+    return spin;
+}
+
+QLineEdit* TF2sInputForm::Edit(const char* name, const QString& accessibleName) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+QPushButton* TF2sInputForm::Button(const char* name, const QString& caption, void (TF2sInputForm::*action)()) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    if (action)
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            try {
+                (this->*action)();
+            } catch (const ConvertError& error) {
+                ShowError(error.message());
+            }
+        });
+    return button;
+}
+
+TF2sInputForm::Corners TF2sInputForm::CornerEdits(QGridLayout* grid, int row, const char* prefix,
+                                                   const QString& what) {
+    const auto add = [&](int offset, const char* suffix, const QString& caption) {
+        QLineEdit* edit = Edit((QByteArray(prefix) + suffix).constData(), caption + u' ' + what);
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-000.000000000000000000")) + 16);
+        auto* label = new QLabel(caption);
+        label->setBuddy(edit);
+        grid->addWidget(label, row + offset, 0);
+        grid->addWidget(edit, row + offset, 1);
+        return edit;
+    };
+    return {add(0, "LLLat", QStringLiteral("Latitude bas gauche")), add(1, "LLLon", QStringLiteral("Longitude bas gauche")),
+            add(2, "URLat", QStringLiteral("Latitude haut droite")),
+            add(3, "URLon", QStringLiteral("Longitude haut droite"))};
+}
+
+void TF2sInputForm::ApplyEnabling() {
+    nightCutoff_->setEnabled(nightCreate_->isChecked());
+    const bool elevations = elevationsCreate_->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             elevationCorners_.lowerLeftLat, elevationCorners_.lowerLeftLon, elevationCorners_.upperRightLat,
+             elevationCorners_.upperRightLon, elevationLatLon_, samplesX_, samplesY_, subdivideTolerance_,
+             subdivideDensity_})
+        w->setEnabled(elevations);
+    globeTileX_->setEnabled(globeTile_->isChecked());
+    globeTileZ_->setEnabled(globeTile_->isChecked());
+}

@@ -1,7 +1,93 @@
 #include "slicer/ui/TFCutLLInput.h"
 
-TFCutLLInput::TFCutLLInput(QWidget* parent) : QWidget(parent, Qt::Window) {
+#include "shell/Dialogs.h"
+#include "slicer/ConvertError.h"
+#include "slicer/Coordinates.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFCutLLInput::TFCutLLInput(QWidget* parent) : QDialog(parent) {
     setObjectName("TFCutLLInput");
-    setWindowTitle(QString::fromUtf8("FCutLLInput"));
+    setWindowTitle(QStringLiteral("FCutLLInput"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("X 99 99 9.99 ou  X99 99 9.99 ou X 99.999999 ou X99.99999")));
+    layout->addWidget(new QLabel(QStringLiteral("Formats: X = [N] ou [S] ou [E] ou [W] ou [+] ou [-]")));
+    auto* heading = new QLabel(QStringLiteral("  Entrez les coordonnées WGS  "));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading);
+    layout->addWidget(CornerGroup(QStringLiteral("     C1: Bas & Gauche"), QStringLiteral("C1"),
+                                  QStringLiteral("bas gauche"), lowerLeftLat_, lowerLeftLon_));
+    layout->addWidget(CornerGroup(QStringLiteral("     C3: Haut & Droite"), QStringLiteral("C3"),
+                                  QStringLiteral("haut droite"), upperRightLat_, upperRightLon_));
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK - utiliser ces valeurs"));
+    ok->setObjectName("BtnOK");
+    auto* exit = new QPushButton(QStringLiteral("Sortie - Pas de valeurs valides"));
+    exit->setObjectName("BtnExit");
+    buttons->addWidget(ok);
+    buttons->addWidget(exit);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &TFCutLLInput::OKClick);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+QWidget* TFCutLLInput::CornerGroup(const QString& title, const QString& corner, const QString& where, Corner& lat,
+                                   Corner& lon) {
+    auto* group = new QGroupBox(title);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("Sortie Lat - Lon ")), 0, 2);
+    const auto addRow = [&](int row, const QString& axis, const QString& word, Corner& c) {
+        c.entry = new QLineEdit;
+        c.entry->setObjectName("Edit" + corner + axis);
+        c.entry->setAccessibleName(word + " " + where);
+        c.output = new QLineEdit;
+        c.output->setObjectName("Out" + corner + axis);
+        c.output->setAccessibleName("Sortie " + word + " " + where);
+        c.output->setReadOnly(true);
+        c.output->setMinimumWidth(c.output->fontMetrics().horizontalAdvance(QStringLiteral("-000.000000000000000000")) + 16);
+        auto* label = new QLabel(axis);
+        label->setBuddy(c.entry);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(c.entry, row, 1);
+        grid->addWidget(c.output, row, 2);
+        connect(c.entry, &QLineEdit::textChanged, this, [this, &c] { EntryChanged(c); });
+    };
+    addRow(1, QStringLiteral("Lat"), QStringLiteral("Latitude"), lat);
+    addRow(2, QStringLiteral("Lon"), QStringLiteral("Longitude"), lon);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+void TFCutLLInput::EntryChanged(const Corner& corner) {
+    try {
+        corner.output->setText(DecimalDegreeText(ReadCoordinate(corner.entry->text())));
+    } catch (const ConvertError& error) {
+        ShowError(error.message());
+    }
+}
+
+void TFCutLLInput::OKClick() {
+    for (const QString& output : Outputs())
+        if (output.isEmpty()) {
+            ShowInfo(QStringLiteral("Valeurs valides manquantes - appuyer sur un autre bouton!"));
+            return;
+        }
+    accept();
+}
+
+QStringList TFCutLLInput::Outputs() const {
+    return {lowerLeftLat_.output->text(), lowerLeftLon_.output->text(), upperRightLat_.output->text(),
+            upperRightLon_.output->text()};
+}

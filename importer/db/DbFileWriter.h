@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/OutputFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A table or index file being written through a temporary name, buffered, every write checked.
+// Nothing replaces the old file until Commit succeeds.
+class DbFileWriter final {
+public:
+    // Returns 0 or the system's error number.
+    int Create(const std::string& path);
+    // Returns size, or 0 once a write has failed (the failure is kept for Commit).
+    size_t Write(const void* data, size_t size);
+    // Flushes, then renames over the target; 0 or the first error met.
+    int Commit();
+
+private:
+    bool Flush();
+
+    OutputFile file_;
+    std::vector<uint8_t> buffer_;
+    int error_ = 0;
+};

@@ -1,0 +1,12 @@
+#include "db/IndexGenAica.h"
+
+#include "db/TriDb.h"
+
+IndexGenAica::IndexGenAica(const TriDb& table) : IndexGen("aica", table.GetTemplate().GetField("aica").width) {}
+
+void IndexGenAica::MakeKey(TriDbRecord& record) const {
+    std::string key = record.GetFieldText("aica");
+    if (key.size() == 2)
+        key = record.GetFieldText("afaa");
+    record.SetKeyText(std::move(key));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "db/IndexGen.h"
+
+class TriDb;
+
+// Key = the "aica" text, or the "afaa" text when the "aica" text has exactly two characters.
+class IndexGenAica final : public IndexGen {
+public:
+    explicit IndexGenAica(const TriDb& table);
+    void MakeKey(TriDbRecord& record) const override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "db/IndexGen.h"
+
+class TriDb;
+
+// Key = the text of one field; width = the field's width.
+class IndexGenField final : public IndexGen {
+public:
+    IndexGenField(const TriDb& table, const std::string& code);
+    void MakeKey(TriDbRecord& record) const override;
+};

@@ -1,0 +1,18 @@
+#include "db/IndexGenMulti.h"
+
+#include "db/TriDb.h"
+
+IndexGenMulti::IndexGenMulti(const TriDb& table, const std::string& firstCode, const std::string& secondCode_)
+    : IndexGen(firstCode, 0),
+      secondCode(secondCode_),
+      firstWidth(table.GetTemplate().GetField(firstCode).width),
+      secondWidth(table.GetTemplate().GetField(secondCode_).width) {
+    keyWidth = firstWidth + secondWidth;
+}
+
+void IndexGenMulti::MakeKey(TriDbRecord& record) const {
+    std::string key = record.GetFieldText(name) + record.GetFieldText(secondCode);
+    if (key.size() > static_cast<size_t>(keyWidth))
+        key.resize(static_cast<size_t>(keyWidth));
+    record.SetKeyText(std::move(key));
+}

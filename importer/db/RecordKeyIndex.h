@@ -1,0 +1,43 @@
+#pragma once
+
+#include "db/TriDbTemplateEntry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TriDbRecord;
+
+// Finds records of a table by the bytes of one key field, with exactly the result of a scan in record
+// order: the first live record whose bytes equal the probe's over the compare length (for a 'C' field
+// up to and including the probe's first zero byte, else the whole width).
+// Slots are positions in the table's record array; a null entry there is a removed record.
+class RecordKeyIndex final {
+public:
+    using Slots = std::vector<std::unique_ptr<TriDbRecord>>;
+
+    RecordKeyIndex(int keyField, const TriDbTemplateEntry& field);
+
+    int GetKeyField() const { return keyField_; }
+    // Slots must be added in ascending order.
+    void Add(size_t slot, const TriDbRecord& record);
+    // The matching slot, or -1.
+    long Find(const TriDbRecord& probe, const Slots& records);
+
+private:
+    std::string_view KeyBytes(const TriDbRecord& record, std::string& scratch) const;
+    size_t CompareLength(std::string_view bytes) const;
+    void Link(size_t slot);
+    void Grow();
+
+    int keyField_;
+    TriDbTemplateEntry field_;
+    std::vector<int64_t> head_;
+    std::vector<int64_t> tail_;
+    std::vector<int64_t> next_;     // per slot; -1 ends a chain
+    std::vector<uint64_t> hashes_;  // per slot
+    size_t mask_ = 0;
+};

@@ -1,0 +1,166 @@
+#include "db/TriDb.h"
+
+#include "db/DbFileWriter.h"
+#include "db/TriDbdHeader.h"
+#include "db/TriDexHeader.h"
+#include "driver/ZorException.h"
+#include "platform/AsciiCase.h"
+#include "platform/NativeFs.h"
+#include "pod/FlyFile.h"
+
+namespace {
+
+std::string UpToFirstDot(const std::string& name) { return name.substr(0, name.find('.')); }
+
+// A DEX names a table file inside DATABASE\: no folders, no drive, no way out.
+bool IsPlainTableName(const std::string& name) {
+    return IsSafeRelativeName(name) && name.find_first_of("\\/") == std::string::npos;
+}
+
+}  // namespace
+
+TriDb::~TriDb() { Clear(); }
+
+void TriDb::Clear() {
+    records_.clear();
+    liveCount_ = 0;
+    header_.reset();
+    sortOrder_.reset();
+    DropKeyIndex();
+}
+
+void TriDb::CreateHeader(const std::string& tableName) {
+    const std::string extension = UpperAscii(tableName.size() > 4 ? tableName.substr(tableName.size() - 4) : tableName);
+    if (extension == ".DBD")
+        header_ = std::make_unique<TriDbdHeader>();
+    else if (extension == ".DEX")
+        header_ = std::make_unique<TriDexHeader>();
+    else
+        throw ZorException("TriDb", 132, 0x20001, FormatMessage("Unrecognized extension %s", extension.c_str()));
+}
+
+void TriDb::LoadTemplateFor(const std::string& tableName) {
+    if (dynamic_cast<TriDexHeader*>(header_.get())) {
+        const std::string database = header_->GetDatabaseName();
+        if (!IsPlainTableName(database)) {
+            const std::string message =
+                FormatMessage("%s names the database \"%s\", which is not a table file in DATABASE",
+                              tableName.c_str(), database.c_str());
+            Clear();
+            throw ZorException("TriDb", 140, 0x2000C, message);
+        }
+        templateName_ = "DATABASE\\" + UpToFirstDot(database) + ".DBT";
+    } else {
+        templateName_ = UpToFirstDot(tableName) + ".DBT";
+    }
+    recordTemplate_.Load(templateName_);
+}
+
+void TriDb::CheckImageSize(const FlyFile& file, size_t headerLength) {
+    const int64_t size = header_->GetRecordSize();
+    const int64_t count = header_->GetRecordCount();
+    const int64_t expected = count * size;
+    const int64_t actual = int64_t{file.size} - static_cast<int64_t>(headerLength);
+    const bool surplusRecords = actual > expected && size > 0 && (actual - expected) % size == 0;
+    if (count < 0 || size < 0 || (actual != expected && !surplusRecords)) {
+        Clear();
+        throw ZorException("TriDb", 193, 0x20002,
+                           FormatMessage("File size mismatch, computed = %i, actual = %i",
+                                         static_cast<int>(expected), static_cast<int>(actual)));
+    }
+}
+
+void TriDb::Load(const FlyFile& file) {
+    Clear();
+    name_ = file.name;
+    CreateHeader(name_);
+    const size_t headerLength = header_->GetLength();
+    if (!file.data || file.size < headerLength) {
+        Clear();
+        throw ZorException("TriDb", 193, 0x20002,
+                           FormatMessage("File size mismatch, computed = %i, actual = %i",
+                                         static_cast<int>(headerLength), static_cast<int>(file.size)));
+    }
+    header_->ReadFromMemory(file.data);
+    LoadTemplateFor(name_);
+    CheckImageSize(file, headerLength);
+    const auto slotSize = static_cast<size_t>(header_->GetRecordSize());
+    const int count = header_->GetRecordCount();
+    records_.reserve(static_cast<size_t>(count));
+    for (int n = 0; n < count; ++n)
+        records_.push_back(std::make_unique<TriDbRecord>(
+            &recordTemplate_, file.data + headerLength + static_cast<size_t>(n) * slotSize, slotSize));
+    liveCount_ = records_.size();
+}
+
+void TriDb::Create(const std::string& tableName, const std::string& databaseName, TriDbTemplate recordTemplate) {
+    Clear();
+    name_ = tableName;
+    CreateHeader(tableName);
+    recordTemplate_ = std::move(recordTemplate);
+    templateName_ = recordTemplate_.name;
+    if (auto* dbd = dynamic_cast<TriDbdHeader*>(header_.get())) {
+        dbd->SetDatabaseName(databaseName);
+        dbd->SetRecordSize(recordTemplate_.GetRecordSize());
+    } else {
+        auto* dex = static_cast<TriDexHeader*>(header_.get());
+        dex->SetDatabaseName(databaseName);
+        dex->SetRecordSize(recordTemplate_.GetRecordSize());
+    }
+}
+
+TriDbRecord& TriDb::GetRecord(int index) {
+    DropKeyIndex();
+    return const_cast<TriDbRecord&>(std::as_const(*this).GetRecord(index));
+}
+
+const TriDbRecord& TriDb::GetRecord(int index) const {
+    if (index < 0 || index >= GetRecordCount())
+        throw ZorException("TriDb", 353, 0x20003,
+                           FormatMessage("Asked for record %i when only %i available", index, GetRecordCount()));
+    return *records_[static_cast<size_t>(index)];
+}
+
+int TriDb::CheckRecordSize() const {
+    const int headerSize = header_->GetRecordSize();
+    const int templateSize = recordTemplate_.GetRecordSize();
+    if (headerSize != templateSize)
+        throw ZorException("TriDb", 421, 0x20005,
+                           FormatMessage("%s specifies %i bytes, %s specifies %i bytes", name_.c_str(), headerSize,
+                                         templateName_.c_str(), templateSize));
+    return headerSize;
+}
+
+void TriDb::ExpandRecordSize() {
+    auto* dex = dynamic_cast<TriDexHeader*>(header_.get());
+    if (!dex)
+        throw ZorException("TriDb", 400, 0x20004, "Can't expand size of a DBD");
+    const int oldSize = dex->GetRecordSize();
+    const int newSize = recordTemplate_.GetRecordSize();
+    if (oldSize < newSize) {
+        for (auto& record : records_)
+            record->Resize(oldSize);
+    }
+    dex->SetRecordSize(newSize);
+    DropKeyIndex();
+}
+
+void TriDb::Save(const std::string& path) {
+    DbFileWriter file;
+    if (const int error = file.Create(path))
+        throw ZorException("TriDb", 311, static_cast<uint32_t>(error),
+                           FormatMessage("Unable to open file %s\n", path.c_str()));
+    header_->SetRecordCount(GetRecordCount());
+    header_->WriteToFile(file);
+    if (sortOrder_) {
+        for (const int n : *sortOrder_)
+            records_[static_cast<size_t>(n)]->Write(file);
+    } else {
+        for (const auto& record : records_)
+            record->Write(file);
+    }
+    // Every write is checked: a failure leaves the previous file as it was.
+    if (const int error = file.Commit())
+        throw ZorException("TriDb", 320, static_cast<uint32_t>(error),
+                           FormatMessage("Unable to write to file %s\n", path.c_str()));
+}

@@ -1,0 +1,99 @@
+// Sorting by key and writing index files.
+#include "db/TriDb.h"
+
+#include "db/DbClock.h"
+#include "db/DbFileWriter.h"
+#include "db/IndexGen.h"
+#include "db/LittleEndian.h"
+#include "db/TriDbdHeader.h"
+#include "driver/MessageSink.h"
+#include "driver/ZorException.h"
+#include "pod/PodList.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+namespace {
+
+constexpr size_t kIndexHeaderLength = 68;
+
+std::array<uint8_t, kIndexHeaderLength> IndexHeader(uint32_t count, const IndexGen& generator) {
+    std::array<uint8_t, kIndexHeaderLength> header{};
+    const auto keyWidth = static_cast<uint32_t>(generator.GetKeyWidth());
+    PutText(header.data(), 4, "indx");
+    PutLe32(header.data() + 8, 1);
+    PutLe32(header.data() + 12, DbClock::Now());
+    PutLe32(header.data() + 16, count);
+    PutLe32(header.data() + 20, keyWidth + 4);
+    PutText(header.data() + 56, 4, generator.GetName());
+    header[61] = 'C';
+    PutLe32(header.data() + 64, keyWidth);
+    return header;
+}
+
+}  // namespace
+
+// Each key text is computed once; equal keys put the higher record number first.
+std::vector<std::string> TriDb::ComputeSortOrder() {
+    std::vector<std::string> keys;
+    keys.reserve(records_.size());
+    for (const auto& record : records_)
+        keys.push_back(record->GetKeyText());
+    std::vector<int> order(records_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&keys](int a, int b) {
+        const int compared = keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]);
+        return compared != 0 ? compared < 0 : a > b;
+    });
+    sortOrder_ = std::move(order);
+    return keys;
+}
+
+void TriDb::SortByKey() { ComputeSortOrder(); }
+
+void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
+                        const std::optional<std::string>& filterCode, uint32_t filterMask) {
+    const std::string path = PodList::GetFlyFolder() + "DATABASE\\" + indexName;
+    MessageSink::Printf("Creating index file %s\n", path.c_str());
+    const auto* dbd = dynamic_cast<const TriDbdHeader*>(header_.get());
+    if (!dbd)
+        throw ZorException("TriDb", 436, 0x20006, "Can't sort a DEX");
+    for (auto& record : records_)
+        generator.MakeKey(*record);
+    const std::vector<std::string> keys = ComputeSortOrder();
+    const TriDbTemplateEntry* filter = filterCode ? &recordTemplate_.GetField(*filterCode) : nullptr;
+    std::vector<int> taken;
+    taken.reserve(records_.size());
+    for (const int n : *sortOrder_) {
+        const TriDbRecord& record = *records_[static_cast<size_t>(n)];
+        bool pass = true;
+        if (filter && filter->type == 'C')
+            pass = (record.ReadU8(filter->offset) & (filterMask & 0xFF)) != 0;
+        else if (filter && filter->type == 'I')
+            pass = (record.ReadU32(filter->offset) & filterMask) != 0;
+        if (pass && !keys[static_cast<size_t>(n)].empty())
+            taken.push_back(n);
+    }
+    WriteIndexFile(path, generator, keys, taken);
+}
+
+void TriDb::WriteIndexFile(const std::string& path, const IndexGen& generator, const std::vector<std::string>& keys,
+                           const std::vector<int>& taken) const {
+    DbFileWriter file;
+    if (const int error = file.Create(path))
+        throw ZorException("TriDb", 506, static_cast<uint32_t>(error), "Unable to open file");
+    const auto header = IndexHeader(static_cast<uint32_t>(taken.size()), generator);
+    file.Write(header.data(), header.size());
+    const auto keyWidth = static_cast<size_t>(std::max(0, generator.GetKeyWidth()));
+    const auto recordSize = static_cast<uint32_t>(header_->GetRecordSize());
+    std::vector<uint8_t> entry(keyWidth + 4);
+    for (const int n : taken) {
+        PutText(entry.data(), keyWidth, keys[static_cast<size_t>(n)]);
+        PutLe32(entry.data() + keyWidth, static_cast<uint32_t>(TriDbdHeader::kLength) + static_cast<uint32_t>(n) * recordSize);
+        file.Write(entry.data(), entry.size());
+    }
+    if (const int error = file.Commit())
+        throw ZorException("TriDb", 520, static_cast<uint32_t>(error),
+                           FormatMessage("Unable to write to file %s", path.c_str()));
+}

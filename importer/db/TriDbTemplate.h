@@ -1,0 +1,32 @@
+#pragma once
+
+#include "db/TriDbTemplateEntry.h"
+
+#include <string>
+#include <vector>
+
+class FlyFile;
+
+// The record layout of one database, read from its ".DBT" file. Loaded once, then only read.
+class TriDbTemplate final {
+public:
+    // Opens the file through PodList (loose file first, then the open archives) and parses it.
+    void Load(const std::string& name);
+    // Parses an image already at hand; name becomes the image's name.
+    void LoadFromImage(const FlyFile& file);
+
+    // Failures: "Asked for field %s which doesn't exist" / "Asked for field %i when only %i available".
+    int GetFieldIndex(const std::string& code) const;
+    const TriDbTemplateEntry& GetField(const std::string& code) const;
+    const TriDbTemplateEntry& GetField(int index) const;
+    int GetFieldCount() const { return static_cast<int>(fields.size()); }
+
+    // Offset + width of the last field in file order; 0 without fields.
+    int GetRecordSize() const;
+
+    std::vector<TriDbTemplateEntry> fields;
+    std::string name;
+
+private:
+    void ParseFieldLine(const std::string& line);
+};

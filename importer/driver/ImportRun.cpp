@@ -1,0 +1,64 @@
+#include "driver/ImportRun.h"
+
+#include "driver/CommandLine.h"
+#include "driver/DexMerger.h"
+#include "driver/MessageSink.h"
+#include "driver/TerminalKey.h"
+#include "driver/ZorException.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int usageStatus = 1;
+constexpr int unrepresentableCodeStatus = 255;
+
+void Pause() {
+    MessageSink::Printf("\nPress any key to continue...\n");
+    std::fflush(stdout);
+    WaitForTerminalKey();
+}
+
+void ImportAll(const ImportOptions& options) {
+    std::optional<std::string> folder;
+    if (!options.flyFolder.empty())
+        folder = options.flyFolder;
+    for (const std::string& dexName : options.dexFiles) {
+        DexMerger merger(folder);
+        merger.Import(dexName, options.updateSizes, options.matchRunways, options.keepFiles);
+    }
+}
+
+}  // namespace
+
+int ExitStatusForCode(uint32_t code) {
+    const int status = static_cast<int>(code & 0xFFu);
+    return status != 0 ? status : unrepresentableCodeStatus;
+}
+
+int RunNavmerger(const std::vector<std::string>& args) {
+    CommandLine::PrintBanner();
+    ImportOptions options;
+    std::vector<std::string> names;
+    if (args.empty() || !CommandLine::Parse(args, options, names)) {
+        CommandLine::PrintUsage();
+        return usageStatus;
+    }
+    try {
+        options.dexFiles = CommandLine::ExpandLists(names);
+        if (options.dexFiles.empty()) {
+            CommandLine::PrintUsage();
+            return usageStatus;
+        }
+        ImportAll(options);
+    } catch (const ZorException& error) {
+        MessageSink::Printf("%s\n", error.GetReport().c_str());
+        if (options.pauseOnError)
+            Pause();
+        return ExitStatusForCode(error.code);
+    }
+    if (options.pauseOnExit)
+        Pause();
+    return 0;
+}

@@ -1,0 +1,31 @@
+#include "driver/TerminalKey.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+bool WaitForTerminalKey() {
+    const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (terminal < 0)
+        return false;
+    termios saved{};
+    if (::tcgetattr(terminal, &saved) != 0) {
+        ::close(terminal);
+        return false;
+    }
+    termios raw = saved;
+    // Ctrl-C counts as a key too, so the terminal is always given back in its own mode.
+    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    raw.c_cc[VMIN] = 1;
+    raw.c_cc[VTIME] = 0;
+    ::tcsetattr(terminal, TCSANOW, &raw);
+    char key = 0;
+    ssize_t count = 0;
+    do {
+        count = ::read(terminal, &key, 1);
+    } while (count < 0 && errno == EINTR);
+    ::tcsetattr(terminal, TCSANOW, &saved);
+    ::close(terminal);
+    return count == 1;
+}

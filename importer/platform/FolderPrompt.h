@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// The console stand-in for the simulator's folder dialog: asks on the terminal for a folder and
+// accepts only one that holds FLY2.EXE (any case). Nothing when there is no terminal on standard
+// input, at end of input, or when the user answers with an empty line before choosing a folder.
+std::optional<std::string> PromptFlyFolder();
+
+// True when folder holds a file named FLY2.EXE in any case.
+bool HoldsFly2Exe(const std::string& folder);
+
+// Test seam: read the answers from in and write the questions to out as if they were a terminal;
+// nullptrs go back to standard input and standard error.
+void SetPromptStreams(FILE* in, FILE* out);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The importer's native path layer. Names come in the simulator's form (backslashes, any case) or as
+// native paths; every function here turns them into the native path at the system call: '\' becomes
+// '/', and each component is matched exactly first, then without regard to ASCII case among the entries
+// of its parent (SYSTEM\AIRPORT.POD finds system/airport.pod). Creating or renaming to a name reuses an
+// existing entry of that name in another case, so AIRPORT.POD never ends up beside airport.pod.
+// Functions returning int give 0 or the system's error number.
+
+std::string NativePath(const std::string& path);
+
+bool PathExists(const std::string& path);  // file, folder or anything else
+bool IsFolder(const std::string& path);
+bool IsRegularFile(const std::string& path);
+
+int CreateFolder(const std::string& path);  // one level
+int RemoveFile(const std::string& path);
+// Renames over an existing target in one step: the target is never missing.
+int RenameReplacing(const std::string& from, const std::string& to);
+// Renames only when the target does not exist (EEXIST otherwise).
+int RenameNoReplace(const std::string& from, const std::string& to);
+
+// True for a name below the simulator folder that stays inside it: not empty, no leading separator,
+// no ".." component, no drive letter or other ':'.
+bool IsSafeRelativeName(const std::string& name);
+
+// A file time (seconds since 1970, UTC) as the local clock reads it, like the simulator's time stamps.
+uint32_t LocalFileTime(int64_t utcSeconds);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// A file being written, with every write checked. Written either straight to its name (created anew)
+// or to a temporary name beside it that Commit renames over the target, so that a failure or crash
+// leaves the old file intact. Unless committed, what it created is removed again on destruction.
+// Functions returning int give 0 or the system's error number.
+class OutputFile final {
+public:
+    OutputFile() = default;
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+    ~OutputFile();
+
+    int Create(const std::string& path, bool viaTemporary);
+    // Writes all bytes; a short write that cannot be completed is an error.
+    int Write(const void* data, size_t size);
+    // Flushes to disk and closes; a temporary replaces the target (or, with replace false, is moved
+    // there only when no target exists: EEXIST otherwise).
+    int Commit(bool replace = true);
+
+private:
+    void Discard();
+
+    int fd_ = -1;
+    std::string target_;
+    std::string written_;
+    bool viaTemporary_ = false;
+};

@@ -1,0 +1,3 @@
+#include "platform/WineRegistry.h"
+
+std::optional<std::string> ReadWineRegistryFlyFolder() { return std::nullopt; }

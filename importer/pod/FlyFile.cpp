@@ -1,0 +1,24 @@
+#include "pod/FlyFile.h"
+
+#include "pod/PodList.h"
+
+#include <utility>
+
+void FlyFile::Reset() {
+    map_.Close();
+    data = nullptr;
+    size = 0;
+}
+
+void FlyFile::Set(const uint8_t* data_, uint32_t size_, std::string name_, uint32_t time_) {
+    data = data_;
+    size = size_;
+    name = std::move(name_);
+    time = time_;
+}
+
+void FlyFile::OpenDisk(const std::string& path) {
+    Reset();
+    map_.Open(path);
+    Set(map_.Data(), map_.Size(), PodList::IsFullName(path) ? PodList::RelativeName(path) : path, map_.Time());
+}

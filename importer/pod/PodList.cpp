@@ -1,0 +1,126 @@
+#include "pod/PodList.h"
+
+#include "driver/ZorException.h"
+#include "platform/AsciiCase.h"
+#include "platform/FolderPrompt.h"
+#include "platform/NativeFs.h"
+#include "platform/OutputFile.h"
+#include "platform/StoredSetting.h"
+#include "platform/WineRegistry.h"
+#include "pod/PodFile.h"
+
+#include <vector>
+
+namespace {
+
+std::string flyFolder;
+std::vector<PodFile> pods;
+
+std::string ForwardSlashes(std::string text) {
+    for (char& c : text)
+        if (c == '\\')
+            c = '/';
+    return text;
+}
+
+std::string StoredFlyFolder() {
+    if (std::optional<std::string> stored = ReadStoredFlyFolder())
+        return *stored;
+    return ReadWineRegistryFlyFolder().value_or("");
+}
+
+std::string PromptedFlyFolder() {
+    std::optional<std::string> chosen = PromptFlyFolder();
+    if (!chosen)
+        return {};
+    StoreFlyFolder(*chosen);
+    return *chosen;
+}
+
+}  // namespace
+
+void PodList::SetFlyFolder(const std::optional<std::string>& folder) {
+    std::string found = folder ? *folder : StoredFlyFolder();
+    if (found.empty())
+        found = PromptedFlyFolder();
+    if (found.empty()) {
+        flyFolder.clear();
+        throw ZorException("PodList", __LINE__, 3, "Cannot find Fly2 directory");
+    }
+    flyFolder = ForwardSlashes(found);
+    if (flyFolder.back() != '/')
+        flyFolder += '/';
+}
+
+std::string PodList::GetFlyFolder() { return flyFolder; }
+
+bool PodList::IsFullName(const std::string& name) {
+    // Compared like the simulator's upper-case names: without regard to ASCII case.
+    return !flyFolder.empty() && name.size() >= flyFolder.size() &&
+           EqualIgnoringAsciiCase(ForwardSlashes(name.substr(0, flyFolder.size())), flyFolder);
+}
+
+std::string PodList::RelativeName(const std::string& name) {
+    std::string relative = UpperAscii(IsFullName(name) ? std::string_view(name).substr(flyFolder.size()) : name);
+    for (char& c : relative)
+        if (c == '/')
+            c = '\\';
+    return relative;
+}
+
+std::string PodList::FullName(const std::string& name) {
+    const std::string relative = RelativeName(name);
+    if (!IsSafeRelativeName(relative))
+        throw ZorException("PodList", __LINE__, 0x10010,
+                           FormatMessage("Refused name %s: it leaves the Fly2 directory", name.c_str()));
+    return flyFolder + relative;
+}
+
+void PodList::AddPod(const std::string& name) {
+    const std::string full = FullName(name);
+    for (const PodFile& pod : pods)
+        if (pod.GetName() == full)
+            return;
+    PodFile pod;
+    pod.Open(full);
+    pods.push_back(pod);
+}
+
+void PodList::OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly) {
+    file.Reset();
+    const std::string full = FullName(name);
+    if (!podOnly && PathExists(full)) {
+        file.OpenDisk(full);
+        return;
+    }
+    const std::string relative = RelativeName(name);
+    for (const PodFile& pod : pods) {
+        const PodEntryRef entry = pod.Find(relative);
+        if (!entry.IsNull()) {
+            file.Set(entry.Data(), entry.Size(), relative, entry.Time());
+            return;
+        }
+    }
+    throw ZorException("PodList", __LINE__, 2, FormatMessage("Unable to open %s", name.c_str()));
+}
+
+bool PodList::ExtractFlyFile(const std::string& name, bool overwrite) {
+    const std::string full = FullName(name);
+    if (!overwrite && PathExists(full))
+        return false;
+    FlyFile image;
+    OpenFlyFile(RelativeName(name), image, true);
+    OutputFile out;
+    if (const int error = out.Create(full, true))
+        throw ZorException("PodList", __LINE__, error, FormatMessage("Unable to create %s", full.c_str()));
+    int error = out.Write(image.data, image.size);
+    if (error == 0)
+        error = out.Commit(overwrite);
+    if (error != 0)
+        throw ZorException("PodList", __LINE__, error, FormatMessage("Unable to write to %s", full.c_str()));
+    return true;
+}
+
+void PodList::CloseAllPods() { pods.clear(); }
+
+int PodList::GetPodCount() { return static_cast<int>(pods.size()); }

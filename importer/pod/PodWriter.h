@@ -1,0 +1,27 @@
+#pragma once
+
+#include "pod/FlyFile.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Packs FlyFile images into one POD archive (version 2 or 3, chosen by InitPod2 / InitPod3).
+// The images share their views with the writer; images from an archive need that archive open
+// until Write has run.
+class PodWriter final {
+public:
+    void InitPod2(const std::string& comment);
+    void InitPod3(const std::string& comment, uint32_t numberA, uint32_t numberB, const std::string& author,
+                  const std::string& copyright);
+    void Add(const FlyFile& file);
+    // Writes the archive to path itself (created anew, entries in ascending name order). Every write is
+    // checked; on failure the partial file is removed and ZorException (module PodWriter) is raised with
+    // the system's error number: "Unable to open %s" or "Unable to write to %s".
+    void Write(const std::string& path);
+
+private:
+    std::array<uint8_t, 288> header_{};
+    std::vector<FlyFile> files_;
+};

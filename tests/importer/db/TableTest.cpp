@@ -1,0 +1,216 @@
+#include "DbTestFiles.h"
+
+#include "db/DbClock.h"
+#include "db/TriDb.h"
+#include "db/TriDbdHeader.h"
+#include "db/TriDexHeader.h"
+#include "driver/ZorException.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Record layout: mark byte, key (6), type (4), value (4): 15 bytes; the key is field 0.
+const char* const kTemplate = "4\r\ntkey,1,6,C,key\r\ntdel,0,1,C,mark\r\nttyp,7,4,I,type\r\ntval,11,4,C,value\r\n";
+
+Bytes Rec(const std::string& key, const std::string& value = "v", uint8_t mark = 0, int32_t type = 1) {
+    return Concat({{mark}, TextBytes(key, 6), Int32Bytes(type), TextBytes(value, 4)});
+}
+
+template <typename F>
+ZorException FailureOf(F action) {
+    try {
+        action();
+    } catch (const ZorException& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no failure";
+    return ZorException("", 0, 0, "");
+}
+
+std::vector<std::string> Keys(const TriDb& table) {
+    std::vector<std::string> keys;
+    for (int i = 0; i < table.GetRecordCount(); ++i)
+        keys.push_back(table.GetRecord(i).GetFieldText(0));
+    return keys;
+}
+
+class Table : public ::testing::Test {
+protected:
+    Table() { folder.Write("DATABASE/TEST.DBT", kTemplate); }
+    ~Table() override { DbClock::Release(); }
+
+    void Load(TriDb& table, const Bytes& image, const std::string& name) { table.Load(ImageOf(image, name)); }
+
+    FlyFolder folder;
+};
+
+TEST_F(Table, LowerCaseExtensionLoadsAsDbdWithItsTemplate) {
+    TriDb table;
+    const Bytes image = DbdImage("TEST.DBD", 2, 15, {Rec("K1"), Rec("K2")});
+    Load(table, image, "DATABASE\\TEST.dbd");
+    EXPECT_NE(dynamic_cast<const TriDbdHeader*>(table.GetHeader()), nullptr);
+    EXPECT_EQ(table.GetTemplateName(), "DATABASE\\TEST.DBT");
+    EXPECT_EQ(table.GetHeader()->GetDatabaseName(), "TEST.DBD");
+    EXPECT_EQ(Keys(table), (std::vector<std::string>{"K1", "K2"}));
+    EXPECT_EQ(table.CheckRecordSize(), 15);
+
+    const ZorException wrong = FailureOf([&] { Load(table, image, "DATABASE\\TEST.dbx"); });
+    EXPECT_EQ(wrong.code, 0x20001u);
+    EXPECT_EQ(wrong.line, 132);
+    EXPECT_EQ(wrong.message, "Unrecognized extension .DBX");
+}
+
+TEST_F(Table, SurplusWholeRecordsAreIgnoredButStrayBytesFail) {
+    TriDb table;
+    const Bytes surplus = DbdImage("TEST.DBD", 2, 15, {Rec("K1"), Rec("K2"), Rec("K3"), Rec("K4")});
+    Load(table, surplus, "DATABASE\\TEST.DBD");
+    EXPECT_EQ(table.GetRecordCount(), 2);
+    table.Save(folder.Slashed() + "DATABASE\\OUT.DBD");
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "DATABASE/OUT.DBD").size(), 56u + 2 * 15);
+
+    Bytes stray = DbdImage("TEST.DBD", 2, 15, {Rec("K1"), Rec("K2")});
+    stray.push_back(0);
+    const ZorException e = FailureOf([&] { Load(table, stray, "DATABASE\\TEST.DBD"); });
+    EXPECT_EQ(e.file, "TriDb");
+    EXPECT_EQ(e.line, 193);
+    EXPECT_EQ(e.code, 0x20002u);
+    EXPECT_EQ(e.message, "File size mismatch, computed = 30, actual = 31");
+    EXPECT_EQ(table.GetRecordCount(), 0);
+    EXPECT_EQ(table.GetHeader(), nullptr);
+
+    const Bytes truncated(20, 0);
+    EXPECT_EQ(FailureOf([&] { Load(table, truncated, "DATABASE\\TEST.DBD"); }).code, 0x20002u);
+    const Bytes negative = DbdImage("TEST.DBD", -1, 0, {});
+    EXPECT_EQ(FailureOf([&] { Load(table, negative, "DATABASE\\TEST.DBD"); }).code, 0x20002u);
+}
+
+TEST_F(Table, DexTakesItsTemplateFromTheDatabaseNameAndRefusesNamesOutsideDatabase) {
+    TriDb dex;
+    const Bytes image = DexImage("TEST.DBD", 15, 1, {Rec("K1")});
+    Load(dex, image, "C:\\ADDON\\NEW.DEX");
+    EXPECT_EQ(dex.GetTemplateName(), "DATABASE\\TEST.DBT");
+    EXPECT_EQ(dex.GetHeader()->GetDatabaseName(), "TEST.DBD");
+
+    for (const std::string name : {"..\\TEST.DBD", "SUB\\TEST.DBD", "/TEST.DBD", "C:TEST.DBD", ".."}) {
+        TriDb bad;
+        const Bytes badImage = DexImage(name, 15, 1, {Rec("K1")});
+        const ZorException e = FailureOf([&] { Load(bad, badImage, "NEW.DEX"); });
+        EXPECT_EQ(e.code, 0x2000Cu) << name;
+        EXPECT_NE(e.message.find(name), std::string::npos) << e.message;
+    }
+}
+
+TEST_F(Table, MergeReplacesInPlaceAddsAtTheEndAndDeletes) {
+    TriDb table;
+    TriDb dex;
+    const Bytes image = DbdImage("TEST.DBD", 3, 15, {Rec("K1"), Rec("K2"), Rec("K3")});
+    const Bytes update = DexImage("TEST.DBD", 15, 5,
+                                  {Rec("K2", "new"), Rec("K9"), Rec("K1", "", '*'), Rec("KX", "", '*'), Rec("K9", "twice")});
+    Load(table, image, "DATABASE\\TEST.DBD");
+    Load(dex, update, "NEW.DEX");
+    CapturedOutput output;
+    table.Merge(dex);
+    EXPECT_EQ(output.text,
+              "Replacing record K2\nAdding record K9\nDeleting record K1\nRecord KX already deleted.\n"
+              "Replacing record K9\n");
+    EXPECT_EQ(Keys(table), (std::vector<std::string>{"K2", "K3", "K9"}));
+    EXPECT_EQ(table.GetRecord(0).GetFieldText("tval"), "new");
+    EXPECT_EQ(table.GetRecord(2).GetFieldText("tval"), "twic");
+    EXPECT_EQ(table.GetHeader()->GetRecordCount(), 4);  // set when K9 was added; Save brings it up to date
+}
+
+TEST_F(Table, TextKeysMatchUpToAndIncludingTheProbesFirstZeroByte) {
+    TriDb table;
+    const Bytes image = DbdImage("TEST.DBD", 3, 15, {Rec("ABC"), Concat({{0}, TextBytes("AB", 3), TextBytes("QQQ", 3), Bytes(8, 0)}), Rec("ABCDEF")});
+    Load(table, image, "DATABASE\\TEST.DBD");
+    const TriDbTemplate& t = table.GetTemplate();
+    const auto probe = [&](const Bytes& bytes) { return TriDbRecord(&t, bytes.data(), bytes.size()); };
+
+    const Bytes shortProbe = Concat({{0}, TextBytes("AB", 3), TextBytes("ZZZ", 3), Bytes(8, 0)});
+    EXPECT_EQ(table.FindRecord(probe(shortProbe), 0), &table.GetRecord(1));  // bytes behind the zero ignored
+    EXPECT_EQ(table.FindRecord(probe(Rec("ABCDEF")), 0), &table.GetRecord(2));
+    EXPECT_EQ(table.FindRecord(probe(Rec("ABCD")), 0), nullptr);  // a longer text with the same start
+    EXPECT_EQ(table.FindRecord(probe(Rec("A")), 0), nullptr);     // a shorter one
+    EXPECT_EQ(table.FindRecord(probe(Rec("ABC")), -1), nullptr);
+    const Bytes other = Rec("zz", "v", 0, 1);
+    EXPECT_EQ(table.FindRecord(probe(other), 2), &table.GetRecord(0));  // 'I' field: whole width
+}
+
+TEST_F(Table, EqualKeysSortWithTheHigherRecordNumberFirst) {
+    TriDb table;
+    const Bytes image = DbdImage("TEST.DBD", 4, 15, {Rec("K2"), Rec("K1"), Rec("K2", "x"), Rec("K0")});
+    Load(table, image, "DATABASE\\TEST.DBD");
+    table.SortByKey();
+    EXPECT_EQ(*table.GetSortOrder(), (std::vector<int>{3, 1, 2, 0}));
+    DbClock::Fix(0x01020304);
+    table.Save(folder.Slashed() + "DATABASE\\SORTED.DBD");
+    const Bytes saved = ReadFileBytes(folder.Path() / "DATABASE/SORTED.DBD");
+    EXPECT_EQ(Le32(saved, 12), 0x01020304u);
+    EXPECT_EQ(Bytes(saved.begin() + 24, saved.begin() + 56), Bytes(32, 0xA5));
+    EXPECT_EQ(Bytes(saved.begin() + 56, saved.end()), Concat({Rec("K0"), Rec("K1"), Rec("K2", "x"), Rec("K2")}));
+}
+
+TEST_F(Table, FirstReleaseDexIsWidenedToTheTemplate) {
+    folder.Write("DATABASE/WIDE.DBT", "3\nwkey,0,12,C,\nwval,12,8,C,\nwnew,20,4,I,added later\n");
+    TriDb dex;
+    const Bytes image = DexImage("WIDE.DBD", 20, 2, {TextBytes("A1", 20), TextBytes("A2", 20)});
+    Load(dex, image, "OLD.DEX");
+    const ZorException e = FailureOf([&] { dex.CheckRecordSize(); });
+    EXPECT_EQ(e.line, 421);
+    EXPECT_EQ(e.code, 0x20005u);
+    EXPECT_EQ(e.message, "OLD.DEX specifies 20 bytes, DATABASE\\WIDE.DBT specifies 24 bytes");
+    dex.ExpandRecordSize();
+    EXPECT_EQ(dex.CheckRecordSize(), 24);
+    dex.Save(folder.Slashed() + "OLD.DEX");
+    const Bytes saved = ReadFileBytes(folder.Path() / "OLD.DEX");
+    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 32), TextBytes("WIDE.DBD", 32));
+    EXPECT_EQ(Le32(saved, 32), 24u);
+    EXPECT_EQ(Le32(saved, 36), 2u);
+    EXPECT_EQ(Bytes(saved.begin() + 40, saved.end()), Concat({TextBytes("A1", 24), TextBytes("A2", 24)}));
+
+    TriDb table;
+    Load(table, DbdImage("TEST.DBD", 0, 15, {}), "DATABASE\\TEST.DBD");
+    const ZorException dbd = FailureOf([&] { table.ExpandRecordSize(); });
+    EXPECT_EQ(dbd.line, 400);
+    EXPECT_EQ(dbd.message, "Can't expand size of a DBD");
+}
+
+TEST_F(Table, GetRecordOutOfRangeFails) {
+    TriDb table;
+    Load(table, DbdImage("TEST.DBD", 1, 15, {Rec("K1")}), "DATABASE\\TEST.DBD");
+    const ZorException e = FailureOf([&] { table.GetRecord(1); });
+    EXPECT_EQ(e.line, 353);
+    EXPECT_EQ(e.code, 0x20003u);
+    EXPECT_EQ(e.message, "Asked for record 1 when only 1 available");
+}
+
+TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
+    TriDb table;
+    std::vector<Bytes> records(2000, Rec("K"));
+    Load(table, DbdImage("TEST.DBD", 2000, 15, records), "DATABASE\\TEST.DBD");
+    folder.Write("DATABASE/KEEP.DBD", "previous");
+
+    const ZorException missing = FailureOf([&] { table.Save(folder.Slashed() + "NOFOLDER\\X.DBD"); });
+    EXPECT_EQ(missing.line, 311);
+    EXPECT_EQ(missing.message, "Unable to open file " + folder.Slashed() + "NOFOLDER\\X.DBD\n");
+
+    // A file size limit makes the writes come up short, as a full disk would.
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const ZorException full = FailureOf([&] { table.Save(folder.Slashed() + "DATABASE\\KEEP.DBD"); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(full.code, static_cast<uint32_t>(EFBIG));
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "DATABASE/KEEP.DBD"), Bytes({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "DATABASE"), {}), 2);
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// What a finished program left: its exit status (-signal when killed) and both output streams.
+struct ProgramResult final {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs program with args in folder and waits. The child runs in a session of its own, without a
+// controlling terminal, like an unattended run.
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& folder = ".");
+
+// Starts program the same way with both outputs discarded; returns its process id.
+pid_t StartProgram(const std::string& program, const std::vector<std::string>& args, const std::string& folder = ".");
+// Waits for a started program; its exit status, or -signal when it was killed.
+int WaitProgram(pid_t pid);
+
+// The lines of text, each with its line end.
+std::vector<std::string> Lines(const std::string& text);
+
+// Runs program on a pseudo-terminal of its own (its controlling terminal; standard output and error
+// still go to pipes). Once standard output shows prompt, checks that the program keeps waiting, then
+// types key on the terminal. result.err gets what the terminal showed; waited tells whether the
+// program was still running when the key was typed.
+struct TerminalResult final {
+    ProgramResult result;
+    bool waited = false;
+};
+TerminalResult RunOnTerminal(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& prompt, char key);

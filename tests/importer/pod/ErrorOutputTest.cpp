@@ -1,0 +1,28 @@
+#include "driver/MessageSink.h"
+#include "driver/ZorException.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void CollectText(void* context, const char* text) { *static_cast<std::string*>(context) += text; }
+
+}  // namespace
+
+TEST(ErrorOutput, ReportHasThreeLinesAndAnEmptyOneAfterATrailingNewline) {
+    EXPECT_EQ(ZorException("PodList", 81, 2, "Unable to open DATABASE\\X.DBD").GetReport(),
+              "An error has occurred:\nUnable to open DATABASE\\X.DBD\nError code 0x2 in PodList, line 81");
+    EXPECT_EQ(ZorException("PodFile", 30, 0x10002, "Invalid signature (not a POD?)\n").GetReport(),
+              "An error has occurred:\nInvalid signature (not a POD?)\n\nError code 0x10002 in PodFile, line 30");
+}
+
+TEST(ErrorOutput, PrintfCutsAt1023Characters) {
+    std::string written;
+    MessageSink::Instance().SetWriter(&written, &CollectText);
+    const std::string longText(2000, 'x');
+    MessageSink::Printf("%s", longText.c_str());
+    const std::string exact(1023, 'y');
+    MessageSink::Printf("%s", exact.c_str());
+    MessageSink::Instance().SetWriter(nullptr, nullptr);
+    EXPECT_EQ(written, std::string(1023, 'x') + exact);
+}

@@ -1,0 +1,135 @@
+// Profiles, the switch on entries that came from a profile, and the DLL folder backup.
+#include "FolderFixture.h"
+
+#include "activation/ActivationProfile.h"
+#include "activation/ActivationSwitch.h"
+#include "activation/DllFolderBackup.h"
+
+namespace {
+
+class ActivationProfileTest : public FolderFixture {};
+
+TEST_F(ActivationProfileTest, SavedProfileListsActiveThenInactiveFiles) {
+    Touch("modules/pc/a.dll");
+    Touch("modules/pc/sub/b.dll");
+    Touch("modules/pc/c.dll.notused");
+    Touch("modules/scripts/s.py");
+    ASSERT_TRUE(SaveProfile(Path("p.f2p"), Path("modules/pc"), Path("modules/scripts")));
+    const QString pc = Path("modules/pc/");
+    const QByteArray expected = "<DLL>\r\n" + QFile::encodeName(pc + "a.dll\r\n" + pc + "sub/b.dll\r\n" + pc +
+                                                                "c.dll.notused\r\n") +
+                                "</DLL>\r\n<PY>\r\n" + QFile::encodeName(Path("modules/scripts/s.py")) +
+                                "\r\n</PY>\r\n";
+    EXPECT_EQ(Read("p.f2p"), expected);
+
+    EXPECT_FALSE(SaveProfile(Path("q.f2p"), QString(), Path("modules/scripts")));
+    EXPECT_FALSE(QFile::exists(Path("q.f2p")));
+    ASSERT_TRUE(SaveProfile(Path("r.f2p"), Path("modules/pc"), QString()));
+    EXPECT_TRUE(Read("r.f2p").endsWith("</DLL>\r\n<PY>\r\n</PY>\r\n"));
+}
+
+TEST_F(ActivationProfileTest, SectionsAreFoundByTheirMarkers) {
+    const std::optional<ActivationProfile> full =
+        ParseProfile({"<DLL>", "/f/pc/a.dll", "/f/pc/b.dll.notused", "</DLL>", "<PY>", "/f/py/s.pyc", "</PY>"});
+    ASSERT_TRUE(full && full->dlls && full->scripts);
+    EXPECT_EQ(full->dlls->folder, "/f/pc/");
+    EXPECT_EQ(full->dlls->entries, ActivationEntries({{"a.dll", true}, {"b.dll.notused", false}}));
+    EXPECT_EQ(full->scripts->folder, "/f/py/");
+    EXPECT_EQ(full->scripts->entries, ActivationEntries({{"s.pyc", true}}));
+
+    const std::optional<ActivationProfile> noDlls = ParseProfile({"<DLL>", "</DLL>", "<PY>", "/f/py/s.py", "</PY>"});
+    ASSERT_TRUE(noDlls && noDlls->dlls && noDlls->scripts);
+    EXPECT_FALSE(noDlls->dlls->folder.has_value());
+    EXPECT_TRUE(noDlls->dlls->entries.isEmpty());
+    EXPECT_EQ(noDlls->scripts->entries, ActivationEntries({{"s.py", true}}));
+
+    // Without "<DLL>" first, "<PY>" is looked for on the third line only.
+    const std::optional<ActivationProfile> onlyPy = ParseProfile({"x", "y", "<PY>", "C:\\Fly2\\s.py", "</PY>"});
+    ASSERT_TRUE(onlyPy && onlyPy->scripts);
+    EXPECT_FALSE(onlyPy->dlls.has_value());
+    EXPECT_EQ(onlyPy->scripts->folder, "C:\\Fly2\\");
+    EXPECT_EQ(onlyPy->scripts->entries, ActivationEntries({{"s.py", true}}));
+
+    const std::optional<ActivationProfile> emptyPy = ParseProfile({"<DLL>", "</DLL>", "<PY>", "</PY>"});
+    ASSERT_TRUE(emptyPy && emptyPy->scripts);
+    EXPECT_EQ(emptyPy->scripts->folder, "");
+    EXPECT_FALSE(ParseProfile({"x", "y", "z"})->scripts.has_value());
+}
+
+TEST_F(ActivationProfileTest, UnreadableProfilesGiveNothing) {
+    EXPECT_FALSE(ParseProfile({}).has_value());
+    EXPECT_FALSE(ParseProfile({"<DLL>", "</DLL>"}).has_value());
+    EXPECT_TRUE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>", "<PY>"}).has_value());
+    EXPECT_FALSE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>"}).has_value());
+    Touch("p.f2p", "<DLL>\r\n</DLL>\r\n<PY>\r\n</PY>\r\n");
+    EXPECT_TRUE(LoadProfile(Path("p.f2p"), "/f/pc").has_value());
+    EXPECT_FALSE(LoadProfile(Path("p.f2p"), QString()).has_value());
+    EXPECT_FALSE(LoadProfile(Path("missing.f2p"), "/f/pc").has_value());
+}
+
+TEST_F(ActivationProfileTest, ProfileEntriesSwitchFilesInEitherState) {
+    Touch("modules/pc/a.dll");
+    Touch("modules/pc/b.dll.notused");
+    Touch("modules/pc/c.dll");
+    const QString pc = Path("modules/pc/");
+    // Recorded a.dll inactive, b.dll active, c.dll active, d.dll gone.
+    const std::optional<ActivationProfile> profile = ParseProfile(
+        {"<DLL>", pc + "b.dll", pc + "c.dll", pc + "d.dll", pc + "a.dll.notused", "</DLL>", "<PY>", "</PY>"});
+    ASSERT_TRUE(profile && profile->dlls);
+    const int renamed = ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, Path("modules/pc"),
+                                         profile->dlls->entries});
+    EXPECT_EQ(renamed, 2);
+    EXPECT_EQ(FilesBelow("modules/pc"), QStringList({"a.dll.notused", "b.dll", "c.dll"}));
+}
+
+// A profile written elsewhere names folders that are not the list's own: nothing there is touched.
+TEST_F(ActivationProfileTest, EntriesOutsideTheListFolderAreLeftAlone) {
+    Touch("modules/pc/a.dll");
+    Touch("other/pc/a.dll");
+    Touch("modules/pc/x.pod");
+    const ActivationEntries off{{"a.dll", false}};
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("other/pc/"), Path("modules/pc"), off}), 0);
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("modules/pc/../../other/pc/"), Path("modules/pc"), off}), 0);
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, QString(), Path("modules/pc"), off}), 0);
+    EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path("modules/pc"), Path("modules/pc"),
+                               {{"../../other/pc/a.dll", false}, {"../../other/pc/x.pod", false}}}),
+              0);
+    EXPECT_EQ(FilesBelow(""), QStringList({"modules/pc/a.dll", "modules/pc/x.pod", "other/pc/a.dll"}));
+}
+
+TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
+    Touch("old.notused/pc/a.dll");
+    Touch("old.notused/pc/b.dll.notused");
+    Touch("sc.pod/y.scf");
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("old.notused/pc/"), Path("old.notused/pc"),
+                               {{"a.dll", false}, {"b.dll.notused", true}}}),
+              2);
+    EXPECT_EQ(FilesBelow("old.notused"), QStringList({"pc/a.dll.notused", "pc/b.dll"}));
+    EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path(""), Path(""), {{"sc.pod/y.scf", false}}}), 1);
+    EXPECT_EQ(FilesBelow("sc.pod"), QStringList({"y.scf.notused"}));
+}
+
+TEST_F(ActivationProfileTest, BackupCopiesThePlainFilesAgainEachTime) {
+    Touch("modules/pc/a.dll", "one");
+    Touch("modules/pc/b.dll.notused", "two");
+    Touch("modules/pc/sub/c.dll", "three");
+    EXPECT_EQ(BackupDllFolder(Path("modules")), "");
+    EXPECT_EQ(FilesBelow("modules/pc-save"), QStringList({"a.dll", "b.dll.notused"}));
+    Touch("modules/pc/a.dll", "changed");
+    Touch("modules/pc-save/kept.txt", "kept");
+    EXPECT_EQ(BackupDllFolder(Path("modules/")), "");
+    EXPECT_EQ(Read("modules/pc-save/a.dll"), "changed");
+    EXPECT_EQ(Read("modules/pc-save/kept.txt"), "kept");
+}
+
+TEST_F(ActivationProfileTest, BackupErrors) {
+    EXPECT_EQ(BackupDllFolder(QString()),
+              QString::fromUtf8("Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!"));
+    EXPECT_EQ(BackupDllFolder(Path("modules")),
+              QString::fromUtf8("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"));
+    Touch("modules/pc/a.dll");
+    Touch("modules/pc-save", "a file in the way");
+    EXPECT_EQ(BackupDllFolder(Path("modules")), QString::fromUtf8("Impossible de créer Backup"));
+}
+
+}  // namespace

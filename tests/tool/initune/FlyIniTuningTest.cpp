@@ -1,0 +1,142 @@
+#include "IniFixture.h"
+#include "ScriptedDialogs.h"
+
+#include "initune/FlyIniTuning.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+namespace {
+
+int RowOf(const IniGrid& grid, const QString& name) {
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        if (grid.Cell(row, 0) == name)
+            return row;
+    }
+    return -1;
+}
+
+const QByteArray FlyLines = "[Sim]\r\n"
+                            "a=b=c\r\n"
+                            " NullZone =0\r\n"
+                            "nullzone=0\r\n"
+                            "useDirect3D=1\r\n"
+                            "; r\xE9glages perso\r\n"
+                            "\r\n"
+                            "unknownKey= spaced value \r\n"
+                            "emptyValue=\r\n";
+
+class FlyIniTuningTest : public IniFixture {
+protected:
+    void Load(const QByteArray& fly, const QByteArray& recommendations) {
+        Write(SystemFile("fly.ini"), fly);
+        Write(RecommendationsPath(), recommendations);
+        const IniOutcome outcome = LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder);
+        ASSERT_TRUE(outcome.ok()) << outcome.text.toStdString();
+    }
+    QStringList Backups() const {
+        return QDir(SystemFolder()).entryList({"fly.ini*.BAK"}, QDir::Files);
+    }
+
+    IniGrid grid;
+};
+
+TEST_F(FlyIniTuningTest, LinesKeepTheirBytesAndUnappliedRecommendationsBecomeBareKeys) {
+    Load(FlyLines, "NullZone=1\r\nuseDirect3D=1\r\nmissingKey=3\r\nno equals sign\r\nmissingKey=4\r\n");
+
+    EXPECT_EQ(grid.Cell(2, 0), "a");
+    EXPECT_EQ(grid.Cell(2, 1), "b=c");
+    EXPECT_EQ(grid.Cell(3, 0), " NullZone ");
+    EXPECT_EQ(grid.Cell(3, 2), "") << "a key with spaces around it matches no recommendation";
+    EXPECT_EQ(grid.Cell(4, 2), "1") << "nullzone receives the recommendation for NullZone";
+    EXPECT_EQ(grid.Cell(8, 1), " spaced value ");
+    // The rows the recommendations add, one per unmatched line, duplicates included.
+    ASSERT_EQ(grid.RowCount(), 12);
+    EXPECT_EQ(grid.Cell(10, 0), "missingKey");
+    EXPECT_EQ(grid.Cell(10, 2), "3");
+    EXPECT_EQ(grid.Cell(11, 2), "4");
+
+    const IniOutcome saved = SaveIni(grid);
+    ASSERT_TRUE(saved.ok()) << saved.text.toStdString();
+    EXPECT_EQ(Read(SystemFile("fly.ini")), FlyLines + "missingKey\r\nmissingKey\r\n");
+    const QStringList backups = Backups();
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(QRegularExpression("^fly\\.ini\\d{12}\\.BAK$").match(backups[0]).hasMatch()) << backups[0].toStdString();
+    EXPECT_EQ(Read(SystemFolder() + "/" + backups[0]), FlyLines);
+}
+
+TEST_F(FlyIniTuningTest, ApplyingCopiesOnlyDifferingRecommendationsAndSavesThem) {
+    Load(FlyLines, "NullZone=1\r\nuseDirect3D=1\r\nmissingKey=3\r\n");
+    grid.SetCell(8, grid.newColumn, QString::fromLatin1("autre valeur \xE9"));
+
+    ApplyRecommendations(grid);
+
+    EXPECT_EQ(grid.Cell(4, 3), "1");
+    EXPECT_EQ(grid.Cell(5, 3), "") << "useDirect3D already has its recommended value";
+    ASSERT_TRUE(SaveIni(grid).ok());
+    EXPECT_EQ(Read(SystemFile("fly.ini")), "[Sim]\r\na=b=c\r\n NullZone =0\r\nnullzone=1\r\nuseDirect3D=1\r\n"
+                                           "; r\xE9glages perso\r\n\r\nunknownKey=autre valeur \xE9\r\n"
+                                           "emptyValue=\r\nmissingKey=3\r\n");
+}
+
+TEST_F(FlyIniTuningTest, SearchGoesOnFromTheLastHitThenStartsAgain) {
+    Load("percentOfWindOnGround=20\r\nx=1\r\nwindAloft=1\r\nignoreSlopeWIND=0\r\n", "");
+    IniOutcome outcome;
+    QList<int> hits;
+    grid.searchPosition = -1;
+    for (int i = 0; i < 5; ++i) {
+        hits << SearchName(grid, "wind", outcome);
+        grid.searchPosition += 1;  // "Chercher encore"
+    }
+    EXPECT_EQ(hits, QList<int>({1, 3, 4, -1, 1}));
+
+    grid.searchPosition = -1;
+    EXPECT_EQ(SearchName(grid, "nothing like it", outcome), -1);
+    EXPECT_EQ(outcome.text, "nothing like it NOT FOUND!");
+    EXPECT_EQ(grid.searchPosition, -1);
+}
+
+TEST_F(FlyIniTuningTest, SearchOtherDrivesIsRecommendedInPlaceOrAppended) {
+    Load("searchotherdrives=0\r\n", "");
+    EXPECT_EQ(SetRecommendation(grid, "SearchOtherDrives", "1"), 1);
+    EXPECT_EQ(grid.Cell(1, 2), "1");
+    EXPECT_EQ(grid.Cell(1, 3), "");
+
+    Load("x=1\r\n", "");
+    EXPECT_EQ(SetRecommendation(grid, "SearchOtherDrives", "1"), 2);
+    EXPECT_EQ(grid.Cell(2, 0), "SearchOtherDrives");
+}
+
+TEST_F(FlyIniTuningTest, MissingFileIsReportedAndNothingIsWritten) {
+    ScriptedDialogs dialogs;
+    const QString path = SystemFile("fly.ini");
+    const IniOutcome outcome = LoadFlyIni(grid, path, AppSettings().ProgramFolder);
+
+    EXPECT_EQ(outcome.box, IniOutcome::Box::Info);
+    EXPECT_EQ(outcome.text, path + " NON TROUVE!!!");
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.Cell(1, 0), "");
+    EXPECT_TRUE(SaveIni(grid).ok());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(FlyIniTuningTest, MissingRecommendationsAreWrittenWithTheDefaults) {
+    Load("NullZone=0\r\n", "");
+    QFile::remove(RecommendationsPath());
+    ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).ok());
+
+    const QByteArray written = Read(RecommendationsPath());
+    EXPECT_EQ(written.count("\r\n"), 62);
+    EXPECT_TRUE(written.startsWith("autoFullScreen=1\r\nuseDirect3D=1\r\n"));
+    EXPECT_TRUE(written.endsWith("forceLargeAirportsInList=1\r\nuseEnvLighting=1\r\n"));
+    EXPECT_EQ(grid.Cell(1, 2), "1");
+    EXPECT_EQ(grid.RowCount(), 2 + 61);
+}
+
+TEST_F(FlyIniTuningTest, AnEmptyFileShowsOneEmptyRow) {
+    Load("", "");
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.path, SystemFile("fly.ini"));
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include "IniFixture.h"
+#include "ScriptedDialogs.h"
+
+#include "initune/ui/Tf_inikestrel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+class InikestrelWindowTest : public IniFixture {
+protected:
+    template <typename T>
+    T* Child(const char* name) {
+        T* child = window.findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QTableWidget* Grid() { return Child<QTableWidget>("StringGrid1"); }
+
+    ScriptedDialogs dialogs;
+    Tf_inikestrel window;
+};
+
+TEST_F(InikestrelWindowTest, FlyIniEditedInTheGridIsSaved) {
+    Write(SystemFile("fly.ini"), "NullZone=0\r\npercentOfWindOnGround=20\r\n");
+    Write(RecommendationsPath(), "NullZone=1\r\n");
+    AppSettings().FlyIniPath = SystemFile("fly.ini");
+
+    window.OpenFlyIni();
+
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "*.INI kestrel");
+    EXPECT_FALSE(Child<QPushButton>("ButtonLoadRenderIni")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("ButtonApplyCalc")->isHidden());
+    EXPECT_FALSE(Child<QPushButton>("ButtonApplyDefaults")->isHidden());
+    EXPECT_EQ(Child<QLabel>("LabelPath")->text(), SystemFile("fly.ini"));
+    QTableWidget* grid = Grid();
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Recommended");
+    EXPECT_EQ(grid->item(0, 2)->text(), "1");
+    EXPECT_FALSE(grid->item(0, 1)->flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(grid->item(1, 3)->flags() & Qt::ItemIsEditable);
+
+    Child<QPushButton>("ButtonSearch")->click();
+    QLineEdit* search = Child<QLineEdit>("EditSearch");
+    EXPECT_FALSE(search->isHidden());
+    QTest::keyClicks(search, "wind");
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_TRUE(search->isHidden());
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 3);
+
+    grid->item(1, 3)->setText("35");
+    Child<QPushButton>("ButtonSave")->click();
+
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(Read(SystemFile("fly.ini")), "NullZone=0\r\npercentOfWindOnGround=35\r\n");
+    EXPECT_TRUE(dialogs.Texts().isEmpty()) << dialogs.Texts().join('|').toStdString();
+}
+
+TEST_F(InikestrelWindowTest, RenderIniCountsAreRecomputedAndHelpToggles) {
+    Write(SystemFile("render.ini"), "maxTextures256=100\r\n");
+    AppSettings().RenderIniPath = SystemFile("render.ini");
+
+    window.OpenRenderIni();
+
+    EXPECT_FALSE(Child<QPushButton>("ButtonLoadFlyIni")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("ButtonSearch")->isHidden());
+    QTableWidget* grid = Grid();
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->item(0, 0)->text(), "Memory in MB (without AGP)");
+    EXPECT_FALSE(grid->item(0, 3)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(grid->item(0, 2)->text(), "26");
+
+    grid->item(1, 3)->setText("50");
+    Child<QPushButton>("ButtonApplyCalc")->click();
+    EXPECT_EQ(grid->item(1, 1)->text(), "50");
+    EXPECT_EQ(grid->item(0, 2)->text(), "13");  // 12.5 MB
+
+    QPushButton* help = Child<QPushButton>("ButtonHelp");
+    help->click();
+    QPlainTextEdit* memo = Child<QPlainTextEdit>("MemoRenderHelp");
+    EXPECT_FALSE(memo->isHidden());
+    EXPECT_TRUE(memo->toPlainText().endsWith(QString::fromUtf8("* Cliquer sur [AIDE] à nouveau pour fermer cette fenêtre !")));
+    help->click();
+    EXPECT_TRUE(memo->isHidden());
+}
+
+TEST_F(InikestrelWindowTest, MissingFileIsReported) {
+    AppSettings().FlyIniPath = SystemFile("fly.ini");
+    window.OpenFlyIni();
+    EXPECT_EQ(dialogs.Texts(), QStringList{SystemFile("fly.ini") + " NON TROUVE!!!"});
+    EXPECT_EQ(Child<QLabel>("LabelPath")->text(), QString::fromUtf8("pas de fichiers sélectionnés"));
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+#include "ScriptedDialogs.h"
+#include "ShellFixture.h"
+#include "shell/FileUtils.h"
+#include "shell/NativeFs.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <unistd.h>
+
+namespace {
+
+using FileUtilsTest = ShellTest;
+
+TEST_F(FileUtilsTest, PathTextOperationsKeepTheirEdgeCases) {
+    EXPECT_EQ(PathPos(".notused", "ABC.DLL.NOTUSED"), 8);
+    EXPECT_EQ(PathPos("", "abc"), 0);
+    EXPECT_EQ(ParentFolder("/Sim/"), "");
+    EXPECT_EQ(ParentFolder("/Sim/Tools"), "/Sim/");
+    EXPECT_EQ(ParentFolder("/Sim/Tools/"), "/Sim/");
+    EXPECT_EQ(ParentFolder("fly2.exe"), "fly2.exe");
+    EXPECT_EQ(FolderOfFile("/Sim/fly2.exe"), "/Sim");
+    EXPECT_EQ(FolderOfFile("/fly2.exe"), "/");
+    EXPECT_EQ(FolderOfFile("fly2.exe"), "");
+    EXPECT_EQ(RelativeTo("/Sim/scenery/a/b.pod", "/Sim/scenery"), "a/b.pod");
+    EXPECT_EQ(RelativeTo("/Sim/sceneryX/b.pod", "/Sim/scenery"), "");
+    EXPECT_EQ(RelativeTo("/Sim/scenery/b.pod", ""), "");
+    EXPECT_EQ(WithBackslash(""), "");
+}
+
+TEST_F(FileUtilsTest, NotUsedNamesCutAtTheFirstSuffixInAnyCase) {
+    bool kind = false;
+    EXPECT_EQ(ToggleNotUsed("a.dll.notused.old", ".dll"), "a.dll");
+    EXPECT_EQ(ToggleNotUsed("GPS.DLL", ".dll", &kind), "GPS.DLL.notused");
+    EXPECT_EQ(ActiveName("GPS.DLL.NOTUSED", ".dll", &kind), "GPS.DLL");
+    EXPECT_TRUE(kind);
+    EXPECT_EQ(InactiveName("x.pyc.notused", ".pyc", &kind), "x.pyc.notused");
+    EXPECT_TRUE(kind);
+    EXPECT_EQ(ActiveName("readme.txt", ".dll", &kind), "readme.txt");
+    EXPECT_FALSE(kind);
+}
+
+TEST_F(FileUtilsTest, PathsResolveWithoutRegardToCase) {
+    const QString ini = MakeFile("Fly2/System/Fly.ini");
+    EXPECT_EQ(ResolvePath(Path("Fly2/SYSTEM/FLY.INI")), ini);
+    EXPECT_EQ(ResolvePath(Path("fly2\\system\\fly.ini")), ini);
+    EXPECT_EQ(ResolvePath(Path("FLY2/system/new/x.txt")), Path("Fly2/System/new/x.txt"));
+    EXPECT_EQ(ResolvePath(Path("fly2/system/")), Path("Fly2/System/"));
+    EXPECT_TRUE(FileExists(Path("FLY2/system/fly.INI")));
+    EXPECT_FALSE(FolderExists(Path("FLY2/system/fly.INI")));
+    EXPECT_TRUE(FolderExists(Path("fly2/SYSTEM")));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST_F(FileUtilsTest, RenameNoReplaceNeverOverwrites) {
+    const QString a = MakeFile("pc/a.dll", "a");
+    MakeFile("pc/B.DLL", "b");
+    EXPECT_FALSE(RenameNoReplace(a, Path("pc/b.dll")));
+    EXPECT_EQ(Read(a), "a");
+    EXPECT_EQ(Read(Path("pc/B.DLL")), "b");
+    EXPECT_TRUE(RenameNoReplace(Path("PC/A.DLL"), Path("pc/a.dll.notused")));
+    EXPECT_EQ(Entries("pc"), QStringList({"B.DLL", "a.dll.notused"}));
+    // A change of case only renames the entry itself.
+    EXPECT_TRUE(RenameNoReplace(Path("pc/B.DLL"), Path("pc/b.dll")));
+    EXPECT_EQ(Entries("pc"), QStringList({"a.dll.notused", "b.dll"}));
+    EXPECT_FALSE(RenameNoReplace(Path("pc/missing"), Path("pc/other")));
+    MakeDir("data");
+    MakeDir("data-save");
+    EXPECT_FALSE(RenameNoReplace(Path("data"), Path("DATA-SAVE")));
+}
+
+TEST_F(FileUtilsTest, WriteFileAtomicReplacesTheEntryOfAnyCase) {
+    const QString ini = MakeFile("System/Fly.ini", "old");
+    EXPECT_TRUE(WriteFileAtomic(Path("system/FLY.INI"), "new\r\n"));
+    EXPECT_EQ(Read(ini), "new\r\n");
+    EXPECT_EQ(Entries("System"), QStringList({"Fly.ini"}));
+    EXPECT_EQ(ReadWholeFile(Path("SYSTEM/fly.ini")).value_or("<none>"), "new\r\n");
+    EXPECT_FALSE(ReadWholeFile(Path("System")).has_value());
+    EXPECT_FALSE(WriteFileAtomic(Path("nofolder/x.ini"), "x"));
+}
+
+TEST_F(FileUtilsTest, WriteFileAtomicLeavesTheOldFileInAReadOnlyFolder) {
+    const QString ini = MakeFile("ro/fly.ini", "old");
+    QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::ExeOwner);
+    if (::access(QFile::encodeName(Path("ro")).constData(), W_OK) == 0) {
+        QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "permissions don't bind this user";
+    }
+    EXPECT_FALSE(WriteFileAtomic(ini, "new"));
+    QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(Read(ini), "old");
+    EXPECT_EQ(Entries("ro"), QStringList({"fly.ini"}));
+}
+
+TEST_F(FileUtilsTest, CopyFileOverFailsWithoutHarm) {
+    const QString key = MakeFile("system/default.key", QByteArray("k\0ey\r\n", 6));
+    EXPECT_TRUE(CopyFileOver(Path("SYSTEM/DEFAULT.KEY"), Path("system/copy.key")));
+    EXPECT_EQ(Read(Path("system/copy.key")), QByteArray("k\0ey\r\n", 6));
+    EXPECT_FALSE(CopyFileOver(Path("system/missing.key"), Path("system/copy2.key")));
+    EXPECT_FALSE(QFile::exists(Path("system/copy2.key")));
+    EXPECT_FALSE(CopyFileOver(key, Path("nofolder/copy.key")));
+    EXPECT_FALSE(CopyFileOver(Path("system"), Path("copy")));
+    // Copying a file onto itself (in another case) must not empty it.
+    EXPECT_FALSE(CopyFileOver(key, Path("System/Default.KEY")));
+    EXPECT_EQ(Read(key), QByteArray("k\0ey\r\n", 6));
+    EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key")));
+    EXPECT_EQ(Read(Path("a/b/c.key")), QByteArray("k\0ey\r\n", 6));
+}
+
+TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
+    ScriptedDialogs dialogs;
+    MakeDir("sim/Modules");
+    EXPECT_TRUE(MakeFolderChain(Path("sim/"), "modules/pc/"));
+    EXPECT_EQ(Entries("sim"), QStringList({"Modules"}));
+    EXPECT_EQ(Entries("sim/Modules"), QStringList({"pc"}));
+    EXPECT_TRUE(MakeFolderChain(Path("sim"), "modules\\pc"));
+    EXPECT_TRUE(MakeFolderChain("", Path("x/y")));
+    EXPECT_TRUE(QFileInfo(Path("x/y")).isDir());
+    EXPECT_TRUE(dialogs.Texts().isEmpty());
+    MakeFile("sim/blocked");
+    EXPECT_FALSE(MakeFolderChain(Path("sim"), "blocked/pc"));
+    EXPECT_EQ(dialogs.Texts(), QStringList({"Erreur, création de sous répertoires impossible"}));
+}
+
+TEST_F(FileUtilsTest, DatedBackupNameAndSameSecondOverwrite) {
+    ScriptedDialogs dialogs;
+    const QString ini = MakeFile("system/fly.ini", "first");
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const QString before = QDateTime::currentDateTime().toString("ddMMyyHHmmss");
+        EXPECT_TRUE(MakeDatedBackup(ini, true));
+        MakeFile("system/fly.ini", "second");
+        EXPECT_TRUE(MakeDatedBackup(ini, true));
+        if (QDateTime::currentDateTime().toString("ddMMyyHHmmss") != before) {
+            for (const QString& name : Entries("system"))
+                if (name != "fly.ini")
+                    QFile::remove(Path("system/" + name));
+            MakeFile("system/fly.ini", "first");
+            continue;
+        }
+        EXPECT_EQ(Entries("system"), QStringList({"fly.ini", "fly.ini" + before + ".BAK"}));
+        EXPECT_EQ(Read(Path("system/fly.ini" + before + ".BAK")), "second");
+        break;
+    }
+    EXPECT_TRUE(MakeDatedBackup(Path("system/missing.ini"), true));
+    EXPECT_TRUE(dialogs.Texts().isEmpty());
+}
+
+TEST_F(FileUtilsTest, FailedDatedBackupWarnsOnlyWhenAsked) {
+    ScriptedDialogs dialogs;
+    const QString ini = MakeFile("fly.ini");
+    // Folders in the way of the backup names of the next seconds make the copy fail.
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int s = 0; s < 4; ++s)
+        MakeDir("fly.ini" + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
+    EXPECT_FALSE(MakeDatedBackup(ini, false));
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_FALSE(MakeDatedBackup(ini, true));
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "Impossible de créer un fichier de SAUVEGARDE");
+    EXPECT_EQ(dialogs.shown()[0].caption, "Attention");
+}
+
+TEST_F(FileUtilsTest, ShellRenameAndDeleteWorkOnFoldersOnly) {
+    qputenv("XDG_DATA_HOME", QFile::encodeName(MakeDir("trash-home")));
+    MakeFile("data/a.tms", "data");
+    MakeFile("data-save/a.tms", "saved");
+    EXPECT_FALSE(ShellRename(Path("data"), Path("Data-Save")));
+    EXPECT_EQ(Read(Path("data-save/a.tms")), "saved");
+    EXPECT_TRUE(ShellRename(Path("DATA"), Path("data$$$")));
+    EXPECT_EQ(Read(Path("data$$$/a.tms")), "data");
+    const QString file = MakeFile("plain.txt");
+    EXPECT_FALSE(ShellDelete(file));
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_FALSE(ShellFileOp("ERASE", false, true, true, false, Path("data$$$"), ""));
+    EXPECT_TRUE(ShellDelete(Path("data$$$")));
+    EXPECT_FALSE(QFile::exists(Path("data$$$")));
+    EXPECT_EQ(Read(Path("trash-home/Trash/files/data$$$/a.tms")), "data");
+    // Without a desktop data folder there is no trash: the folder is deleted for good, nothing is
+    // "trashed" into the current folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(Path("no-desktop")));
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(MakeDir("cwd"));
+    EXPECT_TRUE(ShellDelete(Path("data-save")));
+    QDir::setCurrent(current);
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_FALSE(QFile::exists(Path("data-save")));
+    EXPECT_TRUE(Entries("cwd").isEmpty());
+}
+
+TEST_F(FileUtilsTest, ListingsMatchMasksWithoutRegardToCase) {
+    MakeFile("pc/A.DLL");
+    MakeFile("pc/b.dll");
+    MakeFile("pc/c.dll.notused");
+    MakeFile("pc/.hidden.dll");
+    MakeFile("pc/x.dll/inner.dll");
+    MakeFile("pc/sub/deep.DLL");
+    QStringList all;
+    ListFilesAndFolders(Path("pc"), "*.dll", all, false);
+    EXPECT_EQ(all, QStringList({Path("pc/A.DLL"), Path("pc/b.dll"), Path("pc/x.dll")}));
+    QStringList files;
+    ListFiles(Path("pc/"), "*.dll", files, true);
+    EXPECT_EQ(files, QStringList({Path("pc/A.DLL"), Path("pc/b.dll"), Path("pc/sub/deep.DLL"),
+                                  Path("pc/x.dll/inner.dll")}));
+    QStringList names;
+    ListNames(Path("PC"), "*.*", names);
+    EXPECT_EQ(names, QStringList({"A.DLL", "b.dll", "c.dll.notused"}));
+}
+
+TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
+    const QStringList lines{"GPS.DLL", "", "scénario.py"};
+    EXPECT_TRUE(SaveListToFile(Path("p.f2p"), lines));
+    EXPECT_EQ(Read(Path("p.f2p")), "GPS.DLL\r\n\r\nsc\xc3\xa9nario.py\r\n");
+    QStringList loaded{"stale"};
+    EXPECT_TRUE(LoadListFromFile(Path("P.F2P"), loaded));
+    EXPECT_EQ(loaded, lines);
+    MakeFile("unix.txt", "a\nb\rc");
+    EXPECT_TRUE(LoadListFromFile(Path("unix.txt"), loaded));
+    EXPECT_EQ(loaded, QStringList({"a", "b", "c"}));
+    EXPECT_FALSE(SaveListToFile("", lines));
+    EXPECT_FALSE(LoadListFromFile("", loaded));
+    EXPECT_FALSE(LoadListFromFile(Path("missing.txt"), loaded));
+    EXPECT_EQ(loaded, QStringList({"a", "b", "c"}));
+}
+
+}  // namespace

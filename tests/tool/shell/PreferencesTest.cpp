@@ -1,0 +1,61 @@
+#include "ShellFixture.h"
+#include "shell/Preferences.h"
+
+namespace {
+
+using PreferencesTest = ShellTest;
+
+TEST_F(PreferencesTest, ShortFileFillsItsLinesAndIsRewrittenWhole) {
+    MakeFile("tool/FlyKestrel.prf",
+             "<FlyKestrel 1.7>\r\n/f/modules/pc\r\n/f/modules/scripts/global\r\n/f/system/fly.ini\r\n"
+             "/f/system/render.ini\r\n\r\n/f/FLY2.EXE\r\n");
+    AppSettings().SceneryListFolder = "stale";
+    StartUpSettings(Path("tool"), "/some/addon");
+    const Settings& s = AppSettings();
+    EXPECT_EQ(s.ProgramFolder, Path("tool/"));
+    EXPECT_EQ(s.StartArgument, "/some/addon");
+    EXPECT_EQ(s.SceneryListFolder, "");
+    EXPECT_TRUE(s.HelpMemoFlag);
+    EXPECT_EQ(s.DLLPath, "/f/modules/pc");
+    EXPECT_EQ(s.RenderIniPath, "/f/system/render.ini");
+    EXPECT_EQ(s.FlyStartPath, "");
+    EXPECT_EQ(s.FlyExePath, "/f/FLY2.EXE");
+    EXPECT_EQ(s.SpareSetting, "");
+    EXPECT_EQ(s.ExternalSceneryFolder, "");
+
+    AppSettings().SpareSetting = "spare";
+    AppSettings().ExternalSceneryFolder = "/ext/scènes/";
+    EXPECT_TRUE(WritePreferences(PreferencesFile()));
+    EXPECT_EQ(Read(Path("tool/FlyKestrel.prf")),
+              "<FlyKestrel 1.7>\r\n/f/modules/pc\r\n/f/modules/scripts/global\r\n/f/system/fly.ini\r\n"
+              "/f/system/render.ini\r\n\r\n/f/FLY2.EXE\r\nspare\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
+              "/ext/sc\xc3\xa8nes/\r\n");
+}
+
+TEST_F(PreferencesTest, AnotherHeaderIsReadTheSame) {
+    QByteArray lines;
+    for (int i = 2; i <= 15; ++i)
+        lines += "value" + QByteArray::number(i) + "\r\n";
+    MakeFile("a.prf", "<FlyKestrel 1.7>\r\n" + lines);
+    MakeFile("b.prf", "anything else\n" + lines);
+    ASSERT_TRUE(ReadPreferences(Path("a.prf")));
+    const Settings first = AppSettings();
+    AppSettings() = Settings{};
+    ASSERT_TRUE(ReadPreferences(Path("b.prf")));
+    EXPECT_EQ(AppSettings().DLLPath, "value2");
+    EXPECT_EQ(AppSettings().Fly2SlicePath, "value11");
+    EXPECT_EQ(AppSettings().ExternalSceneryFolder, "value15");
+    EXPECT_EQ(first.DLLPath, AppSettings().DLLPath);
+    EXPECT_EQ(first.ExternalSceneryFolder, AppSettings().ExternalSceneryFolder);
+}
+
+TEST_F(PreferencesTest, MissingFileLeavesEverythingEmpty) {
+    StartUpSettings(Path("tool"), "");
+    EXPECT_EQ(AppSettings().FlyExePath, "");
+    EXPECT_EQ(AppSettings().DLLPath, "");
+    EXPECT_EQ(AppSettings().ProgramFolder, Path("tool/"));
+    // Not writable (no such folder): false, and nothing else happens.
+    EXPECT_FALSE(WritePreferences(PreferencesFile()));
+}
+
+}  // namespace

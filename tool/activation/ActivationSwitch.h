@@ -1,0 +1,19 @@
+#pragma once
+
+#include "activation/ActivationEntry.h"
+
+#include <QString>
+
+enum class ActivationKind { Dll, Script, Scenery };
+
+// What OK of an activation window hands over.
+struct ActivationList final {
+    ActivationKind kind = ActivationKind::Dll;
+    QString folder;  // the window's folder label: where the entries are looked up
+    QString root;    // the folder the list belongs to (DLL or script folder, chosen scenery folder)
+    ActivationEntries entries;
+};
+
+// Renames each entry's file to the state its mark asks for, never over an existing file; a rename that
+// fails is skipped. Files outside root are left alone. Returns the number of files renamed.
+int ApplyActivation(const ActivationList& list);

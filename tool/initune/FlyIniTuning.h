@@ -1,0 +1,35 @@
+#pragma once
+
+#include "initune/IniGrid.h"
+#include "initune/IniOutcome.h"
+
+#include <QStringList>
+
+// The fly.ini mode of the tuning window: the file beside recommended values from "flyinirec.txt".
+
+// The 62 lines written when "flyinirec.txt" is missing.
+QStringList DefaultRecommendations();
+// programFolder + "flyinirec.txt", created with the defaults when missing (a failure is silent).
+QString RecommendationsFile(const QString& programFolder);
+// The recommendation lines; none when the file can't be read.
+QStringList LoadRecommendations(const QString& programFolder);
+
+// Clears the grid, reads the file at path into rows 1 on and merges the recommendations of
+// programFolder. A missing file: path + " NON TROUVE!!!" and the grid stays empty.
+IniOutcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder);
+// Pass 1 puts each recommendation in the first row of the same name (case ignored); pass 2 appends
+// a row for each one no row took.
+void MergeRecommendations(IniGrid& grid, const QStringList& recommendations);
+// Recommends value for key in the first row of that name, or in a new row; the row's index.
+int SetRecommendation(IniGrid& grid, const QString& key, const QString& value);
+// NEW := Recommended wherever a recommendation differs from the file's value.
+void ApplyRecommendations(IniGrid& grid);
+
+// Searches column 0 for text (case ignored; an empty text finds an empty name) from the grid's search
+// position (0 when negative). A hit becomes the search position; no hit: text + " NOT FOUND!" and the
+// position goes back to -1. The hit row, or -1.
+int SearchName(IniGrid& grid, const QString& text, IniOutcome& outcome);
+
+// NEW over OLD, the dated backup, then the whole file through a temporary name. Nothing is written when
+// no file is loaded or the backup fails.
+IniOutcome SaveIni(IniGrid& grid);

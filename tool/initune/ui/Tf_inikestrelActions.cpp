@@ -1,0 +1,202 @@
+// The handlers of Tf_inikestrel: each passes its input to the tuning functions and shows the result.
+#include "initune/ui/Tf_inikestrel.h"
+
+#include "initune/FlyIniTuning.h"
+#include "initune/IniOutcome.h"
+#include "initune/RenderIniTuning.h"
+#include "shell/Dialogs.h"
+#include "shell/Settings.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+namespace {
+
+void ShowButton(QPushButton* button, bool on) {
+    button->setEnabled(on);
+    button->setVisible(on);
+}
+
+}  // namespace
+
+void Tf_inikestrel::ClearWindow() {
+    grid_.Clear();
+    for (QPushButton* button : {buttonApplyDefaults_, buttonApplyCalc_, buttonHelp_, buttonSearchOtherDrives_,
+                                buttonSearch_, buttonSearchAgain_})
+        ShowButton(button, false);
+    memoFlyHelp_->hide();
+    memoRenderHelp_->hide();
+    helpVisible_ = false;
+    editSearch_->hide();
+    editSearch_->setEnabled(false);
+    ShowGrid();
+}
+
+void Tf_inikestrel::ShowModeButtons() {
+    const bool fly = grid_.mode == IniMode::FlyIni;
+    const bool render = grid_.mode == IniMode::RenderIni;
+    ShowButton(buttonApplyDefaults_, fly);
+    ShowButton(buttonSearchOtherDrives_, fly);
+    ShowButton(buttonSearch_, fly);
+    ShowButton(buttonSearchAgain_, fly);
+    ShowButton(buttonApplyCalc_, render);
+    ShowButton(buttonHelp_, fly || render);
+}
+
+void Tf_inikestrel::ShowGrid() {
+    const QSignalBlocker blocker(table_);
+    labelPath_->setText(grid_.path.isEmpty() ? QString::fromUtf8("pas de fichiers sélectionnés") : grid_.path);
+    table_->clearContents();
+    table_->setRowCount(std::max(grid_.RowCount() - 1, 0));
+    QStringList headers;
+    for (int column = 0; column < IniGrid::ColumnCount; ++column)
+        headers << grid_.Cell(0, column);
+    table_->setHorizontalHeaderLabels(headers);
+    const QBrush fixed = palette().button();
+    for (int row = 1; row < grid_.RowCount(); ++row) {
+        for (int column = 0; column < IniGrid::ColumnCount; ++column) {
+            auto* item = new QTableWidgetItem(grid_.Cell(row, column));
+            const bool editable = column == grid_.newColumn && row >= grid_.fixedRows;
+            item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                    : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            if (!editable)
+                item->setBackground(fixed);
+            table_->setItem(row - 1, column, item);
+        }
+    }
+    const int width = grid_.mode == IniMode::FlyIni ? 150 : grid_.mode == IniMode::RenderIni ? 100 : 250;
+    table_->setColumnWidth(0, 250);
+    for (int column = 1; column < IniGrid::ColumnCount; ++column)
+        table_->setColumnWidth(column, width);
+}
+
+void Tf_inikestrel::SelectNewCell(int row) {
+    if (row < 1 || grid_.newColumn < 0) {
+        table_->scrollToTop();
+        return;
+    }
+    QTableWidgetItem* item = table_->item(row - 1, grid_.newColumn);
+    table_->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    table_->setCurrentItem(item);
+}
+
+void Tf_inikestrel::Report(const IniOutcome& outcome) {
+    switch (outcome.box) {
+    case IniOutcome::Box::None:
+        break;
+    case IniOutcome::Box::Info:
+        ShowInfo(outcome.text);
+        break;
+    case IniOutcome::Box::Error:
+        ShowError(outcome.text);
+        break;
+    case IniOutcome::Box::Warning:
+        ShowCaptioned(outcome.text, QStringLiteral("Attention"));
+        break;
+    }
+}
+
+void Tf_inikestrel::ButtonLoadFlyIniClick() {
+    ClearWindow();
+    const IniOutcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, AppSettings().ProgramFolder);
+    ShowModeButtons();
+    ShowGrid();
+    Report(outcome);
+}
+
+void Tf_inikestrel::ButtonLoadRenderIniClick() {
+    ClearWindow();
+    const IniOutcome outcome = LoadRenderIni(grid_, AppSettings().RenderIniPath);
+    ShowModeButtons();
+    ShowGrid();
+    Report(outcome);
+}
+
+void Tf_inikestrel::ButtonSaveClick() {
+    const IniOutcome outcome = SaveIni(grid_);
+    if (outcome.ok()) {
+        hide();
+        return;
+    }
+    ShowGrid();
+    Report(outcome);
+}
+
+void Tf_inikestrel::ButtonApplyDefaultsClick() {
+    ApplyRecommendations(grid_);
+    ShowGrid();
+}
+
+void Tf_inikestrel::ButtonApplyCalcClick() {
+    const IniOutcome outcome = ApplyNewCounts(grid_);
+    ShowGrid();
+    Report(outcome);
+}
+
+void Tf_inikestrel::ButtonSearchOtherDrivesClick() {
+    const int row = SetRecommendation(grid_, QStringLiteral("SearchOtherDrives"), QStringLiteral("1"));
+    ShowGrid();
+    SelectNewCell(row);
+}
+
+void Tf_inikestrel::ButtonSearchClick() {
+    grid_.searchPosition = -1;
+    editSearch_->show();
+    editSearch_->setEnabled(true);
+    editSearch_->setFocus();
+}
+
+void Tf_inikestrel::ButtonSearchAgainClick() {
+    grid_.searchPosition += 1;
+    RunSearch();
+}
+
+void Tf_inikestrel::EditSearchReturnPressed() {
+    grid_.searchPosition = -1;
+    RunSearch();
+}
+
+void Tf_inikestrel::RunSearch() {
+    const QString text = editSearch_->text();
+    editSearch_->hide();
+    editSearch_->setEnabled(false);
+    IniOutcome outcome;
+    const int row = SearchName(grid_, text, outcome);
+    if (row >= 0)
+        SelectNewCell(row);
+    Report(outcome);
+}
+
+void Tf_inikestrel::ButtonHelpClick() {
+    if (helpVisible_) {
+        memoFlyHelp_->hide();
+        memoRenderHelp_->hide();
+        helpVisible_ = false;
+        return;
+    }
+    QPlainTextEdit* memo = grid_.mode == IniMode::RenderIni ? memoRenderHelp_ : memoFlyHelp_;
+    memo->show();
+    memo->raise();
+    helpVisible_ = true;
+}
+
+void Tf_inikestrel::StringGrid1ItemChanged(QTableWidgetItem* item) {
+    grid_.SetCell(item->row() + 1, item->column(), item->text());
+}
+
+bool Tf_inikestrel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editSearch_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        editSearch_->hide();
+        editSearch_->setEnabled(false);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

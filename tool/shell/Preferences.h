@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The preferences file "FlyKestrel.prf" beside the tool: 15 lines, CR LF, a value's meaning is its line.
+
+// ProgramFolder + "FlyKestrel.prf".
+QString PreferencesFile();
+// Start-up before any window: ProgramFolder (trailing '/'), StartArgument, the scratch folders emptied,
+// the help-memo flag set, then the preferences file read.
+void StartUpSettings(const QString& programFolder, const QString& startArgument);
+// Reads the stored settings from file into AppSettings(); a missing or unreadable file changes nothing,
+// lines missing at the end of a short file leave their settings empty. False when nothing was read.
+bool ReadPreferences(const QString& file);
+// Writes the 15 lines through a temporary file; false when it could not be written.
+bool WritePreferences(const QString& file);

@@ -1,0 +1,30 @@
+#include "shell/mainwin/KestrelWindows.h"
+
+#include "activation/ui/TF_checkdlls.h"
+#include "activation/ui/TF_checkpy.h"
+#include "activation/ui/TF_checksceneries.h"
+#include "initune/ui/Tf_inikestrel.h"
+#include "install/ui/TFLYDataForm.h"
+#include "install/ui/TF_AutoInstall.h"
+#include "install/ui/TF_SceneryCopy.h"
+#include "shell/mainwin/TF_main.h"
+#include "shell/ui/TFSelDirDlg.h"
+#include "shell/ui/TFormKestrelTools.h"
+#include "shell/ui/THelpForm.h"
+#include "shell/ui/TOptionsForm.h"
+#include "slicer/ui/TF2sInputForm.h"
+#include "slicer/ui/TFCutLLInput.h"
+
+KestrelWindows::KestrelWindows()
+    : main_(std::make_unique<TF_main>()), kestrelTools_(std::make_unique<TFormKestrelTools>()),
+      checkPy_(std::make_unique<TF_checkpy>()), checkSceneries_(std::make_unique<TF_checksceneries>()),
+      iniKestrel_(std::make_unique<Tf_inikestrel>()), options_(std::make_unique<TOptionsForm>()),
+      slicerInput_(std::make_unique<TF2sInputForm>()), cutLLInput_(std::make_unique<TFCutLLInput>()),
+      selDirDlg_(std::make_unique<TFSelDirDlg>()), sceneryCopy_(std::make_unique<TF_SceneryCopy>()),
+      checkDlls_(std::make_unique<TF_checkdlls>()), flyData_(std::make_unique<TFLYDataForm>()),
+      autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()) {
+    main_->SetWindows(this);
+}
+
+// The main window goes last, so no window outlives the one that shows it.
+KestrelWindows::~KestrelWindows() = default;

@@ -1,0 +1,116 @@
+#include "shell/ui/TOptionsForm.h"
+
+#include "shell/MainActions.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent), grid_(new QGridLayout) {
+    setObjectName("OptionsForm");
+    setWindowTitle(QString::fromUtf8("Sélectionner le chemin"));
+    setModal(true);
+
+    const auto u8 = [](const char* text) { return QString::fromUtf8(text); };
+    AddRow("BtnFLY2Exe", u8("FLY.EXE - Répertoire"), &PathFields::LblFLYPath, "LblFLYPath",
+           u8("Chemin de fly2.exe"), ChooseFlyExe);
+    AddInfoRow("BtnDLLFolderHolder", u8("[PC](DLLs) Répertoire"), &PathFields::LblDLLFolderHolder,
+               "LblDLLFolderHolder", u8("Répertoire contenant le répertoire des DLL"));
+    AddInfoRow("BtnBMPPath", u8("DLL - Répertoire"), &PathFields::LblDLLPath, "LblDLLPath", u8("Répertoire des DLL"));
+    AddInfoRow("BtnUBBMPPath", u8("PY/PYC - Répertoire"), &PathFields::LblPythonPath, "LblPythonPath",
+               u8("Répertoire des scripts PY/PYC"));
+    AddInfoRow("Button3", u8("FLY.INI Répertoire"), &PathFields::LblFlyIniPath, "LblFlyIniPath",
+               u8("Chemin de fly.ini"));
+    AddInfoRow("BtnSCFPath", u8("RENDER.INI Répertoire"), &PathFields::LblRenderIniPath, "LblRenderIniPath",
+               u8("Chemin de render.ini"));
+    AddRow("Button6", u8("Flystart.exe Répertoire"), &PathFields::LblFLYStartPath, "LblFLYStartPath",
+           u8("Chemin de flystart.exe"), ChooseFlyStart);
+    AddRow("Button5", u8("Fly2slice.exe Répertoire"), &PathFields::LblFly2SlicerName, "LblFly2SlicerName",
+           u8("Chemin de fly2slice.exe"), ChooseFly2Slice);
+    AddRow("BtnTGAPath", u8("*.TGA Répertoire"), &PathFields::LblTGAPath, "LblTGAPath", u8("Répertoire des *.TGA"),
+           ChooseTgaFolder);
+    AddRow("BtnRASPath", u8("*.RAS Répertoire"), &PathFields::LblRASPath, "LblRASPath", u8("Répertoire des *.RAS"),
+           ChooseRasFolder);
+    grid_->setColumnStretch(1, 1);
+    grid_->setVerticalSpacing(10);
+
+    auto* hint = new QLabel(u8("Si non rempli en mode automatique alors rechercher le chemin de fly.exe pour valider "
+                               "les autres chemins automatiquement."));
+    hint->setObjectName("Label1");
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
+
+    auto* ok = new QPushButton(u8("OK - utiliser valeurs!"));
+    ok->setObjectName("BtnOK");
+    auto* cancel = new QPushButton(u8("Annuler "));
+    cancel->setObjectName("BtnCancel");
+    connect(ok, &QPushButton::clicked, this, &TOptionsForm::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid_);
+    layout->addSpacing(12);
+    layout->addWidget(hint);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(602, 578);
+}
+
+void TOptionsForm::AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
+                          const char* fieldName, const QString& accessibleName, void (*action)(PathFields&)) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(buttonName);
+    auto* edit = new QLineEdit;
+    edit->setObjectName(fieldName);
+    edit->setAccessibleName(accessibleName);
+    edit->setReadOnly(true);
+    edit->setMinimumWidth(380);
+    const int row = grid_->rowCount();
+    grid_->addWidget(button, row, 0);
+    grid_->addWidget(edit, row, 1);
+    edits_.emplace_back(edit, field);
+    connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
+}
+
+void TOptionsForm::AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field,
+                              const char* fieldName, const QString& accessibleName) {
+    AddRow(buttonName, caption, field, fieldName, accessibleName, [](PathFields&) { ShowAutofillInfo(); });
+}
+
+void TOptionsForm::Run(void (*action)(PathFields&)) {
+    action(fields_);
+    ShowFields();
+}
+
+void TOptionsForm::ShowFields() {
+    for (const auto& [edit, field] : edits_) {
+        edit->setText(fields_.*field);
+        edit->setCursorPosition(0);
+    }
+}
+
+bool TOptionsForm::CheckPathsQuietly() {
+    const bool valid = PathsValidAtStart(fields_);
+    ShowFields();
+    return valid;
+}
+
+void TOptionsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Run(OptionsFormShow);
+}
+
+void TOptionsForm::OkClick() {
+    if (OptionsOk(fields_))
+        accept();
+}

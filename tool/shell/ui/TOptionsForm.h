@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shell/PathCheck.h"
+
+#include <QDialog>
+#include <utility>
+#include <vector>
+
+class QGridLayout;
+class QLineEdit;
+
+// The path settings window "Sélectionner le chemin". Each read-only field shows the value that OK stores.
+class TOptionsForm final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TOptionsForm)
+public:
+    explicit TOptionsForm(QWidget* parent = nullptr);
+
+    // The main window's start-up check: the stored fly2.exe path taken into the window, the path check
+    // run without messages.
+    bool CheckPathsQuietly();
+
+    const PathFields& Fields() const { return fields_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void AddRow(const char* buttonName, const QString& caption, QString PathFields::*field, const char* fieldName,
+                const QString& accessibleName, void (*action)(PathFields&));
+    void AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field, const char* fieldName,
+                    const QString& accessibleName);
+    void Run(void (*action)(PathFields&));
+    void ShowFields();
+    void OkClick();
+
+    PathFields fields_;
+    std::vector<std::pair<QLineEdit*, QString PathFields::*>> edits_;
+    QGridLayout* grid_;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "slicer/SlicerSettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The three files of the slicer window: the input file of fly2slice.exe (33 lines), the values file
+// *.ftv that saves the window's settings (30 lines) and the scenery control file *.SCF (18 lines).
+// Writers return the lines; WriteLines puts them on disk with CR LF ends.
+
+inline constexpr char ValuesFileHeader[] = "FlyKestrel saved values file";
+
+QStringList SlicerInputLines(const SlicerSettings& settings);
+QStringList ValuesFileLines(const SlicerSettings& settings);
+// The settings a values file holds; nothing when it has fewer than 30 lines or its first line isn't the
+// header. A spin value that isn't a whole number raises ConvertError.
+std::optional<SlicerSettings> ReadValuesLines(const QStringList& lines);
+// Raises ConvertError when a texture corner isn't a decimal number.
+QStringList SceneryControlLines(const SlicerSettings& settings);
+
+// The message that stops the writing of the input file or of the SCF file, or empty when all is there.
+QString MissingForSlicerInput(const SlicerSettings& settings);
+QString MissingForSceneryControl(const SlicerSettings& settings);
+
+// "Alps.SCF" for ".../Alps.pod", in FlyFolder + "SlicerWork/SCF Files" when that exists, else in FlyFolder.
+QString SceneryControlPath(const QString& podFile);
+// The second copy of an input file, in "SlicerWork/Slicer Files" below its folder; empty when that
+// folder doesn't exist.
+QString SlicerInputCopyPath(const QString& inputFile);
+
+QByteArray JoinLines(const QStringList& lines);
+QStringList SplitLines(const QByteArray& bytes);
+// Through a temporary name and a rename; false when the file couldn't be written.
+bool WriteLines(const QString& path, const QStringList& lines);
+QString WriteErrorMessage(const QString& path);
+QString ReadErrorMessage(const QString& path);

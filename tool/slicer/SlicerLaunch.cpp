@@ -1,0 +1,27 @@
+#include "slicer/SlicerLaunch.h"
+
+#include "shell/FileUtils.h"
+#include "shell/Launcher.h"
+#include "shell/NativeFs.h"
+#include "shell/Settings.h"
+
+QString SlicerFilesFolder() {
+    const QString fly = WithBackslash(AppSettings().FlyFolder);
+    const QString folder = fly + QStringLiteral("SlicerWork/Slicer Files/");
+    return FolderExists(folder) ? ResolvePath(folder) : fly;
+}
+
+SlicerLaunch StartFly2Slice(const QString& parameter) {
+    Settings& settings = AppSettings();
+    SlicerLaunch launch;
+    if (FileExists(settings.Fly2SlicePath)) {
+        launch.message = StartProgram(settings.Fly2SlicePath, {QStringLiteral("-i"), parameter},
+                                      FolderOfFile(settings.Fly2SlicePath));
+        launch.started = launch.message.isEmpty();
+        return launch;
+    }
+    settings.Fly2SlicePath = WithBackslash(settings.FlyFolder) + QStringLiteral("fly2slice.exe");
+    if (!FileExists(settings.Fly2SlicePath))
+        launch.message = QStringLiteral("fly2slice.exe recherché mais non trouvé >>>") + settings.Fly2SlicePath;
+    return launch;
+}

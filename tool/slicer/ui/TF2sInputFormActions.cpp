@@ -1,0 +1,205 @@
+// The actions of the slicer window and the exchange between its controls and SlicerSettings.
+#include "slicer/ui/TF2sInputForm.h"
+
+#include "shell/Dialogs.h"
+#include "shell/NativeFs.h"
+#include "shell/Settings.h"
+#include "slicer/SlicerFiles.h"
+#include "slicer/SlicerLaunch.h"
+#include "slicer/ui/TFCutLLInput.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace {
+
+const QString NoFileChosen = QStringLiteral("Aucun fichier sélectionné!");
+
+}  // namespace
+
+SlicerSettings TF2sInputForm::Gather() const {
+    SlicerSettings s;
+    s.texturesCreate = texturesCreate_->isChecked();
+    s.texturesDistance = texturesDistance_->isChecked();
+    s.nightCreate = nightCreate_->isChecked();
+    s.nightCutoff = nightCutoff_->value();
+    s.waterMask = waterMask_->isChecked();
+    s.waterPure = waterPure_->isChecked();
+    s.textureFile = textureFile_->text();
+    s.textureLowerLeftLat = textureCorners_.lowerLeftLat->text();
+    s.textureLowerLeftLon = textureCorners_.lowerLeftLon->text();
+    s.textureUpperRightLat = textureCorners_.upperRightLat->text();
+    s.textureUpperRightLon = textureCorners_.upperRightLon->text();
+    s.keepExisting = keepExisting_->isChecked();
+    s.elevationsCreate = elevationsCreate_->isChecked();
+    s.elevationData = elevationData_->text();
+    s.samplesX = samplesX_->value();
+    s.samplesY = samplesY_->value();
+    s.elevationLowerLeftLat = elevationCorners_.lowerLeftLat->text();
+    s.elevationLowerLeftLon = elevationCorners_.lowerLeftLon->text();
+    s.elevationUpperRightLat = elevationCorners_.upperRightLat->text();
+    s.elevationUpperRightLon = elevationCorners_.upperRightLon->text();
+    s.subdivideTolerance = subdivideTolerance_->value();
+    s.subdivideDensity = subdivideDensity_->value();
+    s.globeTileEnabled = globeTile_->isChecked();
+    s.globeTileX = globeTileX_->value();
+    s.globeTileZ = globeTileZ_->value();
+    s.podCreate = podCreate_->isChecked();
+    s.podFile = podFile_->text();
+    return s;
+}
+
+void TF2sInputForm::Apply(const SlicerSettings& s) {
+    texturesCreate_->setChecked(s.texturesCreate);
+    texturesDistance_->setChecked(s.texturesDistance);
+    nightCreate_->setChecked(s.nightCreate);
+    nightCutoff_->setValue(s.nightCutoff);
+    waterMask_->setChecked(s.waterMask);
+    waterPure_->setChecked(s.waterPure);
+    textureFile_->setText(s.textureFile);
+    textureCorners_.lowerLeftLat->setText(s.textureLowerLeftLat);
+    textureCorners_.lowerLeftLon->setText(s.textureLowerLeftLon);
+    textureCorners_.upperRightLat->setText(s.textureUpperRightLat);
+    textureCorners_.upperRightLon->setText(s.textureUpperRightLon);
+    keepExisting_->setChecked(s.keepExisting);
+    elevationsCreate_->setChecked(s.elevationsCreate);
+    elevationData_->setText(s.elevationData);
+    samplesX_->setValue(s.samplesX);
+    samplesY_->setValue(s.samplesY);
+    elevationCorners_.lowerLeftLat->setText(s.elevationLowerLeftLat);
+    elevationCorners_.lowerLeftLon->setText(s.elevationLowerLeftLon);
+    elevationCorners_.upperRightLat->setText(s.elevationUpperRightLat);
+    elevationCorners_.upperRightLon->setText(s.elevationUpperRightLon);
+    subdivideTolerance_->setValue(s.subdivideTolerance);
+    subdivideDensity_->setValue(s.subdivideDensity);
+    globeTile_->setChecked(s.globeTileEnabled);
+    globeTileX_->setValue(s.globeTileX);
+    globeTileZ_->setValue(s.globeTileZ);
+    podCreate_->setChecked(s.podCreate);
+    podFile_->setText(s.podFile);
+}
+
+void TF2sInputForm::ReadTgaClick() {
+    QString start = AppSettings().FlyFolder;
+    const QString file = PickFile(start, QStringLiteral("TGA"), QStringLiteral("Sélectionner le fichier TGA"),
+                                  QStringLiteral("TGA Graphicfiles (*.tga)|*.TGA"));
+    if (file.isEmpty())
+        ShowInfo(QStringLiteral("Fichier TGA non sélectionné!"));
+    else
+        textureFile_->setText(file);
+}
+
+void TF2sInputForm::ReadRasClick() {
+    const QString folder = SelectFolder(AppSettings().RASPath);
+    if (folder.isEmpty())
+        ShowInfo(QStringLiteral("Fichier RASs non sélectionné!"));
+    else
+        elevationData_->setText(folder);
+}
+
+void TF2sInputForm::TexturesLatLonClick() { AskCorners(textureCorners_); }
+
+void TF2sInputForm::ElevationsLatLonClick() { AskCorners(elevationCorners_); }
+
+void TF2sInputForm::AskCorners(const Corners& corners) {
+    if (coordinates_->exec() != QDialog::Accepted)
+        return;
+    const QStringList values = coordinates_->Outputs();
+    corners.lowerLeftLat->setText(values[0]);
+    corners.lowerLeftLon->setText(values[1]);
+    corners.upperRightLat->setText(values[2]);
+    corners.upperRightLon->setText(values[3]);
+}
+
+void TF2sInputForm::PodNameClick() {
+    QString start = AppSettings().FlyFolder;
+    const QString file = PickFile(start, QStringLiteral("POD"), QStringLiteral("Ecriture fichier POD pour Fly2"),
+                                  QStringLiteral("FLY Pod-File (*.pod)|*.POD"));
+    if (!file.isEmpty())
+        podFile_->setText(file);
+}
+
+void TF2sInputForm::WriteSlicerFileClick() {
+    const SlicerSettings settings = Gather();
+    if (const QString missing = MissingForSlicerInput(settings); !missing.isEmpty()) {
+        ShowInfo(missing);
+        return;
+    }
+    ShowInfo(QStringLiteral("Pour éviter les erreurs placez ce fichier dans le réprtoire de base de Fly! ou est "
+                            "situé fly2sclice.exe!"));
+    QString start = AppSettings().FlyFolder;
+    const QString file = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Sélectionner le nom du fichier Fly2Slice"),
+                                  QStringLiteral("Fichier d''entrée Fly2Slice (*.txt)|*.TXT"));
+    if (file.isEmpty()) {
+        ShowInfo(NoFileChosen);
+        return;
+    }
+    const QStringList lines = SlicerInputLines(settings);
+    if (!WriteLines(file, lines)) {
+        ShowError(WriteErrorMessage(file));
+        return;
+    }
+    ShowInfo(QStringLiteral("Slicer-InputFile written to >>> ") + file);
+    const QString copy = SlicerInputCopyPath(file);
+    if (!copy.isEmpty() && !WriteLines(copy, lines))
+        ShowError(WriteErrorMessage(copy));
+}
+
+void TF2sInputForm::WriteSceneryControlClick() {
+    const SlicerSettings settings = Gather();
+    if (const QString missing = MissingForSceneryControl(settings); !missing.isEmpty()) {
+        ShowInfo(missing);
+        return;
+    }
+    const QStringList lines = SceneryControlLines(settings);
+    const QString path = SceneryControlPath(settings.podFile);
+    if (!WriteLines(path, lines)) {
+        ShowError(WriteErrorMessage(path));
+        return;
+    }
+    ShowInfo(QStringLiteral("Fichier SCF enregistré vers >>>") + path);
+}
+
+void TF2sInputForm::SaveValuesClick() {
+    QString start = AppSettings().FlyFolder;
+    const QString file = PickFile(start, QStringLiteral("FTV"),
+                                  QStringLiteral("Enregistre les valeurs du ficheir d''entrées"),
+                                  QStringLiteral("Enregistre les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
+    if (file.isEmpty())
+        ShowInfo(NoFileChosen);
+    else if (!WriteLines(file, ValuesFileLines(Gather())))
+        ShowError(WriteErrorMessage(file));
+}
+
+void TF2sInputForm::LoadValuesClick() {
+    QString start = AppSettings().FlyFolder;
+    const QString file = PickFile(start, QStringLiteral("FTV"), QStringLiteral("Charge les valeurs du fichiers d''entrée"),
+                                  QStringLiteral("Charge les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
+    if (file.isEmpty()) {
+        ShowInfo(NoFileChosen);
+        return;
+    }
+    const std::optional<QByteArray> bytes = ReadWholeFile(file);
+    if (!bytes) {
+        ShowError(ReadErrorMessage(file));
+        return;
+    }
+    if (const std::optional<SlicerSettings> settings = ReadValuesLines(SplitLines(*bytes)))
+        Apply(*settings);
+    else
+        ShowInfo(QStringLiteral("Format de fichier erroné - pas un fichier FlyKestrel"));
+}
+
+void TF2sInputForm::StartSlicerClick() {
+    QString start = SlicerFilesFolder();
+    const QString file = PickFile(start, QStringLiteral("TXT"),
+                                  QStringLiteral("Sélectionner lefihcier d''entrée pour Fly2Slice"),
+                                  QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
+    if (file.isEmpty()) {
+        ShowInfo(QStringLiteral("Aucun fichier sélectionné"));
+        return;
+    }
+    if (const SlicerLaunch launch = StartFly2Slice(file); !launch.message.isEmpty())
+        ShowInfo(launch.message);
+}

@@ -4,7 +4,7 @@ namespace {
 
 constexpr size_t kBufferSize = 1 << 20;
 
-}  // namespace
+} // namespace
 
 int DbFileWriter::Create(const std::string& path) {
     buffer_.clear();

@@ -6,8 +6,14 @@
 
 IndexGen::IndexGen(std::string name_, int32_t keyWidth_) : name(std::move(name_)), keyWidth(keyWidth_) {}
 
-std::string IndexGen::GetName() const { return name; }
+std::string IndexGen::GetName() const {
+    return name;
+}
 
-int32_t IndexGen::GetKeyWidth() const { return keyWidth; }
+int32_t IndexGen::GetKeyWidth() const {
+    return keyWidth;
+}
 
-void IndexGen::MakeKey(TriDbRecord& record) const { record.SetKeyText(std::string()); }
+void IndexGen::MakeKey(TriDbRecord& record) const {
+    record.SetKeyText(std::string());
+}

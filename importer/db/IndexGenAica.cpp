@@ -2,7 +2,8 @@
 
 #include "db/TriDb.h"
 
-IndexGenAica::IndexGenAica(const TriDb& table) : IndexGen("aica", table.GetTemplate().GetField("aica").width) {}
+IndexGenAica::IndexGenAica(const TriDb& table)
+    : IndexGen("aica", table.GetTemplate().GetField("aica").width) {}
 
 void IndexGenAica::MakeKey(TriDbRecord& record) const {
     std::string key = record.GetFieldText("aica");

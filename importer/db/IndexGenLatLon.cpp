@@ -16,11 +16,12 @@ constexpr double kRadiansPerDegreeOverPi = 1.0 / 180.0;
 double DegreesOf(const TriDbRecord& record, const std::string& code, int site) {
     const TriDbTemplateEntry& field = record.GetTemplate()->GetField(code);
     if (field.type != 'D')
-        throw ZorException("IndexGen", site, 0x20009, FormatMessage("%s is not a valid latitude", code.c_str()));
+        throw ZorException("IndexGen", site, 0x20009,
+                           FormatMessage("%s is not a valid latitude", code.c_str()));
     return record.ReadDouble(field.offset) * kPerArcSecond;
 }
 
-}  // namespace
+} // namespace
 
 IndexGenLatLon::IndexGenLatLon(const TriDb&, const std::string& latCode_, const std::string& lonCode_)
     : IndexGen("ltln", 7), latCode(latCode_), lonCode(lonCode_) {}

@@ -3,8 +3,7 @@
 #include "db/TriDb.h"
 
 IndexGenMulti::IndexGenMulti(const TriDb& table, const std::string& firstCode, const std::string& secondCode_)
-    : IndexGen(firstCode, 0),
-      secondCode(secondCode_),
+    : IndexGen(firstCode, 0), secondCode(secondCode_),
       firstWidth(table.GetTemplate().GetField(firstCode).width),
       secondWidth(table.GetTemplate().GetField(secondCode_).width) {
     keyWidth = firstWidth + secondWidth;

@@ -12,7 +12,7 @@ std::array<double, 128> ComputeEdges() {
     return t;
 }
 
-}  // namespace
+} // namespace
 
 const std::array<double, 128>& LatitudeBands::Edges() {
     static const std::array<double, 128> edges = ComputeEdges();

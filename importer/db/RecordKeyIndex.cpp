@@ -8,7 +8,7 @@ namespace {
 
 constexpr int64_t kEnd = -1;
 
-}  // namespace
+} // namespace
 
 RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplateEntry& field)
     : keyField_(keyField), field_(field), head_(16, kEnd), tail_(16, kEnd), mask_(15) {}
@@ -56,7 +56,7 @@ void RecordKeyIndex::Grow() {
     head_.assign(buckets, kEnd);
     tail_.assign(buckets, kEnd);
     mask_ = buckets - 1;
-    const size_t linked = next_.size() - 1;  // the newest slot is linked by the caller
+    const size_t linked = next_.size() - 1; // the newest slot is linked by the caller
     for (size_t slot = 0; slot < linked; ++slot)
         Link(slot);
 }

@@ -37,7 +37,7 @@ private:
     TriDbTemplateEntry field_;
     std::vector<int64_t> head_;
     std::vector<int64_t> tail_;
-    std::vector<int64_t> next_;     // per slot; -1 ends a chain
-    std::vector<uint64_t> hashes_;  // per slot
+    std::vector<int64_t> next_;    // per slot; -1 ends a chain
+    std::vector<uint64_t> hashes_; // per slot
     size_t mask_ = 0;
 };

@@ -10,16 +10,20 @@
 
 namespace {
 
-std::string UpToFirstDot(const std::string& name) { return name.substr(0, name.find('.')); }
+std::string UpToFirstDot(const std::string& name) {
+    return name.substr(0, name.find('.'));
+}
 
 // A DEX names a table file inside DATABASE\: no folders, no drive, no way out.
 bool IsPlainTableName(const std::string& name) {
     return IsSafeRelativeName(name) && name.find_first_of("\\/") == std::string::npos;
 }
 
-}  // namespace
+} // namespace
 
-TriDb::~TriDb() { Clear(); }
+TriDb::~TriDb() {
+    Clear();
+}
 
 void TriDb::Clear() {
     records_.clear();
@@ -30,13 +34,15 @@ void TriDb::Clear() {
 }
 
 void TriDb::CreateHeader(const std::string& tableName) {
-    const std::string extension = UpperAscii(tableName.size() > 4 ? tableName.substr(tableName.size() - 4) : tableName);
+    const std::string extension =
+        UpperAscii(tableName.size() > 4 ? tableName.substr(tableName.size() - 4) : tableName);
     if (extension == ".DBD")
         header_ = std::make_unique<TriDbdHeader>();
     else if (extension == ".DEX")
         header_ = std::make_unique<TriDexHeader>();
     else
-        throw ZorException("TriDb", 132, 0x20001, FormatMessage("Unrecognized extension %s", extension.c_str()));
+        throw ZorException("TriDb", 132, 0x20001,
+                           FormatMessage("Unrecognized extension %s", extension.c_str()));
 }
 
 void TriDb::LoadTemplateFor(const std::string& tableName) {
@@ -93,7 +99,8 @@ void TriDb::Load(const FlyFile& file) {
     liveCount_ = records_.size();
 }
 
-void TriDb::Create(const std::string& tableName, const std::string& databaseName, TriDbTemplate recordTemplate) {
+void TriDb::Create(const std::string& tableName, const std::string& databaseName,
+                   TriDbTemplate recordTemplate) {
     Clear();
     name_ = tableName;
     CreateHeader(tableName);
@@ -116,8 +123,9 @@ TriDbRecord& TriDb::GetRecord(int index) {
 
 const TriDbRecord& TriDb::GetRecord(int index) const {
     if (index < 0 || index >= GetRecordCount())
-        throw ZorException("TriDb", 353, 0x20003,
-                           FormatMessage("Asked for record %i when only %i available", index, GetRecordCount()));
+        throw ZorException(
+            "TriDb", 353, 0x20003,
+            FormatMessage("Asked for record %i when only %i available", index, GetRecordCount()));
     return *records_[static_cast<size_t>(index)];
 }
 
@@ -126,8 +134,8 @@ int TriDb::CheckRecordSize() const {
     const int templateSize = recordTemplate_.GetRecordSize();
     if (headerSize != templateSize)
         throw ZorException("TriDb", 421, 0x20005,
-                           FormatMessage("%s specifies %i bytes, %s specifies %i bytes", name_.c_str(), headerSize,
-                                         templateName_.c_str(), templateSize));
+                           FormatMessage("%s specifies %i bytes, %s specifies %i bytes", name_.c_str(),
+                                         headerSize, templateName_.c_str(), templateSize));
     return headerSize;
 }
 

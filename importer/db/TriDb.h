@@ -75,8 +75,8 @@ private:
     void RemoveSlot(size_t slot);
     void Compact();
     std::vector<std::string> ComputeSortOrder();
-    void WriteIndexFile(const std::string& path, const IndexGen& generator, const std::vector<std::string>& keys,
-                        const std::vector<int>& taken) const;
+    void WriteIndexFile(const std::string& path, const IndexGen& generator,
+                        const std::vector<std::string>& keys, const std::vector<int>& taken) const;
     void DropKeyIndex() { keyIndex_.reset(); }
 
     std::string name_;

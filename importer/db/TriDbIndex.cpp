@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
 
 namespace {
 
@@ -32,25 +31,47 @@ std::array<uint8_t, kIndexHeaderLength> IndexHeader(uint32_t count, const IndexG
     return header;
 }
 
-}  // namespace
+// The first 8 bytes of a key as a number that orders like the bytes themselves.
+uint64_t KeyPrefix(const std::string& key) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i)
+        prefix = prefix << 8 | (i < key.size() ? static_cast<uint8_t>(key[i]) : 0);
+    return prefix;
+}
+
+} // namespace
 
 // Each key text is computed once; equal keys put the higher record number first.
 std::vector<std::string> TriDb::ComputeSortOrder() {
+    struct Entry {
+        uint64_t prefix;
+        int record;
+    };
     std::vector<std::string> keys;
     keys.reserve(records_.size());
-    for (const auto& record : records_)
+    std::vector<Entry> entries;
+    entries.reserve(records_.size());
+    for (const auto& record : records_) {
         keys.push_back(record->GetKeyText());
-    std::vector<int> order(records_.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&keys](int a, int b) {
-        const int compared = keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]);
-        return compared != 0 ? compared < 0 : a > b;
+        entries.push_back({KeyPrefix(keys.back()), static_cast<int>(entries.size())});
+    }
+    std::sort(entries.begin(), entries.end(), [&keys](const Entry& a, const Entry& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int compared = keys[static_cast<size_t>(a.record)].compare(keys[static_cast<size_t>(b.record)]);
+        return compared != 0 ? compared < 0 : a.record > b.record;
     });
+    std::vector<int> order;
+    order.reserve(entries.size());
+    for (const Entry& entry : entries)
+        order.push_back(entry.record);
     sortOrder_ = std::move(order);
     return keys;
 }
 
-void TriDb::SortByKey() { ComputeSortOrder(); }
+void TriDb::SortByKey() {
+    ComputeSortOrder();
+}
 
 void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
                         const std::optional<std::string>& filterCode, uint32_t filterMask) {
@@ -78,8 +99,8 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
     WriteIndexFile(path, generator, keys, taken);
 }
 
-void TriDb::WriteIndexFile(const std::string& path, const IndexGen& generator, const std::vector<std::string>& keys,
-                           const std::vector<int>& taken) const {
+void TriDb::WriteIndexFile(const std::string& path, const IndexGen& generator,
+                           const std::vector<std::string>& keys, const std::vector<int>& taken) const {
     DbFileWriter file;
     if (const int error = file.Create(path))
         throw ZorException("TriDb", 506, static_cast<uint32_t>(error), "Unable to open file");
@@ -90,7 +111,8 @@ void TriDb::WriteIndexFile(const std::string& path, const IndexGen& generator, c
     std::vector<uint8_t> entry(keyWidth + 4);
     for (const int n : taken) {
         PutText(entry.data(), keyWidth, keys[static_cast<size_t>(n)]);
-        PutLe32(entry.data() + keyWidth, static_cast<uint32_t>(TriDbdHeader::kLength) + static_cast<uint32_t>(n) * recordSize);
+        PutLe32(entry.data() + keyWidth,
+                static_cast<uint32_t>(TriDbdHeader::kLength) + static_cast<uint32_t>(n) * recordSize);
         file.Write(entry.data(), entry.size());
     }
     if (const int error = file.Commit())

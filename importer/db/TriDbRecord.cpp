@@ -13,7 +13,7 @@ size_t BufferSizeOf(const TriDbTemplate* recordTemplate) {
     return static_cast<size_t>(std::max(0, recordTemplate->GetRecordSize()));
 }
 
-}  // namespace
+} // namespace
 
 TriDbRecord::TriDbRecord(const TriDbTemplate* recordTemplate, const uint8_t* bytes, size_t slotSize)
     : size_(BufferSizeOf(recordTemplate)), recordTemplate_(recordTemplate) {
@@ -88,9 +88,13 @@ void TriDbRecord::SetFieldText(const std::string& code, const std::string& value
     }
 }
 
-std::string TriDbRecord::GetKeyText() const { return keyText_.empty() ? GetFieldText(0) : keyText_; }
+std::string TriDbRecord::GetKeyText() const {
+    return keyText_.empty() ? GetFieldText(0) : keyText_;
+}
 
-uint8_t TriDbRecord::FirstByte() const { return ReadU8(0); }
+uint8_t TriDbRecord::FirstByte() const {
+    return ReadU8(0);
+}
 
 std::string_view TriDbRecord::FieldBytes(int offset, int width, std::string& scratch) const {
     if (width <= 0)

@@ -43,7 +43,7 @@ std::string NextToken(std::string& rest) {
     return token;
 }
 
-}  // namespace
+} // namespace
 
 void TriDbTemplate::Load(const std::string& fileName) {
     FlyFile file;
@@ -104,8 +104,9 @@ const TriDbTemplateEntry& TriDbTemplate::GetField(const std::string& code) const
 
 const TriDbTemplateEntry& TriDbTemplate::GetField(int index) const {
     if (index < 0 || index >= GetFieldCount())
-        throw ZorException("TriDbTemplate", 93, kNoSuchField,
-                           FormatMessage("Asked for field %i when only %i available", index, GetFieldCount()));
+        throw ZorException(
+            "TriDbTemplate", 93, kNoSuchField,
+            FormatMessage("Asked for field %i when only %i available", index, GetFieldCount()));
     return fields[static_cast<size_t>(index)];
 }
 

@@ -3,6 +3,8 @@
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 
+#include <algorithm>
+
 namespace {
 
 // The simulator's own name for the switch that lets the user adjust the sky.
@@ -78,7 +80,7 @@ IniOutcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& program
     grid.newColumn = 3;
     grid.fixedRows = 1;
     grid.firstDataRow = 1;
-    grid.SetRowCount(std::max(grid.RowCount(), 2));
+    grid.SetRowCount(2);
     const QStringList headers = {"FLY! function", "OLD value", "Recommended", "NEW value"};
     for (int column = 0; column < IniGrid::ColumnCount; ++column)
         grid.SetCell(0, column, headers[column]);
@@ -141,14 +143,4 @@ int SearchName(IniGrid& grid, const QString& text, IniOutcome& outcome) {
     grid.searchPosition = -1;
     outcome = IniOutcome::Info(text + " NOT FOUND!");
     return -1;
-}
-
-IniOutcome SaveIni(IniGrid& grid) {
-    if (grid.path.isEmpty())
-        return {};
-    if (!MakeDatedBackup(grid.path, false))
-        return IniOutcome::Warning(QString::fromUtf8("Impossible de créer un fichier de SAUVEGARDE"));
-    if (!WriteFileAtomic(grid.path, grid.TakeNewValuesAndBuildText()))
-        return IniOutcome::Error(QString::fromUtf8("Impossible d'enregistrer ") + grid.path);
-    return {};
 }

@@ -29,7 +29,3 @@ void ApplyRecommendations(IniGrid& grid);
 // position (0 when negative). A hit becomes the search position; no hit: text + " NOT FOUND!" and the
 // position goes back to -1. The hit row, or -1.
 int SearchName(IniGrid& grid, const QString& text, IniOutcome& outcome);
-
-// NEW over OLD, the dated backup, then the whole file through a temporary name. Nothing is written when
-// no file is loaded or the backup fails.
-IniOutcome SaveIni(IniGrid& grid);

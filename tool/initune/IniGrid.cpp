@@ -1,5 +1,7 @@
 #include "initune/IniGrid.h"
 
+#include <algorithm>
+
 namespace {
 
 // Blanks are every character up to the space, control characters included.

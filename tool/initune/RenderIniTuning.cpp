@@ -2,6 +2,7 @@
 
 #include "shell/NativeFs.h"
 
+#include <algorithm>
 #include <QHash>
 #include <cmath>
 #include <limits>
@@ -33,6 +34,26 @@ bool OnlyDigits(const QString& text) {
 IniOutcome Refuse(IniGrid& grid, int row, const QString& message) {
     grid.SetCell(row, grid.newColumn, QString());
     return IniOutcome::Info(message);
+}
+
+// A NEW count must sit on a named row, be all digits, and fit the memory figure.
+IniOutcome CheckNewCount(IniGrid& grid, int row) {
+    const QString count = grid.Cell(row, grid.newColumn);
+    if (count.isEmpty())
+        return {};
+    const QString name = grid.Cell(row, 0);
+    if (name.isEmpty() || name.startsWith('['))
+        return Refuse(grid, row, QStringLiteral("Pas d''en têtes ou de lignes vides!"));
+    if (!OnlyDigits(count))
+        return Refuse(grid, row,
+                      QStringLiteral("Les nouvelles valeurs ne doivent comportées que des chiffres (0..9), "
+                                     "pas d''autres caractères"));
+    const auto bytes = TextureBytes(name);
+    bool ok = false;
+    const qint64 value = count.toLongLong(&ok);
+    if (bytes && count != QLatin1String("999") && (!ok || !TextureMegabytes(value, *bytes)))
+        return Refuse(grid, row, TooManyTextures(name, count, *bytes));
+    return {};
 }
 
 IniOutcome ComputeTotal(IniGrid& grid) {
@@ -88,7 +109,7 @@ IniOutcome LoadRenderIni(IniGrid& grid, const QString& path) {
     grid.newColumn = 3;
     grid.fixedRows = 2;
     grid.firstDataRow = 2;
-    grid.SetRowCount(std::max(grid.RowCount(), 3));
+    grid.SetRowCount(3);
     const QStringList headers = {"FLY! function", "OLD value", "Memory (MB)", "NEW value"};
     for (int column = 0; column < IniGrid::ColumnCount; ++column)
         grid.SetCell(0, column, headers[column]);
@@ -127,24 +148,23 @@ IniOutcome ComputeMemory(IniGrid& grid) {
     return ComputeTotal(grid);
 }
 
+IniOutcome CheckNewCounts(IniGrid& grid) {
+    for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
+        const IniOutcome refusal = CheckNewCount(grid, row);
+        if (!refusal.ok())
+            return refusal;
+    }
+    return {};
+}
+
 IniOutcome ApplyNewCounts(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
+        const IniOutcome refusal = CheckNewCount(grid, row);
+        if (!refusal.ok())
+            return refusal;
         const QString count = grid.Cell(row, grid.newColumn);
-        if (count.isEmpty())
-            continue;
-        const QString name = grid.Cell(row, 0);
-        if (name.isEmpty() || name.startsWith('['))
-            return Refuse(grid, row, QStringLiteral("Pas d''en têtes ou de lignes vides!"));
-        if (!OnlyDigits(count))
-            return Refuse(grid, row,
-                          QStringLiteral("Les nouvelles valeurs ne doivent comportées que des chiffres (0..9), "
-                                         "pas d''autres caractères"));
-        const auto bytes = TextureBytes(name);
-        bool ok = false;
-        const qint64 value = count.toLongLong(&ok);
-        if (bytes && count != QLatin1String("999") && (!ok || !TextureMegabytes(value, *bytes)))
-            return Refuse(grid, row, TooManyTextures(name, count, *bytes));
-        grid.SetCell(row, grid.oldColumn, count);
+        if (!count.isEmpty())
+            grid.SetCell(row, grid.oldColumn, count);
     }
     return ComputeMemory(grid);
 }

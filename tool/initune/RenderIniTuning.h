@@ -22,3 +22,5 @@ IniOutcome ComputeMemory(IniGrid& grid);
 // Takes every NEW value over into OLD, then computes again. A NEW value on a header or empty row, with
 // anything but digits, or a count too large stops the walk with a message and empties that NEW cell.
 IniOutcome ApplyNewCounts(IniGrid& grid);
+// The same checks without taking anything over: the first refusal, or nothing.
+IniOutcome CheckNewCounts(IniGrid& grid);

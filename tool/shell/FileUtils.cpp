@@ -28,7 +28,7 @@ bool SameFile(const QString& a, const QString& b) {
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
-}  // namespace
+} // namespace
 
 int PathPos(const QString& needle, const QString& text) {
     if (needle.isEmpty())
@@ -142,6 +142,7 @@ bool MakeDatedBackup(const QString& file, bool warn) {
     if (CopyFileOver(file, backup))
         return true;
     if (warn)
-        ShowCaptioned(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"), QStringLiteral("Attention"));
+        ShowCaptioned(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"),
+                      QStringLiteral("Attention"));
     return false;
 }

@@ -15,8 +15,10 @@ enum class Listing { FilesAndFolders, Files };
 
 // Windows masks match without regard to case, and "*.*" matches names without a dot too.
 QDir MaskedFolder(const QString& folder, const QString& mask, QDir::Filters filters) {
-    const QString filter = mask == QLatin1String("*.*") ? QStringLiteral("*") : mask;
-    return QDir(ResolvePath(folder), filter, QDir::Name | QDir::IgnoreCase, filters);
+    QDir dir(ResolvePath(folder), QString(), QDir::Name | QDir::IgnoreCase, filters);
+    // One pattern, even with blanks in it (the string form would split it there).
+    dir.setNameFilters({mask == QLatin1String("*.*") ? QStringLiteral("*") : mask});
+    return dir;
 }
 
 void KeepResponsive() {
@@ -26,7 +28,8 @@ void KeepResponsive() {
 
 void ListInto(const QString& folder, const QString& mask, QStringList& list, bool recurse, Listing kind) {
     const QString prefix = WithBackslash(folder);
-    const QDir::Filters filters = kind == Listing::Files ? QDir::Files : QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
+    const QDir::Filters filters =
+        kind == Listing::Files ? QDir::Files : QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
     for (const QString& name : MaskedFolder(prefix, mask, filters).entryList()) {
         list << prefix + name;
         KeepResponsive();
@@ -49,7 +52,8 @@ bool CopyFolderTree(const QString& from, const QString& to) {
     for (const QFileInfo& entry : source.entryInfoList()) {
         const QString target = WithBackslash(to) + entry.fileName();
         ok = (entry.isDir() && !entry.isSymLink() ? CopyFolderTree(entry.filePath(), target)
-                                                   : CopyFileOver(entry.filePath(), target)) && ok;
+                                                  : CopyFileOver(entry.filePath(), target)) &&
+             ok;
     }
     return ok;
 }
@@ -76,12 +80,12 @@ bool DeleteFolder(const QString& folder) {
     return (DesktopHasTrash() && QFile::moveToTrash(resolved)) || QDir(resolved).removeRecursively();
 }
 
-}  // namespace
+} // namespace
 
 // The confirmation and progress flags have no meaning without the Windows shell: nothing here asks or
 // shows progress. renameOnCollision is not supported: a collision fails instead of overwriting.
-bool ShellFileOp(const QString& operation, bool /*renameOnCollision*/, bool /*noConfirmation*/, bool /*silent*/,
-                 bool /*simpleProgress*/, const QString& from, const QString& to) {
+bool ShellFileOp(const QString& operation, bool /*renameOnCollision*/, bool /*noConfirmation*/,
+                 bool /*silent*/, bool /*simpleProgress*/, const QString& from, const QString& to) {
     if (!FolderExists(from))
         return false;
     const QString op = operation.toUpper();
@@ -96,7 +100,9 @@ bool ShellFileOp(const QString& operation, bool /*renameOnCollision*/, bool /*no
     return false;
 }
 
-bool ShellDelete(const QString& folder) { return ShellFileOp(QStringLiteral("DELETE"), false, true, true, false, folder, {}); }
+bool ShellDelete(const QString& folder) {
+    return ShellFileOp(QStringLiteral("DELETE"), false, true, true, false, folder, {});
+}
 
 bool ShellRename(const QString& from, const QString& to) {
     return ShellFileOp(QStringLiteral("RENAME"), false, true, true, false, from, to);

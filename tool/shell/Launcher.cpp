@@ -18,13 +18,15 @@ bool IsWindowsProgram(const QString& program) {
     if (!file.open(QIODevice::ReadOnly))
         return true;
     const QByteArray head = file.read(4);
-    return !head.startsWith("\x7f" "ELF") && !head.startsWith("#!");
+    return !head.startsWith("\x7f"
+                            "ELF") &&
+           !head.startsWith("#!");
 }
 
 struct Command final {
     QString program;
     QStringList arguments;
-    QString problem;  // why it can't be started, or empty
+    QString problem; // why it can't be started, or empty
 };
 
 Command CommandFor(const QString& program, const QStringList& arguments) {
@@ -33,9 +35,11 @@ Command CommandFor(const QString& program, const QStringList& arguments) {
         return {resolved, arguments, {}};
     const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
     if (wine.isEmpty())
-        return {{}, {}, QStringLiteral("Impossible de démarrer ") + program +
-                            QStringLiteral(" : c'est un programme Windows, et wine est nécessaire pour le démarrer. "
-                                           "Veuillez installer wine.")};
+        return {{},
+                {},
+                QStringLiteral("Impossible de démarrer ") + program +
+                    QStringLiteral(" : c'est un programme Windows, et wine est nécessaire pour le démarrer. "
+                                   "Veuillez installer wine.")};
     return {wine, QStringList{resolved} + arguments, {}};
 }
 
@@ -43,13 +47,14 @@ QString WorkingFolderFor(const QString& program, const QString& workingFolder) {
     return ResolvePath(workingFolder.isEmpty() ? QFileInfo(program).path() : workingFolder);
 }
 
-}  // namespace
+} // namespace
 
 QString StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) {
     const Command command = CommandFor(program, arguments);
     if (!command.problem.isEmpty())
         return command.problem;
-    if (!QProcess::startDetached(command.program, command.arguments, WorkingFolderFor(program, workingFolder)))
+    if (!QProcess::startDetached(command.program, command.arguments,
+                                 WorkingFolderFor(program, workingFolder)))
         return QStringLiteral("Impossible de démarrer ") + program;
     return {};
 }

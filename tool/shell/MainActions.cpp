@@ -31,7 +31,7 @@ void Launch(const QString& program, const QStringList& arguments) {
         ShowError(problem);
 }
 
-}  // namespace
+} // namespace
 
 bool PathsValidAtStart(PathFields& fields) {
     const QString& exe = AppSettings().FlyExePath;
@@ -87,8 +87,9 @@ bool LaunchSlicer() {
         return false;
     }
     if (FileExists(s.Fly2SlicePath)) {
-        const QString problem = StartProgram(s.Fly2SlicePath, {QStringLiteral("-i"), QFileInfo(input).fileName()},
-                                             FolderOfFile(s.Fly2SlicePath));
+        const QString problem =
+            StartProgram(s.Fly2SlicePath, {QStringLiteral("-i"), QFileInfo(input).fileName()},
+                         FolderOfFile(s.Fly2SlicePath));
         if (problem.isEmpty())
             return true;
         ShowError(problem);
@@ -101,13 +102,14 @@ bool LaunchSlicer() {
 }
 
 void MakeSlicerWorkFolders() {
-    ShowInfo(QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
+    ShowInfo(
+        QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
     const QString chosen = SelectFolder(AppSettings().FlyFolder);
     if (chosen.isEmpty())
         return;
     const QString base = WithBackslash(chosen) + "SlicerWork/";
-    for (const QString& folder : {base, base + "TGA", base + "Slicer Files", base + "SCF Files", base + "POD",
-                                  base + "RAS"}) {
+    for (const QString& folder :
+         {base, base + "TGA", base + "Slicer Files", base + "SCF Files", base + "POD", base + "RAS"}) {
         if (FolderExists(folder))
             ShowInfo(QStringLiteral("Le répertoire") + folder + QStringLiteral(" existe déja !"));
         else if (!MakeFolder(folder))

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,8 +36,9 @@ bool Exists(const QString& path) {
 // The entry of folder whose name equals name without regard to ASCII case (the first in name order
 // when several do), or empty.
 QString FindEntryIgnoringCase(const QString& folder, const QString& name) {
-    QStringList entries = QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
-                              .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList entries =
+        QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     std::sort(entries.begin(), entries.end());
     for (const QString& entry : entries)
         if (SameIgnoringAsciiCase(entry, name))
@@ -50,13 +52,28 @@ QString JoinPath(const QString& folder, const QString& name) {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
-QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
 
-}  // namespace
+// A drive-letter path from a Windows-era setting ("C:/Fly2") lies on that drive of the user's default
+// Wine prefix when there is one; otherwise it stays a relative name.
+QString FromDriveLetter(const QString& path) {
+    const bool drive =
+        path.size() >= 3 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == ':' && path[2] == '/';
+    const passwd* user = drive ? ::getpwuid(::getuid()) : nullptr;
+    if (user == nullptr)
+        return path;
+    const QString device = QFile::decodeName(user->pw_dir) + "/.wine/dosdevices/" + path[0].toLower() + ':';
+    return QFileInfo(device).isDir() ? device + path.mid(2) : path;
+}
+
+} // namespace
 
 QString ResolvePath(const QString& path) {
     QString given = path;
     given.replace('\\', '/');
+    given = FromDriveLetter(given);
     if (given.isEmpty())
         return given;
     const QStringList parts = given.split('/');
@@ -81,11 +98,17 @@ QString ResolvePath(const QString& path) {
     return resolved;
 }
 
-bool FileExists(const QString& path) { return !path.isEmpty() && QFileInfo(ResolvePath(path)).isFile(); }
+bool FileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(ResolvePath(path)).isFile();
+}
 
-bool FolderExists(const QString& path) { return !path.isEmpty() && QFileInfo(ResolvePath(path)).isDir(); }
+bool FolderExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(ResolvePath(path)).isDir();
+}
 
-bool PathExists(const QString& path) { return !path.isEmpty() && Exists(ResolvePath(path)); }
+bool PathExists(const QString& path) {
+    return !path.isEmpty() && Exists(ResolvePath(path));
+}
 
 bool RemoveFile(const QString& path) {
     const QString resolved = ResolvePath(path);
@@ -111,7 +134,7 @@ bool RenameWithoutRenameat2(const QByteArray& from, const QByteArray& to) {
     return ::rename(from.constData(), to.constData()) == 0;
 }
 
-}  // namespace
+} // namespace
 
 bool RenameNoReplace(const QString& from, const QString& to) {
     if (from.isEmpty() || to.isEmpty())

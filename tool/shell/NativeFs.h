@@ -9,7 +9,8 @@
 // every lookup matches each path component exactly first, then without regard to ASCII case.
 
 // The existing path that path names (case-insensitive per component); for a path that doesn't exist,
-// its existing beginning resolved and the rest as given. Backslashes are taken as '/'.
+// its existing beginning resolved and the rest as given. Backslashes are taken as '/'; a drive letter
+// (C:\Fly2) names that drive of the default Wine prefix when there is one.
 QString ResolvePath(const QString& path);
 bool FileExists(const QString& path);
 bool FolderExists(const QString& path);

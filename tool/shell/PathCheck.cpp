@@ -9,15 +9,19 @@
 namespace {
 
 const QString Caption = QStringLiteral("Information:");
-const QString Missing = QStringLiteral("Auto remplissage impossible! Le(s) sous répertoire(s) n''existe(nt) pas! - ");
+const QString Missing =
+    QStringLiteral("Auto remplissage impossible! Le(s) sous répertoire(s) n''existe(nt) pas! - ");
 
-QString FolderWithBackslash(const QString& file) { return WithBackslash(FolderOfFile(file)); }
+QString FolderWithBackslash(const QString& file) {
+    return WithBackslash(FolderOfFile(file));
+}
 
 // Step 4 of the check: the simulator's three folders that must exist.
 bool SubfoldersPresent(const QString& f, PathFields& fields, bool showMessages) {
     if (!FolderExists(f + "system")) {
         if (showMessages)
-            ShowCaptioned(Missing + f + "system" + QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
+            ShowCaptioned(Missing + f + "system" +
+                              QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
                           Caption);
         ResetCaptions(fields);
         return false;
@@ -27,7 +31,8 @@ bool SubfoldersPresent(const QString& f, PathFields& fields, bool showMessages) 
         if (FolderExists(folder))
             continue;
         if (showMessages &&
-            Dialogs().Question(Missing + folder + QStringLiteral("- Voulez vous créer un répertoire vide?"), Caption)) {
+            Dialogs().Question(Missing + folder + QStringLiteral("- Voulez vous créer un répertoire vide?"),
+                               Caption)) {
             MakeFolderChain(f, relative);
             continue;
         }
@@ -64,7 +69,7 @@ void ChooseFolderInto(QString& setting, QString& field) {
     field = setting;
 }
 
-}  // namespace
+} // namespace
 
 void ResetCaptions(PathFields& fields) {
     const QString flyPath = fields.LblFLYPath;
@@ -76,9 +81,10 @@ bool CheckValidPathes(PathFields& fields, bool showMessages) {
     Settings& s = AppSettings();
     fields.LblFLYPath = FileExists(s.FlyExePath) ? s.FlyExePath : QString();
     if (fields.LblFLYPath.isEmpty()) {
-        ShowCaptioned(QStringLiteral("Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé "
-                                     "le bouton [fly2.exe répertoire]"),
-                      Caption);
+        ShowCaptioned(
+            QStringLiteral("Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé "
+                           "le bouton [fly2.exe répertoire]"),
+            Caption);
         return false;
     }
     const QString f = FolderWithBackslash(fields.LblFLYPath);
@@ -151,12 +157,19 @@ void ChooseFlyStart(PathFields& fields) {
 }
 
 void ChooseFly2Slice(PathFields& fields) {
-    fields.LblFly2SlicerName = PickFile(AppSettings().Fly2SliceFolder, QString(), QStringLiteral("Find Tool 2 File"),
-                                        QStringLiteral("YourTool2Prg.EXE (*.exe)|*.EXE"));
+    fields.LblFly2SlicerName =
+        PickFile(AppSettings().Fly2SliceFolder, QString(), QStringLiteral("Find Tool 2 File"),
+                 QStringLiteral("YourTool2Prg.EXE (*.exe)|*.EXE"));
 }
 
-void ChooseTgaFolder(PathFields& fields) { ChooseFolderInto(AppSettings().TGAPath, fields.LblTGAPath); }
+void ChooseTgaFolder(PathFields& fields) {
+    ChooseFolderInto(AppSettings().TGAPath, fields.LblTGAPath);
+}
 
-void ChooseRasFolder(PathFields& fields) { ChooseFolderInto(AppSettings().RASPath, fields.LblRASPath); }
+void ChooseRasFolder(PathFields& fields) {
+    ChooseFolderInto(AppSettings().RASPath, fields.LblRASPath);
+}
 
-void ShowAutofillInfo() { ShowCaptioned(QStringLiteral("Use [FLY!II.EXE-Path] button to enable AUTOFILL!"), Caption); }
+void ShowAutofillInfo() {
+    ShowCaptioned(QStringLiteral("Use [FLY!II.EXE-Path] button to enable AUTOFILL!"), Caption);
+}

@@ -11,16 +11,27 @@ const QString Header = QStringLiteral("<FlyKestrel 1.7>");
 
 // Lines 2 to 15 of the file, in order.
 QList<QString Settings::*> StoredLines() {
-    return {&Settings::DLLPath,         &Settings::PythonPath,      &Settings::FlyIniPath,
-            &Settings::RenderIniPath,   &Settings::FlyStartPath,    &Settings::FlyExePath,
-            &Settings::SpareSetting,    &Settings::Fly2SliceFolder, &Settings::DLLFolderHolder,
-            &Settings::Fly2SlicePath,   &Settings::TGAPath,         &Settings::RASPath,
-            &Settings::InstallSourceFolder, &Settings::ExternalSceneryFolder};
+    return {&Settings::DLLPath,
+            &Settings::PythonPath,
+            &Settings::FlyIniPath,
+            &Settings::RenderIniPath,
+            &Settings::FlyStartPath,
+            &Settings::FlyExePath,
+            &Settings::SpareSetting,
+            &Settings::Fly2SliceFolder,
+            &Settings::DLLFolderHolder,
+            &Settings::Fly2SlicePath,
+            &Settings::TGAPath,
+            &Settings::RASPath,
+            &Settings::InstallSourceFolder,
+            &Settings::ExternalSceneryFolder};
 }
 
-}  // namespace
+} // namespace
 
-QString PreferencesFile() { return WithBackslash(AppSettings().ProgramFolder) + QStringLiteral("FlyKestrel.prf"); }
+QString PreferencesFile() {
+    return WithBackslash(AppSettings().ProgramFolder) + QStringLiteral("FlyKestrel.prf");
+}
 
 void StartUpSettings(const QString& programFolder, const QString& startArgument) {
     Settings& s = AppSettings();

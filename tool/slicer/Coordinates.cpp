@@ -36,10 +36,11 @@ long double FromDegreesMinutesSeconds(const QString& rest) {
     return (degrees * 3600 + minutes * 60 + seconds) / 3600;
 }
 
-}  // namespace
+} // namespace
 
 int ReadWholeNumber(const QString& text) {
-    const QStringView digits = text.startsWith(u'+') || text.startsWith(u'-') ? QStringView(text).mid(1) : text;
+    const QStringView digits =
+        text.startsWith(u'+') || text.startsWith(u'-') ? QStringView(text).mid(1) : text;
     bool ok = AllDigits(digits);
     const int value = ok ? text.toInt(&ok) : 0;
     if (!ok)
@@ -60,7 +61,9 @@ long double ReadDecimalNumber(const QString& text) {
     return value;
 }
 
-long double ReadDecimalOrZero(const QString& text) { return text.isEmpty() ? 0 : ReadDecimalNumber(text); }
+long double ReadDecimalOrZero(const QString& text) {
+    return text.isEmpty() ? 0 : ReadDecimalNumber(text);
+}
 
 long double ReadCoordinate(const QString& text) {
     const QString typed = text.trimmed();
@@ -76,12 +79,13 @@ long double ReadCoordinate(const QString& text) {
 
 QString DecimalDegreeText(long double value) {
     if (value == 0)
-        value = 0;  // no "-0.000..."
+        value = 0; // no "-0.000..."
     const long double size = std::fabs(value);
     const int wholeDigits = size < 1 ? 0 : int(std::floor(std::log10(size))) + 1;
     const int decimals = std::clamp(18 - wholeDigits, 0, 18);
     char buffer[128];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     QString result = error == std::errc() ? QString::fromLatin1(buffer, end - buffer) : QStringLiteral("0");
     if (!result.contains(u'.'))
         result += u'.';

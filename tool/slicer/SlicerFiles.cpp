@@ -17,18 +17,24 @@ using S = SlicerSettings;
 // writes every control as it stands; the input file writes the fallback while the gate is unchecked.
 struct Field {
     const char* key;
-    bool S::* flag = nullptr;
-    int S::* number = nullptr;
-    QString S::* text = nullptr;
+    bool S::*flag = nullptr;
+    int S::*number = nullptr;
+    QString S::*text = nullptr;
     const char* fixed = nullptr;
-    bool S::* gate = nullptr;
+    bool S::*gate = nullptr;
     const char* fallback = "";
 };
 
 const std::array<Field, 29> Fields = {{
     {.key = "textures.create", .flag = &S::texturesCreate},
-    {.key = "textures.createDistance", .flag = &S::texturesDistance, .gate = &S::texturesCreate, .fallback = "false"},
-    {.key = "textures.night.create", .flag = &S::nightCreate, .gate = &S::texturesCreate, .fallback = "false"},
+    {.key = "textures.createDistance",
+     .flag = &S::texturesDistance,
+     .gate = &S::texturesCreate,
+     .fallback = "false"},
+    {.key = "textures.night.create",
+     .flag = &S::nightCreate,
+     .gate = &S::texturesCreate,
+     .fallback = "false"},
     {.key = "textures.night.cutoffPercent", .number = &S::nightCutoff},
     {.key = "textures.water.create", .flag = &S::waterMask},
     {.key = "textures.water.pure", .flag = &S::waterPure},
@@ -40,20 +46,35 @@ const std::array<Field, 29> Fields = {{
     {.key = "textures.keepExisting", .flag = &S::keepExisting},
     {.key = "textures.colorDepth", .fixed = "8"},
     {.key = "elevations.create", .flag = &S::elevationsCreate},
-    {.key = "elevations.filename", .text = &S::elevationData, .gate = &S::elevationsCreate, .fallback = "c:\\dummy.ras"},
+    {.key = "elevations.filename",
+     .text = &S::elevationData,
+     .gate = &S::elevationsCreate,
+     .fallback = "c:\\dummy.ras"},
     {.key = "elevations.numSamples.x", .number = &S::samplesX, .gate = &S::elevationsCreate, .fallback = "0"},
     {.key = "elevations.numSamples.y", .number = &S::samplesY, .gate = &S::elevationsCreate, .fallback = "0"},
-    {.key = "elevations.lowerLeft.latitude", .text = &S::elevationLowerLeftLat, .gate = &S::elevationsCreate,
+    {.key = "elevations.lowerLeft.latitude",
+     .text = &S::elevationLowerLeftLat,
+     .gate = &S::elevationsCreate,
      .fallback = "0"},
-    {.key = "elevations.lowerLeft.longitude", .text = &S::elevationLowerLeftLon, .gate = &S::elevationsCreate,
+    {.key = "elevations.lowerLeft.longitude",
+     .text = &S::elevationLowerLeftLon,
+     .gate = &S::elevationsCreate,
      .fallback = "0"},
-    {.key = "elevations.upperRight.latitude", .text = &S::elevationUpperRightLat, .gate = &S::elevationsCreate,
+    {.key = "elevations.upperRight.latitude",
+     .text = &S::elevationUpperRightLat,
+     .gate = &S::elevationsCreate,
      .fallback = "0"},
-    {.key = "elevations.upperRight.longitude", .text = &S::elevationUpperRightLon, .gate = &S::elevationsCreate,
+    {.key = "elevations.upperRight.longitude",
+     .text = &S::elevationUpperRightLon,
+     .gate = &S::elevationsCreate,
      .fallback = "0"},
-    {.key = "elevations.subdivideTolerance", .number = &S::subdivideTolerance, .gate = &S::elevationsCreate,
+    {.key = "elevations.subdivideTolerance",
+     .number = &S::subdivideTolerance,
+     .gate = &S::elevationsCreate,
      .fallback = "0"},
-    {.key = "elevations.subdivideDensity", .number = &S::subdivideDensity, .gate = &S::elevationsCreate,
+    {.key = "elevations.subdivideDensity",
+     .number = &S::subdivideDensity,
+     .gate = &S::elevationsCreate,
      .fallback = "0"},
     {.key = "specificGlobeTile.enabled", .flag = &S::globeTileEnabled},
     {.key = "specificGlobeTile.x", .number = &S::globeTileX, .gate = &S::globeTileEnabled},
@@ -93,7 +114,9 @@ void ApplyValue(S& settings, const Field& field, const QString& value) {
         settings.*field.text = value;
 }
 
-QString BareName(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
+QString BareName(const QString& path) {
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
 
 QString WithoutExtension(const QString& name) {
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -104,7 +127,7 @@ bool AnyEmpty(std::initializer_list<QString> texts) {
     return std::any_of(texts.begin(), texts.end(), [](const QString& t) { return t.isEmpty(); });
 }
 
-}  // namespace
+} // namespace
 
 QStringList SlicerInputLines(const SlicerSettings& settings) {
     return QStringList{"#", "# fly2slice import file", "#", " "} + FieldLines(settings, true);
@@ -159,14 +182,15 @@ QString MissingForSlicerInput(const SlicerSettings& s) {
     if (s.elevationsCreate && AnyEmpty({s.elevationData, s.elevationLowerLeftLat, s.elevationLowerLeftLon,
                                         s.elevationUpperRightLat, s.elevationUpperRightLon}))
         return QStringLiteral("Fichier RAS, Elevation Lat-Lon nécessaires");
-    if (s.texturesCreate &&
-        AnyEmpty({s.textureLowerLeftLat, s.textureLowerLeftLon, s.textureUpperRightLat, s.textureUpperRightLon}))
+    if (s.texturesCreate && AnyEmpty({s.textureLowerLeftLat, s.textureLowerLeftLon, s.textureUpperRightLat,
+                                      s.textureUpperRightLon}))
         return QStringLiteral("Texture Lat-Lon nécessaires");
     return {};
 }
 
 QString MissingForSceneryControl(const SlicerSettings& s) {
-    if (AnyEmpty({s.textureLowerLeftLat, s.textureLowerLeftLon, s.textureUpperRightLat, s.textureUpperRightLon}))
+    if (AnyEmpty(
+            {s.textureLowerLeftLat, s.textureLowerLeftLon, s.textureUpperRightLat, s.textureUpperRightLon}))
         return QStringLiteral("Texture Lat-Lon nécessaires");
     if (s.podFile.isEmpty())
         return QStringLiteral("Fichier POD nécessaire");
@@ -176,11 +200,13 @@ QString MissingForSceneryControl(const SlicerSettings& s) {
 QString SceneryControlPath(const QString& podFile) {
     const QString fly = WithBackslash(AppSettings().FlyFolder);
     const QString scfFolder = fly + QStringLiteral("SlicerWork/SCF Files/");
-    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + WithoutExtension(BareName(podFile)) + QStringLiteral(".SCF");
+    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + WithoutExtension(BareName(podFile)) +
+           QStringLiteral(".SCF");
 }
 
 QString SlicerInputCopyPath(const QString& inputFile) {
-    const QString folder = WithBackslash(FolderOfFile(inputFile)) + QStringLiteral("SlicerWork/Slicer Files/");
+    const QString folder =
+        WithBackslash(FolderOfFile(inputFile)) + QStringLiteral("SlicerWork/Slicer Files/");
     return FolderExists(folder) ? ResolvePath(folder) + BareName(inputFile) : QString();
 }
 
@@ -204,7 +230,9 @@ QStringList SplitLines(const QByteArray& bytes) {
     return lines;
 }
 
-bool WriteLines(const QString& path, const QStringList& lines) { return WriteFileAtomic(path, JoinLines(lines)); }
+bool WriteLines(const QString& path, const QStringList& lines) {
+    return WriteFileAtomic(path, JoinLines(lines));
+}
 
 QString WriteErrorMessage(const QString& path) {
     return QStringLiteral("Erreur d'entrée/sortie : impossible d'écrire le fichier ") + path;

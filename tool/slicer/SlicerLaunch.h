@@ -5,7 +5,7 @@
 // Starting fly2slice.exe on an input file.
 struct SlicerLaunch final {
     bool started = false;
-    QString message;  // to show when not empty
+    QString message; // to show when not empty
 };
 
 // FlyFolder + "SlicerWork/Slicer Files/" when that folder exists, else FlyFolder: where the input file

@@ -18,7 +18,7 @@ struct SlicerSettings final {
     bool keepExisting = false;
 
     bool elevationsCreate = false;
-    QString elevationData;  // a folder
+    QString elevationData; // a folder
     int samplesX = 0;
     int samplesY = 0;
     QString elevationLowerLeftLat;

@@ -7,11 +7,15 @@ namespace {
 using R = FieldRule;
 using K = IndexKind;
 
-FieldSpec Mark(const std::string& code) { return {code, 1, 'C', R::Mark, "", "Deletion mark"}; }
+FieldSpec Mark(const std::string& code) {
+    return {code, 1, 'C', R::Mark, "", "Deletion mark"};
+}
 
 DatabaseSpec Airport() {
-    return {"AIRPORT", "Airport database",
-            {{"akey", 10, 'C', R::Key, "A", "Unique airport key"}, Mark("adel"),
+    return {"AIRPORT",
+            "Airport database",
+            {{"akey", 10, 'C', R::Key, "A", "Unique airport key"},
+             Mark("adel"),
              {"afaa", 4, 'C', R::Ident, "", "FAA identifier"},
              {"aica", 5, 'C', R::Ident, "", "ICAO identifier"},
              {"anam", 40, 'C', R::Name, "Field", "Airport name"},
@@ -31,8 +35,10 @@ DatabaseSpec Airport() {
 }
 
 DatabaseSpec Comm() {
-    return {"COMM", "Communication database",
-            {{"ckey", 10, 'C', R::Key, "C", "Unique frequency key"}, Mark("cdel"),
+    return {"COMM",
+            "Communication database",
+            {{"ckey", 10, 'C', R::Key, "C", "Unique frequency key"},
+             Mark("cdel"),
              {"capt", 10, 'C', R::Parent, "A", "Airport key"},
              {"cnam", 20, 'C', R::Name, "Tower", "Facility name"},
              {"ctyp", 4, 'I', R::Mask, "1,2,4,8", "Type, 1 tower, 2 ground, 4 ATIS, 8 approach"},
@@ -43,8 +49,10 @@ DatabaseSpec Comm() {
 }
 
 DatabaseSpec Ils() {
-    return {"ILS", "ILS database",
-            {{"ikey", 10, 'C', R::Key, "I", "Unique ILS key"}, Mark("idel"),
+    return {"ILS",
+            "ILS database",
+            {{"ikey", 10, 'C', R::Key, "I", "Unique ILS key"},
+             Mark("idel"),
              {"iapt", 10, 'C', R::Parent, "A", "Airport key"},
              {"irwy", 4, 'C', R::RunwayEnd, "", "Runway end served"},
              {"iidn", 5, 'C', R::Ident, "", "Identifier"},
@@ -58,25 +66,30 @@ DatabaseSpec Ils() {
 }
 
 DatabaseSpec Navaid() {
-    return {"NAVAID", "Navaid database",
-            {{"nkey", 10, 'C', R::Key, "N", "Unique navaid key"}, Mark("ndel"),
-             {"naid", 5, 'C', R::Ident, "", "Identifier"},
-             {"nnam", 30, 'C', R::Name, "Vortac", "Name"},
-             {"ntyp", 4, 'I', R::Mask, "1,8,9,2,3,16", "Type, 1 VOR, 2 DME, 8 NDB, 16 TACAN"},
-             {"nfrq", 8, 'D', R::Frequency, "", "Frequency, MHz or kHz"},
-             {"nlat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
-             {"nlon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"},
-             {"nmag", 8, 'D', R::Frequency, "", "Magnetic variation, degrees (added after the first release)"}},
-            {{"NAVAID.DBI", K::LatLon, "nlat", "nlon", "", 0},
-             {"NAVNDBID.DBI", K::Field, "naid", "", "ntyp", 8},
-             {"NAVNDBNM.DBI", K::Field, "nnam", "", "ntyp", 8},
-             {"NAVVORID.DBI", K::Field, "naid", "", "ntyp", 1},
-             {"NAVVORNM.DBI", K::Field, "nnam", "", "ntyp", 1}}};
+    return {
+        "NAVAID",
+        "Navaid database",
+        {{"nkey", 10, 'C', R::Key, "N", "Unique navaid key"},
+         Mark("ndel"),
+         {"naid", 5, 'C', R::Ident, "", "Identifier"},
+         {"nnam", 30, 'C', R::Name, "Vortac", "Name"},
+         {"ntyp", 4, 'I', R::Mask, "1,8,9,2,3,16", "Type, 1 VOR, 2 DME, 8 NDB, 16 TACAN"},
+         {"nfrq", 8, 'D', R::Frequency, "", "Frequency, MHz or kHz"},
+         {"nlat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
+         {"nlon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"},
+         {"nmag", 8, 'D', R::Frequency, "", "Magnetic variation, degrees (added after the first release)"}},
+        {{"NAVAID.DBI", K::LatLon, "nlat", "nlon", "", 0},
+         {"NAVNDBID.DBI", K::Field, "naid", "", "ntyp", 8},
+         {"NAVNDBNM.DBI", K::Field, "nnam", "", "ntyp", 8},
+         {"NAVVORID.DBI", K::Field, "naid", "", "ntyp", 1},
+         {"NAVVORNM.DBI", K::Field, "nnam", "", "ntyp", 1}}};
 }
 
 DatabaseSpec Runway() {
-    return {"RUNWAY", "Runway database",
-            {{"rkey", 10, 'C', R::Key, "R", "Unique runway key"}, Mark("rdel"),
+    return {"RUNWAY",
+            "Runway database",
+            {{"rkey", 10, 'C', R::Key, "R", "Unique runway key"},
+             Mark("rdel"),
              {"rapt", 10, 'C', R::Parent, "A", "Airport key"},
              {"rhid", 4, 'C', R::RunwayEnd, "", "High end identifier"},
              {"rlid", 4, 'C', R::RunwayEnd, "low", "Low end identifier"},
@@ -89,8 +102,10 @@ DatabaseSpec Runway() {
 }
 
 DatabaseSpec AtsRoute() {
-    return {"ATSROUTE", "Route database",
-            {{"tkey", 12, 'C', R::Key, "T", "Unique route segment key"}, Mark("tdel"),
+    return {"ATSROUTE",
+            "Route database",
+            {{"tkey", 12, 'C', R::Key, "T", "Unique route segment key"},
+             Mark("tdel"),
              {"tnam", 8, 'C', R::Ident, "", "Route name"},
              {"tseq", 4, 'I', R::Number, "", "Sequence number"},
              {"tfrm", 10, 'C', R::Parent, "W", "From waypoint key"},
@@ -99,8 +114,10 @@ DatabaseSpec AtsRoute() {
 }
 
 DatabaseSpec Obstruct() {
-    return {"OBSTRUCT", "Obstruction database",
-            {{"okey", 10, 'C', R::Key, "O", "Unique obstruction key"}, Mark("odel"),
+    return {"OBSTRUCT",
+            "Obstruction database",
+            {{"okey", 10, 'C', R::Key, "O", "Unique obstruction key"},
+             Mark("odel"),
              {"onam", 20, 'C', R::Name, "Tower", "Description"},
              {"otyp", 4, 'I', R::Mask, "1,2,4", "Type, 1 tower, 2 stack, 4 building"},
              {"ohgt", 4, 'I', R::Number, "", "Height, feet"},
@@ -110,8 +127,10 @@ DatabaseSpec Obstruct() {
 }
 
 DatabaseSpec Waypoint() {
-    return {"WAYPOINT", "Waypoint database",
-            {{"wkey", 10, 'C', R::Key, "W", "Unique waypoint key"}, Mark("wdel"),
+    return {"WAYPOINT",
+            "Waypoint database",
+            {{"wkey", 10, 'C', R::Key, "W", "Unique waypoint key"},
+             Mark("wdel"),
              {"wnam", 6, 'C', R::Ident, "", "Name"},
              {"wtyp", 4, 'I', R::Mask, "1,2,4", "Type, 1 enroute, 2 terminal, 4 RNAV"},
              {"wctr", 3, 'C', R::Country, "", "Country, ISO code"},
@@ -132,7 +151,7 @@ int OffsetOf(const std::vector<FieldSpec>& fields, size_t index) {
     return offset;
 }
 
-}  // namespace
+} // namespace
 
 std::string DatabaseSpec::TemplateText(bool firstRelease) const {
     const size_t count = fields.size() - (firstRelease ? 1 : 0);
@@ -146,7 +165,7 @@ std::string DatabaseSpec::TemplateText(bool firstRelease) const {
 }
 
 const std::vector<DatabaseSpec>& DatabaseCatalog() {
-    static const std::vector<DatabaseSpec> catalog = {Airport(), Comm(),   Ils(),      Navaid(),
+    static const std::vector<DatabaseSpec> catalog = {Airport(), Comm(),     Ils(),      Navaid(),
                                                       Runway(),  AtsRoute(), Obstruct(), Waypoint()};
     return catalog;
 }

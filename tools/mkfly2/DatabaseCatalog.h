@@ -25,7 +25,7 @@ struct FieldSpec {
     int width;
     char type;
     FieldRule rule;
-    std::string text;  // prefix, word or mask list, by rule
+    std::string text; // prefix, word or mask list, by rule
     std::string comment;
 };
 
@@ -36,14 +36,14 @@ struct IndexSpec {
     IndexKind kind;
     std::string first;
     std::string second;
-    std::string filter;  // empty: none
+    std::string filter; // empty: none
     unsigned mask;
 };
 
 struct DatabaseSpec {
-    std::string base;         // AIRPORT
-    std::string description;  // the archive comment
-    std::vector<FieldSpec> fields;  // in template order: the key first (offset 1), then the mark byte (0)
+    std::string base;              // AIRPORT
+    std::string description;       // the archive comment
+    std::vector<FieldSpec> fields; // in template order: the key first (offset 1), then the mark byte (0)
     std::vector<IndexSpec> indexes;
 
     std::string TableFile() const { return base + ".DBD"; }

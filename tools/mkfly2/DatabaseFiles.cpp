@@ -1,6 +1,22 @@
 // The navigation database of the synthetic installation: for each of the eight databases a template,
 // a table of --records records and the index files the importer rebuilds, packed into SYSTEM\<NAME>.POD
-// (nothing stays loose in DATABASE), plus update files in dex\ (see DexFiles.cpp for the list).
+// (nothing stays loose in DATABASE; time stamps are fixed at 2006-01-01), plus update files.
+//
+// Update files written into dex\ (N = --records; record n has the key prefix + (n + 1), for example
+// A1 ... AN for airports; keys from N + 1 on are new):
+//   AIRPORT.DEX COMM.DEX ILS.DEX NAVAID.DEX RUNWAY.DEX ATSROUTE.DEX OBSTRUCT.DEX WAYPOINT.DEX
+//       one per database, in this order: 2 replacements of existing records (other fields changed),
+//       2 additions (keys N + 1, N + 2), the first addition once more (it then replaces itself),
+//       2 deletions of existing records ('*' mark byte), 1 deletion of the absent key N + 1001.
+//   ADD_AIRPORT.DEX      3 additions only (keys A(N + 11) ... A(N + 13)).
+//   REPLACE_NAVAID.DEX   3 replacements only.
+//   DELETE_WAYPOINT.DEX  2 deletions of existing records, then 1 of the absent key W(N + 1001).
+//   RUNWAY_MISMATCH.DEX  3 runways whose airport (rapt) and runway end (rhid) match existing records
+//                        but whose keys (rkey) do not (R(N + 5001) ...), then 1 new runway.
+//   OLD_NAVAID.DEX       a first-release update: records without the last field (nmag), so its record
+//                        size is 8 bytes below the template's; 2 replacements and 1 addition.
+//   UNSAFE_NAME.DEX      names the database "..\SYSTEM\AIRPORT.DBD"; one record; must be refused.
+// With fewer than 4 records per table the replacements and deletions shrink accordingly.
 #include "DatabaseFiles.h"
 
 #include "DatabaseCatalog.h"
@@ -28,7 +44,7 @@
 
 namespace {
 
-constexpr uint32_t kFixedTime = 1136073600;  // 2006-01-01, so that the output depends on the seed alone
+constexpr uint32_t kFixedTime = 1136073600; // 2006-01-01, so that the output depends on the seed alone
 
 std::unique_ptr<IndexGen> MakeGenerator(const TriDb& table, const IndexSpec& index) {
     switch (index.kind) {
@@ -62,8 +78,8 @@ void WriteIndexes(const std::string& fly, const DatabaseSpec& spec) {
     table.Load(file);
     for (const IndexSpec& index : spec.indexes) {
         const auto generator = MakeGenerator(table, index);
-        table.CreateIndex(index.file, *generator, index.filter.empty() ? std::nullopt : std::optional(index.filter),
-                          index.mask);
+        table.CreateIndex(index.file, *generator,
+                          index.filter.empty() ? std::nullopt : std::optional(index.filter), index.mask);
     }
 }
 
@@ -84,7 +100,8 @@ void PackArchive(const std::string& fly, const DatabaseSpec& spec) {
         RemoveFile(fly + "DATABASE\\" + name);
 }
 
-void WriteDatabase(const std::string& fly, const DatabaseSpec& spec, uint32_t records, std::mt19937_64& random) {
+void WriteDatabase(const std::string& fly, const DatabaseSpec& spec, uint32_t records,
+                   std::mt19937_64& random) {
     WriteTemplateFile(fly, spec);
     WriteTable(fly, spec, records, random);
     WriteIndexes(fly, spec);
@@ -98,7 +115,7 @@ void EnsureFolder(const std::string& path) {
         throw std::runtime_error("cannot create " + NativePath(path));
 }
 
-}  // namespace
+} // namespace
 
 void WriteDatabases(const MkFly2Options& options) {
     const std::string fly = options.folder.string() + "/";

@@ -1,18 +1,3 @@
-// Update files written into dex\ (N = --records; record n has the key prefix + (n + 1), for example
-// A1 ... AN for airports; keys from N + 1 on are new):
-//   AIRPORT.DEX COMM.DEX ILS.DEX NAVAID.DEX RUNWAY.DEX ATSROUTE.DEX OBSTRUCT.DEX WAYPOINT.DEX
-//       one per database, in this order: 2 replacements of existing records (other fields changed),
-//       2 additions (keys N + 1, N + 2), the first addition once more (it then replaces itself),
-//       2 deletions of existing records ('*' mark byte), 1 deletion of the absent key N + 1001.
-//   ADD_AIRPORT.DEX      3 additions only (keys A(N + 11) ... A(N + 13)).
-//   REPLACE_NAVAID.DEX   3 replacements only.
-//   DELETE_WAYPOINT.DEX  2 deletions of existing records, then 1 of the absent key W(N + 1001).
-//   RUNWAY_MISMATCH.DEX  3 runways whose airport (rapt) and runway end (rhid) match existing records
-//                        but whose keys (rkey) do not (R(N + 5001) ...), then 1 new runway.
-//   OLD_NAVAID.DEX       a first-release update: records without the last field (nmag), so its record
-//                        size is 8 bytes below the template's; 2 replacements and 1 addition.
-//   UNSAFE_NAME.DEX      names the database "..\SYSTEM\AIRPORT.DBD"; one record; must be refused.
-// With fewer than 4 records per table the replacements and deletions shrink accordingly.
 #include "DexFiles.h"
 
 #include "DatabaseCatalog.h"
@@ -112,7 +97,7 @@ void WriteRunwayMismatch(const std::string& fly, uint32_t records, std::mt19937_
     dex.Save(fly, "RUNWAY_MISMATCH.DEX");
 }
 
-}  // namespace
+} // namespace
 
 void WriteDexFiles(const std::string& fly, uint32_t records, std::mt19937_64& random) {
     for (const DatabaseSpec& spec : DatabaseCatalog())

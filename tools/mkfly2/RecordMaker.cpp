@@ -12,7 +12,9 @@ constexpr std::array<const char*, 8> kCountries = {"US", "CA", "FR", "DE", "GB",
 constexpr std::array<const char*, 12> kSyllables = {"ka", "lo", "mi", "ra", "ne", "to",
                                                     "vi", "su", "de", "ba", "or", "el"};
 
-uint32_t Below(std::mt19937_64& random, uint32_t limit) { return static_cast<uint32_t>(random() % limit); }
+uint32_t Below(std::mt19937_64& random, uint32_t limit) {
+    return static_cast<uint32_t>(random() % limit);
+}
 
 double Uniform(std::mt19937_64& random, double low, double high) {
     return low + (high - low) * static_cast<double>(random() >> 11) * 0x1.0p-53;
@@ -48,7 +50,7 @@ std::vector<int32_t> MasksOf(const std::string& list) {
     return masks;
 }
 
-}  // namespace
+} // namespace
 
 RecordMaker::RecordMaker(const DatabaseSpec& spec, const TriDbTemplate& recordTemplate) : spec_(spec) {
     for (const FieldSpec& field : spec.fields) {
@@ -57,11 +59,14 @@ RecordMaker::RecordMaker(const DatabaseSpec& spec, const TriDbTemplate& recordTe
             if (candidate.fieldCode == field.code)
                 entry = &candidate;
         }
-        slots_.push_back({&field, entry, field.rule == FieldRule::Mask ? MasksOf(field.text) : std::vector<int32_t>{}});
+        slots_.push_back(
+            {&field, entry, field.rule == FieldRule::Mask ? MasksOf(field.text) : std::vector<int32_t>{}});
     }
 }
 
-std::string RecordMaker::KeyOf(uint32_t number) const { return spec_.fields[0].text + std::to_string(number + 1); }
+std::string RecordMaker::KeyOf(uint32_t number) const {
+    return spec_.fields[0].text + std::to_string(number + 1);
+}
 
 void RecordMaker::Fill(TriDbRecord& record, uint32_t number, std::mt19937_64& random) const {
     for (const Slot& slot : slots_) {
@@ -73,8 +78,9 @@ void RecordMaker::Fill(TriDbRecord& record, uint32_t number, std::mt19937_64& ra
             if (slot.entry)
                 Store(record, *slot.entry, &value, sizeof value);
         } else if (rule == FieldRule::Mask || rule == FieldRule::Number) {
-            const int32_t value = rule == FieldRule::Mask ? slot.masks[Below(random, static_cast<uint32_t>(slot.masks.size()))]
-                                                          : static_cast<int32_t>(Below(random, 10000));
+            const int32_t value = rule == FieldRule::Mask
+                                      ? slot.masks[Below(random, static_cast<uint32_t>(slot.masks.size()))]
+                                      : static_cast<int32_t>(Below(random, 10000));
             if (slot.entry)
                 Store(record, *slot.entry, &value, sizeof value);
         } else {

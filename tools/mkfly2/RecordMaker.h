@@ -23,7 +23,7 @@ public:
 private:
     struct Slot {
         const FieldSpec* spec;
-        const TriDbTemplateEntry* entry;  // null: not in this template (first-release layout)
+        const TriDbTemplateEntry* entry; // null: not in this template (first-release layout)
         std::vector<int32_t> masks;
     };
 

@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 
 FlyFolder::FlyFolder() {
     static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("dbtest-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    path_ =
+        fs::temp_directory_path() / ("dbtest-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(path_);
     fs::create_directories(path_ / "DATABASE");
     PodList::SetFlyFolder(Slashed());
@@ -37,13 +37,19 @@ void FlyFolder::Write(const std::string& relative, const std::string& text) cons
 
 namespace {
 
-void Capture(void* context, const char* text) { static_cast<std::string*>(context)->append(text); }
+void Capture(void* context, const char* text) {
+    static_cast<std::string*>(context)->append(text);
+}
 
-}  // namespace
+} // namespace
 
-CapturedOutput::CapturedOutput() { MessageSink::Instance().SetWriter(&text, Capture); }
+CapturedOutput::CapturedOutput() {
+    MessageSink::Instance().SetWriter(&text, Capture);
+}
 
-CapturedOutput::~CapturedOutput() { MessageSink::Instance().SetWriter(nullptr, nullptr); }
+CapturedOutput::~CapturedOutput() {
+    MessageSink::Instance().SetWriter(nullptr, nullptr);
+}
 
 Bytes ReadFileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -83,13 +89,15 @@ Bytes Concat(const std::vector<Bytes>& parts) {
     return all;
 }
 
-Bytes DbdImage(const std::string& database, int32_t count, int32_t recordSize, const std::vector<Bytes>& records) {
+Bytes DbdImage(const std::string& database, int32_t count, int32_t recordSize,
+               const std::vector<Bytes>& records) {
     Bytes header = TextBytes(database, 12);
     header = Concat({header, Int32Bytes(12345), Int32Bytes(count), Int32Bytes(recordSize), Bytes(32, 0xA5)});
     return Concat({header, Concat(records)});
 }
 
-Bytes DexImage(const std::string& database, int32_t recordSize, int32_t count, const std::vector<Bytes>& records) {
+Bytes DexImage(const std::string& database, int32_t recordSize, int32_t count,
+               const std::vector<Bytes>& records) {
     return Concat({TextBytes(database, 32), Int32Bytes(recordSize), Int32Bytes(count), Concat(records)});
 }
 

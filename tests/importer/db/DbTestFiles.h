@@ -40,8 +40,10 @@ Bytes ReadFileBytes(const std::filesystem::path& path);
 uint32_t Le32(const Bytes& bytes, size_t offset);
 
 // Table images: header followed by the records given, back to back.
-Bytes DbdImage(const std::string& database, int32_t count, int32_t recordSize, const std::vector<Bytes>& records);
-Bytes DexImage(const std::string& database, int32_t recordSize, int32_t count, const std::vector<Bytes>& records);
+Bytes DbdImage(const std::string& database, int32_t count, int32_t recordSize,
+               const std::vector<Bytes>& records);
+Bytes DexImage(const std::string& database, int32_t recordSize, int32_t count,
+               const std::vector<Bytes>& records);
 
 // An image over bytes that must outlive it.
 FlyFile ImageOf(const Bytes& bytes, const std::string& name);

@@ -14,14 +14,14 @@
 namespace {
 
 // Record layout: mark byte, key (6), type (4), value (4): 15 bytes; the key is field 0.
-const char* const kTemplate = "4\r\ntkey,1,6,C,key\r\ntdel,0,1,C,mark\r\nttyp,7,4,I,type\r\ntval,11,4,C,value\r\n";
+const char* const kTemplate =
+    "4\r\ntkey,1,6,C,key\r\ntdel,0,1,C,mark\r\nttyp,7,4,I,type\r\ntval,11,4,C,value\r\n";
 
 Bytes Rec(const std::string& key, const std::string& value = "v", uint8_t mark = 0, int32_t type = 1) {
     return Concat({{mark}, TextBytes(key, 6), Int32Bytes(type), TextBytes(value, 4)});
 }
 
-template <typename F>
-ZorException FailureOf(F action) {
+template <typename F> ZorException FailureOf(F action) {
     try {
         action();
     } catch (const ZorException& e) {
@@ -108,8 +108,9 @@ TEST_F(Table, MergeReplacesInPlaceAddsAtTheEndAndDeletes) {
     TriDb table;
     TriDb dex;
     const Bytes image = DbdImage("TEST.DBD", 3, 15, {Rec("K1"), Rec("K2"), Rec("K3")});
-    const Bytes update = DexImage("TEST.DBD", 15, 5,
-                                  {Rec("K2", "new"), Rec("K9"), Rec("K1", "", '*'), Rec("KX", "", '*'), Rec("K9", "twice")});
+    const Bytes update =
+        DexImage("TEST.DBD", 15, 5,
+                 {Rec("K2", "new"), Rec("K9"), Rec("K1", "", '*'), Rec("KX", "", '*'), Rec("K9", "twice")});
     Load(table, image, "DATABASE\\TEST.DBD");
     Load(dex, update, "NEW.DEX");
     CapturedOutput output;
@@ -120,24 +121,26 @@ TEST_F(Table, MergeReplacesInPlaceAddsAtTheEndAndDeletes) {
     EXPECT_EQ(Keys(table), (std::vector<std::string>{"K2", "K3", "K9"}));
     EXPECT_EQ(table.GetRecord(0).GetFieldText("tval"), "new");
     EXPECT_EQ(table.GetRecord(2).GetFieldText("tval"), "twic");
-    EXPECT_EQ(table.GetHeader()->GetRecordCount(), 4);  // set when K9 was added; Save brings it up to date
+    EXPECT_EQ(table.GetHeader()->GetRecordCount(), 4); // set when K9 was added; Save brings it up to date
 }
 
 TEST_F(Table, TextKeysMatchUpToAndIncludingTheProbesFirstZeroByte) {
     TriDb table;
-    const Bytes image = DbdImage("TEST.DBD", 3, 15, {Rec("ABC"), Concat({{0}, TextBytes("AB", 3), TextBytes("QQQ", 3), Bytes(8, 0)}), Rec("ABCDEF")});
+    const Bytes image = DbdImage(
+        "TEST.DBD", 3, 15,
+        {Rec("ABC"), Concat({{0}, TextBytes("AB", 3), TextBytes("QQQ", 3), Bytes(8, 0)}), Rec("ABCDEF")});
     Load(table, image, "DATABASE\\TEST.DBD");
     const TriDbTemplate& t = table.GetTemplate();
     const auto probe = [&](const Bytes& bytes) { return TriDbRecord(&t, bytes.data(), bytes.size()); };
 
     const Bytes shortProbe = Concat({{0}, TextBytes("AB", 3), TextBytes("ZZZ", 3), Bytes(8, 0)});
-    EXPECT_EQ(table.FindRecord(probe(shortProbe), 0), &table.GetRecord(1));  // bytes behind the zero ignored
+    EXPECT_EQ(table.FindRecord(probe(shortProbe), 0), &table.GetRecord(1)); // bytes behind the zero ignored
     EXPECT_EQ(table.FindRecord(probe(Rec("ABCDEF")), 0), &table.GetRecord(2));
-    EXPECT_EQ(table.FindRecord(probe(Rec("ABCD")), 0), nullptr);  // a longer text with the same start
-    EXPECT_EQ(table.FindRecord(probe(Rec("A")), 0), nullptr);     // a shorter one
+    EXPECT_EQ(table.FindRecord(probe(Rec("ABCD")), 0), nullptr); // a longer text with the same start
+    EXPECT_EQ(table.FindRecord(probe(Rec("A")), 0), nullptr);    // a shorter one
     EXPECT_EQ(table.FindRecord(probe(Rec("ABC")), -1), nullptr);
     const Bytes other = Rec("zz", "v", 0, 1);
-    EXPECT_EQ(table.FindRecord(probe(other), 2), &table.GetRecord(0));  // 'I' field: whole width
+    EXPECT_EQ(table.FindRecord(probe(other), 2), &table.GetRecord(0)); // 'I' field: whole width
 }
 
 TEST_F(Table, EqualKeysSortWithTheHigherRecordNumberFirst) {
@@ -151,7 +154,8 @@ TEST_F(Table, EqualKeysSortWithTheHigherRecordNumberFirst) {
     const Bytes saved = ReadFileBytes(folder.Path() / "DATABASE/SORTED.DBD");
     EXPECT_EQ(Le32(saved, 12), 0x01020304u);
     EXPECT_EQ(Bytes(saved.begin() + 24, saved.begin() + 56), Bytes(32, 0xA5));
-    EXPECT_EQ(Bytes(saved.begin() + 56, saved.end()), Concat({Rec("K0"), Rec("K1"), Rec("K2", "x"), Rec("K2")}));
+    EXPECT_EQ(Bytes(saved.begin() + 56, saved.end()),
+              Concat({Rec("K0"), Rec("K1"), Rec("K2", "x"), Rec("K2")}));
 }
 
 TEST_F(Table, FirstReleaseDexIsWidenedToTheTemplate) {
@@ -209,8 +213,9 @@ TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(full.code, static_cast<uint32_t>(EFBIG));
-    EXPECT_EQ(ReadFileBytes(folder.Path() / "DATABASE/KEEP.DBD"), Bytes({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "DATABASE/KEEP.DBD"),
+              Bytes({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "DATABASE"), {}), 2);
 }
 
-}  // namespace
+} // namespace

@@ -26,7 +26,8 @@ ZorException ParseFailure(const std::string& text) {
 
 TEST(TemplateFile, LineEndsOfAnyKindAndBlankLinesReadAlike) {
     const TriDbTemplate plain = Parse("2\nakey,0,5,C,key\nantp,5,4,I,type");
-    const TriDbTemplate blank = Parse("  2\r\n\r\n\rakey,0,5,C,key\n\n\r\nantp,5,4,I,type\r\n\r\nextra,9,9,X,ignored\r\n");
+    const TriDbTemplate blank =
+        Parse("  2\r\n\r\n\rakey,0,5,C,key\n\n\r\nantp,5,4,I,type\r\n\r\nextra,9,9,X,ignored\r\n");
     ASSERT_EQ(blank.GetFieldCount(), 2);
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(blank.GetField(i).fieldCode, plain.GetField(i).fieldCode);
@@ -42,7 +43,7 @@ TEST(TemplateFile, TokensAreCutAtCommasAndNothingIsTrimmed) {
     const TriDbTemplate t = Parse("3\nrunway,12,x7, C,comment, with, commas\nab,junk,,\nzz");
     EXPECT_EQ(t.GetField(0).fieldCode, "runw");
     EXPECT_EQ(t.GetField(0).offset, 12);
-    EXPECT_EQ(t.GetField(0).width, 0);  // like atoi: "x7" is no number
+    EXPECT_EQ(t.GetField(0).width, 0); // like atoi: "x7" is no number
     EXPECT_EQ(t.GetField(0).type, ' ');
     EXPECT_EQ(t.GetField(0).comment, "comment, with, commas");
     EXPECT_EQ(t.GetField(1).fieldCode, "ab");
@@ -98,13 +99,15 @@ TEST(TemplateFile, FieldsOutsideAnyRecordAreRefused) {
 
 class FieldText : public ::testing::Test {
 protected:
-    TriDbTemplate t = Parse("6\nname,0,5,C,\nchar,5,1,B,\nnumb,6,4,I,\nposn,10,8,D,\nflag,18,1,C,\nlast,19,1,C,");
+    TriDbTemplate t =
+        Parse("6\nname,0,5,C,\nchar,5,1,B,\nnumb,6,4,I,\nposn,10,8,D,\nflag,18,1,C,\nlast,19,1,C,");
 
     TriDbRecord Make(const Bytes& bytes) const { return TriDbRecord(&t, bytes.data(), bytes.size()); }
 };
 
 TEST_F(FieldText, PrintableForms) {
-    const TriDbRecord r = Make(Concat({TextBytes("AB", 5), {0x41}, Int32Bytes(-42), DoubleBytes(-1.5), {0x07}, {0xC8}}));
+    const TriDbRecord r =
+        Make(Concat({TextBytes("AB", 5), {0x41}, Int32Bytes(-42), DoubleBytes(-1.5), {0x07}, {0xC8}}));
     EXPECT_EQ(r.GetFieldText("name"), "AB");
     EXPECT_EQ(r.GetFieldText("char"), "'A' (65)");
     EXPECT_EQ(r.GetFieldText("numb"), "-42");
@@ -120,7 +123,7 @@ TEST_F(FieldText, ShortSlotsAreZeroFilledAndKeyTextFallsBackToFieldZero) {
     EXPECT_EQ(r.GetKeyText(), "XY");
     r.SetKeyText("k1");
     EXPECT_EQ(r.GetKeyText(), "k1");
-    EXPECT_EQ(TriDbRecord(r).GetKeyText(), "XY");  // copies take bytes, not the key text
+    EXPECT_EQ(TriDbRecord(r).GetKeyText(), "XY"); // copies take bytes, not the key text
 }
 
 TEST_F(FieldText, SetFieldTextIsStrncpyOverTheWidth) {
@@ -169,4 +172,4 @@ TEST(FieldTextOutsideRecord, FieldsPastTheRecordEndReadAsZero) {
     EXPECT_EQ(r.GetFieldText("narr"), "XY");
 }
 
-}  // namespace
+} // namespace

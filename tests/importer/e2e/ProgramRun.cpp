@@ -18,12 +18,7 @@ namespace {
     ::dup2(err < 0 ? nothing : err, 2);
     if (::chdir(folder.c_str()) != 0)
         ::_exit(126);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
+    ExecProgram(program, args);
 }
 
 void Drain(int (&fds)[2], std::string& out, std::string& err) {
@@ -50,6 +45,15 @@ void Drain(int (&fds)[2], std::string& out, std::string& err) {
 }
 
 }  // namespace
+
+void ExecProgram(const std::string& program, const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+}
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& folder) {

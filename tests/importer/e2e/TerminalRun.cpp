@@ -21,12 +21,7 @@ namespace {
     ::dup2(nothing, 0);
     ::dup2(out, 1);
     ::dup2(out, 2);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
+    ExecProgram(program, args);
 }
 
 std::string ReadUntil(int fd, const std::string& wanted) {

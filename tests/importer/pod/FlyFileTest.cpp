@@ -7,10 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <ctime>
 #include <fstream>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -77,18 +74,4 @@ TEST(FlyFileViews, EmptyLooseFileCannotBeMapped) {
     }
     EXPECT_EQ(file.data, nullptr);
     EXPECT_EQ(file.size, 0u);
-}
-
-TEST(FlyFileViews, TimeIsTheLastWriteOnTheLocalClock) {
-    TempFolder folder;
-    const auto path = folder.Path() / "t.dbd";
-    WriteText(path, "x");
-    const timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-    const time_t now = std::time(nullptr);
-    tm local{};
-    localtime_r(&now, &local);
-    MappedFile map;
-    map.Open(path.string());
-    EXPECT_EQ(map.Time(), static_cast<uint32_t>(1000000000 + local.tm_gmtoff));
 }

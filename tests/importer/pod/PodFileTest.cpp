@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -235,4 +237,37 @@ TEST(PodFileDamage, RefusedWithFileAndOffsetNamed) {
         }
         ExpectClosed(pod);
     }
+}
+
+// Whatever Open accepts, every name and every data block it hands out lies inside the file.
+TEST(PodFileDamage, RandomlyCorruptedArchivesNeverPointPastTheEnd) {
+    TempFolder folder;
+    const std::string path = (folder.Path() / "FUZZ.POD").string();
+    std::mt19937 random(7);
+    int accepted = 0;
+    for (int round = 0; round < 1000; ++round) {
+        Bytes bytes = round % 2 == 0 ? HandBuiltPod2() : HandBuiltPod3();
+        for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
+            bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+        if (random() % 4 == 0)
+            bytes.resize(4 + random() % (bytes.size() - 4));
+        WriteBytes(path, bytes);
+        PodFile pod;
+        try {
+            pod.Open(path);
+        } catch (const ZorException& e) {
+            ASSERT_TRUE(e.code == 0x10002 || (e.code >= 0x10003 && e.code <= 0x10007)) << e.code;
+            continue;
+        }
+        ++accepted;
+        for (int i = 0; i < pod.GetEntryCount(); ++i) {
+            const PodEntryRef entry = pod.GetEntry(i);
+            const auto nameAt = static_cast<size_t>(reinterpret_cast<const uint8_t*>(entry.name) - entry.archive);
+            ASSERT_LT(nameAt + std::strlen(entry.name), bytes.size()) << round;
+            ASSERT_LE(uint64_t{entry.DataOffset()} + entry.Size(), bytes.size()) << round;
+            pod.Find(entry.name);  // walks the whole name table when the name offset is damaged
+        }
+        EXPECT_TRUE(pod.Find("NOT\\THERE").IsNull());
+    }
+    EXPECT_GT(accepted, 30);
 }

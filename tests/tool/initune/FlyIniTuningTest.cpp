@@ -2,19 +2,12 @@
 #include "ScriptedDialogs.h"
 
 #include "initune/FlyIniTuning.h"
+#include "initune/IniSaving.h"
 
 #include <QDir>
 #include <QRegularExpression>
 
 namespace {
-
-int RowOf(const IniGrid& grid, const QString& name) {
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        if (grid.Cell(row, 0) == name)
-            return row;
-    }
-    return -1;
-}
 
 const QByteArray FlyLines = "[Sim]\r\n"
                             "a=b=c\r\n"
@@ -80,7 +73,7 @@ TEST_F(FlyIniTuningTest, ApplyingCopiesOnlyDifferingRecommendationsAndSavesThem)
 }
 
 TEST_F(FlyIniTuningTest, SearchGoesOnFromTheLastHitThenStartsAgain) {
-    Load("percentOfWindOnGround=20\r\nx=1\r\nwindAloft=1\r\nignoreSlopeWIND=0\r\n", "");
+    Load("percentOfWindOnGround=20\r\nx=1\r\n\r\nwindAloft=1\r\nignoreSlopeWIND=0\r\n", "");
     IniOutcome outcome;
     QList<int> hits;
     grid.searchPosition = -1;
@@ -88,12 +81,13 @@ TEST_F(FlyIniTuningTest, SearchGoesOnFromTheLastHitThenStartsAgain) {
         hits << SearchName(grid, "wind", outcome);
         grid.searchPosition += 1;  // "Chercher encore"
     }
-    EXPECT_EQ(hits, QList<int>({1, 3, 4, -1, 1}));
+    EXPECT_EQ(hits, QList<int>({1, 4, 5, -1, 1}));
 
     grid.searchPosition = -1;
     EXPECT_EQ(SearchName(grid, "nothing like it", outcome), -1);
     EXPECT_EQ(outcome.text, "nothing like it NOT FOUND!");
     EXPECT_EQ(grid.searchPosition, -1);
+    EXPECT_EQ(SearchName(grid, "", outcome), 3) << "an empty text finds the first empty name";
 }
 
 TEST_F(FlyIniTuningTest, SearchOtherDrivesIsRecommendedInPlaceOrAppended) {
@@ -131,6 +125,27 @@ TEST_F(FlyIniTuningTest, MissingRecommendationsAreWrittenWithTheDefaults) {
     EXPECT_TRUE(written.endsWith("forceLargeAirportsInList=1\r\nuseEnvLighting=1\r\n"));
     EXPECT_EQ(grid.Cell(1, 2), "1");
     EXPECT_EQ(grid.RowCount(), 2 + 61);
+}
+
+TEST_F(FlyIniTuningTest, SavingGoesToTheFileInWhateverCaseItHas) {
+    Write(SystemFile("FLY.INI"), "NullZone=0\r\n");
+    Write(RecommendationsPath(), "NullZone=1\r\n");
+    ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).ok());
+    ApplyRecommendations(grid);
+    ASSERT_TRUE(SaveIni(grid).ok());
+
+    EXPECT_EQ(Read(SystemFile("FLY.INI")), "NullZone=1\r\n");
+    EXPECT_EQ(QDir(SystemFolder()).entryList({"*.ini", "*.INI"}, QDir::Files), QStringList{"FLY.INI"});
+}
+
+TEST_F(FlyIniTuningTest, AFailedWriteIsReported) {
+    Load("NullZone=0\r\n", "");
+    ASSERT_TRUE(QFile::remove(SystemFile("fly.ini")));
+    ASSERT_TRUE(QDir().mkdir(SystemFile("fly.ini")));
+
+    const IniOutcome outcome = SaveIni(grid);
+    EXPECT_EQ(outcome.box, IniOutcome::Box::Error);
+    EXPECT_EQ(outcome.text, "Impossible d'enregistrer " + SystemFile("fly.ini"));
 }
 
 TEST_F(FlyIniTuningTest, AnEmptyFileShowsOneEmptyRow) {

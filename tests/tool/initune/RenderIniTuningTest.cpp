@@ -1,6 +1,6 @@
 #include "IniFixture.h"
 
-#include "initune/FlyIniTuning.h"
+#include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
 
 namespace {
@@ -98,6 +98,17 @@ TEST_F(RenderIniTuningTest, UnchangedLinesKeepTheirBlanks) {
     ASSERT_TRUE(Load(original).ok());
     ASSERT_TRUE(SaveIni(grid).ok());
     EXPECT_EQ(Read(SystemFile("render.ini")), original);
+}
+
+TEST_F(RenderIniTuningTest, SavingRefusesACountWithLettersAndWritesNothing) {
+    const QByteArray original = "maxTextures64=32\r\n";
+    ASSERT_TRUE(Load(original).ok());
+    grid.SetCell(2, 3, "lots");
+
+    EXPECT_EQ(SaveIni(grid).text, DigitsRefusal);
+    EXPECT_EQ(grid.Cell(2, 3), "");
+    EXPECT_EQ(Read(SystemFile("render.ini")), original);
+    EXPECT_TRUE(QDir(SystemFolder()).entryList({"*.BAK"}, QDir::Files).isEmpty());
 }
 
 TEST_F(RenderIniTuningTest, BadCountsStopTheComputation) {

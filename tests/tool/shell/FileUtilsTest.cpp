@@ -1,6 +1,6 @@
+#include "shell/FileUtils.h"
 #include "ScriptedDialogs.h"
 #include "ShellFixture.h"
-#include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 
 #include <QDateTime>
@@ -171,6 +171,10 @@ TEST_F(FileUtilsTest, ShellRenameAndDeleteWorkOnFoldersOnly) {
     EXPECT_FALSE(ShellDelete(file));
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_FALSE(ShellFileOp("ERASE", false, true, true, false, Path("data$$$"), ""));
+    EXPECT_TRUE(ShellFileOp("copy", false, true, true, false, Path("data$$$"), Path("data-save")));
+    EXPECT_EQ(Read(Path("data-save/data$$$/a.tms")), "data");
+    EXPECT_TRUE(ShellFileOp("Move", false, true, true, false, Path("data-save/data$$$"), Path("moved")));
+    EXPECT_EQ(Read(Path("moved/a.tms")), "data");
     EXPECT_TRUE(ShellDelete(Path("data$$$")));
     EXPECT_FALSE(QFile::exists(Path("data$$$")));
     EXPECT_EQ(Read(Path("trash-home/Trash/files/data$$$/a.tms")), "data");
@@ -193,16 +197,21 @@ TEST_F(FileUtilsTest, ListingsMatchMasksWithoutRegardToCase) {
     MakeFile("pc/.hidden.dll");
     MakeFile("pc/x.dll/inner.dll");
     MakeFile("pc/sub/deep.DLL");
+    MakeFile("pc/my scenery.dll");
     QStringList all;
     ListFilesAndFolders(Path("pc"), "*.dll", all, false);
-    EXPECT_EQ(all, QStringList({Path("pc/A.DLL"), Path("pc/b.dll"), Path("pc/x.dll")}));
+    EXPECT_EQ(all,
+              QStringList({Path("pc/A.DLL"), Path("pc/b.dll"), Path("pc/my scenery.dll"), Path("pc/x.dll")}));
     QStringList files;
+    ListFiles(Path("pc/"), "my sc*", files, false);
+    EXPECT_EQ(files, QStringList({Path("pc/my scenery.dll")}));
+    files.clear();
     ListFiles(Path("pc/"), "*.dll", files, true);
-    EXPECT_EQ(files, QStringList({Path("pc/A.DLL"), Path("pc/b.dll"), Path("pc/sub/deep.DLL"),
-                                  Path("pc/x.dll/inner.dll")}));
+    EXPECT_EQ(files, QStringList({Path("pc/A.DLL"), Path("pc/b.dll"), Path("pc/my scenery.dll"),
+                                  Path("pc/sub/deep.DLL"), Path("pc/x.dll/inner.dll")}));
     QStringList names;
     ListNames(Path("PC"), "*.*", names);
-    EXPECT_EQ(names, QStringList({"A.DLL", "b.dll", "c.dll.notused"}));
+    EXPECT_EQ(names, QStringList({"A.DLL", "b.dll", "c.dll.notused", "my scenery.dll"}));
 }
 
 TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
@@ -221,4 +230,4 @@ TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
     EXPECT_EQ(loaded, QStringList({"a", "b", "c"}));
 }
 
-}  // namespace
+} // namespace

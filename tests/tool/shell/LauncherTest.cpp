@@ -1,5 +1,5 @@
-#include "ShellFixture.h"
 #include "shell/Launcher.h"
+#include "ShellFixture.h"
 
 #include <QStandardPaths>
 
@@ -13,7 +13,8 @@ TEST_F(LauncherTest, RunAndWaitMergesOutputAndReportsTheExitStatus) {
         RunAndWait("/bin/sh", {"-c", "pwd; echo err >&2; read line || echo no-input; exit 3"}, Path("work"));
     EXPECT_TRUE(run.started);
     EXPECT_EQ(run.exitStatus, 3);
-    EXPECT_EQ(run.output, QFile::encodeName(QFileInfo(Path("work")).canonicalFilePath()) + "\nerr\nno-input\n");
+    EXPECT_EQ(run.output,
+              QFile::encodeName(QFileInfo(Path("work")).canonicalFilePath()) + "\nerr\nno-input\n");
     EXPECT_FALSE(RunAndWait(Path("missing-program"), {}, Path("work")).started);
 }
 
@@ -23,7 +24,8 @@ TEST_F(LauncherTest, NativeProgramWithAWindowsNameRunsInItsOwnFolder) {
     const RunResult run = RunAndWait(Path("DEX/navmerger.EXE"), {"a.dex", "-K"}, QString());
     EXPECT_TRUE(run.started);
     EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_EQ(run.output, "a.dex -K\n" + QFile::encodeName(QFileInfo(Path("dex")).canonicalFilePath()) + "\n");
+    EXPECT_EQ(run.output,
+              "a.dex -K\n" + QFile::encodeName(QFileInfo(Path("dex")).canonicalFilePath()) + "\n");
 }
 
 TEST_F(LauncherTest, WindowsProgramWithoutWineSaysWhy) {
@@ -39,4 +41,4 @@ TEST_F(LauncherTest, WindowsProgramWithoutWineSaysWhy) {
     EXPECT_EQ(QString::fromUtf8(run.output), expected);
 }
 
-}  // namespace
+} // namespace

@@ -1,6 +1,6 @@
+#include "shell/MainActions.h"
 #include "ScriptedDialogs.h"
 #include "ShellFixture.h"
-#include "shell/MainActions.h"
 #include "shell/PathCheck.h"
 
 #include <QThread>
@@ -40,7 +40,8 @@ TEST_F(MainActionsTest, CheckPrefsReportsMissingOriginals) {
     const QString f = MakeSimulator();
     AppSettings().FlyFolder = f;
     CheckPrefs();
-    EXPECT_EQ(dialogs.Texts(), QStringList({Defective + f + "control.txt", Defective + f + "system/default.key"}));
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList({Defective + f + "control.txt", Defective + f + "system/default.key"}));
     EXPECT_FALSE(QFileInfo::exists(f + "control.bup"));
     AppSettings().FlyFolder = Path("gone/");
     dialogs.Clear();
@@ -56,7 +57,7 @@ TEST_F(MainActionsTest, HistoryFilesAreDeletedOnlyWhenAsked) {
     MakeFile("Fly2/Aircraft/keep.nfo");
     MakeFile("Fly2/Aircraft/sub/c.hst");
     AppSettings().FlyFolder = f;
-    AppSettings().FlyStartPath = "";  // flystart missing: nothing is started, nothing said
+    AppSettings().FlyStartPath = ""; // flystart missing: nothing is started, nothing said
     LaunchFlyStart(false);
     EXPECT_EQ(Entries("Fly2/Aircraft"), QStringList({"B.HST", "a.hst", "keep.nfo", "sub"}));
     LaunchFlyStart(true);
@@ -76,10 +77,11 @@ TEST_F(MainActionsTest, SlicerWorkFoldersAreTriedOneByOne) {
     const QString base = f + "SlicerWork/";
     EXPECT_EQ(dialogs.shown()[1].kind, Kind::SelectFolder);
     EXPECT_EQ(dialogs.shown()[1].text, f);
-    EXPECT_EQ(dialogs.Texts(),
-              QStringList({"Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!",
-                           "Le répertoire" + base + " existe déja !", "Le répertoire" + base + "TGA existe déja !",
-                           "Création impossible " + base + "POD"}));
+    EXPECT_EQ(
+        dialogs.Texts(),
+        QStringList({"Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!",
+                     "Le répertoire" + base + " existe déja !", "Le répertoire" + base + "TGA existe déja !",
+                     "Création impossible " + base + "POD"}));
     EXPECT_EQ(Entries("Fly2/SlicerWork"), QStringList({"POD", "RAS", "SCF Files", "Slicer Files", "TGA"}));
     EXPECT_TRUE(QFileInfo(base + "RAS").isDir());
 
@@ -106,7 +108,8 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     dialogs.AnswerFile(f + "input.txt");
     EXPECT_FALSE(LaunchSlicer());
     EXPECT_EQ(AppSettings().Fly2SlicePath, f + "fly2slice.exe");
-    EXPECT_EQ(dialogs.Texts(), QStringList({"fly2slice.exe recherché mais non trouvé >>>" + f + "fly2slice.exe"}));
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList({"fly2slice.exe recherché mais non trouvé >>>" + f + "fly2slice.exe"}));
 
     // A native stand-in for the slicer, started with "-i" and the bare input name in its own folder.
     const QString slicer = MakeFile("Fly2/FLY2SLICE.EXE", "#!/bin/sh\necho \"$1 $2\" > ran.txt\n");
@@ -123,4 +126,4 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     EXPECT_EQ(ran, "-i my cut.txt\n");
 }
 
-}  // namespace
+} // namespace

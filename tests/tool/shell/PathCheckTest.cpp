@@ -1,6 +1,6 @@
+#include "shell/PathCheck.h"
 #include "ScriptedDialogs.h"
 #include "ShellFixture.h"
-#include "shell/PathCheck.h"
 
 namespace {
 
@@ -55,8 +55,9 @@ TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     PathFields fields = Filled();
     EXPECT_FALSE(CheckValidPathes(fields, false));
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, "Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez "
-                                       "utilisé le bouton [fly2.exe répertoire]");
+    EXPECT_EQ(dialogs.shown()[0].text,
+              "Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez "
+              "utilisé le bouton [fly2.exe répertoire]");
     EXPECT_EQ(dialogs.shown()[0].caption, "Information:");
     dialogs.Clear();
 
@@ -203,4 +204,4 @@ TEST_F(PathCheckTest, FilePickersUseTheirTitlesAndFilters) {
     EXPECT_EQ(dialogs.shown().back().caption, "Information:");
 }
 
-}  // namespace
+} // namespace

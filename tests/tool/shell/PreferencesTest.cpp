@@ -1,5 +1,5 @@
-#include "ShellFixture.h"
 #include "shell/Preferences.h"
+#include "ShellFixture.h"
 
 namespace {
 
@@ -58,4 +58,4 @@ TEST_F(PreferencesTest, MissingFileLeavesEverythingEmpty) {
     EXPECT_FALSE(WritePreferences(PreferencesFile()));
 }
 
-}  // namespace
+} // namespace

@@ -10,7 +10,7 @@
 
 // A temporary folder for hand-made fixtures, with fresh process-wide settings for each test.
 class ShellTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(temp.isValid());
         AppSettings() = Settings{};
@@ -42,7 +42,8 @@ protected:
 
     // The entries of a folder, sorted, hidden ones included.
     QStringList Entries(const QString& relative) const {
-        return QDir(Path(relative)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+        return QDir(Path(relative))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
     // A small simulator folder: fly2.exe, flystart.exe and the three folders the path check wants.

@@ -1,5 +1,5 @@
-#include "slicer/ConvertError.h"
 #include "slicer/Coordinates.h"
+#include "slicer/ConvertError.h"
 
 #include "QStringPrinter.h"
 
@@ -7,7 +7,9 @@
 
 namespace {
 
-QString Typed(const char* text) { return DecimalDegreeText(ReadCoordinate(QString::fromUtf8(text))); }
+QString Typed(const char* text) {
+    return DecimalDegreeText(ReadCoordinate(QString::fromUtf8(text)));
+}
 
 QString ErrorOf(const char* text) {
     try {
@@ -18,7 +20,7 @@ QString ErrorOf(const char* text) {
     return {};
 }
 
-}  // namespace
+} // namespace
 
 TEST(Coordinates, SignCharactersSetTheSign) {
     EXPECT_EQ(Typed("+12.25"), "12.250000000000000000");

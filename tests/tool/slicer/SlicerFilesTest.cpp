@@ -1,12 +1,12 @@
-#include "slicer/ConvertError.h"
 #include "slicer/SlicerFiles.h"
+#include "slicer/ConvertError.h"
 
 #include "shell/NativeFs.h"
 #include "shell/Settings.h"
 
+#include "QStringPrinter.h"
 #include <QDir>
 #include <QTemporaryDir>
-#include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,11 @@ SlicerSettings Typical() {
 }
 
 // Input file line n (1-based).
-QString InputLine(const SlicerSettings& s, int n) { return SlicerInputLines(s).at(n - 1); }
+QString InputLine(const SlicerSettings& s, int n) {
+    return SlicerInputLines(s).at(n - 1);
+}
 
-}  // namespace
+} // namespace
 
 TEST(SlicerFiles, InputFileForATypicalSetting) {
     const QByteArray expected =
@@ -50,24 +52,28 @@ TEST(SlicerFiles, InputFileForATypicalSetting) {
         "textures.create=true\r\ntextures.createDistance=true\r\ntextures.night.create=true\r\n"
         "textures.night.cutoffPercent=30\r\ntextures.water.create=true\r\ntextures.water.pure=false\r\n"
         "textures.filename=/fly/SlicerWork/TGA/alps.tga\r\n"
-        "textures.lowerLeft.latitude=47.000000000000000000\r\ntextures.lowerLeft.longitude=7.000000000000000000\r\n"
-        "textures.upperRight.latitude=48.000000000000000000\r\ntextures.upperRight.longitude=8.500000000000000000\r\n"
+        "textures.lowerLeft.latitude=47.000000000000000000\r\ntextures.lowerLeft.longitude=7."
+        "000000000000000000\r\n"
+        "textures.upperRight.latitude=48.000000000000000000\r\ntextures.upperRight.longitude=8."
+        "500000000000000000\r\n"
         "textures.keepExisting=false\r\ntextures.colorDepth=8\r\n"
         "elevations.create=true\r\nelevations.filename=/fly/SlicerWork/RAS\r\n"
         "elevations.numSamples.x=1201\r\nelevations.numSamples.y=1202\r\n"
-        "elevations.lowerLeft.latitude=46.500000000000000000\r\nelevations.lowerLeft.longitude=6.500000000000000000\r\n"
+        "elevations.lowerLeft.latitude=46.500000000000000000\r\nelevations.lowerLeft.longitude=6."
+        "500000000000000000\r\n"
         "elevations.upperRight.latitude=48.500000000000000000\r\n"
         "elevations.upperRight.longitude=-9.000000000000000000\r\n"
         "elevations.subdivideTolerance=5\r\nelevations.subdivideDensity=3\r\n"
         "specificGlobeTile.enabled=true\r\nspecificGlobeTile.x=12\r\nspecificGlobeTile.z=-3\r\n"
-        "pod.create=true\r\npod.filename=/fly/SlicerWork/POD/Alps.pod\r\npod.volumeName=slicer@example.net:\r\n";
+        "pod.create=true\r\npod.filename=/fly/SlicerWork/POD/"
+        "Alps.pod\r\npod.volumeName=slicer@example.net:\r\n";
     EXPECT_EQ(JoinLines(SlicerInputLines(Typical())), expected);
 
     QTemporaryDir dir;
     const QString path = dir.filePath("alps.txt");
     ASSERT_TRUE(WriteLines(path, SlicerInputLines(Typical())));
     EXPECT_EQ(ReadWholeFile(path).value_or(""), expected);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"alps.txt"});  // no temporary left
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"alps.txt"}); // no temporary left
 }
 
 TEST(SlicerFiles, UncheckedBoxesWriteTheirPlaceholders) {
@@ -77,20 +83,20 @@ TEST(SlicerFiles, UncheckedBoxesWriteTheirPlaceholders) {
     s.globeTileEnabled = false;
     s.podCreate = false;
     const QStringList lines = SlicerInputLines(s);
-    EXPECT_EQ(lines.mid(4, 11), (QStringList{"textures.create=false", "textures.createDistance=false",
-                                             "textures.night.create=false", "textures.night.cutoffPercent=30",
-                                             "textures.water.create=true", "textures.water.pure=false",
-                                             "textures.filename=", "textures.lowerLeft.latitude=",
-                                             "textures.lowerLeft.longitude=", "textures.upperRight.latitude=",
-                                             "textures.upperRight.longitude="}));
+    EXPECT_EQ(lines.mid(4, 11),
+              (QStringList{"textures.create=false", "textures.createDistance=false",
+                           "textures.night.create=false", "textures.night.cutoffPercent=30",
+                           "textures.water.create=true", "textures.water.pure=false", "textures.filename=",
+                           "textures.lowerLeft.latitude=", "textures.lowerLeft.longitude=",
+                           "textures.upperRight.latitude=", "textures.upperRight.longitude="}));
     EXPECT_EQ(lines.mid(17, 10),
-              (QStringList{"elevations.create=false", "elevations.filename=c:\\dummy.ras", "elevations.numSamples.x=0",
-                           "elevations.numSamples.y=0", "elevations.lowerLeft.latitude=0",
-                           "elevations.lowerLeft.longitude=0", "elevations.upperRight.latitude=0",
-                           "elevations.upperRight.longitude=0", "elevations.subdivideTolerance=0",
-                           "elevations.subdivideDensity=0"}));
-    EXPECT_EQ(lines.mid(27, 3),
-              (QStringList{"specificGlobeTile.enabled=false", "specificGlobeTile.x=", "specificGlobeTile.z="}));
+              (QStringList{"elevations.create=false", "elevations.filename=c:\\dummy.ras",
+                           "elevations.numSamples.x=0", "elevations.numSamples.y=0",
+                           "elevations.lowerLeft.latitude=0", "elevations.lowerLeft.longitude=0",
+                           "elevations.upperRight.latitude=0", "elevations.upperRight.longitude=0",
+                           "elevations.subdivideTolerance=0", "elevations.subdivideDensity=0"}));
+    EXPECT_EQ(lines.mid(27, 3), (QStringList{"specificGlobeTile.enabled=false",
+                                             "specificGlobeTile.x=", "specificGlobeTile.z="}));
     EXPECT_EQ(InputLine(s, 31), "pod.create=false");
     EXPECT_EQ(InputLine(s, 32), "pod.filename=dummy.pod");
     EXPECT_EQ(lines.size(), 33);
@@ -104,8 +110,8 @@ TEST(SlicerFiles, ValuesFileRecordsEveryControlAsItStands) {
     const QStringList values = ValuesFileLines(s);
     ASSERT_EQ(values.size(), 30);
     EXPECT_EQ(values[0], "FlyKestrel saved values file");
-    EXPECT_EQ(values.mid(1, 3),
-              (QStringList{"textures.create=false", "textures.createDistance=true", "textures.night.create=true"}));
+    EXPECT_EQ(values.mid(1, 3), (QStringList{"textures.create=false", "textures.createDistance=true",
+                                             "textures.night.create=true"}));
     EXPECT_EQ(values[7], "textures.filename=/fly/SlicerWork/TGA/alps.tga");
     EXPECT_EQ(values[13], "textures.colorDepth=8");
     EXPECT_EQ(values[15], "elevations.filename=/fly/SlicerWork/RAS");
@@ -122,7 +128,7 @@ TEST(SlicerFiles, ValuesFileReadingIsStrict) {
     QStringList wrongCase = lines;
     wrongCase[0] = "FlyKestrel Saved Values File";
     EXPECT_FALSE(ReadValuesLines(wrongCase));
-    EXPECT_FALSE(ReadValuesLines(lines.mid(0, 29)));  // short file: refused, not read past its end
+    EXPECT_FALSE(ReadValuesLines(lines.mid(0, 29))); // short file: refused, not read past its end
 
     // Keys are not looked at, only the text after the first "=".
     lines[1] = "whatever=True";
@@ -133,7 +139,7 @@ TEST(SlicerFiles, ValuesFileReadingIsStrict) {
     ASSERT_TRUE(read);
     EXPECT_TRUE(read->texturesCreate);
     EXPECT_EQ(read->nightCutoff, 30);
-    EXPECT_FALSE(read->waterMask);  // "true=4" is not TRUE
+    EXPECT_FALSE(read->waterMask); // "true=4" is not TRUE
     EXPECT_EQ(read->textureFile, "no equals sign");
 
     lines[4] = "textures.night.cutoffPercent=2.5";

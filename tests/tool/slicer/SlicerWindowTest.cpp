@@ -19,17 +19,20 @@
 
 namespace {
 
-template <typename T>
-T* Find(const QWidget& window, const char* name) {
+template <typename T> T* Find(const QWidget& window, const char* name) {
     T* widget = window.findChild<T*>(name);
     if (widget == nullptr)
         ADD_FAILURE() << "no widget " << name;
     return widget;
 }
 
-void Click(const QWidget& window, const char* name) { Find<QPushButton>(window, name)->click(); }
+void Click(const QWidget& window, const char* name) {
+    Find<QPushButton>(window, name)->click();
+}
 
-bool Enabled(const QWidget& window, const char* name) { return Find<QWidget>(window, name)->isEnabled(); }
+bool Enabled(const QWidget& window, const char* name) {
+    return Find<QWidget>(window, name)->isEnabled();
+}
 
 SlicerSettings Filled() {
     SlicerSettings s;
@@ -43,7 +46,7 @@ SlicerSettings Filled() {
 }
 
 class SlicerWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         fly = dir.path() + "/";
@@ -56,7 +59,7 @@ protected:
     TF2sInputForm form;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SlicerWindow, DefaultsAndEnabling) {
     EXPECT_EQ(form.windowTitle(), "Créer un fichier d'entrée pour fly2slice");
@@ -72,8 +75,8 @@ TEST_F(SlicerWindow, DefaultsAndEnabling) {
     Find<QCheckBox>(form, "CBElevCreate")->click();
     Find<QCheckBox>(form, "CBTexNight")->click();
     Find<QCheckBox>(form, "CBGlobeTile")->click();
-    for (const char* name : {"EditElevLLLon", "BtnElevLatLon", "SESamplesY", "SESubTolerance", "SENightCutoff",
-                             "SEGlobeX"})
+    for (const char* name :
+         {"EditElevLLLon", "BtnElevLatLon", "SESamplesY", "SESubTolerance", "SENightCutoff", "SEGlobeX"})
         EXPECT_TRUE(Enabled(form, name)) << name;
     Find<QCheckBox>(form, "CBElevCreate")->click();
     EXPECT_FALSE(Enabled(form, "SESamplesY"));
@@ -123,9 +126,10 @@ TEST_F(SlicerWindow, BadValuesFilesChangeNothing) {
     Click(form, "BtnLoadValues");
     dialogs.AnswerFile({});
     Click(form, "BtnLoadValues");
-    EXPECT_EQ(dialogs.Texts(), (QStringList{"Format de fichier erroné - pas un fichier FlyKestrel",
-                                            "Format de fichier erroné - pas un fichier FlyKestrel",
-                                            "'2.5' is not a valid integer value", "Aucun fichier sélectionné!"}));
+    EXPECT_EQ(dialogs.Texts(),
+              (QStringList{"Format de fichier erroné - pas un fichier FlyKestrel",
+                           "Format de fichier erroné - pas un fichier FlyKestrel",
+                           "'2.5' is not a valid integer value", "Aucun fichier sélectionné!"}));
     EXPECT_EQ(dialogs.shown()[5].kind, ScriptedDialogs::Kind::Error);
     EXPECT_EQ(form.Gather(), SlicerSettings{});
 }
@@ -141,15 +145,16 @@ TEST_F(SlicerWindow, WritingTheInputFileAndItsCopy) {
     dialogs.AnswerFile(path);
     Click(form, "BtnWriteSlicer");
     EXPECT_EQ(dialogs.Texts(),
-              (QStringList{"Pour éviter les erreurs placez ce fichier dans le réprtoire de base de Fly! ou est situé "
-                           "fly2sclice.exe!",
-                           "Slicer-InputFile written to >>> " + path}));
+              (QStringList{
+                  "Pour éviter les erreurs placez ce fichier dans le réprtoire de base de Fly! ou est situé "
+                  "fly2sclice.exe!",
+                  "Slicer-InputFile written to >>> " + path}));
     EXPECT_EQ(dialogs.shown()[1].text, fly);
     EXPECT_EQ(dialogs.shown()[1].caption, "Sélectionner le nom du fichier Fly2Slice");
     const QByteArray expected = JoinLines(SlicerInputLines(Filled()));
     EXPECT_EQ(ReadWholeFile(path), expected);
     EXPECT_EQ(ReadWholeFile(fly + "out/SlicerWork/Slicer Files/alps.txt"), expected);
-    EXPECT_EQ(AppSettings().FlyFolder, fly);  // the dialog's folder is a copy
+    EXPECT_EQ(AppSettings().FlyFolder, fly); // the dialog's folder is a copy
 
     // Nothing chosen: nothing written and no claim that it was.
     dialogs.Clear();
@@ -199,7 +204,8 @@ TEST_F(SlicerWindow, ChoosingFiles) {
     Click(form, "BtnReadTGA");
     Click(form, "BtnReadRAS");
     Click(form, "BtnPodName");
-    EXPECT_EQ(dialogs.Texts(), (QStringList{"Fichier TGA non sélectionné!", "Fichier RASs non sélectionné!"}));
+    EXPECT_EQ(dialogs.Texts(),
+              (QStringList{"Fichier TGA non sélectionné!", "Fichier RASs non sélectionné!"}));
     EXPECT_EQ(dialogs.shown()[2].text, "/ras/start");
     EXPECT_EQ(form.Gather().textureFile, fly + "x.tga");
     EXPECT_EQ(form.Gather().elevationData, "/ras/alps");
@@ -212,7 +218,8 @@ TEST_F(SlicerWindow, StartingTheSlicer) {
     Click(form, "BtnStartSlicer");
     EXPECT_EQ(dialogs.shown()[0].caption, "Sélectionner lefihcier d''entrée pour Fly2Slice");
     EXPECT_EQ(dialogs.shown()[0].text, fly);
-    EXPECT_EQ(dialogs.Texts(), QStringList{"fly2slice.exe recherché mais non trouvé >>>" + fly + "fly2slice.exe"});
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList{"fly2slice.exe recherché mais non trouvé >>>" + fly + "fly2slice.exe"});
     EXPECT_EQ(AppSettings().Fly2SlicePath, fly + "fly2slice.exe");
 
     // A stand-in slicer that records how it was started.
@@ -242,10 +249,10 @@ TEST(CoordinateDialog, ConvertsAtEveryKeystrokeAndKeepsItsEntries) {
     EXPECT_EQ(Find<QLineEdit>(*dialog, "OutC1Lon")->text(), "-7.250000000000000000");
     QTest::keyClicks(Find<QLineEdit>(*dialog, "EditC3Lat"), "N48");
     QTest::keyClicks(Find<QLineEdit>(*dialog, "EditC3Lat"), ".");
-    EXPECT_EQ(dialogs.Texts(), QStringList());  // "48." reads as 48
+    EXPECT_EQ(dialogs.Texts(), QStringList()); // "48." reads as 48
     Find<QLineEdit>(*dialog, "EditC3Lat")->setText("N 4.5 1 1");
     EXPECT_EQ(dialogs.Texts(), QStringList{"'4.5' is not a valid integer value"});
-    EXPECT_EQ(Find<QLineEdit>(*dialog, "OutC3Lat")->text(), "48.000000000000000000");  // kept
+    EXPECT_EQ(Find<QLineEdit>(*dialog, "OutC3Lat")->text(), "48.000000000000000000"); // kept
 
     // OK needs all four outputs.
     bool accepted = false;

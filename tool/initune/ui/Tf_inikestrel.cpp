@@ -3,6 +3,7 @@
 #include "initune/IniHelpTexts.h"
 #include "initune/IniOutcome.h"
 
+#include <algorithm>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -75,6 +76,7 @@ QWidget* Tf_inikestrel::MakeGridArea() {
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(std::max(16, fontMetrics().height() + 6));
     table_->horizontalHeader()->setDefaultSectionSize(250);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     memoFlyHelp_ = MakeHelpMemo("MemoFlyHelp", QString::fromUtf8("Aide fly.ini"), FlyIniHelpText());
     memoRenderHelp_ = MakeHelpMemo("MemoRenderHelp", QString::fromUtf8("Aide render.ini"), RenderIniHelpText());

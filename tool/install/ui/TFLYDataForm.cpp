@@ -1,7 +1,82 @@
 #include "install/ui/TFLYDataForm.h"
 
-TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("TFLYDataForm");
-    setWindowTitle(QString::fromUtf8("Sauve/Restaure DATA"));
+#include "install/DataFolderSave.h"
+#include "shell/Dialogs.h"
+#include "shell/Settings.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* MakeButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(name));
+    return button;
 }
 
+QLabel* MakeText(const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+void ShowFailure(const QString& error) {
+    if (!error.isEmpty())
+        ShowError(error);
+}
+
+} // namespace
+
+TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("TFLYDataForm");
+    setWindowTitle(QStringLiteral("Sauvegarder le répertoire [DATA] de Fly!2 avant \"Slice\""));
+
+    auto* save = MakeButton("ButtonSave", QStringLiteral("Enregistrement auto. [DATA]"));
+    auto* restore = MakeButton("ButtonRestore", QStringLiteral("Restauration auto. [DATA]"));
+    auto* back = MakeButton("ButtonBack", QStringLiteral("Retour"));
+    connect(save, &QPushButton::clicked, this, &TFLYDataForm::SaveClick);
+    connect(restore, &QPushButton::clicked, this, &TFLYDataForm::RestoreClick);
+    connect(back, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(back);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeText(
+        "LabelIntro",
+        QStringLiteral("Avant de créer une scène avec fly2slice, le répertoire [DATA] de Fly!2 doit être sauvegardé : "
+                       "un nouveau répertoire [data] vide est créé pour le travail du slicer. Après le slice, ce "
+                       "répertoire est mis de côté et le répertoire sauvegardé est restauré avec les boutons "
+                       "ci-dessous.")));
+    layout->addWidget(BuildGroup("GroupSave", "LabelSave", QStringLiteral("Enregistrement"),
+                                 QStringLiteral("Enregistre votre répertoire [DATA] de Fly! et crée un nouveau "
+                                                "répertoire [data] vide, si ce répertoire n'existe pas encore"),
+                                 save));
+    layout->addWidget(BuildGroup(
+        "GroupRestore", "LabelRestore", QStringLiteral("Restauration"),
+        QStringLiteral("Vous êtes averti : n'utilisez cette fonction que si vous êtes sur que votre répertoire "
+                       "[DATA] n'a pas de données importantes. [DATA] sera enregistrer sous [DATA$$$], [DATA-save] "
+                       "renommé [DATA] Vous pouvez supprimer [DATA$$$] plus tard manuellement !"),
+        restore));
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(520, 380);
+}
+
+QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const QString& title, const QString& text, QWidget* button) {
+    auto* group = new QGroupBox(title);
+    group->setObjectName(QLatin1String(name));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(MakeText(labelName, text));
+    layout->addWidget(button, 0, Qt::AlignLeft);
+    return group;
+}
+
+void TFLYDataForm::SaveClick() { ShowFailure(SaveDataFolder(AppSettings().FlyExePath)); }
+
+void TFLYDataForm::RestoreClick() { ShowFailure(RestoreDataFolder(AppSettings().FlyExePath)); }

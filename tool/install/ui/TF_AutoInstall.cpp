@@ -1,7 +1,281 @@
 #include "install/ui/TF_AutoInstall.h"
 
-TF_AutoInstall::TF_AutoInstall(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("TF_AutoInstall");
-    setWindowTitle(QString::fromUtf8("INSTALLATION scénes/avions/objets (semi-)automatique"));
+#include "install/InstallHelpText.h"
+#include "shell/Dialogs.h"
+#include "shell/FileUtils.h"
+#include "shell/Settings.h"
+#include "shell/ui/THelpForm.h"
+#include "shell/ui/WindowMessage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* MakeButton(const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption));
+    button->setObjectName(QLatin1String(name));
+    return button;
 }
 
+QLabel* MakeLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QString FlyScenery() { return WithBackslash(AppSettings().FlyFolder) + QStringLiteral("scenery/"); }
+
+const QString NoExternalFolder = QStringLiteral("Répertoire externe de scènes pas encore défini!");
+
+} // namespace
+
+TF_AutoInstall::TF_AutoInstall(QWidget* parent)
+    : QWidget(parent, Qt::Window), sourceLabel_(MakeLabel("LabelSource", {})), sourceList_(new QListWidget),
+      destination_(new QLineEdit), baseLabel_(MakeLabel("LabelBase", {})), types_(new QButtonGroup(this)),
+      rename_(new QCheckBox(QString::fromUtf8("Renommer les fichiers sources installés [xxx.installed]"))),
+      pause_(new QCheckBox(QString::fromUtf8("NAVMerger: exécution en attente si erreur"))),
+      log_(new QPlainTextEdit) {
+    setObjectName("TF_AutoInstall");
+    setWindowTitle(QString::fromUtf8("INSTALLATION scénes/avions/objets (semi-)automatique"));
+    log_->setObjectName("MemoLog");
+    log_->setAccessibleName(QString::fromUtf8("Journal d'activité"));
+    log_->setReadOnly(true);
+    log_->setPlainText(QStringLiteral("Activity Log:"));
+    log_->setMinimumHeight(160);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildSource(), 1);
+    top->addWidget(BuildOptions());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(BuildDestination());
+    layout->addWidget(log_, 1);
+    layout->addLayout(BuildButtons());
+    resize(900, 760);
+}
+
+QWidget* TF_AutoInstall::BuildSource() {
+    auto* group = new QGroupBox(QStringLiteral("S O U R C E"));
+    group->setObjectName("GroupSource");
+    sourceLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    sourceList_->setObjectName("ListSource");
+    sourceList_->setAccessibleName(QString::fromUtf8("Contenu du répertoire source"));
+    auto* choose = MakeButton("ButtonSource", "SOURCE: sélectionner le répertoire source de l'installation");
+    auto* save = MakeButton("ButtonSaveSource", "Enregistrer le répertoire source par défaut");
+    connect(choose, &QPushButton::clicked, this, &TF_AutoInstall::SourceClick);
+    connect(save, &QPushButton::clicked, this, &TF_AutoInstall::SaveSourceClick);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(sourceLabel_);
+    layout->addWidget(sourceList_, 1);
+    layout->addWidget(choose);
+    layout->addWidget(save);
+    return group;
+}
+
+QWidget* TF_AutoInstall::BuildOptions() {
+    auto* box = new QWidget;
+    auto* group = new QGroupBox(QString::fromUtf8("Type à installer"));
+    group->setObjectName("RadioGroupType");
+    auto* radios = new QVBoxLayout(group);
+    const char* const captions[] = {"scènes (+ taxiways)", "scènes vers un répertoire externe",
+                                    "taxiways (pod)/[bgr,txp,tms]", "avions NON IMPLEMENTES",
+                                    "script NON IMPLEMENTES", "DEX files import /Navmerger.exe"};
+    for (int id = 0; id < 6; ++id) {
+        auto* radio = new QRadioButton(QString::fromUtf8(captions[id]));
+        radio->setObjectName(QStringLiteral("RadioType%1").arg(id));
+        types_->addButton(radio, id);
+        radios->addWidget(radio);
+    }
+    types_->button(0)->setChecked(true);
+    connect(types_, &QButtonGroup::idClicked, this, [this] { TypeChanged(); });
+    rename_->setObjectName("CheckRename");
+    rename_->setChecked(true);
+    pause_->setObjectName("CheckPause");
+    pause_->setChecked(true);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(group);
+    layout->addWidget(rename_);
+    layout->addWidget(pause_);
+    layout->addStretch();
+    return box;
+}
+
+QWidget* TF_AutoInstall::BuildDestination() {
+    auto* box = new QGroupBox;
+    destination_->setObjectName("EditDestination");
+    destination_->setAccessibleName(QString::fromUtf8("Répertoire d'installation"));
+    destinationButtons_ = {
+        MakeButton("ButtonDestination",
+                   "DESTINATION SCENES: Utiliser le répertoire de Fly2 ou une autre/externe répertoire de scènes"),
+        MakeButton("ButtonFlyFolder", "Retour au répertoire présélectionner de Fly!"),
+        MakeButton("ButtonExternal", "Sélectionne le répertoire autre/externe"),
+        MakeButton("ButtonSaveExternal", "Répertoire externe de destination des scènes")};
+    connect(destinationButtons_[0], &QPushButton::clicked, this, &TF_AutoInstall::DestinationClick);
+    connect(destinationButtons_[1], &QPushButton::clicked, this, &TF_AutoInstall::FlyFolderClick);
+    connect(destinationButtons_[2], &QPushButton::clicked, this, &TF_AutoInstall::ExternalClick);
+    connect(destinationButtons_[3], &QPushButton::clicked, this, &TF_AutoInstall::SaveExternalClick);
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(MakeLabel("LabelDestination", QString::fromUtf8("Répertoire d'installation  - un nouveau sous "
+                                                                      "répertoire peut être ajouté/édité ci-dessous")),
+                      0, 0, 1, 2);
+    layout->addWidget(destination_, 1, 0, 1, 2);
+    layout->addWidget(destinationButtons_[0], 2, 0, 1, 2);
+    layout->addWidget(destinationButtons_[1], 3, 0);
+    layout->addWidget(destinationButtons_[2], 3, 1);
+    layout->addWidget(destinationButtons_[3], 4, 0, 1, 2);
+    layout->addWidget(MakeLabel("LabelBaseTitle", QString::fromUtf8("Répertoire de base de FLY!2 (data, art, "
+                                                                    "aircraft, ...)")),
+                      5, 0, 1, 2);
+    layout->addWidget(baseLabel_, 6, 0, 1, 2);
+    return box;
+}
+
+QLayout* TF_AutoInstall::BuildButtons() {
+    auto* help = MakeButton("ButtonHelp", "AIDE");
+    auto* saveLog = MakeButton("ButtonSaveLog", "Sauve Log en fichier texte");
+    saveLog->setEnabled(false);
+    auto* quit = MakeButton("ButtonQuit", "QUITTER");
+    auto* install = MakeButton("ButtonInstall", "OK, INSTALLER");
+    connect(help, &QPushButton::clicked, this, &TF_AutoInstall::HelpClick);
+    connect(quit, &QPushButton::clicked, this, &QWidget::hide);
+    connect(install, &QPushButton::clicked, this, &TF_AutoInstall::InstallClick);
+    auto* row = new QHBoxLayout;
+    row->addWidget(help);
+    row->addWidget(saveLog);
+    row->addStretch();
+    row->addWidget(quit);
+    row->addWidget(install);
+    return row;
+}
+
+void TF_AutoInstall::SetSourceFolder(const QString& folder) {
+    sourceFolder_ = folder;
+    sourceLabel_->setText(folder);
+    sourceList_->clear();
+    sourceList_->addItems(ListInstallSource(folder));
+}
+
+InstallType TF_AutoInstall::Type() const { return static_cast<InstallType>(types_->checkedId()); }
+
+// A type set by a button keeps the destination field: only the buttons follow it.
+void TF_AutoInstall::SetType(InstallType type) {
+    types_->button(static_cast<int>(type))->setChecked(true);
+    EnableDestinationButtons();
+}
+
+void TF_AutoInstall::TypeChanged() {
+    const QString fly = WithBackslash(AppSettings().FlyFolder);
+    if (Type() == InstallType::ExternalScenery)
+        destination_->setText(fly + QStringLiteral("scenery/"));
+    else if (Type() == InstallType::Taxiways)
+        destination_->setText(fly + QStringLiteral("taxiways/ *OR* data/"));
+    EnableDestinationButtons();
+}
+
+void TF_AutoInstall::EnableDestinationButtons() {
+    const InstallType type = Type();
+    if (type > InstallType::Taxiways)
+        return;
+    for (QPushButton* button : destinationButtons_)
+        button->setEnabled(type == InstallType::ExternalScenery);
+}
+
+bool TF_AutoInstall::event(QEvent* event) {
+    if (event->type() != WindowMessage::StartInstall)
+        return QWidget::event(event);
+    const auto* message = static_cast<const WindowMessage*>(event);
+    if (const auto* folder = reinterpret_cast<const QString*>(message->lParam))
+        SetSourceFolder(*folder);
+    return true;
+}
+
+// Minimising and restoring send spontaneous events; only a real showing resets the fields.
+void TF_AutoInstall::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    raise();
+    baseLabel_->setText(AppSettings().FlyFolder);
+    destination_->setText(FlyScenery());
+    TypeChanged();
+}
+
+void TF_AutoInstall::SourceClick() {
+    const QString chosen = SelectFolder(SourceDialogStart(sourceFolder_));
+    if (!chosen.isEmpty())
+        SetSourceFolder(chosen);
+}
+
+void TF_AutoInstall::SaveSourceClick() {
+    if (sourceLabel_->text().isEmpty() || sourceLabel_->text() == AppSettings().FlyFolder)
+        return;
+    AppSettings().InstallSourceFolder = sourceFolder_;
+    ShowInfo(QStringLiteral("Copied: ") + sourceFolder_);
+}
+
+void TF_AutoInstall::DestinationClick() {
+    const QString external = AppSettings().ExternalSceneryFolder;
+    const QString chosen = SelectFolder(external.isEmpty() ? QStringLiteral("/") : external);
+    if (chosen.isEmpty())
+        return;
+    destination_->setText(chosen);
+    if (destination_->text() != AppSettings().FlyFolder)
+        SetType(InstallType::ExternalScenery);
+}
+
+void TF_AutoInstall::FlyFolderClick() {
+    destination_->setText(FlyScenery());
+    SetType(InstallType::Scenery);
+}
+
+void TF_AutoInstall::ExternalClick() {
+    const QString external = AppSettings().ExternalSceneryFolder;
+    if (external.isEmpty())
+        ShowInfo(NoExternalFolder);
+    else
+        destination_->setText(WithBackslash(external));
+}
+
+void TF_AutoInstall::SaveExternalClick() {
+    if (destination_->text() != FlyScenery())
+        AppSettings().ExternalSceneryFolder = destination_->text();
+    else
+        ShowInfo(NoExternalFolder);
+}
+
+void TF_AutoInstall::HelpClick() {
+    THelpForm* help = THelpForm::Shared();
+    if (help == nullptr)
+        return;
+    help->SetHelpText(InstallHelpText());
+    help->exec();
+}
+
+void TF_AutoInstall::InstallClick() {
+    InstallRequest request;
+    request.type = Type();
+    request.sourceFolder = sourceLabel_->text();
+    for (int row = 0; row < sourceList_->count(); ++row)
+        request.sourceList << sourceList_->item(row)->text();
+    request.destination = destination_->text();
+    request.flyFolder = AppSettings().FlyFolder;
+    request.renameSources = rename_->isChecked();
+    request.pauseOnError = pause_->isChecked();
+    RunInstallation(request, [this](const QString& line) { AppendLog(line); });
+}
+
+void TF_AutoInstall::AppendLog(const QString& line) { log_->appendPlainText(line); }

@@ -1,11 +1,61 @@
 #pragma once
 
+#include "install/AddonInstall.h"
+
 #include <QWidget>
 
-// Window "INSTALLATION scénes/avions/objets (semi-)automatique" (to be completed).
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// The add-on installer: copies the files of an unpacked add-on to where they belong in the simulator
+// folder and imports DEX files into its database.
 class TF_AutoInstall final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_AutoInstall)
 public:
     explicit TF_AutoInstall(QWidget* parent = nullptr);
+
+    QString SourceFolder() const { return sourceFolder_; }
+    void SetSourceFolder(const QString& folder);
+    InstallType Type() const;
+    void SetType(InstallType type);
+
+    void SourceClick();
+    void SaveSourceClick();
+    void DestinationClick();
+    void FlyFolderClick();
+    void ExternalClick();
+    void SaveExternalClick();
+    void HelpClick();
+    void InstallClick();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* BuildSource();
+    QWidget* BuildDestination();
+    QWidget* BuildOptions();
+    QLayout* BuildButtons();
+    // The rules of the type just chosen (by the user, or when the window is shown).
+    void TypeChanged();
+    void EnableDestinationButtons();
+    void AppendLog(const QString& line);
+
+    QString sourceFolder_;
+    QLabel* sourceLabel_;
+    QListWidget* sourceList_;
+    QLineEdit* destination_;
+    QLabel* baseLabel_;
+    QList<QPushButton*> destinationButtons_;
+    QButtonGroup* types_;
+    QCheckBox* rename_;
+    QCheckBox* pause_;
+    QPlainTextEdit* log_;
 };

@@ -1,7 +1,192 @@
 #include "install/ui/TF_SceneryCopy.h"
 
-TF_SceneryCopy::TF_SceneryCopy(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("TF_SceneryCopy");
-    setWindowTitle(QString::fromUtf8("Copie les scènes de FLY!2"));
+#include "shell/Dialogs.h"
+#include "shell/Settings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* MakeButton(const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption));
+    button->setObjectName(QLatin1String(name));
+    return button;
 }
 
+QLabel* FolderLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setMinimumWidth(360);
+    return label;
+}
+
+} // namespace
+
+TF_SceneryCopy::TF_SceneryCopy(QWidget* parent)
+    : QWidget(parent, Qt::Window), sourceLabel_(FolderLabel("LabelSource")),
+      destinationLabel_(FolderLabel("LabelDestination")), list_(new QListWidget),
+      subFolders_(new QCheckBox(QStringLiteral("Sous répertoire"))), unused_(new QCheckBox(QStringLiteral("Inutilisé"))),
+      modes_(new QButtonGroup(this)) {
+    setObjectName("TF_SceneryCopy");
+    setWindowTitle(QStringLiteral("Copie les scènes de FLY!2"));
+    list_->setObjectName("CheckListBox1");
+    list_->setAccessibleName(QStringLiteral("Fichiers de scènes à copier"));
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(list_, 1);
+    middle->addWidget(BuildOptions());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildFolders());
+    layout->addLayout(middle, 1);
+    layout->addLayout(BuildButtons());
+    resize(760, 560);
+}
+
+QWidget* TF_SceneryCopy::BuildFolders() {
+    auto* box = new QWidget;
+    auto* source = MakeButton("ButtonSource", "Sélectionner le répertoire source des scènes");
+    auto* destination = MakeButton("ButtonDestination", "Sélectionner le répertoire de destination des scènes");
+    connect(source, &QPushButton::clicked, this, &TF_SceneryCopy::SourceClick);
+    connect(destination, &QPushButton::clicked, this, &TF_SceneryCopy::DestinationClick);
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(sourceLabel_, 0, 0);
+    layout->addWidget(source, 0, 1);
+    layout->addWidget(destinationLabel_, 1, 0);
+    layout->addWidget(destination, 1, 1);
+    layout->setColumnStretch(0, 1);
+    return box;
+}
+
+QWidget* TF_SceneryCopy::BuildOptions() {
+    auto* box = new QWidget;
+    auto* copyGroup = new QGroupBox(QStringLiteral("Cocher ci-dessous pour copier :"));
+    subFolders_->setObjectName("CheckSubFolders");
+    subFolders_->setChecked(true);
+    unused_->setObjectName("CheckUnused");
+    connect(subFolders_, &QCheckBox::toggled, this, &TF_SceneryCopy::FillList);
+    connect(unused_, &QCheckBox::toggled, this, &TF_SceneryCopy::FillList);
+    auto* copyLayout = new QVBoxLayout(copyGroup);
+    copyLayout->addWidget(subFolders_);
+    copyLayout->addWidget(unused_);
+
+    auto* modeGroup = new QGroupBox(QStringLiteral("FICHIERS SOURCES"));
+    modeGroup->setObjectName("RadioGroupSources");
+    auto* modeLayout = new QVBoxLayout(modeGroup);
+    const char* const captions[] = {"inchangé", "tout à OFF", "supprimer"};
+    for (int id = 0; id < 3; ++id) {
+        auto* radio = new QRadioButton(QString::fromUtf8(captions[id]));
+        radio->setObjectName(QStringLiteral("RadioSources%1").arg(id));
+        modes_->addButton(radio, id);
+        modeLayout->addWidget(radio);
+    }
+    modes_->button(0)->setChecked(true);
+
+    auto* all = MakeButton("ButtonCheckAll", "TOUT cocher");
+    auto* none = MakeButton("ButtonCheckNone", "Tout DECOCHER");
+    connect(all, &QPushButton::clicked, this, [this] { SetAllMarks(true); });
+    connect(none, &QPushButton::clicked, this, [this] { SetAllMarks(false); });
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(copyGroup);
+    layout->addWidget(modeGroup);
+    layout->addWidget(all);
+    layout->addWidget(none);
+    layout->addStretch();
+    return box;
+}
+
+QLayout* TF_SceneryCopy::BuildButtons() {
+    auto* cancel = MakeButton("ButtonCancel", "ANNULER sans COPIER");
+    auto* copy = MakeButton("ButtonCopy", "OK, COPIER et QUITTER");
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    connect(copy, &QPushButton::clicked, this, &TF_SceneryCopy::CopyClick);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(cancel);
+    row->addWidget(copy);
+    return row;
+}
+
+SceneryEntries TF_SceneryCopy::Entries() const {
+    SceneryEntries entries;
+    for (int row = 0; row < list_->count(); ++row)
+        entries.append({list_->item(row)->text(), list_->item(row)->checkState() == Qt::Checked});
+    return entries;
+}
+
+void TF_SceneryCopy::SetSourceFolder(const QString& folder) {
+    sourceLabel_->setText(folder);
+    FillList();
+}
+
+void TF_SceneryCopy::SetDestinationFolder(const QString& folder) { destinationLabel_->setText(folder); }
+
+void TF_SceneryCopy::FillList() {
+    list_->clear();
+    if (sourceLabel_->text().isEmpty())
+        return;
+    for (const SceneryEntry& entry : ListSceneryFiles(sourceLabel_->text(), subFolders_->isChecked(),
+                                                      unused_->isChecked())) {
+        auto* item = new QListWidgetItem(entry.name, list_);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(entry.checked ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void TF_SceneryCopy::SetAllMarks(bool checked) {
+    for (int row = 0; row < list_->count(); ++row)
+        list_->item(row)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void TF_SceneryCopy::SourceClick() {
+    Settings& settings = AppSettings();
+    if (settings.CopySourceFolder.isEmpty())
+        settings.CopySourceFolder = settings.SceneryFolder;
+    const QString chosen = SelectFolder(settings.CopySourceFolder);
+    if (chosen.isEmpty())
+        return;
+    settings.CopySourceFolder = chosen;
+    SetSourceFolder(chosen);
+}
+
+void TF_SceneryCopy::DestinationClick() {
+    Settings& settings = AppSettings();
+    if (settings.CopyTargetFolder.isEmpty())
+        settings.CopyTargetFolder = settings.FlyFolder;
+    const QString chosen = SelectFolder(settings.CopyTargetFolder);
+    if (chosen.isEmpty())
+        return;
+    settings.CopyTargetFolder = chosen;
+    SetDestinationFolder(chosen);
+}
+
+void TF_SceneryCopy::CopyClick() {
+    if (sourceLabel_->text().isEmpty() || destinationLabel_->text().isEmpty()) {
+        ShowInfo(QStringLiteral("Autre Source ou Cible non défini!"));
+        return;
+    }
+    const SceneryCopyRequest request{sourceLabel_->text(), destinationLabel_->text(), Entries(),
+                                     static_cast<SourceMode>(modes_->checkedId())};
+    if (CopySceneries(request))
+        hide();
+}
+
+// Minimising sends a spontaneous event; only a real hiding empties the list.
+void TF_SceneryCopy::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        list_->clear();
+}

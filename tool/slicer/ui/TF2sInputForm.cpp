@@ -16,7 +16,8 @@
 
 #include <limits>
 
-TF2sInputForm::TF2sInputForm(QWidget* parent) : QWidget(parent, Qt::Window), coordinates_(new TFCutLLInput(this)) {
+TF2sInputForm::TF2sInputForm(QWidget* parent)
+    : QWidget(parent, Qt::Window), coordinates_(new TFCutLLInput(this)) {
     setObjectName("TF2sInputForm");
     setWindowTitle(QStringLiteral("Créer un fichier d'entrée pour fly2slice"));
     auto* layout = new QVBoxLayout(this);
@@ -49,7 +50,8 @@ QWidget* TF2sInputForm::TexturesGroup() {
     grid->addWidget(keepExisting_, 2, 1);
     nightCutoff_ = Spin(grid, 3, "SENightCutoff", QStringLiteral("Night Textures CutOff"), 20);
     grid->addWidget(Button("BtnReadTGA", QStringLiteral("Lire nom fichier *.TGA (Textures)"),
-                           &TF2sInputForm::ReadTgaClick), 4, 0, 1, 2);
+                           &TF2sInputForm::ReadTgaClick),
+                    4, 0, 1, 2);
     textureFile_ = Edit("EditTGA", QStringLiteral("Fichier TGA des textures"));
     grid->addWidget(textureFile_, 5, 0, 1, 2);
     textureLatLon_ = Button("BtnTexLatLon", QStringLiteral("TEXTURES Latitude - Longitude"),
@@ -66,7 +68,8 @@ QWidget* TF2sInputForm::ElevationsGroup() {
     elevationsCreate_ = Check("CBElevCreate", QStringLiteral("Créer Elevations"), false);
     grid->addWidget(elevationsCreate_, 0, 0, 1, 2);
     grid->addWidget(Button("BtnReadRAS", QStringLiteral("Lire nom fichier *.RAS (Elevations)"),
-                           &TF2sInputForm::ReadRasClick), 1, 0, 1, 2);
+                           &TF2sInputForm::ReadRasClick),
+                    1, 0, 1, 2);
     elevationData_ = Edit("EditRAS", QStringLiteral("Répertoire RAS des élévations"));
     grid->addWidget(elevationData_, 2, 0, 1, 2);
     samplesX_ = Spin(grid, 3, "SESamplesX", QStringLiteral("nombre d'échantillon X"), 0);
@@ -99,7 +102,8 @@ QWidget* TF2sInputForm::GlobeTileAndPodGroup() {
     auto* podLayout = new QVBoxLayout(pod);
     podCreate_ = Check("CBPodCreate", QStringLiteral("Créer POD"), true);
     podLayout->addWidget(podCreate_);
-    podLayout->addWidget(Button("BtnPodName", QStringLiteral("Créer nom fichier Pod"), &TF2sInputForm::PodNameClick));
+    podLayout->addWidget(
+        Button("BtnPodName", QStringLiteral("Créer nom fichier Pod"), &TF2sInputForm::PodNameClick));
     podFile_ = Edit("EditPod", QStringLiteral("Fichier POD"));
     podLayout->addWidget(podFile_);
     podLayout->addStretch();
@@ -113,14 +117,19 @@ QWidget* TF2sInputForm::ActionButtons() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(Button("BtnWriteSlicer", QStringLiteral("Créer FLY!2 Slicerfile"),
-                           &TF2sInputForm::WriteSlicerFileClick), 0, 0);
+                           &TF2sInputForm::WriteSlicerFileClick),
+                    0, 0);
     grid->addWidget(Button("BtnWriteSCF", QStringLiteral("Ecrire fichier *.SCF"),
-                           &TF2sInputForm::WriteSceneryControlClick), 0, 1);
-    grid->addWidget(Button("BtnStartSlicer", QStringLiteral("Lancer fly2slice.exe"),
-                           &TF2sInputForm::StartSlicerClick), 0, 2);
-    grid->addWidget(Button("BtnSaveValues", QStringLiteral("Enregistrer valeurs"), &TF2sInputForm::SaveValuesClick),
-                    1, 0);
-    grid->addWidget(Button("BtnLoadValues", QStringLiteral("Charger valeurs"), &TF2sInputForm::LoadValuesClick), 1, 1);
+                           &TF2sInputForm::WriteSceneryControlClick),
+                    0, 1);
+    grid->addWidget(
+        Button("BtnStartSlicer", QStringLiteral("Lancer fly2slice.exe"), &TF2sInputForm::StartSlicerClick), 0,
+        2);
+    grid->addWidget(
+        Button("BtnSaveValues", QStringLiteral("Enregistrer valeurs"), &TF2sInputForm::SaveValuesClick), 1,
+        0);
+    grid->addWidget(
+        Button("BtnLoadValues", QStringLiteral("Charger valeurs"), &TF2sInputForm::LoadValuesClick), 1, 1);
     grid->addWidget(Button("BtnBack", QStringLiteral("Retour au principal"), &TF2sInputForm::hide), 1, 2);
     return box;
 }
@@ -132,9 +141,11 @@ QCheckBox* TF2sInputForm::Check(const char* name, const QString& caption, bool c
     return box;
 }
 
-QSpinBox* TF2sInputForm::Spin(QGridLayout* grid, int row, const char* name, const QString& caption, int value) {
+QSpinBox* TF2sInputForm::Spin(QGridLayout* grid, int row, const char* name, const QString& caption,
+                              int value) {
     auto* spin = new QSpinBox;
     spin->setObjectName(name);
+    spin->setAccessibleName(caption);
     spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     spin->setValue(value);
     auto* label = new QLabel(caption);
@@ -151,7 +162,8 @@ QLineEdit* TF2sInputForm::Edit(const char* name, const QString& accessibleName) 
     return edit;
 }
 
-QPushButton* TF2sInputForm::Button(const char* name, const QString& caption, void (TF2sInputForm::*action)()) {
+QPushButton* TF2sInputForm::Button(const char* name, const QString& caption,
+                                   void (TF2sInputForm::*action)()) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
     if (action)
@@ -166,17 +178,19 @@ QPushButton* TF2sInputForm::Button(const char* name, const QString& caption, voi
 }
 
 TF2sInputForm::Corners TF2sInputForm::CornerEdits(QGridLayout* grid, int row, const char* prefix,
-                                                   const QString& what) {
+                                                  const QString& what) {
     const auto add = [&](int offset, const char* suffix, const QString& caption) {
         QLineEdit* edit = Edit((QByteArray(prefix) + suffix).constData(), caption + u' ' + what);
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-000.000000000000000000")) + 16);
+        edit->setMinimumWidth(
+            edit->fontMetrics().horizontalAdvance(QStringLiteral("-000.000000000000000000")) + 16);
         auto* label = new QLabel(caption);
         label->setBuddy(edit);
         grid->addWidget(label, row + offset, 0);
         grid->addWidget(edit, row + offset, 1);
         return edit;
     };
-    return {add(0, "LLLat", QStringLiteral("Latitude bas gauche")), add(1, "LLLon", QStringLiteral("Longitude bas gauche")),
+    return {add(0, "LLLat", QStringLiteral("Latitude bas gauche")),
+            add(1, "LLLon", QStringLiteral("Longitude bas gauche")),
             add(2, "URLat", QStringLiteral("Latitude haut droite")),
             add(3, "URLon", QStringLiteral("Longitude haut droite"))};
 }

@@ -16,14 +16,14 @@ class TFCutLLInput;
 class TF2sInputForm final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF2sInputForm)
-public:
+  public:
     explicit TF2sInputForm(QWidget* parent = nullptr);
 
     SlicerSettings Gather() const;
     // Setting a check box runs its enabling rule.
     void Apply(const SlicerSettings& settings);
 
-private:
+  private:
     struct Corners {
         QLineEdit* lowerLeftLat;
         QLineEdit* lowerLeftLon;

@@ -16,7 +16,7 @@ namespace {
 
 const QString NoFileChosen = QStringLiteral("Aucun fichier sélectionné!");
 
-}  // namespace
+} // namespace
 
 SlicerSettings TF2sInputForm::Gather() const {
     SlicerSettings s;
@@ -98,9 +98,13 @@ void TF2sInputForm::ReadRasClick() {
         elevationData_->setText(folder);
 }
 
-void TF2sInputForm::TexturesLatLonClick() { AskCorners(textureCorners_); }
+void TF2sInputForm::TexturesLatLonClick() {
+    AskCorners(textureCorners_);
+}
 
-void TF2sInputForm::ElevationsLatLonClick() { AskCorners(elevationCorners_); }
+void TF2sInputForm::ElevationsLatLonClick() {
+    AskCorners(elevationCorners_);
+}
 
 void TF2sInputForm::AskCorners(const Corners& corners) {
     if (coordinates_->exec() != QDialog::Accepted)
@@ -114,8 +118,9 @@ void TF2sInputForm::AskCorners(const Corners& corners) {
 
 void TF2sInputForm::PodNameClick() {
     QString start = AppSettings().FlyFolder;
-    const QString file = PickFile(start, QStringLiteral("POD"), QStringLiteral("Ecriture fichier POD pour Fly2"),
-                                  QStringLiteral("FLY Pod-File (*.pod)|*.POD"));
+    const QString file =
+        PickFile(start, QStringLiteral("POD"), QStringLiteral("Ecriture fichier POD pour Fly2"),
+                 QStringLiteral("FLY Pod-File (*.pod)|*.POD"));
     if (!file.isEmpty())
         podFile_->setText(file);
 }
@@ -126,11 +131,13 @@ void TF2sInputForm::WriteSlicerFileClick() {
         ShowInfo(missing);
         return;
     }
-    ShowInfo(QStringLiteral("Pour éviter les erreurs placez ce fichier dans le réprtoire de base de Fly! ou est "
-                            "situé fly2sclice.exe!"));
+    ShowInfo(
+        QStringLiteral("Pour éviter les erreurs placez ce fichier dans le réprtoire de base de Fly! ou est "
+                       "situé fly2sclice.exe!"));
     QString start = AppSettings().FlyFolder;
-    const QString file = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Sélectionner le nom du fichier Fly2Slice"),
-                                  QStringLiteral("Fichier d''entrée Fly2Slice (*.txt)|*.TXT"));
+    const QString file =
+        PickFile(start, QStringLiteral("TXT"), QStringLiteral("Sélectionner le nom du fichier Fly2Slice"),
+                 QStringLiteral("Fichier d''entrée Fly2Slice (*.txt)|*.TXT"));
     if (file.isEmpty()) {
         ShowInfo(NoFileChosen);
         return;
@@ -163,9 +170,9 @@ void TF2sInputForm::WriteSceneryControlClick() {
 
 void TF2sInputForm::SaveValuesClick() {
     QString start = AppSettings().FlyFolder;
-    const QString file = PickFile(start, QStringLiteral("FTV"),
-                                  QStringLiteral("Enregistre les valeurs du ficheir d''entrées"),
-                                  QStringLiteral("Enregistre les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
+    const QString file =
+        PickFile(start, QStringLiteral("FTV"), QStringLiteral("Enregistre les valeurs du ficheir d''entrées"),
+                 QStringLiteral("Enregistre les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
     else if (!WriteLines(file, ValuesFileLines(Gather())))
@@ -174,8 +181,9 @@ void TF2sInputForm::SaveValuesClick() {
 
 void TF2sInputForm::LoadValuesClick() {
     QString start = AppSettings().FlyFolder;
-    const QString file = PickFile(start, QStringLiteral("FTV"), QStringLiteral("Charge les valeurs du fichiers d''entrée"),
-                                  QStringLiteral("Charge les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
+    const QString file =
+        PickFile(start, QStringLiteral("FTV"), QStringLiteral("Charge les valeurs du fichiers d''entrée"),
+                 QStringLiteral("Charge les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
     if (file.isEmpty()) {
         ShowInfo(NoFileChosen);
         return;

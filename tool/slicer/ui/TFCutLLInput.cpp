@@ -25,9 +25,9 @@ TFCutLLInput::TFCutLLInput(QWidget* parent) : QDialog(parent) {
     heading->setFont(bold);
     heading->setAlignment(Qt::AlignCenter);
     layout->addWidget(heading);
-    layout->addWidget(CornerGroup(QStringLiteral("     C1: Bas & Gauche"), QStringLiteral("C1"),
+    layout->addWidget(CornerGroup(QStringLiteral("     C1: Bas && Gauche"), QStringLiteral("C1"),
                                   QStringLiteral("bas gauche"), lowerLeftLat_, lowerLeftLon_));
-    layout->addWidget(CornerGroup(QStringLiteral("     C3: Haut & Droite"), QStringLiteral("C3"),
+    layout->addWidget(CornerGroup(QStringLiteral("     C3: Haut && Droite"), QStringLiteral("C3"),
                                   QStringLiteral("haut droite"), upperRightLat_, upperRightLon_));
 
     auto* buttons = new QHBoxLayout;
@@ -42,9 +42,9 @@ TFCutLLInput::TFCutLLInput(QWidget* parent) : QDialog(parent) {
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QWidget* TFCutLLInput::CornerGroup(const QString& title, const QString& corner, const QString& where, Corner& lat,
-                                   Corner& lon) {
-    auto* group = new QGroupBox(title);
+QWidget* TFCutLLInput::CornerGroup(const QString& title, const QString& corner, const QString& where,
+                                   Corner& lat, Corner& lon) {
+    auto* group = new QGroupBox(title); // "&&" shows one "&"
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(QStringLiteral("Sortie Lat - Lon ")), 0, 2);
     const auto addRow = [&](int row, const QString& axis, const QString& word, Corner& c) {
@@ -55,7 +55,10 @@ QWidget* TFCutLLInput::CornerGroup(const QString& title, const QString& corner, 
         c.output->setObjectName("Out" + corner + axis);
         c.output->setAccessibleName("Sortie " + word + " " + where);
         c.output->setReadOnly(true);
-        c.output->setMinimumWidth(c.output->fontMetrics().horizontalAdvance(QStringLiteral("-000.000000000000000000")) + 16);
+        const int width =
+            c.output->fontMetrics().horizontalAdvance(QStringLiteral("-000.000000000000000000")) + 16;
+        c.entry->setMinimumWidth(width);
+        c.output->setMinimumWidth(width);
         auto* label = new QLabel(axis);
         label->setBuddy(c.entry);
         grid->addWidget(label, row, 0);

@@ -10,13 +10,13 @@ class QLineEdit;
 class TFCutLLInput final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TFCutLLInput)
-public:
+  public:
     explicit TFCutLLInput(QWidget* parent = nullptr);
 
     // Lower-left latitude, lower-left longitude, upper-right latitude, upper-right longitude.
     QStringList Outputs() const;
 
-private:
+  private:
     struct Corner {
         QLineEdit* entry;
         QLineEdit* output;

@@ -1,0 +1,138 @@
+// The indexed merge against a plain scan in record order, on random tables with many equal keys.
+#include "DbTestFiles.h"
+
+#include "db/TriDb.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+namespace {
+
+struct Layout {
+    const char* templateText;
+    char type;
+    size_t keyWidth;
+    size_t recordSize;
+};
+
+const Layout kText{"3\r\npkey,1,3,C,\r\npdel,0,1,C,\r\npval,4,2,C,\r\n", 'C', 3, 6};
+const Layout kNumber{"3\r\npkey,1,4,I,\r\npdel,0,1,C,\r\npval,5,2,C,\r\n", 'I', 4, 7};
+
+// The reference: a scan over the records in order, as simple as it gets.
+class ScanModel {
+public:
+    explicit ScanModel(const Layout& layout) : layout_(layout) {}
+
+    void Merge(const std::vector<Bytes>& dex) {
+        for (const Bytes& r : dex) {
+            const long found = Find(r);
+            if (r[0] == '*') {
+                output += (found >= 0 ? "Deleting record " + Text(r) + "\n"
+                                      : "Record " + Text(r) + " already deleted.\n");
+                if (found >= 0)
+                    records.erase(records.begin() + found);
+            } else if (found >= 0) {
+                output += "Replacing record " + Text(records[static_cast<size_t>(found)]) + "\n";
+                records[static_cast<size_t>(found)] = r;
+            } else {
+                output += "Adding record " + Text(r) + "\n";
+                records.push_back(r);
+            }
+        }
+    }
+
+    std::vector<Bytes> records;
+    std::string output;
+
+private:
+    long Find(const Bytes& probe) const {
+        size_t length = layout_.keyWidth;
+        if (layout_.type == 'C') {
+            const void* zero = std::memchr(probe.data() + 1, 0, layout_.keyWidth);
+            if (zero)
+                length = static_cast<size_t>(static_cast<const uint8_t*>(zero) - (probe.data() + 1)) + 1;
+        }
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (std::memcmp(records[i].data() + 1, probe.data() + 1, length) == 0)
+                return static_cast<long>(i);
+        }
+        return -1;
+    }
+
+    std::string Text(const Bytes& r) const {
+        if (layout_.type == 'I') {
+            int32_t value;
+            std::memcpy(&value, r.data() + 1, 4);
+            return std::to_string(value);
+        }
+        const auto* key = reinterpret_cast<const char*>(r.data() + 1);
+        return std::string(key, strnlen(key, layout_.keyWidth));
+    }
+
+    const Layout& layout_;
+};
+
+Bytes RandomRecord(const Layout& layout, std::mt19937& random, bool mayDelete) {
+    Bytes r(layout.recordSize, 0);
+    r[0] = mayDelete && random() % 3 == 0 ? '*' : 0;
+    if (layout.type == 'C') {
+        // Short keys from a tiny alphabet, with junk behind the terminator now and then.
+        for (size_t i = 0; i < layout.keyWidth; ++i)
+            r[1 + i] = static_cast<uint8_t>("AB\0\0xy"[random() % 6]);
+    } else {
+        r[1] = static_cast<uint8_t>(random() % 6);
+        r[2] = random() % 8 == 0 ? 1 : 0;
+    }
+    r[layout.recordSize - 1] = static_cast<uint8_t>('a' + random() % 26);
+    return r;
+}
+
+std::vector<Bytes> RandomRecords(const Layout& layout, std::mt19937& random, bool mayDelete) {
+    std::vector<Bytes> records(random() % 40);
+    for (Bytes& r : records)
+        r = RandomRecord(layout, random, mayDelete);
+    return records;
+}
+
+void CheckAgainstScan(const Layout& layout, unsigned seed) {
+    FlyFolder folder;
+    folder.Write("DATABASE/PROP.DBT", layout.templateText);
+    std::mt19937 random(seed);
+    ScanModel model(layout);
+    model.records = RandomRecords(layout, random, false);
+    const auto size = static_cast<int32_t>(layout.recordSize);
+    const Bytes image = DbdImage("PROP.DBD", static_cast<int32_t>(model.records.size()), size, model.records);
+    TriDb table;
+    table.Load(ImageOf(image, "DATABASE\\PROP.DBD"));
+    CapturedOutput output;
+    // Several updates in a row, so that the key index also lives across merges.
+    for (int round = 0; round < 3; ++round) {
+        const std::vector<Bytes> update = RandomRecords(layout, random, true);
+        const Bytes dexImage = DexImage("PROP.DBD", size, static_cast<int32_t>(update.size()), update);
+        TriDb dex;
+        dex.Load(ImageOf(dexImage, "PROP.DEX"));
+        table.Merge(dex);
+        model.Merge(update);
+        ASSERT_EQ(table.GetRecordCount(), static_cast<int>(model.records.size())) << "seed " << seed;
+        for (int i = 0; i < table.GetRecordCount(); ++i) {
+            const uint8_t* data = table.GetRecord(i).GetData();
+            ASSERT_EQ(Bytes(data, data + layout.recordSize), model.records[static_cast<size_t>(i)])
+                << "seed " << seed;
+        }
+    }
+    EXPECT_EQ(output.text, model.output) << "seed " << seed;
+}
+
+TEST(MergeProperty, TextKeysMergeLikeAScan) {
+    for (unsigned seed = 1; seed <= 150; ++seed)
+        CheckAgainstScan(kText, seed);
+}
+
+TEST(MergeProperty, NumberKeysMergeLikeAScan) {
+    for (unsigned seed = 1; seed <= 150; ++seed)
+        CheckAgainstScan(kNumber, seed);
+}
+
+} // namespace

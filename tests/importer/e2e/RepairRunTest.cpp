@@ -1,0 +1,138 @@
+// The repairs for first-release DEX files (-S, -R, -1) and the pause options, run end to end.
+#include "FlyFixture.h"
+#include "ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+
+namespace fs = std::filesystem;
+using namespace FlyFixture;
+
+namespace {
+
+const std::string pausePrompt = "\nPress any key to continue...\n";
+
+ProgramResult Navmerger(const fs::path& fly, std::vector<std::string> args) {
+    args.insert(args.begin(), {"-F", fly.string()});
+    return RunProgram(NAVMERGER_PATH, args, fly.string());
+}
+
+int32_t Int32At(const std::string& bytes, size_t offset) {
+    int32_t value = 0;
+    std::memcpy(&value, bytes.data() + offset, 4);
+    return value;
+}
+
+// A runway update made of database records whose airport and runway pair occurs once in the table.
+std::string MatchingRunwayDex(const fs::path& fly) {
+    const std::vector<std::vector<std::string>> rows = ReadFields(fly, "DATABASE\\RUNWAY.DBD", {"rapt", "rhid"});
+    std::map<std::vector<std::string>, int> seen;
+    for (const auto& row : rows)
+        ++seen[row];
+    const Archive archive = ReadArchive(Find(fly, "SYSTEM\\RUNWAY.POD"));
+    const std::string& table = FindEntry(archive, "DATABASE\\RUNWAY.DBD")->bytes;
+    const int32_t size = Int32At(table, 20);
+    std::string records;
+    for (size_t i = 0; i < rows.size() && records.size() < 3u * size; ++i)
+        if (seen[rows[i]] == 1)
+            records += table.substr(56 + i * size, size);
+    std::string dex = "RUNWAY.DBD" + std::string(22, '\0');
+    const int32_t header[2] = {size, static_cast<int32_t>(records.size() / size)};
+    dex.append(reinterpret_cast<const char*>(header), 8);
+    return dex + records;
+}
+
+TEST(RepairRunTest, RunwayRepairLeavesOtherDatabasesAndMatchingKeysAlone) {
+    const fs::path fly = NewInstallation("runway-repair-nothing");
+    const std::string airport = ReadBytes(fly / "dex" / "AIRPORT.DEX");
+    const ProgramResult other = Navmerger(fly, {"-R", "dex/AIRPORT.DEX"});
+    EXPECT_EQ(other.status, 0);
+    EXPECT_TRUE(other.out.starts_with("Adding to database DATABASE\\AIRPORT.DBD\n")) << other.out;
+    EXPECT_EQ(ReadBytes(fly / "dex" / "AIRPORT.DEX"), airport);
+
+    const std::string matching = MatchingRunwayDex(fly);
+    WriteBytes(fly / "dex" / "MATCHING.DEX", matching);
+    const ProgramResult run = Navmerger(fly, {"-R", "dex/MATCHING.DEX"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(run.out.starts_with("Checking runway DB for mismatches, may take a while...\n"
+                                    "No mismatched runway keys found.\n"
+                                    "Adding to database DATABASE\\RUNWAY.DBD\n"))
+        << run.out;
+    EXPECT_EQ(ReadBytes(fly / "dex" / "MATCHING.DEX"), matching);
+}
+
+TEST(RepairRunTest, RunwayRepairTakesTheDatabaseKeysAndRewritesTheUpdate) {
+    const fs::path fly = NewInstallation("runway-repair");
+    const std::string dexName = "dex/RUNWAY_MISMATCH.DEX";
+    const auto database = ReadFields(fly, "DATABASE\\RUNWAY.DBD", {"rapt", "rhid", "rkey"});
+    auto dex = ReadFields(fly, (fly / dexName).string(), {"rapt", "rhid", "rkey"});
+    std::string expected = "Checking runway DB for mismatches, may take a while...\n";
+    for (const auto& row : database)
+        for (auto& update : dex)
+            if (update[0] == row[0] && update[1] == row[1] && update[2] != row[2]) {
+                expected += "Replacing runway key " + update[2] + " with " + row[2] + " for airport " + update[0] +
+                            " runway " + update[1] + "\n";
+                update[2] = row[2];
+            }
+    expected += "Saved " + dexName + " with new record keys\nAdding to database DATABASE\\RUNWAY.DBD\n";
+    ASSERT_GE(std::count(expected.begin(), expected.end(), '\n'), 6);
+
+    const ProgramResult run = Navmerger(fly, {"-r", dexName});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.substr(0, expected.size()), expected);
+    EXPECT_EQ(ReadFields(fly, (fly / dexName).string(), {"rapt", "rhid", "rkey"}), dex);
+}
+
+TEST(RepairRunTest, SizeUpdateWidensOnlyFirstReleaseFiles) {
+    const fs::path fly = NewInstallation("size-update");
+    const std::string current = ReadBytes(fly / "dex" / "NAVAID.DEX");
+    const ProgramResult unchanged = Navmerger(fly, {"-S", "dex/NAVAID.DEX"});
+    EXPECT_EQ(unchanged.status, 0) << unchanged.out;
+    EXPECT_TRUE(unchanged.out.starts_with("Adding to database")) << unchanged.out;
+    EXPECT_EQ(ReadBytes(fly / "dex" / "NAVAID.DEX"), current);
+
+    const std::string old = ReadBytes(fly / "dex" / "OLD_NAVAID.DEX");
+    const int32_t oldSize = Int32At(old, 32);
+    const int32_t count = Int32At(old, 36);
+    const ProgramResult run = Navmerger(fly, {"-s", "dex/OLD_NAVAID.DEX"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    const std::string line = "Modified record size of dex/OLD_NAVAID.DEX from " + std::to_string(oldSize) + " to " +
+                             std::to_string(oldSize + 8) + " bytes\n";
+    EXPECT_TRUE(run.out.starts_with(line + "Adding to database DATABASE\\NAVAID.DBD\n")) << run.out;
+    std::string widened = old.substr(0, 32);
+    const int32_t header[2] = {oldSize + 8, count};
+    widened.append(reinterpret_cast<const char*>(header), 8);
+    for (int32_t i = 0; i < count; ++i)
+        widened += old.substr(40 + i * oldSize, oldSize) + std::string(8, '\0');
+    EXPECT_EQ(ReadBytes(fly / "dex" / "OLD_NAVAID.DEX"), widened);
+}
+
+TEST(RepairRunTest, DashOneRunsBothRepairsAndNothingElse) {
+    const fs::path fly = NewInstallation("dash-one");
+    const ProgramResult run = Navmerger(fly, {"-1", "dex/OLD_NAVAID.DEX", "dex/RUNWAY_MISMATCH.DEX"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(run.out.starts_with("Modified record size of dex/OLD_NAVAID.DEX")) << run.out;
+    EXPECT_NE(run.out.find("Checking runway DB for mismatches"), std::string::npos);
+    EXPECT_EQ(run.out.find(pausePrompt), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(Find(fly, "DATABASE"))) << "-1 does not keep files";
+}
+
+TEST(RepairRunTest, PauseOptionsShowThePromptWithoutATerminalAndGoOn) {
+    const fs::path fly = NewInstallation("pauses");
+    const ProgramResult exitPause = Navmerger(fly, {"-px", "dex/COMM.DEX"});
+    EXPECT_EQ(exitPause.status, 0);
+    EXPECT_TRUE(exitPause.out.ends_with("Database merge successful!\n" + pausePrompt)) << exitPause.out;
+
+    const ProgramResult errorPauseOnly = Navmerger(fly, {"-PY", "dex/COMM.DEX"});
+    EXPECT_EQ(errorPauseOnly.status, 0);
+    EXPECT_TRUE(errorPauseOnly.out.ends_with("Database merge successful!\n")) << errorPauseOnly.out;
+
+    const ProgramResult error = Navmerger(fly, {"-PY", "dex/MISSING.DEX"});
+    EXPECT_EQ(error.status, 2);
+    EXPECT_TRUE(error.out.starts_with("An error has occurred:\nUnable to open dex/MISSING.DEX\n")) << error.out;
+    EXPECT_TRUE(error.out.ends_with(pausePrompt)) << error.out;
+}
+
+}  // namespace

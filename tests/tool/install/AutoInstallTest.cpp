@@ -1,0 +1,214 @@
+// The installer window driven as the user does, for scenery, taxiways and the types not implemented.
+#include "InstallFixture.h"
+
+#include "install/ui/TF_AutoInstall.h"
+#include "shell/ui/THelpForm.h"
+#include "shell/ui/WindowMessage.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+void Click(const QWidget& window, const char* name) {
+    auto* button = window.findChild<QPushButton*>(QLatin1String(name));
+    ASSERT_NE(button, nullptr) << name;
+    ASSERT_TRUE(button->isEnabled()) << name;
+    button->click();
+}
+
+QStringList Log(const QWidget& window) {
+    return window.findChild<QPlainTextEdit*>("MemoLog")->toPlainText().split('\n');
+}
+
+QString Destination(const QWidget& window) { return window.findChild<QLineEdit*>("EditDestination")->text(); }
+
+void SetDestination(const QWidget& window, const QString& text) {
+    window.findChild<QLineEdit*>("EditDestination")->setText(text);
+}
+
+void ChooseType(const QWidget& window, int type) {
+    window.findChild<QRadioButton*>(QStringLiteral("RadioType%1").arg(type))->click();
+}
+
+class AutoInstallTest : public InstallFixture {
+protected:
+    void SetUp() override {
+        InstallFixture::SetUp();
+        fly_ = MakeFly2();
+        window_.show();
+    }
+
+    // The installer opened on a source folder as the main window does for a start argument.
+    void OpenOn(const QString& folder) {
+        AppSettings().StartArgument = folder;
+        QCoreApplication::postEvent(&window_, new WindowMessage(WindowMessage::StartInstall, 0,
+                                                                reinterpret_cast<quintptr>(&AppSettings().StartArgument)));
+        QCoreApplication::processEvents();
+    }
+
+    QString fly_;
+    TF_AutoInstall window_;
+};
+
+TEST_F(AutoInstallTest, StartArgumentOpensTheInstallerOnThatFolder) {
+    Touch("addon/scene.pod");
+    Touch("addon/sub/other.scf");
+    EXPECT_EQ(window_.windowTitle(), QStringLiteral("INSTALLATION scénes/avions/objets (semi-)automatique"));
+    EXPECT_EQ(Log(window_), QStringList({"Activity Log:"}));
+    OpenOn(Path("addon"));
+    EXPECT_EQ(window_.SourceFolder(), Path("addon"));
+    const auto* list = window_.findChild<QListWidget*>("ListSource");
+    QStringList entries;
+    for (int row = 0; row < list->count(); ++row)
+        entries << list->item(row)->text();
+    EXPECT_EQ(entries, QStringList({Path("addon/scene.pod"), Path("addon/sub")}));
+}
+
+TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
+    Touch("addon/scene.pod", "pod");
+    Touch("addon/scene.scf", "scf");
+    Touch("addon/road.bgr", "bgr");
+    Touch("addon/readme.txt");
+    OpenOn(Path("addon"));
+    EXPECT_EQ(Destination(window_), fly_ + "scenery/");
+    Click(window_, "ButtonInstall");
+    const QStringList first = {"Activity Log:",
+                               "*** Installing Scenery ***",
+                               "Installed: " + fly_ + "data/road.bgr",
+                               "Installed: " + fly_ + "scenery/scene.pod",
+                               "Installed: " + fly_ + "scenery/scene.scf",
+                               "*** Installation finished ***"};
+    EXPECT_EQ(Log(window_), first);
+    EXPECT_EQ(Read("Fly2/scenery/scene.pod"), "pod");
+    EXPECT_EQ(Read("Fly2/data/road.bgr"), "bgr");
+    EXPECT_EQ(FilesBelow("addon"),
+              QStringList({"readme.txt", "road.bgr.installed", "scene.pod.installed", "scene.scf.installed"}));
+
+    // The list still holds the old names, whose files are gone now.
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_), first + QStringList({"*** Installing Scenery ***", "FAILED!!!: " + Path("addon/road.bgr"),
+                                                  "FAILED!!!: " + Path("addon/scene.pod"),
+                                                  "FAILED!!!: " + Path("addon/scene.scf"),
+                                                  "*** Installation finished ***"}));
+    EXPECT_TRUE(dialogs_.Texts().isEmpty());
+}
+
+TEST_F(AutoInstallTest, UpperCaseExtensionsInstallAndSourcesStayWithoutTheRenameOption) {
+    Touch("addon/SCENE.POD");
+    Touch("addon/ROADS.TXP");
+    Touch("addon/GRASS.TMS");
+    OpenOn(Path("addon"));
+    window_.findChild<QCheckBox*>("CheckRename")->setChecked(false);
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_).mid(1), QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "data/GRASS.TMS",
+                                                "Installed: " + fly_ + "data/ROADS.TXP",
+                                                "Installed: " + fly_ + "scenery/SCENE.POD",
+                                                "*** Installation finished ***"}));
+    EXPECT_EQ(FilesBelow("addon"), QStringList({"GRASS.TMS", "ROADS.TXP", "SCENE.POD"}));
+}
+
+TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
+    Touch("addon/scene.pod");
+    Touch("addon/road.bgr");
+    OpenOn(Path("addon"));
+
+    ChooseType(window_, 1);
+    EXPECT_EQ(Destination(window_), fly_ + "scenery/");
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(dialogs_.Texts(), QStringList({"Select EXTERNAL scenery folder OR check [scenery] radiobutton"}));
+
+    // A folder chosen for the destination switches to type 1 and stays in the field.
+    dialogs_.AnswerFolder(Path("external"));
+    Click(window_, "ButtonDestination");
+    EXPECT_EQ(dialogs_.shown().back().text, "/");
+    EXPECT_EQ(Destination(window_), Path("external"));
+    Click(window_, "ButtonSaveExternal");
+    EXPECT_EQ(AppSettings().ExternalSceneryFolder, Path("external"));
+    SetDestination(window_, Path("external/new/alps"));
+    ChooseType(window_, 0);
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(dialogs_.Texts().last(), "Réinitialisez la valeur par défaut du répertoire de Fly! ou vérifié le "
+                                       "bouton radio [Fichier scène extérieur]");
+    EXPECT_EQ(Log(window_), QStringList({"Activity Log:"}));
+
+    ChooseType(window_, 1);
+    Click(window_, "ButtonExternal");
+    EXPECT_EQ(Destination(window_), Path("external/"));
+    SetDestination(window_, Path("external/new/alps"));
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_).mid(1),
+              QStringList({"*** Installing Scenery to external/other folder ***", "Installed: " + fly_ + "data/road.bgr",
+                           "Installed: " + Path("external/new/alps/scene.pod"), "*** Installation finished ***"}));
+    EXPECT_TRUE(Exists("external/new/alps/scene.pod"));
+
+    Click(window_, "ButtonFlyFolder");
+    EXPECT_EQ(Destination(window_), fly_ + "scenery/");
+    EXPECT_TRUE(window_.findChild<QRadioButton*>("RadioType0")->isChecked());
+    EXPECT_FALSE(window_.findChild<QPushButton*>("ButtonDestination")->isEnabled());
+}
+
+TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {
+    Touch("addon/ksea.pod");
+    Touch("addon/alps.pod");
+    Touch("addon/alps.scf");
+    Touch("addon/ksea.bgr");
+    OpenOn(Path("addon"));
+    ChooseType(window_, 2);
+    EXPECT_EQ(Destination(window_), fly_ + "taxiways/ *OR* data/");
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_).mid(1),
+              QStringList({"*** Installing Taxiways ***", "Installed: " + fly_ + "taxiways/alps.pod",
+                           "Installed: " + fly_ + "data/ksea.bgr", "Installed: " + fly_ + "taxiways/ksea.pod",
+                           "*** Installation finished ***"}));
+    EXPECT_FALSE(Exists("Fly2/scenery/alps.pod"));
+    EXPECT_FALSE(Exists("Fly2/taxiways/alps.scf"));
+    EXPECT_TRUE(Exists("addon/alps.scf"));
+}
+
+TEST_F(AutoInstallTest, AircraftAndScriptsInstallNothing) {
+    Touch("addon/plane.pod");
+    OpenOn(Path("addon"));
+    ChooseType(window_, 3);
+    Click(window_, "ButtonInstall");
+    ChooseType(window_, 4);
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_).mid(1), QStringList({"*** Installation finished ***", "*** Installation finished ***"}));
+    EXPECT_EQ(FilesBelow("addon"), QStringList({"plane.pod"}));
+}
+
+TEST_F(AutoInstallTest, SourceFolderChoiceAndDefault) {
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(dialogs_.Texts(), QStringList({"Répertoire Source manaquant pour installer!"}));
+
+    // A default source that is gone gives way to its parent.
+    AppSettings().InstallSourceFolder = Path("downloads/gone/");
+    ASSERT_TRUE(QDir().mkpath(Path("downloads")));
+    dialogs_.AnswerFolder(Path("downloads"));
+    Click(window_, "ButtonSource");
+    EXPECT_EQ(dialogs_.shown().back().text, Path("downloads/"));
+    EXPECT_EQ(AppSettings().InstallSourceFolder, Path("downloads/"));
+
+    dialogs_.AnswerFolder(Path("Fly2"));
+    Click(window_, "ButtonSource");
+    EXPECT_EQ(dialogs_.shown().back().text, Path("downloads"));
+    Click(window_, "ButtonSaveSource");
+    EXPECT_EQ(AppSettings().InstallSourceFolder, Path("Fly2"));
+    EXPECT_EQ(dialogs_.Texts().last(), "Copied: " + Path("Fly2"));
+}
+
+TEST_F(AutoInstallTest, HelpFillsTheHelpWindow) {
+    THelpForm help;
+    QTimer::singleShot(0, &help, &QDialog::accept);
+    Click(window_, "ButtonHelp");
+    EXPECT_TRUE(help.HelpText().contains(QStringLiteral("Procédure F")));
+    EXPECT_FALSE(window_.findChild<QPushButton*>("ButtonSaveLog")->isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// Putting the simulator's data folder aside before slicing and bringing it back.
+#include "InstallFixture.h"
+
+#include "install/ui/TFLYDataForm.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QString Bup = QStringLiteral("Répertoire [BUP] automatique");
+
+class DataFolderTest : public InstallFixture {
+protected:
+    void SetUp() override {
+        InstallFixture::SetUp();
+        MakeFly2();
+    }
+
+    void Click(const char* name) { window_.findChild<QPushButton*>(QLatin1String(name))->click(); }
+
+    // The shown boxes as "caption|text", errors as "error|text".
+    QStringList Boxes() const {
+        QStringList boxes;
+        for (const ScriptedDialogs::Shown& shown : dialogs_.shown())
+            boxes << (shown.kind == ScriptedDialogs::Kind::Error ? QStringLiteral("error") : shown.caption) + '|' +
+                         shown.text;
+        return boxes;
+    }
+
+    TFLYDataForm window_;
+};
+
+TEST_F(DataFolderTest, SavingTwiceKeepsTheFirstSaveAside) {
+    EXPECT_EQ(window_.windowTitle(), QStringLiteral("Sauvegarder le répertoire [DATA] de Fly!2 avant \"Slice\""));
+    Click("ButtonSave");
+    EXPECT_EQ(Boxes(), QStringList({Bup + "|Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"}));
+    EXPECT_EQ(FilesBelow("Fly2/data-save"), QStringList({"city.txp", "terrain.tms"}));
+    EXPECT_TRUE(QDir(Path("Fly2/data")).isEmpty());
+
+    dialogs_.Clear();
+    Click("ButtonSave");
+    EXPECT_EQ(Boxes(), QStringList({"Information:|Le répertoire [data-save] existe déja! - le renommez [data-save$$$] ?",
+                                    Bup + "|Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"}));
+    EXPECT_EQ(FilesBelow("Fly2/data-save$$$"), QStringList({"city.txp", "terrain.tms"}));
+    EXPECT_TRUE(QDir(Path("Fly2/data-save")).isEmpty());
+    EXPECT_TRUE(QDir(Path("Fly2/data")).isEmpty());
+
+    // An older put-aside copy still in the way stops the third save before anything moves.
+    dialogs_.Clear();
+    Click("ButtonSave");
+    EXPECT_EQ(Boxes(), QStringList({"error|Impossible de renommer " + Path("Fly2/data-save") + " vers " +
+                                    Path("Fly2/data-save$$$")}));
+    EXPECT_EQ(FilesBelow("Fly2/data-save$$$"), QStringList({"city.txp", "terrain.tms"}));
+    EXPECT_TRUE(QFileInfo(Path("Fly2/data")).isDir());
+}
+
+TEST_F(DataFolderTest, RestoreReplacesAnOlderRestoredFolder) {
+    Click("ButtonSave");
+    Touch("Fly2/data/sliced.pod");
+    Touch("Fly2/data$$$/earlier.pod");
+    dialogs_.Clear();
+    Click("ButtonRestore");
+    EXPECT_EQ(Boxes(), QStringList({Bup + "|[data] enregistré sous [data$$$]. [data-save] renommé [data]!"}));
+    EXPECT_EQ(FilesBelow("Fly2/data"), QStringList({"city.txp", "terrain.tms"}));
+    EXPECT_EQ(FilesBelow("Fly2/data$$$"), QStringList({"sliced.pod"}));
+    EXPECT_FALSE(Exists("Fly2/data-save"));
+}
+
+TEST_F(DataFolderTest, RestoreThatCannotMoveDataAsideRestoresNothing) {
+    Click("ButtonSave");
+    Touch("Fly2/data/sliced.pod");
+    Touch("Fly2/data$$$", "a file where the folder would go");
+    dialogs_.Clear();
+    Click("ButtonRestore");
+    EXPECT_EQ(Boxes(), QStringList({"error|Impossible de renommer " + Path("Fly2/data") + " vers " +
+                                    Path("Fly2/data$$$") + " - rien n'a été restauré!"}));
+    EXPECT_EQ(FilesBelow("Fly2/data"), QStringList({"sliced.pod"}));
+    EXPECT_EQ(FilesBelow("Fly2/data-save"), QStringList({"city.txp", "terrain.tms"}));
+}
+
+TEST_F(DataFolderTest, MissingFoldersAndPathsAreRefused) {
+    Click("ButtonRestore");
+    ASSERT_TRUE(QDir(Path("Fly2/data")).removeRecursively());
+    Click("ButtonSave");
+    AppSettings().FlyExePath.clear();
+    Click("ButtonSave");
+    Click("ButtonRestore");
+    EXPECT_EQ(Boxes(),
+              QStringList({"error|Impossible de restaurer [data] - Le répertoire [data-save] n''existe pas!",
+                           "error|Impossible de renommer " + Path("Fly2/data") + " vers " + Path("Fly2/data-save"),
+                           "error|Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!",
+                           "error|Impossible de créer un sous répertoire Data - Chemin vers fly2.exe requis!"}));
+    EXPECT_FALSE(Exists("Fly2/data"));
+    EXPECT_FALSE(Exists("Fly2/data-save"));
+}
+
+}  // namespace

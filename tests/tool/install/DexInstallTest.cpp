@@ -1,0 +1,153 @@
+// Installing DEX files: copied into the simulator's dex folder and imported there by the real importer.
+#include "InstallFixture.h"
+
+#include "install/AddonInstall.h"
+#include "install/ImporterRun.h"
+#include "install/ui/TF_AutoInstall.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+class DexInstallTest : public InstallFixture {
+protected:
+    void SetUp() override {
+        InstallFixture::SetUp();
+        fly_ = MakeFly2();
+    }
+
+    // An add-on folder holding copies of the generator's update files.
+    void MakeAddon(const QStringList& names) {
+        ASSERT_TRUE(QDir().mkpath(Path("addon")));
+        for (const QString& name : names)
+            ASSERT_TRUE(QFile::copy(Path("Fly2/dex/" + name), Path("addon/" + name))) << name.toStdString();
+    }
+
+    QStringList Install(bool pauseOnError, const QString& importer = QStringLiteral(NAVMERGER_PATH)) {
+        InstallRequest request;
+        request.type = InstallType::Dex;
+        request.sourceFolder = Path("addon");
+        request.sourceList = ListInstallSource(Path("addon"));
+        request.destination = fly_ + "scenery/";
+        request.flyFolder = fly_;
+        request.pauseOnError = pauseOnError;
+        request.importer = importer;
+        QStringList log;
+        RunInstallation(request, [&log](const QString& line) { log << line; });
+        return log;
+    }
+
+    QString fly_;
+};
+
+TEST_F(DexInstallTest, TwoDexFilesAreCopiedAndImported) {
+    MakeAddon({"ADD_AIRPORT.DEX", "REPLACE_NAVAID.DEX"});
+    ASSERT_TRUE(QFile::remove(Path("Fly2/dex/ADD_AIRPORT.DEX")));
+    const QByteArray airports = Read("Fly2/system/AIRPORT.POD");
+    const QByteArray navaids = Read("Fly2/system/NAVAID.POD");
+    const QStringList log = Install(true);
+
+    EXPECT_EQ(log.first(), "*** Installing DEX files ***");
+    EXPECT_EQ(log.last(), "*** Installation finished ***");
+    EXPECT_EQ(log.count("Imported to database with Navmerger.exe 1.3"), 2) << log.join('\n').toStdString();
+    EXPECT_EQ(log.count("Database merge successful!"), 2);
+    const qsizetype copied = log.indexOf("Copied: " + fly_ + "dex/ADD_AIRPORT.DEX");
+    ASSERT_GE(copied, 0);
+    EXPECT_LT(copied, log.indexOf("Copied: " + fly_ + "dex/REPLACE_NAVAID.DEX"));
+    EXPECT_FALSE(log.join('\n').contains("Press any key"));
+
+    EXPECT_EQ(Read("Fly2/dex/ADD_AIRPORT.DEX"), Read("addon/ADD_AIRPORT.DEX.installed"));
+    EXPECT_EQ(FilesBelow("addon"), QStringList({"ADD_AIRPORT.DEX.installed", "REPLACE_NAVAID.DEX.installed"}));
+    EXPECT_EQ(Read("Fly2/system/AIRPORT.TRI"), airports);
+    EXPECT_EQ(Read("Fly2/system/NAVAID.TRI"), navaids);
+    EXPECT_NE(Read("Fly2/system/AIRPORT.POD"), airports);
+    EXPECT_NE(Read("Fly2/system/NAVAID.POD"), navaids);
+}
+
+TEST_F(DexInstallTest, FailedImportIsLoggedAsFailed) {
+    MakeAddon({"UNSAFE_NAME.DEX"});
+    const QByteArray airports = Read("Fly2/system/AIRPORT.POD");
+    const QStringList log = Install(true);
+    EXPECT_FALSE(log.contains("Imported to database with Navmerger.exe 1.3")) << log.join('\n').toStdString();
+    const QString failed = "FAILED!!!: import of UNSAFE_NAME.DEX into the database failed, Navmerger.exe 1.3 "
+                           "exit status ";
+    ASSERT_EQ(log.last(), "*** Installation finished ***");
+    const QString outcome = log.at(log.size() - 2);
+    EXPECT_TRUE(outcome.startsWith(failed)) << outcome.toStdString();
+    EXPECT_NE(outcome.mid(failed.size()).toInt(), 0);
+    EXPECT_EQ(Read("Fly2/system/AIRPORT.POD"), airports);
+}
+
+TEST_F(DexInstallTest, ImporterThatCannotStartIsReported) {
+    MakeAddon({"ADD_AIRPORT.DEX"});
+    const QString missing = Path("nowhere/navmerger");
+    const QStringList log = Install(true, missing);
+    EXPECT_EQ(log.at(log.size() - 2),
+              "FAILED!!!: Navmerger.exe 1.3 could not be started (" + missing + "), ADD_AIRPORT.DEX not imported");
+    EXPECT_FALSE(log.contains("Imported to database with Navmerger.exe 1.3"));
+}
+
+TEST_F(DexInstallTest, PauseOptionChoosesThePauseOfTheImporter) {
+    EXPECT_EQ(ImporterArguments("a.dex", "/games/Fly2/", true),
+              QStringList({"a.dex", "-K", "-P", "-F", "/games/Fly2"}));
+    EXPECT_EQ(ImporterArguments("a.dex", "/games/Fly2/", false),
+              QStringList({"a.dex", "-K", "-PX", "-F", "/games/Fly2"}));
+
+    // -PX pauses after a successful run too; without a terminal the importer only says so.
+    MakeAddon({"ADD_AIRPORT.DEX"});
+    const QStringList log = Install(false);
+    EXPECT_TRUE(log.contains("Press any key to continue...")) << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains("Imported to database with Navmerger.exe 1.3"));
+}
+
+TEST_F(DexInstallTest, DexFolderIsMadeWhenMissingAndItsFailureStopsEverything) {
+    MakeAddon({"ADD_AIRPORT.DEX", "REPLACE_NAVAID.DEX"});
+    ASSERT_TRUE(QDir(Path("Fly2/dex")).removeRecursively());
+    Touch("Fly2/dex", "a file where the folder belongs");
+    EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***"}));
+    EXPECT_EQ(dialogs_.Texts(), QStringList({"Cannot create [DEX] folder. Dex Installation not possible!"}));
+
+    ASSERT_TRUE(QFile::remove(Path("Fly2/dex")));
+    const QStringList log = Install(true);
+    EXPECT_EQ(log.count("Imported to database with Navmerger.exe 1.3"), 2) << log.join('\n').toStdString();
+    EXPECT_EQ(FilesBelow("Fly2/dex"), QStringList({"ADD_AIRPORT.DEX", "REPLACE_NAVAID.DEX"}));
+}
+
+TEST_F(DexInstallTest, SourceWithoutDexFilesLogsOnlyTheFrame) {
+    Touch("addon/scene.pod");
+    EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***", "*** Installation finished ***"}));
+}
+
+TEST_F(DexInstallTest, ImporterOfTheDexFolderComesFirst) {
+    AppSettings().ProgramFolder = Path("program/");
+    EXPECT_EQ(FindImporter(fly_ + "dex/"), Path("program/navmerger"));
+    Touch("Fly2/dex/NAVMERGER.EXE");
+    EXPECT_EQ(QFileInfo(FindImporter(fly_ + "dex/")).fileName().toUpper(), "NAVMERGER.EXE");
+    Touch("Fly2/dex/navmerger");
+    EXPECT_EQ(FindImporter(fly_ + "dex/"), fly_ + "dex/navmerger");
+}
+
+// The window road: the importer installed beside the tool, the pause option unchecked.
+TEST_F(DexInstallTest, WindowImportsWithTheImporterBesideTheTool) {
+    MakeAddon({"ADD_AIRPORT.DEX"});
+    AppSettings().ProgramFolder = QFileInfo(QStringLiteral(NAVMERGER_PATH)).path() + '/';
+    ASSERT_EQ(QFileInfo(QStringLiteral(NAVMERGER_PATH)).fileName(), "navmerger");
+    TF_AutoInstall window;
+    window.show();
+    window.SetSourceFolder(Path("addon"));
+    window.findChild<QRadioButton*>("RadioType5")->click();
+    window.findChild<QCheckBox*>("CheckPause")->setChecked(false);
+    window.findChild<QPushButton*>("ButtonInstall")->click();
+    const QStringList log = window.findChild<QPlainTextEdit*>("MemoLog")->toPlainText().split('\n');
+    EXPECT_EQ(log.mid(0, 3), QStringList({"Activity Log:", "*** Installing DEX files ***",
+                                          "Copied: " + fly_ + "dex/ADD_AIRPORT.DEX"}));
+    EXPECT_TRUE(log.contains("Press any key to continue...")) << log.join('\n').toStdString();
+    EXPECT_EQ(log.mid(log.size() - 2),
+              QStringList({"Imported to database with Navmerger.exe 1.3", "*** Installation finished ***"}));
+}
+
+}  // namespace

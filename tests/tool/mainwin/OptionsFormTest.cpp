@@ -1,0 +1,98 @@
+// The path window: OK stores the fields, Cancel doesn't, the folder buttons store at once.
+#include "FlyFolderFixture.h"
+#include "ScriptedDialogs.h"
+
+#include "shell/ui/TOptionsForm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionsFormTest : public ::testing::Test {
+protected:
+    OptionsFormTest() {
+        AppSettings().FlyExePath = fly.FlyExe();
+        AppSettings().DLLPath = "/old/pc";
+    }
+    void Click(const char* name) { form.findChild<QPushButton*>(name)->click(); }
+    QString Field(const char* name) { return form.findChild<QLineEdit*>(name)->text(); }
+
+    FlyFolderFixture fly;
+    ScriptedDialogs dialogs;
+    TOptionsForm form;
+};
+
+TEST_F(OptionsFormTest, ShowingFillsTheFieldsFromFly2Exe) {
+    form.show();
+    const QString f = fly.FlyFolder();
+    EXPECT_EQ(Field("LblFLYPath"), fly.FlyExe());
+    EXPECT_EQ(Field("LblDLLPath"), f + "modules/pc");
+    EXPECT_EQ(Field("LblPythonPath"), f + "modules/scripts/global");
+    EXPECT_EQ(Field("LblFlyIniPath"), f + "system/fly.ini");
+    EXPECT_EQ(Field("LblRenderIniPath"), f + "system/render.ini");
+    EXPECT_EQ(Field("LblDLLFolderHolder"), f + "modules/");
+    EXPECT_EQ(Field("LblFLYStartPath"), "");
+    EXPECT_TRUE(form.findChild<QLineEdit*>("LblDLLPath")->isReadOnly());
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(OptionsFormTest, OkStoresTheFieldsAndCancelDoesNot) {
+    form.show();
+    Click("BtnCancel");
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(AppSettings().DLLPath, "/old/pc");
+
+    form.show();
+    Click("BtnOK");
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_FALSE(form.isVisible());
+    const QString f = fly.FlyFolder();
+    EXPECT_EQ(AppSettings().DLLPath, f + "modules/pc");
+    EXPECT_EQ(AppSettings().PythonPath, f + "modules/scripts/global");
+    EXPECT_EQ(AppSettings().FlyIniPath, f + "system/fly.ini");
+    EXPECT_EQ(AppSettings().RenderIniPath, f + "system/render.ini");
+    EXPECT_EQ(AppSettings().DLLFolderHolder, f + "modules/");
+}
+
+TEST_F(OptionsFormTest, OkWithAMissingFly2ExeKeepsTheWindowOpen) {
+    form.show();
+    QFile::remove(fly.FlyExe());
+    Click("BtnOK");
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(AppSettings().DLLPath, "/old/pc");
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(OptionsFormTest, TgaFolderIsStoredAtOnceAndEmptiedByACancelledDialog) {
+    form.show();
+    dialogs.AnswerFolder(fly.Path("tga"));
+    Click("BtnTGAPath");
+    EXPECT_EQ(Field("LblTGAPath"), fly.Path("tga"));
+    EXPECT_EQ(AppSettings().TGAPath, fly.Path("tga"));
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::SelectFolder);
+    EXPECT_EQ(dialogs.shown()[0].text, fly.FlyFolder());  // the dialog starts in the simulator folder
+
+    dialogs.AnswerFolder(QString());
+    Click("BtnTGAPath");
+    EXPECT_EQ(Field("LblTGAPath"), "");
+    EXPECT_EQ(AppSettings().TGAPath, "");
+    Click("BtnCancel");
+    EXPECT_EQ(AppSettings().TGAPath, "");
+}
+
+TEST_F(OptionsFormTest, DerivedPathButtonsOnlyExplainTheAutofill) {
+    form.show();
+    for (const char* name : {"BtnDLLFolderHolder", "BtnBMPPath", "BtnUBBMPPath", "Button3", "BtnSCFPath"})
+        Click(name);
+    ASSERT_EQ(dialogs.shown().size(), 5u);
+    for (const ScriptedDialogs::Shown& shown : dialogs.shown()) {
+        EXPECT_EQ(shown.text, "Use [FLY!II.EXE-Path] button to enable AUTOFILL!");
+        EXPECT_EQ(shown.caption, "Information:");
+    }
+}
+
+}  // namespace

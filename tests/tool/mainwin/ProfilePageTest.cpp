@@ -1,0 +1,181 @@
+// Page 3 of the main window: profiles and the DLL folder backup.
+#include "../activation/FolderFixture.h"
+#include "ScriptedDialogs.h"
+
+#include "activation/ui/TF_checkdlls.h"
+#include "activation/ui/TF_checkpy.h"
+#include "shell/mainwin/KestrelWindows.h"
+#include "shell/mainwin/TF_main.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString loadError = QStringLiteral("Impossible de charger le profil! Raison inconnue.");
+
+class ProfilePageTest : public FolderFixture {
+protected:
+    void SetUp() override {
+        FolderFixture::SetUp();
+        AppSettings().FlyFolder = Path("Fly2/");
+        AppSettings().DLLPath = Path("Fly2/modules/pc");
+        AppSettings().PythonPath = Path("Fly2/modules/scripts");
+        AppSettings().DLLFolderHolder = Path("Fly2/modules/");
+        windows_ = std::make_unique<KestrelWindows>();
+    }
+    void TearDown() override {
+        windows_.reset();
+        FolderFixture::TearDown();
+    }
+
+    void Click(const char* button) const { windows_->Main().findChild<QPushButton*>(button)->click(); }
+
+    void WriteProfile(const QStringList& lines) const { Touch("p.f2p", lines.join("\r\n").toUtf8() + "\r\n"); }
+
+    std::unique_ptr<KestrelWindows> windows_;
+};
+
+TEST_F(ProfilePageTest, SavingIntoAnotherFolderLeavesTheFlyFolder) {
+    Touch("Fly2/modules/pc/a.dll");
+    Touch("Fly2/modules/pc/b.dll");
+    Touch("Fly2/modules/pc/c.dll.notused");
+    Touch("Fly2/modules/scripts/s.py");
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("profiles/p.f2p"));
+    ASSERT_TRUE(QDir().mkpath(Path("profiles")));
+    const QString field = windows_->Main().findChild<QLineEdit*>("Edit3")->text();
+    Click("Button2");
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, Path("Fly2/"));
+    EXPECT_EQ(dialogs.shown()[0].caption, "Enregistre le status des DL et PY");
+    EXPECT_EQ(dialogs.shown()[0].extra, "f2p|*.f2p|*.f2p");
+    EXPECT_EQ(AppSettings().FlyFolder, Path("Fly2/"));
+    EXPECT_EQ(windows_->Main().findChild<QLineEdit*>("Edit3")->text(), field);
+    const QList<QByteArray> lines = Read("profiles/p.f2p").split('\n');
+    ASSERT_EQ(lines.size(), 9);  // eight lines, each ended by CR LF
+    EXPECT_EQ(lines[0], "<DLL>\r");
+    EXPECT_EQ(lines[4], "</DLL>\r");
+    EXPECT_EQ(lines[5], "<PY>\r");
+    EXPECT_EQ(lines[7], "</PY>\r");
+
+    dialogs.AnswerFile(QString());
+    Click("Button2");
+    EXPECT_TRUE(dialogs.Texts().isEmpty());
+}
+
+TEST_F(ProfilePageTest, ViewingFillsBothWindowsWithoutRenaming) {
+    Touch("Fly2/modules/pc/a.dll");
+    Touch("Fly2/modules/pc/b.dll");
+    Touch("Fly2/modules/scripts/s.py");
+    const QString pc = Path("Fly2/modules/pc/");
+    WriteProfile({"<DLL>", pc + "b.dll", pc + "a.dll.notused", "</DLL>", "<PY>", Path("Fly2/modules/scripts/s.py.notused"),
+                  "</PY>"});
+    TF_checkdlls& dlls = windows_->CheckDlls();
+    dlls.show();
+    ASSERT_EQ(dlls.Entries().size(), 2);
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("p.f2p"));
+    Click("Button10");
+    EXPECT_EQ(dialogs.shown().at(0).caption, "Charge le status des DL et PY");
+    EXPECT_EQ(dialogs.shown().at(0).extra, "f2p|*.f2p |*.f2p");
+    EXPECT_TRUE(dialogs.Texts().isEmpty());
+    EXPECT_TRUE(dlls.isVisible());
+    EXPECT_EQ(dlls.Entries(), ActivationEntries({{"a.dll.notused", false}, {"b.dll", true}}));
+    EXPECT_EQ(dlls.FolderLabel(), pc);
+    EXPECT_TRUE(windows_->CheckPy().isVisible());
+    EXPECT_EQ(windows_->CheckPy().Entries(), ActivationEntries({{"s.py.notused", false}}));
+    EXPECT_EQ(FilesBelow("Fly2/modules"), QStringList({"pc/a.dll", "pc/b.dll", "scripts/s.py"}));
+}
+
+TEST_F(ProfilePageTest, EmptyDllSectionLoadsOnlyScripts) {
+    Touch("Fly2/modules/pc/a.dll");
+    Touch("Fly2/modules/pc/b.dll");
+    WriteProfile({"<DLL>", "</DLL>", "<PY>", Path("Fly2/modules/scripts/s.py"), "</PY>"});
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("p.f2p"));
+    Click("Button10");
+    EXPECT_TRUE(windows_->CheckDlls().isVisible());
+    EXPECT_TRUE(windows_->CheckDlls().Entries().isEmpty());
+    EXPECT_EQ(windows_->CheckPy().Entries(), ActivationEntries({{"s.py", true}}));
+}
+
+TEST_F(ProfilePageTest, ApplyingRenamesToTheRecordedStates) {
+    Touch("Fly2/modules/pc/a.dll");
+    Touch("Fly2/modules/pc/b.dll.notused");
+    Touch("Fly2/modules/pc/new.dll");
+    Touch("Fly2/modules/scripts/s.pyc");
+    const QString pc = Path("Fly2/modules/pc/");
+    WriteProfile({"<DLL>", pc + "b.dll", pc + "a.dll.notused", "</DLL>", "<PY>",
+                  Path("Fly2/modules/scripts/s.pyc.notused"), "</PY>"});
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("p.f2p"));
+    Click("Button12");
+    EXPECT_TRUE(dialogs.Texts().isEmpty());
+    EXPECT_FALSE(windows_->CheckDlls().isVisible());
+    EXPECT_FALSE(windows_->CheckPy().isVisible());
+    EXPECT_EQ(FilesBelow("Fly2/modules"),
+              QStringList({"pc/a.dll.notused", "pc/b.dll", "pc/new.dll", "scripts/s.pyc.notused"}));
+}
+
+// A profile from another installation names other folders: applying it renames nothing there.
+TEST_F(ProfilePageTest, ApplyingAForeignProfileTouchesNothingOutside) {
+    Touch("Fly2/modules/pc/a.dll");
+    Touch("Other/modules/pc/a.dll");
+    WriteProfile({"<DLL>", Path("Other/modules/pc/a.dll.notused"), "</DLL>", "<PY>", "C:\\Fly2\\s.py.notused",
+                  "</PY>"});
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("p.f2p"));
+    Click("Button12");
+    EXPECT_EQ(FilesBelow(""), QStringList({"Fly2/modules/pc/a.dll", "Other/modules/pc/a.dll", "p.f2p"}));
+}
+
+TEST_F(ProfilePageTest, UnreadableProfileRaisesTheError) {
+    Touch("Fly2/modules/pc/a.dll");
+    WriteProfile({"<DLL>", Path("Fly2/modules/pc/a.dll.notused")});
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("p.f2p"));
+    dialogs.AnswerFile(QString());
+    dialogs.AnswerFile(Path("missing.f2p"));
+    Click("Button12");
+    Click("Button10");
+    Click("Button10");
+    EXPECT_EQ(dialogs.Texts(), QStringList({loadError, loadError, loadError}));
+    for (const ScriptedDialogs::Shown& shown : dialogs.shown())
+        EXPECT_TRUE(shown.kind == ScriptedDialogs::Kind::Error || shown.kind == ScriptedDialogs::Kind::PickFile);
+    EXPECT_FALSE(windows_->CheckDlls().isVisible());
+    EXPECT_EQ(FilesBelow("Fly2"), QStringList({"modules/pc/a.dll"}));
+}
+
+TEST_F(ProfilePageTest, BackupTwiceOverwritesItsCopies) {
+    Touch("Fly2/modules/pc/a.dll", "first");
+    Touch("Fly2/modules/pc/b.dll.notused");
+    ScriptedDialogs dialogs;
+    Click("Button11");
+    Touch("Fly2/modules/pc/a.dll", "second");
+    Click("Button11");
+    EXPECT_EQ(Read("Fly2/modules/pc-save/a.dll"), "second");
+    EXPECT_EQ(FilesBelow("Fly2/modules/pc-save"), QStringList({"a.dll", "b.dll.notused"}));
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].kind, ScriptedDialogs::Kind::Message);
+    EXPECT_EQ(dialogs.shown()[1].text, QString::fromUtf8("Sauvegarde répertoire DLL terminé"));
+    EXPECT_EQ(dialogs.shown()[1].caption, "REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ProfilePageTest, BackupErrorsGoToTheErrorBox) {
+    ScriptedDialogs dialogs;
+    Click("Button11");
+    AppSettings().DLLFolderHolder.clear();
+    Click("Button11");
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList({QString::fromUtf8("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"),
+                           QString::fromUtf8(
+                               "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!")}));
+    EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+#include "install/AddonInstall.h"
+
+#include "install/ImporterRun.h"
+#include "shell/Dialogs.h"
+#include "shell/FileUtils.h"
+#include "shell/NativeFs.h"
+#include "shell/Settings.h"
+
+#include <QFileInfo>
+
+namespace {
+
+struct Session final {
+    const InstallRequest& request;
+    const InstallLog& log;
+    QString fly; // the simulator folder with trailing '/'
+};
+
+// The name's extension from its last dot, lower case ("" when it has none).
+QString ExtensionOf(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
+// The folder a file of this extension goes to for the request's type; empty: not installed.
+QString TargetFolder(const Session& s, const QString& extension) {
+    const InstallType type = s.request.type;
+    const bool pod = extension == QLatin1String(".pod");
+    const bool scf = extension == QLatin1String(".scf");
+    if (extension == QLatin1String(".bgr") || extension == QLatin1String(".tms") ||
+        extension == QLatin1String(".txp"))
+        return type <= InstallType::Taxiways ? s.fly + QStringLiteral("data/") : QString();
+    if (type == InstallType::Scenery && (pod || scf))
+        return s.fly + QStringLiteral("scenery/");
+    if (type == InstallType::ExternalScenery && (pod || scf))
+        return WithBackslash(s.request.destination);
+    if (type == InstallType::Taxiways && pod)
+        return s.fly + QStringLiteral("taxiways/");
+    return {};
+}
+
+void MarkInstalled(const Session& s, const QString& source) {
+    if (s.request.renameSources)
+        RenameNoReplace(source, source + QStringLiteral(".installed"));
+}
+
+void InstallFile(const Session& s, const QString& source, const QString& folder) {
+    const QString target = folder + QFileInfo(source).fileName();
+    if (!CopyFileMakingFolders(source, target)) {
+        s.log(QStringLiteral("FAILED!!!: ") + source);
+        return;
+    }
+    s.log(QStringLiteral("Installed: ") + target);
+    MarkInstalled(s, source);
+}
+
+// One .dex entry: copied into the dex folder, then imported there. False when the dex folder can't be
+// made, which ends the installation.
+bool InstallDex(const Session& s, const QString& source) {
+    const QString dexFolder = s.fly + QStringLiteral("dex/");
+    if (!FolderExists(dexFolder) && !MakeFolder(dexFolder)) {
+        ShowInfo(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
+        return false;
+    }
+    const QString name = QFileInfo(source).fileName();
+    const QString target = dexFolder + name;
+    if (!CopyFileOver(source, target)) {
+        s.log(QStringLiteral("FAILED!!!: ") + source);
+        return true;
+    }
+    s.log(QStringLiteral("Copied: ") + target);
+    MarkInstalled(s, source);
+    const ImporterCall call{s.request.importer, dexFolder, name, s.fly, s.request.pauseOnError};
+    for (const QString& line : RunImporter(call))
+        s.log(line);
+    return true;
+}
+
+// The refusal for a destination that doesn't suit the type, or empty.
+QString DestinationProblem(const Session& s) {
+    const QString scenery = s.fly + QStringLiteral("scenery/");
+    if (s.request.type == InstallType::Scenery && s.request.destination != scenery)
+        return QStringLiteral("Réinitialisez la valeur par défaut du répertoire de Fly! ou vérifié le bouton "
+                              "radio [Fichier scène extérieur]");
+    if (s.request.type == InstallType::ExternalScenery && s.request.destination == scenery)
+        return QStringLiteral("Select EXTERNAL scenery folder OR check [scenery] radiobutton");
+    return {};
+}
+
+QString FirstLine(InstallType type) {
+    switch (type) {
+    case InstallType::Scenery:
+        return QStringLiteral("*** Installing Scenery ***");
+    case InstallType::ExternalScenery:
+        return QStringLiteral("*** Installing Scenery to external/other folder ***");
+    case InstallType::Taxiways:
+        return QStringLiteral("*** Installing Taxiways ***");
+    case InstallType::Dex:
+        return QStringLiteral("*** Installing DEX files ***");
+    default:
+        return {};
+    }
+}
+
+// Walks the source list; false when the installation had to stop.
+bool InstallEntries(const Session& s) {
+    const InstallType type = s.request.type;
+    if (type == InstallType::Aircraft || type == InstallType::Script)
+        return true;
+    for (const QString& source : s.request.sourceList) {
+        const QString extension = ExtensionOf(QFileInfo(source).fileName());
+        if (type == InstallType::Dex) {
+            if (extension == QLatin1String(".dex") && !InstallDex(s, source))
+                return false;
+            continue;
+        }
+        const QString folder = TargetFolder(s, extension);
+        if (!folder.isEmpty())
+            InstallFile(s, source, folder);
+    }
+    return true;
+}
+
+} // namespace
+
+QString SourceDialogStart(const QString& current) {
+    Settings& settings = AppSettings();
+    if (!current.isEmpty())
+        return current;
+    if (!settings.InstallSourceFolder.isEmpty()) {
+        if (FolderExists(settings.InstallSourceFolder))
+            return settings.InstallSourceFolder;
+        settings.InstallSourceFolder = ParentFolder(settings.InstallSourceFolder);
+        if (FolderExists(settings.InstallSourceFolder))
+            return settings.InstallSourceFolder;
+    }
+    return settings.SceneryFolder;
+}
+
+QStringList ListInstallSource(const QString& folder) {
+    QStringList list;
+    if (!folder.isEmpty())
+        ListFilesAndFolders(folder, QStringLiteral("*.*"), list, false);
+    return list;
+}
+
+void RunInstallation(const InstallRequest& request, const InstallLog& log) {
+    if (request.sourceFolder.isEmpty()) {
+        ShowInfo(QStringLiteral("Répertoire Source manaquant pour installer!"));
+        return;
+    }
+    const Session session{request, log, WithBackslash(request.flyFolder)};
+    const QString problem = DestinationProblem(session);
+    if (!problem.isEmpty()) {
+        ShowInfo(problem);
+        return;
+    }
+    const QString first = FirstLine(request.type);
+    if (!first.isEmpty())
+        log(first);
+    if (InstallEntries(session))
+        log(QStringLiteral("*** Installation finished ***"));
+}

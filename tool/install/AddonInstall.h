@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The kinds of add-on the installer knows, in the order of its radio group.
+enum class InstallType { Scenery = 0, ExternalScenery = 1, Taxiways = 2, Aircraft = 3, Script = 4, Dex = 5 };
+
+struct InstallRequest final {
+    InstallType type = InstallType::Scenery;
+    QString sourceFolder;    // the source label; empty: nothing to install
+    QStringList sourceList;  // full paths, as listed when the source folder was chosen
+    QString destination;     // the destination field
+    QString flyFolder;       // the simulator folder
+    bool renameSources = true;
+    bool pauseOnError = true;
+    QString importer;        // empty: the importer of the dex folder, else the one beside the tool
+};
+
+// Every line of the activity log goes through here as soon as it is known.
+using InstallLog = std::function<void(const QString&)>;
+
+// Where "SOURCE" opens the folder dialog: the current source folder; else the default source folder, or
+// its parent when it is gone (the default then becomes that parent); else the scenery folder.
+QString SourceDialogStart(const QString& current);
+
+// The entries of a source folder, one level deep, sub-folders included.
+QStringList ListInstallSource(const QString& folder);
+
+// "OK, INSTALLER": copies every known file of the source list to where its type belongs, logs each step
+// and, for DEX files, runs the importer. Refusals are shown as messages and log nothing.
+void RunInstallation(const InstallRequest& request, const InstallLog& log);

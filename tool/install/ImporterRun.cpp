@@ -1,0 +1,64 @@
+#include "install/ImporterRun.h"
+
+#include "shell/FileUtils.h"
+#include "shell/Launcher.h"
+#include "shell/NativeFs.h"
+#include "shell/Settings.h"
+
+namespace {
+
+const QString ImportedLine = QStringLiteral("Imported to database with Navmerger.exe 1.3");
+
+// The importer's output, one log line per output line; the blank lines at its end are dropped.
+QStringList OutputLines(const QByteArray& output) {
+    QStringList lines = QString::fromLocal8Bit(output).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString OutcomeLine(const RunResult& result, const QString& program, const QString& dexName) {
+    if (!result.started)
+        return QStringLiteral("FAILED!!!: Navmerger.exe 1.3 could not be started (") + program +
+               QStringLiteral("), ") + dexName + QStringLiteral(" not imported");
+    if (result.exitStatus < 0)
+        return QStringLiteral("FAILED!!!: Navmerger.exe 1.3 ended abnormally, ") + dexName +
+               QStringLiteral(" not imported");
+    if (result.exitStatus != 0)
+        return QStringLiteral("FAILED!!!: import of ") + dexName +
+               QStringLiteral(" into the database failed, Navmerger.exe 1.3 exit status ") +
+               QString::number(result.exitStatus);
+    return ImportedLine;
+}
+
+} // namespace
+
+QString FindImporter(const QString& dexFolder) {
+    for (const char* name : {"navmerger", "Navmerger.exe"}) {
+        const QString candidate = WithBackslash(dexFolder) + QLatin1String(name);
+        if (FileExists(candidate))
+            return candidate;
+    }
+    return WithBackslash(AppSettings().ProgramFolder) + QStringLiteral("navmerger");
+}
+
+QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, bool pauseOnError) {
+    QString folder = flyFolder;
+    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return {dexName, QStringLiteral("-K"), pauseOnError ? QStringLiteral("-P") : QStringLiteral("-PX"),
+            QStringLiteral("-F"), folder};
+}
+
+QStringList RunImporter(const ImporterCall& call) {
+    const QString program = call.importer.isEmpty() ? FindImporter(call.dexFolder) : call.importer;
+    const RunResult result =
+        RunAndWait(program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
+                   call.dexFolder);
+    QStringList lines = OutputLines(result.output);
+    lines << OutcomeLine(result, program, call.dexName);
+    return lines;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One run of the database importer on a DEX file that already lies in the simulator's dex folder.
+struct ImporterCall final {
+    QString importer;   // the program; empty: FindImporter(dexFolder)
+    QString dexFolder;  // with trailing '/'; the importer's working folder
+    QString dexName;    // the file name, no folder
+    QString flyFolder;  // the simulator folder
+    bool pauseOnError = true;
+};
+
+// The importer of the dex folder (navmerger or Navmerger.exe, any case), else the one installed beside
+// the tool.
+QString FindImporter(const QString& dexFolder);
+
+// The dex file name, -K, -P (pause on error) or -PX (pause on error and on exit), -F and the simulator
+// folder without its trailing '/'.
+QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, bool pauseOnError);
+
+// Runs the importer and waits for it. The log lines: what the importer printed, then one line that says
+// whether the import succeeded.
+QStringList RunImporter(const ImporterCall& call);

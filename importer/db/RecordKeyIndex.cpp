@@ -10,8 +10,17 @@ constexpr int64_t kEnd = -1;
 
 } // namespace
 
-RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplateEntry& field)
-    : keyField_(keyField), field_(field), head_(16, kEnd), tail_(16, kEnd), mask_(15) {}
+RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplateEntry& field, size_t expected)
+    : keyField_(keyField), field_(field) {
+    size_t buckets = 16;
+    while (buckets < 2 * expected)
+        buckets *= 2;
+    head_.assign(buckets, kEnd);
+    tail_.assign(buckets, kEnd);
+    mask_ = buckets - 1;
+    next_.reserve(expected);
+    hashes_.reserve(expected);
+}
 
 // For a 'C' field the bytes up to and including the first zero byte take part, else the whole width.
 size_t RecordKeyIndex::CompareLength(std::string_view bytes) const {

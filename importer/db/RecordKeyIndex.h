@@ -19,7 +19,8 @@ class RecordKeyIndex final {
 public:
     using Slots = std::vector<std::unique_ptr<TriDbRecord>>;
 
-    RecordKeyIndex(int keyField, const TriDbTemplateEntry& field);
+    // expected: about how many slots will be added (sizes the table once).
+    RecordKeyIndex(int keyField, const TriDbTemplateEntry& field, size_t expected);
 
     int GetKeyField() const { return keyField_; }
     // Slots must be added in ascending order.

@@ -3,12 +3,12 @@
 
 #include "driver/MessageSink.h"
 
-int TriDb::FindSlot(const TriDbRecord& probe, int keyField) {
+int TriDb::FindSlot(const TriDbRecord& probe, int keyField, size_t expectedAdditions) {
     if (keyField < 0)
         return -1;
     const TriDbTemplateEntry& field = recordTemplate_.GetField(keyField);
     if (!keyIndex_ || keyIndex_->GetKeyField() != keyField) {
-        keyIndex_.emplace(keyField, field);
+        keyIndex_.emplace(keyField, field, records_.size() + expectedAdditions);
         for (size_t slot = 0; slot < records_.size(); ++slot) {
             if (records_[slot])
                 keyIndex_->Add(slot, *records_[slot]);
@@ -18,7 +18,7 @@ int TriDb::FindSlot(const TriDbRecord& probe, int keyField) {
 }
 
 const TriDbRecord* TriDb::FindRecord(const TriDbRecord& probe, int keyField) {
-    const int slot = FindSlot(probe, keyField);
+    const int slot = FindSlot(probe, keyField, 0);
     return slot < 0 ? nullptr : records_[static_cast<size_t>(slot)].get();
 }
 
@@ -32,7 +32,11 @@ void TriDb::AppendCopy(const TriDbRecord& record) {
 }
 
 void TriDb::AddOrReplace(const TriDbRecord& record, int keyField) {
-    const int slot = FindSlot(record, keyField);
+    AddOrReplace(record, keyField, 0);
+}
+
+void TriDb::AddOrReplace(const TriDbRecord& record, int keyField, size_t expectedAdditions) {
+    const int slot = FindSlot(record, keyField, expectedAdditions);
     if (slot >= 0) {
         TriDbRecord& found = *records_[static_cast<size_t>(slot)];
         MessageSink::Printf("Replacing record %s\n", found.GetFieldText(0).c_str());
@@ -76,10 +80,10 @@ void TriDb::Merge(const TriDb& dex) {
     try {
         for (const auto& record : dex.records_) {
             if (record->FirstByte() != '*') {
-                AddOrReplace(*record, 0);
+                AddOrReplace(*record, 0, dex.records_.size());
                 continue;
             }
-            const int slot = FindSlot(*record, 0);
+            const int slot = FindSlot(*record, 0, dex.records_.size());
             if (slot >= 0) {
                 MessageSink::Printf("Deleting record %s\n", record->GetFieldText(0).c_str());
                 RemoveSlot(static_cast<size_t>(slot));

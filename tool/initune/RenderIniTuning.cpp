@@ -2,8 +2,8 @@
 
 #include "shell/NativeFs.h"
 
-#include <algorithm>
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

@@ -97,8 +97,6 @@ std::vector<Bytes> RandomRecords(const Layout& layout, std::mt19937& random, boo
 }
 
 void CheckAgainstScan(const Layout& layout, unsigned seed) {
-    FlyFolder folder;
-    folder.Write("DATABASE/PROP.DBT", layout.templateText);
     std::mt19937 random(seed);
     ScanModel model(layout);
     model.records = RandomRecords(layout, random, false);
@@ -126,11 +124,15 @@ void CheckAgainstScan(const Layout& layout, unsigned seed) {
 }
 
 TEST(MergeProperty, TextKeysMergeLikeAScan) {
+    FlyFolder folder;
+    folder.Write("DATABASE/PROP.DBT", kText.templateText);
     for (unsigned seed = 1; seed <= 150; ++seed)
         CheckAgainstScan(kText, seed);
 }
 
 TEST(MergeProperty, NumberKeysMergeLikeAScan) {
+    FlyFolder folder;
+    folder.Write("DATABASE/PROP.DBT", kNumber.templateText);
     for (unsigned seed = 1; seed <= 150; ++seed)
         CheckAgainstScan(kNumber, seed);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace FlyFixture;
@@ -21,6 +22,11 @@ std::vector<std::string> Prefixed(const std::string& prefix, const std::vector<s
     for (const std::string& name : names)
         result.push_back(prefix + name);
     return result;
+}
+
+ino_t InodeOf(const fs::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
 std::vector<std::string> KeysOf(const fs::path& fly, const std::string& dex, const std::string& code) {
@@ -84,10 +90,14 @@ TEST(ImportRunTest, FirstImportBacksTheArchiveUpAndLaterOnesKeepThatBackup) {
         EXPECT_FALSE(Exists(fly, std::string("DATABASE\\") + file)) << file;
     EXPECT_FALSE(Exists(fly, "SYSTEM\\ILS.TMP"));
 
+    const auto backupTime = fs::last_write_time(Find(fly, "SYSTEM\\ILS.TRI"));
+    const ino_t firstArchive = InodeOf(Find(fly, "SYSTEM\\ILS.POD"));
     const ProgramResult second = Navmerger(fly, {"dex/ILS.DEX"});
     ASSERT_EQ(second.status, 0) << second.out;
     EXPECT_EQ(second.out.find("Backing up "), std::string::npos);
     EXPECT_EQ(ReadBytes(Find(fly, "SYSTEM\\ILS.TRI")), original);
+    EXPECT_EQ(fs::last_write_time(Find(fly, "SYSTEM\\ILS.TRI")), backupTime);
+    EXPECT_NE(InodeOf(Find(fly, "SYSTEM\\ILS.POD")), firstArchive) << "the new archive was not moved in";
     EXPECT_EQ(EntryNames(ReadArchive(Find(fly, "SYSTEM\\ILS.POD"))), EntryNames(archive));
 }
 

@@ -1,9 +1,8 @@
-// Profiles, the switch on entries that came from a profile, and the DLL folder backup.
+// Profile files, and the switch on entries that may come from a profile.
 #include "FolderFixture.h"
 
 #include "activation/ActivationProfile.h"
 #include "activation/ActivationSwitch.h"
-#include "activation/DllFolderBackup.h"
 
 namespace {
 
@@ -67,34 +66,18 @@ TEST_F(ActivationProfileTest, UnreadableProfilesGiveNothing) {
     EXPECT_FALSE(LoadProfile(Path("missing.f2p"), "/f/pc").has_value());
 }
 
-TEST_F(ActivationProfileTest, ProfileEntriesSwitchFilesInEitherState) {
-    Touch("modules/pc/a.dll");
-    Touch("modules/pc/b.dll.notused");
-    Touch("modules/pc/c.dll");
-    const QString pc = Path("modules/pc/");
-    // Recorded a.dll inactive, b.dll active, c.dll active, d.dll gone.
-    const std::optional<ActivationProfile> profile = ParseProfile(
-        {"<DLL>", pc + "b.dll", pc + "c.dll", pc + "d.dll", pc + "a.dll.notused", "</DLL>", "<PY>", "</PY>"});
-    ASSERT_TRUE(profile && profile->dlls);
-    const int renamed = ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, Path("modules/pc"),
-                                         profile->dlls->entries});
-    EXPECT_EQ(renamed, 2);
-    EXPECT_EQ(FilesBelow("modules/pc"), QStringList({"a.dll.notused", "b.dll", "c.dll"}));
-}
-
 // A profile written elsewhere names folders that are not the list's own: nothing there is touched.
 TEST_F(ActivationProfileTest, EntriesOutsideTheListFolderAreLeftAlone) {
     Touch("modules/pc/a.dll");
     Touch("other/pc/a.dll");
-    Touch("modules/pc/x.pod");
+    Touch("other/x.pod");
     const ActivationEntries off{{"a.dll", false}};
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("other/pc/"), Path("modules/pc"), off}), 0);
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("modules/pc/../../other/pc/"), Path("modules/pc"), off}), 0);
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll, QString(), Path("modules/pc"), off}), 0);
-    EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path("modules/pc"), Path("modules/pc"),
-                               {{"../../other/pc/a.dll", false}, {"../../other/pc/x.pod", false}}}),
+    EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path("modules"), Path("modules"), {{"../other/x.pod", false}}}),
               0);
-    EXPECT_EQ(FilesBelow(""), QStringList({"modules/pc/a.dll", "modules/pc/x.pod", "other/pc/a.dll"}));
+    EXPECT_EQ(FilesBelow(""), QStringList({"modules/pc/a.dll", "other/pc/a.dll", "other/x.pod"}));
 }
 
 TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
@@ -107,29 +90,6 @@ TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
     EXPECT_EQ(FilesBelow("old.notused"), QStringList({"pc/a.dll.notused", "pc/b.dll"}));
     EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path(""), Path(""), {{"sc.pod/y.scf", false}}}), 1);
     EXPECT_EQ(FilesBelow("sc.pod"), QStringList({"y.scf.notused"}));
-}
-
-TEST_F(ActivationProfileTest, BackupCopiesThePlainFilesAgainEachTime) {
-    Touch("modules/pc/a.dll", "one");
-    Touch("modules/pc/b.dll.notused", "two");
-    Touch("modules/pc/sub/c.dll", "three");
-    EXPECT_EQ(BackupDllFolder(Path("modules")), "");
-    EXPECT_EQ(FilesBelow("modules/pc-save"), QStringList({"a.dll", "b.dll.notused"}));
-    Touch("modules/pc/a.dll", "changed");
-    Touch("modules/pc-save/kept.txt", "kept");
-    EXPECT_EQ(BackupDllFolder(Path("modules/")), "");
-    EXPECT_EQ(Read("modules/pc-save/a.dll"), "changed");
-    EXPECT_EQ(Read("modules/pc-save/kept.txt"), "kept");
-}
-
-TEST_F(ActivationProfileTest, BackupErrors) {
-    EXPECT_EQ(BackupDllFolder(QString()),
-              QString::fromUtf8("Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!"));
-    EXPECT_EQ(BackupDllFolder(Path("modules")),
-              QString::fromUtf8("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"));
-    Touch("modules/pc/a.dll");
-    Touch("modules/pc-save", "a file in the way");
-    EXPECT_EQ(BackupDllFolder(Path("modules")), QString::fromUtf8("Impossible de créer Backup"));
 }
 
 }  // namespace

@@ -54,12 +54,7 @@ TEST_F(ProfilePageTest, SavingIntoAnotherFolderLeavesTheFlyFolder) {
     EXPECT_EQ(dialogs.shown()[0].extra, "f2p|*.f2p|*.f2p");
     EXPECT_EQ(AppSettings().FlyFolder, Path("Fly2/"));
     EXPECT_EQ(windows_->Main().findChild<QLineEdit*>("Edit3")->text(), field);
-    const QList<QByteArray> lines = Read("profiles/p.f2p").split('\n');
-    ASSERT_EQ(lines.size(), 9);  // eight lines, each ended by CR LF
-    EXPECT_EQ(lines[0], "<DLL>\r");
-    EXPECT_EQ(lines[4], "</DLL>\r");
-    EXPECT_EQ(lines[5], "<PY>\r");
-    EXPECT_EQ(lines[7], "</PY>\r");
+    EXPECT_EQ(Read("profiles/p.f2p").count("\r\n"), 8);
 
     dialogs.AnswerFile(QString());
     Click("Button2");
@@ -108,7 +103,7 @@ TEST_F(ProfilePageTest, ApplyingRenamesToTheRecordedStates) {
     Touch("Fly2/modules/pc/new.dll");
     Touch("Fly2/modules/scripts/s.pyc");
     const QString pc = Path("Fly2/modules/pc/");
-    WriteProfile({"<DLL>", pc + "b.dll", pc + "a.dll.notused", "</DLL>", "<PY>",
+    WriteProfile({"<DLL>", pc + "b.dll", pc + "gone.dll", pc + "a.dll.notused", "</DLL>", "<PY>",
                   Path("Fly2/modules/scripts/s.pyc.notused"), "</PY>"});
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("p.f2p"));
@@ -168,10 +163,14 @@ TEST_F(ProfilePageTest, BackupTwiceOverwritesItsCopies) {
 TEST_F(ProfilePageTest, BackupErrorsGoToTheErrorBox) {
     ScriptedDialogs dialogs;
     Click("Button11");
+    Touch("Fly2/modules/pc/a.dll");
+    Touch("Fly2/modules/pc-save", "a file in the way");
+    Click("Button11");
     AppSettings().DLLFolderHolder.clear();
     Click("Button11");
     EXPECT_EQ(dialogs.Texts(),
               QStringList({QString::fromUtf8("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"),
+                           QString::fromUtf8("Impossible de créer Backup"),
                            QString::fromUtf8(
                                "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!")}));
     EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);

@@ -1,9 +1,7 @@
 #include "initune/ui/Tf_inikestrel.h"
 
 #include "initune/IniHelpTexts.h"
-#include "initune/IniOutcome.h"
 
-#include <algorithm>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 

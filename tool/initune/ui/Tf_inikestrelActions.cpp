@@ -2,15 +2,13 @@
 #include "initune/ui/Tf_inikestrel.h"
 
 #include "initune/FlyIniTuning.h"
-#include "initune/IniSaving.h"
 #include "initune/IniOutcome.h"
+#include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
 
-#include <algorithm>
 #include <QEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 

@@ -30,5 +30,17 @@ sanitize: deps
 	cmake --build build-sanitize -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
 
+# Benchmarks (never part of `make test`): writes bench/RESULTS.md. BENCH_ARGS e.g. "--runs 5 --only WAYPOINT".
+BENCH_ARGS ?=
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build build-bench --target navmerger mkfly2 navmerger_bench -j$(JOBS)
+	build-bench/bin/navmerger_bench --out bench/RESULTS.md $(BENCH_ARGS)
+
+# Fuzzing with libFuzzer (clang): each target runs FUZZ_SECONDS, starting from a corpus made by mkfly2.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(JOBS)
+
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize build-bench build-fuzz

@@ -7,9 +7,13 @@
 
 namespace {
 
-bool IsEntryEnd(char c) { return c == '\r' || c == '\n' || c == '\f'; }
+bool IsEntryEnd(char c) {
+    return c == '\r' || c == '\n' || c == '\f';
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
 
 std::string_view WithoutByteOrderMark(std::string_view text) {
     for (std::string_view mark : {std::string_view("\xEF\xBB\xBF"), std::string_view("\xFF\xFE")}) {
@@ -31,7 +35,7 @@ void AddTrimmed(std::string& entry, std::vector<std::string>& entries) {
     entry.clear();
 }
 
-}  // namespace
+} // namespace
 
 bool CommandLine::Parse(const std::vector<std::string>& args, ImportOptions& options,
                         std::vector<std::string>& names) {
@@ -41,7 +45,8 @@ bool CommandLine::Parse(const std::vector<std::string>& args, ImportOptions& opt
             names.push_back(arg);
             continue;
         }
-        const char letter = arg.size() > 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(arg[1]))) : 0;
+        const char letter =
+            arg.size() > 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(arg[1]))) : 0;
         switch (letter) {
         case '1':
             options.matchRunways = true;

@@ -8,7 +8,7 @@
 
 // The command line of navmerger: options, DEX names and "@" list files.
 class CommandLine final {
-public:
+  public:
     CommandLine() = delete;
 
     // Reads args (without the program name) into options; DEX names and "@list" arguments are kept in

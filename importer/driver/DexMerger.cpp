@@ -53,7 +53,7 @@ void BackUpArchive(const std::string& pod, const std::string& tri) {
                            FormatMessage("Error copying %s to %s", pod.c_str(), tri.c_str()));
 }
 
-}  // namespace
+} // namespace
 
 DexMerger::DexMerger(const std::optional<std::string>& folder) {
     PodList::SetFlyFolder(folder);
@@ -112,16 +112,17 @@ const NavDatabase& DexMerger::DatabaseOf(const std::string& dexName) {
         header.ReadFromMemory(dexFile.data);
         name = header.GetDatabaseName();
     } else {
-        TriDb table;  // raises what loading such a file raises
+        TriDb table; // raises what loading such a file raises
         table.Load(dexFile);
         name = table.GetHeader()->GetDatabaseName();
     }
     const NavDatabase* database = NavDatabase::Find(UpperAscii(name));
     if (database == nullptr)
-        throw ZorException("DexMerger", __LINE__, unknownDatabaseCode,
-                           FormatMessage("%s is for database \"%s\", which is none of AIRPORT.DBD, COMM.DBD, "
-                                         "ILS.DBD, NAVAID.DBD, RUNWAY.DBD, ATSROUTE.DBD, OBSTRUCT.DBD, WAYPOINT.DBD",
-                                         dexName.c_str(), name.c_str()));
+        throw ZorException(
+            "DexMerger", __LINE__, unknownDatabaseCode,
+            FormatMessage("%s is for database \"%s\", which is none of AIRPORT.DBD, COMM.DBD, "
+                          "ILS.DBD, NAVAID.DBD, RUNWAY.DBD, ATSROUTE.DBD, OBSTRUCT.DBD, WAYPOINT.DBD",
+                          dexName.c_str(), name.c_str()));
     return *database;
 }
 

@@ -9,7 +9,7 @@
 // One import: merges a DEX file into its database table, rebuilds the table's index files, packs them
 // into a new archive and puts it in place of the simulator's, keeping the first archive as X.TRI.
 class DexMerger final {
-public:
+  public:
     // Fixes the simulator folder (none: the stored setting or the prompt), opens the eight archives
     // and makes sure DATABASE is a folder.
     explicit DexMerger(const std::optional<std::string>& folder);
@@ -24,7 +24,7 @@ public:
     void BuildPod(const std::string& tmpName, const std::string& description,
                   const std::vector<std::string>& files);
 
-private:
+  private:
     static const NavDatabase& DatabaseOf(const std::string& dexName);
     static void RebuildIndexes(const NavDatabase& database);
     void PackArchive(const NavDatabase& database);

@@ -24,7 +24,7 @@ std::vector<RunwayKeyRow> RunwayRows(const TriDb& table) {
     return rows;
 }
 
-}  // namespace
+} // namespace
 
 bool DexMerger::UpdateDexSize(const std::string& dexName) {
     FlyFile dexFile;
@@ -38,7 +38,8 @@ bool DexMerger::UpdateDexSize(const std::string& dexName) {
     dex.ExpandRecordSize();
     dexFile.Reset();
     dex.Save(dexName);
-    MessageSink::Printf("Modified record size of %s from %i to %i bytes\n", dexName.c_str(), declared, computed);
+    MessageSink::Printf("Modified record size of %s from %i to %i bytes\n", dexName.c_str(), declared,
+                        computed);
     return true;
 }
 
@@ -60,8 +61,9 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
     for (const RunwayKeyReplacement& change : replacements) {
         const RunwayKeyRow& row = dexRows[static_cast<size_t>(change.dexRecord)];
         dex.GetRecord(change.dexRecord).SetFieldText("rkey", change.newKey);
-        MessageSink::Printf("Replacing runway key %s with %s for airport %s runway %s\n", change.oldKey.c_str(),
-                            change.newKey.c_str(), row.airport.c_str(), row.runway.c_str());
+        MessageSink::Printf("Replacing runway key %s with %s for airport %s runway %s\n",
+                            change.oldKey.c_str(), change.newKey.c_str(), row.airport.c_str(),
+                            row.runway.c_str());
     }
     if (replacements.empty()) {
         MessageSink::Printf("No mismatched runway keys found.\n");

@@ -30,7 +30,7 @@ void ImportAll(const ImportOptions& options) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int ExitStatusForCode(uint32_t code) {
     const int status = static_cast<int>(code & 0xFFu);

@@ -8,11 +8,11 @@
 struct NavIndex final {
     enum class Kind { Field, LatLon, Multi, Aica };
 
-    std::string file;         // bare name below DATABASE\, e.g. APRTICAO.DBI
+    std::string file; // bare name below DATABASE\, e.g. APRTICAO.DBI
     Kind kind;
-    std::string firstCode;    // Field: the field; LatLon: latitude; Multi: first field
-    std::string secondCode;   // LatLon: longitude; Multi: second field
-    std::string filterCode;   // empty: every record
+    std::string firstCode;  // Field: the field; LatLon: latitude; Multi: first field
+    std::string secondCode; // LatLon: longitude; Multi: second field
+    std::string filterCode; // empty: every record
     uint32_t filterMask = 0;
 };
 

@@ -5,9 +5,11 @@
 namespace {
 
 // Field texts hold no zero byte, so it separates the two parts unambiguously.
-std::string PairKey(const RunwayKeyRow& row) { return row.airport + '\0' + row.runway; }
+std::string PairKey(const RunwayKeyRow& row) {
+    return row.airport + '\0' + row.runway;
+}
 
-}  // namespace
+} // namespace
 
 std::vector<RunwayKeyReplacement> MatchRunwayKeys(const std::vector<RunwayKeyRow>& database,
                                                   std::vector<RunwayKeyRow>& dex) {

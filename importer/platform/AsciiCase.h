@@ -5,7 +5,9 @@
 
 // Case rules of the simulator's names: ASCII letters only, whatever the locale.
 
-inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 inline std::string UpperAscii(std::string_view text) {
     std::string result(text);

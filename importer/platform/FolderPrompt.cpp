@@ -32,7 +32,7 @@ std::string AbsolutePath(const std::string& folder) {
     return absolute;
 }
 
-}  // namespace
+} // namespace
 
 bool HoldsFly2Exe(const std::string& folder) {
     return !folder.empty() && IsFolder(folder) && IsRegularFile(folder + "/FLY2.EXE");

@@ -39,7 +39,7 @@ std::string Join(const std::string& folder, const std::string& component) {
     return folder + '/' + component;
 }
 
-}  // namespace
+} // namespace
 
 std::string NativePath(const std::string& path) {
     std::string slashed = path;
@@ -91,7 +91,9 @@ int CreateFolder(const std::string& path) {
     return mkdir(NativePath(path).c_str(), 0777) == 0 ? 0 : errno;
 }
 
-int RemoveFile(const std::string& path) { return unlink(NativePath(path).c_str()) == 0 ? 0 : errno; }
+int RemoveFile(const std::string& path) {
+    return unlink(NativePath(path).c_str()) == 0 ? 0 : errno;
+}
 
 int RenameReplacing(const std::string& from, const std::string& to) {
     return rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0 ? 0 : errno;

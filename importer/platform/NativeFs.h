@@ -12,11 +12,11 @@
 
 std::string NativePath(const std::string& path);
 
-bool PathExists(const std::string& path);  // file, folder or anything else
+bool PathExists(const std::string& path); // file, folder or anything else
 bool IsFolder(const std::string& path);
 bool IsRegularFile(const std::string& path);
 
-int CreateFolder(const std::string& path);  // one level
+int CreateFolder(const std::string& path); // one level
 int RemoveFile(const std::string& path);
 // Renames over an existing target in one step: the target is never missing.
 int RenameReplacing(const std::string& from, const std::string& to);

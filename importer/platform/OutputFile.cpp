@@ -8,7 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-OutputFile::~OutputFile() { Discard(); }
+OutputFile::~OutputFile() {
+    Discard();
+}
 
 int OutputFile::Create(const std::string& path, bool viaTemporary) {
     Discard();

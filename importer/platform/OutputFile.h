@@ -8,7 +8,7 @@
 // leaves the old file intact. Unless committed, what it created is removed again on destruction.
 // Functions returning int give 0 or the system's error number.
 class OutputFile final {
-public:
+  public:
     OutputFile() = default;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -21,7 +21,7 @@ public:
     // there only when no target exists: EEXIST otherwise).
     int Commit(bool replace = true);
 
-private:
+  private:
     void Discard();
 
     int fd_ = -1;

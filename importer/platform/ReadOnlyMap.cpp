@@ -19,7 +19,7 @@ ReadOnlyMap Failed(ReadOnlyMap::Stage stage, int error, int fd) {
     return result;
 }
 
-}  // namespace
+} // namespace
 
 ReadOnlyMap MapWholeFile(const std::string& path) {
     const int fd = open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);

@@ -10,7 +10,7 @@ struct ReadOnlyMap final {
 
     const uint8_t* data = nullptr;
     uint32_t size = 0;
-    int64_t lastWrite = 0;  // seconds since 1970, UTC
+    int64_t lastWrite = 0; // seconds since 1970, UTC
     Stage stage = Stage::Done;
     int error = 0;
 };

@@ -28,7 +28,7 @@ std::string SettingFile() {
     return config.empty() ? std::string() : config + "/navmerger/flyfolder";
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> ReadStoredFlyFolder() {
     const std::string file = SettingFile();
@@ -59,4 +59,6 @@ bool StoreFlyFolder(const std::string& folder) {
     return out.Create(file, true) == 0 && out.Write(line.data(), line.size()) == 0 && out.Commit() == 0;
 }
 
-void SetStoredSettingFile(const std::string& path) { OverrideFile() = path; }
+void SetStoredSettingFile(const std::string& path) {
+    OverrideFile() = path;
+}

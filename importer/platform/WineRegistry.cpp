@@ -1,3 +1,5 @@
 #include "platform/WineRegistry.h"
 
-std::optional<std::string> ReadWineRegistryFlyFolder() { return std::nullopt; }
+std::optional<std::string> ReadWineRegistryFlyFolder() {
+    return std::nullopt;
+}

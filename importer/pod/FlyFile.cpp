@@ -20,5 +20,6 @@ void FlyFile::Set(const uint8_t* data_, uint32_t size_, std::string name_, uint3
 void FlyFile::OpenDisk(const std::string& path) {
     Reset();
     map_.Open(path);
-    Set(map_.Data(), map_.Size(), PodList::IsFullName(path) ? PodList::RelativeName(path) : path, map_.Time());
+    Set(map_.Data(), map_.Size(), PodList::IsFullName(path) ? PodList::RelativeName(path) : path,
+        map_.Time());
 }

@@ -8,7 +8,7 @@
 // A named, read-only byte image: a whole loose file or an entry inside an open archive.
 // Copies share the underlying view. An image from an archive is valid only while the archive is open.
 class FlyFile final {
-public:
+  public:
     // Releases what it held: data = null, size = 0.
     void Reset();
     // Fills the four public fields; the bytes are not copied and must outlive the image.
@@ -22,6 +22,6 @@ public:
     const uint8_t* data = nullptr;
     uint32_t size = 0;
 
-private:
+  private:
     MappedFile map_;
 };

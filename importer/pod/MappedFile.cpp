@@ -19,9 +19,11 @@ void MappedFile::Open(const std::string& path) {
     const ReadOnlyMap map = MapWholeFile(path);
     switch (map.stage) {
     case ReadOnlyMap::Stage::Open:
-        throw ZorException("MappedFile", __LINE__, map.error, FormatMessage("Unable to open %s", path.c_str()));
+        throw ZorException("MappedFile", __LINE__, map.error,
+                           FormatMessage("Unable to open %s", path.c_str()));
     case ReadOnlyMap::Stage::MapFile:
-        throw ZorException("MappedFile", __LINE__, map.error, FormatMessage("Unable to map file %s", path.c_str()));
+        throw ZorException("MappedFile", __LINE__, map.error,
+                           FormatMessage("Unable to map file %s", path.c_str()));
     case ReadOnlyMap::Stage::MapView:
         throw ZorException("MappedFile", __LINE__, map.error,
                            FormatMessage("Unable to map view of %s", path.c_str()));
@@ -39,6 +41,10 @@ void MappedFile::Close() {
     time_ = 0;
 }
 
-const uint8_t* MappedFile::Data() const { return view_ ? view_->data : nullptr; }
+const uint8_t* MappedFile::Data() const {
+    return view_ ? view_->data : nullptr;
+}
 
-uint32_t MappedFile::Size() const { return view_ ? view_->size : 0; }
+uint32_t MappedFile::Size() const {
+    return view_ ? view_->size : 0;
+}

@@ -6,7 +6,7 @@
 
 // A read-only view of a whole disk file. Copies share the view; the last one to close unmaps it.
 class MappedFile final {
-public:
+  public:
     MappedFile() = default;
 
     // Closes what it held, then maps the file. Raises ZorException (module MappedFile) with the system's
@@ -16,13 +16,13 @@ public:
     void Close();
 
     bool IsOpen() const { return view_ != nullptr; }
-    const std::string& Name() const { return name_; }  // the path it was opened with
-    const uint8_t* Data() const;                       // null when closed
-    uint32_t Size() const;                             // 0 when closed
-    uint32_t Time() const { return time_; }            // last write, local clock, seconds since 1970
+    const std::string& Name() const { return name_; } // the path it was opened with
+    const uint8_t* Data() const;                      // null when closed
+    uint32_t Size() const;                            // 0 when closed
+    uint32_t Time() const { return time_; }           // last write, local clock, seconds since 1970
     long ShareCount() const { return view_.use_count(); }
 
-private:
+  private:
     struct View;
 
     std::string name_;

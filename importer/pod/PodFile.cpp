@@ -19,7 +19,7 @@ int64_t TextLength(const uint8_t* data, uint64_t offset, uint64_t end) {
     return zero == nullptr ? -1 : static_cast<const uint8_t*>(zero) - (data + offset);
 }
 
-}  // namespace
+} // namespace
 
 void PodFile::Open(const std::string& path) {
     Close();
@@ -53,18 +53,20 @@ void PodFile::Validate() const {
     const uint64_t size = map_.Size();
     const uint32_t headerSize = version_ == 3 ? kHeaderSize3 : kHeaderSize2;
     if (size < headerSize)
-        throw ZorException("PodFile", __LINE__, 0x10003,
-                           FormatMessage("Damaged archive %s: header of version %u needs %u bytes, the file has %llu",
-                                         path, version_, headerSize, static_cast<unsigned long long>(size)));
+        throw ZorException(
+            "PodFile", __LINE__, 0x10003,
+            FormatMessage("Damaged archive %s: header of version %u needs %u bytes, the file has %llu", path,
+                          version_, headerSize, static_cast<unsigned long long>(size)));
     const uint64_t count = Read32(data + kCountOffset);
     const uint64_t directory = version_ == 3 ? Read32(data + kDirectoryOffset) : kHeaderSize2;
     const uint64_t names = directory + kEntrySize * count;
     if (names > size)
-        throw ZorException("PodFile", __LINE__, 0x10004,
-                           FormatMessage("Damaged archive %s: directory at offset %llu with %llu entries passes the "
-                                         "end of the file (%llu bytes)",
-                                         path, static_cast<unsigned long long>(directory),
-                                         static_cast<unsigned long long>(count), static_cast<unsigned long long>(size)));
+        throw ZorException(
+            "PodFile", __LINE__, 0x10004,
+            FormatMessage("Damaged archive %s: directory at offset %llu with %llu entries passes the "
+                          "end of the file (%llu bytes)",
+                          path, static_cast<unsigned long long>(directory),
+                          static_cast<unsigned long long>(count), static_cast<unsigned long long>(size)));
     uint64_t walk = names;
     for (uint64_t k = 0; k < count; ++k) {
         const uint8_t* entry = data + directory + kEntrySize * k;
@@ -78,21 +80,22 @@ void PodFile::Validate() const {
         walk += static_cast<uint64_t>(walked) + 1;
         const uint64_t nameAt = names + Read32(entry + kEntryName);
         if (TextLength(data, nameAt, size) < 0)
-            throw ZorException("PodFile", __LINE__, 0x10006,
-                               FormatMessage("Damaged archive %s: name of entry %llu at offset %llu passes the end "
-                                             "of the file",
-                                             path, static_cast<unsigned long long>(k),
-                                             static_cast<unsigned long long>(nameAt)));
+            throw ZorException(
+                "PodFile", __LINE__, 0x10006,
+                FormatMessage("Damaged archive %s: name of entry %llu at offset %llu passes the end "
+                              "of the file",
+                              path, static_cast<unsigned long long>(k),
+                              static_cast<unsigned long long>(nameAt)));
         const uint64_t dataAt = Read32(entry + kEntryData);
         const uint64_t dataSize = Read32(entry + kEntrySizeField);
         if (dataAt + dataSize > size)
-            throw ZorException("PodFile", __LINE__, 0x10007,
-                               FormatMessage("Damaged archive %s: data of entry %llu at offset %llu (%llu bytes) "
-                                             "passes the end of the file (%llu bytes)",
-                                             path, static_cast<unsigned long long>(k),
-                                             static_cast<unsigned long long>(dataAt),
-                                             static_cast<unsigned long long>(dataSize),
-                                             static_cast<unsigned long long>(size)));
+            throw ZorException(
+                "PodFile", __LINE__, 0x10007,
+                FormatMessage(
+                    "Damaged archive %s: data of entry %llu at offset %llu (%llu bytes) "
+                    "passes the end of the file (%llu bytes)",
+                    path, static_cast<unsigned long long>(k), static_cast<unsigned long long>(dataAt),
+                    static_cast<unsigned long long>(dataSize), static_cast<unsigned long long>(size)));
     }
 }
 
@@ -105,7 +108,9 @@ void PodFile::Close() {
     version_ = 0;
 }
 
-int PodFile::GetEntryCount() const { return static_cast<int>(count_); }
+int PodFile::GetEntryCount() const {
+    return static_cast<int>(count_);
+}
 
 PodEntryRef PodFile::GetEntry(int i) const {
     if (i < 0 || i >= GetEntryCount()) {

@@ -10,13 +10,13 @@
 // An open POD archive (version 2 or 3). Open checks the whole header, directory and name table against
 // the file size once; a damaged archive is refused (codes 0x1xxxx) and left closed.
 class PodFile final {
-public:
+  public:
     // Raises the errors of MappedFile::Open, 0x10002 "Invalid signature (not a POD?)\n", or a code
     // 0x10003 to 0x10007 naming the file and offset of the damage.
     void Open(const std::string& path);
     void Close();
 
-    uint32_t GetVersion() const { return version_; }  // 2 or 3; 0 when closed
+    uint32_t GetVersion() const { return version_; } // 2 or 3; 0 when closed
     const std::string& GetName() const { return map_.Name(); }
     int GetEntryCount() const;
     // Entry i; out of range: prints "Invalid index\n" and returns the null reference.
@@ -24,7 +24,7 @@ public:
     // The first entry whose name equals name without regard to ASCII case; else the null reference.
     PodEntryRef Find(std::string_view name) const;
 
-private:
+  private:
     void Validate() const;
 
     MappedFile map_;

@@ -8,7 +8,7 @@ namespace PodFormat {
 constexpr uint32_t kHeaderSize2 = 96;
 constexpr uint32_t kHeaderSize3 = 288;
 constexpr uint32_t kEntrySize = 20;
-constexpr uint32_t kTextSize = 80;  // comment, author and copyright fields
+constexpr uint32_t kTextSize = 80; // comment, author and copyright fields
 
 constexpr uint32_t kCountOffset = 88;
 constexpr uint32_t kNumberAOffset = 96;
@@ -27,8 +27,8 @@ constexpr uint32_t kEntryData = 8;
 constexpr uint32_t kEntryTime = 12;
 
 inline uint32_t Read32(const uint8_t* at) {
-    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 | static_cast<uint32_t>(at[2]) << 16 |
-           static_cast<uint32_t>(at[3]) << 24;
+    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
+           static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
 }
 
 inline void Write32(uint8_t* at, uint32_t value) {
@@ -36,4 +36,4 @@ inline void Write32(uint8_t* at, uint32_t value) {
         at[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-}  // namespace PodFormat
+} // namespace PodFormat

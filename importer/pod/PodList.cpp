@@ -37,7 +37,7 @@ std::string PromptedFlyFolder() {
     return *chosen;
 }
 
-}  // namespace
+} // namespace
 
 void PodList::SetFlyFolder(const std::optional<std::string>& folder) {
     std::string found = folder ? *folder : StoredFlyFolder();
@@ -52,7 +52,9 @@ void PodList::SetFlyFolder(const std::optional<std::string>& folder) {
         flyFolder += '/';
 }
 
-std::string PodList::GetFlyFolder() { return flyFolder; }
+std::string PodList::GetFlyFolder() {
+    return flyFolder;
+}
 
 bool PodList::IsFullName(const std::string& name) {
     // Compared like the simulator's upper-case names: without regard to ASCII case.
@@ -61,7 +63,8 @@ bool PodList::IsFullName(const std::string& name) {
 }
 
 std::string PodList::RelativeName(const std::string& name) {
-    std::string relative = UpperAscii(IsFullName(name) ? std::string_view(name).substr(flyFolder.size()) : name);
+    std::string relative =
+        UpperAscii(IsFullName(name) ? std::string_view(name).substr(flyFolder.size()) : name);
     for (char& c : relative)
         if (c == '/')
             c = '\\';
@@ -121,6 +124,10 @@ bool PodList::ExtractFlyFile(const std::string& name, bool overwrite) {
     return true;
 }
 
-void PodList::CloseAllPods() { pods.clear(); }
+void PodList::CloseAllPods() {
+    pods.clear();
+}
 
-int PodList::GetPodCount() { return static_cast<int>(pods.size()); }
+int PodList::GetPodCount() {
+    return static_cast<int>(pods.size());
+}

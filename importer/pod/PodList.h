@@ -8,12 +8,12 @@
 // The Fly2 folder and the process-wide list of open POD archives. Names passed in are either relative
 // to the Fly2 folder (DATABASE\AIRPORT.DBD, any case) or full (GetFlyFolder() + relative name).
 class PodList final {
-public:
+  public:
     PodList() = delete;
 
     // The given folder, else the stored setting, else a terminal prompt (stores the answer; an empty
-    // folder given goes straight to it); none of them: ZorException code 3 "Cannot find Fly2 directory". The folder is kept as given, '\' turned
-    // into '/', ending in '/'.
+    // folder given goes straight to it); none of them: ZorException code 3 "Cannot find Fly2 directory". The
+    // folder is kept as given, '\' turned into '/', ending in '/'.
     static void SetFlyFolder(const std::optional<std::string>& folder);
     static std::string GetFlyFolder();
 

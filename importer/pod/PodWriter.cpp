@@ -40,7 +40,7 @@ Tables BuildTables(const std::vector<FlyFile>& files, const std::vector<size_t>&
     return tables;
 }
 
-}  // namespace
+} // namespace
 
 void PodWriter::InitPod2(const std::string& comment) {
     std::fill(header_.begin(), header_.end(), 0);
@@ -48,8 +48,8 @@ void PodWriter::InitPod2(const std::string& comment) {
     PutText(header_.data() + kCommentOffset, comment);
 }
 
-void PodWriter::InitPod3(const std::string& comment, uint32_t numberA, uint32_t numberB, const std::string& author,
-                         const std::string& copyright) {
+void PodWriter::InitPod3(const std::string& comment, uint32_t numberA, uint32_t numberB,
+                         const std::string& author, const std::string& copyright) {
     InitPod2(comment);
     std::memcpy(header_.data(), "POD3", 4);
     Write32(header_.data() + kNumberAOffset, numberA);
@@ -59,7 +59,9 @@ void PodWriter::InitPod3(const std::string& comment, uint32_t numberA, uint32_t 
     Write32(header_.data() + kMarkerOffset, 0xFFFFFFFFu);
 }
 
-void PodWriter::Add(const FlyFile& file) { files_.push_back(file); }
+void PodWriter::Add(const FlyFile& file) {
+    files_.push_back(file);
+}
 
 void PodWriter::Write(const std::string& path) {
     std::vector<size_t> order(files_.size());
@@ -79,7 +81,8 @@ void PodWriter::Write(const std::string& path) {
     if (headerSize + dirSize + namesSize + dataSize > UINT32_MAX)
         throw ZorException("PodWriter", __LINE__, 0x10008,
                            FormatMessage("Unable to write %s: an archive holds at most 4 GiB", path.c_str()));
-    const uint32_t dataStart = static_cast<uint32_t>(version3 ? kHeaderSize3 : kHeaderSize2 + namesSize + dirSize);
+    const uint32_t dataStart =
+        static_cast<uint32_t>(version3 ? kHeaderSize3 : kHeaderSize2 + namesSize + dirSize);
     const Tables tables = BuildTables(files_, order, dataStart);
     std::array<uint8_t, 288> header = header_;
     Write32(header.data() + kCountOffset, static_cast<uint32_t>(files_.size()));
@@ -107,5 +110,6 @@ void PodWriter::Write(const std::string& path) {
     if (error == 0)
         error = out.Commit();
     if (error != 0)
-        throw ZorException("PodWriter", __LINE__, error, FormatMessage("Unable to write to %s", path.c_str()));
+        throw ZorException("PodWriter", __LINE__, error,
+                           FormatMessage("Unable to write to %s", path.c_str()));
 }

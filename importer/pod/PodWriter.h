@@ -11,7 +11,7 @@
 // The images share their views with the writer; images from an archive need that archive open
 // until Write has run.
 class PodWriter final {
-public:
+  public:
     void InitPod2(const std::string& comment);
     void InitPod3(const std::string& comment, uint32_t numberA, uint32_t numberB, const std::string& author,
                   const std::string& copyright);
@@ -21,7 +21,7 @@ public:
     // the system's error number: "Unable to open %s" or "Unable to write to %s".
     void Write(const std::string& path);
 
-private:
+  private:
     std::array<uint8_t, 288> header_{};
     std::vector<FlyFile> files_;
 };

@@ -38,9 +38,9 @@ std::string Flags(const ImportOptions& o) {
 
 TEST(CommandLineTest, OptionsAreChosenByTheirSecondCharacterWhateverFollows) {
     const std::vector<std::pair<Args, std::string>> cases = {
-        {{"-S"}, "S...."},  {{"-r"}, ".R..."},   {{"-1"}, "SR..."},   {{"-K"}, "..K.."},
-        {{"-Kx"}, "..K.."}, {{"-kEEP"}, "..K.."}, {{"-P"}, "...P."},  {{"-PX"}, "...PX"},
-        {{"-px"}, "...PX"}, {{"-Px"}, "...PX"},  {{"-PY"}, "...P."},  {{"-pause"}, "...P."},
+        {{"-S"}, "S...."},        {{"-r"}, ".R..."},    {{"-1"}, "SR..."},  {{"-K"}, "..K.."},
+        {{"-Kx"}, "..K.."},       {{"-kEEP"}, "..K.."}, {{"-P"}, "...P."},  {{"-PX"}, "...PX"},
+        {{"-px"}, "...PX"},       {{"-Px"}, "...PX"},   {{"-PY"}, "...P."}, {{"-pause"}, "...P."},
         {{"-Sx", "-R"}, "SR..."},
     };
     for (const auto& [args, flags] : cases) {
@@ -52,8 +52,8 @@ TEST(CommandLineTest, OptionsAreChosenByTheirSecondCharacterWhateverFollows) {
 }
 
 TEST(CommandLineTest, UnknownOptionsAndFolderlessDashFAskForTheUsage) {
-    for (const Args& args : {Args{"-"}, Args{"-Z"}, Args{"-X"}, Args{"a.dex", "-F"}, Args{"-F", "-K", "a.dex"},
-                             Args{"-f", "-"}, Args{"--", "a.dex"}})
+    for (const Args& args : {Args{"-"}, Args{"-Z"}, Args{"-X"}, Args{"a.dex", "-F"},
+                             Args{"-F", "-K", "a.dex"}, Args{"-f", "-"}, Args{"--", "a.dex"}})
         EXPECT_FALSE(Parse(args).ok) << args[0] << ' ' << args[1 % args.size()];
 }
 
@@ -81,18 +81,20 @@ TEST(CommandLineTest, ListEntriesEndAtRunsOfLineEndsAndAreTrimmed) {
 }
 
 TEST(CommandLineTest, ZeroBytesNeitherStopNorSplitTheList) {
-    const std::string utf16("\xFF\xFE" "a\0.\0d\0e\0x\0\r\0\n\0 \0b\0\r\0\n\0", 26);
+    const std::string utf16("\xFF\xFE"
+                            "a\0.\0d\0e\0x\0\r\0\n\0 \0b\0\r\0\n\0",
+                            26);
     EXPECT_EQ(CommandLine::SplitList(utf16), (std::vector<std::string>{"a.dex", "b"}));
     EXPECT_EQ(CommandLine::SplitList(std::string("\0\0\0\n\0", 5)), std::vector<std::string>{});
     EXPECT_EQ(CommandLine::SplitList("\xEF\xBB\xBFx.dex\n"), std::vector<std::string>{"x.dex"});
 }
 
 class ListFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
-                  ("navmerger-list-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                  ("navmerger-list-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
@@ -135,4 +137,4 @@ TEST(ExitStatusTest, StatusIsTheCodeAndNeverZero) {
     EXPECT_NE(ExitStatusForCode(0x30000), 0);
 }
 
-}  // namespace
+} // namespace

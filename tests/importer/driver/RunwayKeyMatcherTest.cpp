@@ -62,11 +62,12 @@ TEST(RunwayKeyMatcherTest, BothTextsMustMatchExactly) {
 }
 
 TEST(RunwayKeyMatcherTest, LaterDatabaseDuplicatesWinAndEachChangeIsReported) {
-    const std::vector<RunwayKeyRow> database = {{"KSEA", "16L", "A1"}, {"KBFI", "13R", "B1"}, {"KSEA", "16L", "A9"}};
+    const std::vector<RunwayKeyRow> database = {
+        {"KSEA", "16L", "A1"}, {"KBFI", "13R", "B1"}, {"KSEA", "16L", "A9"}};
     std::vector<RunwayKeyRow> dex = {{"KSEA", "16L", "Z"}, {"KBFI", "13R", "B1"}, {"KSEA", "16L", "A1"}};
     EXPECT_EQ(Describe(MatchRunwayKeys(database, dex)), "0:Z>A1 0:A1>A9 2:A1>A9 ");
     EXPECT_EQ(dex[0].key, "A9");
     EXPECT_EQ(dex[2].key, "A9");
 }
 
-}  // namespace
+} // namespace

@@ -42,7 +42,7 @@ ArchiveContents ContentsOf(const fs::path& pod) {
 }
 
 class KilledImport {
-public:
+  public:
     explicit KilledImport(const fs::path& fly) : fly_(fly), system_(Find(fly, "SYSTEM")) {
         original_ = ReadBytes(system_ / "RUNWAY.POD");
     }
@@ -63,21 +63,23 @@ public:
     }
 
     void RunAndKill(std::chrono::microseconds delay) const {
-        const pid_t pid = StartProgram(NAVMERGER_PATH, {"-F", fly_.string(), "dex/RUNWAY.DEX"}, fly_.string());
+        const pid_t pid =
+            StartProgram(NAVMERGER_PATH, {"-F", fly_.string(), "dex/RUNWAY.DEX"}, fly_.string());
         std::this_thread::sleep_for(delay);
         ::kill(pid, SIGKILL);
         WaitProgram(pid);
     }
 
     bool KillBeforeFileChange(int n) const {
-        return KillBeforeNthFileChange(NAVMERGER_PATH, {"-F", fly_.string(), "dex/RUNWAY.DEX"}, fly_.string(), n);
+        return KillBeforeNthFileChange(NAVMERGER_PATH, {"-F", fly_.string(), "dex/RUNWAY.DEX"}, fly_.string(),
+                                       n);
     }
 
     bool IsOriginal(const fs::path& file) const { return ReadBytes(file) == original_; }
     fs::path Pod() const { return system_ / "RUNWAY.POD"; }
     fs::path Backup() const { return system_ / "RUNWAY.TRI"; }
 
-private:
+  private:
     fs::path fly_;
     fs::path system_;
     std::string original_;
@@ -109,7 +111,8 @@ TEST(ArchiveKillTest, ArchiveIsOldOrNewWheneverTheImportIsKilled) {
     import.Restore(false);
     const auto start = std::chrono::steady_clock::now();
     const ProgramResult reference = import.RunToEnd();
-    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const auto whole =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
     ASSERT_EQ(reference.status, 0) << reference.out;
     const ArchiveContents merged = ContentsOf(import.Pod());
     ASSERT_EQ(merged.names.size(), 3u);
@@ -124,7 +127,8 @@ TEST(ArchiveKillTest, ArchiveIsOldOrNewWheneverTheImportIsKilled) {
         import.Restore(withBackup);
         import.RunAndKill(std::chrono::microseconds(static_cast<int64_t>(whole.count() * share)));
 
-        SCOPED_TRACE("killed at " + std::to_string(share) + (withBackup ? " of a later import" : " of a first import"));
+        SCOPED_TRACE("killed at " + std::to_string(share) +
+                     (withBackup ? " of a later import" : " of a first import"));
         oldSeen += CheckAfterKill(import, merged) ? 1 : 0;
         if (HasFailure())
             return;
@@ -152,4 +156,4 @@ TEST(ArchiveKillTest, ArchiveIsOldOrNewWheneverTheImportIsKilled) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -9,22 +9,25 @@
 namespace {
 
 const std::string banner = "Navmerger 1.3\nMerges DEX files into the Fly! II navigation database\n\n";
-const std::string usage =
-    "You must supply the name of the DEX file to import.\n"
-    "You can also use the following options:\n"
-    "  -S  Update DEX sizes from Fly1 DEX\n"
-    "  -R  Match Runway based on Airport/Runway instead of key\n"
-    "  -1  Do all Fly! 1 conversions (implies -R and -S)\n"
-    "  -K  Keep files after packing into POD\n"
-    "  -P  Pause on error\n"
-    "  -PX Pause on exit\n"
-    "  -F path Set path to Fly! directory\n"
-    "\nIf DEX filename begins with \"@\" it is read as a list of DEX files.\n";
+const std::string usage = "You must supply the name of the DEX file to import.\n"
+                          "You can also use the following options:\n"
+                          "  -S  Update DEX sizes from Fly1 DEX\n"
+                          "  -R  Match Runway based on Airport/Runway instead of key\n"
+                          "  -1  Do all Fly! 1 conversions (implies -R and -S)\n"
+                          "  -K  Keep files after packing into POD\n"
+                          "  -P  Pause on error\n"
+                          "  -PX Pause on exit\n"
+                          "  -F path Set path to Fly! directory\n"
+                          "\nIf DEX filename begins with \"@\" it is read as a list of DEX files.\n";
 const std::string pausePrompt = "\nPress any key to continue...\n";
 
 TEST(CommandLineRunTest, UsageGoesToStandardErrorWithStatusOneAndNoPause) {
-    const std::vector<std::vector<std::string>> commandLines = {
-        {}, {"-PX"}, {"-PX", "a.dex", "-F"}, {"-PX", "-F", "-K", "a.dex"}, {"-PX", "-Q", "a.dex"}, {"-P", "-", "a.dex"}};
+    const std::vector<std::vector<std::string>> commandLines = {{},
+                                                                {"-PX"},
+                                                                {"-PX", "a.dex", "-F"},
+                                                                {"-PX", "-F", "-K", "a.dex"},
+                                                                {"-PX", "-Q", "a.dex"},
+                                                                {"-P", "-", "a.dex"}};
     for (const auto& args : commandLines) {
         const ProgramResult run = RunProgram(NAVMERGER_PATH, args);
         EXPECT_EQ(run.status, 1) << testing::PrintToString(args);
@@ -45,8 +48,9 @@ TEST(CommandLineRunTest, ListOfNothingButBlanksAsksForTheUsage) {
 TEST(CommandLineRunTest, UnreadableListIsReportedLikeARunError) {
     const auto folder = FlyFixture::NewFolder("missing-list");
     const ProgramResult run = RunProgram(NAVMERGER_PATH, {"a.dex", "@missing.txt", "-P"}, folder.string());
-    const std::regex report("An error has occurred:\nUnable to open missing\\.txt\nError code 0x2 in MappedFile, "
-                            "line [0-9]+\n\nPress any key to continue\\.\\.\\.\n");
+    const std::regex report(
+        "An error has occurred:\nUnable to open missing\\.txt\nError code 0x2 in MappedFile, "
+        "line [0-9]+\n\nPress any key to continue\\.\\.\\.\n");
     EXPECT_TRUE(std::regex_match(run.out, report)) << run.out;
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, banner);
@@ -75,4 +79,4 @@ TEST(CommandLineRunTest, PauseReadsOneKeyFromTheTerminalWithoutEcho) {
     EXPECT_EQ(run.result.err.find('x'), std::string::npos) << "the key was echoed";
 }
 
-}  // namespace
+} // namespace

@@ -1,8 +1,8 @@
 #include "FlyFixture.h"
 
 #include "ProgramRun.h"
-#include "platform/NativeFs.h"
 #include "db/TriDb.h"
+#include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
 #include "pod/PodFile.h"
 #include "pod/PodList.h"
@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class TemporaryRoot final : public ::testing::Environment {
-public:
+  public:
     static fs::path Path() {
         static const fs::path root = [] {
             const fs::path path = fs::temp_directory_path() / ("navmerger-e2e-" + std::to_string(::getpid()));
@@ -33,7 +33,8 @@ public:
     void TearDown() override { fs::remove_all(Path()); }
 };
 
-[[maybe_unused]] ::testing::Environment* const cleanup = ::testing::AddGlobalTestEnvironment(new TemporaryRoot);
+[[maybe_unused]] ::testing::Environment* const cleanup =
+    ::testing::AddGlobalTestEnvironment(new TemporaryRoot);
 
 fs::path Template(uint32_t records) {
     static std::map<uint32_t, fs::path> made;
@@ -41,14 +42,15 @@ fs::path Template(uint32_t records) {
     if (found != made.end())
         return found->second;
     const fs::path folder = TemporaryRoot::Path() / ("template-" + std::to_string(records));
-    const ProgramResult result = RunProgram(MKFLY2_PATH, {folder.string(), "--records", std::to_string(records)});
+    const ProgramResult result =
+        RunProgram(MKFLY2_PATH, {folder.string(), "--records", std::to_string(records)});
     if (result.status != 0)
         throw std::runtime_error("mkfly2 failed: " + result.err);
     made[records] = folder;
     return folder;
 }
 
-}  // namespace
+} // namespace
 
 namespace FlyFixture {
 
@@ -69,7 +71,9 @@ fs::path Find(const fs::path& folder, const std::string& name) {
     return NativePath((folder / "").string() + name);
 }
 
-bool Exists(const fs::path& folder, const std::string& name) { return fs::exists(Find(folder, name)); }
+bool Exists(const fs::path& folder, const std::string& name) {
+    return fs::exists(Find(folder, name));
+}
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -95,20 +99,22 @@ Archive ReadArchive(const fs::path& path) {
     archive.comment = bytes.substr(8, bytes.find('\0', 8) - 8);
     for (int i = 0; i < pod.GetEntryCount(); ++i) {
         const PodEntryRef entry = pod.GetEntry(i);
-        archive.entries.push_back(
-            {entry.name, std::string(reinterpret_cast<const char*>(entry.Data()), entry.Size()), entry.Time()});
+        archive.entries.push_back({entry.name,
+                                   std::string(reinterpret_cast<const char*>(entry.Data()), entry.Size()),
+                                   entry.Time()});
     }
     return archive;
 }
 
-}  // namespace FlyFixture
+} // namespace FlyFixture
 
 namespace FlyFixture {
 
 std::vector<std::vector<std::string>> ReadFields(const fs::path& fly, const std::string& table,
                                                  const std::vector<std::string>& codes) {
     PodList::SetFlyFolder(fly.string());
-    for (const char* name : {"AIRPORT", "COMM", "ILS", "NAVAID", "RUNWAY", "ATSROUTE", "OBSTRUCT", "WAYPOINT"})
+    for (const char* name :
+         {"AIRPORT", "COMM", "ILS", "NAVAID", "RUNWAY", "ATSROUTE", "OBSTRUCT", "WAYPOINT"})
         PodList::AddPod(std::string("SYSTEM\\") + name + ".POD");
     std::vector<std::vector<std::string>> rows;
     {
@@ -144,4 +150,4 @@ const ArchiveEntry* FindEntry(const Archive& archive, const std::string& name) {
     return nullptr;
 }
 
-}  // namespace FlyFixture
+} // namespace FlyFixture

@@ -29,7 +29,7 @@ struct ArchiveEntry {
 };
 struct Archive {
     std::string comment;
-    std::vector<ArchiveEntry> entries;  // in directory order
+    std::vector<ArchiveEntry> entries; // in directory order
 };
 // Opens the archive with the importer's own reader (raises ZorException when it is damaged).
 Archive ReadArchive(const std::filesystem::path& path);
@@ -43,4 +43,4 @@ std::vector<std::vector<std::string>> ReadFields(const std::filesystem::path& fl
 std::vector<std::string> EntryNames(const Archive& archive);
 const ArchiveEntry* FindEntry(const Archive& archive, const std::string& name);
 
-}  // namespace FlyFixture
+} // namespace FlyFixture

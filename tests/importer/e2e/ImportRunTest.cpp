@@ -41,13 +41,18 @@ TEST(ImportRunTest, TypicalAirportImportPrintsExactlyTheseLines) {
     const std::vector<std::string> keys = KeysOf(fly, "dex/AIRPORT.DEX", "akey");
     ASSERT_EQ(keys.size(), 8u);
     const std::string folder = fly.string() + "/";
-    std::vector<std::string> expected = {
-        "Adding to database DATABASE\\AIRPORT.DBD\n", "Replacing record " + keys[0] + "\n",
-        "Replacing record " + keys[1] + "\n",         "Adding record A201\n",
-        "Adding record A202\n",                       "Replacing record A201\n",
-        "Deleting record " + keys[5] + "\n",          "Deleting record " + keys[6] + "\n",
-        "Record A1201 already deleted.\n",            "Rebuilding Airport index\n"};
-    for (const char* index : {"AIRPORT", "APRTCTRY", "APRTFAA", "APRTNAME", "APRTGLOB", "APRTSTAT", "APRTICAO"})
+    std::vector<std::string> expected = {"Adding to database DATABASE\\AIRPORT.DBD\n",
+                                         "Replacing record " + keys[0] + "\n",
+                                         "Replacing record " + keys[1] + "\n",
+                                         "Adding record A201\n",
+                                         "Adding record A202\n",
+                                         "Replacing record A201\n",
+                                         "Deleting record " + keys[5] + "\n",
+                                         "Deleting record " + keys[6] + "\n",
+                                         "Record A1201 already deleted.\n",
+                                         "Rebuilding Airport index\n"};
+    for (const char* index :
+         {"AIRPORT", "APRTCTRY", "APRTFAA", "APRTNAME", "APRTGLOB", "APRTSTAT", "APRTICAO"})
         expected.push_back("Creating index file " + folder + "DATABASE\\" + index + ".DBI\n");
     expected.push_back("Building AIRPORT\n");
     expected.push_back("Backing up " + folder + "SYSTEM\\AIRPORT.POD to " + folder + "SYSTEM\\AIRPORT.TRI\n");
@@ -59,9 +64,9 @@ TEST(ImportRunTest, TypicalAirportImportPrintsExactlyTheseLines) {
 
     const Archive archive = ReadArchive(Find(fly, "SYSTEM\\AIRPORT.POD"));
     EXPECT_EQ(archive.comment, "Airport database");
-    EXPECT_EQ(EntryNames(archive),
-              Prefixed("DATABASE\\", {"AIRPORT.DBD", "AIRPORT.DBI", "AIRPORT.DBT", "APRTCTRY.DBI", "APRTFAA.DBI",
-                                      "APRTGLOB.DBI", "APRTICAO.DBI", "APRTNAME.DBI", "APRTSTAT.DBI"}));
+    EXPECT_EQ(EntryNames(archive), Prefixed("DATABASE\\", {"AIRPORT.DBD", "AIRPORT.DBI", "AIRPORT.DBT",
+                                                           "APRTCTRY.DBI", "APRTFAA.DBI", "APRTGLOB.DBI",
+                                                           "APRTICAO.DBI", "APRTNAME.DBI", "APRTSTAT.DBI"}));
 }
 
 TEST(ImportRunTest, FirstImportBacksTheArchiveUpAndLaterOnesKeepThatBackup) {
@@ -174,8 +179,9 @@ TEST(ImportRunTest, ErrorInTheSecondFileStopsTheRunWithOneReport) {
     const size_t report = run.out.find("An error has occurred:\n");
     ASSERT_NE(report, std::string::npos) << run.out;
     EXPECT_EQ(ImportedTables(run.out.substr(0, report)), std::vector<std::string>{"DATABASE\\COMM.DBD\n"});
-    const std::regex expected("An error has occurred:\n.*OLD_NAVAID\\.DEX specifies [0-9]+ bytes, "
-                              "DATABASE.NAVAID\\.DBT specifies [0-9]+ bytes\nError code 0x20005 in TriDb, line 421\n");
+    const std::regex expected(
+        "An error has occurred:\n.*OLD_NAVAID\\.DEX specifies [0-9]+ bytes, "
+        "DATABASE.NAVAID\\.DBT specifies [0-9]+ bytes\nError code 0x20005 in TriDb, line 421\n");
     EXPECT_TRUE(std::regex_match(run.out.substr(report), expected)) << run.out.substr(report);
     EXPECT_TRUE(Exists(fly, "SYSTEM\\COMM.TRI"));
     EXPECT_FALSE(Exists(fly, "SYSTEM\\NAVAID.TRI"));
@@ -214,4 +220,4 @@ TEST(ImportRunTest, DatabaseThatIsAFileStopsTheRun) {
     EXPECT_EQ(run.status, 1);
 }
 
-}  // namespace
+} // namespace

@@ -44,7 +44,7 @@ void Drain(int (&fds)[2], std::string& out, std::string& err) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void ExecProgram(const std::string& program, const std::vector<std::string>& args) {
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
@@ -73,7 +73,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     return result;
 }
 
-pid_t StartProgram(const std::string& program, const std::vector<std::string>& args, const std::string& folder) {
+pid_t StartProgram(const std::string& program, const std::vector<std::string>& args,
+                   const std::string& folder) {
     const pid_t pid = ::fork();
     if (pid == 0)
         ExecInChild(program, args, folder, -1, -1);

@@ -17,7 +17,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
                          const std::string& folder = ".");
 
 // Starts program the same way with both outputs discarded; returns its process id.
-pid_t StartProgram(const std::string& program, const std::vector<std::string>& args, const std::string& folder = ".");
+pid_t StartProgram(const std::string& program, const std::vector<std::string>& args,
+                   const std::string& folder = ".");
 // Waits for a started program; its exit status, or -signal when it was killed.
 int WaitProgram(pid_t pid);
 

@@ -27,7 +27,8 @@ int32_t Int32At(const std::string& bytes, size_t offset) {
 
 // A runway update made of database records whose airport and runway pair occurs once in the table.
 std::string MatchingRunwayDex(const fs::path& fly) {
-    const std::vector<std::vector<std::string>> rows = ReadFields(fly, "DATABASE\\RUNWAY.DBD", {"rapt", "rhid"});
+    const std::vector<std::vector<std::string>> rows =
+        ReadFields(fly, "DATABASE\\RUNWAY.DBD", {"rapt", "rhid"});
     std::map<std::vector<std::string>, int> seen;
     for (const auto& row : rows)
         ++seen[row];
@@ -72,8 +73,8 @@ TEST(RepairRunTest, RunwayRepairTakesTheDatabaseKeysAndRewritesTheUpdate) {
     for (const auto& row : database)
         for (auto& update : dex)
             if (update[0] == row[0] && update[1] == row[1] && update[2] != row[2]) {
-                expected += "Replacing runway key " + update[2] + " with " + row[2] + " for airport " + update[0] +
-                            " runway " + update[1] + "\n";
+                expected += "Replacing runway key " + update[2] + " with " + row[2] + " for airport " +
+                            update[0] + " runway " + update[1] + "\n";
                 update[2] = row[2];
             }
     expected += "Saved " + dexName + " with new record keys\nAdding to database DATABASE\\RUNWAY.DBD\n";
@@ -98,8 +99,8 @@ TEST(RepairRunTest, SizeUpdateWidensOnlyFirstReleaseFiles) {
     const int32_t count = Int32At(old, 36);
     const ProgramResult run = Navmerger(fly, {"-s", "dex/OLD_NAVAID.DEX"});
     EXPECT_EQ(run.status, 0) << run.out;
-    const std::string line = "Modified record size of dex/OLD_NAVAID.DEX from " + std::to_string(oldSize) + " to " +
-                             std::to_string(oldSize + 8) + " bytes\n";
+    const std::string line = "Modified record size of dex/OLD_NAVAID.DEX from " + std::to_string(oldSize) +
+                             " to " + std::to_string(oldSize + 8) + " bytes\n";
     EXPECT_TRUE(run.out.starts_with(line + "Adding to database DATABASE\\NAVAID.DBD\n")) << run.out;
     std::string widened = old.substr(0, 32);
     const int32_t header[2] = {oldSize + 8, count};
@@ -131,8 +132,9 @@ TEST(RepairRunTest, PauseOptionsShowThePromptWithoutATerminalAndGoOn) {
 
     const ProgramResult error = Navmerger(fly, {"-PY", "dex/MISSING.DEX"});
     EXPECT_EQ(error.status, 2);
-    EXPECT_TRUE(error.out.starts_with("An error has occurred:\nUnable to open dex/MISSING.DEX\n")) << error.out;
+    EXPECT_TRUE(error.out.starts_with("An error has occurred:\nUnable to open dex/MISSING.DEX\n"))
+        << error.out;
     EXPECT_TRUE(error.out.ends_with(pausePrompt)) << error.out;
 }
 
-}  // namespace
+} // namespace

@@ -48,7 +48,7 @@ std::string ReadAvailable(int fd) {
     return text;
 }
 
-}  // namespace
+} // namespace
 
 TerminalResult RunOnTerminal(const std::string& program, const std::vector<std::string>& args,
                              const std::string& prompt, char key) {

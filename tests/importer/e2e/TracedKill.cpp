@@ -47,7 +47,7 @@ bool IsSyscallEntry(pid_t pid, uint64_t& call) {
     return info.op == PTRACE_SYSCALL_INFO_ENTRY;
 }
 
-}  // namespace
+} // namespace
 
 bool KillBeforeNthFileChange(const std::string& program, const std::vector<std::string>& args,
                              const std::string& folder, int n) {
@@ -58,7 +58,8 @@ bool KillBeforeNthFileChange(const std::string& program, const std::vector<std::
     ::waitpid(pid, &status, 0);
     if (!WIFSTOPPED(status))
         throw std::runtime_error("the program could not be traced");
-    ::ptrace(PTRACE_SETOPTIONS, pid, nullptr, reinterpret_cast<void*>(PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL));
+    ::ptrace(PTRACE_SETOPTIONS, pid, nullptr,
+             reinterpret_cast<void*>(PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL));
     int seen = 0;
     int pending = 0;
     for (;;) {

@@ -5,15 +5,18 @@
 
 namespace {
 
-void CollectText(void* context, const char* text) { *static_cast<std::string*>(context) += text; }
+void CollectText(void* context, const char* text) {
+    *static_cast<std::string*>(context) += text;
+}
 
-}  // namespace
+} // namespace
 
 TEST(ErrorOutput, ReportHasThreeLinesAndAnEmptyOneAfterATrailingNewline) {
     EXPECT_EQ(ZorException("PodList", 81, 2, "Unable to open DATABASE\\X.DBD").GetReport(),
               "An error has occurred:\nUnable to open DATABASE\\X.DBD\nError code 0x2 in PodList, line 81");
-    EXPECT_EQ(ZorException("PodFile", 30, 0x10002, "Invalid signature (not a POD?)\n").GetReport(),
-              "An error has occurred:\nInvalid signature (not a POD?)\n\nError code 0x10002 in PodFile, line 30");
+    EXPECT_EQ(
+        ZorException("PodFile", 30, 0x10002, "Invalid signature (not a POD?)\n").GetReport(),
+        "An error has occurred:\nInvalid signature (not a POD?)\n\nError code 0x10002 in PodFile, line 30");
 }
 
 TEST(ErrorOutput, PrintfCutsAt1023Characters) {

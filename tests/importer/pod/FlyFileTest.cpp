@@ -17,12 +17,13 @@ int MappingsOf(const std::filesystem::path& path) {
     const std::string wanted = std::filesystem::canonical(path).string();
     int count = 0;
     for (std::string line; std::getline(maps, line);)
-        if (line.size() >= wanted.size() && line.compare(line.size() - wanted.size(), wanted.size(), wanted) == 0)
+        if (line.size() >= wanted.size() &&
+            line.compare(line.size() - wanted.size(), wanted.size(), wanted) == 0)
             ++count;
     return count;
 }
 
-}  // namespace
+} // namespace
 
 TEST(FlyFileViews, CopiesShareOneViewUntilTheLastIsReset) {
     TempFolder folder;

@@ -64,7 +64,9 @@ std::string Text(const PodEntryRef& entry) {
     return std::string(reinterpret_cast<const char*>(entry.Data()), entry.Size());
 }
 
-void CollectText(void* context, const char* text) { *static_cast<std::string*>(context) += text; }
+void CollectText(void* context, const char* text) {
+    *static_cast<std::string*>(context) += text;
+}
 
 void ExpectClosed(const PodFile& pod) {
     EXPECT_EQ(pod.GetVersion(), 0u);
@@ -72,7 +74,7 @@ void ExpectClosed(const PodFile& pod) {
     EXPECT_TRUE(pod.Find(kAirport).IsNull());
 }
 
-}  // namespace
+} // namespace
 
 TEST(PodFileRead, HandBuiltArchivesOfBothVersions) {
     TempFolder folder;
@@ -164,7 +166,7 @@ TEST(PodFileDamage, RefusedWithFileAndOffsetNamed) {
         std::string what;
         std::function<Bytes()> make;
         uint32_t code;
-        std::string offset;  // expected in the message
+        std::string offset; // expected in the message
     };
     const std::vector<Damage> damages = {
         {"header cut short",
@@ -262,10 +264,11 @@ TEST(PodFileDamage, RandomlyCorruptedArchivesNeverPointPastTheEnd) {
         ++accepted;
         for (int i = 0; i < pod.GetEntryCount(); ++i) {
             const PodEntryRef entry = pod.GetEntry(i);
-            const auto nameAt = static_cast<size_t>(reinterpret_cast<const uint8_t*>(entry.name) - entry.archive);
+            const auto nameAt =
+                static_cast<size_t>(reinterpret_cast<const uint8_t*>(entry.name) - entry.archive);
             ASSERT_LT(nameAt + std::strlen(entry.name), bytes.size()) << round;
             ASSERT_LE(uint64_t{entry.DataOffset()} + entry.Size(), bytes.size()) << round;
-            pod.Find(entry.name);  // walks the whole name table when the name offset is damaged
+            pod.Find(entry.name); // walks the whole name table when the name offset is damaged
         }
         EXPECT_TRUE(pod.Find("NOT\\THERE").IsNull());
     }

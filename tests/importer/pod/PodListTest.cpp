@@ -23,7 +23,8 @@ void MakePod(const std::filesystem::path& path, const Entries& entries) {
     writer.InitPod3("test", 1000, 1000, "", "");
     for (const auto& [name, text] : entries) {
         FlyFile file;
-        file.Set(reinterpret_cast<const uint8_t*>(text.data()), static_cast<uint32_t>(text.size()), name, 0x3C000000);
+        file.Set(reinterpret_cast<const uint8_t*>(text.data()), static_cast<uint32_t>(text.size()), name,
+                 0x3C000000);
         writer.Add(file);
     }
     writer.Write(path.string());
@@ -37,7 +38,9 @@ FILE* InputOf(const std::string& script) {
     return in;
 }
 
-std::string Text(const FlyFile& file) { return std::string(reinterpret_cast<const char*>(file.data), file.size); }
+std::string Text(const FlyFile& file) {
+    return std::string(reinterpret_cast<const char*>(file.data), file.size);
+}
 
 std::string ReadText(const std::filesystem::path& path) {
     const Bytes bytes = ReadBytes(path);
@@ -46,12 +49,12 @@ std::string ReadText(const std::filesystem::path& path) {
 
 // A Fly2 folder copied from Windows: names in lower and mixed case.
 class PodListTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetStoredSettingFile((temp_.Path() / "flyfolder").string());
         fly_ = temp_.Path() / "Fly2";
-        MakePod(fly_ / "system" / "airport.pod",
-                {{"DATABASE\\AIRPORT.DBD", "archived airports"}, {"DATABASE\\SHARED.DBT", "from airport.pod"}});
+        MakePod(fly_ / "system" / "airport.pod", {{"DATABASE\\AIRPORT.DBD", "archived airports"},
+                                                  {"DATABASE\\SHARED.DBT", "from airport.pod"}});
         MakePod(fly_ / "system" / "Ils.Pod",
                 {{"DATABASE\\ILS.DBD", "archived ils"}, {"DATABASE\\SHARED.DBT", "from ils.pod"}});
         WriteText(fly_ / "Database" / "Airport.Dbd", "loose airports");
@@ -92,7 +95,7 @@ TEST_F(PodListTest, StoredSettingBeforeThePrompt) {
     SetPromptStreams(in, stderr);
     PodList::SetFlyFolder(std::nullopt);
     EXPECT_EQ(PodList::GetFlyFolder(), fly_.string() + "/");
-    EXPECT_EQ(std::ftell(in), 0);  // never asked
+    EXPECT_EQ(std::ftell(in), 0); // never asked
     std::fclose(in);
 }
 
@@ -114,7 +117,8 @@ TEST_F(PodListTest, PromptAcceptsOnlyAFolderHoldingFly2ExeAndStoresIt) {
     EXPECT_EQ(text.rfind("The registry entry pointing to Fly II is missing. \n", 0), 0u) << text;
     // Three answers before the folder with FLY2.EXE, then the confirmation.
     size_t asked = 0;
-    for (size_t at = 0; (at = text.find("Select a directory containing FLY2.EXE\n", at)) != std::string::npos; ++at)
+    for (size_t at = 0; (at = text.find("Select a directory containing FLY2.EXE\n", at)) != std::string::npos;
+         ++at)
         ++asked;
     EXPECT_EQ(asked, 3u);
     EXPECT_NE(text.find("FLY2.EXE found.  Press Enter to use this directory.\n"), std::string::npos);
@@ -167,7 +171,8 @@ TEST_F(PodListTest, FirstAddedArchiveWinsAndEachArchiveIsKeptOnce) {
 TEST_F(PodListTest, FullNameInsideTheFolderIsSearchedAsRelative) {
     PodList::AddPod("SYSTEM\\ILS.POD");
     FlyFile file;
-    for (const std::string& name : {PodList::GetFlyFolder() + "DATABASE\\ILS.DBD", fly_.string() + "/database/ils.dbd"}) {
+    for (const std::string& name :
+         {PodList::GetFlyFolder() + "DATABASE\\ILS.DBD", fly_.string() + "/database/ils.dbd"}) {
         PodList::OpenFlyFile(name, file, false);
         EXPECT_EQ(Text(file), "archived ils");
         EXPECT_EQ(file.name, "DATABASE\\ILS.DBD");
@@ -240,8 +245,9 @@ TEST_F(PodListTest, NamesThatLeaveTheFolderAreRefused) {
     PodList::AddPod("SYSTEM\\AIRPORT.POD");
     WriteText(temp_.Path() / "OUTSIDE.DBD", "outside");
     FlyFile file;
-    for (const std::string& name : std::vector<std::string>{"..\\OUTSIDE.DBD", "DATABASE\\..\\..\\OUTSIDE.DBD", "C:\\OUTSIDE.DBD",
-                                   "\\OUTSIDE.DBD", (temp_.Path() / "OUTSIDE.DBD").string(), "DATABASE/../../X"}) {
+    for (const std::string& name : std::vector<std::string>{
+             "..\\OUTSIDE.DBD", "DATABASE\\..\\..\\OUTSIDE.DBD", "C:\\OUTSIDE.DBD", "\\OUTSIDE.DBD",
+             (temp_.Path() / "OUTSIDE.DBD").string(), "DATABASE/../../X"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(CodeOf([&] { PodList::OpenFlyFile(name, file, false); }), 0x10010u);
         EXPECT_EQ(CodeOf([&] { PodList::ExtractFlyFile(name, true); }), 0x10010u);
@@ -250,4 +256,4 @@ TEST_F(PodListTest, NamesThatLeaveTheFolderAreRefused) {
     EXPECT_EQ(ReadText(temp_.Path() / "OUTSIDE.DBD"), "outside");
 }
 
-}  // namespace
+} // namespace

@@ -26,14 +26,18 @@ void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
     ASSERT_TRUE(out.good()) << path;
 }
 
-void WriteText(const std::filesystem::path& path, const std::string& text) { WriteBytes(path, BytesOf(text)); }
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+    WriteBytes(path, BytesOf(text));
+}
 
 Bytes ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes BytesOf(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
 std::vector<std::string> Listing(const std::filesystem::path& folder) {
     std::vector<std::string> names;

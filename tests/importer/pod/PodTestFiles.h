@@ -7,7 +7,7 @@
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder final {
-public:
+  public:
     TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     // The folder as a string ending in '/', the way the Fly2 folder is kept.
     std::string Slashed() const { return path_.string() + "/"; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -31,4 +31,4 @@ Bytes BytesOf(const std::string& text);
 std::vector<std::string> Listing(const std::filesystem::path& folder);
 
 void Put32(Bytes& bytes, size_t offset, uint32_t value);
-void PutText(Bytes& bytes, size_t offset, const std::string& text);  // without terminator
+void PutText(Bytes& bytes, size_t offset, const std::string& text); // without terminator

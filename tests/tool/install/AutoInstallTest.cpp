@@ -156,20 +156,20 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
 
 TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {
     Touch("addon/ksea.pod");
-    Touch("addon/alps.pod");
-    Touch("addon/alps.scf");
+    Touch("addon/mountain.pod");
+    Touch("addon/mountain.scf");
     Touch("addon/ksea.bgr");
     OpenOn(Path("addon"));
     ChooseType(window_, 2);
     EXPECT_EQ(Destination(window_), fly_ + "taxiways/ *OR* data/");
     Click(window_, "ButtonInstall");
     EXPECT_EQ(Log(window_).mid(1),
-              QStringList({"*** Installing Taxiways ***", "Installed: " + fly_ + "taxiways/alps.pod",
-                           "Installed: " + fly_ + "data/ksea.bgr", "Installed: " + fly_ + "taxiways/ksea.pod",
+              QStringList({"*** Installing Taxiways ***", "Installed: " + fly_ + "data/ksea.bgr",
+                           "Installed: " + fly_ + "taxiways/ksea.pod", "Installed: " + fly_ + "taxiways/mountain.pod",
                            "*** Installation finished ***"}));
-    EXPECT_FALSE(Exists("Fly2/scenery/alps.pod"));
-    EXPECT_FALSE(Exists("Fly2/taxiways/alps.scf"));
-    EXPECT_TRUE(Exists("addon/alps.scf"));
+    EXPECT_FALSE(Exists("Fly2/scenery/mountain.pod"));
+    EXPECT_FALSE(Exists("Fly2/taxiways/mountain.scf"));
+    EXPECT_TRUE(Exists("addon/mountain.scf"));
 }
 
 TEST_F(AutoInstallTest, AircraftAndScriptsInstallNothing) {

@@ -208,7 +208,6 @@ void TF_AutoInstall::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    raise();
     baseLabel_->setText(AppSettings().FlyFolder);
     destination_->setText(FlyScenery());
     TypeChanged();

@@ -1,0 +1,175 @@
+#include "LiteralImport.h"
+
+#include "db/IndexGenAica.h"
+#include "db/IndexGenField.h"
+#include "db/IndexGenLatLon.h"
+#include "db/IndexGenMulti.h"
+#include "db/TriDb.h"
+#include "driver/DexMerger.h"
+#include "driver/MessageSink.h"
+#include "driver/NavDatabase.h"
+#include "pod/FlyFile.h"
+#include "pod/PodList.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <numeric>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Since(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void LoadTable(TriDb& table, const std::string& name, bool fromDisk) {
+    FlyFile file;
+    if (fromDisk)
+        file.OpenDisk(name);
+    else
+        PodList::OpenFlyFile(name, file, false);
+    table.Load(file);
+}
+
+// Every database record against every DEX record, both field texts read for each pair.
+void RepairAllPairs(TriDb& database, TriDb& dex, int every) {
+    for (int d = 0; d < database.GetRecordCount(); d += every) {
+        const TriDbRecord& base = database.GetRecord(d);
+        for (int x = 0; x < dex.GetRecordCount(); ++x) {
+            TriDbRecord& update = dex.GetRecord(x);
+            if (update.GetFieldText("rapt") != base.GetFieldText("rapt") ||
+                update.GetFieldText("rhid") != base.GetFieldText("rhid"))
+                continue;
+            const std::string key = base.GetFieldText("rkey");
+            if (update.GetFieldText("rkey") != key) {
+                MessageSink::Printf("Replacing runway key %s with %s for airport %s runway %s\n",
+                                    update.GetFieldText("rkey").c_str(), key.c_str(),
+                                    update.GetFieldText("rapt").c_str(), update.GetFieldText("rhid").c_str());
+                update.SetFieldText("rkey", key);
+            }
+        }
+    }
+}
+
+TriDbRecord* ScanFor(TriDb& table, const TriDbRecord& probe) {
+    const TriDbTemplateEntry& key = table.GetTemplate().GetField(0);
+    auto length = static_cast<size_t>(key.width);
+    const uint8_t* wanted = probe.GetData() + key.offset;
+    if (key.type == 'C') {
+        if (const void* zero = std::memchr(wanted, 0, length))
+            length = static_cast<size_t>(static_cast<const uint8_t*>(zero) - wanted) + 1;
+    }
+    for (int i = 0; i < table.GetRecordCount(); ++i) {
+        TriDbRecord& record = table.GetRecord(i);
+        if (std::memcmp(record.GetData() + key.offset, wanted, length) == 0)
+            return &record;
+    }
+    return nullptr;
+}
+
+void MergeByScan(TriDb& table, const TriDb& dex, int every) {
+    const auto size = static_cast<size_t>(table.GetTemplate().GetRecordSize());
+    for (int x = 0; x < dex.GetRecordCount(); x += every) {
+        const TriDbRecord& update = dex.GetRecord(x);
+        TriDbRecord* found = ScanFor(table, update);
+        if (update.FirstByte() == '*') {
+            if (found) {
+                MessageSink::Printf("Deleting record %s\n", update.GetFieldText(0).c_str());
+                table.RemoveRecord(found);
+            } else {
+                MessageSink::Printf("Record %s already deleted.\n", update.GetFieldText(0).c_str());
+            }
+        } else if (found) {
+            MessageSink::Printf("Replacing record %s\n", found->GetFieldText(0).c_str());
+            found->Assign(update);
+        } else {
+            MessageSink::Printf("Adding record %s\n", update.GetFieldText(0).c_str());
+            std::memcpy(table.AppendRecord().GetData(), update.GetData(), size);
+        }
+    }
+}
+
+void SortRebuildingKeys(const TriDb& table) {
+    std::vector<int> order(static_cast<size_t>(table.GetRecordCount()));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&table](int a, int b) {
+        const int c = std::strcmp(table.GetRecord(a).GetKeyText().c_str(), table.GetRecord(b).GetKeyText().c_str());
+        return c != 0 ? c < 0 : a > b;
+    });
+}
+
+std::unique_ptr<IndexGen> MakeGenerator(const TriDb& table, const NavIndex& index) {
+    switch (index.kind) {
+    case NavIndex::Kind::Field:
+        return std::make_unique<IndexGenField>(table, index.firstCode);
+    case NavIndex::Kind::LatLon:
+        return std::make_unique<IndexGenLatLon>(table, index.firstCode, index.secondCode);
+    case NavIndex::Kind::Multi:
+        return std::make_unique<IndexGenMulti>(table, index.firstCode, index.secondCode);
+    case NavIndex::Kind::Aica:
+        return std::make_unique<IndexGenAica>(table);
+    }
+    return nullptr;
+}
+
+// Index files from the saved table, each after a literal sort of its keys.
+double WriteIndexes(const NavDatabase& database, double& sortSeconds) {
+    const auto start = Clock::now();
+    TriDb table;
+    LoadTable(table, "DATABASE\\" + database.table, false);
+    for (const NavIndex& index : database.indexes) {
+        const std::unique_ptr<IndexGen> generator = MakeGenerator(table, index);
+        for (int i = 0; i < table.GetRecordCount(); ++i)
+            generator->MakeKey(table.GetRecord(i));
+        const auto sortStart = Clock::now();
+        SortRebuildingKeys(table);
+        sortSeconds += Since(sortStart);
+        table.CreateIndex(index.file, *generator,
+                          index.filterCode.empty() ? std::nullopt : std::optional(index.filterCode),
+                          index.filterMask);
+    }
+    return Since(start);
+}
+
+} // namespace
+
+LiteralCost RunLiteralImport(const std::string& fly, const std::string& dexName, bool matchRunways,
+                             int sampleEvery) {
+    LiteralCost cost;
+    cost.sampleEvery = sampleEvery;
+    auto start = Clock::now();
+    DexMerger merger(fly);
+    TriDb dex;
+    LoadTable(dex, dexName, true);
+    const NavDatabase& database = *NavDatabase::Find(dex.GetHeader()->GetDatabaseName());
+    TriDb table;
+    LoadTable(table, "DATABASE\\" + database.table, false);
+    cost.restSeconds += Since(start);
+
+    start = Clock::now();
+    if (matchRunways && database.table == "RUNWAY.DBD")
+        RepairAllPairs(table, dex, sampleEvery);
+    cost.repairSeconds = Since(start) * sampleEvery;
+    start = Clock::now();
+    MergeByScan(table, dex, sampleEvery);
+    cost.mergeSeconds = Since(start) * sampleEvery;
+    start = Clock::now();
+    SortRebuildingKeys(table);
+    cost.sortSeconds = Since(start);
+
+    start = Clock::now();
+    table.SortByKey();
+    table.Save(PodList::GetFlyFolder() + "DATABASE\\" + database.table);
+    cost.restSeconds += Since(start);
+    double indexSorts = 0;
+    const double indexSeconds = WriteIndexes(database, indexSorts);
+    cost.sortSeconds += indexSorts;
+    cost.restSeconds += indexSeconds - indexSorts;
+    start = Clock::now();
+    merger.BuildPod(database.tmpName, database.description, database.packedFiles);
+    cost.restSeconds += Since(start);
+    return cost;
+}

@@ -33,7 +33,7 @@ sanitize: deps
 # Benchmarks (never part of `make test`): writes bench/RESULTS.md. BENCH_ARGS e.g. "--runs 5 --only WAYPOINT".
 BENCH_ARGS ?=
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake -S . -B build-bench $(CMAKE_FLAGS)
 	cmake --build build-bench --target navmerger mkfly2 navmerger_bench -j$(JOBS)
 	build-bench/bin/navmerger_bench --out bench/RESULTS.md $(BENCH_ARGS)
 

@@ -10,9 +10,15 @@ if [ ! -e "$demo/FLY2.EXE" ]; then
   "$build/tools/mkfly2" "$demo"
 fi
 
+# The preferences file lies beside the program. Line 7 holds the path of FLY2.EXE: when it names no file
+# (first run, or the demo was made anew elsewhere), the file is written to point at the demo.
 prefs="$bin/FlyKestrel.prf"
-if [ ! -e "$prefs" ]; then
-  exe="$(cd "$demo" && pwd)/FLY2.EXE"
+exe="$(cd "$demo" && pwd)/FLY2.EXE"
+stored=""
+if [ -e "$prefs" ]; then
+  stored="$(sed -n '7{s/\r$//;p;q}' "$prefs")"
+fi
+if [ -z "$stored" ] || [ ! -f "$stored" ]; then
   printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$prefs"
 fi
 

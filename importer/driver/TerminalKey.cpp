@@ -6,6 +6,9 @@
 #include <unistd.h>
 
 bool WaitForTerminalKey() {
+    // Output captured by another program (the installer's log) means nobody sees the prompt.
+    if (::isatty(STDOUT_FILENO) == 0)
+        return false;
     const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (terminal < 0)
         return false;

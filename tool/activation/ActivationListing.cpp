@@ -13,17 +13,20 @@ void AddBareNames(const QStringList& found, bool checked, ActivationEntries& ent
         entries.append({BareName(path), checked});
 }
 
-// One listing of folder; the first listing of a list also decides the folder label.
+// One listing of folder; the first listing of a list also decides the folder label. A label left
+// empty would make OK drop every choice silently, so it then names the list's own folder.
 void AddListing(const QString& folder, const QString& mask, bool checked, ActivationEntries& entries,
                 QString* folderLabel) {
     QStringList found;
     ListFilesAndFolders(folder, mask, found, true);
     if (folderLabel != nullptr && found.size() >= 2)
         *folderLabel = FolderOfEntry(found.first());
+    else if (folderLabel != nullptr && folderLabel->isEmpty())
+        *folderLabel = WithBackslash(folder);
     AddBareNames(found, checked, entries);
 }
 
-}  // namespace
+} // namespace
 
 ActivationEntries ListDllEntries(const QString& dllPath, QString& folderLabel) {
     ActivationEntries entries;
@@ -49,8 +52,8 @@ ActivationEntries ListSceneryEntries(const QString& folder) {
     ActivationEntries entries;
     if (folder.isEmpty())
         return entries;
-    const QString masks[] = {QStringLiteral("*.pod"), QStringLiteral("*.pod.notused"), QStringLiteral("*.scf"),
-                             QStringLiteral("*.scf.notused")};
+    const QString masks[] = {QStringLiteral("*.pod"), QStringLiteral("*.pod.notused"),
+                             QStringLiteral("*.scf"), QStringLiteral("*.scf.notused")};
     for (const QString& mask : masks) {
         QStringList found;
         ListFilesAndFolders(folder, mask, found, true);
@@ -67,9 +70,12 @@ void SortEntries(ActivationEntries& entries) {
 }
 
 void UncheckCriticalDlls(ActivationEntries& entries) {
-    const QString critical[] = {QStringLiteral("Fly2Lan.dll"),         QStringLiteral("FlyGpsOut.dll"),
-                                QStringLiteral("gps.dll"),             QStringLiteral("Fly2Lan.dll.notused"),
-                                QStringLiteral("FlyGpsOut.dll.notused"), QStringLiteral("gps.dll.notused")};
+    const QString critical[] = {QStringLiteral("Fly2Lan.dll"),
+                                QStringLiteral("FlyGpsOut.dll"),
+                                QStringLiteral("gps.dll"),
+                                QStringLiteral("Fly2Lan.dll.notused"),
+                                QStringLiteral("FlyGpsOut.dll.notused"),
+                                QStringLiteral("gps.dll.notused")};
     for (const QString& name : critical) {
         const auto it = std::find_if(entries.begin(), entries.end(), [&name](const ActivationEntry& entry) {
             return entry.name.compare(name, Qt::CaseInsensitive) == 0;

@@ -8,7 +8,8 @@
 // inactive ones (".notused") unchecked; entries keep the listing order until SortEntries.
 
 // The DLLs under dllPath as bare names. When at least two active DLLs are found, folderLabel becomes
-// the folder of the first one (with '/'); otherwise it keeps its text. Empty dllPath: no entries.
+// the folder of the first one (with '/'); otherwise it keeps its text, or becomes dllPath (with '/')
+// when it has none. Empty dllPath: no entries.
 ActivationEntries ListDllEntries(const QString& dllPath, QString& folderLabel);
 // The scripts under pythonPath as bare names: *.pyc, *.pyc.notused, *.py, *.py.notused; the *.pyc
 // listing decides folderLabel as for the DLLs.

@@ -32,7 +32,7 @@ ProfileSection SectionOfLines(const QStringList& lines, qsizetype first, qsizety
     return section;
 }
 
-}  // namespace
+} // namespace
 
 QStringList BuildProfile(const QString& dllPath, const QString& pythonPath) {
     QStringList lines{dllStart};

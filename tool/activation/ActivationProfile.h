@@ -11,13 +11,13 @@
 
 // One list's part of a loaded profile.
 struct ProfileSection final {
-    std::optional<QString> folder;  // the list's new folder label, when the profile sets one
+    std::optional<QString> folder; // the list's new folder label, when the profile sets one
     ActivationEntries entries;
 };
 
 struct ActivationProfile final {
-    std::optional<ProfileSection> dlls;     // absent: the DLL list is left as it is
-    std::optional<ProfileSection> scripts;  // absent: the script list is left as it is
+    std::optional<ProfileSection> dlls;    // absent: the DLL list is left as it is
+    std::optional<ProfileSection> scripts; // absent: the script list is left as it is
 };
 
 // The profile lines for the files under dllPath and pythonPath, subfolders included.

@@ -32,7 +32,8 @@ bool SwitchOne(const QString& fullName, bool active, const QString& kindMark) {
     const QString folder = FolderOfEntry(fullName);
     const QString name = BareName(fullName);
     bool hasKind = false;
-    const QString target = folder + (active ? ActiveName(name, kindMark, &hasKind) : InactiveName(name, kindMark, &hasKind));
+    const QString target =
+        folder + (active ? ActiveName(name, kindMark, &hasKind) : InactiveName(name, kindMark, &hasKind));
     if (!hasKind)
         return false;
     if (FileExists(fullName))
@@ -41,7 +42,7 @@ bool SwitchOne(const QString& fullName, bool active, const QString& kindMark) {
     return other != target && FileExists(other) && RenameNoReplace(other, target);
 }
 
-}  // namespace
+} // namespace
 
 int ApplyActivation(const ActivationList& list) {
     int renamed = 0;

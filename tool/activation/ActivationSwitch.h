@@ -9,8 +9,8 @@ enum class ActivationKind { Dll, Script, Scenery };
 // What OK of an activation window hands over.
 struct ActivationList final {
     ActivationKind kind = ActivationKind::Dll;
-    QString folder;  // the window's folder label: where the entries are looked up
-    QString root;    // the folder the list belongs to (DLL or script folder, chosen scenery folder)
+    QString folder; // the window's folder label: where the entries are looked up
+    QString root;   // the folder the list belongs to (DLL or script folder, chosen scenery folder)
     ActivationEntries entries;
 };
 

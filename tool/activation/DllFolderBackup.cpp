@@ -7,7 +7,8 @@
 
 QString BackupDllFolder(const QString& dllFolderHolder) {
     if (dllFolderHolder.isEmpty())
-        return QString::fromUtf8("Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!");
+        return QString::fromUtf8(
+            "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!");
     const QString source = WithBackslash(dllFolderHolder) + QStringLiteral("pc");
     const QString backup = WithBackslash(dllFolderHolder) + QStringLiteral("pc-save");
     if (!FolderExists(source))

@@ -17,11 +17,15 @@ QString Normalised(const QString& path) {
     return QDir::cleanPath(ResolvePath(QDir::cleanPath(native)));
 }
 
-}  // namespace
+} // namespace
 
-QString BareName(const QString& path) { return path.mid(LastSeparator(path) + 1); }
+QString BareName(const QString& path) {
+    return path.mid(LastSeparator(path) + 1);
+}
 
-QString FolderOfEntry(const QString& path) { return path.left(LastSeparator(path) + 1); }
+QString FolderOfEntry(const QString& path) {
+    return path.left(LastSeparator(path) + 1);
+}
 
 bool LiesBelow(const QString& path, const QString& folder) {
     if (folder.isEmpty() || path.isEmpty())

@@ -57,7 +57,7 @@ QString RecommendationsFile(const QString& programFolder) {
     if (!FileExists(file)) {
         QByteArray text;
         for (const QString& line : DefaultRecommendations())
-            text += EncodeIniText(line) + "\r\n";
+            text += IniGrid::Encode(line) + "\r\n";
         WriteFileAtomic(file, text);
     }
     return file;
@@ -66,8 +66,8 @@ QString RecommendationsFile(const QString& programFolder) {
 QStringList LoadRecommendations(const QString& programFolder) {
     QStringList lines;
     if (const auto bytes = ReadWholeFile(RecommendationsFile(programFolder))) {
-        for (const QByteArray& line : SplitLines(*bytes))
-            lines.append(DecodeIniText(line));
+        for (const QByteArray& line : IniGrid::SplitLines(*bytes))
+            lines.append(IniGrid::Decode(line));
     }
     return lines;
 }
@@ -89,7 +89,7 @@ IniOutcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& program
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
         return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + path);
-    const QList<QByteArray> lines = SplitLines(*bytes);
+    const QList<QByteArray> lines = IniGrid::SplitLines(*bytes);
     grid.path = path;
     grid.SetRowCount(std::max(static_cast<int>(lines.size()) + 1, 2));
     grid.PutLines(lines, 1, false);

@@ -17,7 +17,7 @@ QString TrimBlanks(const QString& text) {
 
 }  // namespace
 
-QList<QByteArray> SplitLines(const QByteArray& bytes) {
+QList<QByteArray> IniGrid::SplitLines(const QByteArray& bytes) {
     QList<QByteArray> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -33,9 +33,9 @@ QList<QByteArray> SplitLines(const QByteArray& bytes) {
     return lines;
 }
 
-QString DecodeIniText(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+QString IniGrid::Decode(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
 
-QByteArray EncodeIniText(const QString& text) { return text.toLatin1(); }
+QByteArray IniGrid::Encode(const QString& text) { return text.toLatin1(); }
 
 void IniGrid::Clear() {
     for (Row& row : rows_)
@@ -70,7 +70,7 @@ void IniGrid::PutLines(const QList<QByteArray>& lines, int firstRow, bool trimVa
         if (index >= rows_.size())
             rows_.resize(index + 1);
         Row& row = rows_[index];
-        const QString line = DecodeIniText(lines[i]);
+        const QString line = Decode(lines[i]);
         const qsizetype equals = line.indexOf('=');
         row.fromFile = true;
         row.original = lines[i];
@@ -91,12 +91,12 @@ QByteArray IniGrid::LineOf(const Row& row) const {
     const QString old = oldColumn >= 0 ? row.cells[static_cast<size_t>(oldColumn)] : QString();
     if (row.fromFile && old == row.loadedOld)
         return row.original;
-    QByteArray name = EncodeIniText(row.cells[0]);
+    QByteArray name = Encode(row.cells[0]);
     if (row.fromFile) {
         const qsizetype equals = row.original.indexOf('=');
         name = equals < 0 ? row.original : row.original.left(equals);
     }
-    return old.isEmpty() ? name : name + '=' + EncodeIniText(old);
+    return old.isEmpty() ? name : name + '=' + Encode(old);
 }
 
 QByteArray IniGrid::TakeNewValuesAndBuildText() {

@@ -118,7 +118,7 @@ IniOutcome LoadRenderIni(IniGrid& grid, const QString& path) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
         return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + path);
-    const QList<QByteArray> lines = SplitLines(*bytes);
+    const QList<QByteArray> lines = IniGrid::SplitLines(*bytes);
     grid.path = path;
     grid.SetRowCount(std::max(static_cast<int>(lines.size()) + 2, 3));
     grid.PutLines(lines, 2, true);

@@ -4,7 +4,9 @@
 
 namespace {
 
-QString KeyFolder(const QString& flyFolder) { return WithBackslash(flyFolder) + QStringLiteral("system/"); }
+QString KeyFolder(const QString& flyFolder) {
+    return WithBackslash(flyFolder) + QStringLiteral("system/");
+}
 
 QStringList BareNames(const QString& folder, const QString& mask) {
     QStringList found;
@@ -15,7 +17,7 @@ QStringList BareNames(const QString& folder, const QString& mask) {
     return found;
 }
 
-}  // namespace
+} // namespace
 
 QStringList ListKeySets(const QString& flyFolder) {
     return flyFolder.isEmpty() ? QStringList() : BareNames(KeyFolder(flyFolder), QStringLiteral("*.fky"));
@@ -32,7 +34,8 @@ bool UseKeySet(const QString& flyFolder, const QString& name) {
 
 bool UseJoystickSet(const QString& flyFolder, const QString& name) {
     return !flyFolder.isEmpty() && !name.isEmpty() &&
-           CopyFileOver(WithBackslash(flyFolder) + name, WithBackslash(flyFolder) + QStringLiteral("control.txt"));
+           CopyFileOver(WithBackslash(flyFolder) + name,
+                        WithBackslash(flyFolder) + QStringLiteral("control.txt"));
 }
 
 bool SaveKeysAs(const QString& flyFolder, const QString& target) {
@@ -40,5 +43,6 @@ bool SaveKeysAs(const QString& flyFolder, const QString& target) {
 }
 
 bool SaveJoystickAs(const QString& flyFolder, const QString& target) {
-    return !flyFolder.isEmpty() && CopyFileOver(WithBackslash(flyFolder) + QStringLiteral("control.txt"), target);
+    return !flyFolder.isEmpty() &&
+           CopyFileOver(WithBackslash(flyFolder) + QStringLiteral("control.txt"), target);
 }

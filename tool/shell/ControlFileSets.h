@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // Saved key sets (flyFolder + "system/" *.fky) and joystick sets (flyFolder + *.fcr): plain copies of the
-// live files flyFolder + "system/default.key" and flyFolder + "control.txt". flyFolder is the simulator folder.
+// live files flyFolder + "system/default.key" and flyFolder + "control.txt". flyFolder is the simulator
+// folder.
 
 // The bare names of the saved sets, in listing order; nothing while flyFolder is empty.
 QStringList ListKeySets(const QString& flyFolder);

@@ -65,18 +65,35 @@ TEST(CommandLineRunTest, ErrorReportHasThreeLinesAndTheCodeAsStatus) {
     EXPECT_EQ(run.status, 2);
 }
 
-TEST(CommandLineRunTest, PauseReadsOneKeyFromTheTerminalWithoutEcho) {
-    const auto folder = FlyFixture::NewFolder("pause-terminal");
-    TerminalResult run;
+TerminalResult RunWithPauses(const std::string& name, bool outputToTerminal) {
+    const auto folder = FlyFixture::NewFolder(name);
     try {
-        run = RunOnTerminal(NAVMERGER_PATH, {"-PX", "-F", folder.string(), "a.dex"}, pausePrompt, 'x');
+        return RunOnTerminal(NAVMERGER_PATH, {"-PX", "-F", folder.string(), "a.dex"}, outputToTerminal,
+                             "Press any key to continue...", 'x');
     } catch (const std::runtime_error& error) {
-        GTEST_SKIP() << error.what();
+        return {{-1, {}, error.what()}, false};
     }
+}
+
+TEST(CommandLineRunTest, PauseReadsOneKeyFromTheTerminalWithoutEcho) {
+    const TerminalResult run = RunWithPauses("pause-terminal", true);
+    if (run.result.status == -1)
+        GTEST_SKIP() << run.result.err;
     EXPECT_TRUE(run.waited) << run.result.out;
     EXPECT_EQ(run.result.status, 2);
+    const size_t prompt = run.result.out.find("Press any key to continue...");
+    ASSERT_NE(prompt, std::string::npos) << run.result.out;
     EXPECT_NE(run.result.out.find("Error code 0x2"), std::string::npos) << run.result.out;
-    EXPECT_EQ(run.result.err.find('x'), std::string::npos) << "the key was echoed";
+    EXPECT_EQ(run.result.out.find('x', prompt), std::string::npos) << "the key was echoed";
+}
+
+TEST(CommandLineRunTest, PauseDoesNotWaitWhenNobodySeesThePrompt) {
+    const TerminalResult run = RunWithPauses("pause-captured", false);
+    if (run.result.status == -1)
+        GTEST_SKIP() << run.result.err;
+    EXPECT_FALSE(run.waited);
+    EXPECT_EQ(run.result.status, 2);
+    EXPECT_TRUE(run.result.out.ends_with(pausePrompt)) << run.result.out;
 }
 
 } // namespace

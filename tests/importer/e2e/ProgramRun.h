@@ -28,13 +28,13 @@ int WaitProgram(pid_t pid);
 // The lines of text, each with its line end.
 std::vector<std::string> Lines(const std::string& text);
 
-// Runs program on a pseudo-terminal of its own (its controlling terminal; standard output and error
-// still go to pipes). Once standard output shows prompt, checks that the program keeps waiting, then
-// types key on the terminal. result.err gets what the terminal showed; waited tells whether the
-// program was still running when the key was typed.
+// Runs program with a pseudo-terminal as its controlling terminal; its standard output and error go
+// to that terminal too, or to a pipe when outputToTerminal is false. Once the output shows prompt (or
+// ends), checks whether the program keeps waiting and, if so, types key on the terminal. result.out
+// is all output in the order it came, with the terminal's line ends.
 struct TerminalResult final {
     ProgramResult result;
     bool waited = false;
 };
 TerminalResult RunOnTerminal(const std::string& program, const std::vector<std::string>& args,
-                             const std::string& prompt, char key);
+                             bool outputToTerminal, const std::string& prompt, char key);

@@ -15,10 +15,9 @@ TEST_F(ActivationProfileTest, SavedProfileListsActiveThenInactiveFiles) {
     Touch("modules/scripts/s.py");
     ASSERT_TRUE(SaveProfile(Path("p.f2p"), Path("modules/pc"), Path("modules/scripts")));
     const QString pc = Path("modules/pc/");
-    const QByteArray expected = "<DLL>\r\n" + QFile::encodeName(pc + "a.dll\r\n" + pc + "sub/b.dll\r\n" + pc +
-                                                                "c.dll.notused\r\n") +
-                                "</DLL>\r\n<PY>\r\n" + QFile::encodeName(Path("modules/scripts/s.py")) +
-                                "\r\n</PY>\r\n";
+    const QByteArray expected =
+        "<DLL>\r\n" + QFile::encodeName(pc + "a.dll\r\n" + pc + "sub/b.dll\r\n" + pc + "c.dll.notused\r\n") +
+        "</DLL>\r\n<PY>\r\n" + QFile::encodeName(Path("modules/scripts/s.py")) + "\r\n</PY>\r\n";
     EXPECT_EQ(Read("p.f2p"), expected);
 
     EXPECT_FALSE(SaveProfile(Path("q.f2p"), QString(), Path("modules/scripts")));
@@ -28,22 +27,24 @@ TEST_F(ActivationProfileTest, SavedProfileListsActiveThenInactiveFiles) {
 }
 
 TEST_F(ActivationProfileTest, SectionsAreFoundByTheirMarkers) {
-    const std::optional<ActivationProfile> full =
-        ParseProfile({"<DLL>", "/f/pc/a.dll", "/f/pc/b.dll.notused", "</DLL>", "<PY>", "/f/py/s.pyc", "</PY>"});
+    const std::optional<ActivationProfile> full = ParseProfile(
+        {"<DLL>", "/f/pc/a.dll", "/f/pc/b.dll.notused", "</DLL>", "<PY>", "/f/py/s.pyc", "</PY>"});
     ASSERT_TRUE(full && full->dlls && full->scripts);
     EXPECT_EQ(full->dlls->folder, "/f/pc/");
     EXPECT_EQ(full->dlls->entries, ActivationEntries({{"a.dll", true}, {"b.dll.notused", false}}));
     EXPECT_EQ(full->scripts->folder, "/f/py/");
     EXPECT_EQ(full->scripts->entries, ActivationEntries({{"s.pyc", true}}));
 
-    const std::optional<ActivationProfile> noDlls = ParseProfile({"<DLL>", "</DLL>", "<PY>", "/f/py/s.py", "</PY>"});
+    const std::optional<ActivationProfile> noDlls =
+        ParseProfile({"<DLL>", "</DLL>", "<PY>", "/f/py/s.py", "</PY>"});
     ASSERT_TRUE(noDlls && noDlls->dlls && noDlls->scripts);
     EXPECT_FALSE(noDlls->dlls->folder.has_value());
     EXPECT_TRUE(noDlls->dlls->entries.isEmpty());
     EXPECT_EQ(noDlls->scripts->entries, ActivationEntries({{"s.py", true}}));
 
     // Without "<DLL>" first, "<PY>" is looked for on the third line only.
-    const std::optional<ActivationProfile> onlyPy = ParseProfile({"x", "y", "<PY>", "C:\\Fly2\\s.py", "</PY>"});
+    const std::optional<ActivationProfile> onlyPy =
+        ParseProfile({"x", "y", "<PY>", "C:\\Fly2\\s.py", "</PY>"});
     ASSERT_TRUE(onlyPy && onlyPy->scripts);
     EXPECT_FALSE(onlyPy->dlls.has_value());
     EXPECT_EQ(onlyPy->scripts->folder, "C:\\Fly2\\");
@@ -73,9 +74,12 @@ TEST_F(ActivationProfileTest, EntriesOutsideTheListFolderAreLeftAlone) {
     Touch("other/x.pod");
     const ActivationEntries off{{"a.dll", false}};
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("other/pc/"), Path("modules/pc"), off}), 0);
-    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("modules/pc/../../other/pc/"), Path("modules/pc"), off}), 0);
+    EXPECT_EQ(
+        ApplyActivation({ActivationKind::Dll, Path("modules/pc/../../other/pc/"), Path("modules/pc"), off}),
+        0);
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll, QString(), Path("modules/pc"), off}), 0);
-    EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path("modules"), Path("modules"), {{"../other/x.pod", false}}}),
+    EXPECT_EQ(ApplyActivation(
+                  {ActivationKind::Scenery, Path("modules"), Path("modules"), {{"../other/x.pod", false}}}),
               0);
     EXPECT_EQ(FilesBelow(""), QStringList({"modules/pc/a.dll", "other/pc/a.dll", "other/x.pod"}));
 }
@@ -84,7 +88,9 @@ TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
     Touch("old.notused/pc/a.dll");
     Touch("old.notused/pc/b.dll.notused");
     Touch("sc.pod/y.scf");
-    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("old.notused/pc/"), Path("old.notused/pc"),
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll,
+                               Path("old.notused/pc/"),
+                               Path("old.notused/pc"),
                                {{"a.dll", false}, {"b.dll.notused", true}}}),
               2);
     EXPECT_EQ(FilesBelow("old.notused"), QStringList({"pc/a.dll.notused", "pc/b.dll"}));
@@ -92,4 +98,4 @@ TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
     EXPECT_EQ(FilesBelow("sc.pod"), QStringList({"y.scf.notused"}));
 }
 
-}  // namespace
+} // namespace

@@ -35,10 +35,12 @@ void Click(const QWidget& window, const char* button) {
     QTest::mouseClick(found, Qt::LeftButton);
 }
 
-QString Label3(const QWidget& window) { return window.findChild<QLabel*>("Label3")->text(); }
+QString Label3(const QWidget& window) {
+    return window.findChild<QLabel*>("Label3")->text();
+}
 
 class ActivationWindowTest : public FolderFixture {
-protected:
+  protected:
     void SetUp() override {
         FolderFixture::SetUp();
         AppSettings().DLLPath = Path("modules/pc");
@@ -52,7 +54,8 @@ TEST_F(ActivationWindowTest, DllListSwitchesTheMarkedFiles) {
     Touch("modules/pc/c.dll.notused");
     TF_checkdlls window;
     EXPECT_EQ(window.windowTitle(), "ACTIVATION des fichiers DLL de FLY!2 ON/OFF");
-    EXPECT_EQ(window.findChild<QLabel*>("Label1")->text(), "COCHEES = DLL ACTIVES // NON COCHEES = DLL INACTIVES");
+    EXPECT_EQ(window.findChild<QLabel*>("Label1")->text(),
+              "COCHEES = DLL ACTIVES // NON COCHEES = DLL INACTIVES");
     window.show();
     EXPECT_EQ(Shown(window, "DLLCheckListBox"), QStringList({"a.dll+", "b.dll+", "c.dll.notused-"}));
     EXPECT_EQ(Label3(window), Path("modules/pc/"));
@@ -109,23 +112,25 @@ TEST_F(ActivationWindowTest, CriticalDllsAreUncheckedWithoutRenaming) {
     window.show();
     Mark(window, "DLLCheckListBox", "fly2lan.dll.notused", true);
     Click(window, "Button5");
-    EXPECT_EQ(Shown(window, "DLLCheckListBox"), QStringList({"fly2lan.dll.notused-", "GPS.DLL-", "radio.dll+"}));
+    EXPECT_EQ(Shown(window, "DLLCheckListBox"),
+              QStringList({"fly2lan.dll.notused-", "GPS.DLL-", "radio.dll+"}));
     EXPECT_EQ(FilesBelow("modules/pc"), QStringList({"GPS.DLL", "fly2lan.dll.notused", "radio.dll"}));
 }
 
-// With a single active DLL the folder label stays unset, and OK must not look for the entries anywhere else.
-TEST_F(ActivationWindowTest, SingleDllLeavesTheLabelAndRenamesNothing) {
+// With a single active DLL no folder comes from the listing: the DLL folder stands in, never the
+// working folder.
+TEST_F(ActivationWindowTest, SingleDllSwitchesInTheDllFolder) {
     Touch("modules/pc/a.dll");
     Touch("a.dll");
     const QString oldDir = QDir::currentPath();
     QDir::setCurrent(Path(""));
     TF_checkdlls window;
     window.show();
-    EXPECT_EQ(Label3(window), "");
+    EXPECT_EQ(Label3(window), Path("modules/pc/"));
     Click(window, "Button4");
     Click(window, "Button1");
     QDir::setCurrent(oldDir);
-    EXPECT_EQ(FilesBelow(""), QStringList({"a.dll", "modules/pc/a.dll"}));
+    EXPECT_EQ(FilesBelow(""), QStringList({"a.dll", "modules/pc/a.dll.notused"}));
 }
 
 TEST_F(ActivationWindowTest, ScriptListInFourListingsAndSwitch) {
@@ -186,4 +191,4 @@ TEST_F(ActivationWindowTest, CancelledSceneryFolderClosesTheWindow) {
     EXPECT_EQ(AppSettings().SceneryListFolder, Path("scenery/europe"));
 }
 
-}  // namespace
+} // namespace

@@ -12,11 +12,13 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A temporary folder to build small installations in; the process-wide settings are restored afterwards.
 class FolderFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         saved_ = AppSettings();
@@ -51,7 +53,7 @@ protected:
         return files;
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     Settings saved_;
 };

@@ -13,7 +13,7 @@
 namespace {
 
 class ControlFilePageTest : public FolderFixture {
-protected:
+  protected:
     void SetUp() override {
         FolderFixture::SetUp();
         AppSettings().FlyFolder = Path("Fly2/");
@@ -27,8 +27,7 @@ protected:
         FolderFixture::TearDown();
     }
 
-    template <typename T>
-    T* Find(const char* name) const {
+    template <typename T> T* Find(const char* name) const {
         T* found = windows_->Main().findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name;
         return found;
@@ -108,4 +107,4 @@ TEST_F(ControlFilePageTest, HelpButtonShowsAndHidesTheHelp) {
     EXPECT_TRUE(AppSettings().HelpMemoFlag);
 }
 
-}  // namespace
+} // namespace

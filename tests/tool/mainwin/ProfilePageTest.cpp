@@ -10,19 +10,21 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
 const QString loadError = QStringLiteral("Impossible de charger le profil! Raison inconnue.");
 
 class ProfilePageTest : public FolderFixture {
-protected:
+  protected:
     void SetUp() override {
         FolderFixture::SetUp();
         AppSettings().FlyFolder = Path("Fly2/");
         AppSettings().DLLPath = Path("Fly2/modules/pc");
-        AppSettings().PythonPath = Path("Fly2/modules/scripts");
+        AppSettings().PythonPath = Path("Fly2/modules/scripts/global");
         AppSettings().DLLFolderHolder = Path("Fly2/modules/");
         windows_ = std::make_unique<KestrelWindows>();
     }
@@ -33,7 +35,9 @@ protected:
 
     void Click(const char* button) const { windows_->Main().findChild<QPushButton*>(button)->click(); }
 
-    void WriteProfile(const QStringList& lines) const { Touch("p.f2p", lines.join("\r\n").toUtf8() + "\r\n"); }
+    void WriteProfile(const QStringList& lines) const {
+        Touch("p.f2p", lines.join("\r\n").toUtf8() + "\r\n");
+    }
 
     std::unique_ptr<KestrelWindows> windows_;
 };
@@ -42,7 +46,7 @@ TEST_F(ProfilePageTest, SavingIntoAnotherFolderLeavesTheFlyFolder) {
     Touch("Fly2/modules/pc/a.dll");
     Touch("Fly2/modules/pc/b.dll");
     Touch("Fly2/modules/pc/c.dll.notused");
-    Touch("Fly2/modules/scripts/s.py");
+    Touch("Fly2/modules/scripts/global/s.py");
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("profiles/p.f2p"));
     ASSERT_TRUE(QDir().mkpath(Path("profiles")));
@@ -64,10 +68,10 @@ TEST_F(ProfilePageTest, SavingIntoAnotherFolderLeavesTheFlyFolder) {
 TEST_F(ProfilePageTest, ViewingFillsBothWindowsWithoutRenaming) {
     Touch("Fly2/modules/pc/a.dll");
     Touch("Fly2/modules/pc/b.dll");
-    Touch("Fly2/modules/scripts/s.py");
+    Touch("Fly2/modules/scripts/global/s.py");
     const QString pc = Path("Fly2/modules/pc/");
-    WriteProfile({"<DLL>", pc + "b.dll", pc + "a.dll.notused", "</DLL>", "<PY>", Path("Fly2/modules/scripts/s.py.notused"),
-                  "</PY>"});
+    WriteProfile({"<DLL>", pc + "b.dll", pc + "a.dll.notused", "</DLL>", "<PY>",
+                  Path("Fly2/modules/scripts/global/s.py.notused"), "</PY>"});
     TF_checkdlls& dlls = windows_->CheckDlls();
     dlls.show();
     ASSERT_EQ(dlls.Entries().size(), 2);
@@ -82,13 +86,13 @@ TEST_F(ProfilePageTest, ViewingFillsBothWindowsWithoutRenaming) {
     EXPECT_EQ(dlls.FolderLabel(), pc);
     EXPECT_TRUE(windows_->CheckPy().isVisible());
     EXPECT_EQ(windows_->CheckPy().Entries(), ActivationEntries({{"s.py.notused", false}}));
-    EXPECT_EQ(FilesBelow("Fly2/modules"), QStringList({"pc/a.dll", "pc/b.dll", "scripts/s.py"}));
+    EXPECT_EQ(FilesBelow("Fly2/modules"), QStringList({"pc/a.dll", "pc/b.dll", "scripts/global/s.py"}));
 }
 
 TEST_F(ProfilePageTest, EmptyDllSectionLoadsOnlyScripts) {
     Touch("Fly2/modules/pc/a.dll");
     Touch("Fly2/modules/pc/b.dll");
-    WriteProfile({"<DLL>", "</DLL>", "<PY>", Path("Fly2/modules/scripts/s.py"), "</PY>"});
+    WriteProfile({"<DLL>", "</DLL>", "<PY>", Path("Fly2/modules/scripts/global/s.py"), "</PY>"});
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("p.f2p"));
     Click("Button10");
@@ -101,10 +105,10 @@ TEST_F(ProfilePageTest, ApplyingRenamesToTheRecordedStates) {
     Touch("Fly2/modules/pc/a.dll");
     Touch("Fly2/modules/pc/b.dll.notused");
     Touch("Fly2/modules/pc/new.dll");
-    Touch("Fly2/modules/scripts/s.pyc");
+    Touch("Fly2/modules/scripts/global/s.pyc");
     const QString pc = Path("Fly2/modules/pc/");
     WriteProfile({"<DLL>", pc + "b.dll", pc + "gone.dll", pc + "a.dll.notused", "</DLL>", "<PY>",
-                  Path("Fly2/modules/scripts/s.pyc.notused"), "</PY>"});
+                  Path("Fly2/modules/scripts/global/s.pyc.notused"), "</PY>"});
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("p.f2p"));
     Click("Button12");
@@ -112,7 +116,26 @@ TEST_F(ProfilePageTest, ApplyingRenamesToTheRecordedStates) {
     EXPECT_FALSE(windows_->CheckDlls().isVisible());
     EXPECT_FALSE(windows_->CheckPy().isVisible());
     EXPECT_EQ(FilesBelow("Fly2/modules"),
-              QStringList({"pc/a.dll.notused", "pc/b.dll", "pc/new.dll", "scripts/s.pyc.notused"}));
+              QStringList({"pc/a.dll.notused", "pc/b.dll", "pc/new.dll", "scripts/global/s.pyc.notused"}));
+}
+
+// Everything switched off by hand comes back with the profile saved before.
+TEST_F(ProfilePageTest, ProfileRestoresAGeneratedInstallation) {
+    ASSERT_EQ(QProcess::execute(MKFLY2_PATH, {Path("Fly2")}), 0);
+    const QStringList before = FilesBelow("Fly2/modules");
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("p.f2p"));
+    Click("Button2");
+    for (ActivationWindow* window : {static_cast<ActivationWindow*>(&windows_->CheckDlls()),
+                                     static_cast<ActivationWindow*>(&windows_->CheckPy())}) {
+        window->show();
+        window->Button4Click();
+        window->Button1Click();
+    }
+    EXPECT_EQ(FilesBelow("Fly2/modules").filter(QRegularExpression("\\.(dll|pyc?)$")), QStringList());
+    dialogs.AnswerFile(Path("p.f2p"));
+    Click("Button12");
+    EXPECT_EQ(FilesBelow("Fly2/modules"), before);
 }
 
 // A profile from another installation names other folders: applying it renames nothing there.
@@ -139,7 +162,8 @@ TEST_F(ProfilePageTest, UnreadableProfileRaisesTheError) {
     Click("Button10");
     EXPECT_EQ(dialogs.Texts(), QStringList({loadError, loadError, loadError}));
     for (const ScriptedDialogs::Shown& shown : dialogs.shown())
-        EXPECT_TRUE(shown.kind == ScriptedDialogs::Kind::Error || shown.kind == ScriptedDialogs::Kind::PickFile);
+        EXPECT_TRUE(shown.kind == ScriptedDialogs::Kind::Error ||
+                    shown.kind == ScriptedDialogs::Kind::PickFile);
     EXPECT_FALSE(windows_->CheckDlls().isVisible());
     EXPECT_EQ(FilesBelow("Fly2"), QStringList({"modules/pc/a.dll"}));
 }
@@ -168,13 +192,14 @@ TEST_F(ProfilePageTest, BackupErrorsGoToTheErrorBox) {
     Click("Button11");
     AppSettings().DLLFolderHolder.clear();
     Click("Button11");
-    EXPECT_EQ(dialogs.Texts(),
-              QStringList({QString::fromUtf8("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"),
-                           QString::fromUtf8("Impossible de créer Backup"),
-                           QString::fromUtf8(
-                               "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!")}));
+    EXPECT_EQ(
+        dialogs.Texts(),
+        QStringList({QString::fromUtf8("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"),
+                     QString::fromUtf8("Impossible de créer Backup"),
+                     QString::fromUtf8(
+                         "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!")}));
     EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-}  // namespace
+} // namespace

@@ -19,7 +19,7 @@ QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
     return button;
 }
 
-}  // namespace
+} // namespace
 
 ActivationWindow::ActivationWindow(ActivationKind kind, const Texts& texts, QWidget* parent)
     : QWidget(parent, Qt::Window), kind_(kind), label3_(new QLabel), list_(new QListWidget),
@@ -39,7 +39,8 @@ ActivationWindow::ActivationWindow(ActivationKind kind, const Texts& texts, QWid
     connect(AddButton(buttons, "Button2", "ANNULER sans changement"), &QPushButton::clicked, this,
             &ActivationWindow::Button2Click);
     auto* marks = new QHBoxLayout;
-    connect(AddButton(marks, "Button3", texts.checkAll), &QPushButton::clicked, this, &ActivationWindow::Button3Click);
+    connect(AddButton(marks, "Button3", texts.checkAll), &QPushButton::clicked, this,
+            &ActivationWindow::Button3Click);
     connect(AddButton(marks, "Button4", texts.uncheckAll), &QPushButton::clicked, this,
             &ActivationWindow::Button4Click);
 
@@ -73,20 +74,30 @@ void ActivationWindow::SetEntries(ActivationEntries entries) {
     loaded_ = true;
 }
 
-QString ActivationWindow::FolderLabel() const { return label3_->text(); }
+QString ActivationWindow::FolderLabel() const {
+    return label3_->text();
+}
 
-void ActivationWindow::SetFolderLabel(const QString& folder) { label3_->setText(folder); }
+void ActivationWindow::SetFolderLabel(const QString& folder) {
+    label3_->setText(folder);
+}
 
 void ActivationWindow::Button1Click() {
     ApplyActivation({kind_, FolderLabel(), RootFolder(), Entries()});
     hide();
 }
 
-void ActivationWindow::Button2Click() { hide(); }
+void ActivationWindow::Button2Click() {
+    hide();
+}
 
-void ActivationWindow::Button3Click() { SetAllMarks(true); }
+void ActivationWindow::Button3Click() {
+    SetAllMarks(true);
+}
 
-void ActivationWindow::Button4Click() { SetAllMarks(false); }
+void ActivationWindow::Button4Click() {
+    SetAllMarks(false);
+}
 
 void ActivationWindow::SetAllMarks(bool checked) {
     for (int row = 0; row < list_->count(); ++row)

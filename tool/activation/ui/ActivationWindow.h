@@ -15,7 +15,7 @@ class QListWidget;
 class ActivationWindow : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ActivationWindow)
-public:
+  public:
     // The entries with their marks, in the order shown.
     ActivationEntries Entries() const;
     // Replaces the entries (shown sorted); a window shown afterwards keeps them instead of listing.
@@ -31,7 +31,7 @@ public:
     void Button3Click();
     void Button4Click();
 
-protected:
+  protected:
     struct Texts final {
         const char* caption;
         const char* header;
@@ -53,7 +53,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void SetAllMarks(bool checked);
 
     ActivationKind kind_;

@@ -18,7 +18,8 @@ TF_checkdlls::TF_checkdlls(QWidget* parent)
     button->setObjectName(QStringLiteral("Button5"));
     connect(button, &QPushButton::clicked, this, &TF_checkdlls::Button5Click);
     ExtraRow()->addWidget(button);
-    ExtraRow()->addWidget(new QLabel(QStringLiteral("DLL critiques :\nFly2Lan.dll, FlyGpsOut.dll, gps.dll")), 1);
+    ExtraRow()->addWidget(new QLabel(QStringLiteral("DLL critiques :\nFly2Lan.dll, FlyGpsOut.dll, gps.dll")),
+                          1);
 }
 
 void TF_checkdlls::Button5Click() {
@@ -34,4 +35,6 @@ void TF_checkdlls::FillList() {
     SetEntries(entries);
 }
 
-QString TF_checkdlls::RootFolder() const { return AppSettings().DLLPath; }
+QString TF_checkdlls::RootFolder() const {
+    return AppSettings().DLLPath;
+}

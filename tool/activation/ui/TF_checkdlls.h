@@ -6,13 +6,13 @@
 class TF_checkdlls final : public ActivationWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_checkdlls)
-public:
+  public:
     explicit TF_checkdlls(QWidget* parent = nullptr);
 
     // "DECOCHER DLL CRITIQUES": unchecks the DLLs the simulator can't do without; renames nothing.
     void Button5Click();
 
-protected:
+  protected:
     void FillList() override;
     QString RootFolder() const override;
 };

@@ -19,4 +19,6 @@ void TF_checkpy::FillList() {
     SetEntries(entries);
 }
 
-QString TF_checkpy::RootFolder() const { return AppSettings().PythonPath; }
+QString TF_checkpy::RootFolder() const {
+    return AppSettings().PythonPath;
+}

@@ -6,10 +6,10 @@
 class TF_checkpy final : public ActivationWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_checkpy)
-public:
+  public:
     explicit TF_checkpy(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void FillList() override;
     QString RootFolder() const override;
 };

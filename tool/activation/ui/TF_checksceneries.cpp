@@ -31,7 +31,9 @@ void TF_checksceneries::FillList() {
     closeOnPaint_ = false;
 }
 
-QString TF_checksceneries::RootFolder() const { return FolderLabel(); }
+QString TF_checksceneries::RootFolder() const {
+    return FolderLabel();
+}
 
 // The folder dialog runs while the window is being shown, so the window can only go once it has painted.
 void TF_checksceneries::paintEvent(QPaintEvent* event) {

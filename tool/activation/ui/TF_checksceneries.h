@@ -7,14 +7,14 @@
 class TF_checksceneries final : public ActivationWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_checksceneries)
-public:
+  public:
     explicit TF_checksceneries(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void FillList() override;
     QString RootFolder() const override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     bool closeOnPaint_ = false;
 };

@@ -61,7 +61,7 @@ TF_main::TF_main(QWidget* parent)
     notebook_->addTab(PagePrincipal(), u8("Principal"));
     notebook_->addTab(PageInit(), u8("Init"));
     notebook_->addTab(PageIniFiles(), u8("fly.ini/render.ini"));
-    notebook_->addTab(PageActivation(), u8("*.dll & py-c activation"));
+    notebook_->addTab(PageActivation(), u8("*.dll && py-c activation"));  // "&&" shows one "&"
     notebook_->addTab(PageSlicer(), u8("fly2slice"));
     notebook_->addTab(PageControlFiles(), u8("Fichiers Touches/Manettes"));
     notebook_->addTab(PageSceneries(), u8("Scènes"));

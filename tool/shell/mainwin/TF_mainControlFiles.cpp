@@ -27,7 +27,7 @@ struct ControlFileWidgets final {
 // Runs a function whenever the watched widget gets the focus.
 class FocusInFilter final : public QObject {
     Q_DISABLE_COPY_MOVE(FocusInFilter)
-public:
+  public:
     FocusInFilter(QObject* watched, std::function<void()> onFocusIn)
         : QObject(watched), onFocusIn_(std::move(onFocusIn)) {
         watched->installEventFilter(this);
@@ -39,7 +39,7 @@ public:
         return false;
     }
 
-private:
+  private:
     std::function<void()> onFocusIn_;
 };
 
@@ -77,11 +77,12 @@ void ConnectListEnter(QListWidget* list, QLineEdit* edit) {
 void SaveSetAs(const ControlFileWidgets& page, bool keys) {
     const QString fly = AppSettings().FlyFolder;
     QString start = keys ? WithBackslash(fly) + QStringLiteral("system") : fly;
-    const QString chosen =
-        keys ? PickFile(start, QStringLiteral("fky"), QStringLiteral("Enregistre un nouveau fichier TOUCHE clavier"),
-                        QStringLiteral("*.fky|*.fky"))
-             : PickFile(start, QStringLiteral("fcr"), QStringLiteral("Enregistre un nouveau fichier MANETTE de jeux"),
-                        QStringLiteral("*.fcr|*.fcr"));
+    const QString chosen = keys ? PickFile(start, QStringLiteral("fky"),
+                                           QStringLiteral("Enregistre un nouveau fichier TOUCHE clavier"),
+                                           QStringLiteral("*.fky|*.fky"))
+                                : PickFile(start, QStringLiteral("fcr"),
+                                           QStringLiteral("Enregistre un nouveau fichier MANETTE de jeux"),
+                                           QStringLiteral("*.fcr|*.fcr"));
     if (chosen.isEmpty())
         return;
     if (keys)
@@ -98,7 +99,7 @@ void ToggleHelp(QWidget* help) {
     flag = !flag;
 }
 
-}  // namespace
+} // namespace
 
 void TF_main::ConnectControlFilePage() {
     const ControlFileWidgets page{findChild<QListWidget*>("ListBox1"), findChild<QLineEdit*>("Edit1"),

@@ -232,6 +232,7 @@ QVBoxLayout* ControlFileColumn(const char* caption, const char* editName, const 
     edit->setReadOnly(true);
     auto* list = new QListWidget;
     list->setObjectName(listName);
+    list->setMinimumHeight(120);
     list->setAccessibleName(u8(listAccessible));
     auto* label = new QLabel(u8(caption));
     label->setBuddy(list);
@@ -266,12 +267,12 @@ QWidget* TF_main::PageControlFiles() {
                                  "choisissez un nom de fichier",
                                  "   Vous pouvez TOUJOURS revenir aux valeurs par défaut, sélectionnez les, elles ne ",
                                  "sont jamais changées"});
-    // The help covers the explanation in the same place and scrolls within it.
+    // The help covers the explanation in the same place, which is tall enough for all its lines.
     help->setAccessibleName(u8("Aide"));
     help->setMinimumWidth(0);
-    help->setFixedHeight(explanation->maximumHeight());
     help->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     help->hide();
+    explanation->setFixedHeight(help->maximumHeight());
     auto* memos = new QGridLayout;
     memos->addWidget(explanation, 0, 0);
     memos->addWidget(help, 0, 0);

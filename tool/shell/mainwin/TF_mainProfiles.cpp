@@ -16,7 +16,7 @@ namespace {
 
 // Shows the hourglass for as long as it lives.
 class WaitCursor final {
-public:
+  public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
@@ -66,7 +66,7 @@ void BackupDllFolderWithMessage() {
                   QStringLiteral("REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE"));
 }
 
-}  // namespace
+} // namespace
 
 void TF_main::ConnectProfileButtons() {
     OnClick("Button2", [] { SaveProfileAs(); });

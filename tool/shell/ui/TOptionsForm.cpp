@@ -60,15 +60,16 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent), grid_(new QGridLa
     layout->addLayout(grid_);
     layout->addSpacing(12);
     layout->addWidget(hint);
-    layout->addStretch();
+    layout->addSpacing(12);
     layout->addLayout(buttons);
-    resize(602, 578);
+    resize(sizeHint().expandedTo(QSize(602, 0)));
 }
 
 void TOptionsForm::AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
                           const char* fieldName, const QString& accessibleName, void (*action)(PathFields&)) {
     auto* button = new QPushButton(caption);
     button->setObjectName(buttonName);
+    button->setMinimumWidth(button->sizeHint().width() + 24);
     auto* edit = new QLineEdit;
     edit->setObjectName(fieldName);
     edit->setAccessibleName(accessibleName);

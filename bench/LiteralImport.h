@@ -5,7 +5,7 @@
 // The import done the way the file formats were first described: every DEX record looked up by a
 // linear scan of the table, runway keys repaired by comparing every pair of records, and every sort
 // rebuilding both key texts for each comparison. Saving, index writing and packing use the importer's
-// own classes. Used only as a yardstick for the benchmark.
+// own classes. Used only as a yardstick for the benchmark. All figures are processor seconds.
 struct LiteralCost final {
     double repairSeconds = 0; // all-pairs runway comparison (scaled up when sampled)
     double mergeSeconds = 0;  // linear-scan merge (scaled up when sampled)

@@ -68,7 +68,9 @@ void TriDb::CheckImageSize(const FlyFile& file, size_t headerLength) {
     const int64_t expected = count * size;
     const int64_t actual = int64_t{file.size} - static_cast<int64_t>(headerLength);
     const bool surplusRecords = actual > expected && size > 0 && (actual - expected) % size == 0;
-    if (count < 0 || size < 0 || (actual != expected && !surplusRecords)) {
+    // Records of no bytes: the count alone would decide how much memory the table takes.
+    const bool emptyRecords = size == 0 && count > 0;
+    if (count < 0 || size < 0 || emptyRecords || (actual != expected && !surplusRecords)) {
         Clear();
         throw ZorException("TriDb", 193, 0x20002,
                            FormatMessage("File size mismatch, computed = %i, actual = %i",

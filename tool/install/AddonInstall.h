@@ -10,13 +10,13 @@ enum class InstallType { Scenery = 0, ExternalScenery = 1, Taxiways = 2, Aircraf
 
 struct InstallRequest final {
     InstallType type = InstallType::Scenery;
-    QString sourceFolder;    // the source label; empty: nothing to install
-    QStringList sourceList;  // full paths, as listed when the source folder was chosen
-    QString destination;     // the destination field
-    QString flyFolder;       // the simulator folder
+    QString sourceFolder;   // the source label; empty: nothing to install
+    QStringList sourceList; // full paths, as listed when the source folder was chosen
+    QString destination;    // the destination field
+    QString flyFolder;      // the simulator folder
     bool renameSources = true;
     bool pauseOnError = true;
-    QString importer;        // empty: the importer of the dex folder, else the one beside the tool
+    QString importer; // empty: the importer of the dex folder, else the one beside the tool
 };
 
 // Every line of the activity log goes through here as soon as it is known.

@@ -12,8 +12,8 @@ struct DataFolders final {
 
 DataFolders FoldersBeside(const QString& flyExePath) {
     const QString base = WithBackslash(FolderOfFile(flyExePath));
-    return {base + QStringLiteral("data"), base + QStringLiteral("data-save"), base + QStringLiteral("data-save$$$"),
-            base + QStringLiteral("data$$$")};
+    return {base + QStringLiteral("data"), base + QStringLiteral("data-save"),
+            base + QStringLiteral("data-save$$$"), base + QStringLiteral("data$$$")};
 }
 
 QString CannotRename(const QString& from, const QString& to) {
@@ -26,7 +26,8 @@ const QString BupCaption = QStringLiteral("Répertoire [BUP] automatique");
 
 QString SaveDataFolder(const QString& flyExePath) {
     if (flyExePath.isEmpty())
-        return QStringLiteral("Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!");
+        return QStringLiteral(
+            "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!");
     const DataFolders f = FoldersBeside(flyExePath);
     if (FolderExists(f.save)) {
         // An older put-aside copy in the way is never replaced: the save stops before touching "data".
@@ -38,10 +39,12 @@ QString SaveDataFolder(const QString& flyExePath) {
     if (!ShellRename(f.data, f.save))
         return CannotRename(f.data, f.save);
     if (FolderExists(f.data))
-        return QStringLiteral("Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe existe déja!");
+        return QStringLiteral(
+            "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe existe déja!");
     if (!MakeFolder(f.data))
         return QStringLiteral("Impossible de créer") + QStringLiteral(" NewEdFolderName");
-    ShowCaptioned(QStringLiteral("Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"), BupCaption);
+    ShowCaptioned(QStringLiteral("Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"),
+                  BupCaption);
     return {};
 }
 
@@ -63,6 +66,7 @@ QString RestoreDataFolder(const QString& flyExePath) {
             ShellRename(f.replaced, f.data);
         return CannotRename(f.save, f.data) + nothingRestored;
     }
-    ShowCaptioned(QStringLiteral("[data] enregistré sous [data$$$]. [data-save] renommé [data]!"), BupCaption);
+    ShowCaptioned(QStringLiteral("[data] enregistré sous [data$$$]. [data-save] renommé [data]!"),
+                  BupCaption);
     return {};
 }

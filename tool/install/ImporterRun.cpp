@@ -9,13 +9,19 @@ namespace {
 
 const QString ImportedLine = QStringLiteral("Imported to database with Navmerger.exe 1.3");
 
-// The importer's output, one log line per output line; the blank lines at its end are dropped.
+// The importer's output, one indented log line per output line, so that it stands apart from the
+// installer's own lines; the blank lines at its end are dropped.
 QStringList OutputLines(const QByteArray& output) {
     QStringList lines = QString::fromLocal8Bit(output).split(QLatin1Char('\n'));
-    for (QString& line : lines)
+    for (QString& line : lines) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        if (line.trimmed().isEmpty())
+            line.clear();
+        else
+            line.prepend(QStringLiteral("    "));
+    }
+    while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
 }

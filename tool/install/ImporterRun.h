@@ -5,10 +5,10 @@
 
 // One run of the database importer on a DEX file that already lies in the simulator's dex folder.
 struct ImporterCall final {
-    QString importer;   // the program; empty: FindImporter(dexFolder)
-    QString dexFolder;  // with trailing '/'; the importer's working folder
-    QString dexName;    // the file name, no folder
-    QString flyFolder;  // the simulator folder
+    QString importer;  // the program; empty: FindImporter(dexFolder)
+    QString dexFolder; // with trailing '/'; the importer's working folder
+    QString dexName;   // the file name, no folder
+    QString flyFolder; // the simulator folder
     bool pauseOnError = true;
 };
 

@@ -5,7 +5,7 @@
 
 // Copying scenery files, with their sub-folders, from one scenery folder to another.
 struct SceneryEntry final {
-    QString name;  // relative to the source folder
+    QString name; // relative to the source folder
     bool checked = true;
 };
 using SceneryEntries = QList<SceneryEntry>;

@@ -27,7 +27,9 @@ QStringList Log(const QWidget& window) {
     return window.findChild<QPlainTextEdit*>("MemoLog")->toPlainText().split('\n');
 }
 
-QString Destination(const QWidget& window) { return window.findChild<QLineEdit*>("EditDestination")->text(); }
+QString Destination(const QWidget& window) {
+    return window.findChild<QLineEdit*>("EditDestination")->text();
+}
 
 void SetDestination(const QWidget& window, const QString& text) {
     window.findChild<QLineEdit*>("EditDestination")->setText(text);
@@ -38,7 +40,7 @@ void ChooseType(const QWidget& window, int type) {
 }
 
 class AutoInstallTest : public InstallFixture {
-protected:
+  protected:
     void SetUp() override {
         InstallFixture::SetUp();
         fly_ = MakeFly2();
@@ -48,8 +50,9 @@ protected:
     // The installer opened on a source folder as the main window does for a start argument.
     void OpenOn(const QString& folder) {
         AppSettings().StartArgument = folder;
-        QCoreApplication::postEvent(&window_, new WindowMessage(WindowMessage::StartInstall, 0,
-                                                                reinterpret_cast<quintptr>(&AppSettings().StartArgument)));
+        QCoreApplication::postEvent(
+            &window_, new WindowMessage(WindowMessage::StartInstall, 0,
+                                        reinterpret_cast<quintptr>(&AppSettings().StartArgument)));
         QCoreApplication::processEvents();
     }
 
@@ -88,15 +91,16 @@ TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
     EXPECT_EQ(Log(window_), first);
     EXPECT_EQ(Read("Fly2/scenery/scene.pod"), "pod");
     EXPECT_EQ(Read("Fly2/data/road.bgr"), "bgr");
-    EXPECT_EQ(FilesBelow("addon"),
-              QStringList({"readme.txt", "road.bgr.installed", "scene.pod.installed", "scene.scf.installed"}));
+    EXPECT_EQ(FilesBelow("addon"), QStringList({"readme.txt", "road.bgr.installed", "scene.pod.installed",
+                                                "scene.scf.installed"}));
 
     // The list still holds the old names, whose files are gone now.
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(Log(window_), first + QStringList({"*** Installing Scenery ***", "FAILED!!!: " + Path("addon/road.bgr"),
-                                                  "FAILED!!!: " + Path("addon/scene.pod"),
-                                                  "FAILED!!!: " + Path("addon/scene.scf"),
-                                                  "*** Installation finished ***"}));
+    EXPECT_EQ(Log(window_),
+              first +
+                  QStringList({"*** Installing Scenery ***", "FAILED!!!: " + Path("addon/road.bgr"),
+                               "FAILED!!!: " + Path("addon/scene.pod"),
+                               "FAILED!!!: " + Path("addon/scene.scf"), "*** Installation finished ***"}));
     EXPECT_TRUE(dialogs_.Texts().isEmpty());
 }
 
@@ -107,10 +111,10 @@ TEST_F(AutoInstallTest, UpperCaseExtensionsInstallAndSourcesStayWithoutTheRename
     OpenOn(Path("addon"));
     window_.findChild<QCheckBox*>("CheckRename")->setChecked(false);
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(Log(window_).mid(1), QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "data/GRASS.TMS",
-                                                "Installed: " + fly_ + "data/ROADS.TXP",
-                                                "Installed: " + fly_ + "scenery/SCENE.POD",
-                                                "*** Installation finished ***"}));
+    EXPECT_EQ(Log(window_).mid(1),
+              QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "data/GRASS.TMS",
+                           "Installed: " + fly_ + "data/ROADS.TXP",
+                           "Installed: " + fly_ + "scenery/SCENE.POD", "*** Installation finished ***"}));
     EXPECT_EQ(FilesBelow("addon"), QStringList({"GRASS.TMS", "ROADS.TXP", "SCENE.POD"}));
 }
 
@@ -122,7 +126,8 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
     ChooseType(window_, 1);
     EXPECT_EQ(Destination(window_), fly_ + "scenery/");
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(dialogs_.Texts(), QStringList({"Select EXTERNAL scenery folder OR check [scenery] radiobutton"}));
+    EXPECT_EQ(dialogs_.Texts(),
+              QStringList({"Select EXTERNAL scenery folder OR check [scenery] radiobutton"}));
 
     // A folder chosen for the destination switches to type 1 and stays in the field.
     dialogs_.AnswerFolder(Path("external"));
@@ -134,8 +139,9 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
     SetDestination(window_, Path("external/new/alps"));
     ChooseType(window_, 0);
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(dialogs_.Texts().last(), "Réinitialisez la valeur par défaut du répertoire de Fly! ou vérifié le "
-                                       "bouton radio [Fichier scène extérieur]");
+    EXPECT_EQ(dialogs_.Texts().last(),
+              "Réinitialisez la valeur par défaut du répertoire de Fly! ou vérifié le "
+              "bouton radio [Fichier scène extérieur]");
     EXPECT_EQ(Log(window_), QStringList({"Activity Log:"}));
 
     ChooseType(window_, 1);
@@ -143,9 +149,10 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
     EXPECT_EQ(Destination(window_), Path("external/"));
     SetDestination(window_, Path("external/new/alps"));
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(Log(window_).mid(1),
-              QStringList({"*** Installing Scenery to external/other folder ***", "Installed: " + fly_ + "data/road.bgr",
-                           "Installed: " + Path("external/new/alps/scene.pod"), "*** Installation finished ***"}));
+    EXPECT_EQ(Log(window_).mid(1), QStringList({"*** Installing Scenery to external/other folder ***",
+                                                "Installed: " + fly_ + "data/road.bgr",
+                                                "Installed: " + Path("external/new/alps/scene.pod"),
+                                                "*** Installation finished ***"}));
     EXPECT_TRUE(Exists("external/new/alps/scene.pod"));
 
     Click(window_, "ButtonFlyFolder");
@@ -165,8 +172,8 @@ TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {
     Click(window_, "ButtonInstall");
     EXPECT_EQ(Log(window_).mid(1),
               QStringList({"*** Installing Taxiways ***", "Installed: " + fly_ + "data/ksea.bgr",
-                           "Installed: " + fly_ + "taxiways/ksea.pod", "Installed: " + fly_ + "taxiways/mountain.pod",
-                           "*** Installation finished ***"}));
+                           "Installed: " + fly_ + "taxiways/ksea.pod",
+                           "Installed: " + fly_ + "taxiways/mountain.pod", "*** Installation finished ***"}));
     EXPECT_FALSE(Exists("Fly2/scenery/mountain.pod"));
     EXPECT_FALSE(Exists("Fly2/taxiways/mountain.scf"));
     EXPECT_TRUE(Exists("addon/mountain.scf"));
@@ -179,7 +186,8 @@ TEST_F(AutoInstallTest, AircraftAndScriptsInstallNothing) {
     Click(window_, "ButtonInstall");
     ChooseType(window_, 4);
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(Log(window_).mid(1), QStringList({"*** Installation finished ***", "*** Installation finished ***"}));
+    EXPECT_EQ(Log(window_).mid(1),
+              QStringList({"*** Installation finished ***", "*** Installation finished ***"}));
     EXPECT_EQ(FilesBelow("addon"), QStringList({"plane.pod"}));
 }
 
@@ -211,4 +219,4 @@ TEST_F(AutoInstallTest, HelpFillsTheHelpWindow) {
     EXPECT_FALSE(window_.findChild<QPushButton*>("ButtonSaveLog")->isEnabled());
 }
 
-}  // namespace
+} // namespace

@@ -10,7 +10,7 @@ namespace {
 const QString Bup = QStringLiteral("Répertoire [BUP] automatique");
 
 class DataFolderTest : public InstallFixture {
-protected:
+  protected:
     void SetUp() override {
         InstallFixture::SetUp();
         MakeFly2();
@@ -22,8 +22,8 @@ protected:
     QStringList Boxes() const {
         QStringList boxes;
         for (const ScriptedDialogs::Shown& shown : dialogs_.shown())
-            boxes << (shown.kind == ScriptedDialogs::Kind::Error ? QStringLiteral("error") : shown.caption) + '|' +
-                         shown.text;
+            boxes << (shown.kind == ScriptedDialogs::Kind::Error ? QStringLiteral("error") : shown.caption) +
+                         '|' + shown.text;
         return boxes;
     }
 
@@ -31,16 +31,20 @@ protected:
 };
 
 TEST_F(DataFolderTest, SavingTwiceKeepsTheFirstSaveAside) {
-    EXPECT_EQ(window_.windowTitle(), QStringLiteral("Sauvegarder le répertoire [DATA] de Fly!2 avant \"Slice\""));
+    EXPECT_EQ(window_.windowTitle(),
+              QStringLiteral("Sauvegarder le répertoire [DATA] de Fly!2 avant \"Slice\""));
     Click("ButtonSave");
-    EXPECT_EQ(Boxes(), QStringList({Bup + "|Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"}));
+    EXPECT_EQ(Boxes(),
+              QStringList({Bup + "|Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"}));
     EXPECT_EQ(FilesBelow("Fly2/data-save"), QStringList({"city.txp", "terrain.tms"}));
     EXPECT_TRUE(QDir(Path("Fly2/data")).isEmpty());
 
     dialogs_.Clear();
     Click("ButtonSave");
-    EXPECT_EQ(Boxes(), QStringList({"Information:|Le répertoire [data-save] existe déja! - le renommez [data-save$$$] ?",
-                                    Bup + "|Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"}));
+    EXPECT_EQ(
+        Boxes(),
+        QStringList({"Information:|Le répertoire [data-save] existe déja! - le renommez [data-save$$$] ?",
+                     Bup + "|Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"}));
     EXPECT_EQ(FilesBelow("Fly2/data-save$$$"), QStringList({"city.txp", "terrain.tms"}));
     EXPECT_TRUE(QDir(Path("Fly2/data-save")).isEmpty());
     EXPECT_TRUE(QDir(Path("Fly2/data")).isEmpty());
@@ -85,13 +89,14 @@ TEST_F(DataFolderTest, MissingFoldersAndPathsAreRefused) {
     AppSettings().FlyExePath.clear();
     Click("ButtonSave");
     Click("ButtonRestore");
-    EXPECT_EQ(Boxes(),
-              QStringList({"error|Impossible de restaurer [data] - Le répertoire [data-save] n''existe pas!",
-                           "error|Impossible de renommer " + Path("Fly2/data") + " vers " + Path("Fly2/data-save"),
-                           "error|Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!",
-                           "error|Impossible de créer un sous répertoire Data - Chemin vers fly2.exe requis!"}));
+    EXPECT_EQ(
+        Boxes(),
+        QStringList({"error|Impossible de restaurer [data] - Le répertoire [data-save] n''existe pas!",
+                     "error|Impossible de renommer " + Path("Fly2/data") + " vers " + Path("Fly2/data-save"),
+                     "error|Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!",
+                     "error|Impossible de créer un sous répertoire Data - Chemin vers fly2.exe requis!"}));
     EXPECT_FALSE(Exists("Fly2/data"));
     EXPECT_FALSE(Exists("Fly2/data-save"));
 }
 
-}  // namespace
+} // namespace

@@ -14,7 +14,7 @@
 namespace {
 
 class DexInstallTest : public InstallFixture {
-protected:
+  protected:
     void SetUp() override {
         InstallFixture::SetUp();
         fly_ = MakeFly2();
@@ -54,14 +54,15 @@ TEST_F(DexInstallTest, TwoDexFilesAreCopiedAndImported) {
     EXPECT_EQ(log.first(), "*** Installing DEX files ***");
     EXPECT_EQ(log.last(), "*** Installation finished ***");
     EXPECT_EQ(log.count("Imported to database with Navmerger.exe 1.3"), 2) << log.join('\n').toStdString();
-    EXPECT_EQ(log.count("Database merge successful!"), 2);
+    EXPECT_EQ(log.count("    Database merge successful!"), 2);
     const qsizetype copied = log.indexOf("Copied: " + fly_ + "dex/ADD_AIRPORT.DEX");
     ASSERT_GE(copied, 0);
     EXPECT_LT(copied, log.indexOf("Copied: " + fly_ + "dex/REPLACE_NAVAID.DEX"));
     EXPECT_FALSE(log.join('\n').contains("Press any key"));
 
     EXPECT_EQ(Read("Fly2/dex/ADD_AIRPORT.DEX"), Read("addon/ADD_AIRPORT.DEX.installed"));
-    EXPECT_EQ(FilesBelow("addon"), QStringList({"ADD_AIRPORT.DEX.installed", "REPLACE_NAVAID.DEX.installed"}));
+    EXPECT_EQ(FilesBelow("addon"),
+              QStringList({"ADD_AIRPORT.DEX.installed", "REPLACE_NAVAID.DEX.installed"}));
     EXPECT_EQ(Read("Fly2/system/AIRPORT.TRI"), airports);
     EXPECT_EQ(Read("Fly2/system/NAVAID.TRI"), navaids);
     EXPECT_NE(Read("Fly2/system/AIRPORT.POD"), airports);
@@ -86,8 +87,8 @@ TEST_F(DexInstallTest, ImporterThatCannotStartIsReported) {
     MakeAddon({"ADD_AIRPORT.DEX"});
     const QString missing = Path("nowhere/navmerger");
     const QStringList log = Install(true, missing);
-    EXPECT_EQ(log.at(log.size() - 2),
-              "FAILED!!!: Navmerger.exe 1.3 could not be started (" + missing + "), ADD_AIRPORT.DEX not imported");
+    EXPECT_EQ(log.at(log.size() - 2), "FAILED!!!: Navmerger.exe 1.3 could not be started (" + missing +
+                                          "), ADD_AIRPORT.DEX not imported");
     EXPECT_FALSE(log.contains("Imported to database with Navmerger.exe 1.3"));
 }
 
@@ -100,7 +101,7 @@ TEST_F(DexInstallTest, PauseOptionChoosesThePauseOfTheImporter) {
     // -PX pauses after a successful run too; without a terminal the importer only says so.
     MakeAddon({"ADD_AIRPORT.DEX"});
     const QStringList log = Install(false);
-    EXPECT_TRUE(log.contains("Press any key to continue...")) << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains("    Press any key to continue...")) << log.join('\n').toStdString();
     EXPECT_TRUE(log.contains("Imported to database with Navmerger.exe 1.3"));
 }
 
@@ -145,9 +146,9 @@ TEST_F(DexInstallTest, WindowImportsWithTheImporterBesideTheTool) {
     const QStringList log = window.findChild<QPlainTextEdit*>("MemoLog")->toPlainText().split('\n');
     EXPECT_EQ(log.mid(0, 3), QStringList({"Activity Log:", "*** Installing DEX files ***",
                                           "Copied: " + fly_ + "dex/ADD_AIRPORT.DEX"}));
-    EXPECT_TRUE(log.contains("Press any key to continue...")) << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains("    Press any key to continue...")) << log.join('\n').toStdString();
     EXPECT_EQ(log.mid(log.size() - 2),
               QStringList({"Imported to database with Navmerger.exe 1.3", "*** Installation finished ***"}));
 }
 
-}  // namespace
+} // namespace

@@ -15,12 +15,14 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A temporary folder holding a synthetic Fly! II installation ("Fly2", made on demand by mkfly2) and
 // whatever else a test builds beside it. The process-wide settings are restored afterwards.
 class InstallFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         saved_ = AppSettings();
@@ -78,7 +80,7 @@ protected:
 
     ScriptedDialogs dialogs_;
 
-private:
+  private:
     QTemporaryDir dir_;
     Settings saved_;
     QByteArray savedDataHome_;

@@ -12,7 +12,7 @@
 namespace {
 
 class SceneryCopyTest : public InstallFixture {
-protected:
+  protected:
     void SetUp() override {
         InstallFixture::SetUp();
         window_.show();
@@ -79,9 +79,9 @@ TEST_F(SceneryCopyTest, GeneratedSceneryFolderListsInNameOrder) {
     MakeFly2();
     window_.SetSourceFolder(AppSettings().SceneryFolder);
     Click("CheckUnused");
-    EXPECT_EQ(Shown(), QStringList({"alps.pod+", "alps.scf+", "coast.pod+", "coast.scf+", "desert.pod.notused-",
-                                    "desert.scf.notused-", "europe/rhine.pod+", "europe/rhine.scf+", "island.pod+",
-                                    "island.scf+"}));
+    EXPECT_EQ(Shown(), QStringList({"alps.pod+", "alps.scf+", "coast.pod+", "coast.scf+",
+                                    "desert.pod.notused-", "desert.scf.notused-", "europe/rhine.pod+",
+                                    "europe/rhine.scf+", "island.pod+", "island.scf+"}));
     Click("ButtonCheckNone");
     EXPECT_FALSE(Shown().join(' ').contains('+'));
     Click("ButtonCheckAll");
@@ -114,8 +114,8 @@ TEST_F(SceneryCopyTest, DeleteIsAskedPerEntryAndNoStops) {
     dialogs_.AnswerNo();
     Click("ButtonCopy");
     const QString question = "Do you really want to *DELETE* all Source Files?";
-    EXPECT_EQ(dialogs_.Texts(),
-              QStringList({question, question, "NON copié ! Séléectionner la valeur souhaitée et réessayé!"}));
+    EXPECT_EQ(dialogs_.Texts(), QStringList({question, question,
+                                             "NON copié ! Séléectionner la valeur souhaitée et réessayé!"}));
     EXPECT_TRUE(window_.isVisible());
     EXPECT_EQ(FilesBelow("target"), QStringList({"a.pod", "b.pod"}));
     EXPECT_EQ(FilesBelow("source"), QStringList({"b.pod", "c.scf"}));
@@ -156,4 +156,4 @@ TEST_F(SceneryCopyTest, MissingFolderRefusedAndEmptyListJustHides) {
     EXPECT_FALSE(Exists("target"));
 }
 
-}  // namespace
+} // namespace

@@ -16,7 +16,8 @@ public:
         AppSettings() = Settings{};
         AppSettings().ProgramFolder = Path("tool/");
         QDir().mkpath(Path("tool"));
-        for (const char* folder : {"Fly2/system", "Fly2/modules/pc", "Fly2/modules/scripts/global", "Fly2/aircraft"})
+        for (const char* folder :
+             {"Fly2/system", "Fly2/modules/pc", "Fly2/modules/scripts/global", "Fly2/aircraft"})
             QDir().mkpath(Path(folder));
         Write("Fly2/FLY2.EXE", "MZ");
         Write("Fly2/control.txt", "joystick\r\n");

@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, MissingPreferencesFileOpensPageInitWithTheButtonsDisabled
 
 TEST_F(MainWindowTest, ArrowsWrapAroundBothWays) {
     Start();
-    ButtonOf("BBAllgStatL")->click();  // from page 1
+    ButtonOf("BBAllgStatL")->click(); // from page 1
     EXPECT_EQ(Page(), 0);
     ButtonOf("BBAllgStatL")->click();
     EXPECT_EQ(Page(), 7);
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, InitialiseKestrelWithCancelChangesNothing) {
     QDir(fly.Path("Fly2/modules/pc")).removeRecursively();
     fly.WriteShortPreferences(fly.FlyExe());
     Start();
-    dialogs.AnswerNo();  // the path window asks to create modules/pc
+    dialogs.AnswerNo(); // the path window asks to create modules/pc
     QTimer::singleShot(0, [this] { windows->Options().findChild<QPushButton*>("BtnCancel")->click(); });
     ButtonOf("Button7")->click();
     EXPECT_EQ(windows->Options().result(), QDialog::Rejected);
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, InitialiseKestrelWithOkEnablesTheButtonsWithoutTheCaption
     QDir(fly.Path("Fly2/modules/pc")).removeRecursively();
     fly.WriteShortPreferences(fly.FlyExe());
     Start();
-    dialogs.AnswerYes();  // create modules/pc
+    dialogs.AnswerYes(); // create modules/pc
     QTimer::singleShot(0, [this] { windows->Options().findChild<QPushButton*>("BtnOK")->click(); });
     ButtonOf("Button7")->click();
     EXPECT_EQ(windows->Options().result(), QDialog::Accepted);
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, StartArgumentOpensTheInstallerWhenPathsAreValid) {
 
 TEST_F(MainWindowTest, StartArgumentIsIgnoredWithInvalidPathsOrAMissingFolder) {
     QDir().mkpath(fly.Path("addon"));
-    Start(fly.Path("addon"));  // no preferences: paths not valid
+    Start(fly.Path("addon")); // no preferences: paths not valid
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Page(), 1);
     windows.reset();
@@ -200,11 +200,11 @@ TEST_F(MainWindowTest, ClosingWritesTheFifteenLinesOfThePreferencesFile) {
     EXPECT_FALSE(Main().isVisible());
     EXPECT_EQ(ended.count(), 1);
     const QList<QByteArray> lines = fly.Read("tool/FlyKestrel.prf").split('\n');
-    ASSERT_EQ(lines.size(), 16);  // 15 lines, each ended by CR LF
+    ASSERT_EQ(lines.size(), 16); // 15 lines, each ended by CR LF
     EXPECT_EQ(lines[0], "<FlyKestrel 1.7>\r");
     EXPECT_EQ(lines[6], fly.FlyExe().toUtf8() + "\r");
-    EXPECT_EQ(lines[9], fly.FlyFolder().toUtf8() + "modules/\r");  // DLLFolderHolder from the path check
-    EXPECT_EQ(lines[1], "\r");                                     // DLLPath only changes on OK
+    EXPECT_EQ(lines[9], fly.FlyFolder().toUtf8() + "modules/\r"); // DLLFolderHolder from the path check
+    EXPECT_EQ(lines[1], "\r");                                    // DLLPath only changes on OK
     EXPECT_EQ(lines[15], "");
 }
 
@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, LaunchAndCloseLeavesThePreferencesFileAsItWas) {
     fly.WriteShortPreferences(fly.FlyExe());
     const QByteArray before = fly.Read("tool/FlyKestrel.prf");
     Start();
-    ASSERT_TRUE(AppSettings().FlyStartPath.isEmpty());  // no flystart.exe: nothing is started
+    ASSERT_TRUE(AppSettings().FlyStartPath.isEmpty()); // no flystart.exe: nothing is started
     QSignalSpy ended(&Main(), &TF_main::EndTool);
     ButtonOf("Button9")->click();
     EXPECT_EQ(ended.count(), 1);
@@ -233,4 +233,4 @@ TEST_F(MainWindowTest, LaunchWithoutCloseKeepsTheToolAndDeletesHstFilesWhenAsked
     EXPECT_TRUE(QDir(fly.Path("Fly2/aircraft")).entryList(QDir::Files).isEmpty());
 }
 
-}  // namespace
+} // namespace

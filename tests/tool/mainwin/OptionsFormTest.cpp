@@ -74,7 +74,7 @@ TEST_F(OptionsFormTest, TgaFolderIsStoredAtOnceAndEmptiedByACancelledDialog) {
     EXPECT_EQ(AppSettings().TGAPath, fly.Path("tga"));
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::SelectFolder);
-    EXPECT_EQ(dialogs.shown()[0].text, fly.FlyFolder());  // the dialog starts in the simulator folder
+    EXPECT_EQ(dialogs.shown()[0].text, fly.FlyFolder()); // the dialog starts in the simulator folder
 
     dialogs.AnswerFolder(QString());
     Click("BtnTGAPath");
@@ -95,4 +95,4 @@ TEST_F(OptionsFormTest, DerivedPathButtonsOnlyExplainTheAutofill) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -48,13 +48,14 @@ TEST(KestrelToolsTest, PickFileReturnsTheChosenFileAndKeepsTheCurrentFolder) {
         tools.OpenDialog1()->selectFile(dir.path() + "/input.txt");
         QMetaObject::invokeMethod(tools.OpenDialog1(), "accept");
     });
-    EXPECT_EQ(tools.PickFile(dir.path(), "TXTX", "Select FLY2SLICE-InputFile", "Slicer Inputfile (*.txt)|*.TXT"),
-              dir.path() + "/input.txt");
+    EXPECT_EQ(
+        tools.PickFile(dir.path(), "TXTX", "Select FLY2SLICE-InputFile", "Slicer Inputfile (*.txt)|*.TXT"),
+        dir.path() + "/input.txt");
     EXPECT_EQ(QDir::currentPath(), current);
 
     QTimer::singleShot(0, [&] { tools.OpenDialog1()->reject(); });
     EXPECT_EQ(tools.PickFile(dir.path(), "", "", ""), "");
-    EXPECT_EQ(tools.OpenDialog1()->windowTitle(), "Select FLY2SLICE-InputFile");  // kept when not given
+    EXPECT_EQ(tools.OpenDialog1()->windowTitle(), "Select FLY2SLICE-InputFile"); // kept when not given
 }
 
 class SelDirDlgTest : public ::testing::Test {
@@ -135,4 +136,4 @@ TEST(QtDialogServiceTest, BoxesLowerStayOnTopWindowsAndKeepTheirCaption) {
     EXPECT_FALSE(service.Question("Question ?", ""));
 }
 
-}  // namespace
+} // namespace

@@ -49,26 +49,30 @@ TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeText(
         "LabelIntro",
-        QStringLiteral("Avant de créer une scène avec fly2slice, le répertoire [DATA] de Fly!2 doit être sauvegardé : "
-                       "un nouveau répertoire [data] vide est créé pour le travail du slicer. Après le slice, ce "
-                       "répertoire est mis de côté et le répertoire sauvegardé est restauré avec les boutons "
-                       "ci-dessous.")));
-    layout->addWidget(BuildGroup("GroupSave", "LabelSave", QStringLiteral("Enregistrement"),
-                                 QStringLiteral("Enregistre votre répertoire [DATA] de Fly! et crée un nouveau "
-                                                "répertoire [data] vide, si ce répertoire n'existe pas encore"),
-                                 save));
+        QStringLiteral(
+            "Avant de créer une scène avec fly2slice, le répertoire [DATA] de Fly!2 doit être sauvegardé : "
+            "un nouveau répertoire [data] vide est créé pour le travail du slicer. Après le slice, ce "
+            "répertoire est mis de côté et le répertoire sauvegardé est restauré avec les boutons "
+            "ci-dessous.")));
+    layout->addWidget(
+        BuildGroup("GroupSave", "LabelSave", QStringLiteral("Enregistrement"),
+                   QStringLiteral("Enregistre votre répertoire [DATA] de Fly! et crée un nouveau "
+                                  "répertoire [data] vide, si ce répertoire n'existe pas encore"),
+                   save));
     layout->addWidget(BuildGroup(
         "GroupRestore", "LabelRestore", QStringLiteral("Restauration"),
-        QStringLiteral("Vous êtes averti : n'utilisez cette fonction que si vous êtes sur que votre répertoire "
-                       "[DATA] n'a pas de données importantes. [DATA] sera enregistrer sous [DATA$$$], [DATA-save] "
-                       "renommé [DATA] Vous pouvez supprimer [DATA$$$] plus tard manuellement !"),
+        QStringLiteral(
+            "Vous êtes averti : n'utilisez cette fonction que si vous êtes sur que votre répertoire "
+            "[DATA] n'a pas de données importantes. [DATA] sera enregistrer sous [DATA$$$], [DATA-save] "
+            "renommé [DATA] Vous pouvez supprimer [DATA$$$] plus tard manuellement !"),
         restore));
     layout->addStretch();
     layout->addLayout(buttons);
-    resize(520, 380);
+    resize(600, 400);
 }
 
-QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const QString& title, const QString& text, QWidget* button) {
+QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const QString& title,
+                                  const QString& text, QWidget* button) {
     auto* group = new QGroupBox(title);
     group->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(group);
@@ -77,6 +81,10 @@ QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const
     return group;
 }
 
-void TFLYDataForm::SaveClick() { ShowFailure(SaveDataFolder(AppSettings().FlyExePath)); }
+void TFLYDataForm::SaveClick() {
+    ShowFailure(SaveDataFolder(AppSettings().FlyExePath));
+}
 
-void TFLYDataForm::RestoreClick() { ShowFailure(RestoreDataFolder(AppSettings().FlyExePath)); }
+void TFLYDataForm::RestoreClick() {
+    ShowFailure(RestoreDataFolder(AppSettings().FlyExePath));
+}

@@ -6,12 +6,13 @@
 class TFLYDataForm final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TFLYDataForm)
-public:
+  public:
     explicit TFLYDataForm(QWidget* parent = nullptr);
 
     void SaveClick();
     void RestoreClick();
 
-private:
-    QWidget* BuildGroup(const char* name, const char* labelName, const QString& title, const QString& text, QWidget* button);
+  private:
+    QWidget* BuildGroup(const char* name, const char* labelName, const QString& title, const QString& text,
+                        QWidget* button);
 };

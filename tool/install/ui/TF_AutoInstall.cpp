@@ -36,7 +36,9 @@ QLabel* MakeLabel(const char* name, const QString& text) {
     return label;
 }
 
-QString FlyScenery() { return WithBackslash(AppSettings().FlyFolder) + QStringLiteral("scenery/"); }
+QString FlyScenery() {
+    return WithBackslash(AppSettings().FlyFolder) + QStringLiteral("scenery/");
+}
 
 const QString NoExternalFolder = QStringLiteral("Répertoire externe de scènes pas encore défini!");
 
@@ -90,9 +92,9 @@ QWidget* TF_AutoInstall::BuildOptions() {
     auto* group = new QGroupBox(QString::fromUtf8("Type à installer"));
     group->setObjectName("RadioGroupType");
     auto* radios = new QVBoxLayout(group);
-    const char* const captions[] = {"scènes (+ taxiways)", "scènes vers un répertoire externe",
+    const char* const captions[] = {"scènes (+ taxiways)",          "scènes vers un répertoire externe",
                                     "taxiways (pod)/[bgr,txp,tms]", "avions NON IMPLEMENTES",
-                                    "script NON IMPLEMENTES", "DEX files import /Navmerger.exe"};
+                                    "script NON IMPLEMENTES",       "DEX files import /Navmerger.exe"};
     for (int id = 0; id < 6; ++id) {
         auto* radio = new QRadioButton(QString::fromUtf8(captions[id]));
         radio->setObjectName(QStringLiteral("RadioType%1").arg(id));
@@ -119,8 +121,9 @@ QWidget* TF_AutoInstall::BuildDestination() {
     destination_->setObjectName("EditDestination");
     destination_->setAccessibleName(QString::fromUtf8("Répertoire d'installation"));
     destinationButtons_ = {
-        MakeButton("ButtonDestination",
-                   "DESTINATION SCENES: Utiliser le répertoire de Fly2 ou une autre/externe répertoire de scènes"),
+        MakeButton(
+            "ButtonDestination",
+            "DESTINATION SCENES: Utiliser le répertoire de Fly2 ou une autre/externe répertoire de scènes"),
         MakeButton("ButtonFlyFolder", "Retour au répertoire présélectionner de Fly!"),
         MakeButton("ButtonExternal", "Sélectionne le répertoire autre/externe"),
         MakeButton("ButtonSaveExternal", "Répertoire externe de destination des scènes")};
@@ -129,9 +132,10 @@ QWidget* TF_AutoInstall::BuildDestination() {
     connect(destinationButtons_[2], &QPushButton::clicked, this, &TF_AutoInstall::ExternalClick);
     connect(destinationButtons_[3], &QPushButton::clicked, this, &TF_AutoInstall::SaveExternalClick);
     auto* layout = new QGridLayout(box);
-    layout->addWidget(MakeLabel("LabelDestination", QString::fromUtf8("Répertoire d'installation  - un nouveau sous "
-                                                                      "répertoire peut être ajouté/édité ci-dessous")),
-                      0, 0, 1, 2);
+    layout->addWidget(
+        MakeLabel("LabelDestination", QString::fromUtf8("Répertoire d'installation  - un nouveau sous "
+                                                        "répertoire peut être ajouté/édité ci-dessous")),
+        0, 0, 1, 2);
     layout->addWidget(destination_, 1, 0, 1, 2);
     layout->addWidget(destinationButtons_[0], 2, 0, 1, 2);
     layout->addWidget(destinationButtons_[1], 3, 0);
@@ -169,7 +173,9 @@ void TF_AutoInstall::SetSourceFolder(const QString& folder) {
     sourceList_->addItems(ListInstallSource(folder));
 }
 
-InstallType TF_AutoInstall::Type() const { return static_cast<InstallType>(types_->checkedId()); }
+InstallType TF_AutoInstall::Type() const {
+    return static_cast<InstallType>(types_->checkedId());
+}
 
 // A type set by a button keeps the destination field: only the buttons follow it.
 void TF_AutoInstall::SetType(InstallType type) {
@@ -277,4 +283,6 @@ void TF_AutoInstall::InstallClick() {
     RunInstallation(request, [this](const QString& line) { AppendLog(line); });
 }
 
-void TF_AutoInstall::AppendLog(const QString& line) { log_->appendPlainText(line); }
+void TF_AutoInstall::AppendLog(const QString& line) {
+    log_->appendPlainText(line);
+}

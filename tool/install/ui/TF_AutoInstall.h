@@ -17,7 +17,7 @@ class QPushButton;
 class TF_AutoInstall final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_AutoInstall)
-public:
+  public:
     explicit TF_AutoInstall(QWidget* parent = nullptr);
 
     QString SourceFolder() const { return sourceFolder_; }
@@ -34,11 +34,11 @@ public:
     void HelpClick();
     void InstallClick();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QWidget* BuildSource();
     QWidget* BuildDestination();
     QWidget* BuildOptions();

@@ -37,8 +37,8 @@ QLabel* FolderLabel(const char* name) {
 TF_SceneryCopy::TF_SceneryCopy(QWidget* parent)
     : QWidget(parent, Qt::Window), sourceLabel_(FolderLabel("LabelSource")),
       destinationLabel_(FolderLabel("LabelDestination")), list_(new QListWidget),
-      subFolders_(new QCheckBox(QStringLiteral("Sous répertoire"))), unused_(new QCheckBox(QStringLiteral("Inutilisé"))),
-      modes_(new QButtonGroup(this)) {
+      subFolders_(new QCheckBox(QStringLiteral("Sous répertoire"))),
+      unused_(new QCheckBox(QStringLiteral("Inutilisé"))), modes_(new QButtonGroup(this)) {
     setObjectName("TF_SceneryCopy");
     setWindowTitle(QStringLiteral("Copie les scènes de FLY!2"));
     list_->setObjectName("CheckListBox1");
@@ -57,7 +57,8 @@ TF_SceneryCopy::TF_SceneryCopy(QWidget* parent)
 QWidget* TF_SceneryCopy::BuildFolders() {
     auto* box = new QWidget;
     auto* source = MakeButton("ButtonSource", "Sélectionner le répertoire source des scènes");
-    auto* destination = MakeButton("ButtonDestination", "Sélectionner le répertoire de destination des scènes");
+    auto* destination =
+        MakeButton("ButtonDestination", "Sélectionner le répertoire de destination des scènes");
     connect(source, &QPushButton::clicked, this, &TF_SceneryCopy::SourceClick);
     connect(destination, &QPushButton::clicked, this, &TF_SceneryCopy::DestinationClick);
     auto* layout = new QGridLayout(box);
@@ -132,14 +133,16 @@ void TF_SceneryCopy::SetSourceFolder(const QString& folder) {
     FillList();
 }
 
-void TF_SceneryCopy::SetDestinationFolder(const QString& folder) { destinationLabel_->setText(folder); }
+void TF_SceneryCopy::SetDestinationFolder(const QString& folder) {
+    destinationLabel_->setText(folder);
+}
 
 void TF_SceneryCopy::FillList() {
     list_->clear();
     if (sourceLabel_->text().isEmpty())
         return;
-    for (const SceneryEntry& entry : ListSceneryFiles(sourceLabel_->text(), subFolders_->isChecked(),
-                                                      unused_->isChecked())) {
+    for (const SceneryEntry& entry :
+         ListSceneryFiles(sourceLabel_->text(), subFolders_->isChecked(), unused_->isChecked())) {
         auto* item = new QListWidgetItem(entry.name, list_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(entry.checked ? Qt::Checked : Qt::Unchecked);

@@ -13,7 +13,7 @@ class QListWidget;
 class TF_SceneryCopy final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_SceneryCopy)
-public:
+  public:
     explicit TF_SceneryCopy(QWidget* parent = nullptr);
 
     SceneryEntries Entries() const;
@@ -26,10 +26,10 @@ public:
     void FillList();
     void SetAllMarks(bool checked);
 
-protected:
+  protected:
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     QWidget* BuildFolders();
     QWidget* BuildOptions();
     QLayout* BuildButtons();

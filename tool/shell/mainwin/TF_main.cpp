@@ -27,7 +27,9 @@ namespace {
 constexpr int InitPage = 1;
 constexpr int InstallPage = 7;
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const char* accessibleName) {
     auto* button = new QToolButton;
@@ -38,11 +40,11 @@ QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const char* acce
     return button;
 }
 
-}  // namespace
+} // namespace
 
 TF_main::TF_main(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       notebook_(new QTabWidget) {
     setObjectName("F_main");
     setWindowTitle(u8("Optimise les performances de votre Fly!2 !"));
@@ -61,7 +63,7 @@ TF_main::TF_main(QWidget* parent)
     notebook_->addTab(PagePrincipal(), u8("Principal"));
     notebook_->addTab(PageInit(), u8("Init"));
     notebook_->addTab(PageIniFiles(), u8("fly.ini/render.ini"));
-    notebook_->addTab(PageActivation(), u8("*.dll && py-c activation"));  // "&&" shows one "&"
+    notebook_->addTab(PageActivation(), u8("*.dll && py-c activation")); // "&&" shows one "&"
     notebook_->addTab(PageSlicer(), u8("fly2slice"));
     notebook_->addTab(PageControlFiles(), u8("Fichiers Touches/Manettes"));
     notebook_->addTab(PageSceneries(), u8("Scènes"));
@@ -82,7 +84,8 @@ TF_main::TF_main(QWidget* parent)
     buttons->addWidget(right);
     buttons->addStretch();
 
-    auto* footer = new QLabel(u8("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));
+    auto* footer =
+        new QLabel(u8("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));
     footer->setObjectName("Label2");
     footer->setAlignment(Qt::AlignCenter);
 
@@ -134,7 +137,8 @@ void TF_main::showEvent(QShowEvent* event) {
 
 void TF_main::FormShow() {
     PathFields quietFields;
-    const bool valid = windows_ != nullptr ? windows_->Options().CheckPathsQuietly() : PathsValidAtStart(quietFields);
+    const bool valid =
+        windows_ != nullptr ? windows_->Options().CheckPathsQuietly() : PathsValidAtStart(quietFields);
     if (!valid) {
         ActivateOtherKeys(false);
         return;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QStringList>
-#include <functional>
 #include <QWidget>
+#include <functional>
 
 class KestrelWindows;
 class QCheckBox;

@@ -48,22 +48,29 @@ void TF_main::UMShowInstall() {
     TF_AutoInstall& installer = windows_->AutoInstall();
     ShowWindow(installer);
     QCoreApplication::processEvents();
-    QCoreApplication::postEvent(&installer, new WindowMessage(WindowMessage::StartInstall, 0,
-                                                              reinterpret_cast<quintptr>(&AppSettings().StartArgument)));
+    QCoreApplication::postEvent(&installer,
+                                new WindowMessage(WindowMessage::StartInstall, 0,
+                                                  reinterpret_cast<quintptr>(&AppSettings().StartArgument)));
 }
 
 // The launch-and-close road: the tool ends without passing through the close handler, so the preferences
 // file keeps its contents.
-void TF_main::EndWithoutSaving() { emit EndTool(); }
+void TF_main::EndWithoutSaving() {
+    emit EndTool();
+}
 
 void TF_main::Button7Click() {
     if (windows_->Options().exec() == QDialog::Accepted)
         ActivateOtherKeys(true);
 }
 
-void TF_main::Button5Click() { windows_->IniKestrel().OpenFlyIni(); }
+void TF_main::Button5Click() {
+    windows_->IniKestrel().OpenFlyIni();
+}
 
-void TF_main::Button6Click() { windows_->IniKestrel().OpenRenderIni(); }
+void TF_main::Button6Click() {
+    windows_->IniKestrel().OpenRenderIni();
+}
 
 void TF_main::Button8Click() {
     LaunchSimulator(checkBox2_->isChecked());

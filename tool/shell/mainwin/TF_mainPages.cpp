@@ -14,7 +14,9 @@
 
 namespace {
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // A read-only memo tall and wide enough for its lines.
 QPlainTextEdit* Memo(const char* name, std::initializer_list<const char*> lines) {
@@ -78,7 +80,7 @@ QGridLayout* MemoButtonGrid(std::initializer_list<std::pair<QWidget*, QWidget*>>
     return grid;
 }
 
-}  // namespace
+} // namespace
 
 QWidget* TF_main::PagePrincipal() {
     auto* label = new QLabel(u8("Sélectionne répartoire de FLY!2 :"));
@@ -132,10 +134,11 @@ QWidget* TF_main::PageIniFiles() {
         {Memo("Memo4", {"Optimise votre render.ini", "Un calculateur de mémoire vous aide"}),
          Button("Button6", "Modifie le RENDER.INI")},
     });
-    grid->addWidget(Memo("Memo5", {"les fichiers sont sauvegardés au format [nomfichier].[DDMMJJhhmmss].[BAK] toutes "
-                                   "les fois que vous les ",
-                                   "modifiez !"}),
-                    2, 0, 1, 2);
+    grid->addWidget(
+        Memo("Memo5", {"les fichiers sont sauvegardés au format [nomfichier].[DDMMJJhhmmss].[BAK] toutes "
+                       "les fois que vous les ",
+                       "modifiez !"}),
+        2, 0, 1, 2);
     return Page("Fichiers *.ini", grid);
 }
 
@@ -149,33 +152,36 @@ QWidget* TF_main::PageActivation() {
     buttons->addWidget(Button("Button11", "Copie répertoire DLL"), 2, 1);
 
     auto* layout = new QVBoxLayout;
-    layout->addWidget(Memo("Memo6", {"Amélioration des performances !",
-                                     "Avant de démarrer Fly! désactiver les *.dll et *.py/c dont vous n'avez pas "
-                                     "besoin.",
-                                     "Soyez prudent : Fly! peut ne pas fonctionner si les *.dll nécessaires sont "
-                                     "désactivées, ",
-                                     "particulièrement celles des avions.",
-                                     "Avant de démarrer votre travail, sauvegardez votre status actuel (Enregistrer le "
-                                     "profil)",
-                                     "Vous pouvez facilement revenir au status précédent (Charger et appliquer le "
-                                     "profil)",
-                                     "Sauvegarder votre répertoire de *.dll pour plus de sécurité"}));
+    layout->addWidget(
+        Memo("Memo6", {"Amélioration des performances !",
+                       "Avant de démarrer Fly! désactiver les *.dll et *.py/c dont vous n'avez pas "
+                       "besoin.",
+                       "Soyez prudent : Fly! peut ne pas fonctionner si les *.dll nécessaires sont "
+                       "désactivées, ",
+                       "particulièrement celles des avions.",
+                       "Avant de démarrer votre travail, sauvegardez votre status actuel (Enregistrer le "
+                       "profil)",
+                       "Vous pouvez facilement revenir au status précédent (Charger et appliquer le "
+                       "profil)",
+                       "Sauvegarder votre répertoire de *.dll pour plus de sécurité"}));
     layout->addLayout(buttons);
     return Page("*.DLL and PY-C de/activation", layout);
 }
 
 QWidget* TF_main::PageSlicer() {
     auto* grid = MemoButtonGrid({
-        {Memo("Memo7", {"Recommandé : créer ces répertoires pour une ", "meilleure vision du projet.",
-                        " {répertoire à créer dans votre répertoire de base ", "de Fly!2}", "   SlicerWork\\TGA",
-                        "   SlicerWork\\POD", "   SlicerWork\\SCF Files", "   SlicerWork\\RAS"}),
+        {Memo("Memo7",
+              {"Recommandé : créer ces répertoires pour une ", "meilleure vision du projet.",
+               " {répertoire à créer dans votre répertoire de base ", "de Fly!2}", "   SlicerWork\\TGA",
+               "   SlicerWork\\POD", "   SlicerWork\\SCF Files", "   SlicerWork\\RAS"}),
          Button("Button16", "Créer un rértoire spécial (optionel)")},
         {Memo("Memo8", {"Ecrit le fichier d'entrée complet pour fly2slice.exe",
                         "et le fichier *.scf dont un *.pod a besoin.",
                         "Garde les valeurs pour les modifier plus tard, puis lance le découpage."}),
          Button("Button15", "Créer Fichiers du Slice")},
-        {Memo("Memo9", {"Si vous créez un *.pod : sauvegardez le répertoire [DATA] de Fly!2 avant le découpage,",
-                        "puis restaurez-le ensuite avec \"Sauve/Restaure répertoire DATA\"."}),
+        {Memo("Memo9",
+              {"Si vous créez un *.pod : sauvegardez le répertoire [DATA] de Fly!2 avant le découpage,",
+               "puis restaurez-le ensuite avec \"Sauve/Restaure répertoire DATA\"."}),
          Button("Button21", "Sauve/Restaure répertoire DATA")},
     });
     return Page("fly2slice", grid);
@@ -205,17 +211,17 @@ QWidget* TF_main::PageSceneries() {
 QWidget* TF_main::PageInstall() {
     auto* layout = new QVBoxLayout;
     layout->addWidget(Label("INSTALLATION scénes/avions/objets (semi-)automatique"));
-    layout->addWidget(Memo("Memo14", {"1. Dézipper les fichiers dans un répertoire",
-                                      "2. Utilisez la page installation de FlyKestrel et sélectionner le type de "
-                                      "fichier à installer",
-                                      "  a) scènes :", "     *.pod, *.scf vers [Fly\\scenery]",
-                                      "  b) scènes vers un répertoire autre/externe :",
-                                      "    pod,scf to [externe\\autre réprtoire de scènes],",
-                                      "    tms, txp, bgr vers [FLY\\data]", "c) taxiway :",
-                                      "   pod vers [FLY\\taxiways],", "   tms, txp, bgr vers [FLY\\data]",
-                                      "d) avions :", "    pas encore implémenté", "e) script :",
-                                      "    pas encore implémenté", "f) DEX files: ",
-                                      "   install *.dex files with the help of Navmerger 1.3 automatically "}));
+    layout->addWidget(
+        Memo("Memo14",
+             {"1. Dézipper les fichiers dans un répertoire",
+              "2. Utilisez la page installation de FlyKestrel et sélectionner le type de "
+              "fichier à installer",
+              "  a) scènes :", "     *.pod, *.scf vers [Fly\\scenery]",
+              "  b) scènes vers un répertoire autre/externe :",
+              "    pod,scf to [externe\\autre réprtoire de scènes],", "    tms, txp, bgr vers [FLY\\data]",
+              "c) taxiway :", "   pod vers [FLY\\taxiways],", "   tms, txp, bgr vers [FLY\\data]",
+              "d) avions :", "    pas encore implémenté", "e) script :", "    pas encore implémenté",
+              "f) DEX files: ", "   install *.dex files with the help of Navmerger 1.3 automatically "}));
     layout->addWidget(Button("Button22", "Aller à la page d'installation"), 0, Qt::AlignLeft);
     return Page("Aide Installion", layout);
 }
@@ -245,28 +251,28 @@ QVBoxLayout* ControlFileColumn(const char* caption, const char* editName, const 
     return column;
 }
 
-}  // namespace
+} // namespace
 
 QWidget* TF_main::PageControlFiles() {
-    auto* explanation = Memo("Memo10", {"Enregistre et charge les valeurs des Touches/Manettes de jeux !", "Pourquoi ?",
-                                        "a) Fly! parfois efface par erreur vos paramètres",
-                                        "b) Vous utilisez plusieurs manettes de jeux pour vos avions et ",
-                                        "hélicoptères",
-                                        "c) Vous utilisez des paramètres de Touches différents selon vos ", "avions"});
-    auto* help = Memo("Memo11", {"Cliquer sur [AIDE] à nouveau pour fermer cette fenêtre !", "Comment procéder ?",
-                                 "a) Modifier les fichiers de paramètres des Touches ou Manettes",
-                                 "   Cliquez sur le nom du fichier. Il apparaitra dans la fenêtre en bas",
-                                 "   Cliquez sur \"Utilisez la sélection\"",
-                                 "   Vous démarrez Fly!vaec les valeurs par défaut",
-                                 "   (ou celles que vous aviez lors de la première utilisation de FlyKestrel",
-                                 "Pour changer les paramètres",
-                                 "b) Modifier vos paramètres de touches ou de boutons dans Fly!",
-                                 "   Ne craigniez rien : vos valeurs originales ont été sauvegardées par FlyKestrel",
-                                 "   Cliquez sur le bouton [Enregistrer les touches sous] ou [Enregistrer les boutons "
-                                 "sous], ",
-                                 "choisissez un nom de fichier",
-                                 "   Vous pouvez TOUJOURS revenir aux valeurs par défaut, sélectionnez les, elles ne ",
-                                 "sont jamais changées"});
+    auto* explanation =
+        Memo("Memo10", {"Enregistre et charge les valeurs des Touches/Manettes de jeux !", "Pourquoi ?",
+                        "a) Fly! parfois efface par erreur vos paramètres",
+                        "b) Vous utilisez plusieurs manettes de jeux pour vos avions et ", "hélicoptères",
+                        "c) Vous utilisez des paramètres de Touches différents selon vos ", "avions"});
+    auto* help =
+        Memo("Memo11",
+             {"Cliquer sur [AIDE] à nouveau pour fermer cette fenêtre !", "Comment procéder ?",
+              "a) Modifier les fichiers de paramètres des Touches ou Manettes",
+              "   Cliquez sur le nom du fichier. Il apparaitra dans la fenêtre en bas",
+              "   Cliquez sur \"Utilisez la sélection\"", "   Vous démarrez Fly!vaec les valeurs par défaut",
+              "   (ou celles que vous aviez lors de la première utilisation de FlyKestrel",
+              "Pour changer les paramètres", "b) Modifier vos paramètres de touches ou de boutons dans Fly!",
+              "   Ne craigniez rien : vos valeurs originales ont été sauvegardées par FlyKestrel",
+              "   Cliquez sur le bouton [Enregistrer les touches sous] ou [Enregistrer les boutons "
+              "sous], ",
+              "choisissez un nom de fichier",
+              "   Vous pouvez TOUJOURS revenir aux valeurs par défaut, sélectionnez les, elles ne ",
+              "sont jamais changées"});
     // The help covers the explanation in the same place, which is tall enough for all its lines.
     help->setAccessibleName(u8("Aide"));
     help->setMinimumWidth(0);

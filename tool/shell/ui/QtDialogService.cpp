@@ -32,7 +32,7 @@ public:
 private:
     static void SetOnTop(QWidget* window, bool onTop) {
         window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-        window->show();  // a change of window flags hides the window
+        window->show(); // a change of window flags hides the window
     }
 
     std::vector<QPointer<QWidget>> lowered_;
@@ -46,7 +46,7 @@ QMessageBox::StandardButton ShowBox(QMessageBox::Icon icon, const QString& text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-}  // namespace
+} // namespace
 
 QtDialogService::QtDialogService(TFSelDirDlg& folderDialog, TFormKestrelTools& fileDialogHolder)
     : folderDialog_(folderDialog), fileDialogHolder_(fileDialogHolder) {}
@@ -56,7 +56,8 @@ void QtDialogService::Message(const QString& text, const QString& caption) {
 }
 
 bool QtDialogService::Question(const QString& text, const QString& caption) {
-    return ShowBox(QMessageBox::Question, text, caption, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return ShowBox(QMessageBox::Question, text, caption, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtDialogService::Error(const QString& text) {
@@ -68,8 +69,8 @@ QString QtDialogService::SelectFolder(const QString& start) {
     return folderDialog_.Execute(start);
 }
 
-QString QtDialogService::PickFile(const QString& startFolder, const QString& defaultExtension, const QString& title,
-                                  const QString& filter) {
+QString QtDialogService::PickFile(const QString& startFolder, const QString& defaultExtension,
+                                  const QString& title, const QString& filter) {
     TopMostLowered lowered;
     return fileDialogHolder_.PickFile(startFolder, defaultExtension, title, filter);
 }

@@ -16,13 +16,15 @@
 
 TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     : QDialog(parent), drives_(new QComboBox), folders_(new QTreeView), files_(new QListWidget),
-      model_(new QFileSystemModel(this)) {
+      model_(new QFileSystemModel(this)), folderLabel_(new QLabel) {
     setObjectName("FSelDirDlg");
     setWindowTitle(QString::fromUtf8("Sélectionner un répertoire"));
     setModal(true);
 
     drives_->setObjectName("DriveComboBox1");
     drives_->setAccessibleName(QString::fromUtf8("Lecteur"));
+    folderLabel_->setObjectName("DirLabel");
+    folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     model_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     model_->setRootPath("/");
     folders_->setObjectName("DirectoryListBox1");
@@ -43,7 +45,14 @@ TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &TFSelDirDlg::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(drives_, &QComboBox::activated, this, &TFSelDirDlg::DriveChanged);
-    connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFSelDirDlg::FolderChanged);
+    connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TFSelDirDlg::FolderChanged);
+    // The tree fills in as folders are read, so the current folder is brought into view once they are.
+    const auto showCurrent = [this] {
+        folders_->scrollTo(folders_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, showCurrent, Qt::QueuedConnection);
+    connect(model_, &QFileSystemModel::layoutChanged, this, showCurrent, Qt::QueuedConnection);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -51,6 +60,7 @@ TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(drives_);
+    layout->addWidget(folderLabel_);
     layout->addWidget(folders_, 3);
     layout->addWidget(new QLabel(QString::fromUtf8("Fichiers du répertoire :")));
     layout->addWidget(files_, 2);
@@ -69,7 +79,9 @@ void TFSelDirDlg::FillDrives() {
         drives_->insertItem(0, "/");
 }
 
-void TFSelDirDlg::DriveChanged(int index) { SetCurrentFolder(drives_->itemText(index)); }
+void TFSelDirDlg::DriveChanged(int index) {
+    SetCurrentFolder(drives_->itemText(index));
+}
 
 void TFSelDirDlg::SetCurrentFolder(const QString& start) {
     QString folder = start.isEmpty() ? QDir::currentPath() : ResolvePath(start);
@@ -100,6 +112,7 @@ QString TFSelDirDlg::CurrentFolder() const {
 
 void TFSelDirDlg::FolderChanged() {
     files_->clear();
+    folderLabel_->setText(CurrentFolder());
     const QDir folder(CurrentFolder());
     files_->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }

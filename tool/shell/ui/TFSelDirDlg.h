@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QLabel;
 class QListWidget;
 class QTreeView;
 
@@ -34,5 +35,6 @@ private:
     QTreeView* folders_;
     QListWidget* files_;
     QFileSystemModel* model_;
+    QLabel* folderLabel_;
     QString chosen_;
 };

@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QFileDialog>
 
-TFormKestrelTools::TFormKestrelTools(QWidget* parent) : QWidget(parent, Qt::Window), dialog_(new QFileDialog(this)) {
+TFormKestrelTools::TFormKestrelTools(QWidget* parent)
+    : QWidget(parent, Qt::Window), dialog_(new QFileDialog(this)) {
     setObjectName("FormKestrelTools");
     dialog_->setObjectName("OpenDialog1");
     // Qt's own dialog: the same look everywhere, and a filter that matches without regard to case.
@@ -31,8 +32,8 @@ QStringList TFormKestrelTools::QtNameFilters(const QString& filter) {
     return filters;
 }
 
-QString TFormKestrelTools::PickFile(const QString& startFolder, const QString& defaultExtension, const QString& title,
-                                    const QString& filter) {
+QString TFormKestrelTools::PickFile(const QString& startFolder, const QString& defaultExtension,
+                                    const QString& title, const QString& filter) {
     const QString savedCurrent = QDir::currentPath();
     if (!defaultExtension.isEmpty())
         dialog_->setDefaultSuffix(defaultExtension.left(3));

@@ -45,8 +45,14 @@ THelpForm::~THelpForm() {
         shared = nullptr;
 }
 
-THelpForm* THelpForm::Shared() { return shared; }
+THelpForm* THelpForm::Shared() {
+    return shared;
+}
 
-void THelpForm::SetHelpText(const QString& text) { memo_->setPlainText(text); }
+void THelpForm::SetHelpText(const QString& text) {
+    memo_->setPlainText(text);
+}
 
-QString THelpForm::HelpText() const { return memo_->toPlainText(); }
+QString THelpForm::HelpText() const {
+    return memo_->toPlainText();
+}

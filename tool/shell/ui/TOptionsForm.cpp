@@ -20,7 +20,8 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent), grid_(new QGridLa
            u8("Chemin de fly2.exe"), ChooseFlyExe);
     AddInfoRow("BtnDLLFolderHolder", u8("[PC](DLLs) Répertoire"), &PathFields::LblDLLFolderHolder,
                "LblDLLFolderHolder", u8("Répertoire contenant le répertoire des DLL"));
-    AddInfoRow("BtnBMPPath", u8("DLL - Répertoire"), &PathFields::LblDLLPath, "LblDLLPath", u8("Répertoire des DLL"));
+    AddInfoRow("BtnBMPPath", u8("DLL - Répertoire"), &PathFields::LblDLLPath, "LblDLLPath",
+               u8("Répertoire des DLL"));
     AddInfoRow("BtnUBBMPPath", u8("PY/PYC - Répertoire"), &PathFields::LblPythonPath, "LblPythonPath",
                u8("Répertoire des scripts PY/PYC"));
     AddInfoRow("Button3", u8("FLY.INI Répertoire"), &PathFields::LblFlyIniPath, "LblFlyIniPath",
@@ -31,15 +32,16 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent), grid_(new QGridLa
            u8("Chemin de flystart.exe"), ChooseFlyStart);
     AddRow("Button5", u8("Fly2slice.exe Répertoire"), &PathFields::LblFly2SlicerName, "LblFly2SlicerName",
            u8("Chemin de fly2slice.exe"), ChooseFly2Slice);
-    AddRow("BtnTGAPath", u8("*.TGA Répertoire"), &PathFields::LblTGAPath, "LblTGAPath", u8("Répertoire des *.TGA"),
-           ChooseTgaFolder);
-    AddRow("BtnRASPath", u8("*.RAS Répertoire"), &PathFields::LblRASPath, "LblRASPath", u8("Répertoire des *.RAS"),
-           ChooseRasFolder);
+    AddRow("BtnTGAPath", u8("*.TGA Répertoire"), &PathFields::LblTGAPath, "LblTGAPath",
+           u8("Répertoire des *.TGA"), ChooseTgaFolder);
+    AddRow("BtnRASPath", u8("*.RAS Répertoire"), &PathFields::LblRASPath, "LblRASPath",
+           u8("Répertoire des *.RAS"), ChooseRasFolder);
     grid_->setColumnStretch(1, 1);
     grid_->setVerticalSpacing(10);
 
-    auto* hint = new QLabel(u8("Si non rempli en mode automatique alors rechercher le chemin de fly.exe pour valider "
-                               "les autres chemins automatiquement."));
+    auto* hint =
+        new QLabel(u8("Si non rempli en mode automatique alors rechercher le chemin de fly.exe pour valider "
+                      "les autres chemins automatiquement."));
     hint->setObjectName("Label1");
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);

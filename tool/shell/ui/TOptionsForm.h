@@ -26,10 +26,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void AddRow(const char* buttonName, const QString& caption, QString PathFields::*field, const char* fieldName,
-                const QString& accessibleName, void (*action)(PathFields&));
-    void AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field, const char* fieldName,
-                    const QString& accessibleName);
+    void AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
+                const char* fieldName, const QString& accessibleName, void (*action)(PathFields&));
+    void AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field,
+                    const char* fieldName, const QString& accessibleName);
     void Run(void (*action)(PathFields&));
     void ShowFields();
     void OkClick();

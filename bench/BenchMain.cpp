@@ -60,12 +60,16 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "bench: %s\n", scenario.title.c_str());
             figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, runs, budget, argv[0]));
         }
-        if (outPath.empty()) {
-            WriteReport(std::cout, figures, runs, loadBefore, LoadAverage());
-        } else {
-            std::ofstream out(outPath);
-            WriteReport(out, figures, runs, loadBefore, LoadAverage());
-        }
+        const std::string loadAfter = LoadAverage();
+        std::ofstream file;
+        if (!outPath.empty())
+            file.open(outPath);
+        std::ostream& out = outPath.empty() ? std::cout : file;
+        WriteReport(out, figures, runs, loadBefore, loadAfter);
+        // The hand-written analysis of the misses (profiles, causes) follows the measured table.
+        std::ifstream notes(BENCH_NOTES);
+        if (notes)
+            out << "\n" << notes.rdbuf();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "navmerger_bench: %s\n", e.what());
         return 1;

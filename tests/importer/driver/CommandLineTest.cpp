@@ -81,9 +81,9 @@ TEST(CommandLineTest, ListEntriesEndAtRunsOfLineEndsAndAreTrimmed) {
 }
 
 TEST(CommandLineTest, ZeroBytesNeitherStopNorSplitTheList) {
-    const std::string utf16("\xFF\xFE"
-                            "a\0.\0d\0e\0x\0\r\0\n\0 \0b\0\r\0\n\0",
-                            26);
+    static constexpr char utf16Bytes[] = "\xFF\xFE"
+                                         "a\0.\0d\0e\0x\0\r\0\n\0 \0b\0\r\0\n\0";
+    const std::string utf16(utf16Bytes, sizeof utf16Bytes - 1);
     EXPECT_EQ(CommandLine::SplitList(utf16), (std::vector<std::string>{"a.dex", "b"}));
     EXPECT_EQ(CommandLine::SplitList(std::string("\0\0\0\n\0", 5)), std::vector<std::string>{});
     EXPECT_EQ(CommandLine::SplitList("\xEF\xBB\xBFx.dex\n"), std::vector<std::string>{"x.dex"});

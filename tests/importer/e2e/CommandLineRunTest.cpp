@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 namespace {
 
 const std::string banner = "Navmerger 1.3\nMerges DEX files into the Fly! II navigation database\n\n";
@@ -48,10 +46,10 @@ TEST(CommandLineRunTest, ListOfNothingButBlanksAsksForTheUsage) {
 TEST(CommandLineRunTest, UnreadableListIsReportedLikeARunError) {
     const auto folder = FlyFixture::NewFolder("missing-list");
     const ProgramResult run = RunProgram(NAVMERGER_PATH, {"a.dex", "@missing.txt", "-P"}, folder.string());
-    const std::regex report(
-        "An error has occurred:\nUnable to open missing\\.txt\nError code 0x2 in MappedFile, "
-        "line [0-9]+\n\nPress any key to continue\\.\\.\\.\n");
-    EXPECT_TRUE(std::regex_match(run.out, report)) << run.out;
+    EXPECT_TRUE(Matches(run.out,
+                        "An error has occurred:\nUnable to open missing.txt\nError code 0x2 in MappedFile, "
+                        "line [0-9]*\n\nPress any key to continue...\n"))
+        << run.out;
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, banner);
 }
@@ -59,9 +57,9 @@ TEST(CommandLineRunTest, UnreadableListIsReportedLikeARunError) {
 TEST(CommandLineRunTest, ErrorReportHasThreeLinesAndTheCodeAsStatus) {
     const auto folder = FlyFixture::NewFolder("no-archives");
     const ProgramResult run = RunProgram(NAVMERGER_PATH, {"-F", folder.string(), "a.dex", "b.dex"});
-    const std::regex report("An error has occurred:\nUnable to open .*SYSTEM.AIRPORT\\.POD\n"
-                            "Error code 0x2 in MappedFile, line [0-9]+\n");
-    EXPECT_TRUE(std::regex_match(run.out, report)) << run.out;
+    EXPECT_TRUE(Matches(run.out, "An error has occurred:\nUnable to open *SYSTEM?AIRPORT.POD\n"
+                                 "Error code 0x2 in MappedFile, line [0-9]*\n"))
+        << run.out;
     EXPECT_EQ(run.status, 2);
 }
 

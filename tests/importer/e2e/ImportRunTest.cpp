@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -179,10 +178,11 @@ TEST(ImportRunTest, ErrorInTheSecondFileStopsTheRunWithOneReport) {
     const size_t report = run.out.find("An error has occurred:\n");
     ASSERT_NE(report, std::string::npos) << run.out;
     EXPECT_EQ(ImportedTables(run.out.substr(0, report)), std::vector<std::string>{"DATABASE\\COMM.DBD\n"});
-    const std::regex expected(
-        "An error has occurred:\n.*OLD_NAVAID\\.DEX specifies [0-9]+ bytes, "
-        "DATABASE.NAVAID\\.DBT specifies [0-9]+ bytes\nError code 0x20005 in TriDb, line 421\n");
-    EXPECT_TRUE(std::regex_match(run.out.substr(report), expected)) << run.out.substr(report);
+    EXPECT_TRUE(Matches(run.out.substr(report),
+                        "An error has occurred:\n*OLD_NAVAID.DEX specifies [0-9]* bytes, "
+                        "DATABASE?NAVAID.DBT specifies [0-9]* bytes\n"
+                        "Error code 0x20005 in TriDb, line 421\n"))
+        << run.out.substr(report);
     EXPECT_TRUE(Exists(fly, "SYSTEM\\COMM.TRI"));
     EXPECT_FALSE(Exists(fly, "SYSTEM\\NAVAID.TRI"));
     EXPECT_FALSE(Exists(fly, "SYSTEM\\ILS.TRI"));
@@ -214,8 +214,8 @@ TEST(ImportRunTest, DatabaseThatIsAFileStopsTheRun) {
     const fs::path fly = NewInstallation("database-file");
     WriteBytes(fly / "database", "not a folder");
     const ProgramResult run = Navmerger(fly, {"dex/ILS.DEX"});
-    EXPECT_TRUE(std::regex_match(run.out, std::regex("An error has occurred:\nDATABASE is not a directory\n"
-                                                     "Error code 0x30001 in DexMerger, line [0-9]+\n")))
+    EXPECT_TRUE(Matches(run.out, "An error has occurred:\nDATABASE is not a directory\n"
+                                 "Error code 0x30001 in DexMerger, line [0-9]*\n"))
         << run.out;
     EXPECT_EQ(run.status, 1);
 }

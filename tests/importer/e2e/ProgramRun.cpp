@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -102,4 +103,8 @@ std::vector<std::string> Lines(const std::string& text) {
         start = stop;
     }
     return lines;
+}
+
+bool Matches(const std::string& text, const std::string& pattern) {
+    return ::fnmatch(pattern.c_str(), text.c_str(), 0) == 0;
 }

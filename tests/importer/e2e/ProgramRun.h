@@ -38,3 +38,6 @@ struct TerminalResult final {
 };
 TerminalResult RunOnTerminal(const std::string& program, const std::vector<std::string>& args,
                              bool outputToTerminal, const std::string& prompt, char key);
+
+// Whether text matches a shell wildcard pattern ('*' also spans line ends).
+bool Matches(const std::string& text, const std::string& pattern);

@@ -134,6 +134,8 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
     Click(window_, "ButtonDestination");
     EXPECT_EQ(dialogs_.shown().back().text, "/");
     EXPECT_EQ(Destination(window_), Path("external"));
+    ChooseType(window_, 1);
+    EXPECT_EQ(Destination(window_), Path("external"));
     Click(window_, "ButtonSaveExternal");
     EXPECT_EQ(AppSettings().ExternalSceneryFolder, Path("external"));
     SetDestination(window_, Path("external/new/alps"));

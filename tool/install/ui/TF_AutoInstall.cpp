@@ -102,7 +102,11 @@ QWidget* TF_AutoInstall::BuildOptions() {
         radios->addWidget(radio);
     }
     types_->button(0)->setChecked(true);
-    connect(types_, &QButtonGroup::idClicked, this, [this] { TypeChanged(); });
+    // Clicking the type already selected changes nothing.
+    connect(types_, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id != shownType_)
+            TypeChanged();
+    });
     rename_->setObjectName("CheckRename");
     rename_->setChecked(true);
     pause_->setObjectName("CheckPause");
@@ -180,10 +184,12 @@ InstallType TF_AutoInstall::Type() const {
 // A type set by a button keeps the destination field: only the buttons follow it.
 void TF_AutoInstall::SetType(InstallType type) {
     types_->button(static_cast<int>(type))->setChecked(true);
+    shownType_ = static_cast<int>(type);
     EnableDestinationButtons();
 }
 
 void TF_AutoInstall::TypeChanged() {
+    shownType_ = types_->checkedId();
     const QString fly = WithBackslash(AppSettings().FlyFolder);
     if (Type() == InstallType::ExternalScenery)
         destination_->setText(fly + QStringLiteral("scenery/"));

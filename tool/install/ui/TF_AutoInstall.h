@@ -58,4 +58,5 @@ class TF_AutoInstall final : public QWidget {
     QCheckBox* rename_;
     QCheckBox* pause_;
     QPlainTextEdit* log_;
+    int shownType_ = 0; // the type whose rules apply now
 };

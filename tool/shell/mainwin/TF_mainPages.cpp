@@ -62,7 +62,7 @@ QWidget* Page(const char* caption, QLayout* content) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
-    layout->addStretch();
+    layout->addStretch(1);
     return page;
 }
 
@@ -239,6 +239,7 @@ QVBoxLayout* ControlFileColumn(const char* caption, const char* editName, const 
     auto* list = new QListWidget;
     list->setObjectName(listName);
     list->setMinimumHeight(120);
+    list->setMaximumHeight(170);
     list->setAccessibleName(u8(listAccessible));
     auto* label = new QLabel(u8(caption));
     label->setBuddy(list);

@@ -1,7 +1,9 @@
 #include "initune/FlyIniTuning.h"
 
+#include "initune/IniLoading.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
+#include "shell/TextLines.h"
 
 #include <algorithm>
 
@@ -66,33 +68,17 @@ QString RecommendationsFile(const QString& programFolder) {
 QStringList LoadRecommendations(const QString& programFolder) {
     QStringList lines;
     if (const auto bytes = ReadWholeFile(RecommendationsFile(programFolder))) {
-        for (const QByteArray& line : IniGrid::SplitLines(*bytes))
+        for (const QByteArray& line : SplitLines(*bytes))
             lines.append(IniGrid::Decode(line));
     }
     return lines;
 }
 
 IniOutcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
-    grid.Clear();
-    grid.mode = IniMode::FlyIni;
-    grid.oldColumn = 1;
+    StartIniGrid(grid, IniMode::FlyIni, 1, {"FLY! function", "OLD value", "Recommended", "NEW value"});
     grid.recColumn = 2;
-    grid.newColumn = 3;
-    grid.fixedRows = 1;
-    grid.firstDataRow = 1;
-    grid.SetRowCount(2);
-    const QStringList headers = {"FLY! function", "OLD value", "Recommended", "NEW value"};
-    for (int column = 0; column < IniGrid::ColumnCount; ++column)
-        grid.SetCell(0, column, headers[column]);
-    if (!FileExists(path))
-        return IniOutcome::Info(path + " NON TROUVE!!!");
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + path);
-    const QList<QByteArray> lines = IniGrid::SplitLines(*bytes);
-    grid.path = path;
-    grid.SetRowCount(std::max(static_cast<int>(lines.size()) + 1, 2));
-    grid.PutLines(lines, 1, false);
+    if (const IniOutcome outcome = ReadIniIntoGrid(grid, path, false); !outcome.ok())
+        return outcome;
     MergeRecommendations(grid, LoadRecommendations(programFolder));
     return {};
 }

@@ -17,22 +17,6 @@ QString TrimBlanks(const QString& text) {
 
 }  // namespace
 
-QList<QByteArray> IniGrid::SplitLines(const QByteArray& bytes) {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
-        lines.append(bytes.mid(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines.append(bytes.mid(start));
-    return lines;
-}
-
 QString IniGrid::Decode(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
 
 QByteArray IniGrid::Encode(const QString& text) { return text.toLatin1(); }

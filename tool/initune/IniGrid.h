@@ -35,8 +35,6 @@ public:
     // NEW over OLD in every row, then the file's bytes: one CR LF line per data row.
     QByteArray TakeNewValuesAndBuildText();
 
-    // The file's lines as a text list reads them: CR, LF and CR LF end a line; no line after a final end.
-    static QList<QByteArray> SplitLines(const QByteArray& bytes);
     // The files are 8-bit text: each byte is one character.
     static QString Decode(const QByteArray& bytes);
     static QByteArray Encode(const QString& text);

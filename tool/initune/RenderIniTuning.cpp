@@ -1,6 +1,6 @@
 #include "initune/RenderIniTuning.h"
 
-#include "shell/NativeFs.h"
+#include "initune/IniLoading.h"
 
 #include <QHash>
 #include <algorithm>
@@ -102,26 +102,10 @@ std::optional<qint64> TextureMegabytes(qint64 count, qint64 bytes) {
 }
 
 IniOutcome LoadRenderIni(IniGrid& grid, const QString& path) {
-    grid.Clear();
-    grid.mode = IniMode::RenderIni;
-    grid.oldColumn = 1;
+    StartIniGrid(grid, IniMode::RenderIni, 2, {"FLY! function", "OLD value", "Memory (MB)", "NEW value"});
     grid.memColumn = 2;
-    grid.newColumn = 3;
-    grid.fixedRows = 2;
-    grid.firstDataRow = 2;
-    grid.SetRowCount(3);
-    const QStringList headers = {"FLY! function", "OLD value", "Memory (MB)", "NEW value"};
-    for (int column = 0; column < IniGrid::ColumnCount; ++column)
-        grid.SetCell(0, column, headers[column]);
-    if (!FileExists(path))
-        return IniOutcome::Info(path + " NON TROUVE!!!");
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + path);
-    const QList<QByteArray> lines = IniGrid::SplitLines(*bytes);
-    grid.path = path;
-    grid.SetRowCount(std::max(static_cast<int>(lines.size()) + 2, 3));
-    grid.PutLines(lines, 2, true);
+    if (const IniOutcome outcome = ReadIniIntoGrid(grid, path, true); !outcome.ok())
+        return outcome;
     return ComputeMemory(grid);
 }
 

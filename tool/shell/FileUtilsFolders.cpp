@@ -2,6 +2,7 @@
 #include "shell/FileUtils.h"
 
 #include "shell/NativeFs.h"
+#include "shell/TextLines.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -126,10 +127,7 @@ void ListNames(const QString& folder, const QString& mask, QStringList& list) {
 bool SaveListToFile(const QString& name, const QStringList& list) {
     if (name.isEmpty())
         return false;
-    QByteArray bytes;
-    for (const QString& line : list)
-        bytes += QFile::encodeName(line) + "\r\n";
-    return WriteFileAtomic(name, bytes);
+    return WriteFileAtomic(name, JoinLines(list));
 }
 
 // A read error of an existing file is reported as false, like the other failures.
@@ -140,16 +138,7 @@ bool LoadListFromFile(const QString& name, QStringList& list) {
     if (!bytes)
         return false;
     list.clear();
-    qsizetype start = 0;
-    const QByteArray& text = *bytes;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        list << QFile::decodeName(text.mid(start, end - start));
-        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
+    for (const QByteArray& line : SplitLines(*bytes))
+        list << QFile::decodeName(line);
     return true;
 }

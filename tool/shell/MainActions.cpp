@@ -6,6 +6,7 @@
 #include "shell/NativeFs.h"
 #include "shell/PathCheck.h"
 #include "shell/Settings.h"
+#include "shell/SlicerLaunch.h"
 
 #include <QFileInfo>
 
@@ -86,18 +87,13 @@ bool LaunchSlicer() {
         ShowInfo(QStringLiteral("Aucun fichier sélectionné"));
         return false;
     }
-    if (FileExists(s.Fly2SlicePath)) {
-        const QString problem =
-            StartProgram(s.Fly2SlicePath, {QStringLiteral("-i"), QFileInfo(input).fileName()},
-                         FolderOfFile(s.Fly2SlicePath));
-        if (problem.isEmpty())
-            return true;
-        ShowError(problem);
-        return false;
-    }
-    s.Fly2SlicePath = s.FlyFolder + "fly2slice.exe";
-    if (!FileExists(s.Fly2SlicePath))
-        ShowInfo(QStringLiteral("fly2slice.exe recherché mais non trouvé >>>") + s.Fly2SlicePath);
+    const SlicerLaunch launch = StartFly2Slice(QFileInfo(input).fileName());
+    if (launch.message.isEmpty())
+        return launch.started;
+    if (launch.missing)
+        ShowInfo(launch.message);
+    else
+        ShowError(launch.message);
     return false;
 }
 

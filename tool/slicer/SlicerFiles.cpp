@@ -204,20 +204,19 @@ QString SceneryControlPath(const QString& podFile) {
            QStringLiteral(".SCF");
 }
 
+QString SlicerFilesFolder() {
+    const QString fly = WithBackslash(AppSettings().FlyFolder);
+    const QString folder = fly + QStringLiteral("SlicerWork/Slicer Files/");
+    return FolderExists(folder) ? ResolvePath(folder) : fly;
+}
+
 QString SlicerInputCopyPath(const QString& inputFile) {
     const QString folder =
         WithBackslash(FolderOfFile(inputFile)) + QStringLiteral("SlicerWork/Slicer Files/");
     return FolderExists(folder) ? ResolvePath(folder) + BareName(inputFile) : QString();
 }
 
-QByteArray JoinLines(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += QFile::encodeName(line) + "\r\n";
-    return bytes;
-}
-
-QStringList SplitLines(const QByteArray& bytes) {
+QStringList SplitValuesLines(const QByteArray& bytes) {
     QList<QByteArray> parts = bytes.split('\n');
     if (!parts.isEmpty() && parts.last().isEmpty())
         parts.removeLast();

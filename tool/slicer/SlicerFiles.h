@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/TextLines.h"
 #include "slicer/SlicerSettings.h"
 
 #include <QByteArray>
@@ -28,12 +29,15 @@ QString MissingForSceneryControl(const SlicerSettings& settings);
 
 // "Alps.SCF" for ".../Alps.pod", in FlyFolder + "SlicerWork/SCF Files" when that exists, else in FlyFolder.
 QString SceneryControlPath(const QString& podFile);
+// FlyFolder + "SlicerWork/Slicer Files/" when that folder exists, else FlyFolder: where the input file
+// dialogs start.
+QString SlicerFilesFolder();
 // The second copy of an input file, in "SlicerWork/Slicer Files" below its folder; empty when that
 // folder doesn't exist.
 QString SlicerInputCopyPath(const QString& inputFile);
 
-QByteArray JoinLines(const QStringList& lines);
-QStringList SplitLines(const QByteArray& bytes);
+// Only LF ends a line of a values file; a CR before it is dropped, any other CR stays in the line.
+QStringList SplitValuesLines(const QByteArray& bytes);
 // Through a temporary name and a rename; false when the file couldn't be written.
 bool WriteLines(const QString& path, const QStringList& lines);
 QString WriteErrorMessage(const QString& path);

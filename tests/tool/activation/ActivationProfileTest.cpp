@@ -1,18 +1,18 @@
 // Profile files, and the switch on entries that may come from a profile.
-#include "FolderFixture.h"
+#include "TempFolderTest.h"
 
 #include "activation/ActivationProfile.h"
 #include "activation/ActivationSwitch.h"
 
 namespace {
 
-class ActivationProfileTest : public FolderFixture {};
+class ActivationProfileTest : public TempFolderTest {};
 
 TEST_F(ActivationProfileTest, SavedProfileListsActiveThenInactiveFiles) {
-    Touch("modules/pc/a.dll");
-    Touch("modules/pc/sub/b.dll");
-    Touch("modules/pc/c.dll.notused");
-    Touch("modules/scripts/s.py");
+    CreateFile("modules/pc/a.dll");
+    CreateFile("modules/pc/sub/b.dll");
+    CreateFile("modules/pc/c.dll.notused");
+    CreateFile("modules/scripts/s.py");
     ASSERT_TRUE(SaveProfile(Path("p.f2p"), Path("modules/pc"), Path("modules/scripts")));
     const QString pc = Path("modules/pc/");
     const QByteArray expected =
@@ -61,7 +61,7 @@ TEST_F(ActivationProfileTest, UnreadableProfilesGiveNothing) {
     EXPECT_FALSE(ParseProfile({"<DLL>", "</DLL>"}).has_value());
     EXPECT_TRUE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>", "<PY>"}).has_value());
     EXPECT_FALSE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>"}).has_value());
-    Touch("p.f2p", "<DLL>\r\n</DLL>\r\n<PY>\r\n</PY>\r\n");
+    CreateFile("p.f2p", "<DLL>\r\n</DLL>\r\n<PY>\r\n</PY>\r\n");
     EXPECT_TRUE(LoadProfile(Path("p.f2p"), "/f/pc").has_value());
     EXPECT_FALSE(LoadProfile(Path("p.f2p"), QString()).has_value());
     EXPECT_FALSE(LoadProfile(Path("missing.f2p"), "/f/pc").has_value());
@@ -69,9 +69,9 @@ TEST_F(ActivationProfileTest, UnreadableProfilesGiveNothing) {
 
 // A profile written elsewhere names folders that are not the list's own: nothing there is touched.
 TEST_F(ActivationProfileTest, EntriesOutsideTheListFolderAreLeftAlone) {
-    Touch("modules/pc/a.dll");
-    Touch("other/pc/a.dll");
-    Touch("other/x.pod");
+    CreateFile("modules/pc/a.dll");
+    CreateFile("other/pc/a.dll");
+    CreateFile("other/x.pod");
     const ActivationEntries off{{"a.dll", false}};
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("other/pc/"), Path("modules/pc"), off}), 0);
     EXPECT_EQ(
@@ -85,9 +85,9 @@ TEST_F(ActivationProfileTest, EntriesOutsideTheListFolderAreLeftAlone) {
 }
 
 TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
-    Touch("old.notused/pc/a.dll");
-    Touch("old.notused/pc/b.dll.notused");
-    Touch("sc.pod/y.scf");
+    CreateFile("old.notused/pc/a.dll");
+    CreateFile("old.notused/pc/b.dll.notused");
+    CreateFile("sc.pod/y.scf");
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll,
                                Path("old.notused/pc/"),
                                Path("old.notused/pc"),

@@ -1,5 +1,5 @@
 // The three activation windows driven as the user does: show, mark, press a button.
-#include "FolderFixture.h"
+#include "TempFolderTest.h"
 #include "ScriptedDialogs.h"
 
 #include "activation/ui/TF_checkdlls.h"
@@ -39,19 +39,19 @@ QString Label3(const QWidget& window) {
     return window.findChild<QLabel*>("Label3")->text();
 }
 
-class ActivationWindowTest : public FolderFixture {
+class ActivationWindowTest : public TempFolderTest {
   protected:
     void SetUp() override {
-        FolderFixture::SetUp();
+        TempFolderTest::SetUp();
         AppSettings().DLLPath = Path("modules/pc");
         AppSettings().PythonPath = Path("modules/scripts");
     }
 };
 
 TEST_F(ActivationWindowTest, DllListSwitchesTheMarkedFiles) {
-    Touch("modules/pc/b.dll");
-    Touch("modules/pc/a.dll");
-    Touch("modules/pc/c.dll.notused");
+    CreateFile("modules/pc/b.dll");
+    CreateFile("modules/pc/a.dll");
+    CreateFile("modules/pc/c.dll.notused");
     TF_checkdlls window;
     EXPECT_EQ(window.windowTitle(), "ACTIVATION des fichiers DLL de FLY!2 ON/OFF");
     EXPECT_EQ(window.findChild<QLabel*>("Label1")->text(),
@@ -69,9 +69,9 @@ TEST_F(ActivationWindowTest, DllListSwitchesTheMarkedFiles) {
 }
 
 TEST_F(ActivationWindowTest, OkWithoutChangesAndCancelRenameNothing) {
-    Touch("modules/pc/a.dll");
-    Touch("modules/pc/b.dll");
-    Touch("modules/pc/sub/c.dll.notused");
+    CreateFile("modules/pc/a.dll");
+    CreateFile("modules/pc/b.dll");
+    CreateFile("modules/pc/sub/c.dll.notused");
     const QStringList before = FilesBelow("modules/pc");
     TF_checkdlls window;
     window.show();
@@ -92,9 +92,9 @@ TEST_F(ActivationWindowTest, OkWithoutChangesAndCancelRenameNothing) {
 }
 
 TEST_F(ActivationWindowTest, NameClashLeavesBothFiles) {
-    Touch("modules/pc/a.dll", "active");
-    Touch("modules/pc/a.dll.notused", "inactive");
-    Touch("modules/pc/b.dll");
+    CreateFile("modules/pc/a.dll", "active");
+    CreateFile("modules/pc/a.dll.notused", "inactive");
+    CreateFile("modules/pc/b.dll");
     TF_checkdlls window;
     window.show();
     Mark(window, "DLLCheckListBox", "a.dll", false);
@@ -105,9 +105,9 @@ TEST_F(ActivationWindowTest, NameClashLeavesBothFiles) {
 }
 
 TEST_F(ActivationWindowTest, CriticalDllsAreUncheckedWithoutRenaming) {
-    Touch("modules/pc/GPS.DLL");
-    Touch("modules/pc/fly2lan.dll.notused");
-    Touch("modules/pc/radio.dll");
+    CreateFile("modules/pc/GPS.DLL");
+    CreateFile("modules/pc/fly2lan.dll.notused");
+    CreateFile("modules/pc/radio.dll");
     TF_checkdlls window;
     window.show();
     Mark(window, "DLLCheckListBox", "fly2lan.dll.notused", true);
@@ -120,8 +120,8 @@ TEST_F(ActivationWindowTest, CriticalDllsAreUncheckedWithoutRenaming) {
 // With a single active DLL no folder comes from the listing: the DLL folder stands in, never the
 // working folder.
 TEST_F(ActivationWindowTest, SingleDllSwitchesInTheDllFolder) {
-    Touch("modules/pc/a.dll");
-    Touch("a.dll");
+    CreateFile("modules/pc/a.dll");
+    CreateFile("a.dll");
     const QString oldDir = QDir::currentPath();
     QDir::setCurrent(Path(""));
     TF_checkdlls window;
@@ -134,11 +134,11 @@ TEST_F(ActivationWindowTest, SingleDllSwitchesInTheDllFolder) {
 }
 
 TEST_F(ActivationWindowTest, ScriptListInFourListingsAndSwitch) {
-    Touch("modules/scripts/global/a.pyc");
-    Touch("modules/scripts/global/b.pyc");
-    Touch("modules/scripts/global/c.py");
-    Touch("modules/scripts/global/d.py.notused");
-    Touch("modules/scripts/global/e.pyc.notused");
+    CreateFile("modules/scripts/global/a.pyc");
+    CreateFile("modules/scripts/global/b.pyc");
+    CreateFile("modules/scripts/global/c.py");
+    CreateFile("modules/scripts/global/d.py.notused");
+    CreateFile("modules/scripts/global/e.pyc.notused");
     TF_checkpy window;
     EXPECT_EQ(window.windowTitle(), "ACTIVATION des fichiers Python de FLY!2 ON/OFF");
     window.show();
@@ -154,9 +154,9 @@ TEST_F(ActivationWindowTest, ScriptListInFourListingsAndSwitch) {
 }
 
 TEST_F(ActivationWindowTest, SceneryEntriesAreRelativeToTheChosenFolder) {
-    Touch("scenery/europe/x.pod");
-    Touch("scenery/y.scf");
-    Touch("scenery/z.pod.notused");
+    CreateFile("scenery/europe/x.pod");
+    CreateFile("scenery/y.scf");
+    CreateFile("scenery/z.pod.notused");
     AppSettings().SceneryFolder = Path("scenery/");
     ScriptedDialogs dialogs;
     dialogs.AnswerFolder(Path("scenery"));
@@ -178,7 +178,7 @@ TEST_F(ActivationWindowTest, SceneryEntriesAreRelativeToTheChosenFolder) {
 }
 
 TEST_F(ActivationWindowTest, CancelledSceneryFolderClosesTheWindow) {
-    Touch("scenery/x.pod");
+    CreateFile("scenery/x.pod");
     AppSettings().SceneryFolder = Path("scenery/");
     AppSettings().SceneryListFolder = Path("scenery/europe");
     ScriptedDialogs dialogs;

@@ -22,8 +22,8 @@ const QByteArray FlyLines = "[Sim]\r\n"
 class FlyIniTuningTest : public IniFixture {
 protected:
     void Load(const QByteArray& fly, const QByteArray& recommendations) {
-        Write(SystemFile("fly.ini"), fly);
-        Write(RecommendationsPath(), recommendations);
+        WriteFile(SystemFile("fly.ini"), fly);
+        WriteFile(RecommendationsPath(), recommendations);
         const IniOutcome outcome = LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder);
         ASSERT_TRUE(outcome.ok()) << outcome.text.toStdString();
     }
@@ -51,11 +51,12 @@ TEST_F(FlyIniTuningTest, LinesKeepTheirBytesAndUnappliedRecommendationsBecomeBar
 
     const IniOutcome saved = SaveIni(grid);
     ASSERT_TRUE(saved.ok()) << saved.text.toStdString();
-    EXPECT_EQ(Read(SystemFile("fly.ini")), FlyLines + "missingKey\r\nmissingKey\r\n");
+    EXPECT_EQ(ReadFile(SystemFile("fly.ini")), FlyLines + "missingKey\r\nmissingKey\r\n");
     const QStringList backups = Backups();
     ASSERT_EQ(backups.size(), 1);
-    EXPECT_TRUE(QRegularExpression("^fly\\.ini\\d{12}\\.BAK$").match(backups[0]).hasMatch()) << backups[0].toStdString();
-    EXPECT_EQ(Read(SystemFolder() + "/" + backups[0]), FlyLines);
+    EXPECT_TRUE(QRegularExpression("^fly\\.ini\\d{12}\\.BAK$").match(backups[0]).hasMatch())
+        << backups[0].toStdString();
+    EXPECT_EQ(ReadFile(SystemFolder() + "/" + backups[0]), FlyLines);
 }
 
 TEST_F(FlyIniTuningTest, ApplyingCopiesOnlyDifferingRecommendationsAndSavesThem) {
@@ -67,9 +68,10 @@ TEST_F(FlyIniTuningTest, ApplyingCopiesOnlyDifferingRecommendationsAndSavesThem)
     EXPECT_EQ(grid.Cell(4, 3), "1");
     EXPECT_EQ(grid.Cell(5, 3), "") << "useDirect3D already has its recommended value";
     ASSERT_TRUE(SaveIni(grid).ok());
-    EXPECT_EQ(Read(SystemFile("fly.ini")), "[Sim]\r\na=b=c\r\n NullZone =0\r\nnullzone=1\r\nuseDirect3D=1\r\n"
-                                           "; r\xE9glages perso\r\n\r\nunknownKey=autre valeur \xE9\r\n"
-                                           "emptyValue=\r\nmissingKey=3\r\n");
+    EXPECT_EQ(ReadFile(SystemFile("fly.ini")),
+              "[Sim]\r\na=b=c\r\n NullZone =0\r\nnullzone=1\r\nuseDirect3D=1\r\n"
+              "; r\xE9glages perso\r\n\r\nunknownKey=autre valeur \xE9\r\n"
+              "emptyValue=\r\nmissingKey=3\r\n");
 }
 
 TEST_F(FlyIniTuningTest, SearchGoesOnFromTheLastHitThenStartsAgain) {
@@ -119,7 +121,7 @@ TEST_F(FlyIniTuningTest, MissingRecommendationsAreWrittenWithTheDefaults) {
     QFile::remove(RecommendationsPath());
     ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).ok());
 
-    const QByteArray written = Read(RecommendationsPath());
+    const QByteArray written = ReadFile(RecommendationsPath());
     EXPECT_EQ(written.count("\r\n"), 62);
     EXPECT_TRUE(written.startsWith("autoFullScreen=1\r\nuseDirect3D=1\r\n"));
     EXPECT_TRUE(written.endsWith("forceLargeAirportsInList=1\r\nuseEnvLighting=1\r\n"));
@@ -128,13 +130,13 @@ TEST_F(FlyIniTuningTest, MissingRecommendationsAreWrittenWithTheDefaults) {
 }
 
 TEST_F(FlyIniTuningTest, SavingGoesToTheFileInWhateverCaseItHas) {
-    Write(SystemFile("FLY.INI"), "NullZone=0\r\n");
-    Write(RecommendationsPath(), "NullZone=1\r\n");
+    WriteFile(SystemFile("FLY.INI"), "NullZone=0\r\n");
+    WriteFile(RecommendationsPath(), "NullZone=1\r\n");
     ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).ok());
     ApplyRecommendations(grid);
     ASSERT_TRUE(SaveIni(grid).ok());
 
-    EXPECT_EQ(Read(SystemFile("FLY.INI")), "NullZone=1\r\n");
+    EXPECT_EQ(ReadFile(SystemFile("FLY.INI")), "NullZone=1\r\n");
     EXPECT_EQ(QDir(SystemFolder()).entryList({"*.ini", "*.INI"}, QDir::Files), QStringList{"FLY.INI"});
 }
 

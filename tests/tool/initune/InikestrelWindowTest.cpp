@@ -27,8 +27,8 @@ protected:
 };
 
 TEST_F(InikestrelWindowTest, FlyIniEditedInTheGridIsSaved) {
-    Write(SystemFile("fly.ini"), "NullZone=0\r\npercentOfWindOnGround=20\r\n");
-    Write(RecommendationsPath(), "NullZone=1\r\n");
+    WriteFile(SystemFile("fly.ini"), "NullZone=0\r\npercentOfWindOnGround=20\r\n");
+    WriteFile(RecommendationsPath(), "NullZone=1\r\n");
     AppSettings().FlyIniPath = SystemFile("fly.ini");
 
     window.OpenFlyIni();
@@ -59,12 +59,12 @@ TEST_F(InikestrelWindowTest, FlyIniEditedInTheGridIsSaved) {
     Child<QPushButton>("ButtonSave")->click();
 
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Read(SystemFile("fly.ini")), "NullZone=0\r\npercentOfWindOnGround=35\r\n");
+    EXPECT_EQ(ReadFile(SystemFile("fly.ini")), "NullZone=0\r\npercentOfWindOnGround=35\r\n");
     EXPECT_TRUE(dialogs.Texts().isEmpty()) << dialogs.Texts().join('|').toStdString();
 }
 
 TEST_F(InikestrelWindowTest, RenderIniCountsAreRecomputedAndHelpToggles) {
-    Write(SystemFile("render.ini"), "maxTextures256=100\r\n");
+    WriteFile(SystemFile("render.ini"), "maxTextures256=100\r\n");
     AppSettings().RenderIniPath = SystemFile("render.ini");
 
     window.OpenRenderIni();

@@ -12,7 +12,7 @@ const QString DigitsRefusal = QStringLiteral(
 class RenderIniTuningTest : public IniFixture {
 protected:
     IniOutcome Load(const QByteArray& render) {
-        Write(SystemFile("render.ini"), render);
+        WriteFile(SystemFile("render.ini"), render);
         return LoadRenderIni(grid, SystemFile("render.ini"));
     }
     QString Memory(int row) const { return grid.Cell(row, grid.memColumn); }
@@ -89,7 +89,7 @@ TEST_F(RenderIniTuningTest, NewCountsAreCheckedThenTakenOverAndSavedWithoutTheTo
     EXPECT_EQ(Total(), "6");
 
     ASSERT_TRUE(SaveIni(grid).ok());
-    EXPECT_EQ(Read(SystemFile("render.ini")),
+    EXPECT_EQ(ReadFile(SystemFile("render.ini")),
               "[Textures]\r\nmaxTextures64=64\r\nmaxTextures128=32\r\n\r\nmaxTextures256=8\r\n");
 }
 
@@ -97,7 +97,7 @@ TEST_F(RenderIniTuningTest, UnchangedLinesKeepTheirBlanks) {
     const QByteArray original = "maxTextures64 = 32 \r\nmaxTextures128=\t32\r\n";
     ASSERT_TRUE(Load(original).ok());
     ASSERT_TRUE(SaveIni(grid).ok());
-    EXPECT_EQ(Read(SystemFile("render.ini")), original);
+    EXPECT_EQ(ReadFile(SystemFile("render.ini")), original);
 }
 
 TEST_F(RenderIniTuningTest, SavingRefusesACountWithLettersAndWritesNothing) {
@@ -107,7 +107,7 @@ TEST_F(RenderIniTuningTest, SavingRefusesACountWithLettersAndWritesNothing) {
 
     EXPECT_EQ(SaveIni(grid).text, DigitsRefusal);
     EXPECT_EQ(grid.Cell(2, 3), "");
-    EXPECT_EQ(Read(SystemFile("render.ini")), original);
+    EXPECT_EQ(ReadFile(SystemFile("render.ini")), original);
     EXPECT_TRUE(QDir(SystemFolder()).entryList({"*.BAK"}, QDir::Files).isEmpty());
 }
 

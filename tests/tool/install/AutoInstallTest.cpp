@@ -61,8 +61,8 @@ class AutoInstallTest : public InstallFixture {
 };
 
 TEST_F(AutoInstallTest, StartArgumentOpensTheInstallerOnThatFolder) {
-    Touch("addon/scene.pod");
-    Touch("addon/sub/other.scf");
+    CreateFile("addon/scene.pod");
+    CreateFile("addon/sub/other.scf");
     EXPECT_EQ(window_.windowTitle(), QStringLiteral("INSTALLATION scénes/avions/objets (semi-)automatique"));
     EXPECT_EQ(Log(window_), QStringList({"Activity Log:"}));
     OpenOn(Path("addon"));
@@ -75,10 +75,10 @@ TEST_F(AutoInstallTest, StartArgumentOpensTheInstallerOnThatFolder) {
 }
 
 TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
-    Touch("addon/scene.pod", "pod");
-    Touch("addon/scene.scf", "scf");
-    Touch("addon/road.bgr", "bgr");
-    Touch("addon/readme.txt");
+    CreateFile("addon/scene.pod", "pod");
+    CreateFile("addon/scene.scf", "scf");
+    CreateFile("addon/road.bgr", "bgr");
+    CreateFile("addon/readme.txt");
     OpenOn(Path("addon"));
     EXPECT_EQ(Destination(window_), fly_ + "scenery/");
     Click(window_, "ButtonInstall");
@@ -105,9 +105,9 @@ TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
 }
 
 TEST_F(AutoInstallTest, UpperCaseExtensionsInstallAndSourcesStayWithoutTheRenameOption) {
-    Touch("addon/SCENE.POD");
-    Touch("addon/ROADS.TXP");
-    Touch("addon/GRASS.TMS");
+    CreateFile("addon/SCENE.POD");
+    CreateFile("addon/ROADS.TXP");
+    CreateFile("addon/GRASS.TMS");
     OpenOn(Path("addon"));
     window_.findChild<QCheckBox*>("CheckRename")->setChecked(false);
     Click(window_, "ButtonInstall");
@@ -119,8 +119,8 @@ TEST_F(AutoInstallTest, UpperCaseExtensionsInstallAndSourcesStayWithoutTheRename
 }
 
 TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
-    Touch("addon/scene.pod");
-    Touch("addon/road.bgr");
+    CreateFile("addon/scene.pod");
+    CreateFile("addon/road.bgr");
     OpenOn(Path("addon"));
 
     ChooseType(window_, 1);
@@ -164,10 +164,10 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
 }
 
 TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {
-    Touch("addon/ksea.pod");
-    Touch("addon/mountain.pod");
-    Touch("addon/mountain.scf");
-    Touch("addon/ksea.bgr");
+    CreateFile("addon/ksea.pod");
+    CreateFile("addon/mountain.pod");
+    CreateFile("addon/mountain.scf");
+    CreateFile("addon/ksea.bgr");
     OpenOn(Path("addon"));
     ChooseType(window_, 2);
     EXPECT_EQ(Destination(window_), fly_ + "taxiways/ *OR* data/");
@@ -182,7 +182,7 @@ TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {
 }
 
 TEST_F(AutoInstallTest, AircraftAndScriptsInstallNothing) {
-    Touch("addon/plane.pod");
+    CreateFile("addon/plane.pod");
     OpenOn(Path("addon"));
     ChooseType(window_, 3);
     Click(window_, "ButtonInstall");

@@ -60,8 +60,8 @@ TEST_F(DataFolderTest, SavingTwiceKeepsTheFirstSaveAside) {
 
 TEST_F(DataFolderTest, RestoreReplacesAnOlderRestoredFolder) {
     Click("ButtonSave");
-    Touch("Fly2/data/sliced.pod");
-    Touch("Fly2/data$$$/earlier.pod");
+    CreateFile("Fly2/data/sliced.pod");
+    CreateFile("Fly2/data$$$/earlier.pod");
     dialogs_.Clear();
     Click("ButtonRestore");
     EXPECT_EQ(Boxes(), QStringList({Bup + "|[data] enregistré sous [data$$$]. [data-save] renommé [data]!"}));
@@ -72,8 +72,8 @@ TEST_F(DataFolderTest, RestoreReplacesAnOlderRestoredFolder) {
 
 TEST_F(DataFolderTest, RestoreThatCannotMoveDataAsideRestoresNothing) {
     Click("ButtonSave");
-    Touch("Fly2/data/sliced.pod");
-    Touch("Fly2/data$$$", "a file where the folder would go");
+    CreateFile("Fly2/data/sliced.pod");
+    CreateFile("Fly2/data$$$", "a file where the folder would go");
     dialogs_.Clear();
     Click("ButtonRestore");
     EXPECT_EQ(Boxes(), QStringList({"error|Impossible de renommer " + Path("Fly2/data") + " vers " +

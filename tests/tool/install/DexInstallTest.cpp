@@ -108,7 +108,7 @@ TEST_F(DexInstallTest, PauseOptionChoosesThePauseOfTheImporter) {
 TEST_F(DexInstallTest, DexFolderIsMadeWhenMissingAndItsFailureStopsEverything) {
     MakeAddon({"ADD_AIRPORT.DEX", "REPLACE_NAVAID.DEX"});
     ASSERT_TRUE(QDir(Path("Fly2/dex")).removeRecursively());
-    Touch("Fly2/dex", "a file where the folder belongs");
+    CreateFile("Fly2/dex", "a file where the folder belongs");
     EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***"}));
     EXPECT_EQ(dialogs_.Texts(), QStringList({"Cannot create [DEX] folder. Dex Installation not possible!"}));
 
@@ -119,16 +119,16 @@ TEST_F(DexInstallTest, DexFolderIsMadeWhenMissingAndItsFailureStopsEverything) {
 }
 
 TEST_F(DexInstallTest, SourceWithoutDexFilesLogsOnlyTheFrame) {
-    Touch("addon/scene.pod");
+    CreateFile("addon/scene.pod");
     EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***", "*** Installation finished ***"}));
 }
 
 TEST_F(DexInstallTest, ImporterOfTheDexFolderComesFirst) {
     AppSettings().ProgramFolder = Path("program/");
     EXPECT_EQ(FindImporter(fly_ + "dex/"), Path("program/navmerger"));
-    Touch("Fly2/dex/NAVMERGER.EXE");
+    CreateFile("Fly2/dex/NAVMERGER.EXE");
     EXPECT_EQ(QFileInfo(FindImporter(fly_ + "dex/")).fileName().toUpper(), "NAVMERGER.EXE");
-    Touch("Fly2/dex/navmerger");
+    CreateFile("Fly2/dex/navmerger");
     EXPECT_EQ(FindImporter(fly_ + "dex/"), fly_ + "dex/navmerger");
 }
 

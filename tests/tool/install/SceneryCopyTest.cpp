@@ -47,10 +47,10 @@ class SceneryCopyTest : public InstallFixture {
 };
 
 TEST_F(SceneryCopyTest, ListsSortedAndCopiesWithTheSubFolder) {
-    Touch("source/x/b.scf", "b");
-    Touch("source/a.pod", "a");
-    Touch("source/c.pod.notused");
-    Touch("source/readme.txt");
+    CreateFile("source/x/b.scf", "b");
+    CreateFile("source/a.pod", "a");
+    CreateFile("source/c.pod.notused");
+    CreateFile("source/readme.txt");
     AppSettings().SceneryFolder = Path("scenery/");
     AppSettings().FlyFolder = Path("fly/");
     ChooseFolders("source", "target");
@@ -90,10 +90,10 @@ TEST_F(SceneryCopyTest, GeneratedSceneryFolderListsInNameOrder) {
 
 // "tout à OFF" switches off each source whose copy succeeded, and only those.
 TEST_F(SceneryCopyTest, SwitchOffRenamesTheCopiedSources) {
-    Touch("source/a.pod");
-    Touch("source/c.pod.notused");
-    Touch("source/x/b.scf");
-    Touch("target/x", "a file where the folder belongs");
+    CreateFile("source/a.pod");
+    CreateFile("source/c.pod.notused");
+    CreateFile("source/x/b.scf");
+    CreateFile("target/x", "a file where the folder belongs");
     ChooseFolders("source", "target");
     Click("CheckUnused");
     Mark("c.pod.notused", true);
@@ -105,9 +105,9 @@ TEST_F(SceneryCopyTest, SwitchOffRenamesTheCopiedSources) {
 }
 
 TEST_F(SceneryCopyTest, DeleteIsAskedPerEntryAndNoStops) {
-    Touch("source/a.pod");
-    Touch("source/b.pod");
-    Touch("source/c.scf");
+    CreateFile("source/a.pod");
+    CreateFile("source/b.pod");
+    CreateFile("source/c.scf");
     ChooseFolders("source", "target");
     Click("RadioSources2");
     dialogs_.AnswerYes();
@@ -132,8 +132,8 @@ TEST_F(SceneryCopyTest, DeleteIsAskedPerEntryAndNoStops) {
 }
 
 TEST_F(SceneryCopyTest, FailedCopyIsNeitherAskedNorDeleted) {
-    Touch("source/x/b.scf");
-    Touch("target/x");
+    CreateFile("source/x/b.scf");
+    CreateFile("target/x");
     ChooseFolders("source", "target");
     Click("RadioSources2");
     Click("ButtonCopy");

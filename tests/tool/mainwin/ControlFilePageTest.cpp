@@ -1,5 +1,5 @@
 // Page 5 of the main window: saved key and joystick sets.
-#include "../activation/FolderFixture.h"
+#include "TempFolderTest.h"
 #include "ScriptedDialogs.h"
 
 #include "shell/mainwin/KestrelWindows.h"
@@ -12,19 +12,19 @@
 
 namespace {
 
-class ControlFilePageTest : public FolderFixture {
+class ControlFilePageTest : public TempFolderTest {
   protected:
     void SetUp() override {
-        FolderFixture::SetUp();
+        TempFolderTest::SetUp();
         AppSettings().FlyFolder = Path("Fly2/");
         AppSettings().HelpMemoFlag = true;
-        Touch("Fly2/system/default.key", "live keys");
-        Touch("Fly2/control.txt", "live joystick");
+        CreateFile("Fly2/system/default.key", "live keys");
+        CreateFile("Fly2/control.txt", "live joystick");
         windows_ = std::make_unique<KestrelWindows>();
     }
     void TearDown() override {
         windows_.reset();
-        FolderFixture::TearDown();
+        TempFolderTest::TearDown();
     }
 
     template <typename T> T* Find(const char* name) const {
@@ -45,10 +45,10 @@ class ControlFilePageTest : public FolderFixture {
 };
 
 TEST_F(ControlFilePageTest, EnteringThePageListsAndSelectsTheFirstSet) {
-    Touch("Fly2/system/FLYdefault.fky");
-    Touch("Fly2/system/pilot.fky");
-    Touch("Fly2/FLYdefault.fcr");
-    Touch("Fly2/system/stray.fcr");
+    CreateFile("Fly2/system/FLYdefault.fky");
+    CreateFile("Fly2/system/pilot.fky");
+    CreateFile("Fly2/FLYdefault.fcr");
+    CreateFile("Fly2/system/stray.fcr");
     EnterPage();
     EXPECT_EQ(Listed("ListBox1"), QStringList({"FLYdefault.fky", "pilot.fky"}));
     EXPECT_EQ(Listed("ListBox2"), QStringList({"FLYdefault.fcr"}));
@@ -61,7 +61,7 @@ TEST_F(ControlFilePageTest, EnteringThePageListsAndSelectsTheFirstSet) {
 }
 
 TEST_F(ControlFilePageTest, UsingASetCopiesItOverTheLiveFile) {
-    Touch("Fly2/system/pilot.fky", "pilot keys");
+    CreateFile("Fly2/system/pilot.fky", "pilot keys");
     EnterPage();
     Click("Button17");
     EXPECT_EQ(Read("Fly2/system/default.key"), "pilot keys");
@@ -73,7 +73,7 @@ TEST_F(ControlFilePageTest, UsingASetCopiesItOverTheLiveFile) {
 }
 
 TEST_F(ControlFilePageTest, SavedSetsAreListedAfterTheRefill) {
-    Touch("Fly2/system/FLYdefault.fky");
+    CreateFile("Fly2/system/FLYdefault.fky");
     EnterPage();
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("Fly2/system/heli.fky"));

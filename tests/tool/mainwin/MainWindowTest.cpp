@@ -222,8 +222,8 @@ TEST_F(MainWindowTest, LaunchAndCloseLeavesThePreferencesFileAsItWas) {
 
 TEST_F(MainWindowTest, LaunchWithoutCloseKeepsTheToolAndDeletesHstFilesWhenAsked) {
     fly.WriteShortPreferences(fly.FlyExe());
-    fly.Write("Fly2/aircraft/a.hst", "h");
-    fly.Write("Fly2/aircraft/b.HST", "h");
+    fly.CreateFile("Fly2/aircraft/a.hst", "h");
+    fly.CreateFile("Fly2/aircraft/b.HST", "h");
     Start();
     Main().findChild<QCheckBox*>("CheckBox1")->setChecked(false);
     Main().findChild<QCheckBox*>("CheckBox2")->setChecked(true);

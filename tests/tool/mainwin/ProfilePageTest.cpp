@@ -1,5 +1,6 @@
 // Page 3 of the main window: profiles and the DLL folder backup.
-#include "../activation/FolderFixture.h"
+#include "Mkfly2.h"
+#include "TempFolderTest.h"
 #include "ScriptedDialogs.h"
 
 #include "activation/ui/TF_checkdlls.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -18,10 +18,10 @@ namespace {
 
 const QString loadError = QStringLiteral("Impossible de charger le profil! Raison inconnue.");
 
-class ProfilePageTest : public FolderFixture {
+class ProfilePageTest : public TempFolderTest {
   protected:
     void SetUp() override {
-        FolderFixture::SetUp();
+        TempFolderTest::SetUp();
         AppSettings().FlyFolder = Path("Fly2/");
         AppSettings().DLLPath = Path("Fly2/modules/pc");
         AppSettings().PythonPath = Path("Fly2/modules/scripts/global");
@@ -30,23 +30,23 @@ class ProfilePageTest : public FolderFixture {
     }
     void TearDown() override {
         windows_.reset();
-        FolderFixture::TearDown();
+        TempFolderTest::TearDown();
     }
 
     void Click(const char* button) const { windows_->Main().findChild<QPushButton*>(button)->click(); }
 
     void WriteProfile(const QStringList& lines) const {
-        Touch("p.f2p", lines.join("\r\n").toUtf8() + "\r\n");
+        CreateFile("p.f2p", lines.join("\r\n").toUtf8() + "\r\n");
     }
 
     std::unique_ptr<KestrelWindows> windows_;
 };
 
 TEST_F(ProfilePageTest, SavingIntoAnotherFolderLeavesTheFlyFolder) {
-    Touch("Fly2/modules/pc/a.dll");
-    Touch("Fly2/modules/pc/b.dll");
-    Touch("Fly2/modules/pc/c.dll.notused");
-    Touch("Fly2/modules/scripts/global/s.py");
+    CreateFile("Fly2/modules/pc/a.dll");
+    CreateFile("Fly2/modules/pc/b.dll");
+    CreateFile("Fly2/modules/pc/c.dll.notused");
+    CreateFile("Fly2/modules/scripts/global/s.py");
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("profiles/p.f2p"));
     ASSERT_TRUE(QDir().mkpath(Path("profiles")));
@@ -66,9 +66,9 @@ TEST_F(ProfilePageTest, SavingIntoAnotherFolderLeavesTheFlyFolder) {
 }
 
 TEST_F(ProfilePageTest, ViewingFillsBothWindowsWithoutRenaming) {
-    Touch("Fly2/modules/pc/a.dll");
-    Touch("Fly2/modules/pc/b.dll");
-    Touch("Fly2/modules/scripts/global/s.py");
+    CreateFile("Fly2/modules/pc/a.dll");
+    CreateFile("Fly2/modules/pc/b.dll");
+    CreateFile("Fly2/modules/scripts/global/s.py");
     const QString pc = Path("Fly2/modules/pc/");
     WriteProfile({"<DLL>", pc + "b.dll", pc + "a.dll.notused", "</DLL>", "<PY>",
                   Path("Fly2/modules/scripts/global/s.py.notused"), "</PY>"});
@@ -90,8 +90,8 @@ TEST_F(ProfilePageTest, ViewingFillsBothWindowsWithoutRenaming) {
 }
 
 TEST_F(ProfilePageTest, EmptyDllSectionLoadsOnlyScripts) {
-    Touch("Fly2/modules/pc/a.dll");
-    Touch("Fly2/modules/pc/b.dll");
+    CreateFile("Fly2/modules/pc/a.dll");
+    CreateFile("Fly2/modules/pc/b.dll");
     WriteProfile({"<DLL>", "</DLL>", "<PY>", Path("Fly2/modules/scripts/global/s.py"), "</PY>"});
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("p.f2p"));
@@ -102,10 +102,10 @@ TEST_F(ProfilePageTest, EmptyDllSectionLoadsOnlyScripts) {
 }
 
 TEST_F(ProfilePageTest, ApplyingRenamesToTheRecordedStates) {
-    Touch("Fly2/modules/pc/a.dll");
-    Touch("Fly2/modules/pc/b.dll.notused");
-    Touch("Fly2/modules/pc/new.dll");
-    Touch("Fly2/modules/scripts/global/s.pyc");
+    CreateFile("Fly2/modules/pc/a.dll");
+    CreateFile("Fly2/modules/pc/b.dll.notused");
+    CreateFile("Fly2/modules/pc/new.dll");
+    CreateFile("Fly2/modules/scripts/global/s.pyc");
     const QString pc = Path("Fly2/modules/pc/");
     WriteProfile({"<DLL>", pc + "b.dll", pc + "gone.dll", pc + "a.dll.notused", "</DLL>", "<PY>",
                   Path("Fly2/modules/scripts/global/s.pyc.notused"), "</PY>"});
@@ -121,7 +121,7 @@ TEST_F(ProfilePageTest, ApplyingRenamesToTheRecordedStates) {
 
 // Everything switched off by hand comes back with the profile saved before.
 TEST_F(ProfilePageTest, ProfileRestoresAGeneratedInstallation) {
-    ASSERT_EQ(QProcess::execute(MKFLY2_PATH, {Path("Fly2")}), 0);
+    ASSERT_TRUE(MakeFly2Installation(Path("Fly2")));
     const QStringList before = FilesBelow("Fly2/modules");
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("p.f2p"));
@@ -140,8 +140,8 @@ TEST_F(ProfilePageTest, ProfileRestoresAGeneratedInstallation) {
 
 // A profile from another installation names other folders: applying it renames nothing there.
 TEST_F(ProfilePageTest, ApplyingAForeignProfileTouchesNothingOutside) {
-    Touch("Fly2/modules/pc/a.dll");
-    Touch("Other/modules/pc/a.dll");
+    CreateFile("Fly2/modules/pc/a.dll");
+    CreateFile("Other/modules/pc/a.dll");
     WriteProfile({"<DLL>", Path("Other/modules/pc/a.dll.notused"), "</DLL>", "<PY>", "C:\\Fly2\\s.py.notused",
                   "</PY>"});
     ScriptedDialogs dialogs;
@@ -151,7 +151,7 @@ TEST_F(ProfilePageTest, ApplyingAForeignProfileTouchesNothingOutside) {
 }
 
 TEST_F(ProfilePageTest, UnreadableProfileRaisesTheError) {
-    Touch("Fly2/modules/pc/a.dll");
+    CreateFile("Fly2/modules/pc/a.dll");
     WriteProfile({"<DLL>", Path("Fly2/modules/pc/a.dll.notused")});
     ScriptedDialogs dialogs;
     dialogs.AnswerFile(Path("p.f2p"));
@@ -169,11 +169,11 @@ TEST_F(ProfilePageTest, UnreadableProfileRaisesTheError) {
 }
 
 TEST_F(ProfilePageTest, BackupTwiceOverwritesItsCopies) {
-    Touch("Fly2/modules/pc/a.dll", "first");
-    Touch("Fly2/modules/pc/b.dll.notused");
+    CreateFile("Fly2/modules/pc/a.dll", "first");
+    CreateFile("Fly2/modules/pc/b.dll.notused");
     ScriptedDialogs dialogs;
     Click("Button11");
-    Touch("Fly2/modules/pc/a.dll", "second");
+    CreateFile("Fly2/modules/pc/a.dll", "second");
     Click("Button11");
     EXPECT_EQ(Read("Fly2/modules/pc-save/a.dll"), "second");
     EXPECT_EQ(FilesBelow("Fly2/modules/pc-save"), QStringList({"a.dll", "b.dll.notused"}));
@@ -187,8 +187,8 @@ TEST_F(ProfilePageTest, BackupTwiceOverwritesItsCopies) {
 TEST_F(ProfilePageTest, BackupErrorsGoToTheErrorBox) {
     ScriptedDialogs dialogs;
     Click("Button11");
-    Touch("Fly2/modules/pc/a.dll");
-    Touch("Fly2/modules/pc-save", "a file in the way");
+    CreateFile("Fly2/modules/pc/a.dll");
+    CreateFile("Fly2/modules/pc-save", "a file in the way");
     Click("Button11");
     AppSettings().DLLFolderHolder.clear();
     Click("Button11");

@@ -40,7 +40,7 @@ TEST_F(FileUtilsTest, NotUsedNamesCutAtTheFirstSuffixInAnyCase) {
 }
 
 TEST_F(FileUtilsTest, PathsResolveWithoutRegardToCase) {
-    const QString ini = MakeFile("Fly2/System/Fly.ini");
+    const QString ini = CreateFile("Fly2/System/Fly.ini");
     EXPECT_EQ(ResolvePath(Path("Fly2/SYSTEM/FLY.INI")), ini);
     EXPECT_EQ(ResolvePath(Path("fly2\\system\\fly.ini")), ini);
     EXPECT_EQ(ResolvePath(Path("FLY2/system/new/x.txt")), Path("Fly2/System/new/x.txt"));
@@ -52,26 +52,26 @@ TEST_F(FileUtilsTest, PathsResolveWithoutRegardToCase) {
 }
 
 TEST_F(FileUtilsTest, RenameNoReplaceNeverOverwrites) {
-    const QString a = MakeFile("pc/a.dll", "a");
-    MakeFile("pc/B.DLL", "b");
+    const QString a = CreateFile("pc/a.dll", "a");
+    CreateFile("pc/B.DLL", "b");
     EXPECT_FALSE(RenameNoReplace(a, Path("pc/b.dll")));
-    EXPECT_EQ(Read(a), "a");
-    EXPECT_EQ(Read(Path("pc/B.DLL")), "b");
+    EXPECT_EQ(ReadFile(a), "a");
+    EXPECT_EQ(ReadFile(Path("pc/B.DLL")), "b");
     EXPECT_TRUE(RenameNoReplace(Path("PC/A.DLL"), Path("pc/a.dll.notused")));
     EXPECT_EQ(Entries("pc"), QStringList({"B.DLL", "a.dll.notused"}));
     // A change of case only renames the entry itself.
     EXPECT_TRUE(RenameNoReplace(Path("pc/B.DLL"), Path("pc/b.dll")));
     EXPECT_EQ(Entries("pc"), QStringList({"a.dll.notused", "b.dll"}));
     EXPECT_FALSE(RenameNoReplace(Path("pc/missing"), Path("pc/other")));
-    MakeDir("data");
-    MakeDir("data-save");
+    CreateDir("data");
+    CreateDir("data-save");
     EXPECT_FALSE(RenameNoReplace(Path("data"), Path("DATA-SAVE")));
 }
 
 TEST_F(FileUtilsTest, WriteFileAtomicReplacesTheEntryOfAnyCase) {
-    const QString ini = MakeFile("System/Fly.ini", "old");
+    const QString ini = CreateFile("System/Fly.ini", "old");
     EXPECT_TRUE(WriteFileAtomic(Path("system/FLY.INI"), "new\r\n"));
-    EXPECT_EQ(Read(ini), "new\r\n");
+    EXPECT_EQ(ReadFile(ini), "new\r\n");
     EXPECT_EQ(Entries("System"), QStringList({"Fly.ini"}));
     EXPECT_EQ(ReadWholeFile(Path("SYSTEM/fly.ini")).value_or("<none>"), "new\r\n");
     EXPECT_FALSE(ReadWholeFile(Path("System")).has_value());
@@ -79,7 +79,7 @@ TEST_F(FileUtilsTest, WriteFileAtomicReplacesTheEntryOfAnyCase) {
 }
 
 TEST_F(FileUtilsTest, WriteFileAtomicLeavesTheOldFileInAReadOnlyFolder) {
-    const QString ini = MakeFile("ro/fly.ini", "old");
+    const QString ini = CreateFile("ro/fly.ini", "old");
     QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::ExeOwner);
     if (::access(QFile::encodeName(Path("ro")).constData(), W_OK) == 0) {
         QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -87,28 +87,28 @@ TEST_F(FileUtilsTest, WriteFileAtomicLeavesTheOldFileInAReadOnlyFolder) {
     }
     EXPECT_FALSE(WriteFileAtomic(ini, "new"));
     QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(Read(ini), "old");
+    EXPECT_EQ(ReadFile(ini), "old");
     EXPECT_EQ(Entries("ro"), QStringList({"fly.ini"}));
 }
 
 TEST_F(FileUtilsTest, CopyFileOverFailsWithoutHarm) {
-    const QString key = MakeFile("system/default.key", QByteArray("k\0ey\r\n", 6));
+    const QString key = CreateFile("system/default.key", QByteArray("k\0ey\r\n", 6));
     EXPECT_TRUE(CopyFileOver(Path("SYSTEM/DEFAULT.KEY"), Path("system/copy.key")));
-    EXPECT_EQ(Read(Path("system/copy.key")), QByteArray("k\0ey\r\n", 6));
+    EXPECT_EQ(ReadFile(Path("system/copy.key")), QByteArray("k\0ey\r\n", 6));
     EXPECT_FALSE(CopyFileOver(Path("system/missing.key"), Path("system/copy2.key")));
     EXPECT_FALSE(QFile::exists(Path("system/copy2.key")));
     EXPECT_FALSE(CopyFileOver(key, Path("nofolder/copy.key")));
     EXPECT_FALSE(CopyFileOver(Path("system"), Path("copy")));
     // Copying a file onto itself (in another case) must not empty it.
     EXPECT_FALSE(CopyFileOver(key, Path("System/Default.KEY")));
-    EXPECT_EQ(Read(key), QByteArray("k\0ey\r\n", 6));
+    EXPECT_EQ(ReadFile(key), QByteArray("k\0ey\r\n", 6));
     EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key")));
-    EXPECT_EQ(Read(Path("a/b/c.key")), QByteArray("k\0ey\r\n", 6));
+    EXPECT_EQ(ReadFile(Path("a/b/c.key")), QByteArray("k\0ey\r\n", 6));
 }
 
 TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
     ScriptedDialogs dialogs;
-    MakeDir("sim/Modules");
+    CreateDir("sim/Modules");
     EXPECT_TRUE(MakeFolderChain(Path("sim/"), "modules/pc/"));
     EXPECT_EQ(Entries("sim"), QStringList({"Modules"}));
     EXPECT_EQ(Entries("sim/Modules"), QStringList({"pc"}));
@@ -116,28 +116,28 @@ TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
     EXPECT_TRUE(MakeFolderChain("", Path("x/y")));
     EXPECT_TRUE(QFileInfo(Path("x/y")).isDir());
     EXPECT_TRUE(dialogs.Texts().isEmpty());
-    MakeFile("sim/blocked");
+    CreateFile("sim/blocked");
     EXPECT_FALSE(MakeFolderChain(Path("sim"), "blocked/pc"));
     EXPECT_EQ(dialogs.Texts(), QStringList({"Erreur, création de sous répertoires impossible"}));
 }
 
 TEST_F(FileUtilsTest, DatedBackupNameAndSameSecondOverwrite) {
     ScriptedDialogs dialogs;
-    const QString ini = MakeFile("system/fly.ini", "first");
+    const QString ini = CreateFile("system/fly.ini", "first");
     for (int attempt = 0; attempt < 5; ++attempt) {
         const QString before = QDateTime::currentDateTime().toString("ddMMyyHHmmss");
         EXPECT_TRUE(MakeDatedBackup(ini, true));
-        MakeFile("system/fly.ini", "second");
+        CreateFile("system/fly.ini", "second");
         EXPECT_TRUE(MakeDatedBackup(ini, true));
         if (QDateTime::currentDateTime().toString("ddMMyyHHmmss") != before) {
             for (const QString& name : Entries("system"))
                 if (name != "fly.ini")
                     QFile::remove(Path("system/" + name));
-            MakeFile("system/fly.ini", "first");
+            CreateFile("system/fly.ini", "first");
             continue;
         }
         EXPECT_EQ(Entries("system"), QStringList({"fly.ini", "fly.ini" + before + ".BAK"}));
-        EXPECT_EQ(Read(Path("system/fly.ini" + before + ".BAK")), "second");
+        EXPECT_EQ(ReadFile(Path("system/fly.ini" + before + ".BAK")), "second");
         break;
     }
     EXPECT_TRUE(MakeDatedBackup(Path("system/missing.ini"), true));
@@ -146,11 +146,11 @@ TEST_F(FileUtilsTest, DatedBackupNameAndSameSecondOverwrite) {
 
 TEST_F(FileUtilsTest, FailedDatedBackupWarnsOnlyWhenAsked) {
     ScriptedDialogs dialogs;
-    const QString ini = MakeFile("fly.ini");
+    const QString ini = CreateFile("fly.ini");
     // Folders in the way of the backup names of the next seconds make the copy fail.
     const QDateTime now = QDateTime::currentDateTime();
     for (int s = 0; s < 4; ++s)
-        MakeDir("fly.ini" + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
+        CreateDir("fly.ini" + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
     EXPECT_FALSE(MakeDatedBackup(ini, false));
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_FALSE(MakeDatedBackup(ini, true));
@@ -160,29 +160,29 @@ TEST_F(FileUtilsTest, FailedDatedBackupWarnsOnlyWhenAsked) {
 }
 
 TEST_F(FileUtilsTest, ShellRenameAndDeleteWorkOnFoldersOnly) {
-    qputenv("XDG_DATA_HOME", QFile::encodeName(MakeDir("trash-home")));
-    MakeFile("data/a.tms", "data");
-    MakeFile("data-save/a.tms", "saved");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(CreateDir("trash-home")));
+    CreateFile("data/a.tms", "data");
+    CreateFile("data-save/a.tms", "saved");
     EXPECT_FALSE(ShellRename(Path("data"), Path("Data-Save")));
-    EXPECT_EQ(Read(Path("data-save/a.tms")), "saved");
+    EXPECT_EQ(ReadFile(Path("data-save/a.tms")), "saved");
     EXPECT_TRUE(ShellRename(Path("DATA"), Path("data$$$")));
-    EXPECT_EQ(Read(Path("data$$$/a.tms")), "data");
-    const QString file = MakeFile("plain.txt");
+    EXPECT_EQ(ReadFile(Path("data$$$/a.tms")), "data");
+    const QString file = CreateFile("plain.txt");
     EXPECT_FALSE(ShellDelete(file));
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_FALSE(ShellFileOp("ERASE", false, true, true, false, Path("data$$$"), ""));
     EXPECT_TRUE(ShellFileOp("copy", false, true, true, false, Path("data$$$"), Path("data-save")));
-    EXPECT_EQ(Read(Path("data-save/data$$$/a.tms")), "data");
+    EXPECT_EQ(ReadFile(Path("data-save/data$$$/a.tms")), "data");
     EXPECT_TRUE(ShellFileOp("Move", false, true, true, false, Path("data-save/data$$$"), Path("moved")));
-    EXPECT_EQ(Read(Path("moved/a.tms")), "data");
+    EXPECT_EQ(ReadFile(Path("moved/a.tms")), "data");
     EXPECT_TRUE(ShellDelete(Path("data$$$")));
     EXPECT_FALSE(QFile::exists(Path("data$$$")));
-    EXPECT_EQ(Read(Path("trash-home/Trash/files/data$$$/a.tms")), "data");
+    EXPECT_EQ(ReadFile(Path("trash-home/Trash/files/data$$$/a.tms")), "data");
     // Without a desktop data folder there is no trash: the folder is deleted for good, nothing is
     // "trashed" into the current folder.
     qputenv("XDG_DATA_HOME", QFile::encodeName(Path("no-desktop")));
     const QString current = QDir::currentPath();
-    QDir::setCurrent(MakeDir("cwd"));
+    QDir::setCurrent(CreateDir("cwd"));
     EXPECT_TRUE(ShellDelete(Path("data-save")));
     QDir::setCurrent(current);
     qunsetenv("XDG_DATA_HOME");
@@ -191,13 +191,13 @@ TEST_F(FileUtilsTest, ShellRenameAndDeleteWorkOnFoldersOnly) {
 }
 
 TEST_F(FileUtilsTest, ListingsMatchMasksWithoutRegardToCase) {
-    MakeFile("pc/A.DLL");
-    MakeFile("pc/b.dll");
-    MakeFile("pc/c.dll.notused");
-    MakeFile("pc/.hidden.dll");
-    MakeFile("pc/x.dll/inner.dll");
-    MakeFile("pc/sub/deep.DLL");
-    MakeFile("pc/my scenery.dll");
+    CreateFile("pc/A.DLL");
+    CreateFile("pc/b.dll");
+    CreateFile("pc/c.dll.notused");
+    CreateFile("pc/.hidden.dll");
+    CreateFile("pc/x.dll/inner.dll");
+    CreateFile("pc/sub/deep.DLL");
+    CreateFile("pc/my scenery.dll");
     QStringList all;
     ListFilesAndFolders(Path("pc"), "*.dll", all, false);
     EXPECT_EQ(all,
@@ -217,11 +217,11 @@ TEST_F(FileUtilsTest, ListingsMatchMasksWithoutRegardToCase) {
 TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
     const QStringList lines{"GPS.DLL", "", "scénario.py"};
     EXPECT_TRUE(SaveListToFile(Path("p.f2p"), lines));
-    EXPECT_EQ(Read(Path("p.f2p")), "GPS.DLL\r\n\r\nsc\xc3\xa9nario.py\r\n");
+    EXPECT_EQ(ReadFile(Path("p.f2p")), "GPS.DLL\r\n\r\nsc\xc3\xa9nario.py\r\n");
     QStringList loaded{"stale"};
     EXPECT_TRUE(LoadListFromFile(Path("P.F2P"), loaded));
     EXPECT_EQ(loaded, lines);
-    MakeFile("unix.txt", "a\nb\rc");
+    CreateFile("unix.txt", "a\nb\rc");
     EXPECT_TRUE(LoadListFromFile(Path("unix.txt"), loaded));
     EXPECT_EQ(loaded, QStringList({"a", "b", "c"}));
     EXPECT_FALSE(SaveListToFile("", lines));

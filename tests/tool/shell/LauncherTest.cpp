@@ -8,7 +8,7 @@ namespace {
 using LauncherTest = ShellTest;
 
 TEST_F(LauncherTest, RunAndWaitMergesOutputAndReportsTheExitStatus) {
-    MakeDir("work");
+    CreateDir("work");
     const RunResult run =
         RunAndWait("/bin/sh", {"-c", "pwd; echo err >&2; read line || echo no-input; exit 3"}, Path("work"));
     EXPECT_TRUE(run.started);
@@ -19,7 +19,7 @@ TEST_F(LauncherTest, RunAndWaitMergesOutputAndReportsTheExitStatus) {
 }
 
 TEST_F(LauncherTest, NativeProgramWithAWindowsNameRunsInItsOwnFolder) {
-    const QString program = MakeFile("dex/Navmerger.exe", "#!/bin/sh\necho \"$1 $2\"; pwd\n");
+    const QString program = CreateFile("dex/Navmerger.exe", "#!/bin/sh\necho \"$1 $2\"; pwd\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const RunResult run = RunAndWait(Path("DEX/navmerger.EXE"), {"a.dex", "-K"}, QString());
     EXPECT_TRUE(run.started);
@@ -31,7 +31,7 @@ TEST_F(LauncherTest, NativeProgramWithAWindowsNameRunsInItsOwnFolder) {
 TEST_F(LauncherTest, WindowsProgramWithoutWineSaysWhy) {
     if (!QStandardPaths::findExecutable("wine").isEmpty())
         GTEST_SKIP() << "wine is installed here";
-    const QString exe = MakeFile("Fly2/FLY2.EXE", "MZ\x90");
+    const QString exe = CreateFile("Fly2/FLY2.EXE", "MZ\x90");
     const QString expected = "Impossible de démarrer " + exe +
                              " : c'est un programme Windows, et wine est nécessaire pour le démarrer. "
                              "Veuillez installer wine.";

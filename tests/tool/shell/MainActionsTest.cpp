@@ -16,22 +16,22 @@ TEST_F(MainActionsTest, CheckPrefsKeepsTheFirstControlFilesOnce) {
     ScriptedDialogs dialogs;
     const QString f = MakeSimulator();
     ASSERT_TRUE(QDir().rename(Path("Fly2/system"), Path("Fly2/System")));
-    MakeFile("Fly2/control.txt", "joystick 1");
-    MakeFile("Fly2/System/Default.key", "keys 1");
+    CreateFile("Fly2/control.txt", "joystick 1");
+    CreateFile("Fly2/System/Default.key", "keys 1");
     AppSettings().FlyFolder = f;
     CheckPrefs();
-    EXPECT_EQ(Read(f + "FLYdefault.fcr"), "joystick 1");
-    EXPECT_EQ(Read(f + "control.bup"), "joystick 1");
-    EXPECT_EQ(Read(f + "System/FLYdefault.fky"), "keys 1");
-    EXPECT_EQ(Read(f + "System/default.bup"), "keys 1");
+    EXPECT_EQ(ReadFile(f + "FLYdefault.fcr"), "joystick 1");
+    EXPECT_EQ(ReadFile(f + "control.bup"), "joystick 1");
+    EXPECT_EQ(ReadFile(f + "System/FLYdefault.fky"), "keys 1");
+    EXPECT_EQ(ReadFile(f + "System/default.bup"), "keys 1");
     EXPECT_EQ(Entries("Fly2").filter("system", Qt::CaseInsensitive), QStringList({"System"}));
 
-    MakeFile("Fly2/control.txt", "joystick 2");
-    MakeFile("Fly2/System/Default.key", "keys 2");
+    CreateFile("Fly2/control.txt", "joystick 2");
+    CreateFile("Fly2/System/Default.key", "keys 2");
     CheckPrefs();
-    EXPECT_EQ(Read(f + "FLYdefault.fcr"), "joystick 1");
-    EXPECT_EQ(Read(f + "control.bup"), "joystick 1");
-    EXPECT_EQ(Read(f + "System/FLYdefault.fky"), "keys 1");
+    EXPECT_EQ(ReadFile(f + "FLYdefault.fcr"), "joystick 1");
+    EXPECT_EQ(ReadFile(f + "control.bup"), "joystick 1");
+    EXPECT_EQ(ReadFile(f + "System/FLYdefault.fky"), "keys 1");
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
@@ -52,10 +52,10 @@ TEST_F(MainActionsTest, CheckPrefsReportsMissingOriginals) {
 TEST_F(MainActionsTest, HistoryFilesAreDeletedOnlyWhenAsked) {
     ScriptedDialogs dialogs;
     const QString f = MakeSimulator();
-    MakeFile("Fly2/Aircraft/a.hst");
-    MakeFile("Fly2/Aircraft/B.HST");
-    MakeFile("Fly2/Aircraft/keep.nfo");
-    MakeFile("Fly2/Aircraft/sub/c.hst");
+    CreateFile("Fly2/Aircraft/a.hst");
+    CreateFile("Fly2/Aircraft/B.HST");
+    CreateFile("Fly2/Aircraft/keep.nfo");
+    CreateFile("Fly2/Aircraft/sub/c.hst");
     AppSettings().FlyFolder = f;
     AppSettings().FlyStartPath = ""; // flystart missing: nothing is started, nothing said
     LaunchFlyStart(false);
@@ -70,8 +70,8 @@ TEST_F(MainActionsTest, SlicerWorkFoldersAreTriedOneByOne) {
     ScriptedDialogs dialogs;
     const QString f = MakeSimulator();
     AppSettings().FlyFolder = f;
-    MakeDir("Fly2/SlicerWork/TGA");
-    MakeFile("Fly2/SlicerWork/POD");
+    CreateDir("Fly2/SlicerWork/TGA");
+    CreateFile("Fly2/SlicerWork/POD");
     dialogs.AnswerFolder(Path("Fly2"));
     MakeSlicerWorkFolders();
     const QString base = f + "SlicerWork/";
@@ -94,7 +94,7 @@ TEST_F(MainActionsTest, SlicerWorkFoldersAreTriedOneByOne) {
 TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     ScriptedDialogs dialogs;
     const QString f = MakeSimulator();
-    MakeDir("Fly2/SlicerWork/Slicer Files");
+    CreateDir("Fly2/SlicerWork/Slicer Files");
     AppSettings().FlyFolder = f;
     AppSettings().Fly2SlicePath = f + "Fly2Slice.exe";
     dialogs.AnswerFile("");
@@ -112,7 +112,7 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
               QStringList({"fly2slice.exe recherché mais non trouvé >>>" + f + "fly2slice.exe"}));
 
     // A native stand-in for the slicer, started with "-i" and the bare input name in its own folder.
-    const QString slicer = MakeFile("Fly2/FLY2SLICE.EXE", "#!/bin/sh\necho \"$1 $2\" > ran.txt\n");
+    const QString slicer = CreateFile("Fly2/FLY2SLICE.EXE", "#!/bin/sh\necho \"$1 $2\" > ran.txt\n");
     QFile::setPermissions(slicer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     dialogs.Clear();
     dialogs.AnswerFile(f + "SlicerWork/Slicer Files/my cut.txt");
@@ -121,7 +121,7 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     QByteArray ran;
     for (int i = 0; i < 500 && !ran.endsWith('\n'); ++i) {
         QThread::msleep(20);
-        ran = Read(f + "ran.txt");
+        ran = ReadFile(f + "ran.txt");
     }
     EXPECT_EQ(ran, "-i my cut.txt\n");
 }

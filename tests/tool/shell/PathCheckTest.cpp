@@ -20,7 +20,7 @@ PathFields Filled() {
 TEST_F(PathCheckTest, ValidFolderFillsFieldsButStoresThePathsOnlyOnOk) {
     ScriptedDialogs dialogs;
     const QString f = MakeSimulator();
-    MakeDir("Fly2/SlicerWork/TGA");
+    CreateDir("Fly2/SlicerWork/TGA");
     Settings& s = AppSettings();
     s.FlyExePath = f + "fly2.exe";
     s.DLLPath = "/prefs/pc";
@@ -61,7 +61,7 @@ TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     EXPECT_EQ(dialogs.shown()[0].caption, "Information:");
     dialogs.Clear();
 
-    const QString exe = MakeFile("NotFly/fly2.exe");
+    const QString exe = CreateFile("NotFly/fly2.exe");
     AppSettings().FlyExePath = exe;
     EXPECT_FALSE(CheckValidPathes(fields, false));
     EXPECT_TRUE(dialogs.shown().empty());
@@ -114,10 +114,10 @@ TEST_F(PathCheckTest, MissingDllFolderIsCreatedOnYesOnly) {
 
 TEST_F(PathCheckTest, FoldersInAnotherCaseAndMissingFlyStart) {
     ScriptedDialogs dialogs;
-    MakeFile("Sim/FLY2.EXE");
-    MakeDir("Sim/System");
-    MakeDir("Sim/Modules/PC");
-    MakeDir("Sim/Modules/Scripts/Global");
+    CreateFile("Sim/FLY2.EXE");
+    CreateDir("Sim/System");
+    CreateDir("Sim/Modules/PC");
+    CreateDir("Sim/Modules/Scripts/Global");
     AppSettings().FlyExePath = Path("Sim/FLY2.EXE");
     AppSettings().FlyStartPath = "/old/flystart.exe";
     PathFields fields = Filled();
@@ -130,7 +130,7 @@ TEST_F(PathCheckTest, FoldersInAnotherCaseAndMissingFlyStart) {
 TEST_F(PathCheckTest, ShowingTheWindowFindsTheSimulatorAboveTheTool) {
     ScriptedDialogs dialogs;
     const QString f = MakeSimulator("Sim");
-    AppSettings().ProgramFolder = MakeDir("Sim/Tools");
+    AppSettings().ProgramFolder = CreateDir("Sim/Tools");
     PathFields fields;
     OptionsFormShow(fields);
     EXPECT_EQ(AppSettings().FlyExePath, f + "fly2.exe");
@@ -138,7 +138,7 @@ TEST_F(PathCheckTest, ShowingTheWindowFindsTheSimulatorAboveTheTool) {
     EXPECT_EQ(fields.LblDLLPath, f + "modules/pc");
     // Nowhere to be found: nothing changes, nothing is said.
     AppSettings() = Settings{};
-    AppSettings().ProgramFolder = MakeDir("Elsewhere/Tools") + '/';
+    AppSettings().ProgramFolder = CreateDir("Elsewhere/Tools") + '/';
     PathFields untouched = Filled();
     OptionsFormShow(untouched);
     EXPECT_EQ(AppSettings().FlyExePath, "");

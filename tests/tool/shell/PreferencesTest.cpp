@@ -6,7 +6,7 @@ namespace {
 using PreferencesTest = ShellTest;
 
 TEST_F(PreferencesTest, ShortFileFillsItsLinesAndIsRewrittenWhole) {
-    MakeFile("tool/FlyKestrel.prf",
+    CreateFile("tool/FlyKestrel.prf",
              "<FlyKestrel 1.7>\r\n/f/modules/pc\r\n/f/modules/scripts/global\r\n/f/system/fly.ini\r\n"
              "/f/system/render.ini\r\n\r\n/f/FLY2.EXE\r\n");
     AppSettings().SceneryListFolder = "stale";
@@ -26,7 +26,7 @@ TEST_F(PreferencesTest, ShortFileFillsItsLinesAndIsRewrittenWhole) {
     AppSettings().SpareSetting = "spare";
     AppSettings().ExternalSceneryFolder = "/ext/scènes/";
     EXPECT_TRUE(WritePreferences(PreferencesFile()));
-    EXPECT_EQ(Read(Path("tool/FlyKestrel.prf")),
+    EXPECT_EQ(ReadFile(Path("tool/FlyKestrel.prf")),
               "<FlyKestrel 1.7>\r\n/f/modules/pc\r\n/f/modules/scripts/global\r\n/f/system/fly.ini\r\n"
               "/f/system/render.ini\r\n\r\n/f/FLY2.EXE\r\nspare\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
               "/ext/sc\xc3\xa8nes/\r\n");
@@ -36,8 +36,8 @@ TEST_F(PreferencesTest, AnotherHeaderIsReadTheSame) {
     QByteArray lines;
     for (int i = 2; i <= 15; ++i)
         lines += "value" + QByteArray::number(i) + "\r\n";
-    MakeFile("a.prf", "<FlyKestrel 1.7>\r\n" + lines);
-    MakeFile("b.prf", "anything else\n" + lines);
+    CreateFile("a.prf", "<FlyKestrel 1.7>\r\n" + lines);
+    CreateFile("b.prf", "anything else\n" + lines);
     ASSERT_TRUE(ReadPreferences(Path("a.prf")));
     const Settings first = AppSettings();
     AppSettings() = Settings{};

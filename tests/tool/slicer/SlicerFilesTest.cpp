@@ -120,7 +120,7 @@ TEST(SlicerFiles, ValuesFileRecordsEveryControlAsItStands) {
 
     // Everything comes back, the unchecked boxes and empty texts included.
     s.textureFile.clear();
-    EXPECT_EQ(ReadValuesLines(SplitLines(JoinLines(ValuesFileLines(s)))), s);
+    EXPECT_EQ(ReadValuesLines(SplitValuesLines(JoinLines(ValuesFileLines(s)))), s);
 }
 
 TEST(SlicerFiles, ValuesFileReadingIsStrict) {

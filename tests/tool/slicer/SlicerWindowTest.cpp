@@ -238,9 +238,10 @@ TEST_F(SlicerWindow, StartingTheSlicer) {
 
 TEST(CoordinateDialog, ConvertsAtEveryKeystrokeAndKeepsItsEntries) {
     ScriptedDialogs dialogs;
+    TFCutLLInput coordinates;
     TF2sInputForm form;
-    auto* dialog = form.findChild<TFCutLLInput*>();
-    ASSERT_NE(dialog, nullptr);
+    form.SetCoordinatesDialog(coordinates);
+    TFCutLLInput* dialog = &coordinates;
     EXPECT_EQ(dialog->windowTitle(), "FCutLLInput");
 
     QTest::keyClicks(Find<QLineEdit>(*dialog, "EditC1Lat"), "N 47 30 0");

@@ -1,6 +1,7 @@
 #include "install/ui/TFLYDataForm.h"
 
 #include "install/DataFolderSave.h"
+#include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
 
@@ -11,19 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* MakeButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QLabel* MakeText(const char* name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    return label;
-}
 
 void ShowFailure(const QString& error) {
     if (!error.isEmpty())
@@ -47,7 +35,7 @@ TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addStretch();
     buttons->addWidget(back);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeText(
+    layout->addWidget(MakeLabel(
         "LabelIntro",
         QStringLiteral(
             "Avant de créer une scène avec fly2slice, le répertoire [DATA] de Fly!2 doit être sauvegardé : "
@@ -76,7 +64,7 @@ QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const
     auto* group = new QGroupBox(title);
     group->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(group);
-    layout->addWidget(MakeText(labelName, text));
+    layout->addWidget(MakeLabel(labelName, text));
     layout->addWidget(button, 0, Qt::AlignLeft);
     return group;
 }

@@ -1,6 +1,7 @@
 #include "install/ui/TF_AutoInstall.h"
 
 #include "install/InstallHelpText.h"
+#include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
 #include "shell/Settings.h"
@@ -22,19 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* MakeButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QLabel* MakeLabel(const char* name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    return label;
-}
 
 QString FlyScenery() {
     return WithBackslash(AppSettings().FlyFolder) + QStringLiteral("scenery/");

@@ -1,5 +1,6 @@
 #include "install/ui/TF_SceneryCopy.h"
 
+#include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
 
@@ -17,10 +18,15 @@
 
 namespace {
 
-QPushButton* MakeButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
-    button->setObjectName(QLatin1String(name));
-    return button;
+// The folder dialog starts at remembered (fallback when it is empty, which is then remembered); the
+// chosen folder is remembered and returned, empty when the user cancels.
+QString ChooseFolder(QString& remembered, const QString& fallback) {
+    if (remembered.isEmpty())
+        remembered = fallback;
+    const QString chosen = SelectFolder(remembered);
+    if (!chosen.isEmpty())
+        remembered = chosen;
+    return chosen;
 }
 
 QLabel* FolderLabel(const char* name) {
@@ -156,24 +162,15 @@ void TF_SceneryCopy::SetAllMarks(bool checked) {
 
 void TF_SceneryCopy::SourceClick() {
     Settings& settings = AppSettings();
-    if (settings.CopySourceFolder.isEmpty())
-        settings.CopySourceFolder = settings.SceneryFolder;
-    const QString chosen = SelectFolder(settings.CopySourceFolder);
-    if (chosen.isEmpty())
-        return;
-    settings.CopySourceFolder = chosen;
-    SetSourceFolder(chosen);
+    if (const QString chosen = ChooseFolder(settings.CopySourceFolder, settings.SceneryFolder);
+        !chosen.isEmpty())
+        SetSourceFolder(chosen);
 }
 
 void TF_SceneryCopy::DestinationClick() {
     Settings& settings = AppSettings();
-    if (settings.CopyTargetFolder.isEmpty())
-        settings.CopyTargetFolder = settings.FlyFolder;
-    const QString chosen = SelectFolder(settings.CopyTargetFolder);
-    if (chosen.isEmpty())
-        return;
-    settings.CopyTargetFolder = chosen;
-    SetDestinationFolder(chosen);
+    if (const QString chosen = ChooseFolder(settings.CopyTargetFolder, settings.FlyFolder); !chosen.isEmpty())
+        SetDestinationFolder(chosen);
 }
 
 void TF_SceneryCopy::CopyClick() {

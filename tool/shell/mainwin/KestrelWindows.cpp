@@ -23,6 +23,7 @@ KestrelWindows::KestrelWindows()
       selDirDlg_(std::make_unique<TFSelDirDlg>()), sceneryCopy_(std::make_unique<TF_SceneryCopy>()),
       checkDlls_(std::make_unique<TF_checkdlls>()), flyData_(std::make_unique<TFLYDataForm>()),
       autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()) {
+    slicerInput_->SetCoordinatesDialog(*cutLLInput_);
     main_->SetWindows(this);
 }
 

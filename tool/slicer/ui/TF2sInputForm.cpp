@@ -2,7 +2,6 @@
 
 #include "shell/Dialogs.h"
 #include "slicer/ConvertError.h"
-#include "slicer/ui/TFCutLLInput.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,7 +16,7 @@
 #include <limits>
 
 TF2sInputForm::TF2sInputForm(QWidget* parent)
-    : QWidget(parent, Qt::Window), coordinates_(new TFCutLLInput(this)) {
+    : QWidget(parent, Qt::Window) {
     setObjectName("TF2sInputForm");
     setWindowTitle(QStringLiteral("Créer un fichier d'entrée pour fly2slice"));
     auto* layout = new QVBoxLayout(this);

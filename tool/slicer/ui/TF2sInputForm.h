@@ -22,6 +22,8 @@ class TF2sInputForm final : public QWidget {
     SlicerSettings Gather() const;
     // Setting a check box runs its enabling rule.
     void Apply(const SlicerSettings& settings);
+    // The coordinate dialog of the Lat/Lon buttons, made at start-up with the other windows.
+    void SetCoordinatesDialog(TFCutLLInput& dialog) { coordinates_ = &dialog; }
 
   private:
     struct Corners {
@@ -54,7 +56,7 @@ class TF2sInputForm final : public QWidget {
     void LoadValuesClick();
     void StartSlicerClick();
 
-    TFCutLLInput* coordinates_;
+    TFCutLLInput* coordinates_ = nullptr;
     QCheckBox* texturesCreate_ = nullptr;
     QCheckBox* texturesDistance_ = nullptr;
     QCheckBox* nightCreate_ = nullptr;

@@ -5,7 +5,7 @@
 #include "shell/NativeFs.h"
 #include "shell/Settings.h"
 #include "slicer/SlicerFiles.h"
-#include "slicer/SlicerLaunch.h"
+#include "shell/SlicerLaunch.h"
 #include "slicer/ui/TFCutLLInput.h"
 
 #include <QCheckBox>
@@ -193,7 +193,7 @@ void TF2sInputForm::LoadValuesClick() {
         ShowError(ReadErrorMessage(file));
         return;
     }
-    if (const std::optional<SlicerSettings> settings = ReadValuesLines(SplitLines(*bytes)))
+    if (const std::optional<SlicerSettings> settings = ReadValuesLines(SplitValuesLines(*bytes)))
         Apply(*settings);
     else
         ShowInfo(QStringLiteral("Format de fichier erroné - pas un fichier FlyKestrel"));

@@ -1,15 +1,9 @@
-#include "slicer/SlicerLaunch.h"
+#include "shell/SlicerLaunch.h"
 
 #include "shell/FileUtils.h"
 #include "shell/Launcher.h"
 #include "shell/NativeFs.h"
 #include "shell/Settings.h"
-
-QString SlicerFilesFolder() {
-    const QString fly = WithBackslash(AppSettings().FlyFolder);
-    const QString folder = fly + QStringLiteral("SlicerWork/Slicer Files/");
-    return FolderExists(folder) ? ResolvePath(folder) : fly;
-}
 
 SlicerLaunch StartFly2Slice(const QString& parameter) {
     Settings& settings = AppSettings();
@@ -20,6 +14,7 @@ SlicerLaunch StartFly2Slice(const QString& parameter) {
         launch.started = launch.message.isEmpty();
         return launch;
     }
+    launch.missing = true;
     settings.Fly2SlicePath = WithBackslash(settings.FlyFolder) + QStringLiteral("fly2slice.exe");
     if (!FileExists(settings.Fly2SlicePath))
         launch.message =

@@ -1,0 +1,44 @@
+#include "TempFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path())) << path.toStdString();
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    EXPECT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
+    return path;
+}
+
+QString TempFolder::CreateDir(const QString& relative) const {
+    const QString path = Path(relative);
+    EXPECT_TRUE(QDir().mkpath(path)) << path.toStdString();
+    return path;
+}
+
+bool TempFolder::Exists(const QString& relative) const {
+    return QFileInfo::exists(Path(relative));
+}
+
+QStringList TempFolder::FilesBelow(const QString& relative) const {
+    const QDir base(Path(relative));
+    QStringList files;
+    QDirIterator it(base.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << base.relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+QStringList TempFolder::Entries(const QString& relative) const {
+    return QDir(Path(relative)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}

@@ -1,0 +1,31 @@
+#include "initune/IniLoading.h"
+
+#include "shell/NativeFs.h"
+#include "shell/TextLines.h"
+
+#include <algorithm>
+
+void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& headers) {
+    grid.Clear();
+    grid.mode = mode;
+    grid.oldColumn = 1;
+    grid.newColumn = 3;
+    grid.fixedRows = dataRow;
+    grid.firstDataRow = dataRow;
+    grid.SetRowCount(dataRow + 1);
+    for (int column = 0; column < IniGrid::ColumnCount; ++column)
+        grid.SetCell(0, column, headers[column]);
+}
+
+IniOutcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
+    if (!FileExists(path))
+        return IniOutcome::Info(path + " NON TROUVE!!!");
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes)
+        return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + path);
+    const QList<QByteArray> lines = SplitLines(*bytes);
+    grid.path = path;
+    grid.SetRowCount(std::max(static_cast<int>(lines.size()) + grid.firstDataRow, grid.firstDataRow + 1));
+    grid.PutLines(lines, grid.firstDataRow, trimValues);
+    return {};
+}

@@ -3,7 +3,7 @@
 #include "driver/CommandLine.h"
 #include "driver/DexMerger.h"
 #include "driver/MessageSink.h"
-#include "driver/TerminalKey.h"
+#include "platform/TerminalKey.h"
 #include "driver/ZorException.h"
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "driver/TerminalKey.h"
+#include "platform/TerminalKey.h"
 
 #include <cerrno>
 #include <fcntl.h>

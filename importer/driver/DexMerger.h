@@ -23,10 +23,11 @@ class DexMerger final {
     // Packs DATABASE\<files> into SYSTEM\<tmpName>; deletes the loose files unless they are kept.
     void BuildPod(const std::string& tmpName, const std::string& description,
                   const std::vector<std::string>& files);
+    // Writes every index file of the database from its table (loose file first, then the archive).
+    static void RebuildIndexes(const NavDatabase& database);
 
   private:
     static const NavDatabase& DatabaseOf(const std::string& dexName);
-    static void RebuildIndexes(const NavDatabase& database);
     void PackArchive(const NavDatabase& database);
     static void ReplaceArchive(const NavDatabase& database);
 

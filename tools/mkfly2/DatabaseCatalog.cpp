@@ -5,7 +5,6 @@
 namespace {
 
 using R = FieldRule;
-using K = IndexKind;
 
 FieldSpec Mark(const std::string& code) {
     return {code, 1, 'C', R::Mark, "", "Deletion mark"};
@@ -13,7 +12,6 @@ FieldSpec Mark(const std::string& code) {
 
 DatabaseSpec Airport() {
     return {"AIRPORT",
-            "Airport database",
             {{"akey", 10, 'C', R::Key, "A", "Unique airport key"},
              Mark("adel"),
              {"afaa", 4, 'C', R::Ident, "", "FAA identifier"},
@@ -24,19 +22,11 @@ DatabaseSpec Airport() {
              {"alat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
              {"alon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"},
              {"aelv", 4, 'I', R::Number, "", "Elevation, feet"},
-             {"atyp", 4, 'I', R::Mask, "1,2,4", "Facility type, 1 airport, 2 heliport, 4 seaplane base"}},
-            {{"AIRPORT.DBI", K::Field, "akey", "", "", 0},
-             {"APRTCTRY.DBI", K::Field, "actr", "", "", 0},
-             {"APRTFAA.DBI", K::Field, "afaa", "", "", 0},
-             {"APRTNAME.DBI", K::Field, "anam", "", "", 0},
-             {"APRTGLOB.DBI", K::LatLon, "alat", "alon", "", 0},
-             {"APRTSTAT.DBI", K::Multi, "actr", "asta", "", 0},
-             {"APRTICAO.DBI", K::Aica, "", "", "", 0}}};
+             {"atyp", 4, 'I', R::Mask, "1,2,4", "Facility type, 1 airport, 2 heliport, 4 seaplane base"}}};
 }
 
 DatabaseSpec Comm() {
     return {"COMM",
-            "Communication database",
             {{"ckey", 10, 'C', R::Key, "C", "Unique frequency key"},
              Mark("cdel"),
              {"capt", 10, 'C', R::Parent, "A", "Airport key"},
@@ -44,13 +34,11 @@ DatabaseSpec Comm() {
              {"ctyp", 4, 'I', R::Mask, "1,2,4,8", "Type, 1 tower, 2 ground, 4 ATIS, 8 approach"},
              {"cfrq", 8, 'D', R::Frequency, "", "Frequency, MHz"},
              {"clat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
-             {"clon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}},
-            {{"COMM.DBI", K::Field, "capt", "", "", 0}, {"COMMGLOB.DBI", K::LatLon, "clat", "clon", "", 0}}};
+             {"clon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}}};
 }
 
 DatabaseSpec Ils() {
     return {"ILS",
-            "ILS database",
             {{"ikey", 10, 'C', R::Key, "I", "Unique ILS key"},
              Mark("idel"),
              {"iapt", 10, 'C', R::Parent, "A", "Airport key"},
@@ -59,17 +47,12 @@ DatabaseSpec Ils() {
              {"ityp", 4, 'I', R::Mask, "64,65,1,2", "Type, 64 localizer, 1 glide slope, 2 marker"},
              {"ifrq", 8, 'D', R::Frequency, "", "Frequency, MHz"},
              {"ilat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
-             {"ilon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}},
-            {{"ILS.DBI", K::Multi, "iapt", "irwy", "", 0},
-             {"ILSGLOB.DBI", K::LatLon, "ilat", "ilon", "", 0},
-             {"ILSLOCAL.DBI", K::LatLon, "ilat", "ilon", "ityp", 64}}};
+             {"ilon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}}};
 }
 
 DatabaseSpec Navaid() {
-    return {
-        "NAVAID",
-        "Navaid database",
-        {{"nkey", 10, 'C', R::Key, "N", "Unique navaid key"},
+    return {"NAVAID",
+            {{"nkey", 10, 'C', R::Key, "N", "Unique navaid key"},
          Mark("ndel"),
          {"naid", 5, 'C', R::Ident, "", "Identifier"},
          {"nnam", 30, 'C', R::Name, "Vortac", "Name"},
@@ -77,17 +60,11 @@ DatabaseSpec Navaid() {
          {"nfrq", 8, 'D', R::Frequency, "", "Frequency, MHz or kHz"},
          {"nlat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
          {"nlon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"},
-         {"nmag", 8, 'D', R::Frequency, "", "Magnetic variation, degrees (added after the first release)"}},
-        {{"NAVAID.DBI", K::LatLon, "nlat", "nlon", "", 0},
-         {"NAVNDBID.DBI", K::Field, "naid", "", "ntyp", 8},
-         {"NAVNDBNM.DBI", K::Field, "nnam", "", "ntyp", 8},
-         {"NAVVORID.DBI", K::Field, "naid", "", "ntyp", 1},
-         {"NAVVORNM.DBI", K::Field, "nnam", "", "ntyp", 1}}};
+         {"nmag", 8, 'D', R::Frequency, "", "Magnetic variation, degrees (added after the first release)"}}};
 }
 
 DatabaseSpec Runway() {
     return {"RUNWAY",
-            "Runway database",
             {{"rkey", 10, 'C', R::Key, "R", "Unique runway key"},
              Mark("rdel"),
              {"rapt", 10, 'C', R::Parent, "A", "Airport key"},
@@ -97,48 +74,39 @@ DatabaseSpec Runway() {
              {"rwid", 4, 'I', R::Number, "", "Width, feet"},
              {"rsfc", 4, 'I', R::Mask, "1,2,4", "Surface, 1 asphalt, 2 concrete, 4 grass"},
              {"rhla", 8, 'D', R::Latitude, "", "High end latitude, arc-seconds"},
-             {"rhlo", 8, 'D', R::Longitude, "", "High end longitude, arc-seconds"}},
-            {{"RUNWAY.DBI", K::Field, "rapt", "", "", 0}}};
+             {"rhlo", 8, 'D', R::Longitude, "", "High end longitude, arc-seconds"}}};
 }
 
 DatabaseSpec AtsRoute() {
     return {"ATSROUTE",
-            "Route database",
             {{"tkey", 12, 'C', R::Key, "T", "Unique route segment key"},
              Mark("tdel"),
              {"tnam", 8, 'C', R::Ident, "", "Route name"},
              {"tseq", 4, 'I', R::Number, "", "Sequence number"},
              {"tfrm", 10, 'C', R::Parent, "W", "From waypoint key"},
-             {"tlvl", 4, 'I', R::Mask, "1,2", "Level, 1 low, 2 high"}},
-            {}};
+             {"tlvl", 4, 'I', R::Mask, "1,2", "Level, 1 low, 2 high"}}};
 }
 
 DatabaseSpec Obstruct() {
     return {"OBSTRUCT",
-            "Obstruction database",
             {{"okey", 10, 'C', R::Key, "O", "Unique obstruction key"},
              Mark("odel"),
              {"onam", 20, 'C', R::Name, "Tower", "Description"},
              {"otyp", 4, 'I', R::Mask, "1,2,4", "Type, 1 tower, 2 stack, 4 building"},
              {"ohgt", 4, 'I', R::Number, "", "Height, feet"},
              {"olat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
-             {"olon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}},
-            {{"OBSTGLOB.DBI", K::LatLon, "olat", "olon", "", 0}}};
+             {"olon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}}};
 }
 
 DatabaseSpec Waypoint() {
     return {"WAYPOINT",
-            "Waypoint database",
             {{"wkey", 10, 'C', R::Key, "W", "Unique waypoint key"},
              Mark("wdel"),
              {"wnam", 6, 'C', R::Ident, "", "Name"},
              {"wtyp", 4, 'I', R::Mask, "1,2,4", "Type, 1 enroute, 2 terminal, 4 RNAV"},
              {"wctr", 3, 'C', R::Country, "", "Country, ISO code"},
              {"wlat", 8, 'D', R::Latitude, "", "Latitude, arc-seconds"},
-             {"wlon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}},
-            {{"WAYPOINT.DBI", K::LatLon, "wlat", "wlon", "", 0},
-             {"WAYKEY.DBI", K::Field, "wkey", "", "", 0},
-             {"WPTNAME.DBI", K::Field, "wnam", "", "", 0}}};
+             {"wlon", 8, 'D', R::Longitude, "", "Longitude, arc-seconds"}}};
 }
 
 // The key sits behind the mark byte; the mark is listed second so that the key is field 0.

@@ -29,22 +29,9 @@ struct FieldSpec {
     std::string comment;
 };
 
-enum class IndexKind { Field, LatLon, Multi, Aica };
-
-struct IndexSpec {
-    std::string file;
-    IndexKind kind;
-    std::string first;
-    std::string second;
-    std::string filter; // empty: none
-    unsigned mask;
-};
-
 struct DatabaseSpec {
     std::string base;              // AIRPORT
-    std::string description;       // the archive comment
     std::vector<FieldSpec> fields; // in template order: the key first (offset 1), then the mark byte (0)
-    std::vector<IndexSpec> indexes;
 
     std::string TableFile() const { return base + ".DBD"; }
     // The ".DBT" text, CR LF line ends; without its last field when firstRelease.

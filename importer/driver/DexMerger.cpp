@@ -77,6 +77,17 @@ void DexMerger::Import(const std::string& dexName, bool updateSizes, bool matchR
     if (matchRunways)
         RepairRunwayKeys(dexName);
 
+    MergeIntoTable(dexName);
+    RebuildIndexes(database);
+    PackArchive(database);
+    PodList::CloseAllPods();
+    ReplaceArchive(database);
+    MessageSink::Printf("Database merge successful!\n");
+}
+
+// The DEX table and the merged table live only here, so that the index rebuild that follows doesn't hold
+// them in memory beside the table it loads again.
+void DexMerger::MergeIntoTable(const std::string& dexName) {
     FlyFile dexFile;
     dexFile.OpenDisk(dexName);
     TriDb dex;
@@ -94,12 +105,6 @@ void DexMerger::Import(const std::string& dexName, bool updateSizes, bool matchR
     table.Merge(dex);
     table.SortByKey();
     table.Save(PodList::FullName(tableName));
-
-    RebuildIndexes(database);
-    PackArchive(database);
-    PodList::CloseAllPods();
-    ReplaceArchive(database);
-    MessageSink::Printf("Database merge successful!\n");
 }
 
 // Refuses, before anything is written, a DEX file for a table that is none of the eight databases.

@@ -28,6 +28,7 @@ class DexMerger final {
 
   private:
     static const NavDatabase& DatabaseOf(const std::string& dexName);
+    static void MergeIntoTable(const std::string& dexName);
     void PackArchive(const NavDatabase& database);
     static void ReplaceArchive(const NavDatabase& database);
 

@@ -1,72 +1,22 @@
 #include "DbTestFiles.h"
 
-#include "driver/MessageSink.h"
 #include "pod/PodList.h"
 
-#include <atomic>
+#include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 FlyFolder::FlyFolder() {
-    static std::atomic<int> counter{0};
-    path_ =
-        fs::temp_directory_path() / ("dbtest-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::create_directories(path_ / "DATABASE");
+    std::filesystem::create_directories(Path() / "DATABASE");
     PodList::SetFlyFolder(Slashed());
 }
 
-FlyFolder::~FlyFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
 void FlyFolder::Write(const std::string& relative, const std::string& text) const {
-    const fs::path file = path_ / relative;
-    fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << text;
-    if (!out.flush())
-        throw std::runtime_error("cannot write " + file.string());
-}
-
-namespace {
-
-void Capture(void* context, const char* text) {
-    static_cast<std::string*>(context)->append(text);
-}
-
-} // namespace
-
-CapturedOutput::CapturedOutput() {
-    MessageSink::Instance().SetWriter(&text, Capture);
-}
-
-CapturedOutput::~CapturedOutput() {
-    MessageSink::Instance().SetWriter(nullptr, nullptr);
-}
-
-Bytes ReadFileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-uint32_t Le32(const Bytes& bytes, size_t offset) {
-    uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i)
-        value |= uint32_t{bytes.at(offset + i)} << (8 * i);
-    return value;
+    WriteText(Path() / relative, text);
 }
 
 Bytes Int32Bytes(int32_t value) {
     Bytes bytes(4);
-    for (size_t i = 0; i < 4; ++i)
-        bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+    Put32(bytes, 0, static_cast<uint32_t>(value));
     return bytes;
 }
 

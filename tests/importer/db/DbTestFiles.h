@@ -1,13 +1,16 @@
 #pragma once
 
+#include "ImporterTestFiles.h"
+
+#include "driver/ZorException.h"
 #include "pod/FlyFile.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-using Bytes = std::vector<uint8_t>;
 
 // A fresh Fly2 folder with an empty DATABASE folder, made the PodList folder; removed afterwards.
 class FlyFolder final {
@@ -15,29 +18,25 @@ public:
     FlyFolder();
     FlyFolder(const FlyFolder&) = delete;
     FlyFolder& operator=(const FlyFolder&) = delete;
-    ~FlyFolder();
 
-    const std::filesystem::path& Path() const { return path_; }
-    std::string Slashed() const { return path_.string() + "/"; }
+    const std::filesystem::path& Path() const { return folder_.Path(); }
+    std::string Slashed() const { return folder_.Slashed(); }
     void Write(const std::string& relative, const std::string& text) const;
 
 private:
-    std::filesystem::path path_;
+    TempFolder folder_;
 };
 
-// Everything MessageSink prints while it lives.
-class CapturedOutput final {
-public:
-    CapturedOutput();
-    CapturedOutput(const CapturedOutput&) = delete;
-    CapturedOutput& operator=(const CapturedOutput&) = delete;
-    ~CapturedOutput();
-
-    std::string text;
-};
-
-Bytes ReadFileBytes(const std::filesystem::path& path);
-uint32_t Le32(const Bytes& bytes, size_t offset);
+// The exception action raises; a test failure when it raises none.
+template <typename F> ZorException FailureOf(F action) {
+    try {
+        action();
+    } catch (const ZorException& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no failure";
+    return ZorException("", 0, 0, "");
+}
 
 // Table images: header followed by the records given, back to back.
 Bytes DbdImage(const std::string& database, int32_t count, int32_t recordSize,

@@ -79,7 +79,7 @@ protected:
     std::vector<Entry> Build(const IndexGen& generator,
                              const std::optional<std::string>& filter = std::nullopt, uint32_t mask = 0) {
         table.CreateIndex("TEST.DBI", generator, filter, mask);
-        const Bytes file = ReadFileBytes(folder.Path() / "DATABASE/TEST.DBI");
+        const Bytes file = ReadBytes(folder.Path() / "DATABASE/TEST.DBI");
         const uint32_t width = Le32(file, 64);
         EXPECT_EQ(width, static_cast<uint32_t>(generator.GetKeyWidth()));
         EXPECT_EQ(Le32(file, 20), width + 4);
@@ -105,7 +105,7 @@ TEST_F(Index, EmptyTableGivesTheBareHeader) {
     CapturedOutput output;
     EXPECT_TRUE(Build(IndexGenField(table, "xkey")).empty());
     EXPECT_EQ(output.text, "Creating index file " + folder.Slashed() + "DATABASE\\TEST.DBI\n");
-    const Bytes file = ReadFileBytes(folder.Path() / "DATABASE/TEST.DBI");
+    const Bytes file = ReadBytes(folder.Path() / "DATABASE/TEST.DBI");
     Bytes expected = Concat({TextBytes("indx", 4),
                              Int32Bytes(0),
                              Int32Bytes(1),

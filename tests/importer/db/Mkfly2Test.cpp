@@ -152,7 +152,7 @@ TEST_F(Mkfly2, ArchivesHoldTablesTemplatesAndTheIndexesTheImporterRebuilds) {
             table.CreateIndex(index.file, *generator,
                               *index.filter ? std::optional<std::string>(index.filter) : std::nullopt,
                               index.mask);
-            EXPECT_EQ(EntryBytes(pod, index.file), ReadFileBytes(folder.Path() / "DATABASE" / index.file))
+            EXPECT_EQ(EntryBytes(pod, index.file), ReadBytes(folder.Path() / "DATABASE" / index.file))
                 << index.file;
         }
     }
@@ -221,10 +221,10 @@ TEST(Mkfly2Output, SameSeedSameBytesOtherSeedOtherBytes) {
     RunMkfly2(b.Path(), "--records 30 --seed 3");
     RunMkfly2(c.Path(), "--records 30 --seed 4");
     for (const char* file : {"SYSTEM\\AIRPORT.POD", "SYSTEM\\RUNWAY.POD", "DEX\\NAVAID.DEX"}) {
-        const Bytes first = ReadFileBytes(NativePath(a.Slashed() + file));
+        const Bytes first = ReadBytes(NativePath(a.Slashed() + file));
         EXPECT_FALSE(first.empty()) << file;
-        EXPECT_EQ(first, ReadFileBytes(NativePath(b.Slashed() + file))) << file;
-        EXPECT_NE(first, ReadFileBytes(NativePath(c.Slashed() + file))) << file;
+        EXPECT_EQ(first, ReadBytes(NativePath(b.Slashed() + file))) << file;
+        EXPECT_NE(first, ReadBytes(NativePath(c.Slashed() + file))) << file;
     }
 }
 

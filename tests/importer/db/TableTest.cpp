@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 // Record layout: mark byte, key (6), type (4), value (4): 15 bytes; the key is field 0.
@@ -19,16 +16,6 @@ const char* const kTemplate =
 
 Bytes Rec(const std::string& key, const std::string& value = "v", uint8_t mark = 0, int32_t type = 1) {
     return Concat({{mark}, TextBytes(key, 6), Int32Bytes(type), TextBytes(value, 4)});
-}
-
-template <typename F> ZorException FailureOf(F action) {
-    try {
-        action();
-    } catch (const ZorException& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no failure";
-    return ZorException("", 0, 0, "");
 }
 
 std::vector<std::string> Keys(const TriDb& table) {
@@ -70,7 +57,7 @@ TEST_F(Table, SurplusWholeRecordsAreIgnoredButStrayBytesFail) {
     Load(table, surplus, "DATABASE\\TEST.DBD");
     EXPECT_EQ(table.GetRecordCount(), 2);
     table.Save(folder.Slashed() + "DATABASE\\OUT.DBD");
-    EXPECT_EQ(ReadFileBytes(folder.Path() / "DATABASE/OUT.DBD").size(), 56u + 2 * 15);
+    EXPECT_EQ(ReadBytes(folder.Path() / "DATABASE/OUT.DBD").size(), 56u + 2 * 15);
 
     Bytes stray = DbdImage("TEST.DBD", 2, 15, {Rec("K1"), Rec("K2")});
     stray.push_back(0);
@@ -151,7 +138,7 @@ TEST_F(Table, EqualKeysSortWithTheHigherRecordNumberFirst) {
     EXPECT_EQ(*table.GetSortOrder(), (std::vector<int>{3, 1, 2, 0}));
     DbClock::Fix(0x01020304);
     table.Save(folder.Slashed() + "DATABASE\\SORTED.DBD");
-    const Bytes saved = ReadFileBytes(folder.Path() / "DATABASE/SORTED.DBD");
+    const Bytes saved = ReadBytes(folder.Path() / "DATABASE/SORTED.DBD");
     EXPECT_EQ(Le32(saved, 12), 0x01020304u);
     EXPECT_EQ(Bytes(saved.begin() + 24, saved.begin() + 56), Bytes(32, 0xA5));
     EXPECT_EQ(Bytes(saved.begin() + 56, saved.end()),
@@ -170,7 +157,7 @@ TEST_F(Table, FirstReleaseDexIsWidenedToTheTemplate) {
     dex.ExpandRecordSize();
     EXPECT_EQ(dex.CheckRecordSize(), 24);
     dex.Save(folder.Slashed() + "OLD.DEX");
-    const Bytes saved = ReadFileBytes(folder.Path() / "OLD.DEX");
+    const Bytes saved = ReadBytes(folder.Path() / "OLD.DEX");
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 32), TextBytes("WIDE.DBD", 32));
     EXPECT_EQ(Le32(saved, 32), 24u);
     EXPECT_EQ(Le32(saved, 36), 2u);
@@ -203,17 +190,12 @@ TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
     EXPECT_EQ(missing.message, "Unable to open file " + folder.Slashed() + "NOFOLDER\\X.DBD\n");
 
     // A file size limit makes the writes come up short, as a full disk would.
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const ZorException full = FailureOf([&] { table.Save(folder.Slashed() + "DATABASE\\KEEP.DBD"); });
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const ZorException full = [&] {
+        const FileSizeLimit limit(1000);
+        return FailureOf([&] { table.Save(folder.Slashed() + "DATABASE\\KEEP.DBD"); });
+    }();
     EXPECT_EQ(full.code, static_cast<uint32_t>(EFBIG));
-    EXPECT_EQ(ReadFileBytes(folder.Path() / "DATABASE/KEEP.DBD"),
+    EXPECT_EQ(ReadBytes(folder.Path() / "DATABASE/KEEP.DBD"),
               Bytes({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "DATABASE"), {}), 2);
 }

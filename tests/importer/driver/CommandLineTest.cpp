@@ -1,3 +1,5 @@
+#include "ImporterTestFiles.h"
+
 #include "driver/CommandLine.h"
 #include "driver/ImportRun.h"
 #include "driver/ZorException.h"
@@ -6,7 +8,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -91,21 +92,14 @@ TEST(CommandLineTest, ZeroBytesNeitherStopNorSplitTheList) {
 
 class ListFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("navmerger-list-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::string Write(const std::string& name, const std::string& text) {
         const std::filesystem::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << text;
+        WriteText(path, text);
         return path.string();
     }
 
-    std::filesystem::path folder_;
+    const TempFolder temp_;
+    const std::filesystem::path folder_ = temp_.Path();
 };
 
 TEST_F(ListFileTest, ListsAreExpandedInPlaceAndOnlyOnce) {

@@ -1,5 +1,6 @@
 #include "FlyFixture.h"
 
+#include "ImporterTestFiles.h"
 #include "ProgramRun.h"
 #include "db/TriDb.h"
 #include "platform/NativeFs.h"
@@ -9,9 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -76,19 +75,11 @@ bool Exists(const fs::path& folder, const std::string& name) {
 }
 
 std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return ReadText(path);
 }
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out.flush())
-        throw std::runtime_error("cannot write " + path.string());
+    WriteText(path, bytes);
 }
 
 Archive ReadArchive(const fs::path& path) {

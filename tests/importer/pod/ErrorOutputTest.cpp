@@ -1,15 +1,9 @@
+#include "ImporterTestFiles.h"
+
 #include "driver/MessageSink.h"
 #include "driver/ZorException.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-void CollectText(void* context, const char* text) {
-    *static_cast<std::string*>(context) += text;
-}
-
-} // namespace
 
 TEST(ErrorOutput, ReportHasThreeLinesAndAnEmptyOneAfterATrailingNewline) {
     EXPECT_EQ(ZorException("PodList", 81, 2, "Unable to open DATABASE\\X.DBD").GetReport(),
@@ -20,12 +14,10 @@ TEST(ErrorOutput, ReportHasThreeLinesAndAnEmptyOneAfterATrailingNewline) {
 }
 
 TEST(ErrorOutput, PrintfCutsAt1023Characters) {
-    std::string written;
-    MessageSink::Instance().SetWriter(&written, &CollectText);
+    const CapturedOutput written;
     const std::string longText(2000, 'x');
     MessageSink::Printf("%s", longText.c_str());
     const std::string exact(1023, 'y');
     MessageSink::Printf("%s", exact.c_str());
-    MessageSink::Instance().SetWriter(nullptr, nullptr);
-    EXPECT_EQ(written, std::string(1023, 'x') + exact);
+    EXPECT_EQ(written.text, std::string(1023, 'x') + exact);
 }

@@ -1,4 +1,4 @@
-#include "PodTestFiles.h"
+#include "ImporterTestFiles.h"
 
 #include "driver/ZorException.h"
 #include "pod/FlyFile.h"

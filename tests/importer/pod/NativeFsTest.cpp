@@ -1,4 +1,4 @@
-#include "PodTestFiles.h"
+#include "ImporterTestFiles.h"
 
 #include "platform/NativeFs.h"
 

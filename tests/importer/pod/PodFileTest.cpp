@@ -1,6 +1,5 @@
-#include "PodTestFiles.h"
+#include "ImporterTestFiles.h"
 
-#include "driver/MessageSink.h"
 #include "driver/ZorException.h"
 #include "pod/PodFile.h"
 
@@ -64,10 +63,6 @@ std::string Text(const PodEntryRef& entry) {
     return std::string(reinterpret_cast<const char*>(entry.Data()), entry.Size());
 }
 
-void CollectText(void* context, const char* text) {
-    *static_cast<std::string*>(context) += text;
-}
-
 void ExpectClosed(const PodFile& pod) {
     EXPECT_EQ(pod.GetVersion(), 0u);
     EXPECT_EQ(pod.GetEntryCount(), 0);
@@ -108,12 +103,10 @@ TEST(PodFileRead, OutOfRangeIndexPrintsAndGivesNullReference) {
     WriteBytes(folder.Path() / "A.POD", HandBuiltPod3());
     PodFile pod;
     pod.Open((folder.Path() / "A.POD").string());
-    std::string printed;
-    MessageSink::Instance().SetWriter(&printed, &CollectText);
+    const CapturedOutput printed;
     const PodEntryRef before = pod.GetEntry(-1);
     const PodEntryRef after = pod.GetEntry(2);
-    MessageSink::Instance().SetWriter(nullptr, nullptr);
-    EXPECT_EQ(printed, "Invalid index\nInvalid index\n");
+    EXPECT_EQ(printed.text, "Invalid index\nInvalid index\n");
     for (const PodEntryRef& entry : {before, after}) {
         EXPECT_EQ(entry.entry, nullptr);
         EXPECT_EQ(entry.name, nullptr);

@@ -1,4 +1,4 @@
-#include "PodTestFiles.h"
+#include "ImporterTestFiles.h"
 
 #include "driver/ZorException.h"
 #include "platform/FolderPrompt.h"
@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -40,11 +38,6 @@ FILE* InputOf(const std::string& script) {
 
 std::string Text(const FlyFile& file) {
     return std::string(reinterpret_cast<const char*>(file.data), file.size);
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-    const Bytes bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
 }
 
 // A Fly2 folder copied from Windows: names in lower and mixed case.
@@ -227,15 +220,11 @@ TEST_F(PodListTest, ExtractWritesBesideExistingCaseAndRefusesToOverwrite) {
 
 TEST_F(PodListTest, ExtractThatFailsToWriteKeepsTheOldFile) {
     PodList::AddPod("SYSTEM\\AIRPORT.POD");
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const uint32_t code = CodeOf([] { PodList::ExtractFlyFile("DATABASE\\AIRPORT.DBD", true); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    uint32_t code = 0;
+    {
+        const FileSizeLimit limit(4);
+        code = CodeOf([] { PodList::ExtractFlyFile("DATABASE\\AIRPORT.DBD", true); });
+    }
     EXPECT_EQ(code, static_cast<uint32_t>(EFBIG));
     EXPECT_EQ(ReadText(fly_ / "Database" / "Airport.Dbd"), "loose airports");
     EXPECT_EQ(Listing(fly_ / "Database"), std::vector<std::string>{"Airport.Dbd"});

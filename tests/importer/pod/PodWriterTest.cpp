@@ -1,4 +1,4 @@
-#include "PodTestFiles.h"
+#include "ImporterTestFiles.h"
 
 #include "driver/ZorException.h"
 #include "pod/FlyFile.h"
@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -212,22 +210,15 @@ TEST(PodWriterFailure, ShortWriteRaisesAndLeavesNoDamagedArchive) {
         writer.Add(images.Image(name));
     const std::string path = (folder.Path() / "RUNWAY.TMP").string();
 
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     uint32_t code = 0;
     std::string message;
     try {
+        const FileSizeLimit limit(1000);
         writer.Write(path);
     } catch (const ZorException& e) {
         code = e.code;
         message = e.message;
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(code, static_cast<uint32_t>(EFBIG));
     EXPECT_EQ(message, "Unable to write to " + path);

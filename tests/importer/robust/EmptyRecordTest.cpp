@@ -38,7 +38,7 @@ int LoadCode(const std::string& bytes, const std::string& name) {
 
 } // namespace
 
-// A 57-byte file announcing two hundred million records of no bytes made the loader allocate them all.
+// A bare header announcing two hundred million records of no bytes made the loader allocate them all.
 TEST(DamagedTable, RecordsOfNoBytesAreRefusedNotAllocated) {
     const auto fly = NewInstallation("empty-records", 20);
     PodList::SetFlyFolder(fly.string());

@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
+
+using Bytes = std::vector<uint8_t>;
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder final {
@@ -21,14 +24,41 @@ class TempFolder final {
     std::filesystem::path path_;
 };
 
-using Bytes = std::vector<uint8_t>;
-
+// Whole files; writing makes the missing folders, and a file that cannot be read or written throws.
 void WriteBytes(const std::filesystem::path& path, const Bytes& bytes);
 void WriteText(const std::filesystem::path& path, const std::string& text);
 Bytes ReadBytes(const std::filesystem::path& path);
+std::string ReadText(const std::filesystem::path& path);
 Bytes BytesOf(const std::string& text);
 // The names in a folder, sorted.
 std::vector<std::string> Listing(const std::filesystem::path& folder);
 
+// Little-endian 32-bit values and raw text at an offset.
+uint32_t Le32(const Bytes& bytes, size_t offset);
 void Put32(Bytes& bytes, size_t offset, uint32_t value);
 void PutText(Bytes& bytes, size_t offset, const std::string& text); // without terminator
+
+// Everything MessageSink prints while it lives.
+class CapturedOutput final {
+  public:
+    CapturedOutput();
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+    ~CapturedOutput();
+
+    std::string text;
+};
+
+// While it lives, no file written may grow past bytes and SIGXFSZ is ignored, so that an oversized
+// write fails with EFBIG as on a full disk.
+class FileSizeLimit final {
+  public:
+    explicit FileSizeLimit(rlim_t bytes);
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit();
+
+  private:
+    rlimit saved_{};
+    void (*savedHandler_)(int) = nullptr;
+};

@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
 endif
 
-.PHONY: all deps configure build test run sanitize bench fuzz clean
+.PHONY: all deps configure build test run sanitize sanitize-importer bench fuzz clean
 
 all: build
 
@@ -30,6 +30,12 @@ sanitize: deps
 	cmake --build build-sanitize -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
 
+# The importer's tests alone under the sanitizers: builds only navmerger, mkfly2 and their tests.
+sanitize-importer: deps
+	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-sanitize --target navmerger mkfly2 $(addprefix test_importer_,pod db driver e2e robust) -j$(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -R '^importer/'
+
 # Benchmarks (never part of `make test`): writes bench/RESULTS.md. BENCH_ARGS e.g. "--runs 5 --only WAYPOINT".
 BENCH_ARGS ?=
 bench: deps
@@ -39,7 +45,8 @@ bench: deps
 
 # Fuzzing with libFuzzer (clang): each target runs FUZZ_SECONDS, starting from a corpus made by mkfly2.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@scripts/deps.sh clang libclang-rt-14-dev
 	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(JOBS)
 
 clean:

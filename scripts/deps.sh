@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need; does nothing when all are there.
+# Installs the Debian packages that building, testing and running need, and any named as arguments;
+# does nothing when all are there.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-translations-l10n
   xvfb xauth
+  "$@"  # extra packages for one target, e.g. clang for `make fuzz`
 )
 
 missing=()

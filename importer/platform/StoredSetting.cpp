@@ -1,11 +1,9 @@
 #include "platform/StoredSetting.h"
 
+#include "platform/HomeFolder.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "platform/ReadOnlyMap.h"
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
@@ -15,10 +13,8 @@ std::string& OverrideFile() {
 }
 
 std::string ConfigFolder() {
-    const passwd* user = getpwuid(getuid());
-    if (user == nullptr || user->pw_dir == nullptr || user->pw_dir[0] == '\0')
-        return {};
-    return std::string(user->pw_dir) + "/.config";
+    const std::string home = HomeFolder();
+    return home.empty() ? std::string() : home + "/.config";
 }
 
 std::string SettingFile() {

@@ -1,11 +1,8 @@
 #include "LiteralImport.h"
 
-#include "db/IndexGenAica.h"
-#include "db/IndexGenField.h"
-#include "db/IndexGenLatLon.h"
-#include "db/IndexGenMulti.h"
 #include "db/TriDb.h"
 #include "driver/DexMerger.h"
+#include "driver/IndexGenerator.h"
 #include "driver/MessageSink.h"
 #include "driver/NavDatabase.h"
 #include "pod/FlyFile.h"
@@ -109,27 +106,13 @@ void SortRebuildingKeys(const TriDb& table) {
     });
 }
 
-std::unique_ptr<IndexGen> MakeGenerator(const TriDb& table, const NavIndex& index) {
-    switch (index.kind) {
-    case NavIndex::Kind::Field:
-        return std::make_unique<IndexGenField>(table, index.firstCode);
-    case NavIndex::Kind::LatLon:
-        return std::make_unique<IndexGenLatLon>(table, index.firstCode, index.secondCode);
-    case NavIndex::Kind::Multi:
-        return std::make_unique<IndexGenMulti>(table, index.firstCode, index.secondCode);
-    case NavIndex::Kind::Aica:
-        return std::make_unique<IndexGenAica>(table);
-    }
-    return nullptr;
-}
-
 // Index files from the saved table, each after a literal sort of its keys.
 double WriteIndexes(const NavDatabase& database, double& sortSeconds) {
     const auto start = Clock::now();
     TriDb table;
     LoadTable(table, "DATABASE\\" + database.table, false);
     for (const NavIndex& index : database.indexes) {
-        const std::unique_ptr<IndexGen> generator = MakeGenerator(table, index);
+        const std::unique_ptr<IndexGen> generator = MakeIndexGenerator(table, index);
         for (int i = 0; i < table.GetRecordCount(); ++i)
             generator->MakeKey(table.GetRecord(i));
         const auto sortStart = Clock::now();

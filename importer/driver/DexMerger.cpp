@@ -1,11 +1,8 @@
 #include "driver/DexMerger.h"
 
-#include "db/IndexGenAica.h"
-#include "db/IndexGenField.h"
-#include "db/IndexGenLatLon.h"
-#include "db/IndexGenMulti.h"
 #include "db/TriDb.h"
 #include "db/TriDexHeader.h"
+#include "driver/IndexGenerator.h"
 #include "driver/MessageSink.h"
 #include "driver/ZorException.h"
 #include "platform/AsciiCase.h"
@@ -22,20 +19,6 @@ namespace {
 
 constexpr uint32_t notADirectoryCode = 0x30001;
 constexpr uint32_t unknownDatabaseCode = 0x30002;
-
-std::unique_ptr<IndexGen> MakeGenerator(const TriDb& table, const NavIndex& index) {
-    switch (index.kind) {
-    case NavIndex::Kind::Field:
-        return std::make_unique<IndexGenField>(table, index.firstCode);
-    case NavIndex::Kind::LatLon:
-        return std::make_unique<IndexGenLatLon>(table, index.firstCode, index.secondCode);
-    case NavIndex::Kind::Multi:
-        return std::make_unique<IndexGenMulti>(table, index.firstCode, index.secondCode);
-    case NavIndex::Kind::Aica:
-        break;
-    }
-    return std::make_unique<IndexGenAica>(table);
-}
 
 // X.TRI becomes a full copy of X.POD, written under a temporary name and flushed before it gets its
 // name, so that an interrupted backup never passes for a finished one.
@@ -140,7 +123,7 @@ void DexMerger::RebuildIndexes(const NavDatabase& database) {
     TriDb table;
     table.Load(tableFile);
     for (const NavIndex& index : database.indexes) {
-        const std::unique_ptr<IndexGen> generator = MakeGenerator(table, index);
+        const std::unique_ptr<IndexGen> generator = MakeIndexGenerator(table, index);
         std::optional<std::string> filter;
         if (!index.filterCode.empty())
             filter = index.filterCode;

@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
 endif
 
-.PHONY: all deps configure build test run sanitize sanitize-importer bench fuzz clean
+.PHONY: all deps configure build test run sanitize sanitize-importer faults bench fuzz clean
 
 all: build
 
@@ -35,6 +35,14 @@ sanitize-importer: deps
 	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build build-sanitize --target navmerger mkfly2 $(addprefix test_importer_,pod db driver e2e robust) -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -R '^importer/'
+
+# The importer's kill sweep on a FAULT_RECORDS-record installation (never part of `make test`, which runs
+# it on 200 records): killed before each of its disk changes in every setup, each import must be undone or
+# completed by the next run.
+FAULT_RECORDS ?= 100000
+faults: configure
+	cmake --build $(BUILD) --target navmerger mkfly2 test_importer_robust -j$(JOBS)
+	NAVMERGER_SWEEP_RECORDS=$(FAULT_RECORDS) $(BUILD)/bin/test_importer_robust --gtest_filter='Setups/KillSweep.*'
 
 # Benchmarks (never part of `make test`): writes bench/RESULTS.md. BENCH_ARGS e.g. "--runs 5 --only WAYPOINT".
 BENCH_ARGS ?=

@@ -6,10 +6,10 @@ constexpr size_t kBufferSize = 1 << 20;
 
 } // namespace
 
-int DbFileWriter::Create(const std::string& path) {
+int DbFileWriter::Create(const std::string& path, bool viaTemporary) {
     buffer_.clear();
     buffer_.reserve(kBufferSize);
-    error_ = file_.Create(path, true);
+    error_ = file_.Create(path, viaTemporary);
     return error_;
 }
 

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-// A table or index file being written through a temporary name, buffered, every write checked.
-// Nothing replaces the old file until Commit succeeds.
+// A table or index file being written, buffered, every write checked: through a temporary name, so that
+// nothing replaces the old file until Commit succeeds, or straight to a work file of an import.
 class DbFileWriter final {
 public:
     // Returns 0 or the system's error number.
-    int Create(const std::string& path);
+    int Create(const std::string& path, bool viaTemporary = true);
     // Returns size, or 0 once a write has failed (the failure is kept for Commit).
     size_t Write(const void* data, size_t size);
-    // Flushes, then renames over the target; 0 or the first error met.
+    // Flushes to disk, then renames a temporary over the target; 0 or the first error met.
     int Commit();
 
 private:

@@ -12,6 +12,8 @@ namespace {
 constexpr double kPerArcSecond = 1.0 / 3600.0;
 constexpr double kLonCellsPerDegree = 128.0 / 180.0;
 constexpr double kRadiansPerDegreeOverPi = 1.0 / 180.0;
+constexpr double kWidestLonCell = 999.0;
+constexpr uint32_t kNoCellKey = 0x2000D;
 
 double DegreesOf(const TriDbRecord& record, const std::string& code, int site) {
     const TriDbTemplateEntry& field = record.GetTemplate()->GetField(code);
@@ -21,15 +23,40 @@ double DegreesOf(const TriDbRecord& record, const std::string& code, int site) {
     return record.ReadDouble(field.offset) * kPerArcSecond;
 }
 
+bool IsPosition(const TriDbTemplateEntry* field) {
+    return field != nullptr && field->type == 'D';
+}
+
 } // namespace
 
 IndexGenLatLon::IndexGenLatLon(const TriDb&, const std::string& latCode_, const std::string& lonCode_)
     : IndexGen("ltln", 7), latCode(latCode_), lonCode(lonCode_) {}
 
 void IndexGenLatLon::MakeKey(TriDbRecord& record) const {
+    record.SetKeyText(KeyOf(record));
+}
+
+void IndexGenLatLon::ValidateRecord(const TriDbRecord& record) const {
+    const TriDbTemplate& layout = *record.GetTemplate();
+    if (IsPosition(layout.FindField(latCode)) && IsPosition(layout.FindField(lonCode)))
+        KeyOf(record);
+}
+
+std::string IndexGenLatLon::KeyOf(const TriDbRecord& record) const {
     const double latitude = DegreesOf(record, latCode, 93);
     const double longitude = DegreesOf(record, lonCode, 101);
-    record.SetKeyText(CellText(latitude, longitude));
+    if (!FitsKey(latitude, longitude))
+        throw ZorException(
+            "IndexGen", 110, kNoCellKey,
+            FormatMessage("Record %s: no index key can hold the position %s = %s, %s = %s",
+                          record.GetFieldText(0).c_str(), latCode.c_str(), record.GetFieldText(latCode).c_str(),
+                          lonCode.c_str(), record.GetFieldText(lonCode).c_str()));
+    return CellText(latitude, longitude);
+}
+
+bool IndexGenLatLon::FitsKey(double latitude, double longitude) {
+    return std::isfinite(latitude) && std::isfinite(longitude) &&
+           std::fabs(std::trunc(longitude * kLonCellsPerDegree)) <= kWidestLonCell;
 }
 
 std::string IndexGenLatLon::CellText(double latitude, double longitude) {

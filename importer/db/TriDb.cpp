@@ -155,9 +155,9 @@ void TriDb::ExpandRecordSize() {
     DropKeyIndex();
 }
 
-void TriDb::Save(const std::string& path) {
+void TriDb::Save(const std::string& path, const std::string& writeTo) {
     DbFileWriter file;
-    if (const int error = file.Create(path))
+    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
         throw ZorException("TriDb", 311, static_cast<uint32_t>(error),
                            FormatMessage("Unable to open file %s\n", path.c_str()));
     header_->SetRecordCount(GetRecordCount());

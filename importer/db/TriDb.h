@@ -60,11 +60,14 @@ public:
     // Orders the record numbers by key text, equal keys with the higher record number first.
     void SortByKey();
     const std::vector<int>* GetSortOrder() const { return sortOrder_ ? &*sortOrder_ : nullptr; }
-    // Writes header and records (in sort order when there is one) through a temporary file.
-    void Save(const std::string& path);
-    // Writes GetFlyFolder() + "DATABASE\" + indexName for this DBD table.
+    // Writes header and records (in sort order when there is one) to path through a temporary file; with
+    // writeTo, straight to that file instead (an import's work file; messages still name path).
+    void Save(const std::string& path, const std::string& writeTo = {});
+    // Writes GetFlyFolder() + "DATABASE\" + indexName for this DBD table through a temporary file; with
+    // writeTo, straight to that file instead (an import's work file; messages still name the index file).
     void CreateIndex(const std::string& indexName, const IndexGen& generator,
-                     const std::optional<std::string>& filterCode, uint32_t filterMask);
+                     const std::optional<std::string>& filterCode, uint32_t filterMask,
+                     const std::string& writeTo = {});
 
 private:
     void CreateHeader(const std::string& tableName);
@@ -77,7 +80,7 @@ private:
     void RemoveSlot(size_t slot);
     void Compact();
     std::vector<std::string> ComputeSortOrder();
-    void WriteIndexFile(const std::string& path, const IndexGen& generator,
+    void WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
                         const std::vector<std::string>& keys, const std::vector<int>& taken) const;
     void DropKeyIndex() { keyIndex_.reset(); }
 

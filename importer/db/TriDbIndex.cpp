@@ -74,7 +74,8 @@ void TriDb::SortByKey() {
 }
 
 void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
-                        const std::optional<std::string>& filterCode, uint32_t filterMask) {
+                        const std::optional<std::string>& filterCode, uint32_t filterMask,
+                        const std::string& writeTo) {
     const std::string path = PodList::GetFlyFolder() + "DATABASE\\" + indexName;
     MessageSink::Printf("Creating index file %s\n", path.c_str());
     const auto* dbd = dynamic_cast<const TriDbdHeader*>(header_.get());
@@ -96,13 +97,13 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
         if (pass && !keys[static_cast<size_t>(n)].empty())
             taken.push_back(n);
     }
-    WriteIndexFile(path, generator, keys, taken);
+    WriteIndexFile(path, writeTo, generator, keys, taken);
 }
 
-void TriDb::WriteIndexFile(const std::string& path, const IndexGen& generator,
+void TriDb::WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
                            const std::vector<std::string>& keys, const std::vector<int>& taken) const {
     DbFileWriter file;
-    if (const int error = file.Create(path))
+    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
         throw ZorException("TriDb", 506, static_cast<uint32_t>(error), "Unable to open file");
     const auto header = IndexHeader(static_cast<uint32_t>(taken.size()), generator);
     file.Write(header.data(), header.size());

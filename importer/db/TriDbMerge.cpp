@@ -77,6 +77,7 @@ void TriDb::RemoveRecord(const TriDbRecord* record) {
 }
 
 void TriDb::Merge(const TriDb& dex) {
+    recordTemplate_.CheckKeyField();
     try {
         for (const auto& record : dex.records_) {
             if (record->FirstByte() != '*') {

@@ -12,6 +12,7 @@ namespace {
 
 constexpr uint32_t kNoSuchField = 0x2000A;
 constexpr uint32_t kInvalidFile = 0x2000B;
+constexpr uint32_t kKeyOutsideRecord = 0x2000E;
 constexpr int64_t kMaxRecordSize = 1 << 20;
 
 // Lines end at any run of CR and LF; a zero byte ends a line's text as it would a C string.
@@ -94,10 +95,8 @@ int TriDbTemplate::GetFieldIndex(const std::string& code) const {
 }
 
 const TriDbTemplateEntry& TriDbTemplate::GetField(const std::string& code) const {
-    for (const TriDbTemplateEntry& entry : fields) {
-        if (entry.fieldCode == code)
-            return entry;
-    }
+    if (const TriDbTemplateEntry* entry = FindField(code))
+        return *entry;
     throw ZorException("TriDbTemplate", 84, kNoSuchField,
                        FormatMessage("Asked for field %s which doesn't exist", code.c_str()));
 }
@@ -108,6 +107,24 @@ const TriDbTemplateEntry& TriDbTemplate::GetField(int index) const {
             "TriDbTemplate", 93, kNoSuchField,
             FormatMessage("Asked for field %i when only %i available", index, GetFieldCount()));
     return fields[static_cast<size_t>(index)];
+}
+
+const TriDbTemplateEntry* TriDbTemplate::FindField(const std::string& code) const {
+    for (const TriDbTemplateEntry& entry : fields) {
+        if (entry.fieldCode == code)
+            return &entry;
+    }
+    return nullptr;
+}
+
+void TriDbTemplate::CheckKeyField() const {
+    const TriDbTemplateEntry& key = GetField(0);
+    const int recordSize = GetRecordSize();
+    if (key.width <= 0 || key.offset >= recordSize)
+        throw ZorException("TriDbTemplate", 175, kKeyOutsideRecord,
+                           FormatMessage("Key field %s of %s lies outside the record (offset %i, width %i, "
+                                         "record size %i)",
+                                         key.fieldCode.c_str(), name.c_str(), key.offset, key.width, recordSize));
 }
 
 int TriDbTemplate::GetRecordSize() const {

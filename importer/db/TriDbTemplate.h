@@ -19,10 +19,15 @@ public:
     int GetFieldIndex(const std::string& code) const;
     const TriDbTemplateEntry& GetField(const std::string& code) const;
     const TriDbTemplateEntry& GetField(int index) const;
+    // The field of that code, or null.
+    const TriDbTemplateEntry* FindField(const std::string& code) const;
     int GetFieldCount() const { return static_cast<int>(fields.size()); }
 
     // Offset + width of the last field in file order; 0 without fields.
     int GetRecordSize() const;
+    // Records are merged by field 0: one without a byte inside the record would make every key empty,
+    // so that every update replaced or deleted the first record. Refused with code 0x2000E.
+    void CheckKeyField() const;
 
     std::vector<TriDbTemplateEntry> fields;
     std::string name;

@@ -6,12 +6,16 @@
 #include <string>
 #include <vector>
 
+class ImportTransaction;
+class TriDb;
+
 // One import: merges a DEX file into its database table, rebuilds the table's index files, packs them
-// into a new archive and puts it in place of the simulator's, keeping the first archive as X.TRI.
+// into a new archive and puts it in place of the simulator's, keeping the first archive as X.TRI. The
+// import is one transaction (ImportTransaction): interrupted or failed, it leaves the database as it was.
 class DexMerger final {
   public:
-    // Fixes the simulator folder (none: the stored setting or the prompt), opens the eight archives
-    // and makes sure DATABASE is a folder.
+    // Fixes the simulator folder (none: the stored setting or the prompt), finishes or undoes what an
+    // interrupted import left, opens the eight archives and makes sure DATABASE is a folder.
     explicit DexMerger(const std::optional<std::string>& folder);
 
     void Import(const std::string& dexName, bool updateSizes, bool matchRunways, bool keepFiles);
@@ -20,17 +24,19 @@ class DexMerger final {
     // -R: gives the records of a runway DEX file the keys of the database's runways with the same
     // airport and runway identifier.
     void RepairRunwayKeys(const std::string& dexName);
-    // Packs DATABASE\<files> into SYSTEM\<tmpName>; deletes the loose files unless they are kept.
+    // Packs DATABASE\<files> into SYSTEM\<tmpName>: each from the import's work file when it wrote one,
+    // else the loose file, else the archived one. What becomes of the loose files is the import's.
     void BuildPod(const std::string& tmpName, const std::string& description,
-                  const std::vector<std::string>& files);
-    // Writes every index file of the database from its table (loose file first, then the archive).
-    static void RebuildIndexes(const NavDatabase& database);
+                  const std::vector<std::string>& files, const ImportTransaction* work = nullptr);
+    // Writes every index file of the database from its table (loose file first, then the archive); within
+    // an import, from the import's merged table to its work files.
+    static void RebuildIndexes(const NavDatabase& database, ImportTransaction* work = nullptr);
 
   private:
     static const NavDatabase& DatabaseOf(const std::string& dexName);
-    static void MergeIntoTable(const std::string& dexName);
-    void PackArchive(const NavDatabase& database);
-    static void ReplaceArchive(const NavDatabase& database);
+    static void MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work);
+    static void ValidateIndexKeys(const TriDb& table, const NavDatabase& database);
+    void PackArchive(const NavDatabase& database, ImportTransaction& work);
 
     bool deleteLooseFiles = true;
 };

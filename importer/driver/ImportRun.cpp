@@ -3,8 +3,9 @@
 #include "driver/CommandLine.h"
 #include "driver/DexMerger.h"
 #include "driver/MessageSink.h"
-#include "platform/TerminalKey.h"
 #include "driver/ZorException.h"
+#include "platform/FileSizeSignal.h"
+#include "platform/TerminalKey.h"
 
 #include <cstdio>
 #include <optional>
@@ -14,7 +15,10 @@ namespace {
 constexpr int usageStatus = 1;
 constexpr int unrepresentableCodeStatus = 255;
 
+// Without a terminal to give the key nothing waits, so the prompt would only mislead the log.
 void Pause() {
+    if (!TerminalCanGiveKey())
+        return;
     MessageSink::Printf("\nPress any key to continue...\n");
     std::fflush(stdout);
     WaitForTerminalKey();
@@ -38,6 +42,7 @@ int ExitStatusForCode(uint32_t code) {
 }
 
 int RunNavmerger(const std::vector<std::string>& args) {
+    IgnoreFileSizeSignal();
     CommandLine::PrintBanner();
     ImportOptions options;
     std::vector<std::string> names;

@@ -112,6 +112,29 @@ int RenameNoReplace(const std::string& from, const std::string& to) {
     return unlink(source.c_str()) == 0 ? 0 : errno;
 }
 
+std::vector<std::string> ListFolder(const std::string& path) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(NativePath(path).c_str());
+    if (dir == nullptr)
+        return names;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    closedir(dir);
+    return names;
+}
+
+int SyncFolder(const std::string& path) {
+    const int fd = open(NativePath(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = fsync(fd) == 0 ? 0 : errno;
+    close(fd);
+    return error;
+}
+
 bool IsSafeRelativeName(const std::string& name) {
     if (name.empty() || name[0] == '\\' || name[0] == '/' || name.find(':') != std::string::npos)
         return false;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The importer's native path layer. Names come in the simulator's form (backslashes, any case) or as
 // native paths; every function here turns them into the native path at the system call: '\' becomes
@@ -22,6 +23,11 @@ int RemoveFile(const std::string& path);
 int RenameReplacing(const std::string& from, const std::string& to);
 // Renames only when the target does not exist (EEXIST otherwise).
 int RenameNoReplace(const std::string& from, const std::string& to);
+
+// The native names of a folder's entries ("." and ".." left out); empty when it cannot be read.
+std::vector<std::string> ListFolder(const std::string& path);
+// Flushes a folder's entries (names just created, renamed or removed) to disk.
+int SyncFolder(const std::string& path);
 
 // True for a name below the simulator folder that stays inside it: not empty, no leading separator,
 // no ".." component, no drive letter or other ':'.

@@ -74,6 +74,14 @@ int OutputFile::Commit(bool replace) {
     return 0;
 }
 
+int OutputFile::WriteWhole(const std::string& path, const void* data, size_t size) {
+    OutputFile out;
+    int error = out.Create(path, false);
+    if (error == 0)
+        error = out.Write(data, size);
+    return error == 0 ? out.Commit() : error;
+}
+
 void OutputFile::Discard() {
     if (fd_ >= 0)
         close(fd_);

@@ -21,6 +21,10 @@ class OutputFile final {
     // there only when no target exists: EEXIST otherwise).
     int Commit(bool replace = true);
 
+    // Writes size bytes as the whole file at path (created anew, not through a temporary) and flushes
+    // it to disk; on failure nothing of it is left.
+    static int WriteWhole(const std::string& path, const void* data, size_t size);
+
   private:
     void Discard();
 

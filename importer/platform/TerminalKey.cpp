@@ -5,18 +5,37 @@
 #include <termios.h>
 #include <unistd.h>
 
-bool WaitForTerminalKey() {
+namespace {
+
+// The controlling terminal and its current mode, or -1.
+int OpenKeyTerminal(termios& mode) {
     // Output captured by another program (the installer's log) means nobody sees the prompt.
     if (::isatty(STDOUT_FILENO) == 0)
-        return false;
+        return -1;
     const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (terminal >= 0 && ::tcgetattr(terminal, &mode) != 0) {
+        ::close(terminal);
+        return -1;
+    }
+    return terminal;
+}
+
+} // namespace
+
+bool TerminalCanGiveKey() {
+    termios mode{};
+    const int terminal = OpenKeyTerminal(mode);
     if (terminal < 0)
         return false;
+    ::close(terminal);
+    return true;
+}
+
+bool WaitForTerminalKey() {
     termios saved{};
-    if (::tcgetattr(terminal, &saved) != 0) {
-        ::close(terminal);
+    const int terminal = OpenKeyTerminal(saved);
+    if (terminal < 0)
         return false;
-    }
     termios raw = saved;
     // Ctrl-C counts as a key too, so the terminal is always given back in its own mode.
     raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);

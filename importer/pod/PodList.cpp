@@ -107,14 +107,14 @@ void PodList::OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly) 
     throw ZorException("PodList", __LINE__, 2, FormatMessage("Unable to open %s", name.c_str()));
 }
 
-bool PodList::ExtractFlyFile(const std::string& name, bool overwrite) {
+bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std::string& writeTo) {
     const std::string full = FullName(name);
     if (!overwrite && PathExists(full))
         return false;
     FlyFile image;
     OpenFlyFile(RelativeName(name), image, true);
     OutputFile out;
-    if (const int error = out.Create(full, true))
+    if (const int error = writeTo.empty() ? out.Create(full, true) : out.Create(writeTo, false))
         throw ZorException("PodList", __LINE__, error, FormatMessage("Unable to create %s", full.c_str()));
     int error = out.Write(image.data, image.size);
     if (error == 0)

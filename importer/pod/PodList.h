@@ -22,9 +22,10 @@ class PodList final {
     // Fills file from the loose file when it exists (unless podOnly), else from the first archive
     // that holds it; nowhere: code 2 "Unable to open %s". A failed call leaves file reset.
     static void OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly);
-    // Writes the archived copy to its place under the Fly2 folder; false (and nothing done) when the
-    // file exists and overwrite is false.
-    static bool ExtractFlyFile(const std::string& name, bool overwrite);
+    // Writes the archived copy to its place under the Fly2 folder (through a temporary), or straight to
+    // writeTo (an import's work file); false (and nothing done) when the file exists at its place and
+    // overwrite is false.
+    static bool ExtractFlyFile(const std::string& name, bool overwrite, const std::string& writeTo = {});
     // Unmaps every archive. Images taken from archives must not be used afterwards.
     static void CloseAllPods();
     static int GetPodCount();

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -216,6 +217,35 @@ TEST_F(Index, LatLonKeysComeFromArcSecondsAndNeedDoubleFields) {
         EXPECT_EQ(e.message, "xtyp is not a valid latitude");
     }
     EXPECT_THROW(IndexGenLatLon(table, "xkey", "xlon").MakeKey(table.GetRecord(0)), ZorException);
+}
+
+// NaN, infinities and longitudes whose cell needs four digits reached an undefined cast to int and wrote
+// keys like -214748. Rows: latitude, longitude (degrees); the first two fit.
+TEST_F(Index, PositionsNoCellKeyCanHoldAreRefused) {
+    const double nan = std::nan("");
+    const double inf = HUGE_VAL;
+    const std::vector<std::pair<double, double>> positions = {{89.9, 1406}, {-1000, -1406}, {nan, 0},
+                                                              {0, nan},     {inf, 0},       {0, -inf},
+                                                              {0, 1407},    {0, -1407},     {0, 1e300}};
+    for (size_t i = 0; i < positions.size(); ++i) {
+        SCOPED_TRACE(i);
+        Load({{"K1", "", "", 0, 0, "", "", positions[i].first, positions[i].second}});
+        const IndexGenLatLon generator(table, "xlat", "xlon");
+        if (i < 2) {
+            EXPECT_NO_THROW(generator.ValidateRecord(table.GetRecord(0)));
+            continue;
+        }
+        for (const auto& check : std::vector<std::function<void()>>{
+                 [&] { generator.ValidateRecord(table.GetRecord(0)); },
+                 [&] { generator.MakeKey(table.GetRecord(0)); }}) {
+            const ZorException e = FailureOf(check);
+            EXPECT_EQ(e.code, 0x2000Du);
+            EXPECT_TRUE(e.message.starts_with("Record K1: no index key can hold the position xlat = ")) << e.message;
+        }
+    }
+    // A field of another type is MakeKey's own error, left to it.
+    EXPECT_NO_THROW(IndexGenLatLon(table, "xlat", "xtyp").ValidateRecord(table.GetRecord(0)));
+    EXPECT_NO_THROW(IndexGenLatLon(table, "xlat", "none").ValidateRecord(table.GetRecord(0)));
 }
 
 TEST_F(Index, DexTablesCannotBeIndexed) {

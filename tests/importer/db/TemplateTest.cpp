@@ -157,6 +157,17 @@ TEST_F(FieldText, AssignNeedsEqualRecordSizes) {
     }
 }
 
+// Merging by a key without a byte in the record made every key empty: each update replaced or deleted
+// the first record. A key partly inside the record still tells records apart.
+TEST(TemplateFile, KeyFieldWithoutAByteInTheRecordIsRefused) {
+    for (const std::string text : {"2\nakey,10,4,C,\nbkey,0,6,C,", "2\nakey,0,0,C,\nbkey,0,6,C,"}) {
+        const ZorException e = FailureOf([&] { Parse(text).CheckKeyField(); });
+        EXPECT_EQ(e.code, 0x2000Eu) << text;
+        EXPECT_TRUE(e.message.starts_with("Key field akey of DATABASE\\TEST.DBT lies outside the record")) << e.message;
+    }
+    EXPECT_NO_THROW(Parse("2\nakey,4,4,C,\nbkey,0,6,C,").CheckKeyField());
+}
+
 TEST(FieldTextOutsideRecord, FieldsPastTheRecordEndReadAsZero) {
     const TriDbTemplate t = Parse("2\nwide,0,12,C,\nnarr,0,2,C,");
     const Bytes bytes = TextBytes("ABCDEFGHIJKL", 12);

@@ -20,7 +20,8 @@ int RunWithFileLimit(const std::string& program, const std::vector<std::string>&
         ::dup2(null, STDIN_FILENO);
         ::dup2(pipeFds[1], STDOUT_FILENO);
         ::dup2(null, STDERR_FILENO);
-        ::signal(SIGXFSZ, SIG_IGN);
+        // The default action (the process dies): the program itself must turn the limit into an error.
+        ::signal(SIGXFSZ, SIG_DFL);
         const rlimit limit{maxFileBytes, maxFileBytes};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             ::_exit(126);

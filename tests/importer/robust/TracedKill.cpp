@@ -1,0 +1,135 @@
+#include "TracedKill.h"
+
+#include "ProgramRun.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/ptrace.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+bool OpensForWriting(uint64_t flags) {
+    return (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) != 0;
+}
+
+// Standard input and outputs go to /dev/null; every other descriptor written to is a file.
+bool WritesAFile(uint64_t fd) {
+    return fd > 2;
+}
+
+bool ChangesTheDisk(const __ptrace_syscall_info& info) {
+    const auto& args = info.entry.args;
+    switch (info.entry.nr) {
+#ifdef SYS_open
+    case SYS_open:
+        return OpensForWriting(args[1]);
+#endif
+    case SYS_openat:
+        return OpensForWriting(args[2]);
+    case SYS_write:
+    case SYS_pwrite64:
+    case SYS_writev:
+    case SYS_pwritev:
+    case SYS_pwritev2:
+        return WritesAFile(args[0]);
+#ifdef SYS_creat
+    case SYS_creat:
+#endif
+#ifdef SYS_rename
+    case SYS_rename:
+#endif
+#ifdef SYS_link
+    case SYS_link:
+#endif
+#ifdef SYS_unlink
+    case SYS_unlink:
+#endif
+#ifdef SYS_symlink
+    case SYS_symlink:
+#endif
+#ifdef SYS_mkdir
+    case SYS_mkdir:
+#endif
+#ifdef SYS_rmdir
+    case SYS_rmdir:
+#endif
+#ifdef SYS_chmod
+    case SYS_chmod:
+#endif
+    case SYS_openat2:
+    case SYS_fsync:
+    case SYS_fdatasync:
+    case SYS_sync:
+    case SYS_syncfs:
+    case SYS_sync_file_range:
+    case SYS_renameat:
+    case SYS_renameat2:
+    case SYS_linkat:
+    case SYS_unlinkat:
+    case SYS_symlinkat:
+    case SYS_mkdirat:
+    case SYS_truncate:
+    case SYS_ftruncate:
+    case SYS_fallocate:
+    case SYS_fchmod:
+    case SYS_fchmodat:
+        return true;
+    default:
+        return false;
+    }
+}
+
+[[noreturn]] void ExecTraced(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& folder) {
+    ::setsid();
+    const int nothing = ::open("/dev/null", O_RDWR);
+    ::dup2(nothing, 0);
+    ::dup2(nothing, 1);
+    ::dup2(nothing, 2);
+    if (::chdir(folder.c_str()) != 0 || ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
+        ::_exit(126);
+    ExecProgram(program, args);
+}
+
+bool IsDiskChangeEntry(pid_t pid) {
+    __ptrace_syscall_info info{};
+    if (::ptrace(PTRACE_GET_SYSCALL_INFO, pid, reinterpret_cast<void*>(sizeof info), &info) <= 0)
+        return false;
+    return info.op == PTRACE_SYSCALL_INFO_ENTRY && ChangesTheDisk(info);
+}
+
+} // namespace
+
+TracedRun RunTraced(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
+                    int killBefore) {
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ExecTraced(program, args, folder);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFSTOPPED(status))
+        throw std::runtime_error("the program could not be traced");
+    ::ptrace(PTRACE_SETOPTIONS, pid, nullptr, reinterpret_cast<void*>(PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL));
+    TracedRun run;
+    int pending = 0;
+    for (;;) {
+        ::ptrace(PTRACE_SYSCALL, pid, nullptr, reinterpret_cast<void*>(static_cast<intptr_t>(pending)));
+        pending = 0;
+        if (::waitpid(pid, &status, 0) < 0 || WIFEXITED(status) || WIFSIGNALED(status))
+            return run;
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+            pending = WSTOPSIG(status) == SIGTRAP ? 0 : WSTOPSIG(status);
+            continue;
+        }
+        if (IsDiskChangeEntry(pid) && ++run.diskChanges == killBefore) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            run.killed = true;
+            return run;
+        }
+    }
+}

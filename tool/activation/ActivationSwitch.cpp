@@ -28,7 +28,7 @@ QStringList KindMarks(ActivationKind kind) {
 
 // The ".notused" operations work on the file name only, so that a folder whose name happens to hold
 // ".notused" or a kind mark plays no part and a rename never leaves the file's own folder.
-bool SwitchOne(const QString& fullName, bool active, const QString& kindMark) {
+bool SwitchOne(const QString& fullName, bool active, const QString& kindMark, const QString& root) {
     const QString folder = FolderOfEntry(fullName);
     const QString name = BareName(fullName);
     bool hasKind = false;
@@ -37,9 +37,9 @@ bool SwitchOne(const QString& fullName, bool active, const QString& kindMark) {
     if (!hasKind)
         return false;
     if (FileExists(fullName))
-        return target != fullName && RenameNoReplace(fullName, target);
+        return target != fullName && RenameNoReplace(fullName, target, root);
     const QString other = folder + ToggleNotUsed(name, kindMark);
-    return other != target && FileExists(other) && RenameNoReplace(other, target);
+    return other != target && FileExists(other) && RenameNoReplace(other, target, root);
 }
 
 } // namespace
@@ -49,10 +49,8 @@ int ApplyActivation(const ActivationList& list) {
     const QStringList marks = KindMarks(list.kind);
     for (const ActivationEntry& entry : list.entries) {
         const QString fullName = FullName(list, entry.name);
-        if (!LiesBelow(fullName, list.root))
-            continue;
         for (const QString& mark : marks)
-            renamed += SwitchOne(fullName, entry.checked, mark) ? 1 : 0;
+            renamed += SwitchOne(fullName, entry.checked, mark, list.root) ? 1 : 0;
     }
     return renamed;
 }

@@ -18,6 +18,6 @@ QString BackupDllFolder(const QString& dllFolderHolder) {
     QStringList names;
     ListNames(source, QStringLiteral("*.*"), names);
     for (const QString& name : names)
-        CopyFileOver(source + '/' + name, backup + '/' + name);
+        CopyFileOver(source + '/' + name, backup + '/' + name, backup);
     return QString();
 }

@@ -2,19 +2,13 @@
 
 #include "shell/NativeFs.h"
 
-#include <QDir>
 #include <algorithm>
 
 namespace {
 
 qsizetype LastSeparator(const QString& path) {
-    return std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
-}
-
-QString Normalised(const QString& path) {
-    QString native = path;
-    native.replace('\\', '/');
-    return QDir::cleanPath(ResolvePath(QDir::cleanPath(native)));
+    const qsizetype slash = path.lastIndexOf('/');
+    return IsWindowsPath(path) ? std::max(slash, path.lastIndexOf('\\')) : slash;
 }
 
 } // namespace
@@ -25,15 +19,4 @@ QString BareName(const QString& path) {
 
 QString FolderOfEntry(const QString& path) {
     return path.left(LastSeparator(path) + 1);
-}
-
-bool LiesBelow(const QString& path, const QString& folder) {
-    if (folder.isEmpty() || path.isEmpty())
-        return false;
-    const QString base = Normalised(folder);
-    const QString full = Normalised(path);
-    if (!QDir::isAbsolutePath(base))
-        return false;
-    const QString prefix = base.endsWith('/') ? base : base + '/';
-    return full.startsWith(prefix) && full.size() > prefix.size();
 }

@@ -19,10 +19,10 @@ void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& h
 
 IniOutcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
     if (!FileExists(path))
-        return IniOutcome::Info(path + " NON TROUVE!!!");
+        return IniOutcome::Info(ResolvePath(path) + " NON TROUVE!!!");
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
-        return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + path);
+        return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + ResolvePath(path));
     const QList<QByteArray> lines = SplitLines(*bytes);
     grid.path = path;
     grid.SetRowCount(std::max(static_cast<int>(lines.size()) + grid.firstDataRow, grid.firstDataRow + 1));

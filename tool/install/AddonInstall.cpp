@@ -41,21 +41,28 @@ QString TargetFolder(const Session& s, const QString& extension) {
 
 void MarkInstalled(const Session& s, const QString& source) {
     if (s.request.renameSources)
-        RenameNoReplace(source, source + QStringLiteral(".installed"));
+        RenameNoReplace(source, source + QStringLiteral(".installed"), s.request.sourceFolder);
 }
 
+void Failed(const Session& s, const QString& source) {
+    s.log(QStringLiteral("FAILED!!!: ") + source);
+}
+
+// The source's name is used as it stands; the copy is refused unless it comes from the source folder
+// and lands inside folder.
 void InstallFile(const Session& s, const QString& source, const QString& folder) {
     const QString target = folder + QFileInfo(source).fileName();
-    if (!CopyFileMakingFolders(source, target)) {
-        s.log(QStringLiteral("FAILED!!!: ") + source);
+    if (!LiesInside(source, s.request.sourceFolder) || !CopyFileMakingFolders(source, target, folder)) {
+        Failed(s, source);
         return;
     }
-    s.log(QStringLiteral("Installed: ") + target);
+    s.log(QStringLiteral("Installed: ") + ResolvePath(target));
     MarkInstalled(s, source);
 }
 
-// One .dex entry: copied into the dex folder, then imported there. False when the dex folder can't be
-// made, which ends the installation.
+// One .dex entry: copied into the dex folder, then imported there; a name that the importer would read
+// as something else is not copied at all. False when the dex folder can't be made, which ends the
+// installation.
 bool InstallDex(const Session& s, const QString& source) {
     const QString dexFolder = s.fly + QStringLiteral("dex/");
     if (!FolderExists(dexFolder) && !MakeFolder(dexFolder)) {
@@ -64,11 +71,12 @@ bool InstallDex(const Session& s, const QString& source) {
     }
     const QString name = QFileInfo(source).fileName();
     const QString target = dexFolder + name;
-    if (!CopyFileOver(source, target)) {
-        s.log(QStringLiteral("FAILED!!!: ") + source);
+    if (!IsPlainDexName(name) || !LiesInside(source, s.request.sourceFolder) ||
+        !CopyFileOver(source, target, dexFolder)) {
+        Failed(s, source);
         return true;
     }
-    s.log(QStringLiteral("Copied: ") + target);
+    s.log(QStringLiteral("Copied: ") + ResolvePath(target));
     MarkInstalled(s, source);
     const ImporterCall call{s.request.importer, dexFolder, name, s.fly, s.request.pauseOnError};
     for (const QString& line : RunImporter(call))

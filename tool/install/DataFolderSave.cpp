@@ -17,7 +17,8 @@ DataFolders FoldersBeside(const QString& flyExePath) {
 }
 
 QString CannotRename(const QString& from, const QString& to) {
-    return QStringLiteral("Impossible de renommer ") + from + QStringLiteral(" vers ") + to;
+    return QStringLiteral("Impossible de renommer ") + ResolvePath(from) + QStringLiteral(" vers ") +
+           ResolvePath(to);
 }
 
 const QString BupCaption = QStringLiteral("Répertoire [BUP] automatique");

@@ -8,6 +8,7 @@
 namespace {
 
 const QString ImportedLine = QStringLiteral("Imported to database with Navmerger.exe 1.3");
+const QString ImporterLine = QStringLiteral("Importer: ");
 
 // The importer's output, one indented log line per output line, so that it stands apart from the
 // installer's own lines; the blank lines at its end are dropped.
@@ -40,15 +41,40 @@ QString OutcomeLine(const RunResult& result, const QString& program, const QStri
     return ImportedLine;
 }
 
+// The log line for program; empty for a Windows program where wine is not installed.
+ImporterChoice Describe(const QString& program) {
+    const QString onDisk = ResolvePath(program);
+    if (!IsWindowsProgram(onDisk))
+        return {program, ImporterLine + onDisk};
+    if (WineProgram().isEmpty())
+        return {program, {}};
+    return {program, ImporterLine + onDisk + QStringLiteral(" (Windows program, through wine)")};
+}
+
 } // namespace
 
-QString FindImporter(const QString& dexFolder) {
+ImporterChoice FindImporter(const QString& dexFolder) {
+    QString passedOver;
     for (const char* name : {"navmerger", "Navmerger.exe"}) {
         const QString candidate = WithBackslash(dexFolder) + QLatin1String(name);
-        if (FileExists(candidate))
-            return candidate;
+        if (!FileExists(candidate))
+            continue;
+        const ImporterChoice choice = Describe(candidate);
+        if (!choice.logLine.isEmpty())
+            return choice;
+        passedOver = ResolvePath(candidate);
     }
-    return WithBackslash(AppSettings().ProgramFolder) + QStringLiteral("navmerger");
+    ImporterChoice beside =
+        Describe(WithBackslash(AppSettings().ProgramFolder) + QStringLiteral("navmerger"));
+    if (!passedOver.isEmpty())
+        beside.logLine += QStringLiteral(" (") + passedOver +
+                          QStringLiteral(" is a Windows program and wine is not installed)");
+    return beside;
+}
+
+bool IsPlainDexName(const QString& name) {
+    return !name.isEmpty() && !name.startsWith('@') && !name.startsWith('-') && !name.contains('\\') &&
+           !name.contains('/') && !name.contains(':');
 }
 
 QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, bool pauseOnError) {
@@ -60,11 +86,15 @@ QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, 
 }
 
 QStringList RunImporter(const ImporterCall& call) {
-    const QString program = call.importer.isEmpty() ? FindImporter(call.dexFolder) : call.importer;
+    const ImporterChoice importer =
+        call.importer.isEmpty() ? FindImporter(call.dexFolder) : Describe(call.importer);
+    const QString program = ResolvePath(importer.program);
     const RunResult result =
         RunAndWait(program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
                    call.dexFolder);
-    QStringList lines = OutputLines(result.output);
-    lines << OutcomeLine(result, program, call.dexName);
+    QStringList lines;
+    if (!importer.logLine.isEmpty())
+        lines << importer.logLine;
+    lines << OutputLines(result.output) << OutcomeLine(result, program, call.dexName);
     return lines;
 }

@@ -12,14 +12,24 @@ struct ImporterCall final {
     bool pauseOnError = true;
 };
 
-// The importer of the dex folder (navmerger or Navmerger.exe, any case), else the one installed beside
-// the tool.
-QString FindImporter(const QString& dexFolder);
+// The importer that runs, and the log line that says which one it is.
+struct ImporterChoice final {
+    QString program;
+    QString logLine;
+};
+
+// The importer of the dex folder (navmerger or Navmerger.exe, any case) when it can run here (a Windows
+// one only where wine is installed), else the one installed beside the tool.
+ImporterChoice FindImporter(const QString& dexFolder);
+
+// Whether the importer reads name as the file name it is: it takes '\', '/' and ':' as parts of a path,
+// a leading '@' as a list file and a leading '-' as an option.
+bool IsPlainDexName(const QString& name);
 
 // The dex file name, -K, -P (pause on error) or -PX (pause on error and on exit), -F and the simulator
 // folder without its trailing '/'.
 QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, bool pauseOnError);
 
-// Runs the importer and waits for it. The log lines: what the importer printed, then one line that says
-// whether the import succeeded.
+// Runs the importer and waits for it. The log lines: which importer runs, what it printed, then one line
+// that says whether the import succeeded.
 QStringList RunImporter(const ImporterCall& call);

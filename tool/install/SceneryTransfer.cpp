@@ -19,16 +19,16 @@ void AddEntries(SceneryEntries& entries, const QString& folder, const QString& m
 }
 
 // False when the user refused the deletion, which ends the copy.
-bool LeaveSource(const QString& source, SourceMode mode) {
+bool LeaveSource(const QString& source, const QString& sourceFolder, SourceMode mode) {
     if (mode == SourceMode::SwitchOff)
-        RenameNoReplace(source, source + QStringLiteral(".notused"));
+        RenameNoReplace(source, source + QStringLiteral(".notused"), sourceFolder);
     if (mode != SourceMode::Delete)
         return true;
     if (!AskYesNo(QStringLiteral("Do you really want to *DELETE* all Source Files?"))) {
         ShowInfo(QStringLiteral("NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
         return false;
     }
-    RemoveFile(source);
+    RemoveFile(source, sourceFolder);
     return true;
 }
 
@@ -55,7 +55,8 @@ bool CopySceneries(const SceneryCopyRequest& request) {
         if (!entry.checked)
             continue;
         const QString source = from + entry.name;
-        if (CopyFileMakingFolders(source, to + entry.name) && !LeaveSource(source, request.mode))
+        if (LiesInside(source, from) && CopyFileMakingFolders(source, to + entry.name, to) &&
+            !LeaveSource(source, from, request.mode))
             return false;
     }
     return true;

@@ -25,5 +25,6 @@ struct SceneryCopyRequest final {
 SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bool unused);
 
 // Copies every checked entry, then leaves, switches off or deletes its source; a source whose copy
-// failed is left alone. False when the copy stopped before the end (the user refused the deletion).
+// failed is left alone, and so is an entry that would lead out of either folder. False when the copy
+// stopped before the end (the user refused the deletion).
 bool CopySceneries(const SceneryCopyRequest& request);

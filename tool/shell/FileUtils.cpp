@@ -4,9 +4,6 @@
 #include "shell/NativeFs.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -21,11 +18,6 @@ QString Reporting(const QString& result, const QString& kindMark, bool* hasKind)
     if (hasKind != nullptr)
         *hasKind = PathPos(kindMark, result) > 0;
     return result;
-}
-
-bool SameFile(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 } // namespace
@@ -85,23 +77,12 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
 
 // The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
 bool CopyFileOver(const QString& source, const QString& target) {
-    const QString from = ResolvePath(source);
-    const QString to = ResolvePath(target);
-    if (source.isEmpty() || target.isEmpty() || !QFileInfo(from).isFile() || SameFile(from, to))
-        return false;
-    QFile in(from);
-    QSaveFile out(to);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray chunk;
-    do {
-        chunk = in.read(1 << 20);
-        if (in.error() != QFileDevice::NoError || out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return false;
-        }
-    } while (!chunk.isEmpty());
-    return out.commit();
+    return !source.isEmpty() && !target.isEmpty() && FileExists(source) && !SameFile(source, target) &&
+           CopyWholeFile(source, target);
+}
+
+bool CopyFileOver(const QString& source, const QString& target, const QString& within) {
+    return LiesInside(WriteTarget(target), within) && CopyFileOver(source, target);
 }
 
 bool CopyFileMakingFolders(const QString& source, const QString& target) {
@@ -111,9 +92,21 @@ bool CopyFileMakingFolders(const QString& source, const QString& target) {
     return CopyFileOver(source, target);
 }
 
+// Checked before any folder is made, so a refused target leaves no folder behind either.
+bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within) {
+    return LiesInside(WriteTarget(target), within) && CopyFileMakingFolders(source, target);
+}
+
+bool RenameNoReplace(const QString& from, const QString& to, const QString& within) {
+    return LiesInside(from, within) && LiesInside(to, within) && RenameNoReplace(from, to);
+}
+
+bool RemoveFile(const QString& path, const QString& within) {
+    return LiesInside(path, within) && RemoveFile(path);
+}
+
 bool MakeFolderChain(const QString& base, const QString& relative) {
     QString rest = relative;
-    rest.replace('\\', '/');
     if (rest.endsWith('/'))
         rest.chop(1);
     const QString start = base.isEmpty() ? QString() : WithBackslash(base);

@@ -5,7 +5,8 @@
 
 // Free operations on paths, files and folders shared by every window. Paths are native: '/' separates
 // folders, a folder "with backslash" is one that ends with '/', and the root '/' plays the drive root.
-// Every file system access goes through the case-insensitive lookup of NativeFs.h.
+// Every file system access goes through the case-insensitive lookup of NativeFs.h; a name is never
+// parsed again as a Windows path.
 
 // 1-based position of needle in text, 0 when absent: exact first, then without regard to case.
 int PathPos(const QString& needle, const QString& text);
@@ -28,6 +29,14 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
 bool CopyFileOver(const QString& source, const QString& target);
 // Creates the target's missing folders first, then CopyFileOver.
 bool CopyFileMakingFolders(const QString& source, const QString& target);
+
+// The same operations for targets that must stay inside the folder within (a name from a folder listing,
+// a profile or a list joined to the folder it belongs to): refused, changing nothing, when the target
+// (for a rename both names) doesn't lie inside within (LiesInside of NativeFs.h).
+bool CopyFileOver(const QString& source, const QString& target, const QString& within);
+bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within);
+bool RenameNoReplace(const QString& from, const QString& to, const QString& within);
+bool RemoveFile(const QString& path, const QString& within);
 // Creates base + each missing level of relative; on failure shows "Erreur, création de sous répertoires
 // impossible" and returns false.
 bool MakeFolderChain(const QString& base, const QString& relative);

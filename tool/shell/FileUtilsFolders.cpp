@@ -1,7 +1,9 @@
 // The folder half of the file utilities: listings, list files and the shell folder operations.
 #include "shell/FileUtils.h"
 
+#include "shell/NativeFolder.h"
 #include "shell/NativeFs.h"
+#include "shell/NativeText.h"
 #include "shell/TextLines.h"
 
 #include <QCoreApplication>
@@ -14,46 +16,42 @@ namespace {
 
 enum class Listing { FilesAndFolders, Files };
 
-// Windows masks match without regard to case, and "*.*" matches names without a dot too.
-QDir MaskedFolder(const QString& folder, const QString& mask, QDir::Filters filters) {
-    QDir dir(ResolvePath(folder), QString(), QDir::Name | QDir::IgnoreCase, filters);
-    // One pattern, even with blanks in it (the string form would split it there).
-    dir.setNameFilters({mask == QLatin1String("*.*") ? QStringLiteral("*") : mask});
-    return dir;
-}
-
 void KeepResponsive() {
     if (QCoreApplication::instance() != nullptr)
         QCoreApplication::processEvents();
 }
 
+// Hidden entries start with a dot; entries that are neither files nor folders (broken links, devices)
+// are the system's and are never listed either.
+bool Listed(const FolderEntry& entry, Listing kind) {
+    return !entry.name.startsWith('.') && (entry.file || (entry.folder && kind == Listing::FilesAndFolders));
+}
+
 void ListInto(const QString& folder, const QString& mask, QStringList& list, bool recurse, Listing kind) {
     const QString prefix = WithBackslash(folder);
-    const QDir::Filters filters =
-        kind == Listing::Files ? QDir::Files : QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
-    for (const QString& name : MaskedFolder(prefix, mask, filters).entryList()) {
-        list << prefix + name;
-        KeepResponsive();
+    const QList<FolderEntry> entries = FolderEntries(prefix);
+    for (const FolderEntry& entry : entries) {
+        if (Listed(entry, kind) && MatchesMask(entry.name, mask)) {
+            list << prefix + entry.name;
+            KeepResponsive();
+        }
     }
     if (!recurse)
         return;
     // Symbolic links to folders are not followed, so a link loop can't make the listing endless.
-    const QDir subfolders(ResolvePath(prefix), QString(), QDir::Name | QDir::IgnoreCase,
-                          QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
-    for (const QString& name : subfolders.entryList())
-        ListInto(prefix + name, mask, list, true, kind);
+    for (const FolderEntry& entry : entries)
+        if (!entry.name.startsWith('.') && entry.folder && !entry.link)
+            ListInto(prefix + entry.name, mask, list, true, kind);
 }
 
 bool CopyFolderTree(const QString& from, const QString& to) {
     if (!FolderExists(to) && !MakeFolder(to))
         return false;
-    const QDir source(ResolvePath(from), QString(), QDir::Name,
-                      QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     bool ok = true;
-    for (const QFileInfo& entry : source.entryInfoList()) {
-        const QString target = WithBackslash(to) + entry.fileName();
-        ok = (entry.isDir() && !entry.isSymLink() ? CopyFolderTree(entry.filePath(), target)
-                                                  : CopyFileOver(entry.filePath(), target)) &&
+    for (const FolderEntry& entry : FolderEntries(from)) {
+        const QString source = WithBackslash(from) + entry.name;
+        const QString target = WithBackslash(to) + entry.name;
+        ok = (entry.folder && !entry.link ? CopyFolderTree(source, target) : CopyFileOver(source, target)) &&
              ok;
     }
     return ok;
@@ -76,8 +74,11 @@ bool DesktopHasTrash() {
     return data.isDir() && data.isWritable();
 }
 
+// Qt names files in UTF-8 only: a folder whose path holds other bytes is refused rather than guessed at.
 bool DeleteFolder(const QString& folder) {
     const QString resolved = ResolvePath(folder);
+    if (QFile::encodeName(resolved) != ToNative(resolved))
+        return false;
     return (DesktopHasTrash() && QFile::moveToTrash(resolved)) || QDir(resolved).removeRecursively();
 }
 
@@ -118,9 +119,11 @@ void ListFiles(const QString& folder, const QString& mask, QStringList& list, bo
 }
 
 void ListNames(const QString& folder, const QString& mask, QStringList& list) {
-    for (const QString& name : MaskedFolder(WithBackslash(folder), mask, QDir::Files).entryList()) {
-        list << name;
-        KeepResponsive();
+    for (const FolderEntry& entry : FolderEntries(WithBackslash(folder))) {
+        if (Listed(entry, Listing::Files) && MatchesMask(entry.name, mask)) {
+            list << entry.name;
+            KeepResponsive();
+        }
     }
 }
 
@@ -139,6 +142,6 @@ bool LoadListFromFile(const QString& name, QStringList& list) {
         return false;
     list.clear();
     for (const QByteArray& line : SplitLines(*bytes))
-        list << QFile::decodeName(line);
+        list << FromNative(line);
     return true;
 }

@@ -2,26 +2,11 @@
 
 #include "shell/NativeFs.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace {
-
-// A program named *.exe is a Windows program unless it is a native one (an ELF binary or a script)
-// that merely carries the Windows name.
-bool IsWindowsProgram(const QString& program) {
-    if (!program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
-        return false;
-    QFile file(program);
-    if (!file.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray head = file.read(4);
-    return !head.startsWith("\x7f"
-                            "ELF") &&
-           !head.startsWith("#!");
-}
 
 struct Command final {
     QString program;
@@ -33,11 +18,11 @@ Command CommandFor(const QString& program, const QStringList& arguments) {
     const QString resolved = ResolvePath(program);
     if (!IsWindowsProgram(resolved))
         return {resolved, arguments, {}};
-    const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+    const QString wine = WineProgram();
     if (wine.isEmpty())
         return {{},
                 {},
-                QStringLiteral("Impossible de démarrer ") + program +
+                QStringLiteral("Impossible de démarrer ") + resolved +
                     QStringLiteral(" : c'est un programme Windows, et wine est nécessaire pour le démarrer. "
                                    "Veuillez installer wine.")};
     return {wine, QStringList{resolved} + arguments, {}};
@@ -49,13 +34,27 @@ QString WorkingFolderFor(const QString& program, const QString& workingFolder) {
 
 } // namespace
 
+// A native program (an ELF binary or a script) may carry the Windows name.
+bool IsWindowsProgram(const QString& program) {
+    if (!program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        return false;
+    const QByteArray head = ReadWholeFile(program).value_or(QByteArray()).left(4);
+    return !head.startsWith("\x7f"
+                            "ELF") &&
+           !head.startsWith("#!");
+}
+
+QString WineProgram() {
+    return QStandardPaths::findExecutable(QStringLiteral("wine"));
+}
+
 QString StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) {
     const Command command = CommandFor(program, arguments);
     if (!command.problem.isEmpty())
         return command.problem;
     if (!QProcess::startDetached(command.program, command.arguments,
                                  WorkingFolderFor(program, workingFolder)))
-        return QStringLiteral("Impossible de démarrer ") + program;
+        return QStringLiteral("Impossible de démarrer ") + ResolvePath(program);
     return {};
 }
 

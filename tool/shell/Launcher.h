@@ -11,6 +11,11 @@ struct RunResult final {
     QByteArray output;  // standard output and standard error, merged
 };
 
+// Whether program is a Windows program (named *.exe and neither an ELF binary nor a script).
+bool IsWindowsProgram(const QString& program);
+// The wine that starts Windows programs here, or empty when wine is not installed.
+QString WineProgram();
+
 // Starts a program without waiting (a Windows .exe through wine when installed). Returns an empty
 // string when it started, else the French text that says why nothing started.
 QString StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder);

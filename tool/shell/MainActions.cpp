@@ -17,7 +17,8 @@ void KeepDefaultOnce(const QString& original, const QString& keptDefault, const 
     if (FileExists(keptDefault))
         return;
     if (!CopyFileOver(original, keptDefault)) {
-        ShowInfo(QStringLiteral("Votre systtème Fly! est peut être défectueux. Non trouvé : ") + original);
+        ShowInfo(QStringLiteral("Votre systtème Fly! est peut être défectueux. Non trouvé : ") +
+                 ResolvePath(original));
         return;
     }
     CopyFileOver(original, spare);
@@ -62,7 +63,7 @@ void DeleteHST() {
     QStringList files;
     ListFiles(folder, QStringLiteral("*.hst"), files, false);
     for (const QString& file : files)
-        RemoveFile(file);
+        RemoveFile(file, folder);
 }
 
 void LaunchSimulator(bool deleteHst) {
@@ -107,8 +108,9 @@ void MakeSlicerWorkFolders() {
     for (const QString& folder :
          {base, base + "TGA", base + "Slicer Files", base + "SCF Files", base + "POD", base + "RAS"}) {
         if (FolderExists(folder))
-            ShowInfo(QStringLiteral("Le répertoire") + folder + QStringLiteral(" existe déja !"));
+            ShowInfo(QStringLiteral("Le répertoire") + ResolvePath(folder) +
+                     QStringLiteral(" existe déja !"));
         else if (!MakeFolder(folder))
-            ShowInfo(QStringLiteral("Création impossible ") + folder);
+            ShowInfo(QStringLiteral("Création impossible ") + ResolvePath(folder));
     }
 }

@@ -1,19 +1,29 @@
 #include "shell/NativeFs.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "shell/NativeFolder.h"
+#include "shell/NativeText.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <functional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+bool Exists(const QString& path) {
+    struct stat st {};
+    return ::lstat(ToNative(path).constData(), &st) == 0;
+}
+
+bool IsFolder(const QString& resolved) {
+    struct stat st {};
+    return ::stat(ToNative(resolved).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
 
 bool SameIgnoringAsciiCase(const QString& a, const QString& b) {
     if (a.size() != b.size())
@@ -28,17 +38,10 @@ bool SameIgnoringAsciiCase(const QString& a, const QString& b) {
     return true;
 }
 
-bool Exists(const QString& path) {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
 // The entry of folder whose name equals name without regard to ASCII case (the first in name order
 // when several do), or empty.
 QString FindEntryIgnoringCase(const QString& folder, const QString& name) {
-    QStringList entries =
-        QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList entries = EntryNames(folder);
     std::sort(entries.begin(), entries.end());
     for (const QString& entry : entries)
         if (SameIgnoringAsciiCase(entry, name))
@@ -52,35 +55,142 @@ QString JoinPath(const QString& folder, const QString& name) {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
-QByteArray Native(const QString& path) {
-    return QFile::encodeName(path);
+QString LastName(const QString& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
 }
 
 // A drive-letter path from a Windows-era setting ("C:/Fly2") lies on that drive of the user's default
 // Wine prefix when there is one; otherwise it stays a relative name.
 QString FromDriveLetter(const QString& path) {
-    const bool drive =
-        path.size() >= 3 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == ':' && path[2] == '/';
-    const passwd* user = drive ? ::getpwuid(::getuid()) : nullptr;
+    const passwd* user = ::getpwuid(::getuid());
     if (user == nullptr)
         return path;
-    const QString device = QFile::decodeName(user->pw_dir) + "/.wine/dosdevices/" + path[0].toLower() + ':';
-    return QFileInfo(device).isDir() ? device + path.mid(2) : path;
+    const QString device = FromNative(user->pw_dir) + "/.wine/dosdevices/" + path[0].toLower() + ':';
+    return IsFolder(device) ? device + path.mid(2) : path;
+}
+
+QString NativeForm(const QString& path) {
+    if (!IsWindowsPath(path))
+        return path;
+    QString slashed = path;
+    slashed.replace('\\', '/');
+    return FromDriveLetter(slashed);
+}
+
+QString Absolute(const QString& path) {
+    if (path.startsWith('/'))
+        return path;
+    char* cwd = ::getcwd(nullptr, 0);
+    const QString current = cwd == nullptr ? QString() : FromNative(cwd);
+    std::free(cwd);
+    return JoinPath(current, path);
+}
+
+// path with its longest existing beginning replaced by its real path (links followed) and the rest
+// cleaned of "." and ".." by the text; empty when not even the root can be found.
+QString Canonical(const QString& path) {
+    const QStringList parts = Absolute(path).split('/', Qt::SkipEmptyParts);
+    for (qsizetype known = parts.size(); known >= 0; --known) {
+        char* real = ::realpath(ToNative('/' + parts.mid(0, known).join('/')).constData(), nullptr);
+        if (real == nullptr)
+            continue;
+        QString result = FromNative(real);
+        std::free(real);
+        for (const QString& part : parts.mid(known)) {
+            if (part == QLatin1String(".."))
+                result = result.left(std::max<qsizetype>(result.lastIndexOf('/'), 1));
+            else if (part != QLatin1String("."))
+                result = JoinPath(result, part);
+        }
+        return result;
+    }
+    return {};
+}
+
+bool WriteAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Hands every chunk of the plain file at fd to sink; false on a read error or when sink refuses.
+bool ReadAll(int fd, const std::function<bool(const char*, qsizetype)>& sink) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    static char buffer[1 << 20];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!sink(buffer, got))
+            return false;
+    }
+}
+
+std::optional<int> OpenForReading(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    const int fd = ::open(ToNative(ResolvePath(path)).constData(), O_RDONLY | O_CLOEXEC);
+    return fd < 0 ? std::nullopt : std::optional<int>(fd);
+}
+
+// The replaced file's permissions, or those a new file gets.
+mode_t ModeFor(const QString& target) {
+    struct stat st {};
+    if (::stat(ToNative(target).constData(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The new contents go to a hidden temporary name beside the target, are flushed, and then renamed over
+// it, so a failure at any point leaves the old file as it was.
+bool WriteThroughTemporary(const QString& path, const std::function<bool(int)>& fill) {
+    if (path.isEmpty())
+        return false;
+    const QString target = WriteTarget(path);
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temporary =
+        ToNative(target.left(slash + 1)) + '.' + ToNative(target.mid(slash + 1)) + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    bool ok = fill(fd) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.constData(), ToNative(target).constData()) == 0;
+    if (!ok)
+        ::unlink(temporary.constData());
+    return ok;
 }
 
 } // namespace
 
+bool IsWindowsPath(const QString& path) {
+    return path.size() >= 3 && path[0].unicode() < 128 && path[0].isLetter() && path[1] == ':' &&
+           (path[2] == '\\' || path[2] == '/');
+}
+
 QString ResolvePath(const QString& path) {
-    QString given = path;
-    given.replace('\\', '/');
-    given = FromDriveLetter(given);
+    const QString given = NativeForm(path);
     if (given.isEmpty())
         return given;
     const QStringList parts = given.split('/');
     QString resolved = given.startsWith('/') ? QStringLiteral("/") : QString();
     bool searching = true;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString& part = parts[i];
+    for (const QString& part : parts) {
         if (part.isEmpty())
             continue;
         QString next = JoinPath(resolved, part);
@@ -99,11 +209,13 @@ QString ResolvePath(const QString& path) {
 }
 
 bool FileExists(const QString& path) {
-    return !path.isEmpty() && QFileInfo(ResolvePath(path)).isFile();
+    struct stat st {};
+    return !path.isEmpty() && ::stat(ToNative(ResolvePath(path)).constData(), &st) == 0 &&
+           S_ISREG(st.st_mode);
 }
 
 bool FolderExists(const QString& path) {
-    return !path.isEmpty() && QFileInfo(ResolvePath(path)).isDir();
+    return !path.isEmpty() && IsFolder(ResolvePath(path));
 }
 
 bool PathExists(const QString& path) {
@@ -112,11 +224,19 @@ bool PathExists(const QString& path) {
 
 bool RemoveFile(const QString& path) {
     const QString resolved = ResolvePath(path);
-    return !path.isEmpty() && !QFileInfo(resolved).isDir() && ::unlink(Native(resolved).constData()) == 0;
+    return !path.isEmpty() && !IsFolder(resolved) && ::unlink(ToNative(resolved).constData()) == 0;
 }
 
 bool MakeFolder(const QString& path) {
-    return !path.isEmpty() && ::mkdir(Native(ResolvePath(path)).constData(), 0777) == 0;
+    return !path.isEmpty() && ::mkdir(ToNative(ResolvePath(path)).constData(), 0777) == 0;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    struct stat x {
+    }, y{};
+    return !a.isEmpty() && !b.isEmpty() && ::stat(ToNative(ResolvePath(a)).constData(), &x) == 0 &&
+           ::stat(ToNative(ResolvePath(b)).constData(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
 }
 
 namespace {
@@ -145,15 +265,12 @@ bool RenameNoReplace(const QString& from, const QString& to) {
         return false;
     if (target == source) {
         // Only the case of the name changes: the entry found is the source itself.
-        QString given = to;
-        given.replace('\\', '/');
-        const QString name = QFileInfo(given).fileName();
-        target = JoinPath(QFileInfo(source).path(), name);
+        target = JoinPath(source.left(source.lastIndexOf('/') + 1), LastName(NativeForm(to)));
         if (target == source)
             return false;
     }
-    const QByteArray a = Native(source);
-    const QByteArray b = Native(target);
+    const QByteArray a = ToNative(source);
+    const QByteArray b = ToNative(target);
     if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
@@ -161,25 +278,60 @@ bool RenameNoReplace(const QString& from, const QString& to) {
     return RenameWithoutRenameat2(a, b);
 }
 
+bool LiesInside(const QString& path, const QString& folder) {
+    if (path.isEmpty() || folder.isEmpty())
+        return false;
+    QString full = ResolvePath(path);
+    while (full.size() > 1 && full.endsWith('/'))
+        full.chop(1);
+    const qsizetype slash = full.lastIndexOf('/');
+    const QString name = full.mid(slash + 1);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    const QString parent =
+        Canonical(slash < 0 ? QStringLiteral(".") : full.left(std::max<qsizetype>(slash, 1)));
+    const QString base = Canonical(ResolvePath(folder));
+    if (parent.isEmpty() || base.isEmpty())
+        return false;
+    return parent == base || parent.startsWith(base.endsWith('/') ? base : base + '/');
+}
+
+QString WriteTarget(const QString& path) {
+    const QString resolved = ResolvePath(path);
+    struct stat st {};
+    if (::lstat(ToNative(resolved).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return resolved;
+    char* real = ::realpath(ToNative(resolved).constData(), nullptr);
+    const QString target = real == nullptr ? resolved : FromNative(real);
+    std::free(real);
+    return target;
+}
+
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    QFile file(ResolvePath(path));
-    if (path.isEmpty() || QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly))
+    const std::optional<int> fd = OpenForReading(path);
+    if (!fd)
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    QByteArray bytes;
+    const bool ok = ReadAll(*fd, [&bytes](const char* data, qsizetype size) {
+        bytes.append(data, size);
+        return true;
+    });
+    ::close(*fd);
+    return ok ? std::optional<QByteArray>(bytes) : std::nullopt;
 }
 
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty())
+    return WriteThroughTemporary(path,
+                                 [&bytes](int fd) { return WriteAll(fd, bytes.constData(), bytes.size()); });
+}
+
+bool CopyWholeFile(const QString& source, const QString& target) {
+    const std::optional<int> in = OpenForReading(source);
+    if (!in)
         return false;
-    QSaveFile file(ResolvePath(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const bool ok = WriteThroughTemporary(target, [&in](int out) {
+        return ReadAll(*in, [out](const char* data, qsizetype size) { return WriteAll(out, data, size); });
+    });
+    ::close(*in);
+    return ok;
 }

@@ -20,7 +20,7 @@ QString FolderWithBackslash(const QString& file) {
 bool SubfoldersPresent(const QString& f, PathFields& fields, bool showMessages) {
     if (!FolderExists(f + "system")) {
         if (showMessages)
-            ShowCaptioned(Missing + f + "system" +
+            ShowCaptioned(Missing + ResolvePath(f + "system") +
                               QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
                           Caption);
         ResetCaptions(fields);
@@ -30,9 +30,9 @@ bool SubfoldersPresent(const QString& f, PathFields& fields, bool showMessages) 
         const QString folder = f + relative;
         if (FolderExists(folder))
             continue;
-        if (showMessages &&
-            Dialogs().Question(Missing + folder + QStringLiteral("- Voulez vous créer un répertoire vide?"),
-                               Caption)) {
+        if (showMessages && Dialogs().Question(Missing + ResolvePath(folder) +
+                                                   QStringLiteral("- Voulez vous créer un répertoire vide?"),
+                                               Caption)) {
             MakeFolderChain(f, relative);
             continue;
         }

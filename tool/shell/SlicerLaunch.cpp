@@ -17,7 +17,7 @@ SlicerLaunch StartFly2Slice(const QString& parameter) {
     launch.missing = true;
     settings.Fly2SlicePath = WithBackslash(settings.FlyFolder) + QStringLiteral("fly2slice.exe");
     if (!FileExists(settings.Fly2SlicePath))
-        launch.message =
-            QStringLiteral("fly2slice.exe recherché mais non trouvé >>>") + settings.Fly2SlicePath;
+        launch.message = QStringLiteral("fly2slice.exe recherché mais non trouvé >>>") +
+                         ResolvePath(settings.Fly2SlicePath);
     return launch;
 }

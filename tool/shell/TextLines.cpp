@@ -1,6 +1,6 @@
 #include "shell/TextLines.h"
 
-#include <QFile>
+#include "shell/NativeText.h"
 
 QList<QByteArray> SplitLines(const QByteArray& bytes) {
     QList<QByteArray> lines;
@@ -21,6 +21,6 @@ QList<QByteArray> SplitLines(const QByteArray& bytes) {
 QByteArray JoinLines(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
-        bytes += QFile::encodeName(line) + "\r\n";
+        bytes += ToNative(line) + "\r\n";
     return bytes;
 }

@@ -2,10 +2,9 @@
 
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
+#include "shell/NativeText.h"
 #include "shell/Settings.h"
 #include "slicer/Coordinates.h"
-
-#include <QFile>
 
 #include <array>
 
@@ -224,7 +223,7 @@ QStringList SplitValuesLines(const QByteArray& bytes) {
     for (QByteArray& part : parts) {
         if (part.endsWith('\r'))
             part.chop(1);
-        lines << QFile::decodeName(part);
+        lines << FromNative(part);
     }
     return lines;
 }

@@ -1,8 +1,13 @@
 // Profile files, and the switch on entries that may come from a profile.
 #include "TempFolderTest.h"
 
+#include "activation/ActivationListing.h"
 #include "activation/ActivationProfile.h"
 #include "activation/ActivationSwitch.h"
+
+#include <QDir>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -96,6 +101,74 @@ TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
     EXPECT_EQ(FilesBelow("old.notused"), QStringList({"pc/a.dll.notused", "pc/b.dll"}));
     EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path(""), Path(""), {{"sc.pod/y.scf", false}}}), 1);
     EXPECT_EQ(FilesBelow("sc.pod"), QStringList({"y.scf.notused"}));
+}
+
+// Names found in a folder are one name each, whatever they hold; the lists switch them where they lie.
+TEST_F(ActivationProfileTest, ListedNamesWithBackslashesAndDrivesStayWhole) {
+    CreateFile("modules/pc/a\\..\\..\\x.dll");
+    CreateFile("modules/pc/C:\\gps.dll");
+    CreateFile("modules/x.dll", "outside");
+    CreateFile("scenery/a\\..\\..\\y.pod");
+    CreateFile("y.pod", "outside");
+    QString label;
+    const ActivationEntries dlls = ListDllEntries(Path("modules/pc"), label);
+    EXPECT_EQ(label, Path("modules/pc/"));
+    EXPECT_EQ(dlls, ActivationEntries({{"a\\..\\..\\x.dll", true}, {"C:\\gps.dll", true}}));
+    const ActivationEntries scenery = ListSceneryEntries(Path("scenery"));
+    EXPECT_EQ(scenery, ActivationEntries({{"a\\..\\..\\y.pod", true}}));
+    const ActivationEntries off{{"a\\..\\..\\x.dll", false}, {"C:\\gps.dll", false}};
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, label, Path("modules/pc"), off}), 2);
+    EXPECT_EQ(ApplyActivation(
+                  {ActivationKind::Scenery, Path("scenery"), Path("scenery"), {{"a\\..\\..\\y.pod", false}}}),
+              1);
+    EXPECT_EQ(FilesBelow(""),
+              QStringList({"modules/pc/C:\\gps.dll.notused", "modules/pc/a\\..\\..\\x.dll.notused",
+                           "modules/x.dll", "scenery/a\\..\\..\\y.pod.notused", "y.pod"}));
+}
+
+// "Charger et appliquer profil" on profiles whose first DLL line, which names the folder, holds '\\', "..",
+// '/' or a drive: only files inside the DLL folder are ever renamed.
+TEST_F(ActivationProfileTest, ProfileFoldersNeverLeadOutOfTheDllFolder) {
+    const QString pc = Path("modules/pc");
+    const QStringList untouched{"a.dll", "pc/a.dll", "pc/a\\b.dll"};
+    const struct {
+        QString line;
+        QStringList after;
+    } cases[] = {
+        {pc + "/a\\b.dll.notused", {"a.dll", "pc/a.dll", "pc/a\\b.dll.notused"}},
+        {pc + "/a.dll.notused", {"a.dll", "pc/a.dll.notused", "pc/a\\b.dll"}},
+        {pc + "/../a.dll.notused", untouched},
+        {pc + "/sub/../../a.dll.notused", untouched},
+        {"C:\\Fly2\\modules\\pc\\a.dll.notused", untouched},
+        {"C:\\" + Path("modules\\a.dll.notused"), untouched},
+    };
+    for (const auto& c : cases) {
+        QDir(Path("modules")).removeRecursively();
+        CreateFile("modules/a.dll");
+        CreateFile("modules/pc/a.dll");
+        CreateFile("modules/pc/a\\b.dll");
+        const std::optional<ActivationProfile> profile =
+            ParseProfile({"<DLL>", c.line, "</DLL>", "<PY>", "</PY>"});
+        ASSERT_TRUE(profile && profile->dlls && profile->dlls->folder) << c.line.toStdString();
+        ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, pc, profile->dlls->entries});
+        EXPECT_EQ(FilesBelow("modules"), c.after) << c.line.toStdString();
+    }
+}
+
+// A DLL whose name is not UTF-8 is saved in the profile byte for byte and found again when it is applied.
+TEST_F(ActivationProfileTest, NamesThatAreNotUtf8RoundTripThroughAProfile) {
+    CreateDir("modules/pc");
+    const QByteArray pc = QFile::encodeName(Path("modules/pc/"));
+    std::ofstream(pc + "r\xe9glage.dll") << "dll";
+    ASSERT_TRUE(SaveProfile(Path("p.f2p"), Path("modules/pc"), QString()));
+    EXPECT_EQ(Read("p.f2p"), "<DLL>\r\n" + pc + "r\xe9glage.dll\r\n</DLL>\r\n<PY>\r\n</PY>\r\n");
+    const std::optional<ActivationProfile> profile = LoadProfile(Path("p.f2p"), Path("modules/pc"));
+    ASSERT_TRUE(profile && profile->dlls && profile->dlls->folder);
+    ASSERT_EQ(profile->dlls->entries.size(), 1);
+    ActivationEntries entries = profile->dlls->entries;
+    entries[0].checked = false;
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, Path("modules/pc"), entries}), 1);
+    EXPECT_EQ(::access(pc + "r\xe9glage.dll.notused", F_OK), 0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "install/AddonInstall.h"
 #include "install/ImporterRun.h"
 #include "install/ui/TF_AutoInstall.h"
+#include "shell/NativeFs.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -123,13 +124,69 @@ TEST_F(DexInstallTest, SourceWithoutDexFilesLogsOnlyTheFrame) {
     EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***", "*** Installation finished ***"}));
 }
 
-TEST_F(DexInstallTest, ImporterOfTheDexFolderComesFirst) {
+// Programs are looked up in a folder of the test's own, which holds a wine or not.
+class SearchPath final {
+  public:
+    explicit SearchPath(const QString& folder) : saved_(qgetenv("PATH")) {
+        qputenv("PATH", QFile::encodeName(folder));
+    }
+    ~SearchPath() { qputenv("PATH", saved_); }
+    SearchPath(const SearchPath&) = delete;
+    SearchPath& operator=(const SearchPath&) = delete;
+
+  private:
+    QByteArray saved_;
+};
+
+QString MakeProgram(const QString& path, const QByteArray& script) {
+    WriteFile(path, script);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+TEST_F(DexInstallTest, ImporterOfTheDexFolderComesFirstWhenItCanRun) {
+    const SearchPath path(CreateDir("bin"));
     AppSettings().ProgramFolder = Path("program/");
-    EXPECT_EQ(FindImporter(fly_ + "dex/"), Path("program/navmerger"));
-    CreateFile("Fly2/dex/NAVMERGER.EXE");
-    EXPECT_EQ(QFileInfo(FindImporter(fly_ + "dex/")).fileName().toUpper(), "NAVMERGER.EXE");
+    const QString dex = fly_ + "dex/";
+    EXPECT_EQ(FindImporter(dex).program, Path("program/navmerger"));
+    EXPECT_EQ(FindImporter(dex).logLine, "Importer: " + Path("program/navmerger"));
+
+    CreateFile("Fly2/dex/NAVMERGER.EXE", "MZ\x90");
+    EXPECT_EQ(FindImporter(dex).program, Path("program/navmerger"));
+    EXPECT_EQ(FindImporter(dex).logLine, "Importer: " + Path("program/navmerger") + " (" + dex +
+                                             "NAVMERGER.EXE is a Windows program and wine is not installed)");
+    MakeProgram(Path("bin/wine"), "#!/bin/sh\n");
+    EXPECT_EQ(ResolvePath(FindImporter(dex).program), dex + "NAVMERGER.EXE");
+    EXPECT_EQ(FindImporter(dex).logLine,
+              "Importer: " + dex + "NAVMERGER.EXE (Windows program, through wine)");
+
     CreateFile("Fly2/dex/navmerger");
-    EXPECT_EQ(FindImporter(fly_ + "dex/"), fly_ + "dex/navmerger");
+    EXPECT_EQ(FindImporter(dex).program, dex + "navmerger");
+}
+
+// The simulator's own Windows importer in the dex folder and no wine: the importer beside the tool runs
+// and imports; with wine, the Windows one runs through it.
+TEST_F(DexInstallTest, WindowsImporterWithoutWineGivesWayToTheOneBesideTheTool) {
+    const SearchPath path(CreateDir("bin"));
+    MakeAddon({"ADD_AIRPORT.DEX"});
+    CreateFile("Fly2/dex/Navmerger.exe", "MZ\x90");
+    const QString tool = QFileInfo(QStringLiteral(NAVMERGER_PATH)).path() + '/';
+    AppSettings().ProgramFolder = tool;
+    QStringList log = Install(true, QString());
+    EXPECT_TRUE(log.contains("Importer: " + tool + "navmerger (" + fly_ +
+                             "dex/Navmerger.exe is a Windows program and wine is not installed)"))
+        << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains("    Database merge successful!"));
+    EXPECT_EQ(log.at(log.size() - 2), "Imported to database with Navmerger.exe 1.3");
+
+    MakeProgram(Path("bin/wine"), "#!/bin/sh\necho \"wine $*\"\n");
+    ASSERT_TRUE(QFile::rename(Path("addon/ADD_AIRPORT.DEX.installed"), Path("addon/ADD_AIRPORT.DEX")));
+    log = Install(true, QString());
+    EXPECT_TRUE(log.contains("Importer: " + fly_ + "dex/Navmerger.exe (Windows program, through wine)"));
+    EXPECT_TRUE(
+        log.contains("    wine " + fly_ + "dex/Navmerger.exe ADD_AIRPORT.DEX -K -P -F " + Path("Fly2")))
+        << log.join('\n').toStdString();
+    EXPECT_EQ(log.at(log.size() - 2), "Imported to database with Navmerger.exe 1.3");
 }
 
 // The window road: the importer installed beside the tool, the pause option unchecked.

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
+#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -42,13 +43,69 @@ TEST_F(FileUtilsTest, NotUsedNamesCutAtTheFirstSuffixInAnyCase) {
 TEST_F(FileUtilsTest, PathsResolveWithoutRegardToCase) {
     const QString ini = CreateFile("Fly2/System/Fly.ini");
     EXPECT_EQ(ResolvePath(Path("Fly2/SYSTEM/FLY.INI")), ini);
-    EXPECT_EQ(ResolvePath(Path("fly2\\system\\fly.ini")), ini);
     EXPECT_EQ(ResolvePath(Path("FLY2/system/new/x.txt")), Path("Fly2/System/new/x.txt"));
     EXPECT_EQ(ResolvePath(Path("fly2/system/")), Path("Fly2/System/"));
     EXPECT_TRUE(FileExists(Path("FLY2/system/fly.INI")));
     EXPECT_FALSE(FolderExists(Path("FLY2/system/fly.INI")));
     EXPECT_TRUE(FolderExists(Path("fly2/SYSTEM")));
     EXPECT_FALSE(FileExists(""));
+}
+
+// A name found in a folder is one name, whatever it holds; only a whole Windows path is split at '\\'.
+TEST_F(FileUtilsTest, BackslashesSplitOnlyWindowsPaths) {
+    const QString odd = CreateFile("Fly2/a\\..\\..\\x.pod");
+    CreateFile("x.pod", "outside");
+    EXPECT_EQ(ResolvePath(Path("FLY2/a\\..\\..\\x.pod")), odd);
+    EXPECT_EQ(ResolvePath(Path("fly2\\x.pod")), Path("fly2\\x.pod"));
+    EXPECT_TRUE(CopyFileOver(odd, Path("Fly2/C:\\x.pod")));
+    EXPECT_EQ(Entries("Fly2"), QStringList({"C:\\x.pod", "a\\..\\..\\x.pod"}));
+    EXPECT_EQ(Read("x.pod"), "outside");
+    for (const char* windows : {"C:\\Fly2\\FLY2.EXE", "c:/fly2", "D:\\"})
+        EXPECT_TRUE(IsWindowsPath(windows)) << windows;
+    for (const char* native : {"/C:\\Fly2", "C:", "C:x", "1:\\x", "a\\b"})
+        EXPECT_FALSE(IsWindowsPath(native)) << native;
+}
+
+TEST_F(FileUtilsTest, LiesInsideFollowsTheFoldersOnTheWayOnly) {
+    CreateDir("Fly2/scenery/a");
+    CreateFile("victim.pod", "victim");
+    CreateDir("elsewhere");
+    const QString f = Path("Fly2/scenery/");
+    ASSERT_TRUE(QFile::link(Path("elsewhere"), f + "out"));
+    ASSERT_TRUE(QFile::link(Path("victim.pod"), f + "out.pod"));
+    const struct {
+        QString path;
+        bool inside;
+    } cases[] = {{f + "x.pod", true},
+                 {f + "a\\..\\..\\x.pod", true},
+                 {f + "C:\\x.pod", true},
+                 {f + "a/../x.pod", true},
+                 {f + "../scenery/a/x.pod", true},
+                 {Path("FLY2/SCENERY/x.pod"), true},
+                 {f + "out.pod", true},
+                 {f + "a/../../x.pod", false},
+                 {f + "out/x.pod", false},
+                 {Path("Fly2/sceneryX/x.pod"), false},
+                 {f + "..", false},
+                 {f + ".", false},
+                 {f, false},
+                 {"", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LiesInside(c.path, Path("Fly2/scenery")), c.inside) << c.path.toStdString();
+    EXPECT_EQ(WriteTarget(f + "out.pod"), QFileInfo(Path("victim.pod")).canonicalFilePath());
+
+    // The confined operations refuse such targets and change nothing.
+    const QString pod = CreateFile("Fly2/scenery/x.pod", "x");
+    EXPECT_FALSE(CopyFileOver(pod, f + "out.pod", f));
+    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "a/../../new/x.pod", f));
+    EXPECT_FALSE(RenameNoReplace(pod, f + "../x.pod", f));
+    EXPECT_FALSE(RemoveFile(f + "../../victim.pod", f));
+    EXPECT_FALSE(RemoveFile(f + "out/../victim.pod", f));
+    EXPECT_EQ(Read("victim.pod"), "victim");
+    EXPECT_EQ(Entries("Fly2"), QStringList({"scenery"}));
+    EXPECT_TRUE(CopyFileMakingFolders(pod, f + "a/b/x.pod", f));
+    EXPECT_TRUE(RenameNoReplace(f + "a/b/x.pod", f + "a/b/x.pod.notused", f));
+    EXPECT_TRUE(RemoveFile(f + "a/b/x.pod.notused", f));
 }
 
 TEST_F(FileUtilsTest, RenameNoReplaceNeverOverwrites) {
@@ -112,7 +169,7 @@ TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
     EXPECT_TRUE(MakeFolderChain(Path("sim/"), "modules/pc/"));
     EXPECT_EQ(Entries("sim"), QStringList({"Modules"}));
     EXPECT_EQ(Entries("sim/Modules"), QStringList({"pc"}));
-    EXPECT_TRUE(MakeFolderChain(Path("sim"), "modules\\pc"));
+    EXPECT_TRUE(MakeFolderChain(Path("sim"), "modules/pc"));
     EXPECT_TRUE(MakeFolderChain("", Path("x/y")));
     EXPECT_TRUE(QFileInfo(Path("x/y")).isDir());
     EXPECT_TRUE(dialogs.Texts().isEmpty());
@@ -218,6 +275,12 @@ TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
     const QStringList lines{"GPS.DLL", "", "scénario.py"};
     EXPECT_TRUE(SaveListToFile(Path("p.f2p"), lines));
     EXPECT_EQ(ReadFile(Path("p.f2p")), "GPS.DLL\r\n\r\nsc\xc3\xa9nario.py\r\n");
+    // Lines in a Windows code page come back byte for byte.
+    const QByteArray ansi = "r\xe9glage pr\xe9vu\r\nC:\\Fly2\\sc\xe8nes\\\r\n";
+    QStringList read;
+    ASSERT_TRUE(LoadListFromFile(CreateFile("ansi.txt", ansi), read));
+    EXPECT_TRUE(SaveListToFile(Path("ansi.txt"), read));
+    EXPECT_EQ(Read("ansi.txt"), ansi);
     QStringList loaded{"stale"};
     EXPECT_TRUE(LoadListFromFile(Path("P.F2P"), loaded));
     EXPECT_EQ(loaded, lines);
@@ -228,6 +291,23 @@ TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
     EXPECT_FALSE(LoadListFromFile("", loaded));
     EXPECT_FALSE(LoadListFromFile(Path("missing.txt"), loaded));
     EXPECT_EQ(loaded, QStringList({"a", "b", "c"}));
+}
+
+// Names that are not UTF-8 (a folder unpacked from a Windows archive) are found, opened and renamed.
+TEST_F(FileUtilsTest, NamesThatAreNotUtf8RoundTripThroughListings) {
+    CreateDir("pc");
+    const QByteArray folder = QFile::encodeName(Path("pc/"));
+    std::ofstream(folder + "r\xe9glage.dll") << "dll";
+    QStringList names;
+    ListNames(Path("pc"), "*.DLL", names);
+    ASSERT_EQ(names.size(), 1);
+    const QString found = Path("pc/") + names[0];
+    EXPECT_TRUE(FileExists(found));
+    EXPECT_EQ(ReadWholeFile(found).value_or("<none>"), "dll");
+    EXPECT_TRUE(CopyFileOver(found, found + ".copy", Path("pc")));
+    EXPECT_TRUE(RenameNoReplace(found, found + ".notused", Path("pc")));
+    EXPECT_EQ(::access(folder + "r\xe9glage.dll.notused", F_OK), 0);
+    EXPECT_EQ(::access(folder + "r\xe9glage.dll.copy", F_OK), 0);
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "shell/Preferences.h"
 #include "ShellFixture.h"
+#include "shell/NativeFs.h"
+
+#include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +60,23 @@ TEST_F(PreferencesTest, MissingFileLeavesEverythingEmpty) {
     EXPECT_EQ(AppSettings().ProgramFolder, Path("tool/"));
     // Not writable (no such folder): false, and nothing else happens.
     EXPECT_FALSE(WritePreferences(PreferencesFile()));
+}
+
+// A file carried over from Windows holds its ANSI code page: lines come back byte for byte, and a path
+// names the folder that holds those bytes.
+TEST_F(PreferencesTest, BytesThatAreNotUtf8ComeBackUnchanged) {
+    const QByteArray fly = QFile::encodeName(Path("Fly2 r")) + "\xe9glage";
+    ASSERT_EQ(::mkdir(fly.constData(), 0777), 0);
+    std::ofstream(fly + "/FLY2.EXE") << "exe";
+    QByteArrayList lines(15);
+    lines[0] = "<FlyKestrel 1.7>";
+    lines[6] = fly + "/FLY2.EXE";
+    lines[7] = "r\xe9glage pr\xe9vu";
+    const QByteArray file = lines.join("\r\n") + "\r\n";
+    ASSERT_TRUE(ReadPreferences(CreateFile("FlyKestrel.prf", file)));
+    EXPECT_TRUE(FileExists(AppSettings().FlyExePath));
+    ASSERT_TRUE(WritePreferences(Path("FlyKestrel.prf")));
+    EXPECT_EQ(Read("FlyKestrel.prf"), file);
 }
 
 } // namespace

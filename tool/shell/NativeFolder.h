@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Reading folders byte for byte (NativeText.h), so that every name found can be opened again.
+
+struct FolderEntry final {
+    QString name;
+    bool file = false;   // a plain file, or a symbolic link to one
+    bool folder = false; // a folder, or a symbolic link to one
+    bool link = false;   // a symbolic link
+};
+
+// The names in an already resolved folder, "." and ".." left out, in the file system's order.
+QStringList EntryNames(const QString& resolvedFolder);
+// The entries of folder (resolved first), hidden ones included, by name without regard to case.
+QList<FolderEntry> FolderEntries(const QString& folder);
+// Whether name matches a Windows mask of '*' and '?' without regard to case; "*.*" matches every name.
+bool MatchesMask(const QString& name, const QString& mask);

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -114,13 +115,18 @@ void ApplyValue(S& settings, const Field& field, const QString& value) {
         settings.*field.text = value;
 }
 
+QString WithoutExtension(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+
 QString BareName(const QString& path) {
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
-QString WithoutExtension(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+// The POD file without folder and extension. A values file written on Windows names it with '\'.
+QString PodSetName(const QString& podFile) {
+    return WithoutExtension(podFile.mid(std::max(podFile.lastIndexOf(u'/'), podFile.lastIndexOf(u'\\')) + 1));
 }
 
 bool AnyEmpty(std::initializer_list<QString> texts) {
@@ -153,7 +159,7 @@ QStringList SceneryControlLines(const SlicerSettings& settings) {
     const long double lowLon = ReadDecimalOrZero(settings.textureLowerLeftLon);
     const long double highLat = ReadDecimalOrZero(settings.textureUpperRightLat);
     const long double highLon = ReadDecimalOrZero(settings.textureUpperRightLon);
-    const QString name = WithoutExtension(BareName(settings.podFile));
+    const QString name = PodSetName(settings.podFile);
     return {QStringLiteral("<bgno> ==== BEGIN SCENERY FILE ===="),
             QStringLiteral("<name> ---- scenery set name ----"),
             name,
@@ -200,8 +206,7 @@ QString MissingForSceneryControl(const SlicerSettings& s) {
 QString SceneryControlPath(const QString& podFile) {
     const QString fly = WithBackslash(AppSettings().FlyFolder);
     const QString scfFolder = fly + QStringLiteral("SlicerWork/SCF Files/");
-    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + WithoutExtension(BareName(podFile)) +
-           QStringLiteral(".SCF");
+    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + PodSetName(podFile) + QStringLiteral(".SCF");
 }
 
 QString SlicerFilesFolder() {

@@ -206,7 +206,8 @@ QString MissingForSceneryControl(const SlicerSettings& s) {
 QString SceneryControlPath(const QString& podFile) {
     const QString fly = WithBackslash(AppSettings().FlyFolder);
     const QString scfFolder = fly + QStringLiteral("SlicerWork/SCF Files/");
-    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + PodSetName(podFile) + QStringLiteral(".SCF");
+    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + PodSetName(podFile) +
+           QStringLiteral(".SCF");
 }
 
 QString SlicerFilesFolder() {

@@ -90,8 +90,9 @@ TEST(KestrelToolsTest, EveryPickStartsWithoutAFileNameAndListsMatchesInAnyCase) 
         dialog->selectFile(dir.path() + "/Alps.tga");
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    EXPECT_EQ(tools.PickFile(dir.path(), "TGA", "Sélectionner le fichier TGA", "TGA Graphicfiles (*.tga)|*.TGA"),
-              dir.path() + "/Alps.tga");
+    EXPECT_EQ(
+        tools.PickFile(dir.path(), "TGA", "Sélectionner le fichier TGA", "TGA Graphicfiles (*.tga)|*.TGA"),
+        dir.path() + "/Alps.tga");
 
     QStringList offered, listed;
     QTimer::singleShot(0, [&] {

@@ -27,7 +27,8 @@ class ControlFileSetsTest : public ShellTest {
     static QString Folder(const SetKind& kind) { return kind.live.left(kind.live.lastIndexOf('/') + 1); }
     // The dated backups of the live file, relative to the temporary folder.
     QStringList Backups(const SetKind& kind) const {
-        const QRegularExpression stamped(QRegularExpression::escape(kind.live.section('/', -1)) + "\\d{12}\\.BAK");
+        const QRegularExpression stamped(QRegularExpression::escape(kind.live.section('/', -1)) +
+                                         "\\d{12}\\.BAK");
         QStringList found;
         for (const QString& name : Entries(Folder(kind)).filter(stamped))
             found << Folder(kind) + name;

@@ -173,8 +173,8 @@ TEST(SlicerFiles, SceneryControlFile) {
 TEST(SlicerFiles, SceneryControlNamesThePodWhateverItsSeparators) {
     QTemporaryDir dir;
     AppSettings().FlyFolder = dir.path() + "/";
-    for (const QString pod : {"C:\\Fly2\\SlicerWork\\POD\\Alps.pod", "/fly/SlicerWork/POD/Alps.pod",
-                              "D:\\mixed/POD\\Alps.pod"}) {
+    for (const QString pod :
+         {"C:\\Fly2\\SlicerWork\\POD\\Alps.pod", "/fly/SlicerWork/POD/Alps.pod", "D:\\mixed/POD\\Alps.pod"}) {
         SlicerSettings s = Typical();
         s.podFile = pod;
         const QStringList lines = SceneryControlLines(s);

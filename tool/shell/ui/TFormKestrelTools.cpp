@@ -27,7 +27,8 @@ bool NamesItsPatterns(const QString& text, const QStringList& patterns) {
     if (text.compare(joined, Qt::CaseInsensitive) == 0)
         return true;
     return text.endsWith(')') && text.indexOf('(') >= 0 &&
-           text.sliced(text.lastIndexOf('(') + 1).chopped(1).trimmed().compare(joined, Qt::CaseInsensitive) == 0;
+           text.sliced(text.lastIndexOf('(') + 1).chopped(1).trimmed().compare(joined, Qt::CaseInsensitive) ==
+               0;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "shell/ControlFileSets.h"
 
 #include "shell/FileUtils.h"
+#include "shell/NativeFs.h"
 
 namespace {
 
@@ -17,6 +18,12 @@ QStringList BareNames(const QString& folder, const QString& mask) {
     return found;
 }
 
+// Keys changed in the simulator since the set was saved live on in the dated backup. A set deleted since
+// the lists were filled leaves everything as it was.
+bool UseSet(const QString& set, const QString& live) {
+    return FileExists(set) && MakeDatedBackup(live, true) && CopyFileOver(set, live);
+}
+
 } // namespace
 
 QStringList ListKeySets(const QString& flyFolder) {
@@ -29,13 +36,12 @@ QStringList ListJoystickSets(const QString& flyFolder) {
 
 bool UseKeySet(const QString& flyFolder, const QString& name) {
     return !flyFolder.isEmpty() && !name.isEmpty() &&
-           CopyFileOver(KeyFolder(flyFolder) + name, KeyFolder(flyFolder) + QStringLiteral("default.key"));
+           UseSet(KeyFolder(flyFolder) + name, KeyFolder(flyFolder) + QStringLiteral("default.key"));
 }
 
 bool UseJoystickSet(const QString& flyFolder, const QString& name) {
     return !flyFolder.isEmpty() && !name.isEmpty() &&
-           CopyFileOver(WithBackslash(flyFolder) + name,
-                        WithBackslash(flyFolder) + QStringLiteral("control.txt"));
+           UseSet(WithBackslash(flyFolder) + name, WithBackslash(flyFolder) + QStringLiteral("control.txt"));
 }
 
 bool SaveKeysAs(const QString& flyFolder, const QString& target) {

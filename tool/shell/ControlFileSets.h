@@ -11,7 +11,8 @@
 QStringList ListKeySets(const QString& flyFolder);
 QStringList ListJoystickSets(const QString& flyFolder);
 
-// Copies the named set over the live file; false when name is empty or the copy fails.
+// Copies the named set over the live file after a dated backup of it; false when name is empty, the
+// backup failed (shown in the "Attention" box; the live file is then left alone) or the copy fails.
 bool UseKeySet(const QString& flyFolder, const QString& name);
 bool UseJoystickSet(const QString& flyFolder, const QString& name);
 

@@ -6,6 +6,7 @@
 #include "shell/Settings.h"
 #include "slicer/Coordinates.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -113,13 +114,18 @@ void ApplyValue(S& settings, const Field& field, const QString& value) {
         settings.*field.text = value;
 }
 
+QString WithoutExtension(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+
 QString BareName(const QString& path) {
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
-QString WithoutExtension(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+// The POD file without folder and extension. A values file written on Windows names it with '\'.
+QString PodSetName(const QString& podFile) {
+    return WithoutExtension(podFile.mid(std::max(podFile.lastIndexOf(u'/'), podFile.lastIndexOf(u'\\')) + 1));
 }
 
 bool AnyEmpty(std::initializer_list<QString> texts) {
@@ -152,7 +158,7 @@ QStringList SceneryControlLines(const SlicerSettings& settings) {
     const long double lowLon = ReadDecimalOrZero(settings.textureLowerLeftLon);
     const long double highLat = ReadDecimalOrZero(settings.textureUpperRightLat);
     const long double highLon = ReadDecimalOrZero(settings.textureUpperRightLon);
-    const QString name = WithoutExtension(BareName(settings.podFile));
+    const QString name = PodSetName(settings.podFile);
     return {QStringLiteral("<bgno> ==== BEGIN SCENERY FILE ===="),
             QStringLiteral("<name> ---- scenery set name ----"),
             name,
@@ -199,7 +205,7 @@ QString MissingForSceneryControl(const SlicerSettings& s) {
 QString SceneryControlPath(const QString& podFile) {
     const QString fly = WithBackslash(AppSettings().FlyFolder);
     const QString scfFolder = fly + QStringLiteral("SlicerWork/SCF Files/");
-    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + WithoutExtension(BareName(podFile)) +
+    return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + PodSetName(podFile) +
            QStringLiteral(".SCF");
 }
 

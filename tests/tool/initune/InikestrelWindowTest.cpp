@@ -63,6 +63,20 @@ TEST_F(InikestrelWindowTest, FlyIniEditedInTheGridIsSaved) {
     EXPECT_TRUE(dialogs.Texts().isEmpty()) << dialogs.Texts().join('|').toStdString();
 }
 
+TEST_F(InikestrelWindowTest, TypingInTheSearchBoxReplacesTheLastSearch) {
+    WriteFile(SystemFile("fly.ini"), "percentOfWindOnGround=20\r\n");
+    WriteFile(RecommendationsPath(), "");
+    AppSettings().FlyIniPath = SystemFile("fly.ini");
+    window.OpenFlyIni();
+    QLineEdit* search = Child<QLineEdit>("EditSearch");
+    for (const char* text : {"WIND", "zzq"}) {
+        Child<QPushButton>("ButtonSearch")->click();
+        QTest::keyClicks(search, text);
+        QTest::keyClick(search, Qt::Key_Return);
+    }
+    EXPECT_EQ(dialogs.Texts(), QStringList{"zzq NOT FOUND!"});
+}
+
 TEST_F(InikestrelWindowTest, RenderIniCountsAreRecomputedAndHelpToggles) {
     WriteFile(SystemFile("render.ini"), "maxTextures256=100\r\n");
     AppSettings().RenderIniPath = SystemFile("render.ini");

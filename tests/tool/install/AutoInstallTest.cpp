@@ -5,6 +5,7 @@
 #include "shell/ui/THelpForm.h"
 #include "shell/ui/WindowMessage.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -161,6 +163,33 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
     EXPECT_EQ(Destination(window_), fly_ + "scenery/");
     EXPECT_TRUE(window_.findChild<QRadioButton*>("RadioType0")->isChecked());
     EXPECT_FALSE(window_.findChild<QPushButton*>("ButtonDestination")->isEnabled());
+}
+
+// The type's rules follow the checked radio, whether the mouse, the arrow keys or a screen reader
+// checked it.
+TEST_F(AutoInstallTest, TypeRulesFollowTheCheckedRadioHoweverItWasChecked) {
+    const auto radio = [this](int type) {
+        return window_.findChild<QRadioButton*>(QStringLiteral("RadioType%1").arg(type));
+    };
+    const QPushButton* destinationButton = window_.findChild<QPushButton*>("ButtonDestination");
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    radio(0)->setFocus();
+    QTest::keyClick(radio(0), Qt::Key_Down);
+    ASSERT_TRUE(radio(1)->isChecked());
+    EXPECT_TRUE(destinationButton->isEnabled());
+    QTest::keyClick(radio(1), Qt::Key_Down);
+    ASSERT_TRUE(radio(2)->isChecked());
+    EXPECT_EQ(Destination(window_), fly_ + "taxiways/ *OR* data/");
+    EXPECT_FALSE(destinationButton->isEnabled());
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(radio(1));
+    ASSERT_NE(accessible, nullptr);
+    ASSERT_NE(accessible->actionInterface(), nullptr);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    ASSERT_TRUE(radio(1)->isChecked());
+    EXPECT_EQ(Destination(window_), fly_ + "scenery/");
+    EXPECT_TRUE(destinationButton->isEnabled());
 }
 
 TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {

@@ -10,21 +10,28 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
+// A description that already names its patterns, in any case, is shown once.
 TEST(KestrelToolsTest, FiltersTakeQtsFormWhateverTheBlanks) {
     EXPECT_EQ(TFormKestrelTools::QtNameFilters("Slicer Inputfile (*.txt)|*.TXT"),
-              QStringList{"Slicer Inputfile (*.txt) (*.TXT)"});
-    EXPECT_EQ(TFormKestrelTools::QtNameFilters("FLY2.EXE |fly2.exe"), QStringList{"FLY2.EXE (fly2.exe)"});
+              QStringList{"Slicer Inputfile (*.txt)"});
+    EXPECT_EQ(TFormKestrelTools::QtNameFilters("FLY2.EXE |fly2.exe"), QStringList{"FLY2.EXE"});
+    EXPECT_EQ(TFormKestrelTools::QtNameFilters("*.f2p |*.f2p"), QStringList{"*.f2p"});
     EXPECT_EQ(TFormKestrelTools::QtNameFilters("Profiles|*.f2p;*.F2P|All|*.*"),
               (QStringList{"Profiles (*.f2p *.F2P)", "All (*.*)"}));
+    EXPECT_EQ(TFormKestrelTools::QtNameFilters("Images (*.tga)|*.tga;*.bmp"),
+              QStringList{"Images (*.tga) (*.tga *.bmp)"});
 }
 
 TEST(KestrelToolsTest, OpenDialogAcceptsNewNamesAndIgnoresCaseInFilters) {
@@ -56,6 +63,51 @@ TEST(KestrelToolsTest, PickFileReturnsTheChosenFileAndKeepsTheCurrentFolder) {
     QTimer::singleShot(0, [&] { tools.OpenDialog1()->reject(); });
     EXPECT_EQ(tools.PickFile(dir.path(), "", "", ""), "");
     EXPECT_EQ(tools.OpenDialog1()->windowTitle(), "Select FLY2SLICE-InputFile"); // kept when not given
+}
+
+// The names the dialog lists once the folder has been read, the folders left out.
+QStringList ListedFiles(QFileDialog& dialog) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    const QModelIndex folder = model->index(dialog.directory().absolutePath());
+    if (!QTest::qWaitFor([&] { return model->rowCount(folder) > 0; }, 5000))
+        return {};
+    auto* view = dialog.findChild<QListView*>("listView");
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+// A choice made before must never come back as the file to write: every dialog opens with no name.
+TEST(KestrelToolsTest, EveryPickStartsWithoutAFileNameAndListsMatchesInAnyCase) {
+    QTemporaryDir dir;
+    for (const char* name : {"Alps.tga", "A.TXT", "b.txt", "c.ftv"})
+        QFile(dir.path() + "/" + name).open(QIODevice::WriteOnly);
+    TFormKestrelTools tools;
+    QFileDialog* dialog = tools.OpenDialog1();
+    QTimer::singleShot(0, [&] {
+        dialog->selectFile(dir.path() + "/Alps.tga");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    EXPECT_EQ(
+        tools.PickFile(dir.path(), "TGA", "Sélectionner le fichier TGA", "TGA Graphicfiles (*.tga)|*.TGA"),
+        dir.path() + "/Alps.tga");
+
+    QStringList offered, listed;
+    QTimer::singleShot(0, [&] {
+        listed = ListedFiles(*dialog);
+        offered = dialog->selectedFiles();
+        QTest::keyClick(dialog, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    EXPECT_EQ(tools.PickFile(dir.path(), "TXT", "Sélectionner le nom du fichier Fly2Slice",
+                             "Slicer Inputfile (*.txt)|*.TXT"),
+              "");
+    EXPECT_EQ(offered, QStringList{dir.path()});
+    EXPECT_EQ(listed, (QStringList{"A.TXT", "b.txt"}));
+    EXPECT_EQ(dialog->nameFilters(), QStringList{"Slicer Inputfile (*.txt)"});
 }
 
 class SelDirDlgTest : public ::testing::Test {

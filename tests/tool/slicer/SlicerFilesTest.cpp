@@ -169,6 +169,21 @@ TEST(SlicerFiles, SceneryControlFile) {
     EXPECT_THROW(SceneryControlLines(s), ConvertError);
 }
 
+// A values file written on Windows names the POD file with backslashes.
+TEST(SlicerFiles, SceneryControlNamesThePodWhateverItsSeparators) {
+    QTemporaryDir dir;
+    AppSettings().FlyFolder = dir.path() + "/";
+    for (const QString pod :
+         {"C:\\Fly2\\SlicerWork\\POD\\Alps.pod", "/fly/SlicerWork/POD/Alps.pod", "D:\\mixed/POD\\Alps.pod"}) {
+        SlicerSettings s = Typical();
+        s.podFile = pod;
+        const QStringList lines = SceneryControlLines(s);
+        EXPECT_EQ(lines[2], "Alps") << pod.toStdString();
+        EXPECT_EQ(lines[16], "Alps.POD");
+        EXPECT_EQ(SceneryControlPath(pod), dir.path() + "/Alps.SCF");
+    }
+}
+
 TEST(SlicerFiles, SceneryControlGoesToTheScfFolderWhenThereIsOne) {
     QTemporaryDir dir;
     AppSettings().FlyFolder = dir.path() + "/";

@@ -152,6 +152,8 @@ void Tf_inikestrel::ButtonSearchClick() {
     editSearch_->show();
     editSearch_->setEnabled(true);
     editSearch_->setFocus();
+    // The last search stays offered, selected, so that typing replaces it.
+    editSearch_->selectAll();
 }
 
 void Tf_inikestrel::ButtonSearchAgainClick() {

@@ -90,9 +90,10 @@ QWidget* TF_AutoInstall::BuildOptions() {
         radios->addWidget(radio);
     }
     types_->button(0)->setChecked(true);
-    // Clicking the type already selected changes nothing.
-    connect(types_, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id != shownType_)
+    // Whatever checked the radio (mouse, arrow keys, a screen reader); the type already selected, or one
+    // set by a destination button, changes nothing.
+    connect(types_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked && id != shownType_)
             TypeChanged();
     });
     rename_->setObjectName("CheckRename");
@@ -171,8 +172,8 @@ InstallType TF_AutoInstall::Type() const {
 
 // A type set by a button keeps the destination field: only the buttons follow it.
 void TF_AutoInstall::SetType(InstallType type) {
-    types_->button(static_cast<int>(type))->setChecked(true);
     shownType_ = static_cast<int>(type);
+    types_->button(shownType_)->setChecked(true);
     EnableDestinationButtons();
 }
 

@@ -12,8 +12,12 @@
 #include "shell/ui/TFormKestrelTools.h"
 #include "shell/ui/THelpForm.h"
 #include "shell/ui/TOptionsForm.h"
+#include "shell/ui/WindowPlacement.h"
 #include "slicer/ui/TF2sInputForm.h"
 #include "slicer/ui/TFCutLLInput.h"
+
+#include <QFileDialog>
+#include <initializer_list>
 
 KestrelWindows::KestrelWindows()
     : main_(std::make_unique<TF_main>()), kestrelTools_(std::make_unique<TFormKestrelTools>()),
@@ -25,6 +29,12 @@ KestrelWindows::KestrelWindows()
       autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()) {
     slicerInput_->SetCoordinatesDialog(*cutLLInput_);
     main_->SetWindows(this);
+    CentreOnFirstShow(*main_, nullptr);
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             kestrelTools_->OpenDialog1(), checkPy_.get(), checkSceneries_.get(), iniKestrel_.get(),
+             options_.get(), slicerInput_.get(), cutLLInput_.get(), selDirDlg_.get(), sceneryCopy_.get(),
+             checkDlls_.get(), flyData_.get(), autoInstall_.get(), help_.get()})
+        CentreOnFirstShow(*window, main_.get());
 }
 
 // The main window goes last, so no window outlives the one that shows it.

@@ -68,6 +68,7 @@ private:
 
     // Page 3: profiles and the DLL folder copy (TF_mainProfiles.cpp).
     void ConnectProfileButtons();
+    void ShowProfileWindows();
     // Page 5: key and joystick sets (TF_mainControlFiles.cpp).
     void ConnectControlFilePage();
 

@@ -7,6 +7,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
+#include "shell/ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <optional>
@@ -68,17 +69,22 @@ void BackupDllFolderWithMessage() {
 
 } // namespace
 
+// Both lists stay in view: the DLL window on the left, the script window on the right.
+void TF_main::ShowProfileWindows() {
+    PlaceSideBySide(windows_->CheckDlls(), windows_->CheckPy(), *this);
+    ShowWindow(windows_->CheckDlls());
+    ShowWindow(windows_->CheckPy());
+}
+
 void TF_main::ConnectProfileButtons() {
     OnClick("Button2", [] { SaveProfileAs(); });
     OnClick("Button10", [this] {
         LoadProfileIntoWindows(*windows_);
-        ShowWindow(windows_->CheckDlls());
-        ShowWindow(windows_->CheckPy());
+        ShowProfileWindows();
     });
     OnClick("Button12", [this] {
         LoadProfileIntoWindows(*windows_);
-        ShowWindow(windows_->CheckDlls());
-        ShowWindow(windows_->CheckPy());
+        ShowProfileWindows();
         windows_->CheckDlls().Button1Click();
         windows_->CheckPy().Button1Click();
     });

@@ -19,5 +19,7 @@ public:
     QString HelpText() const;
 
 private:
+    void FitToText(const QString& text);
+
     QPlainTextEdit* memo_;
 };

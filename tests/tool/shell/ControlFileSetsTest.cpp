@@ -1,0 +1,66 @@
+// Key and joystick sets copied over the simulator's live files.
+#include "ScriptedDialogs.h"
+#include "ShellFixture.h"
+
+#include "shell/ControlFileSets.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+
+namespace {
+
+struct SetKind {
+    QString live; // relative to the temporary folder
+    QString set;  // the saved set beside it, by its bare name
+    bool (*use)(const QString& flyFolder, const QString& name);
+};
+
+const SetKind Kinds[] = {{"Fly2/system/default.key", "pilot.fky", UseKeySet},
+                         {"Fly2/control.txt", "pilot.fcr", UseJoystickSet}};
+
+class ControlFileSetsTest : public ShellTest {
+  protected:
+    void MakeFiles(const SetKind& kind) const {
+        CreateFile(kind.live, "changed in the simulator");
+        CreateFile(Folder(kind) + kind.set, "saved set");
+    }
+    static QString Folder(const SetKind& kind) { return kind.live.left(kind.live.lastIndexOf('/') + 1); }
+    // The dated backups of the live file, relative to the temporary folder.
+    QStringList Backups(const SetKind& kind) const {
+        const QRegularExpression stamped(QRegularExpression::escape(kind.live.section('/', -1)) +
+                                         "\\d{12}\\.BAK");
+        QStringList found;
+        for (const QString& name : Entries(Folder(kind)).filter(stamped))
+            found << Folder(kind) + name;
+        return found;
+    }
+};
+
+TEST_F(ControlFileSetsTest, UsingASetKeepsADatedBackupOfTheLiveFile) {
+    for (const SetKind& kind : Kinds) {
+        MakeFiles(kind);
+        EXPECT_TRUE(kind.use(Path("Fly2/"), kind.set)) << kind.live.toStdString();
+        EXPECT_EQ(Read(kind.live), "saved set");
+        const QStringList backups = Backups(kind);
+        ASSERT_EQ(backups.size(), 1) << kind.live.toStdString();
+        EXPECT_EQ(Read(backups[0]), "changed in the simulator");
+    }
+}
+
+TEST_F(ControlFileSetsTest, AFailedBackupStopsTheCopyWithAWarning) {
+    for (const SetKind& kind : Kinds) {
+        ScriptedDialogs dialogs;
+        MakeFiles(kind);
+        // Folders in the way of the backup names of the next seconds make the backup fail.
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s = 0; s < 4; ++s)
+            CreateDir(kind.live + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
+        EXPECT_FALSE(kind.use(Path("Fly2/"), kind.set)) << kind.live.toStdString();
+        EXPECT_EQ(Read(kind.live), "changed in the simulator");
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_EQ(dialogs.shown()[0].text, "Impossible de créer un fichier de SAUVEGARDE");
+        EXPECT_EQ(dialogs.shown()[0].caption, "Attention");
+    }
+}
+
+} // namespace

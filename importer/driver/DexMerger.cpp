@@ -30,10 +30,10 @@ DexMerger::DexMerger(const std::optional<std::string>& folder) {
     const std::string databaseFolder = PodList::FullName("DATABASE");
     if (!PathExists(databaseFolder)) {
         if (const int error = CreateFolder(databaseFolder))
-            throw ZorException("DexMerger", __LINE__, static_cast<uint32_t>(error),
+            throw ZorException("DexMerger", 33, static_cast<uint32_t>(error),
                                "Unable to create DATABASE directory");
     } else if (!IsFolder(databaseFolder)) {
-        throw ZorException("DexMerger", __LINE__, notADirectoryCode, "DATABASE is not a directory");
+        throw ZorException("DexMerger", 36, notADirectoryCode, "DATABASE is not a directory");
     }
 }
 
@@ -96,7 +96,7 @@ const NavDatabase& DexMerger::DatabaseOf(const std::string& dexName) {
     const NavDatabase* database = NavDatabase::Find(UpperAscii(name));
     if (database == nullptr)
         throw ZorException(
-            "DexMerger", __LINE__, unknownDatabaseCode,
+            "DexMerger", 99, unknownDatabaseCode,
             FormatMessage("%s is for database \"%s\", which is none of AIRPORT.DBD, COMM.DBD, "
                           "ILS.DBD, NAVAID.DBD, RUNWAY.DBD, ATSROUTE.DBD, OBSTRUCT.DBD, WAYPOINT.DBD",
                           dexName.c_str(), name.c_str()));

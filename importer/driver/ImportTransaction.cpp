@@ -34,7 +34,7 @@ namespace {
 void RemoveOrThrow(const std::string& path) {
     const int error = RemoveFile(path);
     if (error != 0 && error != ENOENT)
-        throw ZorException("DexMerger", __LINE__, static_cast<uint32_t>(error),
+        throw ZorException("DexMerger", 37, static_cast<uint32_t>(error),
                            FormatMessage("Error deleting %s", path.c_str()));
 }
 
@@ -48,7 +48,7 @@ void BackUpArchive(const std::string& pod, const std::string& backup, const std:
         error = RenameNoReplace(temporary, backup);
     if (error != 0) {
         RemoveFile(temporary);
-        throw ZorException("DexMerger", __LINE__, static_cast<uint32_t>(error),
+        throw ZorException("DexMerger", 51, static_cast<uint32_t>(error),
                            FormatMessage("Error copying %s to %s", pod.c_str(), backup.c_str()));
     }
 }
@@ -144,7 +144,7 @@ void ImportTransaction::Commit() {
         RemoveOrThrow(PodList::FullName(ImportFiles::Loose(file)));
     const std::string newPod = files_.NewPod();
     if (const int error = RenameReplacing(newPod, pod))
-        throw ZorException("DexMerger", __LINE__, static_cast<uint32_t>(error),
+        throw ZorException("DexMerger", 147, static_cast<uint32_t>(error),
                            FormatMessage("Error moving %s to %s", newPod.c_str(), pod.c_str()));
     committed_ = true;
     steps.CarryOut();

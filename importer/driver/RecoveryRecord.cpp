@@ -22,7 +22,7 @@ bool IsDatabaseName(const std::string& name) {
 }
 
 [[noreturn]] void Damaged(const std::string& path) {
-    throw ZorException("RecoveryRecord", __LINE__, kDamagedRecord,
+    throw ZorException("RecoveryRecord", 25, kDamagedRecord,
                        FormatMessage("%s is damaged: the interrupted import it records cannot be finished",
                                      path.c_str()));
 }
@@ -47,7 +47,7 @@ void RecoveryRecord::Write(const std::string& path) const {
         error = SyncFolder(FolderOf(path));
     if (error != 0) {
         RemoveFile(temporary);
-        throw ZorException("RecoveryRecord", __LINE__, static_cast<uint32_t>(error),
+        throw ZorException("RecoveryRecord", 50, static_cast<uint32_t>(error),
                            FormatMessage("Unable to write to %s", path.c_str()));
     }
 }
@@ -80,10 +80,10 @@ void RecoveryRecord::CarryOut() const {
         if (!step.to.empty()) {
             const std::string to = PodList::FullName(step.to);
             if (const int error = PathExists(from) ? RenameReplacing(from, to) : 0)
-                throw ZorException("RecoveryRecord", __LINE__, static_cast<uint32_t>(error),
+                throw ZorException("RecoveryRecord", 83, static_cast<uint32_t>(error),
                                    FormatMessage("Error moving %s to %s", from.c_str(), to.c_str()));
         } else if (const int error = RemoveFile(from); error != 0 && error != ENOENT) {
-            throw ZorException("RecoveryRecord", __LINE__, static_cast<uint32_t>(error),
+            throw ZorException("RecoveryRecord", 86, static_cast<uint32_t>(error),
                                FormatMessage("Error deleting %s", from.c_str()));
         }
     }

@@ -31,7 +31,7 @@ void PodFile::Open(const std::string& path) {
         version_ = 3;
     } else {
         Close();
-        throw ZorException("PodFile", __LINE__, 0x10002, "Invalid signature (not a POD?)\n");
+        throw ZorException("PodFile", 34, 0x10002, "Invalid signature (not a POD?)\n");
     }
     try {
         Validate();
@@ -54,7 +54,7 @@ void PodFile::Validate() const {
     const uint32_t headerSize = version_ == 3 ? kHeaderSize3 : kHeaderSize2;
     if (size < headerSize)
         throw ZorException(
-            "PodFile", __LINE__, 0x10003,
+            "PodFile", 57, 0x10003,
             FormatMessage("Damaged archive %s: header of version %u needs %u bytes, the file has %llu", path,
                           version_, headerSize, static_cast<unsigned long long>(size)));
     const uint64_t count = Read32(data + kCountOffset);
@@ -62,7 +62,7 @@ void PodFile::Validate() const {
     const uint64_t names = directory + kEntrySize * count;
     if (names > size)
         throw ZorException(
-            "PodFile", __LINE__, 0x10004,
+            "PodFile", 65, 0x10004,
             FormatMessage("Damaged archive %s: directory at offset %llu with %llu entries passes the "
                           "end of the file (%llu bytes)",
                           path, static_cast<unsigned long long>(directory),
@@ -72,7 +72,7 @@ void PodFile::Validate() const {
         const uint8_t* entry = data + directory + kEntrySize * k;
         const int64_t walked = TextLength(data, walk, size);
         if (walked < 0)
-            throw ZorException("PodFile", __LINE__, 0x10005,
+            throw ZorException("PodFile", 75, 0x10005,
                                FormatMessage("Damaged archive %s: name table at offset %llu ends without the "
                                              "terminating zero of name %llu",
                                              path, static_cast<unsigned long long>(names),
@@ -81,7 +81,7 @@ void PodFile::Validate() const {
         const uint64_t nameAt = names + Read32(entry + kEntryName);
         if (TextLength(data, nameAt, size) < 0)
             throw ZorException(
-                "PodFile", __LINE__, 0x10006,
+                "PodFile", 84, 0x10006,
                 FormatMessage("Damaged archive %s: name of entry %llu at offset %llu passes the end "
                               "of the file",
                               path, static_cast<unsigned long long>(k),
@@ -90,7 +90,7 @@ void PodFile::Validate() const {
         const uint64_t dataSize = Read32(entry + kEntrySizeField);
         if (dataAt + dataSize > size)
             throw ZorException(
-                "PodFile", __LINE__, 0x10007,
+                "PodFile", 93, 0x10007,
                 FormatMessage(
                     "Damaged archive %s: data of entry %llu at offset %llu (%llu bytes) "
                     "passes the end of the file (%llu bytes)",

@@ -79,7 +79,7 @@ void PodWriter::Write(const std::string& path) {
     const uint64_t dirSize = uint64_t{kEntrySize} * files_.size();
     const uint64_t headerSize = version3 ? kHeaderSize3 : kHeaderSize2;
     if (headerSize + dirSize + namesSize + dataSize > UINT32_MAX)
-        throw ZorException("PodWriter", __LINE__, 0x10008,
+        throw ZorException("PodWriter", 82, 0x10008,
                            FormatMessage("Unable to write %s: an archive holds at most 4 GiB", path.c_str()));
     const uint32_t dataStart =
         static_cast<uint32_t>(version3 ? kHeaderSize3 : kHeaderSize2 + namesSize + dirSize);
@@ -93,7 +93,7 @@ void PodWriter::Write(const std::string& path) {
 
     OutputFile out;
     if (const int error = out.Create(path, false))
-        throw ZorException("PodWriter", __LINE__, error, FormatMessage("Unable to open %s", path.c_str()));
+        throw ZorException("PodWriter", 96, error, FormatMessage("Unable to open %s", path.c_str()));
     int error = out.Write(header.data(), headerSize);
     const auto writeData = [&] {
         for (size_t k = 0; k < order.size() && error == 0; ++k)
@@ -110,6 +110,6 @@ void PodWriter::Write(const std::string& path) {
     if (error == 0)
         error = out.Commit();
     if (error != 0)
-        throw ZorException("PodWriter", __LINE__, error,
+        throw ZorException("PodWriter", 113, error,
                            FormatMessage("Unable to write to %s", path.c_str()));
 }

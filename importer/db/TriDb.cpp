@@ -1,9 +1,10 @@
 #include "db/TriDb.h"
 
+#include "base/ErrorCodes.h"
+#include "base/ZorException.h"
 #include "db/DbFileWriter.h"
 #include "db/TriDbdHeader.h"
 #include "db/TriDexHeader.h"
-#include "driver/ZorException.h"
 #include "platform/AsciiCase.h"
 #include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
@@ -41,7 +42,7 @@ void TriDb::CreateHeader(const std::string& tableName) {
     else if (extension == ".DEX")
         header_ = std::make_unique<TriDexHeader>();
     else
-        throw ZorException("TriDb", 132, 0x20001,
+        throw ZorException("TriDb", 132, ErrorCode::kUnknownExtension,
                            FormatMessage("Unrecognized extension %s", extension.c_str()));
 }
 
@@ -53,7 +54,7 @@ void TriDb::LoadTemplateFor(const std::string& tableName) {
                 FormatMessage("%s names the database \"%s\", which is not a table file in DATABASE",
                               tableName.c_str(), database.c_str());
             Clear();
-            throw ZorException("TriDb", 140, 0x2000C, message);
+            throw ZorException("TriDb", 140, ErrorCode::kDatabaseOutsideFolder, message);
         }
         templateName_ = "DATABASE\\" + UpToFirstDot(database) + ".DBT";
     } else {
@@ -72,7 +73,7 @@ void TriDb::CheckImageSize(const FlyFile& file, size_t headerLength) {
     const bool emptyRecords = size == 0 && count > 0;
     if (count < 0 || size < 0 || emptyRecords || (actual != expected && !surplusRecords)) {
         Clear();
-        throw ZorException("TriDb", 193, 0x20002,
+        throw ZorException("TriDb", 193, ErrorCode::kSizeMismatch,
                            FormatMessage("File size mismatch, computed = %i, actual = %i",
                                          static_cast<int>(expected), static_cast<int>(actual)));
     }
@@ -85,11 +86,11 @@ void TriDb::Load(const FlyFile& file) {
     const size_t headerLength = header_->GetLength();
     if (!file.data || file.size < headerLength) {
         Clear();
-        throw ZorException("TriDb", 193, 0x20002,
+        throw ZorException("TriDb", 193, ErrorCode::kSizeMismatch,
                            FormatMessage("File size mismatch, computed = %i, actual = %i",
                                          static_cast<int>(headerLength), static_cast<int>(file.size)));
     }
-    header_->ReadFromMemory(file.data);
+    header_->ReadFromMemory({file.data, file.size});
     LoadTemplateFor(name_);
     CheckImageSize(file, headerLength);
     const auto slotSize = static_cast<size_t>(header_->GetRecordSize());
@@ -126,7 +127,7 @@ TriDbRecord& TriDb::GetRecord(int index) {
 const TriDbRecord& TriDb::GetRecord(int index) const {
     if (index < 0 || index >= GetRecordCount())
         throw ZorException(
-            "TriDb", 353, 0x20003,
+            "TriDb", 353, ErrorCode::kNoSuchRecord,
             FormatMessage("Asked for record %i when only %i available", index, GetRecordCount()));
     return *records_[static_cast<size_t>(index)];
 }
@@ -135,7 +136,7 @@ int TriDb::CheckRecordSize() const {
     const int headerSize = header_->GetRecordSize();
     const int templateSize = recordTemplate_.GetRecordSize();
     if (headerSize != templateSize)
-        throw ZorException("TriDb", 421, 0x20005,
+        throw ZorException("TriDb", 421, ErrorCode::kRecordSizesDiffer,
                            FormatMessage("%s specifies %i bytes, %s specifies %i bytes", name_.c_str(),
                                          headerSize, templateName_.c_str(), templateSize));
     return headerSize;
@@ -144,7 +145,7 @@ int TriDb::CheckRecordSize() const {
 void TriDb::ExpandRecordSize() {
     auto* dex = dynamic_cast<TriDexHeader*>(header_.get());
     if (!dex)
-        throw ZorException("TriDb", 400, 0x20004, "Can't expand size of a DBD");
+        throw ZorException("TriDb", 400, ErrorCode::kExpandDbd, "Can't expand size of a DBD");
     const int oldSize = dex->GetRecordSize();
     const int newSize = recordTemplate_.GetRecordSize();
     if (oldSize < newSize) {

@@ -1,8 +1,8 @@
 // The two repairs for DEX files made for the first Fly! release (-S and -R).
 #include "driver/DexMerger.h"
 
+#include "base/MessageSink.h"
 #include "db/TriDb.h"
-#include "driver/MessageSink.h"
 #include "driver/RunwayKeyMatcher.h"
 #include "platform/AsciiCase.h"
 #include "pod/FlyFile.h"

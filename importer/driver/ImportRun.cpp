@@ -1,9 +1,9 @@
 #include "driver/ImportRun.h"
 
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "driver/CommandLine.h"
 #include "driver/DexMerger.h"
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
 #include "platform/FileSizeSignal.h"
 #include "platform/TerminalKey.h"
 

@@ -18,8 +18,8 @@
 // onto a half-finished one; a failure undoes the import before it is reported.
 #include "driver/ImportTransaction.h"
 
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "pod/FlyFile.h"

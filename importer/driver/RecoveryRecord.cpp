@@ -1,6 +1,7 @@
 #include "driver/RecoveryRecord.h"
 
-#include "driver/ZorException.h"
+#include "base/ErrorCodes.h"
+#include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "pod/MappedFile.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kDamagedRecord = 0x30003;
 const std::string kFirstLine = "navmerger steps after the commit";
 const std::string kLastLine = "end";
 
@@ -22,7 +22,7 @@ bool IsDatabaseName(const std::string& name) {
 }
 
 [[noreturn]] void Damaged(const std::string& path) {
-    throw ZorException("RecoveryRecord", 25, kDamagedRecord,
+    throw ZorException("RecoveryRecord", 25, ErrorCode::kDamagedRecoveryRecord,
                        FormatMessage("%s is damaged: the interrupted import it records cannot be finished",
                                      path.c_str()));
 }

@@ -1,6 +1,6 @@
 #include "pod/MappedFile.h"
 
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/ReadOnlyMap.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "pod/FlyFile.h"
+#include "pod/PodExtension.h"
+#include "pod/PodHeader.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ class PodWriter final {
     void Write(const std::string& path);
 
   private:
-    std::array<uint8_t, 288> header_{};
+    PodHeader header_;
+    PodExtension extension_; // written for version 3 only
     std::vector<FlyFile> files_;
 };

@@ -1,5 +1,6 @@
 #include "DbTestFiles.h"
 
+#include "base/ZorException.h"
 #include "db/DbClock.h"
 #include "db/IndexGenAica.h"
 #include "db/IndexGenField.h"
@@ -7,7 +8,6 @@
 #include "db/IndexGenMulti.h"
 #include "db/LatitudeBands.h"
 #include "db/TriDb.h"
-#include "driver/ZorException.h"
 
 #include <gtest/gtest.h>
 

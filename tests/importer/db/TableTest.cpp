@@ -1,10 +1,10 @@
 #include "DbTestFiles.h"
 
+#include "base/ZorException.h"
 #include "db/DbClock.h"
 #include "db/TriDb.h"
 #include "db/TriDbdHeader.h"
 #include "db/TriDexHeader.h"
-#include "driver/ZorException.h"
 
 #include <gtest/gtest.h>
 

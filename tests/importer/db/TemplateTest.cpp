@@ -1,8 +1,8 @@
 #include "DbTestFiles.h"
 
+#include "base/ZorException.h"
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
-#include "driver/ZorException.h"
 
 #include <gtest/gtest.h>
 

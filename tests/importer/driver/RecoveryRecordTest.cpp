@@ -1,7 +1,7 @@
 #include "driver/RecoveryRecord.h"
 
 #include "ImporterTestFiles.h"
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "pod/PodList.h"
 
 #include <gtest/gtest.h>

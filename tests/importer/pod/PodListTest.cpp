@@ -1,6 +1,6 @@
 #include "ImporterTestFiles.h"
 
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "platform/FolderPrompt.h"
 #include "platform/StoredSetting.h"
 #include "platform/WineRegistry.h"

@@ -111,6 +111,30 @@ TEST_F(Table, MergeReplacesInPlaceAddsAtTheEndAndDeletes) {
     EXPECT_EQ(table.GetHeader()->GetRecordCount(), 4); // set when K9 was added; Save brings it up to date
 }
 
+// Save writes the count of the records left, stamps the time and keeps the header's other bytes.
+TEST_F(Table, TableSavedAfterDeletionsLoadsBackWithTheRecordsLeft) {
+    TriDb table;
+    TriDb dex;
+    Bytes image = DbdImage("TEST.DBD", 3, 15, {Rec("K1"), Rec("K2"), Rec("K3")});
+    for (size_t at = 24; at < 56; ++at)
+        image[at] = static_cast<uint8_t>(at);
+    Load(table, image, "DATABASE\\TEST.DBD");
+    Load(dex, DexImage("TEST.DBD", 15, 2, {Rec("K1", "", '*'), Rec("K3", "", '*')}), "DEL.DEX");
+    const CapturedOutput quiet;
+    table.Merge(dex);
+    DbClock::Fix(0x01020304);
+    table.Save(folder.Slashed() + "DATABASE\\TEST.DBD");
+
+    const Bytes saved = ReadBytes(folder.Path() / "DATABASE/TEST.DBD");
+    ASSERT_EQ(saved.size(), 56u + 15u);
+    EXPECT_EQ(Bytes(saved.begin() + 12, saved.begin() + 16), Bytes({4, 3, 2, 1}));
+    EXPECT_EQ(Bytes(saved.begin() + 24, saved.begin() + 56), Bytes(image.begin() + 24, image.begin() + 56));
+    TriDb reloaded;
+    Load(reloaded, saved, "DATABASE\\TEST.DBD");
+    EXPECT_EQ(reloaded.GetHeader()->GetRecordCount(), 1);
+    EXPECT_EQ(Keys(reloaded), std::vector<std::string>{"K2"});
+}
+
 TEST_F(Table, TextKeysMatchUpToAndIncludingTheProbesFirstZeroByte) {
     TriDb table;
     const Bytes image = DbdImage(

@@ -14,7 +14,6 @@
 #include "pod/PodList.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 

@@ -61,6 +61,23 @@ void PodWriter::Add(const FlyFile& file) {
     files_.push_back(file);
 }
 
+// Version 2 uses only the first PodHeader::kSize bytes.
+std::array<uint8_t, PodExtension::kHeaderSize3> PodWriter::HeaderBytes(uint32_t dataSize,
+                                                                       uint32_t namesSize) const {
+    PodHeader header = header_;
+    PodExtension extension = extension_;
+    header.count = static_cast<uint32_t>(files_.size());
+    if (PodHeader::VersionOf(header_.signature) == 3) {
+        extension.directory = PodExtension::kHeaderSize3 + dataSize;
+        extension.namesSize = namesSize;
+    }
+    std::array<uint8_t, PodExtension::kHeaderSize3> bytes{};
+    const auto first = RecordBytes(header);
+    const auto rest = RecordBytes(extension);
+    std::copy(rest.begin(), rest.end(), std::copy(first.begin(), first.end(), bytes.begin()));
+    return bytes;
+}
+
 void PodWriter::Write(const std::string& path) {
     std::vector<size_t> order(files_.size());
     std::iota(order.begin(), order.end(), size_t{0});
@@ -85,17 +102,7 @@ void PodWriter::Write(const std::string& path) {
     const uint32_t dataStart =
         static_cast<uint32_t>(version3 ? headerSize : headerSize + namesSize + dirSize);
     const Tables tables = BuildTables(files_, order, dataStart);
-    PodHeader header = header_;
-    PodExtension extension = extension_;
-    header.count = static_cast<uint32_t>(files_.size());
-    if (version3) {
-        extension.directory = static_cast<uint32_t>(PodExtension::kHeaderSize3 + dataSize);
-        extension.namesSize = static_cast<uint32_t>(namesSize);
-    }
-    std::array<uint8_t, PodExtension::kHeaderSize3> headerBytes{};
-    const auto first = RecordBytes(header);
-    const auto rest = RecordBytes(extension);
-    std::copy(rest.begin(), rest.end(), std::copy(first.begin(), first.end(), headerBytes.begin()));
+    const auto headerBytes = HeaderBytes(static_cast<uint32_t>(dataSize), static_cast<uint32_t>(namesSize));
 
     OutputFile out;
     if (const int error = out.Create(path, false))

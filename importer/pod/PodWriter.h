@@ -4,6 +4,7 @@
 #include "pod/PodExtension.h"
 #include "pod/PodHeader.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ class PodWriter final {
     void Write(const std::string& path);
 
   private:
+    std::array<uint8_t, PodExtension::kHeaderSize3> HeaderBytes(uint32_t dataSize, uint32_t namesSize) const;
+
     PodHeader header_;
     PodExtension extension_; // written for version 3 only
     std::vector<FlyFile> files_;

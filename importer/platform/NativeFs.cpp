@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -70,6 +71,22 @@ std::string NativePath(const std::string& path) {
     if (!slashed.empty() && slashed.back() == '/' && !result.empty() && result.back() != '/')
         result += '/';
     return result;
+}
+
+std::string RealPath(const std::string& path) {
+    char* resolved = realpath(NativePath(path).c_str(), nullptr);
+    if (resolved == nullptr)
+        return {};
+    std::string real = resolved;
+    std::free(resolved);
+    return real;
+}
+
+std::string ShownPath(const std::string& path, const std::string& folder) {
+    if (folder.empty() || path.starts_with('/'))
+        return NativePath(path);
+    const std::string base = NativePath(folder.back() == '/' || folder.back() == '\\' ? folder : folder + '/');
+    return NativePath(base + path).substr(base.size());
 }
 
 bool PathExists(const std::string& path) {

@@ -20,6 +20,17 @@ TEST(NativeFs, EachComponentMatchedExactlyFirstThenIgnoringCase) {
     EXPECT_EQ(NativePath(fly + "DATABASE\\"), fly + "DATABASE/");
 }
 
+TEST(NativeFs, ShownPathTakesTheCaseOnDiskAndStaysRelativeToItsFolder) {
+    TempFolder temp;
+    WriteText(temp.Path() / "Fly2" / "Database" / "navaid.dbi", "");
+    const std::string fly = temp.Slashed() + "Fly2/";
+    EXPECT_EQ(ShownPath(temp.Slashed() + "FLY2\\DATABASE\\NAVAID.DBI"), fly + "Database/navaid.dbi");
+    EXPECT_EQ(ShownPath(fly + "DATABASE\\NEW.DBI"), fly + "Database/NEW.DBI");
+    EXPECT_EQ(ShownPath("DATABASE\\AIRPORT.DBD", fly), "Database/AIRPORT.DBD");
+    EXPECT_EQ(ShownPath("DATABASE\\AIRPORT.DBD", temp.Slashed() + "FLY2"), "Database/AIRPORT.DBD");
+    EXPECT_EQ(ShownPath(fly + "DATABASE\\NAVAID.DBI", "/elsewhere/"), fly + "Database/navaid.dbi");
+}
+
 TEST(NativeFs, RenamesTargetAnExistingEntryInAnotherCase) {
     TempFolder temp;
     const std::string dir = temp.Slashed();

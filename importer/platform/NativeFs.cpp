@@ -2,6 +2,7 @@
 
 #include "platform/AsciiCase.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -83,10 +84,18 @@ std::string RealPath(const std::string& path) {
 }
 
 std::string ShownPath(const std::string& path, const std::string& folder) {
-    if (folder.empty() || path.starts_with('/'))
+    std::string base = folder;
+    std::replace(base.begin(), base.end(), '\\', '/');
+    if (!base.empty() && base.back() != '/')
+        base += '/';
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    const bool full =
+        slashed.size() >= base.size() && EqualIgnoringAsciiCase(slashed.substr(0, base.size()), base);
+    if (base.empty() || full || slashed.starts_with('/'))
         return NativePath(path);
-    const std::string base = NativePath(folder.back() == '/' || folder.back() == '\\' ? folder : folder + '/');
-    return NativePath(base + path).substr(base.size());
+    const std::string shownBase = NativePath(base);
+    return NativePath(shownBase + path).substr(shownBase.size());
 }
 
 bool PathExists(const std::string& path) {

@@ -3,6 +3,7 @@
 #include "driver/MessageSink.h"
 #include "driver/ZorException.h"
 #include "platform/AsciiCase.h"
+#include "platform/NativeFs.h"
 #include "pod/PodFormat.h"
 
 #include <cstring>
@@ -48,7 +49,8 @@ void PodFile::Open(const std::string& path) {
 
 // Checks everything the lookups read against the file size, so that they never pass the end.
 void PodFile::Validate() const {
-    const char* path = map_.Name().c_str();
+    const std::string shown = ShownPath(map_.Name());
+    const char* path = shown.c_str();
     const uint8_t* data = map_.Data();
     const uint64_t size = map_.Size();
     const uint32_t headerSize = version_ == 3 ? kHeaderSize3 : kHeaderSize2;

@@ -104,7 +104,8 @@ void PodList::OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly) 
             return;
         }
     }
-    throw ZorException("PodList", __LINE__, 2, FormatMessage("Unable to open %s", name.c_str()));
+    throw ZorException("PodList", __LINE__, 2,
+                       FormatMessage("Unable to open %s", ShownPath(name, flyFolder).c_str()));
 }
 
 bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std::string& writeTo) {
@@ -115,12 +116,14 @@ bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std:
     OpenFlyFile(RelativeName(name), image, true);
     OutputFile out;
     if (const int error = writeTo.empty() ? out.Create(full, true) : out.Create(writeTo, false))
-        throw ZorException("PodList", __LINE__, error, FormatMessage("Unable to create %s", full.c_str()));
+        throw ZorException("PodList", __LINE__, error,
+                           FormatMessage("Unable to create %s", ShownPath(full).c_str()));
     int error = out.Write(image.data, image.size);
     if (error == 0)
         error = out.Commit(overwrite);
     if (error != 0)
-        throw ZorException("PodList", __LINE__, error, FormatMessage("Unable to write to %s", full.c_str()));
+        throw ZorException("PodList", __LINE__, error,
+                           FormatMessage("Unable to write to %s", ShownPath(full).c_str()));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "pod/PodWriter.h"
 
 #include "driver/ZorException.h"
+#include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "pod/PodFormat.h"
 
@@ -79,8 +80,9 @@ void PodWriter::Write(const std::string& path) {
     const uint64_t dirSize = uint64_t{kEntrySize} * files_.size();
     const uint64_t headerSize = version3 ? kHeaderSize3 : kHeaderSize2;
     if (headerSize + dirSize + namesSize + dataSize > UINT32_MAX)
-        throw ZorException("PodWriter", __LINE__, 0x10008,
-                           FormatMessage("Unable to write %s: an archive holds at most 4 GiB", path.c_str()));
+        throw ZorException(
+            "PodWriter", __LINE__, 0x10008,
+            FormatMessage("Unable to write %s: an archive holds at most 4 GiB", ShownPath(path).c_str()));
     const uint32_t dataStart =
         static_cast<uint32_t>(version3 ? kHeaderSize3 : kHeaderSize2 + namesSize + dirSize);
     const Tables tables = BuildTables(files_, order, dataStart);
@@ -93,7 +95,8 @@ void PodWriter::Write(const std::string& path) {
 
     OutputFile out;
     if (const int error = out.Create(path, false))
-        throw ZorException("PodWriter", __LINE__, error, FormatMessage("Unable to open %s", path.c_str()));
+        throw ZorException("PodWriter", __LINE__, error,
+                           FormatMessage("Unable to open %s", ShownPath(path).c_str()));
     int error = out.Write(header.data(), headerSize);
     const auto writeData = [&] {
         for (size_t k = 0; k < order.size() && error == 0; ++k)
@@ -111,5 +114,5 @@ void PodWriter::Write(const std::string& path) {
         error = out.Commit();
     if (error != 0)
         throw ZorException("PodWriter", __LINE__, error,
-                           FormatMessage("Unable to write to %s", path.c_str()));
+                           FormatMessage("Unable to write to %s", ShownPath(path).c_str()));
 }

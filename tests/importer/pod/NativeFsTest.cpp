@@ -21,6 +21,8 @@ TEST(NativeFs, EachComponentMatchedExactlyFirstThenIgnoringCase) {
 }
 
 TEST(NativeFs, ShownPathTakesTheCaseOnDiskAndStaysRelativeToItsFolder) {
+    namespace fs = std::filesystem;
+    const fs::path current = fs::current_path();
     TempFolder temp;
     WriteText(temp.Path() / "Fly2" / "Database" / "navaid.dbi", "");
     const std::string fly = temp.Slashed() + "Fly2/";
@@ -29,6 +31,11 @@ TEST(NativeFs, ShownPathTakesTheCaseOnDiskAndStaysRelativeToItsFolder) {
     EXPECT_EQ(ShownPath("DATABASE\\AIRPORT.DBD", fly), "Database/AIRPORT.DBD");
     EXPECT_EQ(ShownPath("DATABASE\\AIRPORT.DBD", temp.Slashed() + "FLY2"), "Database/AIRPORT.DBD");
     EXPECT_EQ(ShownPath(fly + "DATABASE\\NAVAID.DBI", "/elsewhere/"), fly + "Database/navaid.dbi");
+    // A full name below a relative folder is not put below it twice.
+    fs::current_path(temp.Path());
+    EXPECT_EQ(ShownPath("fly2/DATABASE\\X.DBD", "fly2"), "Fly2/Database/X.DBD");
+    EXPECT_EQ(ShownPath("DATABASE\\X.DBD", "fly2"), "Database/X.DBD");
+    fs::current_path(current);
 }
 
 TEST(NativeFs, RenamesTargetAnExistingEntryInAnotherCase) {

@@ -2,8 +2,8 @@
 
 #include "driver/ZorException.h"
 #include "platform/FolderPrompt.h"
-#include "platform/StoredSetting.h"
 #include "platform/HomeFolder.h"
+#include "platform/StoredSetting.h"
 #include "pod/PodList.h"
 #include "pod/PodWriter.h"
 
@@ -100,7 +100,8 @@ TEST_F(PodListTest, WineRegistryAfterTheStoredSettingAndBeforeThePrompt) {
     std::filesystem::create_directories(wine / "dosdevices");
     WriteText(fly_ / "FLY2.EXE", "");
     std::filesystem::create_directory_symlink(temp_.Path(), wine / "dosdevices" / "c:");
-    WriteText(wine / "system.reg", "[Software\\\\Terminal Reality\\\\Fly! II] 1\r\n\"PATH\"=\"C:\\\\Fly2\"\r\n");
+    WriteText(wine / "system.reg",
+              "[Software\\\\Terminal Reality\\\\Fly! II] 1\r\n\"PATH\"=\"C:\\\\Fly2\"\r\n");
     FILE* in = InputOf("/nowhere\n");
     SetPromptStreams(in, stderr);
     PodList::SetFlyFolder(std::nullopt);
@@ -209,7 +210,7 @@ TEST_F(PodListTest, FileFoundNowhereIsCode2AndLeavesTheTargetReset) {
         FAIL() << "no exception";
     } catch (const ZorException& e) {
         EXPECT_EQ(e.code, 2u);
-        EXPECT_EQ(e.message, "Unable to open database\\none.dbd");
+        EXPECT_EQ(e.message, "Unable to open Database/none.dbd");
     }
     EXPECT_EQ(file.data, nullptr);
     EXPECT_EQ(file.size, 0u);

@@ -3,8 +3,8 @@
 #include "platform/NativeFs.h"
 #include "platform/WineRegistry.h"
 
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 

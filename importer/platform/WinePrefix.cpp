@@ -48,8 +48,9 @@ std::vector<std::string> KnownWinePrefixes() {
     std::vector<std::string> prefixes;
     if (HoldsRegistry(home + "/.wine"))
         prefixes.push_back(home + "/.wine");
-    for (const char* place : {"/.local/share/wineprefixes", "/Games", "/.local/share/bottles/bottles",
-                              "/.var/app/com.usebottles.bottles/data/bottles/bottles", "/.PlayOnLinux/wineprefix"}) {
+    for (const char* place :
+         {"/.local/share/wineprefixes", "/Games", "/.local/share/bottles/bottles",
+          "/.var/app/com.usebottles.bottles/data/bottles/bottles", "/.PlayOnLinux/wineprefix"}) {
         std::vector<std::string> names = ListFolder(home + place);
         std::sort(names.begin(), names.end());
         for (const std::string& name : names) {

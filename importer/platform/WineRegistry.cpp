@@ -48,7 +48,8 @@ std::optional<std::string> FindPathValue(std::string_view reg) {
             line.remove_suffix(1);
         if (line.starts_with('['))
             inFlyKey = IsFlyKey(line);
-        else if (inFlyKey && line.size() > name.size() && EqualIgnoringAsciiCase(line.substr(0, name.size()), name))
+        else if (inFlyKey && line.size() > name.size() &&
+                 EqualIgnoringAsciiCase(line.substr(0, name.size()), name))
             return Unquote(line.substr(name.size()));
     }
     return std::nullopt;

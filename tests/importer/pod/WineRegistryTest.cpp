@@ -1,8 +1,8 @@
+#include "platform/WineRegistry.h"
 #include "ImporterTestFiles.h"
 #include "platform/FolderPrompt.h"
 #include "platform/HomeFolder.h"
 #include "platform/WinePrefix.h"
-#include "platform/WineRegistry.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -46,14 +46,16 @@ class WineHomeTest : public ::testing::Test {
         MakePrefix(".wine", RegistryKey("Other", "\"PATH\"=\"C:\\\\Fly2\""));
         fs::create_directories(home / ".wine" / "drive_c" / "Fly2");
         MakePrefix("Games/b-gone", RegistryKey("Terminal Reality\\\\Fly! II", "\"PATH\"=\"C:\\\\Fly2\""));
-        const fs::path a = MakePrefix("Games/a-fly", RegistryKey("Terminal Reality\\\\Fly! II", "\"PATH\"=\"C:\\\\Fly2\""));
+        const fs::path a =
+            MakePrefix("Games/a-fly", RegistryKey("Terminal Reality\\\\Fly! II", "\"PATH\"=\"C:\\\\Fly2\""));
         WriteText(a / "drive_c" / "Fly2" / "fly2.exe", "");
-        const fs::path z = MakePrefix(".local/share/wineprefixes/zz",
-                                      RegistryKey("Wow6432Node\\\\Terminal Reality\\\\Fly! II",
-                                                  "\"path\"=\"c:\\\\Sim\\\\Fly2\\\\\""));
+        const fs::path z = MakePrefix(
+            ".local/share/wineprefixes/zz",
+            RegistryKey("Wow6432Node\\\\Terminal Reality\\\\Fly! II", "\"path\"=\"c:\\\\Sim\\\\Fly2\\\\\""));
         WriteText(z / "drive_c" / "Sim" / "Fly2" / "FLY2.EXE", "");
-        const fs::path again = MakePrefix(".PlayOnLinux/wineprefix/again",
-                                          RegistryKey("Terminal Reality\\\\Fly! II", "\"PATH\"=\"D:\\\\Fly2\""));
+        const fs::path again =
+            MakePrefix(".PlayOnLinux/wineprefix/again",
+                       RegistryKey("Terminal Reality\\\\Fly! II", "\"PATH\"=\"D:\\\\Fly2\""));
         fs::create_directory_symlink(a / "drive_c", again / "dosdevices" / "d:");
         return {(z / "drive_c" / "Sim" / "Fly2").string(), (a / "drive_c" / "Fly2").string()};
     }
@@ -108,8 +110,8 @@ TEST_F(WineHomeTest, PromptListsTheInstallationsAndTakesANumberOrAFolder) {
         std::fclose(out);
         const std::string text(shown, shownSize);
         free(shown);
-        EXPECT_TRUE(text.starts_with("Fly II is installed in several Wine prefixes:\n  1. " + two[0] + "\n  2. " +
-                                     two[1] + "\n"))
+        EXPECT_TRUE(text.starts_with("Fly II is installed in several Wine prefixes:\n  1. " + two[0] +
+                                     "\n  2. " + two[1] + "\n"))
             << text;
     }
 }

@@ -8,6 +8,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
+#include "pod/PodList.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void TriDb::LoadTemplateFor(const std::string& tableName) {
         if (!IsPlainTableName(database)) {
             const std::string message =
                 FormatMessage("%s names the database \"%s\", which is not a table file in DATABASE",
-                              tableName.c_str(), database.c_str());
+                              ShownPath(tableName, PodList::GetFlyFolder()).c_str(), database.c_str());
             Clear();
             throw ZorException("TriDb", 140, ErrorCode::kDatabaseOutsideFolder, message);
         }
@@ -137,8 +138,10 @@ int TriDb::CheckRecordSize() const {
     const int templateSize = recordTemplate_.GetRecordSize();
     if (headerSize != templateSize)
         throw ZorException("TriDb", 421, ErrorCode::kRecordSizesDiffer,
-                           FormatMessage("%s specifies %i bytes, %s specifies %i bytes", name_.c_str(),
-                                         headerSize, templateName_.c_str(), templateSize));
+                           FormatMessage("%s specifies %i bytes, %s specifies %i bytes",
+                                         ShownPath(name_, PodList::GetFlyFolder()).c_str(), headerSize,
+                                         ShownPath(templateName_, PodList::GetFlyFolder()).c_str(),
+                                         templateSize));
     return headerSize;
 }
 
@@ -160,7 +163,7 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     DbFileWriter file;
     if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
         throw ZorException("TriDb", 311, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to open file %s\n", path.c_str()));
+                           FormatMessage("Unable to open file %s\n", ShownPath(path).c_str()));
     header_->SetRecordCount(GetRecordCount());
     header_->WriteToFile(file);
     if (sortOrder_) {
@@ -173,5 +176,5 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     // Every write is checked: a failure leaves the previous file as it was.
     if (const int error = file.Commit())
         throw ZorException("TriDb", 320, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to write to file %s\n", path.c_str()));
+                           FormatMessage("Unable to write to file %s\n", ShownPath(path).c_str()));
 }

@@ -11,6 +11,7 @@
 #include "db/DbiFileHeader.h"
 #include "db/IndexGen.h"
 #include "db/TriDbdHeader.h"
+#include "platform/NativeFs.h"
 #include "pod/PodList.h"
 
 #include <algorithm>
@@ -74,7 +75,7 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
                         const std::optional<std::string>& filterCode, uint32_t filterMask,
                         const std::string& writeTo) {
     const std::string path = PodList::GetFlyFolder() + "DATABASE\\" + indexName;
-    MessageSink::Printf("Creating index file %s\n", path.c_str());
+    MessageSink::Printf("Creating index file %s\n", ShownPath(path).c_str());
     const auto* dbd = dynamic_cast<const TriDbdHeader*>(header_.get());
     if (!dbd)
         throw ZorException("TriDb", 436, ErrorCode::kSortDex, "Can't sort a DEX");
@@ -114,5 +115,5 @@ void TriDb::WriteIndexFile(const std::string& path, const std::string& writeTo, 
     }
     if (const int error = file.Commit())
         throw ZorException("TriDb", 520, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to write to file %s", path.c_str()));
+                           FormatMessage("Unable to write to file %s", ShownPath(path).c_str()));
 }

@@ -2,6 +2,7 @@
 
 #include "base/ErrorCodes.h"
 #include "base/ZorException.h"
+#include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 
@@ -79,7 +80,9 @@ void TriDbTemplate::ParseFieldLine(const std::string& line) {
     if (entry.offset < 0 || entry.width < 0 || int64_t{entry.offset} + entry.width > kMaxRecordSize)
         throw ZorException("TriDbTemplate", 150, ErrorCode::kInvalidTemplate,
                            FormatMessage("Field %s of %s lies outside any record (offset %i, width %i)",
-                                         entry.fieldCode.c_str(), name.c_str(), entry.offset, entry.width));
+                                         entry.fieldCode.c_str(),
+                                         ShownPath(name, PodList::GetFlyFolder()).c_str(), entry.offset,
+                                         entry.width));
     fields.push_back(std::move(entry));
 }
 
@@ -122,7 +125,9 @@ void TriDbTemplate::CheckKeyField() const {
         throw ZorException("TriDbTemplate", 175, ErrorCode::kKeyOutsideRecord,
                            FormatMessage("Key field %s of %s lies outside the record (offset %i, width %i, "
                                          "record size %i)",
-                                         key.fieldCode.c_str(), name.c_str(), key.offset, key.width, recordSize));
+                                         key.fieldCode.c_str(),
+                                         ShownPath(name, PodList::GetFlyFolder()).c_str(), key.offset,
+                                         key.width, recordSize));
 }
 
 int TriDbTemplate::GetRecordSize() const {

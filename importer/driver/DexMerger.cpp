@@ -57,7 +57,7 @@ void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& da
     dex.Load(dexFile);
     dex.CheckRecordSize();
     const std::string tableName = "DATABASE\\" + dex.GetHeader()->GetDatabaseName();
-    MessageSink::Printf("Adding to database %s\n", tableName.c_str());
+    MessageSink::Printf("Adding to database %s\n", ShownPath(tableName, PodList::GetFlyFolder()).c_str());
 
     FlyFile tableFile;
     PodList::OpenFlyFile(tableName, tableFile, false);
@@ -93,7 +93,7 @@ const NavDatabase& DexMerger::DatabaseOf(const std::string& dexName) {
             "DexMerger", 99, ErrorCode::kUnknownDatabase,
             FormatMessage("%s is for database \"%s\", which is none of AIRPORT.DBD, COMM.DBD, "
                           "ILS.DBD, NAVAID.DBD, RUNWAY.DBD, ATSROUTE.DBD, OBSTRUCT.DBD, WAYPOINT.DBD",
-                          dexName.c_str(), name.c_str()));
+                          ShownPath(dexName).c_str(), name.c_str()));
     TriDbTemplate recordTemplate;
     recordTemplate.Load("DATABASE\\" + database->BaseName() + "DBT");
     recordTemplate.CheckKeyField();

@@ -24,7 +24,7 @@ bool IsDatabaseName(const std::string& name) {
 [[noreturn]] void Damaged(const std::string& path) {
     throw ZorException("RecoveryRecord", 25, ErrorCode::kDamagedRecoveryRecord,
                        FormatMessage("%s is damaged: the interrupted import it records cannot be finished",
-                                     path.c_str()));
+                                     ShownPath(path).c_str()));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -48,7 +48,7 @@ void RecoveryRecord::Write(const std::string& path) const {
     if (error != 0) {
         RemoveFile(temporary);
         throw ZorException("RecoveryRecord", 50, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to write to %s", path.c_str()));
+                           FormatMessage("Unable to write to %s", ShownPath(path).c_str()));
     }
 }
 
@@ -80,11 +80,12 @@ void RecoveryRecord::CarryOut() const {
         if (!step.to.empty()) {
             const std::string to = PodList::FullName(step.to);
             if (const int error = PathExists(from) ? RenameReplacing(from, to) : 0)
-                throw ZorException("RecoveryRecord", 83, static_cast<uint32_t>(error),
-                                   FormatMessage("Error moving %s to %s", from.c_str(), to.c_str()));
+                throw ZorException(
+                    "RecoveryRecord", 83, static_cast<uint32_t>(error),
+                    FormatMessage("Error moving %s to %s", ShownPath(from).c_str(), ShownPath(to).c_str()));
         } else if (const int error = RemoveFile(from); error != 0 && error != ENOENT) {
             throw ZorException("RecoveryRecord", 86, static_cast<uint32_t>(error),
-                               FormatMessage("Error deleting %s", from.c_str()));
+                               FormatMessage("Error deleting %s", ShownPath(from).c_str()));
         }
     }
 }

@@ -20,13 +20,13 @@ void MappedFile::Open(const std::string& path) {
     switch (map.stage) {
     case ReadOnlyMap::Stage::Open:
         throw ZorException("MappedFile", 22, map.error,
-                           FormatMessage("Unable to open %s", path.c_str()));
+                           FormatMessage("Unable to open %s", ShownPath(path).c_str()));
     case ReadOnlyMap::Stage::MapFile:
         throw ZorException("MappedFile", 25, map.error,
-                           FormatMessage("Unable to map file %s", path.c_str()));
+                           FormatMessage("Unable to map file %s", ShownPath(path).c_str()));
     case ReadOnlyMap::Stage::MapView:
         throw ZorException("MappedFile", 28, map.error,
-                           FormatMessage("Unable to map view of %s", path.c_str()));
+                           FormatMessage("Unable to map view of %s", ShownPath(path).c_str()));
     case ReadOnlyMap::Stage::Done:
         break;
     }

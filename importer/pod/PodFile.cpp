@@ -4,6 +4,7 @@
 #include "base/MessageSink.h"
 #include "base/ZorException.h"
 #include "platform/AsciiCase.h"
+#include "platform/NativeFs.h"
 #include "pod/PodExtension.h"
 #include "pod/PodHeader.h"
 
@@ -63,7 +64,8 @@ uint32_t PodFile::DirectoryOffset(std::span<const uint8_t> bytes) const {
 
 // Checks everything the lookups read against the file size, so that they never pass the end.
 void PodFile::Validate(std::span<const uint8_t> bytes, const std::string& name) const {
-    const char* path = name.c_str();
+    const std::string shown = ShownPath(name);
+    const char* path = shown.c_str();
     const uint8_t* data = bytes.data();
     const uint64_t size = bytes.size();
     const uint32_t headerSize = version_ == 3 ? PodExtension::kHeaderSize3 : PodHeader::kSize;

@@ -105,7 +105,7 @@ void PodList::OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly) 
             return;
         }
     }
-    throw ZorException("PodList", 107, ErrorCode::kNotFound, FormatMessage("Unable to open %s", name.c_str()));
+    throw ZorException("PodList", 107, ErrorCode::kNotFound, FormatMessage("Unable to open %s", ShownPath(name, flyFolder).c_str()));
 }
 
 bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std::string& writeTo) {
@@ -116,12 +116,12 @@ bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std:
     OpenFlyFile(RelativeName(name), image, true);
     OutputFile out;
     if (const int error = writeTo.empty() ? out.Create(full, true) : out.Create(writeTo, false))
-        throw ZorException("PodList", 118, error, FormatMessage("Unable to create %s", full.c_str()));
+        throw ZorException("PodList", 118, error, FormatMessage("Unable to create %s", ShownPath(full).c_str()));
     int error = out.Write(image.data, image.size);
     if (error == 0)
         error = out.Commit(overwrite);
     if (error != 0)
-        throw ZorException("PodList", 123, error, FormatMessage("Unable to write to %s", full.c_str()));
+        throw ZorException("PodList", 123, error, FormatMessage("Unable to write to %s", ShownPath(full).c_str()));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "base/ErrorCodes.h"
 #include "base/FixedText.h"
 #include "base/ZorException.h"
+#include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "pod/PodEntry.h"
 
@@ -95,7 +96,7 @@ void PodWriter::Write(const std::string& path) {
     const uint64_t headerSize = version3 ? PodExtension::kHeaderSize3 : PodHeader::kSize;
     if (headerSize + dirSize + namesSize + dataSize > UINT32_MAX)
         throw ZorException("PodWriter", 82, ErrorCode::kArchiveTooLarge,
-                           FormatMessage("Unable to write %s: an archive holds at most 4 GiB", path.c_str()));
+                           FormatMessage("Unable to write %s: an archive holds at most 4 GiB", ShownPath(path).c_str()));
     // Version 3 puts the data right behind its header and the directory with the name table at the end,
     // so its header stores where the directory starts; the name table follows the directory in both
     // versions, so its offset is never stored. Version 2 has directory and names first, then the data.
@@ -106,7 +107,7 @@ void PodWriter::Write(const std::string& path) {
 
     OutputFile out;
     if (const int error = out.Create(path, false))
-        throw ZorException("PodWriter", 96, error, FormatMessage("Unable to open %s", path.c_str()));
+        throw ZorException("PodWriter", 96, error, FormatMessage("Unable to open %s", ShownPath(path).c_str()));
     int error = out.Write(headerBytes.data(), headerSize);
     const auto writeData = [&] {
         for (size_t k = 0; k < order.size() && error == 0; ++k)
@@ -123,5 +124,5 @@ void PodWriter::Write(const std::string& path) {
     if (error == 0)
         error = out.Commit();
     if (error != 0)
-        throw ZorException("PodWriter", 113, error, FormatMessage("Unable to write to %s", path.c_str()));
+        throw ZorException("PodWriter", 113, error, FormatMessage("Unable to write to %s", ShownPath(path).c_str()));
 }

@@ -177,7 +177,7 @@ TEST_F(Table, FirstReleaseDexIsWidenedToTheTemplate) {
     const ZorException e = FailureOf([&] { dex.CheckRecordSize(); });
     EXPECT_EQ(e.line, 421);
     EXPECT_EQ(e.code, 0x20005u);
-    EXPECT_EQ(e.message, "OLD.DEX specifies 20 bytes, DATABASE\\WIDE.DBT specifies 24 bytes");
+    EXPECT_EQ(e.message, "OLD.DEX specifies 20 bytes, DATABASE/WIDE.DBT specifies 24 bytes");
     dex.ExpandRecordSize();
     EXPECT_EQ(dex.CheckRecordSize(), 24);
     dex.Save(folder.Slashed() + "OLD.DEX");
@@ -211,7 +211,7 @@ TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
 
     const ZorException missing = FailureOf([&] { table.Save(folder.Slashed() + "NOFOLDER\\X.DBD"); });
     EXPECT_EQ(missing.line, 311);
-    EXPECT_EQ(missing.message, "Unable to open file " + folder.Slashed() + "NOFOLDER\\X.DBD\n");
+    EXPECT_EQ(missing.message, "Unable to open file " + folder.Slashed() + "NOFOLDER/X.DBD\n");
 
     // A file size limit makes the writes come up short, as a full disk would.
     const ZorException full = [&] {

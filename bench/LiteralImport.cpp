@@ -80,7 +80,7 @@ void MergeByScan(TriDb& table, const TriDb& dex, int every) {
     const auto size = static_cast<size_t>(table.GetTemplate().GetRecordSize());
     for (int x = 0; x < dex.GetRecordCount(); x += every) {
         const TriDbRecord update = dex.GetRecord(x);
-        const std::optional<TriDbRecord> found = ScanFor(table, update);
+        std::optional<TriDbRecord> found = ScanFor(table, update);
         if (update.FirstByte() == '*') {
             if (found) {
                 MessageSink::Printf("Deleting record %s\n", update.GetFieldText(0).c_str());

@@ -74,10 +74,16 @@ void RecordStore::Compact() {
     std::erase(slots_, nullptr);
 }
 
+// One pass of scattered reads here spares every later pass over the records (one per index) its cache
+// misses, and the image and the blocks of replaced records go.
 void RecordStore::Reorder(const std::vector<int>& order) {
-    std::vector<uint8_t*> ordered;
-    ordered.reserve(order.size());
-    for (const int n : order)
-        ordered.push_back(slots_[static_cast<size_t>(n)]);
+    auto block = std::make_unique_for_overwrite<uint8_t[]>(std::max<size_t>(1, order.size() * recordSize_));
+    std::vector<uint8_t*> ordered(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        ordered[i] = block.get() + i * recordSize_;
+        std::memcpy(ordered[i], slots_[static_cast<size_t>(order[i])], recordSize_);
+    }
+    Reset(recordSize_);
+    block_ = std::move(block);
     slots_ = std::move(ordered);
 }

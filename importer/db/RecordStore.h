@@ -35,7 +35,7 @@ public:
     void Remove(size_t slot) { slots_[slot] = nullptr; }
     // Drops the removed records from the record order.
     void Compact();
-    // Puts the records in that order (a permutation of the record numbers).
+    // Puts the records in that order (a permutation of the record numbers), copied into one block.
     void Reorder(const std::vector<int>& order);
 
 private:

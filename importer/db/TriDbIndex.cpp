@@ -37,7 +37,9 @@ std::string KeyTextOf(const IndexGen* generator, const TriDbRecord& record) {
 
 } // namespace
 
+// A sorted table is done merging: the key index goes, to be rebuilt by the next look-up.
 void TriDb::SortByKey() {
+    DropKeyIndex();
     const SortKeys keys(store_.Count(), [this](size_t n) { return KeyTextOf(nullptr, RecordAt(n)); });
     sortOrder_ = keys.Order();
 }

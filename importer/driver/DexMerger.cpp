@@ -71,6 +71,7 @@ void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& da
     tableFile.Reset();
     table.CheckRecordSize();
     table.Merge(dex);
+    dex.Clear();
     table.SortByKey();
     ValidateIndexKeys(table, database);
     table.Save(PodList::FullName(tableName), work.WorkFile(database.table));

@@ -14,6 +14,7 @@
 #include <memory>
 #include <numeric>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -45,7 +46,7 @@ void RepairAllPairs(TriDb& database, TriDb& dex, int every) {
     for (int d = 0; d < database.GetRecordCount(); d += every) {
         const TriDbRecord& base = database.GetRecord(d);
         for (int x = 0; x < dex.GetRecordCount(); ++x) {
-            TriDbRecord update = dex.GetRecord(x);
+            const TriDbRecord update = std::as_const(dex).GetRecord(x);
             if (update.GetFieldText("rapt") != base.GetFieldText("rapt") ||
                 update.GetFieldText("rhid") != base.GetFieldText("rhid"))
                 continue;
@@ -54,7 +55,7 @@ void RepairAllPairs(TriDb& database, TriDb& dex, int every) {
                 MessageSink::Printf("Replacing runway key %s with %s for airport %s runway %s\n",
                                     update.GetFieldText("rkey").c_str(), key.c_str(),
                                     update.GetFieldText("rapt").c_str(), update.GetFieldText("rhid").c_str());
-                update.SetFieldText("rkey", key);
+                dex.GetRecord(x).SetFieldText("rkey", key);
             }
         }
     }
@@ -68,10 +69,10 @@ std::optional<TriDbRecord> ScanFor(TriDb& table, const TriDbRecord& probe) {
         if (const void* zero = std::memchr(wanted, 0, length))
             length = static_cast<size_t>(static_cast<const uint8_t*>(zero) - wanted) + 1;
     }
-    for (int i = 0; i < table.GetRecordCount(); ++i) {
-        const TriDbRecord record = table.GetRecord(i);
-        if (std::memcmp(record.GetData() + key.offset, wanted, length) == 0)
-            return record;
+    const TriDb& scanned = table;
+    for (int i = 0; i < scanned.GetRecordCount(); ++i) {
+        if (std::memcmp(scanned.GetRecord(i).GetData() + key.offset, wanted, length) == 0)
+            return table.GetRecord(i);
     }
     return std::nullopt;
 }

@@ -66,10 +66,6 @@ int main(int argc, char** argv) {
             file.open(outPath);
         std::ostream& out = outPath.empty() ? std::cout : file;
         WriteReport(out, figures, runs, loadBefore, loadAfter);
-        // The hand-written analysis of the misses (profiles, causes) follows the measured table.
-        std::ifstream notes(BENCH_NOTES);
-        if (notes)
-            out << "\n" << notes.rdbuf();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "navmerger_bench: %s\n", e.what());
         return 1;

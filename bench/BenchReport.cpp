@@ -45,7 +45,7 @@ void WriteRow(std::ostream& out, const BenchFigures& f) {
         << "x) | " << Format("%.1f", PerRecordMicros(f)) << " / " << Format("%.1f", CpuPerRecordMicros(f)) << " | "
         << Format("%.1f", literal)
         << (f.literal.sampleEvery > 1 ? " (est. 1/" + std::to_string(f.literal.sampleEvery) + ")" : "") << " | "
-        << Format("%.0fx", literal / Cpu(f.median)) << " | " << Format("%.2f", f.floorSeconds) << " | "
+        << Format("%.0fx", literal / Cpu(f.median)) << " | " << Format("%.3f", f.floorSeconds) << " | "
         << Format("%.1fx", f.median.wallSeconds / f.floorSeconds) << " |\n";
 }
 
@@ -57,30 +57,37 @@ const BenchFigures* Find(const std::vector<BenchFigures>& figures, const std::st
     return nullptr;
 }
 
+double PeakRatio(const BenchFigures& f) {
+    return static_cast<double>(f.median.peakKib) * 1024.0 / static_cast<double>(f.inputBytes);
+}
+
 void WriteTargets(std::ostream& out, const std::vector<BenchFigures>& figures) {
     out << "\n## Targets\n\n";
     const BenchFigures* small = Find(figures, "WAYPOINT 10k");
     const BenchFigures* large = Find(figures, "WAYPOINT 1M");
-    if (small && large) {
-        const double ratio = PerRecordMicros(*large) / PerRecordMicros(*small);
-        const double cpuRatio = CpuPerRecordMicros(*large) / CpuPerRecordMicros(*small);
-        out << "- Linear scaling (time per record at 1M within 1.5x of 10k): wall " << Format("%.2fx", ratio)
-            << Verdict(ratio <= 1.5) << "; processor " << Format("%.2fx", cpuRatio) << Verdict(cpuRatio <= 1.5) << "\n";
-        out << "- 1M WAYPOINT import under 10 s: wall " << Format("%.2f s", large->median.wallSeconds)
-            << Verdict(large->median.wallSeconds < 10) << "; processor " << Format("%.2f s", Cpu(large->median))
-            << Verdict(Cpu(large->median) < 10) << "\n";
+    if (large) {
+        const double ratio = large->median.wallSeconds / large->floorSeconds;
+        out << "- 1M WAYPOINT wall time within 3x the floor: " << Format("%.2f s", large->median.wallSeconds)
+            << " against " << Format("%.2f s", large->floorSeconds) << ", " << Format("%.1fx", ratio)
+            << Verdict(ratio <= 3) << "; processor " << Format("%.2f s", Cpu(large->median)) << "\n";
+    }
+    for (const char* title : {"WAYPOINT 100k", "WAYPOINT 1M", "AIRPORT 100k (7 indexes)"}) {
+        if (const BenchFigures* f = Find(figures, title))
+            out << "- " << title << " peak resident memory under 2x table + DEX: " << Format("%.2fx", PeakRatio(*f))
+                << Verdict(PeakRatio(*f) < 2) << "\n";
     }
     for (const BenchFigures& f : figures) {
         if (f.scenario.records == 100000) {
             const double speedup = f.literal.Total() / Cpu(f.median);
-            out << "- " << f.scenario.title << " at least 100x faster than the literal algorithm: "
-                << Format("%.0fx", speedup) << (speedup >= 100 ? " - met\n" : " - MISSED\n");
+            out << "- " << f.scenario.title << " at least 200x faster than the literal algorithm (processor time): "
+                << Format("%.0fx", speedup) << Verdict(speedup >= 200) << "\n";
         }
     }
-    for (const BenchFigures& f : figures) {
-        const double ratio = static_cast<double>(f.median.peakKib) * 1024.0 / static_cast<double>(f.inputBytes);
-        out << "- " << f.scenario.title << " peak resident memory under 3x table + DEX: " << Format("%.2fx", ratio)
-            << (ratio < 3 ? " - met\n" : " - MISSED\n");
+    if (small && large) {
+        const double cpuRatio = CpuPerRecordMicros(*large) / CpuPerRecordMicros(*small);
+        out << "- Processor time per record at 1M within 1.3x of 10k: " << Format("%.2fx", cpuRatio)
+            << Verdict(cpuRatio <= 1.3) << " (wall " << Format("%.2fx", PerRecordMicros(*large) / PerRecordMicros(*small))
+            << ")\n";
     }
 }
 
@@ -109,11 +116,12 @@ void WriteReport(std::ostream& out, const std::vector<BenchFigures>& figures, in
         << "import with a linear-scan merge, all-pairs runway repair and key texts rebuilt per comparison "
         << "(bench/LiteralImport.cpp), one run, in processor seconds; the speed-up compares processor times, which "
         << "the load of a shared machine disturbs far less than wall times; \"est. 1/n\" means the scan (and the runway pairs) ran over every "
-        << "n-th outer record only and its time was multiplied by n. I/O floor: plain sequential reads of the "
-        << "table and DEX and plain sequential writes (each file flushed) of as many bytes as the import writes "
-        << "(table, indexes, archive).\n\n"
+        << "n-th outer record only and its time was multiplied by n. Floor: plain sequential reads of the "
+        << "table and DEX, sorts of three columns of 16-byte keys as long as the table (its own order and two "
+        << "indexes), and plain sequential writes (each file flushed) of as many bytes as the import writes "
+        << "(table, indexes, archive), in wall seconds.\n\n"
         << "| scenario | table + DEX MiB | wall s | user + sys s | peak RSS MiB (x input) | us/record | literal s | "
-           "speed-up | I/O floor s | wall / floor |\n"
+           "speed-up | floor s | wall / floor |\n"
         << "|---|---|---|---|---|---|---|---|---|---|\n";
     for (const BenchFigures& f : figures)
         WriteRow(out, f);

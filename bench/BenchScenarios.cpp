@@ -112,7 +112,7 @@ BenchFigures MeasureScenario(const BenchScenario& scenario, const std::string& d
     const std::vector<uint64_t> outputs = OutputSizes(scenario, work);
     for (const uint64_t size : outputs)
         figures.outputBytes += size;
-    figures.floorSeconds = MeasureIoFloor({table, dex}, outputs, work.string());
+    figures.floorSeconds = MeasureFloor({table, dex}, scenario.records, outputs, work.string());
 
     // The literal scan costs records x records steps; sample the outer loop down to the budget.
     const double steps = static_cast<double>(scenario.records) * scenario.records;

@@ -1,7 +1,10 @@
 #include "IoFloor.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <fcntl.h>
+#include <random>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -36,14 +39,40 @@ void WriteSized(const std::string& path, uint64_t size, const std::vector<char>&
     unlink(path.c_str());
 }
 
+// A key column: a 16-byte key and a record number per record, as an index sort orders them.
+struct KeyEntry {
+    uint64_t high;
+    uint64_t low;
+    int record;
+};
+
+std::vector<KeyEntry> RandomColumn(size_t count, std::mt19937_64& random) {
+    std::vector<KeyEntry> column(count);
+    for (size_t n = 0; n < count; ++n)
+        column[n] = {random(), random(), static_cast<int>(n)};
+    return column;
+}
+
+void SortColumn(std::vector<KeyEntry>& column) {
+    std::sort(column.begin(), column.end(), [](const KeyEntry& a, const KeyEntry& b) {
+        return a.high != b.high ? a.high < b.high : a.low != b.low ? a.low < b.low : a.record > b.record;
+    });
+}
+
 } // namespace
 
-double MeasureIoFloor(const std::vector<std::string>& inputs, const std::vector<uint64_t>& outputSizes,
-                      const std::string& folder) {
+double MeasureFloor(const std::vector<std::string>& inputs, size_t tableRecords,
+                    const std::vector<uint64_t>& outputSizes, const std::string& folder) {
     std::vector<char> buffer(kChunk, 'x');
+    std::mt19937_64 random(17);
+    std::array<std::vector<KeyEntry>, 3> columns;
+    for (auto& column : columns)
+        column = RandomColumn(tableRecords, random);
     const auto start = std::chrono::steady_clock::now();
     for (const std::string& input : inputs)
         ReadWhole(input, buffer);
+    for (auto& column : columns)
+        SortColumn(column);
     for (size_t i = 0; i < outputSizes.size(); ++i)
         WriteSized(folder + "/floor" + std::to_string(i) + ".out", outputSizes[i], buffer);
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

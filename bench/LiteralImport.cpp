@@ -13,6 +13,8 @@
 #include <cstring>
 #include <memory>
 #include <numeric>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -44,7 +46,7 @@ void RepairAllPairs(TriDb& database, TriDb& dex, int every) {
     for (int d = 0; d < database.GetRecordCount(); d += every) {
         const TriDbRecord& base = database.GetRecord(d);
         for (int x = 0; x < dex.GetRecordCount(); ++x) {
-            TriDbRecord& update = dex.GetRecord(x);
+            const TriDbRecord update = std::as_const(dex).GetRecord(x);
             if (update.GetFieldText("rapt") != base.GetFieldText("rapt") ||
                 update.GetFieldText("rhid") != base.GetFieldText("rhid"))
                 continue;
@@ -53,13 +55,13 @@ void RepairAllPairs(TriDb& database, TriDb& dex, int every) {
                 MessageSink::Printf("Replacing runway key %s with %s for airport %s runway %s\n",
                                     update.GetFieldText("rkey").c_str(), key.c_str(),
                                     update.GetFieldText("rapt").c_str(), update.GetFieldText("rhid").c_str());
-                update.SetFieldText("rkey", key);
+                dex.GetRecord(x).SetFieldText("rkey", key);
             }
         }
     }
 }
 
-TriDbRecord* ScanFor(TriDb& table, const TriDbRecord& probe) {
+std::optional<TriDbRecord> ScanFor(TriDb& table, const TriDbRecord& probe) {
     const TriDbTemplateEntry& key = table.GetTemplate().GetField(0);
     auto length = static_cast<size_t>(key.width);
     const uint8_t* wanted = probe.GetData() + key.offset;
@@ -67,23 +69,23 @@ TriDbRecord* ScanFor(TriDb& table, const TriDbRecord& probe) {
         if (const void* zero = std::memchr(wanted, 0, length))
             length = static_cast<size_t>(static_cast<const uint8_t*>(zero) - wanted) + 1;
     }
-    for (int i = 0; i < table.GetRecordCount(); ++i) {
-        TriDbRecord& record = table.GetRecord(i);
-        if (std::memcmp(record.GetData() + key.offset, wanted, length) == 0)
-            return &record;
+    const TriDb& scanned = table;
+    for (int i = 0; i < scanned.GetRecordCount(); ++i) {
+        if (std::memcmp(scanned.GetRecord(i).GetData() + key.offset, wanted, length) == 0)
+            return table.GetRecord(i);
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 void MergeByScan(TriDb& table, const TriDb& dex, int every) {
     const auto size = static_cast<size_t>(table.GetTemplate().GetRecordSize());
     for (int x = 0; x < dex.GetRecordCount(); x += every) {
-        const TriDbRecord& update = dex.GetRecord(x);
-        TriDbRecord* found = ScanFor(table, update);
+        const TriDbRecord update = dex.GetRecord(x);
+        std::optional<TriDbRecord> found = ScanFor(table, update);
         if (update.FirstByte() == '*') {
             if (found) {
                 MessageSink::Printf("Deleting record %s\n", update.GetFieldText(0).c_str());
-                table.RemoveRecord(found);
+                table.RemoveRecord(*found);
             } else {
                 MessageSink::Printf("Record %s already deleted.\n", update.GetFieldText(0).c_str());
             }
@@ -97,11 +99,28 @@ void MergeByScan(TriDb& table, const TriDb& dex, int every) {
     }
 }
 
+// The table's own order: the key text of both records rebuilt for each comparison.
 void SortRebuildingKeys(const TriDb& table) {
     std::vector<int> order(static_cast<size_t>(table.GetRecordCount()));
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&table](int a, int b) {
-        const int c = std::strcmp(table.GetRecord(a).GetKeyText().c_str(), table.GetRecord(b).GetKeyText().c_str());
+        const int c = std::strcmp(table.GetRecord(a).GetFieldText(0).c_str(), table.GetRecord(b).GetFieldText(0).c_str());
+        return c != 0 ? c < 0 : a > b;
+    });
+}
+
+// An index's order: each record's key text made once, as the importer always did, then compared as text.
+void SortIndexKeys(const TriDb& table, const IndexGen& generator) {
+    std::vector<std::string> keys;
+    keys.reserve(static_cast<size_t>(table.GetRecordCount()));
+    for (int i = 0; i < table.GetRecordCount(); ++i) {
+        std::string key = generator.MakeKey(table.GetRecord(i));
+        keys.push_back(key.empty() ? table.GetRecord(i).GetFieldText(0) : std::move(key));
+    }
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&keys](int a, int b) {
+        const int c = std::strcmp(keys[static_cast<size_t>(a)].c_str(), keys[static_cast<size_t>(b)].c_str());
         return c != 0 ? c < 0 : a > b;
     });
 }
@@ -113,10 +132,8 @@ double WriteIndexes(const NavDatabase& database, double& sortSeconds) {
     LoadTable(table, "DATABASE\\" + database.table, false);
     for (const NavIndex& index : database.indexes) {
         const std::unique_ptr<IndexGen> generator = MakeIndexGen(table, index);
-        for (int i = 0; i < table.GetRecordCount(); ++i)
-            generator->MakeKey(table.GetRecord(i));
         const auto sortStart = Clock::now();
-        SortRebuildingKeys(table);
+        SortIndexKeys(table, *generator);
         sortSeconds += Since(sortStart);
         table.CreateIndex(index.file, *generator,
                           index.filterCode.empty() ? std::nullopt : std::optional(index.filterCode),

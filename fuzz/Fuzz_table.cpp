@@ -26,7 +26,6 @@ void ReadTable(TriDb& table) {
     for (int r = 0; r < shown; ++r) {
         for (int f = 0; f < table.GetTemplate().GetFieldCount(); ++f)
             total = total + table.GetRecord(r).GetFieldText(f).size();
-        total = total + table.GetRecord(r).GetKeyText().size();
     }
 }
 

@@ -14,6 +14,6 @@ int32_t IndexGen::GetKeyWidth() const {
     return keyWidth;
 }
 
-void IndexGen::MakeKey(TriDbRecord& record) const {
-    record.SetKeyText(std::string());
+std::string IndexGen::MakeKey(const TriDbRecord&) const {
+    return {};
 }

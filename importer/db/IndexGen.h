@@ -5,7 +5,7 @@
 
 class TriDbRecord;
 
-// Makes the key text of a record for one index file. The base kind sets an empty key.
+// Makes the key text of a record for one index file. The base kind gives an empty key.
 class IndexGen {
 public:
     IndexGen(std::string name, int32_t keyWidth);
@@ -15,7 +15,7 @@ public:
 
     virtual std::string GetName() const;
     virtual int32_t GetKeyWidth() const;
-    virtual void MakeKey(TriDbRecord& record) const;
+    virtual std::string MakeKey(const TriDbRecord& record) const;
 
 protected:
     std::string name;

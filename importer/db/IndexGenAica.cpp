@@ -5,9 +5,9 @@
 IndexGenAica::IndexGenAica(const TriDb& table)
     : IndexGen("aica", table.GetTemplate().GetField("aica").width) {}
 
-void IndexGenAica::MakeKey(TriDbRecord& record) const {
+std::string IndexGenAica::MakeKey(const TriDbRecord& record) const {
     std::string key = record.GetFieldText("aica");
     if (key.size() == 2)
         key = record.GetFieldText("afaa");
-    record.SetKeyText(std::move(key));
+    return key;
 }

@@ -8,5 +8,5 @@ class TriDb;
 class IndexGenAica final : public IndexGen {
 public:
     explicit IndexGenAica(const TriDb& table);
-    void MakeKey(TriDbRecord& record) const override;
+    std::string MakeKey(const TriDbRecord& record) const override;
 };

@@ -5,6 +5,6 @@
 IndexGenField::IndexGenField(const TriDb& table, const std::string& code)
     : IndexGen(code, table.GetTemplate().GetField(code).width) {}
 
-void IndexGenField::MakeKey(TriDbRecord& record) const {
-    record.SetKeyText(record.GetFieldText(name));
+std::string IndexGenField::MakeKey(const TriDbRecord& record) const {
+    return record.GetFieldText(name);
 }

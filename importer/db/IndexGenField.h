@@ -8,5 +8,5 @@ class TriDb;
 class IndexGenField final : public IndexGen {
 public:
     IndexGenField(const TriDb& table, const std::string& code);
-    void MakeKey(TriDbRecord& record) const override;
+    std::string MakeKey(const TriDbRecord& record) const override;
 };

@@ -35,8 +35,8 @@ bool IsPosition(const TriDbTemplateEntry* field) {
 IndexGenLatLon::IndexGenLatLon(const TriDb&, const std::string& latCode_, const std::string& lonCode_)
     : IndexGen("ltln", 7), latCode(latCode_), lonCode(lonCode_) {}
 
-void IndexGenLatLon::MakeKey(TriDbRecord& record) const {
-    record.SetKeyText(KeyOf(record));
+std::string IndexGenLatLon::MakeKey(const TriDbRecord& record) const {
+    return KeyOf(record);
 }
 
 void IndexGenLatLon::ValidateRecord(const TriDbRecord& record) const {

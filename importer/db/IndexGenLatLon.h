@@ -9,7 +9,7 @@ class IndexGenLatLon final : public IndexGen {
 public:
     IndexGenLatLon(const TriDb& table, const std::string& latCode, const std::string& lonCode);
     // A position that no cell key can hold is refused with code 0x2000D.
-    void MakeKey(TriDbRecord& record) const override;
+    std::string MakeKey(const TriDbRecord& record) const override;
     // The same refusal ahead of time, so that a table is refused before it is written; fields of another
     // type or missing are left to MakeKey, which reports them after its progress line.
     void ValidateRecord(const TriDbRecord& record) const;

@@ -9,9 +9,9 @@ IndexGenMulti::IndexGenMulti(const TriDb& table, const std::string& firstCode, c
     keyWidth = firstWidth + secondWidth;
 }
 
-void IndexGenMulti::MakeKey(TriDbRecord& record) const {
+std::string IndexGenMulti::MakeKey(const TriDbRecord& record) const {
     std::string key = record.GetFieldText(name) + record.GetFieldText(secondCode);
     if (key.size() > static_cast<size_t>(keyWidth))
         key.resize(static_cast<size_t>(keyWidth));
-    record.SetKeyText(std::move(key));
+    return key;
 }

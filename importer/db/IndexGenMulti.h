@@ -8,7 +8,7 @@ class TriDb;
 class IndexGenMulti final : public IndexGen {
 public:
     IndexGenMulti(const TriDb& table, const std::string& firstCode, const std::string& secondCode);
-    void MakeKey(TriDbRecord& record) const override;
+    std::string MakeKey(const TriDbRecord& record) const override;
 
 private:
     std::string secondCode;

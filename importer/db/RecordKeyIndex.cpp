@@ -1,19 +1,24 @@
 #include "db/RecordKeyIndex.h"
 
 #include "db/TriDbRecord.h"
+#include "db/TriDbTemplate.h"
 
 #include <functional>
 
 namespace {
 
-constexpr int64_t kEnd = -1;
+constexpr int32_t kEnd = -1;
+
+uint32_t HashOf(std::string_view key) {
+    return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+}
 
 } // namespace
 
-RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplateEntry& field, size_t expected)
-    : keyField_(keyField), field_(field) {
+RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplate& recordTemplate, size_t expected)
+    : keyField_(keyField), template_(&recordTemplate), field_(recordTemplate.GetField(keyField)) {
     size_t buckets = 16;
-    while (buckets < 2 * expected)
+    while (buckets < expected)
         buckets *= 2;
     head_.assign(buckets, kEnd);
     tail_.assign(buckets, kEnd);
@@ -43,8 +48,8 @@ void RecordKeyIndex::Add(size_t slot, const TriDbRecord& record) {
         next_.resize(slot + 1, kEnd);
         hashes_.resize(slot + 1, 0);
     }
-    hashes_[slot] = std::hash<std::string_view>{}(KeyBytes(record, scratch));
-    if (next_.size() > head_.size() / 2)
+    hashes_[slot] = HashOf(KeyBytes(record, scratch));
+    if (next_.size() > head_.size())
         Grow();
     Link(slot);
 }
@@ -53,10 +58,10 @@ void RecordKeyIndex::Link(size_t slot) {
     const size_t bucket = hashes_[slot] & mask_;
     next_[slot] = kEnd;
     if (tail_[bucket] == kEnd)
-        head_[bucket] = static_cast<int64_t>(slot);
+        head_[bucket] = static_cast<int32_t>(slot);
     else
-        next_[static_cast<size_t>(tail_[bucket])] = static_cast<int64_t>(slot);
-    tail_[bucket] = static_cast<int64_t>(slot);
+        next_[static_cast<size_t>(tail_[bucket])] = static_cast<int32_t>(slot);
+    tail_[bucket] = static_cast<int32_t>(slot);
 }
 
 // Relinks the slots in ascending order, so every chain stays in record order.
@@ -73,13 +78,13 @@ void RecordKeyIndex::Grow() {
 long RecordKeyIndex::Find(const TriDbRecord& probe, const Slots& records) {
     std::string probeScratch;
     const std::string_view key = KeyBytes(probe, probeScratch);
-    const uint64_t hash = std::hash<std::string_view>{}(key);
+    const uint32_t hash = HashOf(key);
     const size_t bucket = hash & mask_;
     std::string scratch;
-    int64_t previous = kEnd;
-    for (int64_t slot = head_[bucket]; slot != kEnd;) {
+    int32_t previous = kEnd;
+    for (int32_t slot = head_[bucket]; slot != kEnd;) {
         const auto at = static_cast<size_t>(slot);
-        const int64_t following = next_[at];
+        const int32_t following = next_[at];
         if (at >= records.size() || !records[at]) {
             // A removed record: unlink it so that later look-ups do not walk past it again.
             (previous == kEnd ? head_[bucket] : next_[static_cast<size_t>(previous)]) = following;
@@ -87,7 +92,8 @@ long RecordKeyIndex::Find(const TriDbRecord& probe, const Slots& records) {
                 tail_[bucket] = previous;
         } else {
             if (hashes_[at] == hash &&
-                records[at]->FieldBytes(field_.offset, field_.width, scratch).substr(0, key.size()) == key)
+                TriDbRecord::View(template_, records[at]).FieldBytes(field_.offset, field_.width, scratch).substr(0, key.size()) ==
+                    key)
                 return static_cast<long>(at);
             previous = slot;
         }

@@ -4,23 +4,23 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class TriDbRecord;
+class TriDbTemplate;
 
 // Finds records of a table by the bytes of one key field, with exactly the result of a scan in record
 // order: the first live record whose bytes equal the probe's over the compare length (for a 'C' field
 // up to and including the probe's first zero byte, else the whole width).
-// Slots are positions in the table's record array; a null entry there is a removed record.
+// Slots are positions in the table's record order; a null entry there is a removed record.
 class RecordKeyIndex final {
 public:
-    using Slots = std::vector<std::unique_ptr<TriDbRecord>>;
+    using Slots = std::vector<uint8_t*>;
 
     // expected: about how many slots will be added (sizes the table once).
-    RecordKeyIndex(int keyField, const TriDbTemplateEntry& field, size_t expected);
+    RecordKeyIndex(int keyField, const TriDbTemplate& recordTemplate, size_t expected);
 
     int GetKeyField() const { return keyField_; }
     // Slots must be added in ascending order.
@@ -35,10 +35,11 @@ private:
     void Grow();
 
     int keyField_;
+    const TriDbTemplate* template_;
     TriDbTemplateEntry field_;
-    std::vector<int64_t> head_;
-    std::vector<int64_t> tail_;
-    std::vector<int64_t> next_;    // per slot; -1 ends a chain
-    std::vector<uint64_t> hashes_; // per slot
+    std::vector<int32_t> head_;
+    std::vector<int32_t> tail_;
+    std::vector<int32_t> next_;    // per slot; -1 ends a chain
+    std::vector<uint32_t> hashes_; // per slot: the low bits of the key's hash
     size_t mask_ = 0;
 };

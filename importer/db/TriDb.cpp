@@ -10,6 +10,8 @@
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 
+#include <utility>
+
 namespace {
 
 std::string UpToFirstDot(const std::string& name) {
@@ -28,7 +30,7 @@ TriDb::~TriDb() {
 }
 
 void TriDb::Clear() {
-    records_.clear();
+    store_.Reset(TriDbRecord::BufferSizeOf(&recordTemplate_));
     liveCount_ = 0;
     header_.reset();
     sortOrder_.reset();
@@ -80,7 +82,7 @@ void TriDb::CheckImageSize(const FlyFile& file, size_t headerLength) {
     }
 }
 
-void TriDb::Load(const FlyFile& file) {
+void TriDb::Load(const FlyFile& file, bool view) {
     Clear();
     name_ = file.name;
     CreateHeader(name_);
@@ -95,12 +97,9 @@ void TriDb::Load(const FlyFile& file) {
     LoadTemplateFor(name_);
     CheckImageSize(file, headerLength);
     const auto slotSize = static_cast<size_t>(header_->GetRecordSize());
-    const int count = header_->GetRecordCount();
-    records_.reserve(static_cast<size_t>(count));
-    for (int n = 0; n < count; ++n)
-        records_.push_back(std::make_unique<TriDbRecord>(
-            &recordTemplate_, file.data + headerLength + static_cast<size_t>(n) * slotSize, slotSize));
-    liveCount_ = records_.size();
+    store_.Reset(TriDbRecord::BufferSizeOf(&recordTemplate_));
+    store_.Load(file, headerLength, static_cast<size_t>(header_->GetRecordCount()), slotSize, view);
+    liveCount_ = store_.Count();
 }
 
 void TriDb::Create(const std::string& tableName, const std::string& databaseName,
@@ -110,6 +109,7 @@ void TriDb::Create(const std::string& tableName, const std::string& databaseName
     CreateHeader(tableName);
     recordTemplate_ = std::move(recordTemplate);
     templateName_ = recordTemplate_.name;
+    store_.Reset(TriDbRecord::BufferSizeOf(&recordTemplate_));
     if (auto* dbd = dynamic_cast<TriDbdHeader*>(header_.get())) {
         dbd->SetDatabaseName(databaseName);
         dbd->SetRecordSize(recordTemplate_.GetRecordSize());
@@ -120,17 +120,22 @@ void TriDb::Create(const std::string& tableName, const std::string& databaseName
     }
 }
 
-TriDbRecord& TriDb::GetRecord(int index) {
-    DropKeyIndex();
-    return const_cast<TriDbRecord&>(std::as_const(*this).GetRecord(index));
+TriDbRecord TriDb::RecordAt(size_t slot) const {
+    return TriDbRecord::View(&recordTemplate_, store_.At(slot));
 }
 
-const TriDbRecord& TriDb::GetRecord(int index) const {
+TriDbRecord TriDb::GetRecord(int index) {
+    std::as_const(*this).GetRecord(index);
+    DropKeyIndex();
+    return TriDbRecord::View(&recordTemplate_, store_.Writable(static_cast<size_t>(index)));
+}
+
+const TriDbRecord TriDb::GetRecord(int index) const {
     if (index < 0 || index >= GetRecordCount())
         throw ZorException(
             "TriDb", 353, ErrorCode::kNoSuchRecord,
             FormatMessage("Asked for record %i when only %i available", index, GetRecordCount()));
-    return *records_[static_cast<size_t>(index)];
+    return RecordAt(static_cast<size_t>(index));
 }
 
 int TriDb::CheckRecordSize() const {
@@ -152,8 +157,8 @@ void TriDb::ExpandRecordSize() {
     const int oldSize = dex->GetRecordSize();
     const int newSize = recordTemplate_.GetRecordSize();
     if (oldSize < newSize) {
-        for (auto& record : records_)
-            record->Resize(oldSize);
+        for (size_t slot = 0; slot < store_.Count(); ++slot)
+            TriDbRecord::View(&recordTemplate_, store_.Writable(slot)).Resize(oldSize);
     }
     dex->SetRecordSize(newSize);
     DropKeyIndex();
@@ -168,10 +173,10 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     header_->WriteToFile(file);
     if (sortOrder_) {
         for (const int n : *sortOrder_)
-            records_[static_cast<size_t>(n)]->Write(file);
+            RecordAt(static_cast<size_t>(n)).Write(file);
     } else {
-        for (const auto& record : records_)
-            record->Write(file);
+        for (size_t slot = 0; slot < store_.Count(); ++slot)
+            RecordAt(slot).Write(file);
     }
     // Every write is checked: a failure leaves the previous file as it was.
     if (const int error = file.Commit())

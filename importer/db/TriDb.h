@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/RecordKeyIndex.h"
+#include "db/RecordStore.h"
 #include "db/TriDbHeader.h"
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
@@ -13,6 +14,7 @@
 
 class FlyFile;
 class IndexGen;
+class SortKeys;
 
 // One table in memory: a ".DBD" database or a ".DEX" update, with its template.
 class TriDb final {
@@ -25,17 +27,20 @@ public:
     // Destroys the records, the header and the sort order; the template stays.
     void Clear();
     // Loads a table image; the template comes through PodList (DATABASE\<name>.DBT). A DEX naming a
-    // database outside DATABASE\ is refused. Surplus whole records are ignored.
-    void Load(const FlyFile& file);
+    // database outside DATABASE\ is refused. Surplus whole records are ignored. The records are copied
+    // into one block; with view, they are views into the image instead, which the table keeps (bytes that
+    // are not a disk file's must outlive the table).
+    void Load(const FlyFile& file, bool view = false);
     // Starts an empty table without a file (the fixture generator): name decides DBD or DEX, the header
     // carries databaseName and the template's record size.
     void Create(const std::string& name, const std::string& databaseName, TriDbTemplate recordTemplate);
 
-    int GetRecordCount() const { return static_cast<int>(records_.size()); }
-    // Failure: "Asked for record %i when only %i available". Changing a record's key bytes through the
-    // returned reference is allowed: the merge key index is rebuilt after any such access.
-    TriDbRecord& GetRecord(int index);
-    const TriDbRecord& GetRecord(int index) const;
+    int GetRecordCount() const { return static_cast<int>(store_.Count()); }
+    // Failure: "Asked for record %i when only %i available". The record is a view of the table's bytes.
+    // Changing a record's key bytes through it is allowed: the merge key index is rebuilt after any such
+    // access. Only the const form may return a view into a read-only image.
+    TriDbRecord GetRecord(int index);
+    const TriDbRecord GetRecord(int index) const;
     TriDbHeader* GetHeader() { return header_.get(); }
     const TriDbHeader* GetHeader() const { return header_.get(); }
     const TriDbTemplate& GetTemplate() const { return recordTemplate_; }
@@ -47,18 +52,21 @@ public:
     // DEX only: widens every record to the template's record size.
     void ExpandRecordSize();
 
-    // The first record (in record-number order) whose key field bytes match the probe's; null if none.
-    const TriDbRecord* FindRecord(const TriDbRecord& probe, int keyField);
+    // The number of the first record whose key field bytes match the probe's; -1 if none.
+    int FindRecord(const TriDbRecord& probe, int keyField);
     void AddOrReplace(const TriDbRecord& record, int keyField);
-    // Takes the record out (pointer identity), closing the gap; unknown records are ignored.
-    void RemoveRecord(const TriDbRecord* record);
+    // Takes the record out (the record of these bytes), closing the gap; unknown records are ignored.
+    void RemoveRecord(const TriDbRecord& record);
     // Applies a DEX table: '*' records delete, others replace or add, one progress line each.
     void Merge(const TriDb& dex);
     // Appends a zero-filled record of the table's template (the fixture generator fills it).
-    TriDbRecord& AppendRecord();
+    TriDbRecord AppendRecord();
 
-    // Orders the record numbers by key text, equal keys with the higher record number first.
+    // Orders the record numbers by the text of field 0, equal keys with the higher record number first.
     void SortByKey();
+    // Puts the records in their sort order, as Save writes them: the table then equals its saved file
+    // loaded again.
+    void ApplySortOrder();
     const std::vector<int>* GetSortOrder() const { return sortOrder_ ? &*sortOrder_ : nullptr; }
     // Writes header and records (in sort order when there is one) to path through a temporary file; with
     // writeTo, straight to that file instead (an import's work file; messages still name path).
@@ -79,9 +87,9 @@ private:
     void AppendCopy(const TriDbRecord& record);
     void RemoveSlot(size_t slot);
     void Compact();
-    std::vector<std::string> ComputeSortOrder();
+    TriDbRecord RecordAt(size_t slot) const;
     void WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
-                        const std::vector<std::string>& keys, const std::vector<int>& taken) const;
+                        const SortKeys& keys, const std::vector<int>& taken) const;
     void DropKeyIndex() { keyIndex_.reset(); }
 
     std::string name_;
@@ -89,8 +97,8 @@ private:
     std::unique_ptr<TriDbHeader> header_;
     TriDbTemplate recordTemplate_;
     std::optional<std::vector<int>> sortOrder_;
-    // Null entries are records removed during a merge, dropped by Compact before anything else looks.
-    std::vector<std::unique_ptr<TriDbRecord>> records_;
+    // Removed records are null entries there during a merge, dropped by Compact before anything else looks.
+    RecordStore store_;
     size_t liveCount_ = 0;
     std::optional<RecordKeyIndex> keyIndex_;
 };

@@ -6,27 +6,25 @@
 int TriDb::FindSlot(const TriDbRecord& probe, int keyField, size_t expectedAdditions) {
     if (keyField < 0)
         return -1;
-    const TriDbTemplateEntry& field = recordTemplate_.GetField(keyField);
     if (!keyIndex_ || keyIndex_->GetKeyField() != keyField) {
-        keyIndex_.emplace(keyField, field, records_.size() + expectedAdditions);
-        for (size_t slot = 0; slot < records_.size(); ++slot) {
-            if (records_[slot])
-                keyIndex_->Add(slot, *records_[slot]);
+        keyIndex_.emplace(keyField, recordTemplate_, store_.Count() + expectedAdditions);
+        for (size_t slot = 0; slot < store_.Count(); ++slot) {
+            if (store_.At(slot))
+                keyIndex_->Add(slot, RecordAt(slot));
         }
     }
-    return static_cast<int>(keyIndex_->Find(probe, records_));
+    return static_cast<int>(keyIndex_->Find(probe, store_.Slots()));
 }
 
-const TriDbRecord* TriDb::FindRecord(const TriDbRecord& probe, int keyField) {
-    const int slot = FindSlot(probe, keyField, 0);
-    return slot < 0 ? nullptr : records_[static_cast<size_t>(slot)].get();
+int TriDb::FindRecord(const TriDbRecord& probe, int keyField) {
+    return FindSlot(probe, keyField, 0);
 }
 
 void TriDb::AppendCopy(const TriDbRecord& record) {
-    records_.push_back(std::make_unique<TriDbRecord>(record));
+    TriDbRecord::View(&recordTemplate_, store_.Append()).Assign(record);
     ++liveCount_;
     if (keyIndex_)
-        keyIndex_->Add(records_.size() - 1, *records_.back());
+        keyIndex_->Add(store_.Count() - 1, RecordAt(store_.Count() - 1));
     sortOrder_.reset();
     header_->SetRecordCount(static_cast<int>(liveCount_));
 }
@@ -38,37 +36,36 @@ void TriDb::AddOrReplace(const TriDbRecord& record, int keyField) {
 void TriDb::AddOrReplace(const TriDbRecord& record, int keyField, size_t expectedAdditions) {
     const int slot = FindSlot(record, keyField, expectedAdditions);
     if (slot >= 0) {
-        TriDbRecord& found = *records_[static_cast<size_t>(slot)];
-        MessageSink::Printf("Replacing record %s\n", found.GetFieldText(0).c_str());
-        found.Assign(record);
+        MessageSink::Printf("Replacing record %s\n", RecordAt(static_cast<size_t>(slot)).GetFieldText(0).c_str());
+        TriDbRecord::View(&recordTemplate_, store_.Writable(static_cast<size_t>(slot))).Assign(record);
     } else {
         MessageSink::Printf("Adding record %s\n", record.GetFieldText(0).c_str());
         AppendCopy(record);
     }
 }
 
-TriDbRecord& TriDb::AppendRecord() {
+TriDbRecord TriDb::AppendRecord() {
     AppendCopy(TriDbRecord(&recordTemplate_, nullptr, 0));
-    return *records_.back();
+    return RecordAt(store_.Count() - 1);
 }
 
 // Leaves a hole that Compact closes; the key index skips holes.
 void TriDb::RemoveSlot(size_t slot) {
-    records_[slot].reset();
+    store_.Remove(slot);
     --liveCount_;
     sortOrder_.reset();
 }
 
 void TriDb::Compact() {
-    if (liveCount_ == records_.size())
+    if (liveCount_ == store_.Count())
         return;
-    std::erase(records_, nullptr);
+    store_.Compact();
     DropKeyIndex();
 }
 
-void TriDb::RemoveRecord(const TriDbRecord* record) {
-    for (size_t slot = 0; slot < records_.size(); ++slot) {
-        if (records_[slot].get() == record) {
+void TriDb::RemoveRecord(const TriDbRecord& record) {
+    for (size_t slot = 0; slot < store_.Count(); ++slot) {
+        if (store_.At(slot) == record.GetData()) {
             RemoveSlot(slot);
             Compact();
             return;
@@ -78,18 +75,20 @@ void TriDb::RemoveRecord(const TriDbRecord* record) {
 
 void TriDb::Merge(const TriDb& dex) {
     recordTemplate_.CheckKeyField();
+    const size_t dexCount = dex.store_.Count();
     try {
-        for (const auto& record : dex.records_) {
-            if (record->FirstByte() != '*') {
-                AddOrReplace(*record, 0, dex.records_.size());
+        for (size_t n = 0; n < dexCount; ++n) {
+            const TriDbRecord record = dex.RecordAt(n);
+            if (record.FirstByte() != '*') {
+                AddOrReplace(record, 0, dexCount);
                 continue;
             }
-            const int slot = FindSlot(*record, 0, dex.records_.size());
+            const int slot = FindSlot(record, 0, dexCount);
             if (slot >= 0) {
-                MessageSink::Printf("Deleting record %s\n", record->GetFieldText(0).c_str());
+                MessageSink::Printf("Deleting record %s\n", record.GetFieldText(0).c_str());
                 RemoveSlot(static_cast<size_t>(slot));
             } else {
-                MessageSink::Printf("Record %s already deleted.\n", record->GetFieldText(0).c_str());
+                MessageSink::Printf("Record %s already deleted.\n", record.GetFieldText(0).c_str());
             }
         }
     } catch (...) {

@@ -9,45 +9,42 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-size_t BufferSizeOf(const TriDbTemplate* recordTemplate) {
+size_t TriDbRecord::BufferSizeOf(const TriDbTemplate* recordTemplate) {
     return static_cast<size_t>(std::max(0, recordTemplate->GetRecordSize()));
 }
 
-} // namespace
+TriDbRecord::TriDbRecord(const TriDbTemplate* recordTemplate, uint8_t* data)
+    : data_(data), size_(BufferSizeOf(recordTemplate)), recordTemplate_(recordTemplate) {}
+
+TriDbRecord TriDbRecord::View(const TriDbTemplate* recordTemplate, uint8_t* data) {
+    return TriDbRecord(recordTemplate, data);
+}
 
 TriDbRecord::TriDbRecord(const TriDbTemplate* recordTemplate, const uint8_t* bytes, size_t slotSize)
     : size_(BufferSizeOf(recordTemplate)), recordTemplate_(recordTemplate) {
-    data_ = std::make_unique_for_overwrite<uint8_t[]>(size_);
+    owned_ = std::make_shared_for_overwrite<uint8_t[]>(size_);
+    data_ = owned_.get();
     const size_t copied = bytes ? std::min(size_, slotSize) : 0;
     if (copied > 0)
-        std::memcpy(data_.get(), bytes, copied);
-    std::memset(data_.get() + copied, 0, size_ - copied);
+        std::memcpy(data_, bytes, copied);
+    std::memset(data_ + copied, 0, size_ - copied);
 }
-
-TriDbRecord::TriDbRecord(const TriDbRecord& other)
-    : TriDbRecord(other.recordTemplate_, other.data_.get(), other.size_) {}
 
 void TriDbRecord::Assign(const TriDbRecord& other) {
     if (recordTemplate_->GetRecordSize() != other.recordTemplate_->GetRecordSize())
         throw ZorException("TriDbRecord", 207, ErrorCode::kRecordSizesDiffer, "Assigning mismatched records");
-    std::memcpy(data_.get(), other.data_.get(), std::min(size_, other.size_));
+    std::memmove(data_, other.data_, std::min(size_, other.size_));
 }
 
 size_t TriDbRecord::Write(DbFileWriter& file) const {
     if (!data_)
         throw ZorException("TriDbRecord", 195, ErrorCode::kUninitializedRecord, "Attempt to write uninitialized record");
-    return file.Write(data_.get(), size_);
+    return file.Write(data_, size_);
 }
 
 void TriDbRecord::Resize(int oldSize) {
-    const size_t newSize = BufferSizeOf(recordTemplate_);
-    auto fresh = std::make_unique<uint8_t[]>(newSize);
-    const size_t kept = std::min({static_cast<size_t>(std::max(0, oldSize)), size_, newSize});
-    std::memcpy(fresh.get(), data_.get(), kept);
-    data_ = std::move(fresh);
-    size_ = newSize;
+    const size_t kept = std::min(static_cast<size_t>(std::max(0, oldSize)), size_);
+    std::memset(data_ + kept, 0, size_ - kept);
 }
 
 std::string TriDbRecord::GetFieldText(int index) const {
@@ -90,10 +87,6 @@ void TriDbRecord::SetFieldText(const std::string& code, const std::string& value
     }
 }
 
-std::string TriDbRecord::GetKeyText() const {
-    return keyText_.empty() ? GetFieldText(0) : keyText_;
-}
-
 uint8_t TriDbRecord::FirstByte() const {
     return ReadU8(0);
 }
@@ -102,7 +95,7 @@ std::string_view TriDbRecord::FieldBytes(int offset, int width, std::string& scr
     if (width <= 0)
         return {};
     if (offset >= 0 && int64_t{offset} + width <= static_cast<int64_t>(size_))
-        return {reinterpret_cast<const char*>(data_.get()) + offset, static_cast<size_t>(width)};
+        return {reinterpret_cast<const char*>(data_) + offset, static_cast<size_t>(width)};
     scratch.assign(static_cast<size_t>(width), '\0');
     for (int i = 0; i < width; ++i) {
         const int64_t at = int64_t{offset} + i;

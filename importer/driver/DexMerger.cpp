@@ -40,36 +40,43 @@ void DexMerger::Import(const std::string& dexName, bool updateSizes, bool matchR
         RepairRunwayKeys(dexName);
 
     ImportTransaction work(database, keepFiles);
-    MergeIntoTable(dexName, database, work);
-    RebuildIndexes(database, &work);
+    {
+        // Its records are views into the archive's table: it ends before the archives close.
+        TriDb table;
+        MergeIntoTable(dexName, database, work, table);
+        RebuildIndexes(database, &work, &table);
+    }
     PackArchive(database, work);
     PodList::CloseAllPods();
     work.Commit();
     MessageSink::Printf("Database merge successful!\n");
 }
 
-// The DEX table and the merged table live only here, so that the index rebuild that follows doesn't hold
-// them in memory beside the table it loads again.
-void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work) {
+// Leaves in table the merged records in the order of the saved table, which the index rebuild reads
+// instead of loading the saved table again. The DEX table ends here.
+void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work,
+                               TriDb& table) {
     FlyFile dexFile;
     dexFile.OpenDisk(dexName);
     TriDb dex;
-    dex.Load(dexFile);
+    dex.Load(dexFile, true);
+    dexFile.Reset();
     dex.CheckRecordSize();
     const std::string tableName = "DATABASE\\" + dex.GetHeader()->GetDatabaseName();
     MessageSink::Printf("Adding to database %s\n", ShownPath(tableName, PodList::GetFlyFolder()).c_str());
 
     FlyFile tableFile;
     PodList::OpenFlyFile(tableName, tableFile, false);
-    TriDb table;
-    table.Load(tableFile);
+    table.Load(tableFile, true);
     tableFile.Reset();
     table.CheckRecordSize();
     table.Merge(dex);
+    dex.Clear();
     table.SortByKey();
     ValidateIndexKeys(table, database);
     table.Save(PodList::FullName(tableName), work.WorkFile(database.table));
     work.Wrote(database.table);
+    table.ApplySortOrder();
 }
 
 // Refuses, before anything is written, a DEX file for a table that is none of the eight databases, and a
@@ -111,17 +118,20 @@ void DexMerger::ValidateIndexKeys(const TriDb& table, const NavDatabase& databas
     }
 }
 
-void DexMerger::RebuildIndexes(const NavDatabase& database, ImportTransaction* work) {
+void DexMerger::RebuildIndexes(const NavDatabase& database, ImportTransaction* work, TriDb* merged) {
     if (database.indexes.empty())
         return;
     MessageSink::Printf("%s", database.indexProgress.c_str());
-    FlyFile tableFile;
-    if (work != nullptr)
-        work->OpenPacked(database.table, tableFile);
-    else
-        PodList::OpenFlyFile("DATABASE\\" + database.table, tableFile, false);
-    TriDb table;
-    table.Load(tableFile);
+    TriDb loaded;
+    if (merged == nullptr) {
+        FlyFile tableFile;
+        if (work != nullptr)
+            work->OpenPacked(database.table, tableFile);
+        else
+            PodList::OpenFlyFile("DATABASE\\" + database.table, tableFile, false);
+        loaded.Load(tableFile, true);
+    }
+    TriDb& table = merged != nullptr ? *merged : loaded;
     for (const NavIndex& index : database.indexes) {
         const std::unique_ptr<IndexGen> generator = MakeIndexGen(table, index);
         std::optional<std::string> filter;

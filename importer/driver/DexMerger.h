@@ -29,12 +29,15 @@ class DexMerger final {
     void BuildPod(const std::string& tmpName, const std::string& description,
                   const std::vector<std::string>& files, const ImportTransaction* work = nullptr);
     // Writes every index file of the database from its table (loose file first, then the archive); within
-    // an import, from the import's merged table to its work files.
-    static void RebuildIndexes(const NavDatabase& database, ImportTransaction* work = nullptr);
+    // an import, from the import's saved table to its work files, or from merged, the table in the order
+    // it was saved in.
+    static void RebuildIndexes(const NavDatabase& database, ImportTransaction* work = nullptr,
+                               TriDb* merged = nullptr);
 
   private:
     static const NavDatabase& DatabaseOf(const std::string& dexName);
-    static void MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work);
+    static void MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work,
+                               TriDb& table);
     static void ValidateIndexKeys(const TriDb& table, const NavDatabase& database);
     void PackArchive(const NavDatabase& database, ImportTransaction& work);
 

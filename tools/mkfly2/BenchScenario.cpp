@@ -61,7 +61,7 @@ void WriteUpdate(const std::string& fly, const DatabaseSpec& spec, const TriDb& 
     const auto size = static_cast<size_t>(table.GetTemplate().GetRecordSize());
     uint32_t wrongKey = static_cast<uint32_t>(table.GetRecordCount()) + 5000;
     for (const Entry& entry : PlanUpdate(static_cast<uint32_t>(table.GetRecordCount()), random)) {
-        TriDbRecord& record = dex.AppendRecord();
+        TriDbRecord record = dex.AppendRecord();
         if (entry.change == Change::Same || entry.change == Change::Deleted)
             std::memcpy(record.GetData(), table.GetRecord(static_cast<int>(entry.number)).GetData(), size);
         else

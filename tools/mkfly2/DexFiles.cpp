@@ -32,8 +32,8 @@ public:
     DexBuilder(const DatabaseSpec& spec, bool firstRelease = false)
         : DexBuilder(spec, firstRelease, spec.TableFile()) {}
 
-    TriDbRecord& Put(uint32_t n, std::mt19937_64& random) {
-        TriDbRecord& record = dex_.AppendRecord();
+    TriDbRecord Put(uint32_t n, std::mt19937_64& random) {
+        TriDbRecord record = dex_.AppendRecord();
         maker_->Fill(record, n, random);
         return record;
     }

@@ -35,7 +35,7 @@ std::string RunwayEnd(uint32_t number, bool lowEnd) {
     return digits + kSides[(number / 18) % 3];
 }
 
-void Store(TriDbRecord& record, const TriDbTemplateEntry& entry, const void* bytes, size_t size) {
+void Store(const TriDbRecord& record, const TriDbTemplateEntry& entry, const void* bytes, size_t size) {
     std::memcpy(record.GetData() + entry.offset, bytes, std::min(size, static_cast<size_t>(entry.width)));
 }
 
@@ -68,7 +68,7 @@ std::string RecordMaker::KeyOf(uint32_t number) const {
     return spec_.fields[0].text + std::to_string(number + 1);
 }
 
-void RecordMaker::Fill(TriDbRecord& record, uint32_t number, std::mt19937_64& random) const {
+void RecordMaker::Fill(TriDbRecord record, uint32_t number, std::mt19937_64& random) const {
     for (const Slot& slot : slots_) {
         const FieldRule rule = slot.spec->rule;
         if (rule == FieldRule::Latitude || rule == FieldRule::Longitude || rule == FieldRule::Frequency) {

@@ -17,7 +17,7 @@ class RecordMaker final {
 public:
     RecordMaker(const DatabaseSpec& spec, const TriDbTemplate& recordTemplate);
 
-    void Fill(TriDbRecord& record, uint32_t number, std::mt19937_64& random) const;
+    void Fill(TriDbRecord record, uint32_t number, std::mt19937_64& random) const;
     std::string KeyOf(uint32_t number) const;
 
 private:

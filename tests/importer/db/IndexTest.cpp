@@ -159,10 +159,8 @@ TEST_F(Index, AicaFallsBackToTheFaaIdentForTwoLetterCodes) {
     EXPECT_EQ(generator.GetName(), "aica");
     EXPECT_EQ(generator.GetKeyWidth(), 5);
     std::vector<std::string> keys;
-    for (int i = 0; i < 3; ++i) {
-        generator.MakeKey(table.GetRecord(i));
-        keys.push_back(table.GetRecord(i).GetKeyText());
-    }
+    for (int i = 0; i < 3; ++i)
+        keys.push_back(generator.MakeKey(table.GetRecord(i)));
     EXPECT_EQ(keys, (std::vector<std::string>{"E", "EGL", "EGL"}));
 }
 

@@ -145,13 +145,13 @@ TEST_F(Table, TextKeysMatchUpToAndIncludingTheProbesFirstZeroByte) {
     const auto probe = [&](const Bytes& bytes) { return TriDbRecord(&t, bytes.data(), bytes.size()); };
 
     const Bytes shortProbe = Concat({{0}, TextBytes("AB", 3), TextBytes("ZZZ", 3), Bytes(8, 0)});
-    EXPECT_EQ(table.FindRecord(probe(shortProbe), 0), &table.GetRecord(1)); // bytes behind the zero ignored
-    EXPECT_EQ(table.FindRecord(probe(Rec("ABCDEF")), 0), &table.GetRecord(2));
-    EXPECT_EQ(table.FindRecord(probe(Rec("ABCD")), 0), nullptr); // a longer text with the same start
-    EXPECT_EQ(table.FindRecord(probe(Rec("A")), 0), nullptr);    // a shorter one
-    EXPECT_EQ(table.FindRecord(probe(Rec("ABC")), -1), nullptr);
+    EXPECT_EQ(table.FindRecord(probe(shortProbe), 0), 1); // bytes behind the zero ignored
+    EXPECT_EQ(table.FindRecord(probe(Rec("ABCDEF")), 0), 2);
+    EXPECT_EQ(table.FindRecord(probe(Rec("ABCD")), 0), -1); // a longer text with the same start
+    EXPECT_EQ(table.FindRecord(probe(Rec("A")), 0), -1);    // a shorter one
+    EXPECT_EQ(table.FindRecord(probe(Rec("ABC")), -1), -1);
     const Bytes other = Rec("zz", "v", 0, 1);
-    EXPECT_EQ(table.FindRecord(probe(other), 2), &table.GetRecord(0)); // 'I' field: whole width
+    EXPECT_EQ(table.FindRecord(probe(other), 2), 0); // 'I' field: whole width
 }
 
 TEST_F(Table, EqualKeysSortWithTheHigherRecordNumberFirst) {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "pod/FlyFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The bytes of a table's records, all of one size. Records loaded from an image are views into it (or,
+// when its records are narrower than the table's, copies in one block); only replaced and added records
+// get bytes of their own, from blocks of many records. A removed record is marked; Compact closes the
+// gaps in the record order without moving any record's bytes.
+class RecordStore final {
+public:
+    RecordStore() = default;
+    RecordStore(const RecordStore&) = delete;
+    RecordStore& operator=(const RecordStore&) = delete;
+
+    // Drops every record and the image; later records have recordSize bytes.
+    void Reset(size_t recordSize);
+    // count records of slotSize bytes from offset on in image. With view, the records are views into the
+    // image, which this store keeps (a disk image stays mapped; other bytes must outlive the store).
+    void Load(const FlyFile& image, size_t offset, size_t count, size_t slotSize, bool view);
+
+    size_t Count() const { return slots_.size(); }
+    const std::vector<uint8_t*>& Slots() const { return slots_; }
+    // Null for a removed record.
+    uint8_t* At(size_t slot) const { return slots_[slot]; }
+    // The record's bytes, copied first out of a read-only image.
+    uint8_t* Writable(size_t slot);
+    // Appends a zero-filled record.
+    uint8_t* Append();
+    void Replace(size_t slot, const uint8_t* bytes);
+    void Remove(size_t slot) { slots_[slot] = nullptr; }
+    // Drops the removed records from the record order.
+    void Compact();
+    // Puts the records in that order (a permutation of the record numbers), copied into one block.
+    void Reorder(const std::vector<int>& order);
+
+private:
+    uint8_t* NewRecord();
+    bool IsReadOnly(const uint8_t* bytes) const;
+
+    size_t recordSize_ = 0;
+    FlyFile image_;
+    std::unique_ptr<uint8_t[]> block_;
+    std::vector<std::unique_ptr<uint8_t[]>> chunks_;
+    size_t chunkUsed_ = 0;
+    std::vector<uint8_t*> slots_;
+};

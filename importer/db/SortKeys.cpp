@@ -1,0 +1,74 @@
+#include "db/SortKeys.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Eight key bytes from at on, as a number that orders like the bytes themselves.
+uint64_t BigEndianAt(const char* text, size_t width, size_t at) {
+    uint64_t value = 0;
+    for (size_t i = at; i < at + 8; ++i)
+        value = value << 8 | (i < width ? static_cast<uint8_t>(text[i]) : 0);
+    return value;
+}
+
+} // namespace
+
+SortKeys::SortKeys(size_t count, const std::function<std::string(size_t)>& keyOf) : count_(count) {
+    texts_.assign(count_ * width_, '\0');
+    for (size_t n = 0; n < count_; ++n) {
+        const std::string key = keyOf(n);
+        if (key.size() > width_)
+            Widen(key.size());
+        std::memcpy(texts_.data() + n * width_, key.data(), key.size());
+    }
+}
+
+// Rare: a key longer than any before it.
+void SortKeys::Widen(size_t width) {
+    std::vector<char> wider(count_ * width, '\0');
+    for (size_t n = 0; n < count_; ++n)
+        std::memcpy(wider.data() + n * width, texts_.data() + n * width_, width_);
+    texts_ = std::move(wider);
+    width_ = width;
+}
+
+std::string_view SortKeys::Key(size_t record) const {
+    const char* text = texts_.data() + record * width_;
+    return {text, strnlen(text, width_)};
+}
+
+// The first sixteen bytes sit in the entry, so most comparisons touch nothing else.
+std::vector<int> SortKeys::Order() const {
+    struct Entry {
+        uint64_t high;
+        uint64_t low;
+        int record;
+    };
+    std::vector<Entry> entries(count_);
+    for (size_t n = 0; n < count_; ++n) {
+        const char* text = texts_.data() + n * width_;
+        entries[n] = {BigEndianAt(text, width_, 0), BigEndianAt(text, width_, 8), static_cast<int>(n)};
+    }
+    const bool wide = width_ > 16;
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.high != b.high)
+            return a.high < b.high;
+        if (a.low != b.low)
+            return a.low < b.low;
+        if (wide) {
+            const int compared = std::memcmp(texts_.data() + static_cast<size_t>(a.record) * width_ + 16,
+                                             texts_.data() + static_cast<size_t>(b.record) * width_ + 16,
+                                             width_ - 16);
+            if (compared != 0)
+                return compared < 0;
+        }
+        return a.record > b.record;
+    });
+    std::vector<int> order;
+    order.reserve(count_);
+    for (const Entry& entry : entries)
+        order.push_back(entry.record);
+    return order;
+}

@@ -1,0 +1,71 @@
+// The Wine prefix of the simulator folder, and Windows paths resolved through it.
+#include "shell/WinePrefix.h"
+#include "ShellFixture.h"
+#include "shell/HomeFolder.h"
+#include "shell/NativeFs.h"
+
+namespace {
+
+class WinePrefixTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetHomeFolder(QFileInfo(CreateDir("home")).canonicalFilePath());
+    }
+    void TearDown() override {
+        SetHomeFolder({});
+        ShellTest::TearDown();
+    }
+    // A prefix below home with c: linked to its drive_c and an empty registry.
+    QString MakePrefix(const QString& place) const {
+        const QString prefix = QFileInfo(CreateDir("home/" + place + "/drive_c")).canonicalPath();
+        CreateFile("home/" + place + "/system.reg", "WINE REGISTRY Version 2\r\n");
+        Link("../drive_c", prefix + "/dosdevices/c:");
+        return prefix;
+    }
+    void Link(const QString& target, const QString& link) const {
+        QDir().mkpath(QFileInfo(link).path());
+        ASSERT_TRUE(QFile::link(target, link));
+    }
+};
+
+TEST_F(WinePrefixTest, FolderBelongsToTheNearestPrefixOrTheLongestDriveLink) {
+    const QString wine = MakePrefix(".wine");
+    const QString games = MakePrefix("Games/fly");
+    CreateDir("mnt/games/Fly2");
+    Link(Path("mnt"), wine + "/dosdevices/d:");
+    Link(Path("mnt/games"), games + "/dosdevices/e:");
+    Link("/", games + "/dosdevices/z:");
+    const struct {
+        QString folder, prefix;
+    } cases[] = {
+        {CreateDir("home/Games/fly/drive_c/Fly2"), games},
+        {Path("mnt/games/Fly2"), games},
+        {CreateDir("mnt/other"), wine},
+        {CreateDir("elsewhere"), ""},
+        {Path("missing"), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WinePrefixOf(c.folder), c.prefix) << c.folder.toStdString();
+    EXPECT_EQ(KnownWinePrefixes(), QStringList({wine, games}));
+}
+
+TEST_F(WinePrefixTest, WindowsPathsResolveThroughTheSimulatorsOwnPrefix) {
+    const QString wine = MakePrefix(".wine");
+    const QString games = MakePrefix("Games/fly");
+    CreateFile("home/.wine/drive_c/Fly2/Profil.f2p");
+    CreateFile("home/Games/fly/drive_c/Fly2/profil.f2p");
+    AppSettings().FlyFolder = MakeSimulator("home/Games/fly/drive_c/Fly2");
+    EXPECT_EQ(ResolvePath("C:\\Fly2\\PROFIL.F2P"), games + "/dosdevices/c:/Fly2/profil.f2p");
+    AppSettings().FlyFolder = MakeSimulator("Fly2");
+    EXPECT_EQ(ResolvePath("C:\\Fly2\\PROFIL.F2P"), wine + "/dosdevices/c:/Fly2/Profil.f2p");
+
+    // A Windows-era setting: the folder of C:\Fly2\FLY2.EXE, found in the first prefix that has it.
+    AppSettings().FlyFolder.clear();
+    AppSettings().FlyExePath = "C:\\Fly2\\FLY2.EXE";
+    QDir(Path("home/.wine/drive_c/Fly2")).removeRecursively();
+    EXPECT_EQ(SimulatorWinePrefix(), games);
+    EXPECT_TRUE(FileExists("C:\\Fly2\\Profil.f2p"));
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 #include "shell/WinePrefix.h"
 #include "ShellFixture.h"
 #include "shell/HomeFolder.h"
+#include "shell/Launcher.h"
 #include "shell/NativeFs.h"
 
 namespace {
@@ -66,6 +67,45 @@ TEST_F(WinePrefixTest, WindowsPathsResolveThroughTheSimulatorsOwnPrefix) {
     QDir(Path("home/.wine/drive_c/Fly2")).removeRecursively();
     EXPECT_EQ(SimulatorWinePrefix(), games);
     EXPECT_TRUE(FileExists("C:\\Fly2\\Profil.f2p"));
+}
+
+} // namespace
+
+namespace {
+
+// A fake wine first on PATH that prints and records its arguments, working folder and WINEPREFIX.
+class FakeWineTest : public WinePrefixTest {
+  protected:
+    void SetUp() override {
+        WinePrefixTest::SetUp();
+        savedPath_ = qgetenv("PATH");
+        const QString wine = CreateFile("bin/wine", "#!/bin/sh\necho \"$* | $(pwd) | ${WINEPREFIX-unset}\" | "
+                                                    "tee -a \"$(dirname \"$0\")/calls\"\n");
+        QFile::setPermissions(wine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(Path("bin")) + ':' + savedPath_);
+        qunsetenv("WINEPREFIX");
+    }
+    void TearDown() override {
+        qputenv("PATH", savedPath_);
+        WinePrefixTest::TearDown();
+    }
+
+  private:
+    QByteArray savedPath_;
+};
+
+TEST_F(FakeWineTest, WindowsProgramsStartInTheSimulatorsPrefixAndFolder) {
+    const QString games = MakePrefix("Games/fly");
+    const struct {
+        QString simulator, prefix;
+    } cases[] = {{"home/Games/fly/drive_c/Fly2", games}, {"Fly2", "unset"}};
+    for (const auto& c : cases) {
+        AppSettings().FlyFolder = MakeSimulator(c.simulator);
+        const QString exe = CreateFile(c.simulator + "/FLY2.EXE", "MZ");
+        const QString folder = QFileInfo(Path(c.simulator)).canonicalFilePath();
+        const RunResult run = RunAndWait(exe, {"-x"}, QString());
+        EXPECT_EQ(QString::fromUtf8(run.output), exe + " -x | " + folder + " | " + c.prefix + "\n");
+    }
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace {
 
 const QString NotUsed = QStringLiteral(".notused");
@@ -48,11 +50,16 @@ QString WithBackslash(const QString& path) {
     return path + '/';
 }
 
+// A Windows path from a setting made on Windows ("C:\Fly2\FLY2.EXE") has backslashes as separators too.
 QString FolderOfFile(const QString& path) {
-    const qsizetype slash = path.lastIndexOf('/');
+    qsizetype slash = path.lastIndexOf('/');
+    if (IsWindowsPath(path))
+        slash = std::max(slash, path.lastIndexOf('\\'));
     if (slash < 0)
         return {};
-    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+    if (slash == 0 || (slash == 2 && IsWindowsPath(path)))
+        return path.left(slash + 1);
+    return path.left(slash);
 }
 
 QString RelativeTo(const QString& path, const QString& base) {

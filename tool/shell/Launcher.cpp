@@ -1,9 +1,11 @@
 #include "shell/Launcher.h"
 
 #include "shell/NativeFs.h"
+#include "shell/WinePrefix.h"
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 
 namespace {
@@ -12,20 +14,34 @@ struct Command final {
     QString program;
     QStringList arguments;
     QString problem; // why it can't be started, or empty
+    QString prefix;  // WINEPREFIX for wine, or empty for an unchanged environment
 };
 
 Command CommandFor(const QString& program, const QStringList& arguments) {
     const QString resolved = ResolvePath(program);
     if (!IsWindowsProgram(resolved))
-        return {resolved, arguments, {}};
+        return {resolved, arguments, {}, {}};
     const QString wine = WineProgram();
     if (wine.isEmpty())
         return {{},
                 {},
                 QStringLiteral("Impossible de démarrer ") + resolved +
                     QStringLiteral(" : c'est un programme Windows, et wine est nécessaire pour le démarrer. "
-                                   "Veuillez installer wine.")};
-    return {wine, QStringList{resolved} + arguments, {}};
+                                   "Veuillez installer wine."),
+                {}};
+    return {wine, QStringList{resolved} + arguments, {}, SimulatorWinePrefix()};
+}
+
+// A Windows program runs in the simulator's own prefix, with its registry entries and DLL overrides.
+void Prepare(QProcess& process, const Command& command, const QString& workingFolder) {
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    process.setWorkingDirectory(workingFolder);
+    if (command.prefix.isEmpty())
+        return;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), command.prefix);
+    process.setProcessEnvironment(environment);
 }
 
 QString WorkingFolderFor(const QString& program, const QString& workingFolder) {
@@ -52,8 +68,9 @@ QString StartProgram(const QString& program, const QStringList& arguments, const
     const Command command = CommandFor(program, arguments);
     if (!command.problem.isEmpty())
         return command.problem;
-    if (!QProcess::startDetached(command.program, command.arguments,
-                                 WorkingFolderFor(program, workingFolder)))
+    QProcess process;
+    Prepare(process, command, WorkingFolderFor(program, workingFolder));
+    if (!process.startDetached())
         return QStringLiteral("Impossible de démarrer ") + ResolvePath(program);
     return {};
 }
@@ -67,8 +84,8 @@ RunResult RunAndWait(const QString& program, const QStringList& arguments, const
     }
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setWorkingDirectory(WorkingFolderFor(program, workingFolder));
-    process.start(command.program, command.arguments);
+    Prepare(process, command, WorkingFolderFor(program, workingFolder));
+    process.start();
     if (!process.waitForStarted(-1))
         return result;
     result.started = true;

@@ -16,7 +16,9 @@ bool IsWindowsProgram(const QString& program);
 // The wine that starts Windows programs here, or empty when wine is not installed.
 QString WineProgram();
 
-// Starts a program without waiting (a Windows .exe through wine when installed). Returns an empty
+// Both below start a Windows .exe through wine, in the simulator's Wine prefix (WINEPREFIX) when it lies
+// in one, else with the environment unchanged; a native program runs directly.
+// Starts a program without waiting. Returns an empty
 // string when it started, else the French text that says why nothing started.
 QString StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder);
 

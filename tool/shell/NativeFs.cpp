@@ -2,6 +2,7 @@
 
 #include "shell/NativeFolder.h"
 #include "shell/NativeText.h"
+#include "shell/WinePrefix.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,7 +10,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <functional>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,22 +59,14 @@ QString LastName(const QString& path) {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
-// A drive-letter path from a Windows-era setting ("C:/Fly2") lies on that drive of the user's default
-// Wine prefix when there is one; otherwise it stays a relative name.
-QString FromDriveLetter(const QString& path) {
-    const passwd* user = ::getpwuid(::getuid());
-    if (user == nullptr)
-        return path;
-    const QString device = FromNative(user->pw_dir) + "/.wine/dosdevices/" + path[0].toLower() + ':';
-    return IsFolder(device) ? device + path.mid(2) : path;
-}
-
+// A Windows path that no prefix resolves stays a relative name, with its backslashes as separators.
 QString NativeForm(const QString& path) {
     if (!IsWindowsPath(path))
         return path;
-    QString slashed = path;
-    slashed.replace('\\', '/');
-    return FromDriveLetter(slashed);
+    QString native = FromWindowsPath(path);
+    if (native == path)
+        native.replace('\\', '/');
+    return native;
 }
 
 QString Absolute(const QString& path) {
@@ -294,6 +286,15 @@ bool LiesInside(const QString& path, const QString& folder) {
     if (parent.isEmpty() || base.isEmpty())
         return false;
     return parent == base || parent.startsWith(base.endsWith('/') ? base : base + '/');
+}
+
+QString RealPath(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    char* real = ::realpath(ToNative(ResolvePath(path)).constData(), nullptr);
+    const QString result = real == nullptr ? QString() : FromNative(real);
+    std::free(real);
+    return result;
 }
 
 QString WriteTarget(const QString& path) {

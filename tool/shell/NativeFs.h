@@ -14,8 +14,8 @@
 // Whether path begins with a drive letter, a colon and a separator.
 bool IsWindowsPath(const QString& path);
 // The existing path that path names (case-insensitive per component); for a path that doesn't exist,
-// its existing beginning resolved and the rest as given. A Windows path names that drive of the default
-// Wine prefix when there is one, else it is taken as a relative name. This is also the path as it is on
+// its existing beginning resolved and the rest as given. A Windows path names that drive of the simulator's
+// Wine prefix (see FromWindowsPath in WinePrefix.h), else it is taken as a relative name. This is also the path as it is on
 // disk, the form in which messages and logs show it.
 QString ResolvePath(const QString& path);
 bool FileExists(const QString& path);
@@ -32,6 +32,8 @@ bool SameFile(const QString& a, const QString& b);
 // are followed through "..", "." and symbolic links; the last name is taken as it stands. Every copy,
 // move, rename and delete that must stay inside a folder is checked here.
 bool LiesInside(const QString& path, const QString& folder);
+// The existing path that path names with every symbolic link followed; empty when there is none.
+QString RealPath(const QString& path);
 // Where a write to path lands: the file that a final symbolic link points to, else path resolved.
 QString WriteTarget(const QString& path);
 

@@ -143,10 +143,19 @@ void ChooseFlyExe(PathFields& fields) {
         ResetCaptions(fields);
         return;
     }
-    fields.LblFLYPath = chosen;
-    s.FlyExePath = chosen;
-    s.FlyFolder = FolderWithBackslash(chosen);
+    UseFlyExe(fields, chosen);
+}
+
+void UseFlyExe(PathFields& fields, const QString& flyExe) {
+    Settings& s = AppSettings();
+    fields.LblFLYPath = flyExe;
+    s.FlyExePath = flyExe;
+    s.FlyFolder = FolderWithBackslash(flyExe);
     CheckValidPathes(fields, true);
+}
+
+void UseInstallation(PathFields& fields, const QString& folder) {
+    UseFlyExe(fields, ResolvePath(WithBackslash(folder) + QStringLiteral("FLY2.EXE")));
 }
 
 void ChooseFlyStart(PathFields& fields) {

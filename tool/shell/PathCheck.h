@@ -29,6 +29,9 @@ bool OptionsOk(const PathFields& fields);
 // The buttons that choose a file or folder.
 void ChooseFlyExe(PathFields& fields);
 void ChooseFlyStart(PathFields& fields);
+// What choosing flyExe with the fly2.exe button does; UseInstallation does it for the FLY2.EXE of folder.
+void UseFlyExe(PathFields& fields, const QString& flyExe);
+void UseInstallation(PathFields& fields, const QString& folder);
 void ChooseFly2Slice(PathFields& fields);
 void ChooseTgaFolder(PathFields& fields);
 void ChooseRasFolder(PathFields& fields);

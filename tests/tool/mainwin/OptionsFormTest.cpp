@@ -4,14 +4,18 @@
 
 #include "shell/ui/TOptionsForm.h"
 
+#include "shell/HomeFolder.h"
+
+#include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
 
 class OptionsFormTest : public ::testing::Test {
-protected:
+  protected:
     OptionsFormTest() {
         AppSettings().FlyExePath = fly.FlyExe();
         AppSettings().DLLPath = "/old/pc";
@@ -93,6 +97,35 @@ TEST_F(OptionsFormTest, DerivedPathButtonsOnlyExplainTheAutofill) {
         EXPECT_EQ(shown.text, "Use [FLY!II.EXE-Path] button to enable AUTOFILL!");
         EXPECT_EQ(shown.caption, "Information:");
     }
+}
+
+} // namespace
+
+namespace {
+
+// An installation registered in a fake Wine prefix is offered, and the button fills the fields with it.
+TEST_F(OptionsFormTest, InstallationsFoundInWineFillTheFields) {
+    const QString home = QFileInfo(fly.CreateDir("home")).canonicalFilePath();
+    SetHomeFolder(home);
+    const QString sim = home + "/Games/fly/drive_c/Fly2";
+    for (const char* folder : {"system", "modules/pc", "modules/scripts/global"})
+        QDir().mkpath(sim + '/' + folder);
+    WriteFile(sim + "/fly2.exe", "MZ");
+    QDir().mkpath(home + "/Games/fly/dosdevices");
+    QFile::link("../drive_c", home + "/Games/fly/dosdevices/c:");
+    WriteFile(home + "/Games/fly/system.reg",
+              "WINE REGISTRY Version 2\r\n\r\n[Software\\\\Terminal Reality\\\\Fly! "
+              "II] 1700000001\r\n\"PATH\"=\"C:\\\\Fly2\"\r\n");
+    form.show();
+    const auto* list = form.findChild<QListWidget*>("ListInstallations");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), sim);
+    Click("ButtonUseInstallation");
+    SetHomeFolder({});
+    EXPECT_EQ(Field("LblFLYPath"), sim + "/fly2.exe");
+    EXPECT_EQ(Field("LblDLLPath"), sim + "/modules/pc");
+    EXPECT_EQ(AppSettings().FlyFolder, sim + '/');
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace

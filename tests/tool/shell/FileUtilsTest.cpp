@@ -22,6 +22,8 @@ TEST_F(FileUtilsTest, PathTextOperationsKeepTheirEdgeCases) {
     EXPECT_EQ(FolderOfFile("/Sim/fly2.exe"), "/Sim");
     EXPECT_EQ(FolderOfFile("/fly2.exe"), "/");
     EXPECT_EQ(FolderOfFile("fly2.exe"), "");
+    EXPECT_EQ(FolderOfFile("C:\\Fly2\\FLY2.EXE"), "C:\\Fly2");
+    EXPECT_EQ(FolderOfFile("C:\\FLY2.EXE"), "C:\\");
     EXPECT_EQ(RelativeTo("/Sim/scenery/a/b.pod", "/Sim/scenery"), "a/b.pod");
     EXPECT_EQ(RelativeTo("/Sim/sceneryX/b.pod", "/Sim/scenery"), "");
     EXPECT_EQ(RelativeTo("/Sim/scenery/b.pod", ""), "");

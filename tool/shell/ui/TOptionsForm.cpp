@@ -1,16 +1,19 @@
 #include "shell/ui/TOptionsForm.h"
 
 #include "shell/MainActions.h"
+#include "shell/WineInstallations.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent), grid_(new QGridLayout) {
+TOptionsForm::TOptionsForm(QWidget* parent)
+    : QDialog(parent), grid_(new QGridLayout), installations_(new QListWidget) {
     setObjectName("OptionsForm");
     setWindowTitle(QString::fromUtf8("Sélectionner le chemin"));
     setModal(true);
@@ -46,6 +49,19 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent), grid_(new QGridLa
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
 
+    auto* foundLabel = new QLabel(u8("Installations trouvées :"));
+    foundLabel->setObjectName("LabelInstallations");
+    installations_->setObjectName("ListInstallations");
+    installations_->setAccessibleName(u8("Installations de Fly!2 trouvées dans Wine"));
+    installations_->setMaximumHeight(80);
+    foundLabel->setBuddy(installations_);
+    auto* use = new QPushButton(u8("Utiliser cette installation"));
+    use->setObjectName("ButtonUseInstallation");
+    connect(use, &QPushButton::clicked, this, &TOptionsForm::UseInstallationClick);
+    auto* found = new QHBoxLayout;
+    found->addWidget(installations_, 1);
+    found->addWidget(use, 0, Qt::AlignTop);
+
     auto* ok = new QPushButton(u8("OK - utiliser valeurs!"));
     ok->setObjectName("BtnOK");
     auto* cancel = new QPushButton(u8("Annuler "));
@@ -59,6 +75,9 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent), grid_(new QGridLa
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(foundLabel);
+    layout->addLayout(found);
+    layout->addSpacing(8);
     layout->addLayout(grid_);
     layout->addSpacing(12);
     layout->addWidget(hint);
@@ -109,8 +128,20 @@ bool TOptionsForm::CheckPathsQuietly() {
 
 void TOptionsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Run(OptionsFormShow);
+    if (event->spontaneous())
+        return;
+    installations_->clear();
+    installations_->addItems(FindWineInstallations());
+    installations_->setCurrentRow(0);
+    Run(OptionsFormShow);
+}
+
+void TOptionsForm::UseInstallationClick() {
+    const QListWidgetItem* item = installations_->currentItem();
+    if (item == nullptr)
+        return;
+    UseInstallation(fields_, item->text());
+    ShowFields();
 }
 
 void TOptionsForm::OkClick() {

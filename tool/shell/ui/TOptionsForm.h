@@ -8,12 +8,13 @@
 
 class QGridLayout;
 class QLineEdit;
+class QListWidget;
 
 // The path settings window "Sélectionner le chemin". Each read-only field shows the value that OK stores.
 class TOptionsForm final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TOptionsForm)
-public:
+  public:
     explicit TOptionsForm(QWidget* parent = nullptr);
 
     // The main window's start-up check: the stored fly2.exe path taken into the window, the path check
@@ -22,10 +23,10 @@ public:
 
     const PathFields& Fields() const { return fields_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
                 const char* fieldName, const QString& accessibleName, void (*action)(PathFields&));
     void AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field,
@@ -33,8 +34,11 @@ private:
     void Run(void (*action)(PathFields&));
     void ShowFields();
     void OkClick();
+    // Fills the fields as choosing the FLY2.EXE of the installation selected in the list would.
+    void UseInstallationClick();
 
     PathFields fields_;
     std::vector<std::pair<QLineEdit*, QString PathFields::*>> edits_;
     QGridLayout* grid_;
+    QListWidget* installations_; // the simulator folders registered in the Wine prefixes
 };

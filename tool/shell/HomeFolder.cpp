@@ -1,0 +1,26 @@
+#include "shell/HomeFolder.h"
+
+#include "shell/NativeText.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QString& HomeOverride() {
+    static QString home;
+    return home;
+}
+
+} // namespace
+
+QString HomeFolder() {
+    if (!HomeOverride().isEmpty())
+        return HomeOverride();
+    const passwd* user = ::getpwuid(::getuid());
+    return user == nullptr || user->pw_dir == nullptr ? QString() : FromNative(user->pw_dir);
+}
+
+void SetHomeFolder(const QString& home) {
+    HomeOverride() = home;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// The user's home folder from the password database (never from the environment); empty when unknown.
+QString HomeFolder();
+
+// Test seam: use home instead of the user's own; an empty path goes back to it.
+void SetHomeFolder(const QString& home);

@@ -36,7 +36,6 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // The pages of TabbedNotebook1 (TF_mainPages.cpp).

@@ -1,6 +1,8 @@
 # The two commands a new user needs: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Every test case runs as a CTest test of its own, two at a time; the cases keep their files apart.
+TEST_JOBS ?= 2
 CMAKE_FLAGS ?=
 ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
@@ -20,7 +22,7 @@ build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j$(TEST_JOBS)
 
 run: build
 	@scripts/run-demo.sh $(BUILD)
@@ -28,13 +30,13 @@ run: build
 sanitize: deps
 	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build build-sanitize -j$(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(TEST_JOBS)
 
 # The importer's tests alone under the sanitizers: builds only navmerger, mkfly2 and their tests.
 sanitize-importer: deps
 	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
-	cmake --build build-sanitize --target navmerger mkfly2 $(addprefix test_importer_,pod db driver e2e robust) -j$(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -R '^importer/'
+	cmake --build build-sanitize --target navmerger mkfly2 $(addprefix test_importer_,base platform pod db mkfly2 driver e2e robust) -j$(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(TEST_JOBS) -R '^importer/'
 
 # The importer's kill sweep on a FAULT_RECORDS-record installation (never part of `make test`, which runs
 # it on 200 records): killed before each of its disk changes in every setup, each import must be undone or

@@ -7,8 +7,8 @@
 #include "BenchScenarios.h"
 #include "LiteralImport.h"
 
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #include "LiteralImport.h"
 
+#include "base/MessageSink.h"
 #include "db/TriDb.h"
 #include "driver/DexMerger.h"
-#include "driver/IndexGenerator.h"
-#include "driver/MessageSink.h"
+#include "driver/IndexGenFactory.h"
 #include "driver/NavDatabase.h"
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
@@ -112,7 +112,7 @@ double WriteIndexes(const NavDatabase& database, double& sortSeconds) {
     TriDb table;
     LoadTable(table, "DATABASE\\" + database.table, false);
     for (const NavIndex& index : database.indexes) {
-        const std::unique_ptr<IndexGen> generator = MakeIndexGenerator(table, index);
+        const std::unique_ptr<IndexGen> generator = MakeIndexGen(table, index);
         for (int i = 0; i < table.GetRecordCount(); ++i)
             generator->MakeKey(table.GetRecord(i));
         const auto sortStart = Clock::now();

@@ -1,8 +1,6 @@
 // POD archive reader: open the input as an archive, then read every entry and look each name up.
-#include "FuzzFolder.h"
-
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "pod/PodFile.h"
 
 #include <cstring>
@@ -16,10 +14,9 @@ void DropProgress(void*, const char*) {}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MessageSink::Instance().SetWriter(nullptr, DropProgress);
-    const std::string path = WriteInputFile("FUZZ.POD", data, size);
     PodFile pod;
     try {
-        pod.Open(path);
+        pod.Open({data, size}, "FUZZ.POD");
     } catch (const ZorException&) {
         return 0;
     }

@@ -2,9 +2,9 @@
 // the file's image. A loaded table is checked, sorted and read field by field.
 #include "FuzzFolder.h"
 
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "db/TriDb.h"
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 

@@ -1,6 +1,6 @@
 // Record template parser: parse the input as a ".DBT" file, then ask for every field by number and code.
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "db/TriDbTemplate.h"
 #include "pod/FlyFile.h"
 

@@ -1,24 +1,27 @@
 #include "db/IndexGenLatLon.h"
 
+#include "base/ErrorCodes.h"
+#include "base/ZorException.h"
 #include "db/LatitudeBands.h"
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
-#include "driver/ZorException.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kPerArcSecond = 1.0 / 3600.0;
-constexpr double kLonCellsPerDegree = 128.0 / 180.0;
+// Multiplications by the doubles nearest to these fractions, never divisions: the cells must come out to
+// the bit as the simulator's own index keys do, also for positions on a cell's edge.
+constexpr double kPerArcSecond = 1.0 / 3600.0;      // positions are stored in arc-seconds
+constexpr double kLonCellsPerDegree = 128.0 / 180.0; // 128 cells per half turn, 1.40625 degrees each
 constexpr double kRadiansPerDegreeOverPi = 1.0 / 180.0;
+// The key has 7 characters and the latitude cell takes 3, which leaves 4 for the longitude cell: "-999".
 constexpr double kWidestLonCell = 999.0;
-constexpr uint32_t kNoCellKey = 0x2000D;
 
 double DegreesOf(const TriDbRecord& record, const std::string& code, int site) {
     const TriDbTemplateEntry& field = record.GetTemplate()->GetField(code);
     if (field.type != 'D')
-        throw ZorException("IndexGen", site, 0x20009,
+        throw ZorException("IndexGen", site, ErrorCode::kNotAPosition,
                            FormatMessage("%s is not a valid latitude", code.c_str()));
     return record.ReadDouble(field.offset) * kPerArcSecond;
 }
@@ -47,7 +50,7 @@ std::string IndexGenLatLon::KeyOf(const TriDbRecord& record) const {
     const double longitude = DegreesOf(record, lonCode, 101);
     if (!FitsKey(latitude, longitude))
         throw ZorException(
-            "IndexGen", 110, kNoCellKey,
+            "IndexGen", 110, ErrorCode::kNoCellKey,
             FormatMessage("Record %s: no index key can hold the position %s = %s, %s = %s",
                           record.GetFieldText(0).c_str(), latCode.c_str(), record.GetFieldText(latCode).c_str(),
                           lonCode.c_str(), record.GetFieldText(lonCode).c_str()));

@@ -1,12 +1,14 @@
 #include "db/TriDb.h"
 
+#include "base/ErrorCodes.h"
+#include "base/ZorException.h"
 #include "db/DbFileWriter.h"
 #include "db/TriDbdHeader.h"
 #include "db/TriDexHeader.h"
-#include "driver/ZorException.h"
 #include "platform/AsciiCase.h"
 #include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
+#include "pod/PodList.h"
 
 namespace {
 
@@ -41,7 +43,7 @@ void TriDb::CreateHeader(const std::string& tableName) {
     else if (extension == ".DEX")
         header_ = std::make_unique<TriDexHeader>();
     else
-        throw ZorException("TriDb", 132, 0x20001,
+        throw ZorException("TriDb", 132, ErrorCode::kUnknownExtension,
                            FormatMessage("Unrecognized extension %s", extension.c_str()));
 }
 
@@ -51,9 +53,9 @@ void TriDb::LoadTemplateFor(const std::string& tableName) {
         if (!IsPlainTableName(database)) {
             const std::string message =
                 FormatMessage("%s names the database \"%s\", which is not a table file in DATABASE",
-                              tableName.c_str(), database.c_str());
+                              ShownPath(tableName, PodList::GetFlyFolder()).c_str(), database.c_str());
             Clear();
-            throw ZorException("TriDb", 140, 0x2000C, message);
+            throw ZorException("TriDb", 140, ErrorCode::kDatabaseOutsideFolder, message);
         }
         templateName_ = "DATABASE\\" + UpToFirstDot(database) + ".DBT";
     } else {
@@ -72,7 +74,7 @@ void TriDb::CheckImageSize(const FlyFile& file, size_t headerLength) {
     const bool emptyRecords = size == 0 && count > 0;
     if (count < 0 || size < 0 || emptyRecords || (actual != expected && !surplusRecords)) {
         Clear();
-        throw ZorException("TriDb", 193, 0x20002,
+        throw ZorException("TriDb", 193, ErrorCode::kSizeMismatch,
                            FormatMessage("File size mismatch, computed = %i, actual = %i",
                                          static_cast<int>(expected), static_cast<int>(actual)));
     }
@@ -85,11 +87,11 @@ void TriDb::Load(const FlyFile& file) {
     const size_t headerLength = header_->GetLength();
     if (!file.data || file.size < headerLength) {
         Clear();
-        throw ZorException("TriDb", 193, 0x20002,
+        throw ZorException("TriDb", 193, ErrorCode::kSizeMismatch,
                            FormatMessage("File size mismatch, computed = %i, actual = %i",
                                          static_cast<int>(headerLength), static_cast<int>(file.size)));
     }
-    header_->ReadFromMemory(file.data);
+    header_->ReadFromMemory({file.data, file.size});
     LoadTemplateFor(name_);
     CheckImageSize(file, headerLength);
     const auto slotSize = static_cast<size_t>(header_->GetRecordSize());
@@ -126,7 +128,7 @@ TriDbRecord& TriDb::GetRecord(int index) {
 const TriDbRecord& TriDb::GetRecord(int index) const {
     if (index < 0 || index >= GetRecordCount())
         throw ZorException(
-            "TriDb", 353, 0x20003,
+            "TriDb", 353, ErrorCode::kNoSuchRecord,
             FormatMessage("Asked for record %i when only %i available", index, GetRecordCount()));
     return *records_[static_cast<size_t>(index)];
 }
@@ -135,16 +137,18 @@ int TriDb::CheckRecordSize() const {
     const int headerSize = header_->GetRecordSize();
     const int templateSize = recordTemplate_.GetRecordSize();
     if (headerSize != templateSize)
-        throw ZorException("TriDb", 421, 0x20005,
-                           FormatMessage("%s specifies %i bytes, %s specifies %i bytes", name_.c_str(),
-                                         headerSize, templateName_.c_str(), templateSize));
+        throw ZorException("TriDb", 421, ErrorCode::kRecordSizesDiffer,
+                           FormatMessage("%s specifies %i bytes, %s specifies %i bytes",
+                                         ShownPath(name_, PodList::GetFlyFolder()).c_str(), headerSize,
+                                         ShownPath(templateName_, PodList::GetFlyFolder()).c_str(),
+                                         templateSize));
     return headerSize;
 }
 
 void TriDb::ExpandRecordSize() {
     auto* dex = dynamic_cast<TriDexHeader*>(header_.get());
     if (!dex)
-        throw ZorException("TriDb", 400, 0x20004, "Can't expand size of a DBD");
+        throw ZorException("TriDb", 400, ErrorCode::kExpandDbd, "Can't expand size of a DBD");
     const int oldSize = dex->GetRecordSize();
     const int newSize = recordTemplate_.GetRecordSize();
     if (oldSize < newSize) {
@@ -159,7 +163,7 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     DbFileWriter file;
     if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
         throw ZorException("TriDb", 311, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to open file %s\n", path.c_str()));
+                           FormatMessage("Unable to open file %s\n", ShownPath(path).c_str()));
     header_->SetRecordCount(GetRecordCount());
     header_->WriteToFile(file);
     if (sortOrder_) {
@@ -172,5 +176,5 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     // Every write is checked: a failure leaves the previous file as it was.
     if (const int error = file.Commit())
         throw ZorException("TriDb", 320, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to write to file %s\n", path.c_str()));
+                           FormatMessage("Unable to write to file %s\n", ShownPath(path).c_str()));
 }

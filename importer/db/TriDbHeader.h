@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 class DbFileWriter;
@@ -13,9 +14,9 @@ public:
 
     virtual int GetRecordCount() const = 0;
     virtual int GetRecordSize() const = 0;
-    // Copies the header bytes from the image (the caller checked that they are there); returns the
-    // header length.
-    virtual size_t ReadFromMemory(const uint8_t* address) = 0;
+    // Reads the header from the start of the image; returns the header length, or 0 (nothing read) when
+    // the image is shorter.
+    virtual size_t ReadFromMemory(std::span<const uint8_t> image) = 0;
     virtual size_t WriteToFile(DbFileWriter& file) = 0;
     virtual std::string GetDatabaseName() const = 0;
     virtual void SetRecordCount(int count) = 0;

@@ -1,33 +1,31 @@
 // Sorting by key and writing index files.
 #include "db/TriDb.h"
 
+#include "base/ByteCursor.h"
+#include "base/ErrorCodes.h"
+#include "base/FixedText.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "db/DbClock.h"
 #include "db/DbFileWriter.h"
+#include "db/DbiFileHeader.h"
 #include "db/IndexGen.h"
-#include "db/LittleEndian.h"
 #include "db/TriDbdHeader.h"
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "platform/NativeFs.h"
 #include "pod/PodList.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
-constexpr size_t kIndexHeaderLength = 68;
-
-std::array<uint8_t, kIndexHeaderLength> IndexHeader(uint32_t count, const IndexGen& generator) {
-    std::array<uint8_t, kIndexHeaderLength> header{};
+DbiFileHeader IndexHeader(uint32_t count, const IndexGen& generator) {
+    DbiFileHeader header;
     const auto keyWidth = static_cast<uint32_t>(generator.GetKeyWidth());
-    PutText(header.data(), 4, "indx");
-    PutLe32(header.data() + 8, 1);
-    PutLe32(header.data() + 12, DbClock::Now());
-    PutLe32(header.data() + 16, count);
-    PutLe32(header.data() + 20, keyWidth + 4);
-    PutText(header.data() + 56, 4, generator.GetName());
-    header[61] = 'C';
-    PutLe32(header.data() + 64, keyWidth);
+    header.time = DbClock::Now();
+    header.count = count;
+    header.entrySize = keyWidth + 4;
+    PutText(header.keyName, generator.GetName(), TextCut::AtWidth);
+    header.keyWidth = keyWidth;
     return header;
 }
 
@@ -77,10 +75,10 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
                         const std::optional<std::string>& filterCode, uint32_t filterMask,
                         const std::string& writeTo) {
     const std::string path = PodList::GetFlyFolder() + "DATABASE\\" + indexName;
-    MessageSink::Printf("Creating index file %s\n", path.c_str());
+    MessageSink::Printf("Creating index file %s\n", ShownPath(path).c_str());
     const auto* dbd = dynamic_cast<const TriDbdHeader*>(header_.get());
     if (!dbd)
-        throw ZorException("TriDb", 436, 0x20006, "Can't sort a DEX");
+        throw ZorException("TriDb", 436, ErrorCode::kSortDex, "Can't sort a DEX");
     for (auto& record : records_)
         generator.MakeKey(*record);
     const std::vector<std::string> keys = ComputeSortOrder();
@@ -105,18 +103,17 @@ void TriDb::WriteIndexFile(const std::string& path, const std::string& writeTo, 
     DbFileWriter file;
     if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
         throw ZorException("TriDb", 506, static_cast<uint32_t>(error), "Unable to open file");
-    const auto header = IndexHeader(static_cast<uint32_t>(taken.size()), generator);
+    const auto header = RecordBytes(IndexHeader(static_cast<uint32_t>(taken.size()), generator));
     file.Write(header.data(), header.size());
     const auto keyWidth = static_cast<size_t>(std::max(0, generator.GetKeyWidth()));
     const auto recordSize = static_cast<uint32_t>(header_->GetRecordSize());
     std::vector<uint8_t> entry(keyWidth + 4);
     for (const int n : taken) {
-        PutText(entry.data(), keyWidth, keys[static_cast<size_t>(n)]);
-        PutLe32(entry.data() + keyWidth,
-                static_cast<uint32_t>(TriDbdHeader::kLength) + static_cast<uint32_t>(n) * recordSize);
+        PutText(std::span(entry).first(keyWidth), keys[static_cast<size_t>(n)], TextCut::AtWidth);
+        ByteWriter(entry, keyWidth).Write(DbdFileHeader::kSize + static_cast<uint32_t>(n) * recordSize);
         file.Write(entry.data(), entry.size());
     }
     if (const int error = file.Commit())
         throw ZorException("TriDb", 520, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to write to file %s", path.c_str()));
+                           FormatMessage("Unable to write to file %s", ShownPath(path).c_str()));
 }

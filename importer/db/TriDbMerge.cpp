@@ -1,7 +1,7 @@
 // Merging: records are found through a key index, with exactly the result of a scan in record order.
 #include "db/TriDb.h"
 
-#include "driver/MessageSink.h"
+#include "base/MessageSink.h"
 
 int TriDb::FindSlot(const TriDbRecord& probe, int keyField, size_t expectedAdditions) {
     if (keyField < 0)

@@ -1,8 +1,10 @@
 #include "db/TriDbRecord.h"
 
+#include "base/ErrorCodes.h"
+#include "base/LittleEndian.h"
+#include "base/ZorException.h"
 #include "db/DbFileWriter.h"
 #include "db/TriDbTemplate.h"
-#include "driver/ZorException.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,13 +31,13 @@ TriDbRecord::TriDbRecord(const TriDbRecord& other)
 
 void TriDbRecord::Assign(const TriDbRecord& other) {
     if (recordTemplate_->GetRecordSize() != other.recordTemplate_->GetRecordSize())
-        throw ZorException("TriDbRecord", 207, 0x20005, "Assigning mismatched records");
+        throw ZorException("TriDbRecord", 207, ErrorCode::kRecordSizesDiffer, "Assigning mismatched records");
     std::memcpy(data_.get(), other.data_.get(), std::min(size_, other.size_));
 }
 
 size_t TriDbRecord::Write(DbFileWriter& file) const {
     if (!data_)
-        throw ZorException("TriDbRecord", 195, 0x20008, "Attempt to write uninitialized record");
+        throw ZorException("TriDbRecord", 195, ErrorCode::kUninitializedRecord, "Attempt to write uninitialized record");
     return file.Write(data_.get(), size_);
 }
 
@@ -75,7 +77,7 @@ void TriDbRecord::SetFieldText(const std::string& code, const std::string& value
     const int index = recordTemplate_->GetFieldIndex(code);
     const TriDbTemplateEntry& field = recordTemplate_->GetField(index);
     if (field.type != 'C')
-        throw ZorException("TriDbRecord", 165, 0x20007,
+        throw ZorException("TriDbRecord", 165, ErrorCode::kFieldNotText,
                            FormatMessage("Tried to set field %i to char when it's really type %i", index,
                                          static_cast<int>(field.type)));
     // Only the part of the field inside the record is written.
@@ -117,18 +119,13 @@ uint8_t TriDbRecord::ReadU8(int offset) const {
 uint32_t TriDbRecord::ReadU32(int offset) const {
     std::string scratch;
     const std::string_view bytes = FieldBytes(offset, 4, scratch);
-    uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i)
-        value |= uint32_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
-    return value;
+    return LoadLittleEndian<uint32_t>(reinterpret_cast<const uint8_t*>(bytes.data()));
 }
 
 double TriDbRecord::ReadDouble(int offset) const {
     std::string scratch;
     const std::string_view bytes = FieldBytes(offset, 8, scratch);
-    uint64_t bits = 0;
-    for (size_t i = 0; i < 8; ++i)
-        bits |= uint64_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
+    const auto bits = LoadLittleEndian<uint64_t>(reinterpret_cast<const uint8_t*>(bytes.data()));
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;

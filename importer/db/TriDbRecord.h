@@ -36,7 +36,6 @@ public:
     void SetKeyText(std::string text) { keyText_ = std::move(text); }
     // The key text when set, else the text of field 0.
     std::string GetKeyText() const;
-    const std::string& GetStoredKeyText() const { return keyText_; }
 
     uint8_t FirstByte() const;
     const TriDbTemplate* GetTemplate() const { return recordTemplate_; }

@@ -1,6 +1,8 @@
 #include "db/TriDbTemplate.h"
 
-#include "driver/ZorException.h"
+#include "base/ErrorCodes.h"
+#include "base/ZorException.h"
+#include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 
@@ -10,9 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kNoSuchField = 0x2000A;
-constexpr uint32_t kInvalidFile = 0x2000B;
-constexpr uint32_t kKeyOutsideRecord = 0x2000E;
 constexpr int64_t kMaxRecordSize = 1 << 20;
 
 // Lines end at any run of CR and LF; a zero byte ends a line's text as it would a C string.
@@ -57,13 +56,13 @@ void TriDbTemplate::LoadFromImage(const FlyFile& file) {
     name = file.name;
     const std::vector<std::string> lines = SplitLines(file);
     if (lines.empty())
-        throw ZorException("TriDbTemplate", 136, 0, "ReadString fails");
+        throw ZorException("TriDbTemplate", 136, ErrorCode::kTemplateReadFails, "ReadString fails");
     const long count = std::atol(lines[0].c_str());
     if (count == 0)
-        throw ZorException("TriDbTemplate", 140, kInvalidFile, "Invalid file");
+        throw ZorException("TriDbTemplate", 140, ErrorCode::kInvalidTemplate, "Invalid file");
     for (long i = 0; i < count; ++i) {
         if (static_cast<size_t>(i) + 1 >= lines.size())
-            throw ZorException("TriDbTemplate", 145, 0, "ReadString fails");
+            throw ZorException("TriDbTemplate", 145, ErrorCode::kTemplateReadFails, "ReadString fails");
         ParseFieldLine(lines[static_cast<size_t>(i) + 1]);
     }
 }
@@ -79,9 +78,11 @@ void TriDbTemplate::ParseFieldLine(const std::string& line) {
     entry.comment = rest;
     // Fields beyond any sensible record would make every record huge or reach before its start.
     if (entry.offset < 0 || entry.width < 0 || int64_t{entry.offset} + entry.width > kMaxRecordSize)
-        throw ZorException("TriDbTemplate", 150, kInvalidFile,
+        throw ZorException("TriDbTemplate", 150, ErrorCode::kInvalidTemplate,
                            FormatMessage("Field %s of %s lies outside any record (offset %i, width %i)",
-                                         entry.fieldCode.c_str(), name.c_str(), entry.offset, entry.width));
+                                         entry.fieldCode.c_str(),
+                                         ShownPath(name, PodList::GetFlyFolder()).c_str(), entry.offset,
+                                         entry.width));
     fields.push_back(std::move(entry));
 }
 
@@ -90,21 +91,21 @@ int TriDbTemplate::GetFieldIndex(const std::string& code) const {
         if (fields[i].fieldCode == code)
             return static_cast<int>(i);
     }
-    throw ZorException("TriDbTemplate", 71, kNoSuchField,
+    throw ZorException("TriDbTemplate", 71, ErrorCode::kNoSuchField,
                        FormatMessage("Asked for field %s which doesn't exist", code.c_str()));
 }
 
 const TriDbTemplateEntry& TriDbTemplate::GetField(const std::string& code) const {
     if (const TriDbTemplateEntry* entry = FindField(code))
         return *entry;
-    throw ZorException("TriDbTemplate", 84, kNoSuchField,
+    throw ZorException("TriDbTemplate", 84, ErrorCode::kNoSuchField,
                        FormatMessage("Asked for field %s which doesn't exist", code.c_str()));
 }
 
 const TriDbTemplateEntry& TriDbTemplate::GetField(int index) const {
     if (index < 0 || index >= GetFieldCount())
         throw ZorException(
-            "TriDbTemplate", 93, kNoSuchField,
+            "TriDbTemplate", 93, ErrorCode::kNoSuchField,
             FormatMessage("Asked for field %i when only %i available", index, GetFieldCount()));
     return fields[static_cast<size_t>(index)];
 }
@@ -121,10 +122,12 @@ void TriDbTemplate::CheckKeyField() const {
     const TriDbTemplateEntry& key = GetField(0);
     const int recordSize = GetRecordSize();
     if (key.width <= 0 || key.offset >= recordSize)
-        throw ZorException("TriDbTemplate", 175, kKeyOutsideRecord,
+        throw ZorException("TriDbTemplate", 175, ErrorCode::kKeyOutsideRecord,
                            FormatMessage("Key field %s of %s lies outside the record (offset %i, width %i, "
                                          "record size %i)",
-                                         key.fieldCode.c_str(), name.c_str(), key.offset, key.width, recordSize));
+                                         key.fieldCode.c_str(),
+                                         ShownPath(name, PodList::GetFlyFolder()).c_str(), key.offset,
+                                         key.width, recordSize));
 }
 
 int TriDbTemplate::GetRecordSize() const {

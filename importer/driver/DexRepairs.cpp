@@ -1,10 +1,11 @@
 // The two repairs for DEX files made for the first Fly! release (-S and -R).
 #include "driver/DexMerger.h"
 
+#include "base/MessageSink.h"
 #include "db/TriDb.h"
-#include "driver/MessageSink.h"
 #include "driver/RunwayKeyMatcher.h"
 #include "platform/AsciiCase.h"
+#include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 
@@ -38,8 +39,8 @@ bool DexMerger::UpdateDexSize(const std::string& dexName) {
     dex.ExpandRecordSize();
     dexFile.Reset();
     dex.Save(dexName);
-    MessageSink::Printf("Modified record size of %s from %i to %i bytes\n", dexName.c_str(), declared,
-                        computed);
+    MessageSink::Printf("Modified record size of %s from %i to %i bytes\n", ShownPath(dexName).c_str(),
+                        declared, computed);
     return true;
 }
 
@@ -71,5 +72,5 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
     }
     dexFile.Reset();
     dex.Save(dexName);
-    MessageSink::Printf("Saved %s with new record keys\n", dexName.c_str());
+    MessageSink::Printf("Saved %s with new record keys\n", ShownPath(dexName).c_str());
 }

@@ -1,11 +1,12 @@
 #include "driver/ImportRun.h"
 
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "driver/CommandLine.h"
 #include "driver/DexMerger.h"
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
 #include "platform/FileSizeSignal.h"
 #include "platform/TerminalKey.h"
+#include "platform/WinePrefix.h"
 
 #include <cstdio>
 #include <optional>
@@ -27,7 +28,7 @@ void Pause() {
 void ImportAll(const ImportOptions& options) {
     std::optional<std::string> folder;
     if (!options.flyFolder.empty())
-        folder = options.flyFolder;
+        folder = FromWindowsPath(options.flyFolder); // "-F C:\Fly2" typed inside a Wine prefix
     for (const std::string& dexName : options.dexFiles) {
         DexMerger merger(folder);
         merger.Import(dexName, options.updateSizes, options.matchRunways, options.keepFiles);

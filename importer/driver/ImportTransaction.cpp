@@ -18,8 +18,8 @@
 // onto a half-finished one; a failure undoes the import before it is reported.
 #include "driver/ImportTransaction.h"
 
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "pod/FlyFile.h"
@@ -34,8 +34,8 @@ namespace {
 void RemoveOrThrow(const std::string& path) {
     const int error = RemoveFile(path);
     if (error != 0 && error != ENOENT)
-        throw ZorException("DexMerger", __LINE__, static_cast<uint32_t>(error),
-                           FormatMessage("Error deleting %s", path.c_str()));
+        throw ZorException("DexMerger", 37, static_cast<uint32_t>(error),
+                           FormatMessage("Error deleting %s", ShownPath(path).c_str()));
 }
 
 // X.TRI becomes a full copy of X.POD, written under a temporary name and flushed before it gets its
@@ -48,8 +48,9 @@ void BackUpArchive(const std::string& pod, const std::string& backup, const std:
         error = RenameNoReplace(temporary, backup);
     if (error != 0) {
         RemoveFile(temporary);
-        throw ZorException("DexMerger", __LINE__, static_cast<uint32_t>(error),
-                           FormatMessage("Error copying %s to %s", pod.c_str(), backup.c_str()));
+        throw ZorException(
+            "DexMerger", 51, static_cast<uint32_t>(error),
+            FormatMessage("Error copying %s to %s", ShownPath(pod).c_str(), ShownPath(backup).c_str()));
     }
 }
 
@@ -133,7 +134,7 @@ void ImportTransaction::Commit() {
     const std::string pod = files_.Pod();
     const std::string backup = files_.Backup();
     if (!PathExists(backup)) {
-        MessageSink::Printf("Backing up %s to %s\n", pod.c_str(), backup.c_str());
+        MessageSink::Printf("Backing up %s to %s\n", ShownPath(pod).c_str(), ShownPath(backup).c_str());
         BackUpArchive(pod, backup, files_.NewBackup());
         madeBackup_ = true;
     }
@@ -144,8 +145,9 @@ void ImportTransaction::Commit() {
         RemoveOrThrow(PodList::FullName(ImportFiles::Loose(file)));
     const std::string newPod = files_.NewPod();
     if (const int error = RenameReplacing(newPod, pod))
-        throw ZorException("DexMerger", __LINE__, static_cast<uint32_t>(error),
-                           FormatMessage("Error moving %s to %s", newPod.c_str(), pod.c_str()));
+        throw ZorException(
+            "DexMerger", 147, static_cast<uint32_t>(error),
+            FormatMessage("Error moving %s to %s", ShownPath(newPod).c_str(), ShownPath(pod).c_str()));
     committed_ = true;
     steps.CarryOut();
     if (!steps.IsEmpty())

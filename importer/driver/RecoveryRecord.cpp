@@ -1,6 +1,7 @@
 #include "driver/RecoveryRecord.h"
 
-#include "driver/ZorException.h"
+#include "base/ErrorCodes.h"
+#include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "pod/MappedFile.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kDamagedRecord = 0x30003;
 const std::string kFirstLine = "navmerger steps after the commit";
 const std::string kLastLine = "end";
 
@@ -22,9 +22,9 @@ bool IsDatabaseName(const std::string& name) {
 }
 
 [[noreturn]] void Damaged(const std::string& path) {
-    throw ZorException("RecoveryRecord", __LINE__, kDamagedRecord,
+    throw ZorException("RecoveryRecord", 25, ErrorCode::kDamagedRecoveryRecord,
                        FormatMessage("%s is damaged: the interrupted import it records cannot be finished",
-                                     path.c_str()));
+                                     ShownPath(path).c_str()));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -47,8 +47,8 @@ void RecoveryRecord::Write(const std::string& path) const {
         error = SyncFolder(FolderOf(path));
     if (error != 0) {
         RemoveFile(temporary);
-        throw ZorException("RecoveryRecord", __LINE__, static_cast<uint32_t>(error),
-                           FormatMessage("Unable to write to %s", path.c_str()));
+        throw ZorException("RecoveryRecord", 50, static_cast<uint32_t>(error),
+                           FormatMessage("Unable to write to %s", ShownPath(path).c_str()));
     }
 }
 
@@ -80,11 +80,12 @@ void RecoveryRecord::CarryOut() const {
         if (!step.to.empty()) {
             const std::string to = PodList::FullName(step.to);
             if (const int error = PathExists(from) ? RenameReplacing(from, to) : 0)
-                throw ZorException("RecoveryRecord", __LINE__, static_cast<uint32_t>(error),
-                                   FormatMessage("Error moving %s to %s", from.c_str(), to.c_str()));
+                throw ZorException(
+                    "RecoveryRecord", 83, static_cast<uint32_t>(error),
+                    FormatMessage("Error moving %s to %s", ShownPath(from).c_str(), ShownPath(to).c_str()));
         } else if (const int error = RemoveFile(from); error != 0 && error != ENOENT) {
-            throw ZorException("RecoveryRecord", __LINE__, static_cast<uint32_t>(error),
-                               FormatMessage("Error deleting %s", from.c_str()));
+            throw ZorException("RecoveryRecord", 86, static_cast<uint32_t>(error),
+                               FormatMessage("Error deleting %s", ShownPath(from).c_str()));
         }
     }
 }

@@ -5,8 +5,9 @@
 #include <string>
 
 // The console stand-in for the simulator's folder dialog: asks on the terminal for a folder and
-// accepts only one that holds FLY2.EXE (any case). Nothing when there is no terminal on standard
-// input, at end of input, or when the user answers with an empty line before choosing a folder.
+// accepts only one that holds FLY2.EXE (any case). When Fly II is installed in several Wine prefixes
+// they are listed as numbered choices and typing a number picks one. Nothing when there is no terminal on
+// standard input, at end of input, or when the user answers with an empty line before choosing a folder.
 std::optional<std::string> PromptFlyFolder();
 
 // True when folder holds a file named FLY2.EXE in any case.

@@ -2,8 +2,10 @@
 
 #include "platform/AsciiCase.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -70,6 +72,30 @@ std::string NativePath(const std::string& path) {
     if (!slashed.empty() && slashed.back() == '/' && !result.empty() && result.back() != '/')
         result += '/';
     return result;
+}
+
+std::string RealPath(const std::string& path) {
+    char* resolved = realpath(NativePath(path).c_str(), nullptr);
+    if (resolved == nullptr)
+        return {};
+    std::string real = resolved;
+    std::free(resolved);
+    return real;
+}
+
+std::string ShownPath(const std::string& path, const std::string& folder) {
+    std::string base = folder;
+    std::replace(base.begin(), base.end(), '\\', '/');
+    if (!base.empty() && base.back() != '/')
+        base += '/';
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    const bool full =
+        slashed.size() >= base.size() && EqualIgnoringAsciiCase(slashed.substr(0, base.size()), base);
+    if (base.empty() || full || slashed.starts_with('/'))
+        return NativePath(path);
+    const std::string shownBase = NativePath(base);
+    return NativePath(shownBase + path).substr(shownBase.size());
 }
 
 bool PathExists(const std::string& path) {

@@ -12,6 +12,12 @@
 // Functions returning int give 0 or the system's error number.
 
 std::string NativePath(const std::string& path);
+// The absolute path with links followed (realpath); empty when path does not exist.
+std::string RealPath(const std::string& path);
+// A path the way this system shows it to the user in progress lines and error reports: '/' separators,
+// the case of the entries that exist, the rest as given. A relative path that does not begin with folder
+// is looked up below it and stays relative to it.
+std::string ShownPath(const std::string& path, const std::string& folder = {});
 
 bool PathExists(const std::string& path); // file, folder or anything else
 bool IsFolder(const std::string& path);

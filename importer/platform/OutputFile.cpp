@@ -31,6 +31,8 @@ int OutputFile::Create(const std::string& path, bool viaTemporary) {
     if (fd_ < 0)
         return errno;
     written_ = pattern;
+    // mkstemp makes the file 0600; it gets the mode a plain create would give (0666 less the umask), and
+    // the umask can only be read by setting it, so it is set back at once.
     const mode_t mask = umask(0);
     umask(mask);
     if (fchmod(fd_, 0666 & ~mask) != 0) {

@@ -1,25 +1,15 @@
 #include "platform/WineRegistry.h"
 
 #include "platform/AsciiCase.h"
-#include "platform/HomeFolder.h"
+#include "platform/FolderPrompt.h"
 #include "platform/NativeFs.h"
 #include "platform/ReadOnlyMap.h"
+#include "platform/WinePrefix.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
-
-std::string& PrefixOverride() {
-    static std::string prefix;
-    return prefix;
-}
-
-std::string WinePrefix() {
-    if (!PrefixOverride().empty())
-        return PrefixOverride();
-    const std::string home = HomeFolder();
-    return home.empty() ? std::string() : home + "/.wine";
-}
 
 // system.reg writes key names with doubled backslashes; a time stamp may follow the closing bracket.
 bool IsFlyKey(std::string_view line) {
@@ -58,43 +48,42 @@ std::optional<std::string> FindPathValue(std::string_view reg) {
             line.remove_suffix(1);
         if (line.starts_with('['))
             inFlyKey = IsFlyKey(line);
-        else if (inFlyKey && line.size() > name.size() && EqualIgnoringAsciiCase(line.substr(0, name.size()), name))
+        else if (inFlyKey && line.size() > name.size() &&
+                 EqualIgnoringAsciiCase(line.substr(0, name.size()), name))
             return Unquote(line.substr(name.size()));
     }
     return std::nullopt;
 }
 
-// "C:\Games\Fly2" below the prefix's link for drive C:, the way Wine itself finds it.
-std::optional<std::string> ThroughDriveLink(const std::string& prefix, const std::string& windowsPath) {
-    const char letter = windowsPath.empty() ? '\0' : UpperAscii(windowsPath[0]);
-    if (windowsPath.size() < 2 || windowsPath[1] != ':' || letter < 'A' || letter > 'Z')
-        return std::nullopt;
-    const std::string drive = prefix + "/dosdevices/" + static_cast<char>(letter - 'A' + 'a') + ":";
-    if (!IsFolder(drive))
-        return std::nullopt;
-    std::string rest = windowsPath.substr(2);
-    for (char& c : rest)
-        if (c == '\\')
-            c = '/';
-    const bool slashed = rest.empty() || rest.front() == '/';
-    return drive + (slashed ? "" : "/") + rest;
-}
-
-} // namespace
-
-std::optional<std::string> ReadWineRegistryFlyFolder() {
-    const std::string prefix = WinePrefix();
-    if (prefix.empty())
-        return std::nullopt;
+// The installation registered in prefix, as a real path; nothing when it has none or it is gone.
+std::optional<std::string> RegisteredFolder(const std::string& prefix) {
     const ReadOnlyMap map = MapWholeFile(prefix + "/system.reg");
     if (map.data == nullptr)
         return std::nullopt;
     const std::optional<std::string> value =
         FindPathValue(std::string_view(reinterpret_cast<const char*>(map.data), map.size));
     UnmapWholeFile(map.data, map.size);
-    return value ? ThroughDriveLink(prefix, *value) : std::nullopt;
+    const std::optional<std::string> folder = value ? ThroughDosDevices(prefix, *value) : std::nullopt;
+    if (!folder || !HoldsFly2Exe(*folder))
+        return std::nullopt;
+    return RealPath(*folder);
 }
 
-void SetWinePrefix(const std::string& prefix) {
-    PrefixOverride() = prefix;
+} // namespace
+
+std::vector<std::string> FindWineInstallations() {
+    std::vector<std::string> found;
+    for (const std::string& prefix : KnownWinePrefixes()) {
+        const std::optional<std::string> folder = RegisteredFolder(prefix);
+        if (folder && std::find(found.begin(), found.end(), *folder) == found.end())
+            found.push_back(*folder);
+    }
+    return found;
+}
+
+std::optional<std::string> ReadWineRegistryFlyFolder() {
+    const std::vector<std::string> found = FindWineInstallations();
+    if (found.size() != 1)
+        return std::nullopt;
+    return found.front();
 }

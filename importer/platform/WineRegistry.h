@@ -2,11 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-// The simulator's own registry value "PATH" (HKEY_LOCAL_MACHINE\Software\Terminal Reality\Fly! II, or
-// its Wow6432Node twin) from the default Wine prefix's system.reg, turned into a POSIX folder through the
-// prefix's drive links (dosdevices/c: ...). Nothing when the prefix, the value or the drive is missing.
+// The simulator folders registered in the known Wine prefixes (see KnownWinePrefixes): the registry value
+// "PATH" under HKEY_LOCAL_MACHINE\Software\Terminal Reality\Fly! II, or its Wow6432Node twin, in the
+// prefix's system.reg, turned into a real path through that prefix's drive links and kept when the folder
+// holds FLY2.EXE. In the order of the prefixes; a folder that two prefixes name is listed once.
+std::vector<std::string> FindWineInstallations();
+
+// The one installation found; nothing when there is none or there are several to choose from.
 std::optional<std::string> ReadWineRegistryFlyFolder();
-
-// Test seam: read this prefix instead of ~/.wine; an empty path goes back to the user's own.
-void SetWinePrefix(const std::string& prefix);

@@ -1,6 +1,6 @@
 #include "pod/MappedFile.h"
 
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/ReadOnlyMap.h"
 
@@ -19,14 +19,14 @@ void MappedFile::Open(const std::string& path) {
     const ReadOnlyMap map = MapWholeFile(path);
     switch (map.stage) {
     case ReadOnlyMap::Stage::Open:
-        throw ZorException("MappedFile", __LINE__, map.error,
-                           FormatMessage("Unable to open %s", path.c_str()));
+        throw ZorException("MappedFile", 22, map.error,
+                           FormatMessage("Unable to open %s", ShownPath(path).c_str()));
     case ReadOnlyMap::Stage::MapFile:
-        throw ZorException("MappedFile", __LINE__, map.error,
-                           FormatMessage("Unable to map file %s", path.c_str()));
+        throw ZorException("MappedFile", 25, map.error,
+                           FormatMessage("Unable to map file %s", ShownPath(path).c_str()));
     case ReadOnlyMap::Stage::MapView:
-        throw ZorException("MappedFile", __LINE__, map.error,
-                           FormatMessage("Unable to map view of %s", path.c_str()));
+        throw ZorException("MappedFile", 28, map.error,
+                           FormatMessage("Unable to map view of %s", ShownPath(path).c_str()));
     case ReadOnlyMap::Stage::Done:
         break;
     }

@@ -15,7 +15,6 @@ class MappedFile final {
     void Open(const std::string& path);
     void Close();
 
-    bool IsOpen() const { return view_ != nullptr; }
     const std::string& Name() const { return name_; } // the path it was opened with
     const uint8_t* Data() const;                      // null when closed
     uint32_t Size() const;                            // 0 when closed

@@ -1,13 +1,14 @@
 #include "pod/PodFile.h"
 
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "base/ErrorCodes.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "platform/AsciiCase.h"
-#include "pod/PodFormat.h"
+#include "platform/NativeFs.h"
+#include "pod/PodExtension.h"
+#include "pod/PodHeader.h"
 
 #include <cstring>
-
-using namespace PodFormat;
 
 namespace {
 
@@ -19,78 +20,94 @@ int64_t TextLength(const uint8_t* data, uint64_t offset, uint64_t end) {
     return zero == nullptr ? -1 : static_cast<const uint8_t*>(zero) - (data + offset);
 }
 
+// The directory entry at offset, which Validate has checked to lie inside bytes.
+PodEntry EntryAt(std::span<const uint8_t> bytes, uint64_t offset) {
+    return ReadRecord<PodEntry>(bytes.subspan(static_cast<size_t>(offset))).value();
+}
+
 } // namespace
 
 void PodFile::Open(const std::string& path) {
     Close();
     map_.Open(path);
-    const uint8_t* data = map_.Data();
-    if (map_.Size() >= 4 && std::memcmp(data, "POD2", 4) == 0) {
-        version_ = 2;
-    } else if (map_.Size() >= 4 && std::memcmp(data, "POD3", 4) == 0) {
-        version_ = 3;
-    } else {
+    OpenImage({map_.Data(), map_.Size()}, path);
+}
+
+void PodFile::Open(std::span<const uint8_t> bytes, const std::string& name) {
+    Close();
+    OpenImage(bytes, name);
+}
+
+void PodFile::OpenImage(std::span<const uint8_t> bytes, const std::string& name) {
+    version_ = PodHeader::VersionOf(bytes);
+    if (version_ == 0) {
         Close();
-        throw ZorException("PodFile", __LINE__, 0x10002, "Invalid signature (not a POD?)\n");
+        throw ZorException("PodFile", 34, ErrorCode::kBadSignature, "Invalid signature (not a POD?)\n");
     }
     try {
-        Validate();
+        Validate(bytes, name);
     } catch (...) {
         Close();
         throw;
     }
-    header_ = data;
-    const uint32_t directory = version_ == 3 ? Read32(data + kDirectoryOffset) : kHeaderSize2;
-    directory_ = data + directory;
-    count_ = Read32(data + kCountOffset);
-    names_ = reinterpret_cast<const char*>(directory_ + uint64_t{kEntrySize} * count_);
+    name_ = name;
+    bytes_ = bytes;
+    directory_ = DirectoryOffset(bytes);
+    count_ = ReadRecord<PodHeader>(bytes)->count;
+    names_ = reinterpret_cast<const char*>(bytes.data() + directory_ + uint64_t{PodEntry::kSize} * count_);
+}
+
+uint32_t PodFile::DirectoryOffset(std::span<const uint8_t> bytes) const {
+    return version_ == 3 ? ReadRecord<PodExtension>(bytes.subspan(PodHeader::kSize))->directory
+                         : PodHeader::kSize;
 }
 
 // Checks everything the lookups read against the file size, so that they never pass the end.
-void PodFile::Validate() const {
-    const char* path = map_.Name().c_str();
-    const uint8_t* data = map_.Data();
-    const uint64_t size = map_.Size();
-    const uint32_t headerSize = version_ == 3 ? kHeaderSize3 : kHeaderSize2;
+void PodFile::Validate(std::span<const uint8_t> bytes, const std::string& name) const {
+    const std::string shown = ShownPath(name);
+    const char* path = shown.c_str();
+    const uint8_t* data = bytes.data();
+    const uint64_t size = bytes.size();
+    const uint32_t headerSize = version_ == 3 ? PodExtension::kHeaderSize3 : PodHeader::kSize;
     if (size < headerSize)
         throw ZorException(
-            "PodFile", __LINE__, 0x10003,
+            "PodFile", 57, ErrorCode::kShortHeader,
             FormatMessage("Damaged archive %s: header of version %u needs %u bytes, the file has %llu", path,
                           version_, headerSize, static_cast<unsigned long long>(size)));
-    const uint64_t count = Read32(data + kCountOffset);
-    const uint64_t directory = version_ == 3 ? Read32(data + kDirectoryOffset) : kHeaderSize2;
-    const uint64_t names = directory + kEntrySize * count;
+    const uint64_t count = ReadRecord<PodHeader>(bytes)->count;
+    const uint64_t directory = DirectoryOffset(bytes);
+    const uint64_t names = directory + PodEntry::kSize * count;
     if (names > size)
         throw ZorException(
-            "PodFile", __LINE__, 0x10004,
+            "PodFile", 65, ErrorCode::kDirectoryPastEnd,
             FormatMessage("Damaged archive %s: directory at offset %llu with %llu entries passes the "
                           "end of the file (%llu bytes)",
                           path, static_cast<unsigned long long>(directory),
                           static_cast<unsigned long long>(count), static_cast<unsigned long long>(size)));
     uint64_t walk = names;
     for (uint64_t k = 0; k < count; ++k) {
-        const uint8_t* entry = data + directory + kEntrySize * k;
+        const PodEntry entry = EntryAt(bytes, directory + PodEntry::kSize * k);
         const int64_t walked = TextLength(data, walk, size);
         if (walked < 0)
-            throw ZorException("PodFile", __LINE__, 0x10005,
+            throw ZorException("PodFile", 75, ErrorCode::kNameTableUnterminated,
                                FormatMessage("Damaged archive %s: name table at offset %llu ends without the "
                                              "terminating zero of name %llu",
                                              path, static_cast<unsigned long long>(names),
                                              static_cast<unsigned long long>(k)));
         walk += static_cast<uint64_t>(walked) + 1;
-        const uint64_t nameAt = names + Read32(entry + kEntryName);
+        const uint64_t nameAt = names + entry.nameOffset;
         if (TextLength(data, nameAt, size) < 0)
             throw ZorException(
-                "PodFile", __LINE__, 0x10006,
+                "PodFile", 84, ErrorCode::kNamePastEnd,
                 FormatMessage("Damaged archive %s: name of entry %llu at offset %llu passes the end "
                               "of the file",
                               path, static_cast<unsigned long long>(k),
                               static_cast<unsigned long long>(nameAt)));
-        const uint64_t dataAt = Read32(entry + kEntryData);
-        const uint64_t dataSize = Read32(entry + kEntrySizeField);
+        const uint64_t dataAt = entry.dataOffset;
+        const uint64_t dataSize = entry.size;
         if (dataAt + dataSize > size)
             throw ZorException(
-                "PodFile", __LINE__, 0x10007,
+                "PodFile", 93, ErrorCode::kDataPastEnd,
                 FormatMessage(
                     "Damaged archive %s: data of entry %llu at offset %llu (%llu bytes) "
                     "passes the end of the file (%llu bytes)",
@@ -101,9 +118,10 @@ void PodFile::Validate() const {
 
 void PodFile::Close() {
     map_.Close();
-    header_ = nullptr;
-    directory_ = nullptr;
+    name_.clear();
+    bytes_ = {};
     names_ = nullptr;
+    directory_ = 0;
     count_ = 0;
     version_ = 0;
 }
@@ -117,8 +135,9 @@ PodEntryRef PodFile::GetEntry(int i) const {
         MessageSink::Printf("Invalid index\n");
         return {};
     }
-    const uint8_t* entry = directory_ + kEntrySize * static_cast<uint32_t>(i);
-    return {entry, names_ + Read32(entry + kEntryName), header_};
+    const uint64_t at = directory_ + uint64_t{PodEntry::kSize} * static_cast<uint32_t>(i);
+    const PodEntry fields = EntryAt(bytes_, at);
+    return {bytes_.data() + at, names_ + fields.nameOffset, bytes_.data(), fields};
 }
 
 PodEntryRef PodFile::Find(std::string_view name) const {

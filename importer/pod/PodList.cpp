@@ -1,6 +1,7 @@
 #include "pod/PodList.h"
 
-#include "driver/ZorException.h"
+#include "base/ErrorCodes.h"
+#include "base/ZorException.h"
 #include "platform/AsciiCase.h"
 #include "platform/FolderPrompt.h"
 #include "platform/NativeFs.h"
@@ -45,7 +46,7 @@ void PodList::SetFlyFolder(const std::optional<std::string>& folder) {
         found = PromptedFlyFolder();
     if (found.empty()) {
         flyFolder.clear();
-        throw ZorException("PodList", __LINE__, 3, "Cannot find Fly2 directory");
+        throw ZorException("PodList", 48, ErrorCode::kNoFlyFolder, "Cannot find Fly2 directory");
     }
     flyFolder = ForwardSlashes(found);
     if (flyFolder.back() != '/')
@@ -74,7 +75,7 @@ std::string PodList::RelativeName(const std::string& name) {
 std::string PodList::FullName(const std::string& name) {
     const std::string relative = RelativeName(name);
     if (!IsSafeRelativeName(relative))
-        throw ZorException("PodList", __LINE__, 0x10010,
+        throw ZorException("PodList", 77, ErrorCode::kUnsafeName,
                            FormatMessage("Refused name %s: it leaves the Fly2 directory", name.c_str()));
     return flyFolder + relative;
 }
@@ -104,7 +105,7 @@ void PodList::OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly) 
             return;
         }
     }
-    throw ZorException("PodList", __LINE__, 2, FormatMessage("Unable to open %s", name.c_str()));
+    throw ZorException("PodList", 107, ErrorCode::kNotFound, FormatMessage("Unable to open %s", ShownPath(name, flyFolder).c_str()));
 }
 
 bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std::string& writeTo) {
@@ -115,12 +116,12 @@ bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std:
     OpenFlyFile(RelativeName(name), image, true);
     OutputFile out;
     if (const int error = writeTo.empty() ? out.Create(full, true) : out.Create(writeTo, false))
-        throw ZorException("PodList", __LINE__, error, FormatMessage("Unable to create %s", full.c_str()));
+        throw ZorException("PodList", 118, error, FormatMessage("Unable to create %s", ShownPath(full).c_str()));
     int error = out.Write(image.data, image.size);
     if (error == 0)
         error = out.Commit(overwrite);
     if (error != 0)
-        throw ZorException("PodList", __LINE__, error, FormatMessage("Unable to write to %s", full.c_str()));
+        throw ZorException("PodList", 123, error, FormatMessage("Unable to write to %s", ShownPath(full).c_str()));
     return true;
 }
 

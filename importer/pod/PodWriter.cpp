@@ -1,21 +1,18 @@
 #include "pod/PodWriter.h"
 
-#include "driver/ZorException.h"
+#include "base/ErrorCodes.h"
+#include "base/FixedText.h"
+#include "base/ZorException.h"
+#include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
-#include "pod/PodFormat.h"
+#include "pod/PodEntry.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
 
-using namespace PodFormat;
-
 namespace {
-
-void PutText(uint8_t* field, const std::string& text) {
-    std::memset(field, 0, kTextSize);
-    std::memcpy(field, text.data(), std::min<size_t>(text.size(), kTextSize - 1));
-}
 
 // Directory and name table of the archive, entries in the given order.
 struct Tables {
@@ -25,15 +22,16 @@ struct Tables {
 
 Tables BuildTables(const std::vector<FlyFile>& files, const std::vector<size_t>& order, uint32_t dataStart) {
     Tables tables;
-    tables.directory.resize(kEntrySize * files.size());
+    tables.directory.reserve(PodEntry::kSize * files.size());
     uint32_t dataAt = dataStart;
-    for (size_t k = 0; k < order.size(); ++k) {
-        const FlyFile& file = files[order[k]];
-        uint8_t* entry = tables.directory.data() + kEntrySize * k;
-        Write32(entry + kEntryName, static_cast<uint32_t>(tables.names.size()));
-        Write32(entry + kEntrySizeField, file.size);
-        Write32(entry + kEntryData, dataAt);
-        Write32(entry + kEntryTime, file.time);
+    for (const size_t k : order) {
+        const FlyFile& file = files[k];
+        const PodEntry entry{.nameOffset = static_cast<uint32_t>(tables.names.size()),
+                             .size = file.size,
+                             .dataOffset = dataAt,
+                             .time = file.time};
+        const auto bytes = RecordBytes(entry);
+        tables.directory.insert(tables.directory.end(), bytes.begin(), bytes.end());
         tables.names.append(file.name.c_str(), std::strlen(file.name.c_str()) + 1);
         dataAt += file.size;
     }
@@ -43,24 +41,42 @@ Tables BuildTables(const std::vector<FlyFile>& files, const std::vector<size_t>&
 } // namespace
 
 void PodWriter::InitPod2(const std::string& comment) {
-    std::fill(header_.begin(), header_.end(), 0);
-    std::memcpy(header_.data(), "POD2", 4);
-    PutText(header_.data() + kCommentOffset, comment);
+    header_ = PodHeader{};
+    extension_ = PodExtension{};
+    std::memcpy(header_.signature.data(), "POD2", 4);
+    PutText(header_.comment, comment, TextCut::KeepTerminator);
 }
 
 void PodWriter::InitPod3(const std::string& comment, uint32_t numberA, uint32_t numberB,
                          const std::string& author, const std::string& copyright) {
     InitPod2(comment);
-    std::memcpy(header_.data(), "POD3", 4);
-    Write32(header_.data() + kNumberAOffset, numberA);
-    Write32(header_.data() + kNumberBOffset, numberB);
-    PutText(header_.data() + kAuthorOffset, author);
-    PutText(header_.data() + kCopyrightOffset, copyright);
-    Write32(header_.data() + kMarkerOffset, 0xFFFFFFFFu);
+    std::memcpy(header_.signature.data(), "POD3", 4);
+    extension_.numberA = numberA;
+    extension_.numberB = numberB;
+    PutText(extension_.author, author, TextCut::KeepTerminator);
+    PutText(extension_.copyright, copyright, TextCut::KeepTerminator);
+    extension_.marker = 0xFFFFFFFFu;
 }
 
 void PodWriter::Add(const FlyFile& file) {
     files_.push_back(file);
+}
+
+// Version 2 uses only the first PodHeader::kSize bytes.
+std::array<uint8_t, PodExtension::kHeaderSize3> PodWriter::HeaderBytes(uint32_t dataSize,
+                                                                       uint32_t namesSize) const {
+    PodHeader header = header_;
+    PodExtension extension = extension_;
+    header.count = static_cast<uint32_t>(files_.size());
+    if (PodHeader::VersionOf(header_.signature) == 3) {
+        extension.directory = PodExtension::kHeaderSize3 + dataSize;
+        extension.namesSize = namesSize;
+    }
+    std::array<uint8_t, PodExtension::kHeaderSize3> bytes{};
+    const auto first = RecordBytes(header);
+    const auto rest = RecordBytes(extension);
+    std::copy(rest.begin(), rest.end(), std::copy(first.begin(), first.end(), bytes.begin()));
+    return bytes;
 }
 
 void PodWriter::Write(const std::string& path) {
@@ -69,32 +85,30 @@ void PodWriter::Write(const std::string& path) {
     std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
         return std::strcmp(files_[a].name.c_str(), files_[b].name.c_str()) < 0;
     });
-    const bool version3 = std::memcmp(header_.data(), "POD3", 4) == 0;
+    const bool version3 = PodHeader::VersionOf(header_.signature) == 3;
     uint64_t namesSize = 0;
     uint64_t dataSize = 0;
     for (const FlyFile& file : files_) {
         namesSize += std::strlen(file.name.c_str()) + 1;
         dataSize += file.size;
     }
-    const uint64_t dirSize = uint64_t{kEntrySize} * files_.size();
-    const uint64_t headerSize = version3 ? kHeaderSize3 : kHeaderSize2;
+    const uint64_t dirSize = uint64_t{PodEntry::kSize} * files_.size();
+    const uint64_t headerSize = version3 ? PodExtension::kHeaderSize3 : PodHeader::kSize;
     if (headerSize + dirSize + namesSize + dataSize > UINT32_MAX)
-        throw ZorException("PodWriter", __LINE__, 0x10008,
-                           FormatMessage("Unable to write %s: an archive holds at most 4 GiB", path.c_str()));
+        throw ZorException("PodWriter", 82, ErrorCode::kArchiveTooLarge,
+                           FormatMessage("Unable to write %s: an archive holds at most 4 GiB", ShownPath(path).c_str()));
+    // Version 3 puts the data right behind its header and the directory with the name table at the end,
+    // so its header stores where the directory starts; the name table follows the directory in both
+    // versions, so its offset is never stored. Version 2 has directory and names first, then the data.
     const uint32_t dataStart =
-        static_cast<uint32_t>(version3 ? kHeaderSize3 : kHeaderSize2 + namesSize + dirSize);
+        static_cast<uint32_t>(version3 ? headerSize : headerSize + namesSize + dirSize);
     const Tables tables = BuildTables(files_, order, dataStart);
-    std::array<uint8_t, 288> header = header_;
-    Write32(header.data() + kCountOffset, static_cast<uint32_t>(files_.size()));
-    if (version3) {
-        Write32(header.data() + kDirectoryOffset, static_cast<uint32_t>(kHeaderSize3 + dataSize));
-        Write32(header.data() + kNamesSizeOffset, static_cast<uint32_t>(namesSize));
-    }
+    const auto headerBytes = HeaderBytes(static_cast<uint32_t>(dataSize), static_cast<uint32_t>(namesSize));
 
     OutputFile out;
     if (const int error = out.Create(path, false))
-        throw ZorException("PodWriter", __LINE__, error, FormatMessage("Unable to open %s", path.c_str()));
-    int error = out.Write(header.data(), headerSize);
+        throw ZorException("PodWriter", 96, error, FormatMessage("Unable to open %s", ShownPath(path).c_str()));
+    int error = out.Write(headerBytes.data(), headerSize);
     const auto writeData = [&] {
         for (size_t k = 0; k < order.size() && error == 0; ++k)
             error = out.Write(files_[order[k]].data, files_[order[k]].size);
@@ -110,6 +124,5 @@ void PodWriter::Write(const std::string& path) {
     if (error == 0)
         error = out.Commit();
     if (error != 0)
-        throw ZorException("PodWriter", __LINE__, error,
-                           FormatMessage("Unable to write to %s", path.c_str()));
+        throw ZorException("PodWriter", 113, error, FormatMessage("Unable to write to %s", ShownPath(path).c_str()));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "pod/FlyFile.h"
+#include "pod/PodExtension.h"
+#include "pod/PodHeader.h"
 
 #include <array>
 #include <cstdint>
@@ -22,6 +24,9 @@ class PodWriter final {
     void Write(const std::string& path);
 
   private:
-    std::array<uint8_t, 288> header_{};
+    std::array<uint8_t, PodExtension::kHeaderSize3> HeaderBytes(uint32_t dataSize, uint32_t namesSize) const;
+
+    PodHeader header_;
+    PodExtension extension_; // written for version 3 only
     std::vector<FlyFile> files_;
 };

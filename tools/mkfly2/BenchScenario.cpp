@@ -5,10 +5,10 @@
 #include "RecordMaker.h"
 #include "TemplateFiles.h"
 
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 #include "db/DbClock.h"
 #include "db/TriDb.h"
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
 #include "platform/NativeFs.h"
 #include "pod/PodList.h"
 

@@ -1,6 +1,6 @@
 #include "ImporterTestFiles.h"
 
-#include "driver/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <algorithm>
 #include <csignal>

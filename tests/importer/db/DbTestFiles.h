@@ -2,7 +2,7 @@
 
 #include "ImporterTestFiles.h"
 
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "pod/FlyFile.h"
 
 #include <gtest/gtest.h>

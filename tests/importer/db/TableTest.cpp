@@ -1,10 +1,10 @@
 #include "DbTestFiles.h"
 
+#include "base/ZorException.h"
 #include "db/DbClock.h"
 #include "db/TriDb.h"
 #include "db/TriDbdHeader.h"
 #include "db/TriDexHeader.h"
-#include "driver/ZorException.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +111,30 @@ TEST_F(Table, MergeReplacesInPlaceAddsAtTheEndAndDeletes) {
     EXPECT_EQ(table.GetHeader()->GetRecordCount(), 4); // set when K9 was added; Save brings it up to date
 }
 
+// Save writes the count of the records left, stamps the time and keeps the header's other bytes.
+TEST_F(Table, TableSavedAfterDeletionsLoadsBackWithTheRecordsLeft) {
+    TriDb table;
+    TriDb dex;
+    Bytes image = DbdImage("TEST.DBD", 3, 15, {Rec("K1"), Rec("K2"), Rec("K3")});
+    for (size_t at = 24; at < 56; ++at)
+        image[at] = static_cast<uint8_t>(at);
+    Load(table, image, "DATABASE\\TEST.DBD");
+    Load(dex, DexImage("TEST.DBD", 15, 2, {Rec("K1", "", '*'), Rec("K3", "", '*')}), "DEL.DEX");
+    const CapturedOutput quiet;
+    table.Merge(dex);
+    DbClock::Fix(0x01020304);
+    table.Save(folder.Slashed() + "DATABASE\\TEST.DBD");
+
+    const Bytes saved = ReadBytes(folder.Path() / "DATABASE/TEST.DBD");
+    ASSERT_EQ(saved.size(), 56u + 15u);
+    EXPECT_EQ(Bytes(saved.begin() + 12, saved.begin() + 16), Bytes({4, 3, 2, 1}));
+    EXPECT_EQ(Bytes(saved.begin() + 24, saved.begin() + 56), Bytes(image.begin() + 24, image.begin() + 56));
+    TriDb reloaded;
+    Load(reloaded, saved, "DATABASE\\TEST.DBD");
+    EXPECT_EQ(reloaded.GetHeader()->GetRecordCount(), 1);
+    EXPECT_EQ(Keys(reloaded), std::vector<std::string>{"K2"});
+}
+
 TEST_F(Table, TextKeysMatchUpToAndIncludingTheProbesFirstZeroByte) {
     TriDb table;
     const Bytes image = DbdImage(
@@ -153,7 +177,7 @@ TEST_F(Table, FirstReleaseDexIsWidenedToTheTemplate) {
     const ZorException e = FailureOf([&] { dex.CheckRecordSize(); });
     EXPECT_EQ(e.line, 421);
     EXPECT_EQ(e.code, 0x20005u);
-    EXPECT_EQ(e.message, "OLD.DEX specifies 20 bytes, DATABASE\\WIDE.DBT specifies 24 bytes");
+    EXPECT_EQ(e.message, "OLD.DEX specifies 20 bytes, DATABASE/WIDE.DBT specifies 24 bytes");
     dex.ExpandRecordSize();
     EXPECT_EQ(dex.CheckRecordSize(), 24);
     dex.Save(folder.Slashed() + "OLD.DEX");
@@ -187,7 +211,7 @@ TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
 
     const ZorException missing = FailureOf([&] { table.Save(folder.Slashed() + "NOFOLDER\\X.DBD"); });
     EXPECT_EQ(missing.line, 311);
-    EXPECT_EQ(missing.message, "Unable to open file " + folder.Slashed() + "NOFOLDER\\X.DBD\n");
+    EXPECT_EQ(missing.message, "Unable to open file " + folder.Slashed() + "NOFOLDER/X.DBD\n");
 
     // A file size limit makes the writes come up short, as a full disk would.
     const ZorException full = [&] {

@@ -1,8 +1,8 @@
 #include "ImporterTestFiles.h"
 
+#include "base/ZorException.h"
 #include "driver/CommandLine.h"
 #include "driver/ImportRun.h"
-#include "driver/ZorException.h"
 
 #include <gtest/gtest.h>
 

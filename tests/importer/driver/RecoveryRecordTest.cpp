@@ -1,7 +1,7 @@
 #include "driver/RecoveryRecord.h"
 
 #include "ImporterTestFiles.h"
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "pod/PodList.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +57,7 @@ TEST_F(Recovery, DamagedRecordsAreRefused) {
             ADD_FAILURE() << text;
         } catch (const ZorException& e) {
             EXPECT_EQ(e.code, 0x30003u) << text;
-            EXPECT_EQ(e.message, Record() + " is damaged: the interrupted import it records cannot be finished");
+            EXPECT_EQ(e.message, folder.Slashed() + "SYSTEM/AIRPORT.TODO is damaged: the interrupted import it records cannot be finished");
         }
     }
 }

@@ -40,7 +40,7 @@ TEST(ImportRunTest, TypicalAirportImportPrintsExactlyTheseLines) {
     const std::vector<std::string> keys = KeysOf(fly, "dex/AIRPORT.DEX", "akey");
     ASSERT_EQ(keys.size(), 8u);
     const std::string folder = fly.string() + "/";
-    std::vector<std::string> expected = {"Adding to database DATABASE\\AIRPORT.DBD\n",
+    std::vector<std::string> expected = {"Adding to database DATABASE/AIRPORT.DBD\n",
                                          "Replacing record " + keys[0] + "\n",
                                          "Replacing record " + keys[1] + "\n",
                                          "Adding record A201\n",
@@ -52,9 +52,10 @@ TEST(ImportRunTest, TypicalAirportImportPrintsExactlyTheseLines) {
                                          "Rebuilding Airport index\n"};
     for (const char* index :
          {"AIRPORT", "APRTCTRY", "APRTFAA", "APRTNAME", "APRTGLOB", "APRTSTAT", "APRTICAO"})
-        expected.push_back("Creating index file " + folder + "DATABASE\\" + index + ".DBI\n");
+        expected.push_back("Creating index file " + folder + "DATABASE/" + index + ".DBI\n");
     expected.push_back("Building AIRPORT\n");
-    expected.push_back("Backing up " + folder + "SYSTEM\\AIRPORT.POD to " + folder + "SYSTEM\\AIRPORT.TRI\n");
+    // Paths as on disk: mkfly2 names the folder in lower case.
+    expected.push_back("Backing up " + folder + "system/AIRPORT.POD to " + folder + "system/AIRPORT.TRI\n");
     expected.push_back("Database merge successful!\n");
 
     const ProgramResult run = Navmerger(fly, {"dex/AIRPORT.DEX"});
@@ -163,8 +164,8 @@ TEST(ImportRunTest, ListFilesImportInCommandLineOrder) {
     const ProgramResult run = Navmerger(fly, {"dex/ATSROUTE.DEX", "@list.txt", "dex/ILS.DEX"});
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(ImportedTables(run.out),
-              (std::vector<std::string>{"DATABASE\\ATSROUTE.DBD\n", "DATABASE\\COMM.DBD\n",
-                                        "DATABASE\\RUNWAY.DBD\n", "DATABASE\\ILS.DBD\n"}));
+              (std::vector<std::string>{"DATABASE/ATSROUTE.DBD\n", "DATABASE/COMM.DBD\n",
+                                        "DATABASE/RUNWAY.DBD\n", "DATABASE/ILS.DBD\n"}));
     for (const char* archive : {"ATSROUTE", "COMM", "RUNWAY", "ILS"})
         EXPECT_TRUE(Exists(fly, std::string("SYSTEM\\") + archive + ".TRI")) << archive;
 }
@@ -177,7 +178,7 @@ TEST(ImportRunTest, ErrorInTheSecondFileStopsTheRunWithOneReport) {
     EXPECT_EQ(run.status, 5);
     const size_t report = run.out.find("An error has occurred:\n");
     ASSERT_NE(report, std::string::npos) << run.out;
-    EXPECT_EQ(ImportedTables(run.out.substr(0, report)), std::vector<std::string>{"DATABASE\\COMM.DBD\n"});
+    EXPECT_EQ(ImportedTables(run.out.substr(0, report)), std::vector<std::string>{"DATABASE/COMM.DBD\n"});
     EXPECT_TRUE(Matches(run.out.substr(report),
                         "An error has occurred:\n*OLD_NAVAID.DEX specifies [0-9]* bytes, "
                         "DATABASE?NAVAID.DBT specifies [0-9]* bytes\n"

@@ -50,7 +50,7 @@ TEST(RepairRunTest, RunwayRepairLeavesOtherDatabasesAndMatchingKeysAlone) {
     const std::string airport = ReadBytes(fly / "dex" / "AIRPORT.DEX");
     const ProgramResult other = Navmerger(fly, {"-R", "dex/AIRPORT.DEX"});
     EXPECT_EQ(other.status, 0);
-    EXPECT_TRUE(other.out.starts_with("Adding to database DATABASE\\AIRPORT.DBD\n")) << other.out;
+    EXPECT_TRUE(other.out.starts_with("Adding to database DATABASE/AIRPORT.DBD\n")) << other.out;
     EXPECT_EQ(ReadBytes(fly / "dex" / "AIRPORT.DEX"), airport);
 
     const std::string matching = MatchingRunwayDex(fly);
@@ -59,7 +59,7 @@ TEST(RepairRunTest, RunwayRepairLeavesOtherDatabasesAndMatchingKeysAlone) {
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(run.out.starts_with("Checking runway DB for mismatches, may take a while...\n"
                                     "No mismatched runway keys found.\n"
-                                    "Adding to database DATABASE\\RUNWAY.DBD\n"))
+                                    "Adding to database DATABASE/RUNWAY.DBD\n"))
         << run.out;
     EXPECT_EQ(ReadBytes(fly / "dex" / "MATCHING.DEX"), matching);
 }
@@ -77,7 +77,7 @@ TEST(RepairRunTest, RunwayRepairTakesTheDatabaseKeysAndRewritesTheUpdate) {
                             update[0] + " runway " + update[1] + "\n";
                 update[2] = row[2];
             }
-    expected += "Saved " + dexName + " with new record keys\nAdding to database DATABASE\\RUNWAY.DBD\n";
+    expected += "Saved " + dexName + " with new record keys\nAdding to database DATABASE/RUNWAY.DBD\n";
     ASSERT_GE(std::count(expected.begin(), expected.end(), '\n'), 6);
 
     const ProgramResult run = Navmerger(fly, {"-r", dexName});
@@ -101,7 +101,7 @@ TEST(RepairRunTest, SizeUpdateWidensOnlyFirstReleaseFiles) {
     EXPECT_EQ(run.status, 0) << run.out;
     const std::string line = "Modified record size of dex/OLD_NAVAID.DEX from " + std::to_string(oldSize) +
                              " to " + std::to_string(oldSize + 8) + " bytes\n";
-    EXPECT_TRUE(run.out.starts_with(line + "Adding to database DATABASE\\NAVAID.DBD\n")) << run.out;
+    EXPECT_TRUE(run.out.starts_with(line + "Adding to database DATABASE/NAVAID.DBD\n")) << run.out;
     std::string widened = old.substr(0, 32);
     const int32_t header[2] = {oldSize + 8, count};
     widened.append(reinterpret_cast<const char*>(header), 8);

@@ -1,6 +1,6 @@
 #include "ImporterTestFiles.h"
 
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "pod/FlyFile.h"
 #include "pod/MappedFile.h"
 

@@ -1,6 +1,6 @@
 #include "ImporterTestFiles.h"
 
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "pod/PodFile.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +234,8 @@ TEST(PodFileDamage, RefusedWithFileAndOffsetNamed) {
     }
 }
 
-// Whatever Open accepts, every name and every data block it hands out lies inside the file.
+// Whatever Open accepts, every name and every data block it hands out lies inside the file; an image in
+// memory is accepted or refused exactly as the same bytes on disk.
 TEST(PodFileDamage, RandomlyCorruptedArchivesNeverPointPastTheEnd) {
     TempFolder folder;
     const std::string path = (folder.Path() / "FUZZ.POD").string();
@@ -248,13 +249,23 @@ TEST(PodFileDamage, RandomlyCorruptedArchivesNeverPointPastTheEnd) {
             bytes.resize(4 + random() % (bytes.size() - 4));
         WriteBytes(path, bytes);
         PodFile pod;
-        try {
-            pod.Open(path);
-        } catch (const ZorException& e) {
-            ASSERT_TRUE(e.code == 0x10002 || (e.code >= 0x10003 && e.code <= 0x10007)) << e.code;
+        PodFile inMemory;
+        const auto codeOf = [](const std::function<void()>& open) {
+            try {
+                open();
+            } catch (const ZorException& e) {
+                return e.code;
+            }
+            return 0u;
+        };
+        const uint32_t code = codeOf([&] { pod.Open(path); });
+        ASSERT_EQ(codeOf([&] { inMemory.Open(bytes, path); }), code) << round;
+        if (code != 0) {
+            ASSERT_TRUE(code == 0x10002 || (code >= 0x10003 && code <= 0x10007)) << code;
             continue;
         }
         ++accepted;
+        ASSERT_EQ(inMemory.GetEntryCount(), pod.GetEntryCount());
         for (int i = 0; i < pod.GetEntryCount(); ++i) {
             const PodEntryRef entry = pod.GetEntry(i);
             const auto nameAt =

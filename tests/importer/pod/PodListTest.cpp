@@ -1,9 +1,9 @@
 #include "ImporterTestFiles.h"
 
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 #include "platform/FolderPrompt.h"
+#include "platform/HomeFolder.h"
 #include "platform/StoredSetting.h"
-#include "platform/WineRegistry.h"
 #include "pod/PodList.h"
 #include "pod/PodWriter.h"
 
@@ -46,7 +46,7 @@ class PodListTest : public testing::Test {
   protected:
     void SetUp() override {
         SetStoredSettingFile((temp_.Path() / "flyfolder").string());
-        SetWinePrefix((temp_.Path() / "no-wine").string());
+        SetHomeFolder((temp_.Path() / "home").string());
         fly_ = temp_.Path() / "Fly2";
         MakePod(fly_ / "system" / "airport.pod", {{"DATABASE\\AIRPORT.DBD", "archived airports"},
                                                   {"DATABASE\\SHARED.DBT", "from airport.pod"}});
@@ -58,7 +58,7 @@ class PodListTest : public testing::Test {
     void TearDown() override {
         PodList::CloseAllPods();
         SetStoredSettingFile("");
-        SetWinePrefix("");
+        SetHomeFolder("");
         SetPromptStreams(nullptr, nullptr);
     }
 
@@ -96,14 +96,16 @@ TEST_F(PodListTest, StoredSettingBeforeThePrompt) {
 }
 
 TEST_F(PodListTest, WineRegistryAfterTheStoredSettingAndBeforeThePrompt) {
-    const std::filesystem::path wine = temp_.Path() / "no-wine";
+    const std::filesystem::path wine = temp_.Path() / "home" / ".wine";
     std::filesystem::create_directories(wine / "dosdevices");
+    WriteText(fly_ / "FLY2.EXE", "");
     std::filesystem::create_directory_symlink(temp_.Path(), wine / "dosdevices" / "c:");
-    WriteText(wine / "system.reg", "[Software\\\\Terminal Reality\\\\Fly! II] 1\r\n\"PATH\"=\"C:\\\\Fly2\"\r\n");
+    WriteText(wine / "system.reg",
+              "[Software\\\\Terminal Reality\\\\Fly! II] 1\r\n\"PATH\"=\"C:\\\\Fly2\"\r\n");
     FILE* in = InputOf("/nowhere\n");
     SetPromptStreams(in, stderr);
     PodList::SetFlyFolder(std::nullopt);
-    EXPECT_EQ(PodList::GetFlyFolder(), (wine / "dosdevices" / "c:").string() + "/Fly2/");
+    EXPECT_EQ(PodList::GetFlyFolder(), std::filesystem::canonical(fly_).string() + "/");
     EXPECT_EQ(std::ftell(in), 0); // never asked
 
     WriteText(temp_.Path() / "flyfolder", "/stored/fly2\n");
@@ -208,7 +210,7 @@ TEST_F(PodListTest, FileFoundNowhereIsCode2AndLeavesTheTargetReset) {
         FAIL() << "no exception";
     } catch (const ZorException& e) {
         EXPECT_EQ(e.code, 2u);
-        EXPECT_EQ(e.message, "Unable to open database\\none.dbd");
+        EXPECT_EQ(e.message, "Unable to open Database/none.dbd");
     }
     EXPECT_EQ(file.data, nullptr);
     EXPECT_EQ(file.size, 0u);

@@ -1,8 +1,8 @@
 // Damaged tables found by fuzzing the table loader, kept as regression cases.
 #include "FlyFixture.h"
 
+#include "base/ZorException.h"
 #include "db/TriDb.h"
-#include "driver/ZorException.h"
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 

@@ -1,13 +1,13 @@
 // The synthetic installation loads back through the importer's own readers.
 #include "DbTestFiles.h"
 
+#include "base/ZorException.h"
 #include "db/DbClock.h"
 #include "db/IndexGenAica.h"
 #include "db/IndexGenField.h"
 #include "db/IndexGenLatLon.h"
 #include "db/IndexGenMulti.h"
 #include "db/TriDb.h"
-#include "driver/ZorException.h"
 #include "platform/NativeFs.h"
 #include "pod/PodFile.h"
 #include "pod/PodList.h"

@@ -8,4 +8,4 @@
 class TriDb;
 
 // The key generator that writes one of a database's index files.
-std::unique_ptr<IndexGen> MakeIndexGenerator(const TriDb& table, const NavIndex& index);
+std::unique_ptr<IndexGen> MakeIndexGen(const TriDb& table, const NavIndex& index);

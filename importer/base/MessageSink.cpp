@@ -1,13 +1,8 @@
-#include "driver/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <cstdarg>
 
 MessageSink::MessageSink() : context_(this), write_(&MessageSink::WriteToStream), stream_(stdout) {}
-
-MessageSink::~MessageSink() {
-    if (stream_ != nullptr && stream_ != stdout)
-        std::fclose(stream_);
-}
 
 MessageSink& MessageSink::Instance() {
     static MessageSink sink;
@@ -34,8 +29,6 @@ void MessageSink::SetWriter(void* context, WriteFunction write) {
         write_ = write;
     }
 }
-
-void MessageSink::SetStream(FILE* stream) { stream_ = stream; }
 
 void MessageSink::WriteToStream(void* context, const char* text) {
     auto* sink = static_cast<MessageSink*>(context);

@@ -20,6 +20,24 @@ TEST(NativeFs, EachComponentMatchedExactlyFirstThenIgnoringCase) {
     EXPECT_EQ(NativePath(fly + "DATABASE\\"), fly + "DATABASE/");
 }
 
+TEST(NativeFs, ShownPathTakesTheCaseOnDiskAndStaysRelativeToItsFolder) {
+    namespace fs = std::filesystem;
+    const fs::path current = fs::current_path();
+    TempFolder temp;
+    WriteText(temp.Path() / "Fly2" / "Database" / "navaid.dbi", "");
+    const std::string fly = temp.Slashed() + "Fly2/";
+    EXPECT_EQ(ShownPath(temp.Slashed() + "FLY2\\DATABASE\\NAVAID.DBI"), fly + "Database/navaid.dbi");
+    EXPECT_EQ(ShownPath(fly + "DATABASE\\NEW.DBI"), fly + "Database/NEW.DBI");
+    EXPECT_EQ(ShownPath("DATABASE\\AIRPORT.DBD", fly), "Database/AIRPORT.DBD");
+    EXPECT_EQ(ShownPath("DATABASE\\AIRPORT.DBD", temp.Slashed() + "FLY2"), "Database/AIRPORT.DBD");
+    EXPECT_EQ(ShownPath(fly + "DATABASE\\NAVAID.DBI", "/elsewhere/"), fly + "Database/navaid.dbi");
+    // A full name below a relative folder is not put below it twice.
+    fs::current_path(temp.Path());
+    EXPECT_EQ(ShownPath("fly2/DATABASE\\X.DBD", "fly2"), "Fly2/Database/X.DBD");
+    EXPECT_EQ(ShownPath("DATABASE\\X.DBD", "fly2"), "Database/X.DBD");
+    fs::current_path(current);
+}
+
 TEST(NativeFs, RenamesTargetAnExistingEntryInAnotherCase) {
     TempFolder temp;
     const std::string dir = temp.Slashed();

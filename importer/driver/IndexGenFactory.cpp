@@ -1,11 +1,11 @@
-#include "driver/IndexGenerator.h"
+#include "driver/IndexGenFactory.h"
 
 #include "db/IndexGenAica.h"
 #include "db/IndexGenField.h"
 #include "db/IndexGenLatLon.h"
 #include "db/IndexGenMulti.h"
 
-std::unique_ptr<IndexGen> MakeIndexGenerator(const TriDb& table, const NavIndex& index) {
+std::unique_ptr<IndexGen> MakeIndexGen(const TriDb& table, const NavIndex& index) {
     switch (index.kind) {
     case NavIndex::Kind::Field:
         return std::make_unique<IndexGenField>(table, index.firstCode);

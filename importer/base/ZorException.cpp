@@ -1,4 +1,4 @@
-#include "driver/ZorException.h"
+#include "base/ZorException.h"
 
 #include <cstdarg>
 #include <cstdio>

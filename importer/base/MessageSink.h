@@ -12,17 +12,16 @@ public:
     // Formats at most 1023 characters (longer text is cut) and hands them to the write function.
     static void Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-    // Replaces the write function (tests capture the output this way); returns nothing, restore with
-    // SetWriter(nullptr, nullptr) to go back to the stream.
+    // Replaces the write function (tests capture the output this way); restore with
+    // SetWriter(nullptr, nullptr) to go back to standard output.
     void SetWriter(void* context, WriteFunction write);
-    void SetStream(FILE* stream);
 
     MessageSink(const MessageSink&) = delete;
     MessageSink& operator=(const MessageSink&) = delete;
 
 private:
     MessageSink();
-    ~MessageSink();
+    ~MessageSink() = default;
     static void WriteToStream(void* context, const char* text);
 
     void* context_;

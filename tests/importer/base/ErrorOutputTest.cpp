@@ -1,7 +1,7 @@
 #include "ImporterTestFiles.h"
 
-#include "driver/MessageSink.h"
-#include "driver/ZorException.h"
+#include "base/MessageSink.h"
+#include "base/ZorException.h"
 
 #include <gtest/gtest.h>
 

@@ -63,7 +63,6 @@ private:
     void Button8Click();
     void Button9Click();
     void Button14Click();
-    void Button16Click();
 
     // Page 3: profiles and the DLL folder copy (TF_mainProfiles.cpp).
     void ConnectProfileButtons();

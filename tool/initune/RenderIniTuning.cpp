@@ -12,6 +12,9 @@ namespace {
 constexpr qint64 MaxProduct = std::numeric_limits<qint32>::max();
 constexpr qint64 MinProduct = std::numeric_limits<qint32>::min();
 constexpr int TotalRow = 1;
+// A texture count of 999 is a marker in render.ini, not a number of textures: it reserves no
+// memory, so it counts as 0 MB and is never refused as too many.
+const QLatin1String NoCountMarker("999");
 
 QString NotAnInteger(const QString& text) {
     return QStringLiteral("'%1' is not a valid integer value").arg(text);
@@ -51,7 +54,7 @@ IniOutcome CheckNewCount(IniGrid& grid, int row) {
     const auto bytes = TextureBytes(name);
     bool ok = false;
     const qint64 value = count.toLongLong(&ok);
-    if (bytes && count != QLatin1String("999") && (!ok || !TextureMegabytes(value, *bytes)))
+    if (bytes && count != NoCountMarker && (!ok || !TextureMegabytes(value, *bytes)))
         return Refuse(grid, row, TooManyTextures(name, count, *bytes));
     return {};
 }
@@ -112,7 +115,7 @@ IniOutcome LoadRenderIni(IniGrid& grid, const QString& path) {
 IniOutcome ComputeMemory(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
         const QString count = grid.Cell(row, grid.oldColumn);
-        if (count == QLatin1String("999")) {
+        if (count == NoCountMarker) {
             grid.SetCell(row, grid.memColumn, QStringLiteral("0"));
             continue;
         }

@@ -3,7 +3,6 @@
 
 #include "install/ui/TF_AutoInstall.h"
 #include "shell/ui/THelpForm.h"
-#include "shell/ui/WindowMessage.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -50,13 +49,7 @@ class AutoInstallTest : public InstallFixture {
     }
 
     // The installer opened on a source folder as the main window does for a start argument.
-    void OpenOn(const QString& folder) {
-        AppSettings().StartArgument = folder;
-        QCoreApplication::postEvent(
-            &window_, new WindowMessage(WindowMessage::StartInstall, 0,
-                                        reinterpret_cast<quintptr>(&AppSettings().StartArgument)));
-        QCoreApplication::processEvents();
-    }
+    void OpenOn(const QString& folder) { window_.SetSourceFolder(folder); }
 
     QString fly_;
     TF_AutoInstall window_;

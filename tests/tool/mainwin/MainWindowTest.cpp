@@ -8,7 +8,6 @@
 #include "shell/mainwin/KestrelWindows.h"
 #include "shell/mainwin/TF_main.h"
 #include "shell/ui/TOptionsForm.h"
-#include "shell/ui/WindowMessage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,23 +23,6 @@ namespace {
 
 const QString Caption = QString::fromUtf8("Optimise les performances de votre Fly!2 !");
 
-// Records the private messages that reach a window.
-class MessageRecorder final : public QObject {
-public:
-    struct Received {
-        QEvent::Type type;
-        quintptr lParam;
-    };
-    std::vector<Received> received;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == WindowMessage::ShowInstall || event->type() == WindowMessage::StartInstall)
-            received.push_back({event->type(), static_cast<WindowMessage*>(event)->lParam});
-        return false;
-    }
-};
-
 class MainWindowTest : public ::testing::Test {
 protected:
     // Reads the preferences of the fixture's tool folder as at start-up, creates the windows and shows
@@ -48,8 +30,6 @@ protected:
     void Start(const QString& startArgument = QString()) {
         StartUpSettings(fly.Path("tool"), startArgument);
         windows = std::make_unique<KestrelWindows>();
-        windows->Main().installEventFilter(&mainMessages);
-        windows->AutoInstall().installEventFilter(&installerMessages);
         windows->Main().show();
     }
     TF_main& Main() { return windows->Main(); }
@@ -72,8 +52,6 @@ protected:
 
     FlyFolderFixture fly;
     ScriptedDialogs dialogs;
-    MessageRecorder mainMessages;
-    MessageRecorder installerMessages;
     std::unique_ptr<KestrelWindows> windows;
 };
 
@@ -158,22 +136,19 @@ TEST_F(MainWindowTest, InitialiseKestrelWithOkEnablesTheButtonsWithoutTheCaption
     EXPECT_TRUE(QDir(fly.Path("Fly2/modules/pc")).exists());
 }
 
+// The installer opens only after the main window has appeared, and takes the folder in a later turn still.
 TEST_F(MainWindowTest, StartArgumentOpensTheInstallerWhenPathsAreValid) {
     fly.WriteShortPreferences(fly.FlyExe());
     QDir().mkpath(fly.Path("addon"));
     Start(fly.Path("addon"));
+    TF_AutoInstall& installer = windows->AutoInstall();
     EXPECT_EQ(Page(), 7);
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(mainMessages.received.size(), 1u);
-    EXPECT_EQ(mainMessages.received[0].type, WindowMessage::ShowInstall);
-    EXPECT_EQ(mainMessages.received[0].lParam, 0u);
-    EXPECT_TRUE(windows->AutoInstall().isVisible());
-    ASSERT_EQ(installerMessages.received.size(), 1u);
-    EXPECT_EQ(installerMessages.received[0].type, WindowMessage::StartInstall);
-    const auto* folder = reinterpret_cast<const QString*>(installerMessages.received[0].lParam);
-    EXPECT_EQ(folder, &AppSettings().StartArgument);
-    EXPECT_EQ(*folder, fly.Path("addon"));
+    EXPECT_FALSE(installer.isVisible());
+    QCoreApplication::sendPostedEvents(&Main());
+    EXPECT_TRUE(installer.isVisible());
+    EXPECT_TRUE(installer.SourceFolder().isEmpty());
+    QCoreApplication::sendPostedEvents(&installer);
+    EXPECT_EQ(installer.SourceFolder(), fly.Path("addon"));
 }
 
 TEST_F(MainWindowTest, StartArgumentIsIgnoredWithInvalidPathsOrAMissingFolder) {
@@ -181,15 +156,16 @@ TEST_F(MainWindowTest, StartArgumentIsIgnoredWithInvalidPathsOrAMissingFolder) {
     Start(fly.Path("addon")); // no preferences: paths not valid
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Page(), 1);
+    EXPECT_FALSE(windows->AutoInstall().isVisible());
     windows.reset();
 
     fly.WriteShortPreferences(fly.FlyExe());
     Start(fly.Path("gone"));
     QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Page(), 0);
-    EXPECT_TRUE(mainMessages.received.empty());
-    EXPECT_TRUE(installerMessages.received.empty());
     EXPECT_FALSE(windows->AutoInstall().isVisible());
+    EXPECT_TRUE(windows->AutoInstall().SourceFolder().isEmpty());
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheFifteenLinesOfThePreferencesFile) {

@@ -6,7 +6,6 @@
 #include "shell/FileUtils.h"
 #include "shell/Settings.h"
 #include "shell/ui/THelpForm.h"
-#include "shell/ui/WindowMessage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -193,15 +192,6 @@ void TF_AutoInstall::EnableDestinationButtons() {
         return;
     for (QPushButton* button : destinationButtons_)
         button->setEnabled(type == InstallType::ExternalScenery);
-}
-
-bool TF_AutoInstall::event(QEvent* event) {
-    if (event->type() != WindowMessage::StartInstall)
-        return QWidget::event(event);
-    const auto* message = static_cast<const WindowMessage*>(event);
-    if (const auto* folder = reinterpret_cast<const QString*>(message->lParam))
-        SetSourceFolder(*folder);
-    return true;
 }
 
 // Minimising and restoring send spontaneous events; only a real showing resets the fields.

@@ -35,7 +35,6 @@ class TF_AutoInstall final : public QWidget {
     void InstallClick();
 
   protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

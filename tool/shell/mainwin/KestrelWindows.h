@@ -32,7 +32,6 @@ public:
     Tf_inikestrel& IniKestrel() const { return *iniKestrel_; }
     TOptionsForm& Options() const { return *options_; }
     TF2sInputForm& SlicerInput() const { return *slicerInput_; }
-    TFCutLLInput& CutLLInput() const { return *cutLLInput_; }
     TFSelDirDlg& SelDirDlg() const { return *selDirDlg_; }
     TF_SceneryCopy& SceneryCopy() const { return *sceneryCopy_; }
     TF_checkdlls& CheckDlls() const { return *checkDlls_; }

@@ -7,7 +7,6 @@
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
 #include "shell/ui/TOptionsForm.h"
-#include "shell/ui/WindowMessage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -148,16 +147,8 @@ void TF_main::FormShow() {
     CheckPrefs();
     if (StartArgumentIsFolder()) {
         notebook_->setCurrentIndex(InstallPage);
-        QCoreApplication::postEvent(this, new WindowMessage(WindowMessage::ShowInstall, 0, 0));
+        QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);
     }
-}
-
-bool TF_main::event(QEvent* event) {
-    if (event->type() == WindowMessage::ShowInstall) {
-        UMShowInstall();
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void TF_main::closeEvent(QCloseEvent* event) {

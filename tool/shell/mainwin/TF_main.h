@@ -36,7 +36,6 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // The pages of TabbedNotebook1 (TF_mainPages.cpp).
@@ -64,7 +63,6 @@ private:
     void Button8Click();
     void Button9Click();
     void Button14Click();
-    void Button16Click();
 
     // Page 3: profiles and the DLL folder copy (TF_mainProfiles.cpp).
     void ConnectProfileButtons();

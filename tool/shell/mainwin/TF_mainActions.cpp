@@ -11,7 +11,6 @@
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
 #include "shell/ui/TOptionsForm.h"
-#include "shell/ui/WindowMessage.h"
 #include "slicer/ui/TF2sInputForm.h"
 
 #include <QApplication>
@@ -40,17 +39,17 @@ void TF_main::ShowWindow(QWidget& window) {
     window.activateWindow();
 }
 
-// Message 1125: the installer opens once the main window has finished appearing, then receives the folder
-// given on the command line.
+// The installer opens once the main window has finished appearing, then receives the folder given on the
+// command line in a later turn of the event loop, on top of a window already shown.
 void TF_main::UMShowInstall() {
     if (windows_ == nullptr)
         return;
     TF_AutoInstall& installer = windows_->AutoInstall();
     ShowWindow(installer);
     QCoreApplication::processEvents();
-    QCoreApplication::postEvent(&installer,
-                                new WindowMessage(WindowMessage::StartInstall, 0,
-                                                  reinterpret_cast<quintptr>(&AppSettings().StartArgument)));
+    QMetaObject::invokeMethod(
+        &installer, [&installer, folder = AppSettings().StartArgument] { installer.SetSourceFolder(folder); },
+        Qt::QueuedConnection);
 }
 
 // The launch-and-close road: the tool ends without passing through the close handler, so the preferences

@@ -22,8 +22,6 @@ public:
     // Shows start (or its nearest existing parent) as the current folder.
     void SetCurrentFolder(const QString& start);
     QString CurrentFolder() const;
-    // The folder stored by the last "OK".
-    QString Chosen() const { return chosen_; }
 
 private:
     void FillDrives();

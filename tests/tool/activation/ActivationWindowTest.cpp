@@ -186,7 +186,7 @@ TEST_F(ActivationWindowTest, CancelledSceneryFolderClosesTheWindow) {
     TF_checksceneries window;
     window.show();
     EXPECT_EQ(dialogs.shown().at(0).text, Path("scenery/europe"));
-    QTRY_VERIFY(!window.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
     EXPECT_TRUE(window.Entries().isEmpty());
     EXPECT_EQ(AppSettings().SceneryListFolder, Path("scenery/europe"));
 }

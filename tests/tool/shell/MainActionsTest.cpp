@@ -3,7 +3,7 @@
 #include "ShellFixture.h"
 #include "shell/PathCheck.h"
 
-#include <QThread>
+#include <QTest>
 
 namespace {
 
@@ -118,12 +118,8 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     dialogs.AnswerFile(f + "SlicerWork/Slicer Files/my cut.txt");
     ASSERT_TRUE(LaunchSlicer());
     EXPECT_TRUE(dialogs.Texts().isEmpty());
-    QByteArray ran;
-    for (int i = 0; i < 500 && !ran.endsWith('\n'); ++i) {
-        QThread::msleep(20);
-        ran = ReadFile(f + "ran.txt");
-    }
-    EXPECT_EQ(ran, "-i my cut.txt\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ReadFile(f + "ran.txt").endsWith('\n'); }, 10000));
+    EXPECT_EQ(ReadFile(f + "ran.txt"), "-i my cut.txt\n");
 }
 
 } // namespace

@@ -231,9 +231,9 @@ TEST_F(SlicerWindow, StartingTheSlicer) {
     Click(form, "BtnStartSlicer");
     EXPECT_EQ(dialogs.shown()[0].text, fly + "SlicerWork/Slicer Files/");
     EXPECT_EQ(dialogs.Texts(), QStringList());
-    QTRY_VERIFY_WITH_TIMEOUT(ReadWholeFile(fly + "started.txt").has_value(), 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(ReadWholeFile(fly + "started.txt").value_or(""),
-                              "-i " + (fly + "SlicerWork/Slicer Files/in.txt").toUtf8() + "\n", 10000);
+    const QByteArray expected = "-i " + (fly + "SlicerWork/Slicer Files/in.txt").toUtf8() + "\n";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ReadWholeFile(fly + "started.txt") == expected; }, 10000))
+        << ReadWholeFile(fly + "started.txt").value_or("(not started)").toStdString();
 }
 
 TEST(CoordinateDialog, ConvertsAtEveryKeystrokeAndKeepsItsEntries) {

@@ -28,29 +28,72 @@ int AppendRecommendation(IniGrid& grid, const QString& key, const QString& value
     return row;
 }
 
-}  // namespace
+} // namespace
 
 QStringList DefaultRecommendations() {
     return {
-        "autoFullScreen=1", "useDirect3D=1", "percentOfWindOnGround=20", "allowDLLFiles=1", "NullZone=1",
-        "noRotorTorque=0", "noRotorSideForce=0", "noRotorTranslationalLift=0", "noRotorTranslationalRoll=0",
-        "noRotorIcing=0", "noRotorDensityEffects=0", "noRotorGyroEffects=0", "rotorDamperAdjust=40",
-        "rotorHoverAdjust=40", "ignoreRotorIcing=0", "ignoreWheelDamage=0", "ignorePropDamage=0",
-        "ignoreRotorDamage=0", "ignoreWingDamage=0", "ignoreEngineDamage=0", "ignoreTurbulence=0",
-        "ignoreSlopeWind=1", "noRotorSettlingEffect=0", "noRotorGroundEffect=0", "askUserForGraphicSettings=0",
-        "defaultStartScreen=0", "askBeforeExiting=0", "searchPodFilesFirst=0", "allowDebugInfo=1",
-        QString::fromLatin1(SkyAdjustKey) + "=1", "mouseScrollingEnabled=1", "autoStretchMainWindow=0",
-        "forceFullWidthMainWindow=1", "useIFRPanels=0", "drawCockpitArrows=0", "suspendOnTaskSwitch=1",
-        "editorSliceBitsPerPixel=8", "viewableTaxiwayPavementDistance=50000",
-        "viewableTaxiwayLightDistance=300000", "markingTotalFadeOutDistance=30380",
-        "viewableTaxiwayHeight=100000", "viewableTaxiwayMarkingDistance=3000", "runwayLightFogPenetration=1000",
-        "lightScalarDusk=50", "lightScalarDawn=50", "lightScalarDay=100", "lightScalarNight=25",
-        "runwayLightDistanceFadeMinFeet=12152", "runwayLightDistanceFadeMaxFeet=30380",
-        "runwayLightDistanceFadeMaxRatio=75", "lightIntensityStandard=0.500000",
-        "lightIntensityCenterline=0.500000", "lightIntensityTouchdown=0.500000", "lightIntensityALSF=1.000000",
-        "lightIntensityRAIL=2.000000", "lightIntensityVASI=3.000000", "lightIntensityREIL=3.000000",
-        "lightIntensityTaxiway=0.070000", "showServiceNames=1", "showATCScrollingText=1",
-        "forceLargeAirportsInList=1", "useEnvLighting=1",
+        "autoFullScreen=1",
+        "useDirect3D=1",
+        "percentOfWindOnGround=20",
+        "allowDLLFiles=1",
+        "NullZone=1",
+        "noRotorTorque=0",
+        "noRotorSideForce=0",
+        "noRotorTranslationalLift=0",
+        "noRotorTranslationalRoll=0",
+        "noRotorIcing=0",
+        "noRotorDensityEffects=0",
+        "noRotorGyroEffects=0",
+        "rotorDamperAdjust=40",
+        "rotorHoverAdjust=40",
+        "ignoreRotorIcing=0",
+        "ignoreWheelDamage=0",
+        "ignorePropDamage=0",
+        "ignoreRotorDamage=0",
+        "ignoreWingDamage=0",
+        "ignoreEngineDamage=0",
+        "ignoreTurbulence=0",
+        "ignoreSlopeWind=1",
+        "noRotorSettlingEffect=0",
+        "noRotorGroundEffect=0",
+        "askUserForGraphicSettings=0",
+        "defaultStartScreen=0",
+        "askBeforeExiting=0",
+        "searchPodFilesFirst=0",
+        "allowDebugInfo=1",
+        QString::fromLatin1(SkyAdjustKey) + "=1",
+        "mouseScrollingEnabled=1",
+        "autoStretchMainWindow=0",
+        "forceFullWidthMainWindow=1",
+        "useIFRPanels=0",
+        "drawCockpitArrows=0",
+        "suspendOnTaskSwitch=1",
+        "editorSliceBitsPerPixel=8",
+        "viewableTaxiwayPavementDistance=50000",
+        "viewableTaxiwayLightDistance=300000",
+        "markingTotalFadeOutDistance=30380",
+        "viewableTaxiwayHeight=100000",
+        "viewableTaxiwayMarkingDistance=3000",
+        "runwayLightFogPenetration=1000",
+        "lightScalarDusk=50",
+        "lightScalarDawn=50",
+        "lightScalarDay=100",
+        "lightScalarNight=25",
+        "runwayLightDistanceFadeMinFeet=12152",
+        "runwayLightDistanceFadeMaxFeet=30380",
+        "runwayLightDistanceFadeMaxRatio=75",
+        "lightIntensityStandard=0.500000",
+        "lightIntensityCenterline=0.500000",
+        "lightIntensityTouchdown=0.500000",
+        "lightIntensityALSF=1.000000",
+        "lightIntensityRAIL=2.000000",
+        "lightIntensityVASI=3.000000",
+        "lightIntensityREIL=3.000000",
+        "lightIntensityTaxiway=0.070000",
+        "showServiceNames=1",
+        "showATCScrollingText=1",
+        "forceLargeAirportsInList=1",
+        "useEnvLighting=1",
     };
 }
 
@@ -74,10 +117,10 @@ QStringList LoadRecommendations(const QString& programFolder) {
     return lines;
 }
 
-IniOutcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
+Outcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
     StartIniGrid(grid, IniMode::FlyIni, 1, {"FLY! function", "OLD value", "Recommended", "NEW value"});
     grid.recColumn = 2;
-    if (const IniOutcome outcome = ReadIniIntoGrid(grid, path, false); !outcome.ok())
+    if (const Outcome outcome = ReadIniIntoGrid(grid, path, false); !outcome.ok())
         return outcome;
     MergeRecommendations(grid, LoadRecommendations(programFolder));
     return {};
@@ -118,7 +161,7 @@ void ApplyRecommendations(IniGrid& grid) {
     }
 }
 
-int SearchName(IniGrid& grid, const QString& text, IniOutcome& outcome) {
+int SearchName(IniGrid& grid, const QString& text, Outcome& outcome) {
     for (int row = std::max(grid.searchPosition, 0); row < grid.RowCount(); ++row) {
         const QString name = grid.Cell(row, 0);
         if (text.isEmpty() ? name.isEmpty() : name.contains(text, Qt::CaseInsensitive)) {
@@ -127,6 +170,6 @@ int SearchName(IniGrid& grid, const QString& text, IniOutcome& outcome) {
         }
     }
     grid.searchPosition = -1;
-    outcome = IniOutcome::Info(text + " NOT FOUND!");
+    outcome = Outcome::Info(text + " NOT FOUND!");
     return -1;
 }

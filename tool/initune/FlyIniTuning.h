@@ -1,7 +1,7 @@
 #pragma once
 
 #include "initune/IniGrid.h"
-#include "initune/IniOutcome.h"
+#include "shell/Outcome.h"
 
 #include <QStringList>
 
@@ -16,7 +16,7 @@ QStringList LoadRecommendations(const QString& programFolder);
 
 // Clears the grid, reads the file at path into rows 1 on and merges the recommendations of
 // programFolder. A missing file: path + " NON TROUVE!!!" and the grid stays empty.
-IniOutcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder);
+Outcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder);
 // Pass 1 puts each recommendation in the first row of the same name (case ignored); pass 2 appends
 // a row for each one no row took.
 void MergeRecommendations(IniGrid& grid, const QStringList& recommendations);
@@ -28,4 +28,4 @@ void ApplyRecommendations(IniGrid& grid);
 // Searches column 0 for text (case ignored; an empty text finds an empty name) from the grid's search
 // position (0 when negative). A hit becomes the search position; no hit: text + " NOT FOUND!" and the
 // position goes back to -1. The hit row, or -1.
-int SearchName(IniGrid& grid, const QString& text, IniOutcome& outcome);
+int SearchName(IniGrid& grid, const QString& text, Outcome& outcome);

@@ -17,12 +17,12 @@ void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& h
         grid.SetCell(0, column, headers[column]);
 }
 
-IniOutcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
+Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
     if (!FileExists(path))
-        return IniOutcome::Info(ResolvePath(path) + " NON TROUVE!!!");
+        return Outcome::Info(ResolvePath(path) + " NON TROUVE!!!");
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
-        return IniOutcome::Error(QString::fromUtf8("Lecture impossible : ") + ResolvePath(path));
+        return Outcome::Error(QString::fromUtf8("Lecture impossible : ") + ResolvePath(path));
     const QList<QByteArray> lines = SplitLines(*bytes);
     grid.path = path;
     grid.SetRowCount(std::max(static_cast<int>(lines.size()) + grid.firstDataRow, grid.firstDataRow + 1));

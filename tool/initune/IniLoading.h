@@ -1,7 +1,7 @@
 #pragma once
 
 #include "initune/IniGrid.h"
-#include "initune/IniOutcome.h"
+#include "shell/Outcome.h"
 
 #include <QStringList>
 
@@ -10,4 +10,4 @@
 void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& headers);
 // Reads path into the data rows (values trimmed of blanks when trimValues); the outcome says why
 // nothing was read.
-IniOutcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues);
+Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues);

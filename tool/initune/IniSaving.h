@@ -1,9 +1,9 @@
 #pragma once
 
 #include "initune/IniGrid.h"
-#include "initune/IniOutcome.h"
+#include "shell/Outcome.h"
 
 // "OK, enregistrer" of both modes: NEW over OLD, the dated backup, then the whole file through a
 // temporary name. Nothing is written when no file is loaded, when a render.ini count is refused, or
 // when the backup fails.
-IniOutcome SaveIni(IniGrid& grid);
+Outcome SaveIni(IniGrid& grid);

@@ -34,13 +34,13 @@ bool OnlyDigits(const QString& text) {
 }
 
 // Empties the refused NEW cell and tells why.
-IniOutcome Refuse(IniGrid& grid, int row, const QString& message) {
+Outcome Refuse(IniGrid& grid, int row, const QString& message) {
     grid.SetCell(row, grid.newColumn, QString());
-    return IniOutcome::Info(message);
+    return Outcome::Info(message);
 }
 
 // A NEW count must sit on a named row, be all digits, and fit the memory figure.
-IniOutcome CheckNewCount(IniGrid& grid, int row) {
+Outcome CheckNewCount(IniGrid& grid, int row) {
     const QString count = grid.Cell(row, grid.newColumn);
     if (count.isEmpty())
         return {};
@@ -59,7 +59,7 @@ IniOutcome CheckNewCount(IniGrid& grid, int row) {
     return {};
 }
 
-IniOutcome ComputeTotal(IniGrid& grid) {
+Outcome ComputeTotal(IniGrid& grid) {
     qint64 total = 0;
     bool agp = false;
     bool nonAgp = false;
@@ -75,21 +75,21 @@ IniOutcome ComputeTotal(IniGrid& grid) {
         bool ok = false;
         total += memory.toLongLong(&ok);
         if (!ok)
-            return IniOutcome::Error(NotAnInteger(memory));
+            return Outcome::Error(NotAnInteger(memory));
     }
     grid.SetCell(TotalRow, 0, QStringLiteral("Memory in MB (without AGP)"));
     grid.SetCell(TotalRow, grid.memColumn, QString::number(total));
     return {};
 }
 
-}  // namespace
+} // namespace
 
 std::optional<qint64> TextureBytes(const QString& name) {
     static const QHash<QString, qint64> bytes = {
-        {"maxTextures32", 4096},         {"maxTextures32_565", 2048},    {"maxTextures64", 16384},
-        {"maxTextures64_565", 8192},     {"maxTextures128", 65536},      {"maxTextures128_565", 32768},
-        {"maxTextures256", 262144},      {"maxTextures256_565", 131072}, {"maxTextures512", 1048576},
-        {"maxTextures512_565", 524288},  {"maxTextures1024", 4194304},
+        {"maxTextures32", 4096},        {"maxTextures32_565", 2048},    {"maxTextures64", 16384},
+        {"maxTextures64_565", 8192},    {"maxTextures128", 65536},      {"maxTextures128_565", 32768},
+        {"maxTextures256", 262144},     {"maxTextures256_565", 131072}, {"maxTextures512", 1048576},
+        {"maxTextures512_565", 524288}, {"maxTextures1024", 4194304},
     };
     const auto found = bytes.constFind(name);
     if (found == bytes.constEnd())
@@ -104,15 +104,15 @@ std::optional<qint64> TextureMegabytes(qint64 count, qint64 bytes) {
     return static_cast<qint64>(std::nearbyint(static_cast<double>(count * bytes) / 1048576.0 + 0.5));
 }
 
-IniOutcome LoadRenderIni(IniGrid& grid, const QString& path) {
+Outcome LoadRenderIni(IniGrid& grid, const QString& path) {
     StartIniGrid(grid, IniMode::RenderIni, 2, {"FLY! function", "OLD value", "Memory (MB)", "NEW value"});
     grid.memColumn = 2;
-    if (const IniOutcome outcome = ReadIniIntoGrid(grid, path, true); !outcome.ok())
+    if (const Outcome outcome = ReadIniIntoGrid(grid, path, true); !outcome.ok())
         return outcome;
     return ComputeMemory(grid);
 }
 
-IniOutcome ComputeMemory(IniGrid& grid) {
+Outcome ComputeMemory(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
         const QString count = grid.Cell(row, grid.oldColumn);
         if (count == NoCountMarker) {
@@ -126,27 +126,27 @@ IniOutcome ComputeMemory(IniGrid& grid) {
         bool ok = false;
         const int value = count.toInt(&ok);
         if (!ok)
-            return IniOutcome::Error(NotAnInteger(count));
+            return Outcome::Error(NotAnInteger(count));
         const auto megabytes = TextureMegabytes(value, *bytes);
         if (!megabytes)
-            return IniOutcome::Error(TooManyTextures(name, count, *bytes));
+            return Outcome::Error(TooManyTextures(name, count, *bytes));
         grid.SetCell(row, grid.memColumn, QString::number(*megabytes));
     }
     return ComputeTotal(grid);
 }
 
-IniOutcome CheckNewCounts(IniGrid& grid) {
+Outcome CheckNewCounts(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
-        const IniOutcome refusal = CheckNewCount(grid, row);
+        const Outcome refusal = CheckNewCount(grid, row);
         if (!refusal.ok())
             return refusal;
     }
     return {};
 }
 
-IniOutcome ApplyNewCounts(IniGrid& grid) {
+Outcome ApplyNewCounts(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
-        const IniOutcome refusal = CheckNewCount(grid, row);
+        const Outcome refusal = CheckNewCount(grid, row);
         if (!refusal.ok())
             return refusal;
         const QString count = grid.Cell(row, grid.newColumn);

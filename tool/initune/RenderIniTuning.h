@@ -1,7 +1,7 @@
 #pragma once
 
 #include "initune/IniGrid.h"
-#include "initune/IniOutcome.h"
+#include "shell/Outcome.h"
 
 #include <optional>
 
@@ -15,12 +15,12 @@ std::optional<qint64> TextureMegabytes(qint64 count, qint64 bytes);
 
 // Clears the grid, puts the headers in row 0 and the total in row 1, reads the file at path into rows 2
 // on (values trimmed) and computes the memory. A missing file: path + " NON TROUVE!!!".
-IniOutcome LoadRenderIni(IniGrid& grid, const QString& path);
+Outcome LoadRenderIni(IniGrid& grid, const QString& path);
 // The Memory cell of every texture row and the total without the [AGP] and [NonAGP] sections. A count
 // that is not a whole number, or too large, stops the computation; the total is then left as it was.
-IniOutcome ComputeMemory(IniGrid& grid);
+Outcome ComputeMemory(IniGrid& grid);
 // Takes every NEW value over into OLD, then computes again. A NEW value on a header or empty row, with
 // anything but digits, or a count too large stops the walk with a message and empties that NEW cell.
-IniOutcome ApplyNewCounts(IniGrid& grid);
+Outcome ApplyNewCounts(IniGrid& grid);
 // The same checks without taking anything over: the first refusal, or nothing.
-IniOutcome CheckNewCounts(IniGrid& grid);
+Outcome CheckNewCounts(IniGrid& grid);

@@ -1,9 +1,9 @@
 #include "install/AddonInstall.h"
 
 #include "install/ImporterRun.h"
-#include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
 
 #include <QFileInfo>
@@ -14,6 +14,7 @@ struct Session final {
     const InstallRequest& request;
     const InstallLog& log;
     QString fly; // the simulator folder with trailing '/'
+    Outcome& outcome;
 };
 
 // The name's extension from its last dot, lower case ("" when it has none).
@@ -52,7 +53,8 @@ void Failed(const Session& s, const QString& source) {
 // and lands inside folder.
 void InstallFile(const Session& s, const QString& source, const QString& folder) {
     const QString target = folder + QFileInfo(source).fileName();
-    if (!LiesInside(source, s.request.sourceFolder) || !CopyFileMakingFolders(source, target, folder)) {
+    if (!LiesInside(source, s.request.sourceFolder) ||
+        !CopyFileMakingFolders(source, target, folder, s.outcome)) {
         Failed(s, source);
         return;
     }
@@ -66,7 +68,8 @@ void InstallFile(const Session& s, const QString& source, const QString& folder)
 bool InstallDex(const Session& s, const QString& source) {
     const QString dexFolder = s.fly + QStringLiteral("dex/");
     if (!FolderExists(dexFolder) && !MakeFolder(dexFolder)) {
-        ShowInfo(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
+        s.outcome +=
+            Outcome::Info(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
         return false;
     }
     const QString name = QFileInfo(source).fileName();
@@ -152,20 +155,18 @@ QStringList ListInstallSource(const QString& folder) {
     return list;
 }
 
-void RunInstallation(const InstallRequest& request, const InstallLog& log) {
-    if (request.sourceFolder.isEmpty()) {
-        ShowInfo(QStringLiteral("Répertoire Source manaquant pour installer!"));
-        return;
-    }
-    const Session session{request, log, WithBackslash(request.flyFolder)};
+Outcome RunInstallation(const InstallRequest& request, const InstallLog& log) {
+    if (request.sourceFolder.isEmpty())
+        return Outcome::Info(QStringLiteral("Répertoire Source manaquant pour installer!"));
+    Outcome outcome;
+    const Session session{request, log, WithBackslash(request.flyFolder), outcome};
     const QString problem = DestinationProblem(session);
-    if (!problem.isEmpty()) {
-        ShowInfo(problem);
-        return;
-    }
+    if (!problem.isEmpty())
+        return Outcome::Info(problem);
     const QString first = FirstLine(request.type);
     if (!first.isEmpty())
         log(first);
     if (InstallEntries(session))
         log(QStringLiteral("*** Installation finished ***"));
+    return outcome;
 }

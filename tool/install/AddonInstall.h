@@ -5,6 +5,8 @@
 
 #include <functional>
 
+struct Outcome;
+
 // The kinds of add-on the installer knows, in the order of its radio group.
 enum class InstallType { Scenery = 0, ExternalScenery = 1, Taxiways = 2, Aircraft = 3, Script = 4, Dex = 5 };
 
@@ -30,5 +32,6 @@ QString SourceDialogStart(const QString& current);
 QStringList ListInstallSource(const QString& folder);
 
 // "OK, INSTALLER": copies every known file of the source list to where its type belongs, logs each step
-// and, for DEX files, runs the importer. Refusals are shown as messages and log nothing.
-void RunInstallation(const InstallRequest& request, const InstallLog& log);
+// and, for DEX files, runs the importer. Refusals log nothing; they and the folders that couldn't be made
+// are the boxes returned.
+Outcome RunInstallation(const InstallRequest& request, const InstallLog& log);

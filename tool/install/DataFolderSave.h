@@ -2,8 +2,10 @@
 
 #include <QString>
 
+struct Outcome;
+
 // Putting the simulator's "data" folder aside before slicing ("data-save") and bringing it back
-// afterwards. Both take the path of FLY2.EXE, show their boxes and return the error text of a step that
-// failed (empty on success); the caller shows it in the error box.
-QString SaveDataFolder(const QString& flyExePath);
-QString RestoreDataFolder(const QString& flyExePath);
+// afterwards. Both take the path of FLY2.EXE and return their boxes, ending with the error of a step that
+// failed.
+Outcome SaveDataFolder(const QString& flyExePath);
+Outcome RestoreDataFolder(const QString& flyExePath);

@@ -1,8 +1,8 @@
 #include "install/SceneryTransfer.h"
 
-#include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 
 #include <QStringList>
 
@@ -16,20 +16,6 @@ void AddEntries(SceneryEntries& entries, const QString& folder, const QString& m
     ListFilesAndFolders(folder, mask, paths, recurse);
     for (const QString& path : paths)
         entries.append({RelativeTo(path, folder), checked});
-}
-
-// False when the user refused the deletion, which ends the copy.
-bool LeaveSource(const QString& source, const QString& sourceFolder, SourceMode mode) {
-    if (mode == SourceMode::SwitchOff)
-        RenameNoReplace(source, source + QStringLiteral(".notused"), sourceFolder);
-    if (mode != SourceMode::Delete)
-        return true;
-    if (!AskYesNo(QStringLiteral("Do you really want to *DELETE* all Source Files?"))) {
-        ShowInfo(QStringLiteral("NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
-        return false;
-    }
-    RemoveFile(source, sourceFolder);
-    return true;
 }
 
 } // namespace
@@ -48,16 +34,29 @@ SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bo
     return entries;
 }
 
-bool CopySceneries(const SceneryCopyRequest& request) {
+int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome) {
     const QString from = WithBackslash(request.sourceFolder);
     const QString to = WithBackslash(request.destinationFolder);
-    for (const SceneryEntry& entry : request.entries) {
-        if (!entry.checked)
-            continue;
+    for (int index = first; index < request.entries.size(); ++index) {
+        const SceneryEntry& entry = request.entries[index];
         const QString source = from + entry.name;
-        if (LiesInside(source, from) && CopyFileMakingFolders(source, to + entry.name, to) &&
-            !LeaveSource(source, from, request.mode))
-            return false;
+        if (!entry.checked || !LiesInside(source, from) ||
+            !CopyFileMakingFolders(source, to + entry.name, to, outcome))
+            continue;
+        if (request.mode == SourceMode::Delete) {
+            outcome += Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));
+            return index;
+        }
+        if (request.mode == SourceMode::SwitchOff)
+            RenameNoReplace(source, source + QStringLiteral(".notused"), from);
     }
-    return true;
+    return -1;
+}
+
+Outcome AnswerDeletion(const SceneryCopyRequest& request, int index, bool yes) {
+    if (!yes)
+        return Outcome::Info(QStringLiteral("NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
+    const QString from = WithBackslash(request.sourceFolder);
+    RemoveFile(from + request.entries[index].name, from);
+    return {};
 }

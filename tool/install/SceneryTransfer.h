@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+struct Outcome;
+
 // Copying scenery files, with their sub-folders, from one scenery folder to another.
 struct SceneryEntry final {
     QString name; // relative to the source folder
@@ -24,7 +26,10 @@ struct SceneryCopyRequest final {
 // the switched-off ones, unchecked; sorted by name without regard to case.
 SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bool unused);
 
-// Copies every checked entry, then leaves, switches off or deletes its source; a source whose copy
-// failed is left alone, and so is an entry that would lead out of either folder. False when the copy
-// stopped before the end (the user refused the deletion).
-bool CopySceneries(const SceneryCopyRequest& request);
+// Copies the checked entries from first on, then leaves or switches off each source; a source whose copy
+// failed is left alone, and so is an entry that would lead out of either folder. With SourceMode::Delete
+// it stops after each copy with the question whether to delete, and returns that entry's index: the
+// window passes the answer to AnswerDeletion, then goes on from the next entry. -1 once all are done.
+int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome);
+// Yes deletes the entry's source; No returns the box that ends the copy.
+Outcome AnswerDeletion(const SceneryCopyRequest& request, int index, bool yes);

@@ -2,6 +2,7 @@
 
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 
 namespace {
 
@@ -20,8 +21,14 @@ QStringList BareNames(const QString& folder, const QString& mask) {
 
 // Keys changed in the simulator since the set was saved live on in the dated backup. A set deleted since
 // the lists were filled leaves everything as it was.
-bool UseSet(const QString& set, const QString& live) {
-    return FileExists(set) && MakeDatedBackup(live, true) && CopyFileOver(set, live);
+bool UseSet(const QString& set, const QString& live, Outcome& outcome) {
+    if (!FileExists(set))
+        return false;
+    if (!MakeDatedBackup(live)) {
+        outcome += BackupFailed();
+        return false;
+    }
+    return CopyFileOver(set, live);
 }
 
 } // namespace
@@ -34,14 +41,15 @@ QStringList ListJoystickSets(const QString& flyFolder) {
     return BareNames(WithBackslash(flyFolder), QStringLiteral("*.fcr"));
 }
 
-bool UseKeySet(const QString& flyFolder, const QString& name) {
+bool UseKeySet(const QString& flyFolder, const QString& name, Outcome& outcome) {
     return !flyFolder.isEmpty() && !name.isEmpty() &&
-           UseSet(KeyFolder(flyFolder) + name, KeyFolder(flyFolder) + QStringLiteral("default.key"));
+           UseSet(KeyFolder(flyFolder) + name, KeyFolder(flyFolder) + QStringLiteral("default.key"), outcome);
 }
 
-bool UseJoystickSet(const QString& flyFolder, const QString& name) {
+bool UseJoystickSet(const QString& flyFolder, const QString& name, Outcome& outcome) {
     return !flyFolder.isEmpty() && !name.isEmpty() &&
-           UseSet(WithBackslash(flyFolder) + name, WithBackslash(flyFolder) + QStringLiteral("control.txt"));
+           UseSet(WithBackslash(flyFolder) + name, WithBackslash(flyFolder) + QStringLiteral("control.txt"),
+                  outcome);
 }
 
 bool SaveKeysAs(const QString& flyFolder, const QString& target) {

@@ -1,7 +1,7 @@
 #include "shell/FileUtils.h"
 
-#include "shell/Dialogs.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 
 #include <QDateTime>
 
@@ -92,16 +92,17 @@ bool CopyFileOver(const QString& source, const QString& target, const QString& w
     return LiesInside(WriteTarget(target), within) && CopyFileOver(source, target);
 }
 
-bool CopyFileMakingFolders(const QString& source, const QString& target) {
+bool CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome) {
     const QString folder = FolderOfFile(target);
     if (!folder.isEmpty() && !FolderExists(folder))
-        MakeFolderChain(QString(), folder);
+        outcome += MakeFolderChain(QString(), folder);
     return CopyFileOver(source, target);
 }
 
 // Checked before any folder is made, so a refused target leaves no folder behind either.
-bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within) {
-    return LiesInside(WriteTarget(target), within) && CopyFileMakingFolders(source, target);
+bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+                           Outcome& outcome) {
+    return LiesInside(WriteTarget(target), within) && CopyFileMakingFolders(source, target, outcome);
 }
 
 bool RenameNoReplace(const QString& from, const QString& to, const QString& within) {
@@ -112,7 +113,7 @@ bool RemoveFile(const QString& path, const QString& within) {
     return LiesInside(path, within) && RemoveFile(path);
 }
 
-bool MakeFolderChain(const QString& base, const QString& relative) {
+Outcome MakeFolderChain(const QString& base, const QString& relative) {
     QString rest = relative;
     if (rest.endsWith('/'))
         rest.chop(1);
@@ -125,24 +126,21 @@ bool MakeFolderChain(const QString& base, const QString& relative) {
         const QString running = start + rest.left(end);
         if (running.isEmpty() || running == QLatin1String("/") || FolderExists(running))
             continue;
-        if (!MakeFolder(running)) {
-            ShowInfo(QStringLiteral("Erreur, création de sous répertoires impossible"));
-            return false;
-        }
+        if (!MakeFolder(running))
+            return Outcome::Info(QStringLiteral("Erreur, création de sous répertoires impossible"));
     }
-    return true;
+    return {};
 }
 
-bool MakeDatedBackup(const QString& file, bool warn) {
+bool MakeDatedBackup(const QString& file) {
     if (!FileExists(file))
         return true;
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("ddMMyyHHmmss"));
     const QString backup = ResolvePath(file) + stamp + QStringLiteral(".BAK");
     RemoveFile(backup);
-    if (CopyFileOver(file, backup))
-        return true;
-    if (warn)
-        ShowCaptioned(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"),
-                      QStringLiteral("Attention"));
-    return false;
+    return CopyFileOver(file, backup);
+}
+
+Outcome BackupFailed() {
+    return Outcome::Warning(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"));
 }

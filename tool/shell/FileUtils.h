@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+struct Outcome;
+
 // Free operations on paths, files and folders shared by every window. Paths are native: '/' separates
 // folders, a folder "with backslash" is one that ends with '/', and the root '/' plays the drive root.
 // Every file system access goes through the case-insensitive lookup of NativeFs.h; a name is never
@@ -27,22 +29,25 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
 
 // Copies all bytes of source over target; false on any failure.
 bool CopyFileOver(const QString& source, const QString& target);
-// Creates the target's missing folders first, then CopyFileOver.
-bool CopyFileMakingFolders(const QString& source, const QString& target);
+// Creates the target's missing folders first (a folder that can't be made adds MakeFolderChain's box to
+// outcome), then CopyFileOver.
+bool CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome);
 
 // The same operations for targets that must stay inside the folder within (a name from a folder listing,
 // a profile or a list joined to the folder it belongs to): refused, changing nothing, when the target
 // (for a rename both names) doesn't lie inside within (LiesInside of NativeFs.h).
 bool CopyFileOver(const QString& source, const QString& target, const QString& within);
-bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within);
+bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+                           Outcome& outcome);
 bool RenameNoReplace(const QString& from, const QString& to, const QString& within);
 bool RemoveFile(const QString& path, const QString& within);
-// Creates base + each missing level of relative; on failure shows "Erreur, création de sous répertoires
-// impossible" and returns false.
-bool MakeFolderChain(const QString& base, const QString& relative);
-// Copies an existing file to file + ddmmyyhhnnss + ".BAK"; warn shows the "Attention" box on failure.
-// Returns false only when the file exists and the copy failed.
-bool MakeDatedBackup(const QString& file, bool warn);
+// Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
+// création de sous répertoires impossible".
+Outcome MakeFolderChain(const QString& base, const QString& relative);
+// Copies an existing file to file + ddmmyyhhnnss + ".BAK". False only when the file exists and the copy
+// failed; a caller that warns then shows BackupFailed.
+bool MakeDatedBackup(const QString& file);
+Outcome BackupFailed();
 
 // Folder operations "with undo": COPY, DELETE (to the trash where there is one), MOVE, RENAME.
 bool ShellFileOp(const QString& operation, bool renameOnCollision, bool noConfirmation, bool silent,

@@ -1,9 +1,9 @@
 #include "shell/MainActions.h"
 
-#include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
 #include "shell/Launcher.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 #include "shell/PathCheck.h"
 #include "shell/Settings.h"
 #include "shell/SlicerLaunch.h"
@@ -13,24 +13,22 @@
 namespace {
 
 // Keeps the simulator's own file once as its "FLYdefault" copy, with a second safety copy beside it.
-void KeepDefaultOnce(const QString& original, const QString& keptDefault, const QString& spare) {
+Outcome KeepDefaultOnce(const QString& original, const QString& keptDefault, const QString& spare) {
     if (FileExists(keptDefault))
-        return;
-    if (!CopyFileOver(original, keptDefault)) {
-        ShowInfo(QStringLiteral("Votre systtème Fly! est peut être défectueux. Non trouvé : ") +
-                 ResolvePath(original));
-        return;
-    }
+        return {};
+    if (!CopyFileOver(original, keptDefault))
+        return Outcome::Info(QStringLiteral("Votre systtème Fly! est peut être défectueux. Non trouvé : ") +
+                             ResolvePath(original));
     CopyFileOver(original, spare);
+    return {};
 }
 
 // The shell's own error report for a program that could not be started.
-void Launch(const QString& program, const QStringList& arguments) {
+Outcome Launch(const QString& program, const QStringList& arguments) {
     if (program.isEmpty())
-        return;
+        return {};
     const QString problem = StartProgram(program, arguments, FolderOfFile(program));
-    if (!problem.isEmpty())
-        ShowError(problem);
+    return problem.isEmpty() ? Outcome() : Outcome::Error(problem);
 }
 
 } // namespace
@@ -40,7 +38,8 @@ bool PathsValidAtStart(PathFields& fields) {
     if (!FileExists(exe))
         return false;
     fields.LblFLYPath = exe;
-    return CheckValidPathes(fields, false);
+    Outcome quiet;
+    return CheckValidPathes(fields, quiet);
 }
 
 bool StartArgumentIsFolder() {
@@ -48,12 +47,14 @@ bool StartArgumentIsFolder() {
     return !argument.isEmpty() && FolderExists(argument);
 }
 
-void CheckPrefs() {
+Outcome CheckPrefs() {
     const QString f = AppSettings().FlyFolder;
     if (!FolderExists(f))
-        return;
-    KeepDefaultOnce(f + "control.txt", f + "FLYdefault.fcr", f + "control.bup");
-    KeepDefaultOnce(f + "system/default.key", f + "system/FLYdefault.fky", f + "system/default.bup");
+        return {};
+    Outcome outcome = KeepDefaultOnce(f + "control.txt", f + "FLYdefault.fcr", f + "control.bup");
+    outcome +=
+        KeepDefaultOnce(f + "system/default.key", f + "system/FLYdefault.fky", f + "system/default.bup");
+    return outcome;
 }
 
 void DeleteHST() {
@@ -66,51 +67,46 @@ void DeleteHST() {
         RemoveFile(file, folder);
 }
 
-void LaunchSimulator(bool deleteHst) {
+Outcome LaunchSimulator(bool deleteHst) {
     if (deleteHst)
         DeleteHST();
-    Launch(AppSettings().FlyExePath, {});
+    return Launch(AppSettings().FlyExePath, {});
 }
 
-void LaunchFlyStart(bool deleteHst) {
+Outcome LaunchFlyStart(bool deleteHst) {
     if (deleteHst)
         DeleteHST();
-    Launch(AppSettings().FlyStartPath, {});
+    return Launch(AppSettings().FlyStartPath, {});
 }
 
-bool LaunchSlicer() {
-    Settings& s = AppSettings();
+QString SlicerInputStart() {
+    const Settings& s = AppSettings();
     const QString slicerFiles = WithBackslash(s.FlyFolder) + "SlicerWork/Slicer Files";
-    QString start = FolderExists(slicerFiles) ? slicerFiles : s.FlyFolder;
-    const QString input = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Select FLY2SLICE-InputFile"),
-                                   QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
+    return FolderExists(slicerFiles) ? slicerFiles : s.FlyFolder;
+}
+
+bool LaunchSlicer(const QString& input, Outcome& outcome) {
     if (input.isEmpty()) {
-        ShowInfo(QStringLiteral("Aucun fichier sélectionné"));
+        outcome += Outcome::Info(QStringLiteral("Aucun fichier sélectionné"));
         return false;
     }
     const SlicerLaunch launch = StartFly2Slice(QFileInfo(input).fileName());
     if (launch.message.isEmpty())
         return launch.started;
-    if (launch.missing)
-        ShowInfo(launch.message);
-    else
-        ShowError(launch.message);
+    outcome += launch.missing ? Outcome::Info(launch.message) : Outcome::Error(launch.message);
     return false;
 }
 
-void MakeSlicerWorkFolders() {
-    ShowInfo(
-        QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
-    const QString chosen = SelectFolder(AppSettings().FlyFolder);
-    if (chosen.isEmpty())
-        return;
+Outcome MakeSlicerWorkFolders(const QString& chosen) {
+    Outcome outcome;
     const QString base = WithBackslash(chosen) + "SlicerWork/";
     for (const QString& folder :
          {base, base + "TGA", base + "Slicer Files", base + "SCF Files", base + "POD", base + "RAS"}) {
         if (FolderExists(folder))
-            ShowInfo(QStringLiteral("Le répertoire") + ResolvePath(folder) +
-                     QStringLiteral(" existe déja !"));
+            outcome += Outcome::Info(QStringLiteral("Le répertoire") + ResolvePath(folder) +
+                                     QStringLiteral(" existe déja !"));
         else if (!MakeFolder(folder))
-            ShowInfo(QStringLiteral("Création impossible ") + ResolvePath(folder));
+            outcome += Outcome::Info(QStringLiteral("Création impossible ") + ResolvePath(folder));
     }
+    return outcome;
 }

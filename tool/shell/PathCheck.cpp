@@ -1,9 +1,8 @@
 #include "shell/PathCheck.h"
 
-#include "shell/DialogService.h"
-#include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
 
 namespace {
@@ -16,33 +15,7 @@ QString FolderWithBackslash(const QString& file) {
     return WithBackslash(FolderOfFile(file));
 }
 
-// Step 4 of the check: the simulator's three folders that must exist.
-bool SubfoldersPresent(const QString& f, PathFields& fields, bool showMessages) {
-    if (!FolderExists(f + "system")) {
-        if (showMessages)
-            ShowCaptioned(Missing + ResolvePath(f + "system") +
-                              QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
-                          Caption);
-        ResetCaptions(fields);
-        return false;
-    }
-    for (const QString& relative : {QStringLiteral("modules/scripts/global"), QStringLiteral("modules/pc")}) {
-        const QString folder = f + relative;
-        if (FolderExists(folder))
-            continue;
-        if (showMessages && Dialogs().Question(Missing + ResolvePath(folder) +
-                                                   QStringLiteral("- Voulez vous créer un répertoire vide?"),
-                                               Caption)) {
-            MakeFolderChain(f, relative);
-            continue;
-        }
-        ResetCaptions(fields);
-        return false;
-    }
-    return true;
-}
-
-void FillFields(const QString& f, PathFields& fields) {
+void FillFieldsFrom(const QString& f, PathFields& fields) {
     Settings& s = AppSettings();
     fields.LblRenderIniPath = f + "system/render.ini";
     fields.LblDLLPath = f + "modules/pc";
@@ -62,13 +35,6 @@ void FillFields(const QString& f, PathFields& fields) {
     }
 }
 
-void ChooseFolderInto(QString& setting, QString& field) {
-    if (setting.isEmpty())
-        setting = AppSettings().FlyFolder;
-    setting = SelectFolder(setting);
-    field = setting;
-}
-
 } // namespace
 
 void ResetCaptions(PathFields& fields) {
@@ -77,11 +43,11 @@ void ResetCaptions(PathFields& fields) {
     fields.LblFLYPath = flyPath;
 }
 
-bool CheckValidPathes(PathFields& fields, bool showMessages) {
+bool CheckFlyFolder(PathFields& fields, bool showMessages, Outcome& outcome) {
     Settings& s = AppSettings();
     fields.LblFLYPath = FileExists(s.FlyExePath) ? s.FlyExePath : QString();
     if (fields.LblFLYPath.isEmpty()) {
-        ShowCaptioned(
+        outcome += Outcome::Info(
             QStringLiteral("Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé "
                            "le bouton [fly2.exe répertoire]"),
             Caption);
@@ -94,13 +60,51 @@ bool CheckValidPathes(PathFields& fields, bool showMessages) {
     s.Fly2SlicePath = f + "Fly2Slice.exe";
     s.CopySourceFolder.clear();
     s.SceneryListFolder.clear();
-    if (!SubfoldersPresent(f, fields, showMessages))
+    if (FolderExists(f + "system"))
+        return true;
+    if (showMessages)
+        outcome += Outcome::Info(Missing + ResolvePath(f + "system") +
+                                     QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
+                                 Caption);
+    ResetCaptions(fields);
+    return false;
+}
+
+QStringList MissingSubfolders(const PathFields& fields) {
+    const QString f = FolderWithBackslash(fields.LblFLYPath);
+    QStringList missing;
+    for (const QString& relative : {QStringLiteral("modules/scripts/global"), QStringLiteral("modules/pc")})
+        if (!FolderExists(f + relative))
+            missing << relative;
+    return missing;
+}
+
+Outcome CreateSubfolderQuestion(const PathFields& fields, const QString& relative) {
+    return Outcome::Question(Missing + ResolvePath(FolderWithBackslash(fields.LblFLYPath) + relative) +
+                                 QStringLiteral("- Voulez vous créer un répertoire vide?"),
+                             Caption);
+}
+
+Outcome CreateSubfolder(const PathFields& fields, const QString& relative) {
+    return MakeFolderChain(FolderWithBackslash(fields.LblFLYPath), relative);
+}
+
+void FillFields(PathFields& fields) {
+    FillFieldsFrom(FolderWithBackslash(fields.LblFLYPath), fields);
+}
+
+bool CheckValidPathes(PathFields& fields, Outcome& outcome) {
+    if (!CheckFlyFolder(fields, false, outcome))
         return false;
-    FillFields(f, fields);
+    if (!MissingSubfolders(fields).isEmpty()) {
+        ResetCaptions(fields);
+        return false;
+    }
+    FillFields(fields);
     return true;
 }
 
-void OptionsFormShow(PathFields& fields) {
+bool FindFlyExe() {
     Settings& s = AppSettings();
     if (PathPos(QStringLiteral("fly2.exe"), s.FlyExePath) == 0) {
         QString candidate = WithBackslash(s.ProgramFolder) + "fly2.exe";
@@ -109,12 +113,11 @@ void OptionsFormShow(PathFields& fields) {
             const QString parent = ParentFolder(WithBackslash(s.ProgramFolder));
             candidate = parent.isEmpty() ? QString() : WithBackslash(parent) + "fly2.exe";
             if (!FileExists(candidate))
-                return;
+                return false;
         }
         s.FlyExePath = candidate;
     }
-    fields.LblFLYPath = s.FlyExePath;
-    CheckValidPathes(fields, true);
+    return true;
 }
 
 bool OptionsOk(const PathFields& fields) {
@@ -132,53 +135,29 @@ bool OptionsOk(const PathFields& fields) {
     return true;
 }
 
-void ChooseFlyExe(PathFields& fields) {
+QString FlyExeDialogStart() {
     Settings& s = AppSettings();
     if (s.FlyExePath.isEmpty())
         s.FlyExePath = ParentFolder(WithBackslash(s.ProgramFolder)) + "fly2.exe";
     s.FlyFolder = FolderWithBackslash(s.FlyExePath);
-    const QString chosen = PickFile(s.FlyFolder, QString(), QStringLiteral("Fichier fly2.exe trouvé"),
-                                    QStringLiteral("FLY2.EXE |fly2.exe"));
-    if (chosen.isEmpty()) {
-        ResetCaptions(fields);
-        return;
-    }
-    UseFlyExe(fields, chosen);
+    return s.FlyFolder;
 }
 
-void UseFlyExe(PathFields& fields, const QString& flyExe) {
+void TakeFlyExe(PathFields& fields, const QString& flyExe) {
     Settings& s = AppSettings();
     fields.LblFLYPath = flyExe;
     s.FlyExePath = flyExe;
     s.FlyFolder = FolderWithBackslash(flyExe);
-    CheckValidPathes(fields, true);
 }
 
-void UseInstallation(PathFields& fields, const QString& folder) {
-    UseFlyExe(fields, ResolvePath(WithBackslash(folder) + QStringLiteral("FLY2.EXE")));
+QString InstallationFlyExe(const QString& folder) {
+    return ResolvePath(WithBackslash(folder) + QStringLiteral("FLY2.EXE"));
 }
 
-void ChooseFlyStart(PathFields& fields) {
-    QString start = AppSettings().FlyFolder;
-    fields.LblFLYStartPath =
-        PickFile(start, QString(), QStringLiteral("Chemin vers Flystart.exe Utility trouvé"),
-                 QStringLiteral("Cehemin vers FLY! Start Utility (flystart.exe) | flystart.exe"));
+QString FolderDialogStart(const QString& setting) {
+    return setting.isEmpty() ? AppSettings().FlyFolder : setting;
 }
 
-void ChooseFly2Slice(PathFields& fields) {
-    fields.LblFly2SlicerName =
-        PickFile(AppSettings().Fly2SliceFolder, QString(), QStringLiteral("Find Tool 2 File"),
-                 QStringLiteral("YourTool2Prg.EXE (*.exe)|*.EXE"));
-}
-
-void ChooseTgaFolder(PathFields& fields) {
-    ChooseFolderInto(AppSettings().TGAPath, fields.LblTGAPath);
-}
-
-void ChooseRasFolder(PathFields& fields) {
-    ChooseFolderInto(AppSettings().RASPath, fields.LblRASPath);
-}
-
-void ShowAutofillInfo() {
-    ShowCaptioned(QStringLiteral("Use [FLY!II.EXE-Path] button to enable AUTOFILL!"), Caption);
+Outcome AutofillInfo() {
+    return Outcome::Info(QStringLiteral("Use [FLY!II.EXE-Path] button to enable AUTOFILL!"), Caption);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+struct Outcome;
 
 // The texts of the path window's fields (TOptionsForm): the values the window will store on OK.
 struct PathFields final {
@@ -18,22 +21,33 @@ struct PathFields final {
 
 // Empties every field but LblFLYPath.
 void ResetCaptions(PathFields& fields);
-// The path check: derives the simulator's folders from FlyExePath, fills the fields and writes FlyFolder,
-// SceneryFolder, DLLFolderHolder, Fly2SlicePath and FlyStartPath at once. Without messages it neither asks
-// nor creates anything (only the "no fly2.exe" message is always shown).
-bool CheckValidPathes(PathFields& fields, bool showMessages);
-// The window's show handler: takes FlyExePath, or finds fly2.exe beside the tool or one folder up.
-void OptionsFormShow(PathFields& fields);
+
+// The path check, in the steps between which the window asks its questions. CheckFlyFolder derives the
+// simulator's folders from FlyExePath into LblFLYPath and writes FlyFolder, SceneryFolder, DLLFolderHolder
+// and Fly2SlicePath at once; false without fly2.exe ("no fly2.exe" box, always) or without "system" (its
+// box only with showMessages). Then each of MissingSubfolders is offered with CreateSubfolderQuestion and
+// made by CreateSubfolder on Yes; a No empties the fields and ends the check. FillFields ends it.
+bool CheckFlyFolder(PathFields& fields, bool showMessages, Outcome& outcome);
+QStringList MissingSubfolders(const PathFields& fields);
+Outcome CreateSubfolderQuestion(const PathFields& fields, const QString& relative);
+Outcome CreateSubfolder(const PathFields& fields, const QString& relative);
+// Fills the derived fields and writes FlyStartPath.
+void FillFields(PathFields& fields);
+// The check without messages, which creates nothing either.
+bool CheckValidPathes(PathFields& fields, Outcome& outcome);
+
+// The window's show handler: takes FlyExePath, or finds fly2.exe beside the tool or one folder up (then
+// stored in FlyExePath); false when there is none, and the window then checks nothing.
+bool FindFlyExe();
 // OK: false (the window stays open) when the fly2.exe of LblFLYPath doesn't exist; else stores the fields.
 bool OptionsOk(const PathFields& fields);
-// The buttons that choose a file or folder.
-void ChooseFlyExe(PathFields& fields);
-void ChooseFlyStart(PathFields& fields);
-// What choosing flyExe with the fly2.exe button does; UseInstallation does it for the FLY2.EXE of folder.
-void UseFlyExe(PathFields& fields, const QString& flyExe);
-void UseInstallation(PathFields& fields, const QString& folder);
-void ChooseFly2Slice(PathFields& fields);
-void ChooseTgaFolder(PathFields& fields);
-void ChooseRasFolder(PathFields& fields);
-// The four buttons whose paths are only ever derived.
-void ShowAutofillInfo();
+// The fly2.exe button: the folder its dialog opens in (FlyFolder, from FlyExePath or the folder above the
+// tool); TakeFlyExe takes the file chosen there, before the check.
+QString FlyExeDialogStart();
+void TakeFlyExe(PathFields& fields, const QString& flyExe);
+// The FLY2.EXE of an installation folder found in Wine.
+QString InstallationFlyExe(const QString& folder);
+// The folder buttons open their dialog on their setting, else on FlyFolder.
+QString FolderDialogStart(const QString& setting);
+// What the four buttons whose paths are only ever derived show.
+Outcome AutofillInfo();

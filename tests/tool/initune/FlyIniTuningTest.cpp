@@ -20,16 +20,14 @@ const QByteArray FlyLines = "[Sim]\r\n"
                             "emptyValue=\r\n";
 
 class FlyIniTuningTest : public IniFixture {
-protected:
+  protected:
     void Load(const QByteArray& fly, const QByteArray& recommendations) {
         WriteFile(SystemFile("fly.ini"), fly);
         WriteFile(RecommendationsPath(), recommendations);
-        const IniOutcome outcome = LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder);
-        ASSERT_TRUE(outcome.ok()) << outcome.text.toStdString();
+        const Outcome outcome = LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder);
+        ASSERT_TRUE(outcome.ok()) << outcome.text().toStdString();
     }
-    QStringList Backups() const {
-        return QDir(SystemFolder()).entryList({"fly.ini*.BAK"}, QDir::Files);
-    }
+    QStringList Backups() const { return QDir(SystemFolder()).entryList({"fly.ini*.BAK"}, QDir::Files); }
 
     IniGrid grid;
 };
@@ -49,8 +47,8 @@ TEST_F(FlyIniTuningTest, LinesKeepTheirBytesAndUnappliedRecommendationsBecomeBar
     EXPECT_EQ(grid.Cell(10, 2), "3");
     EXPECT_EQ(grid.Cell(11, 2), "4");
 
-    const IniOutcome saved = SaveIni(grid);
-    ASSERT_TRUE(saved.ok()) << saved.text.toStdString();
+    const Outcome saved = SaveIni(grid);
+    ASSERT_TRUE(saved.ok()) << saved.text().toStdString();
     EXPECT_EQ(ReadFile(SystemFile("fly.ini")), FlyLines + "missingKey\r\nmissingKey\r\n");
     const QStringList backups = Backups();
     ASSERT_EQ(backups.size(), 1);
@@ -76,18 +74,18 @@ TEST_F(FlyIniTuningTest, ApplyingCopiesOnlyDifferingRecommendationsAndSavesThem)
 
 TEST_F(FlyIniTuningTest, SearchGoesOnFromTheLastHitThenStartsAgain) {
     Load("percentOfWindOnGround=20\r\nx=1\r\n\r\nwindAloft=1\r\nignoreSlopeWIND=0\r\n", "");
-    IniOutcome outcome;
+    Outcome outcome;
     QList<int> hits;
     grid.searchPosition = -1;
     for (int i = 0; i < 5; ++i) {
         hits << SearchName(grid, "wind", outcome);
-        grid.searchPosition += 1;  // "Chercher encore"
+        grid.searchPosition += 1; // "Chercher encore"
     }
     EXPECT_EQ(hits, QList<int>({1, 4, 5, -1, 1}));
 
     grid.searchPosition = -1;
     EXPECT_EQ(SearchName(grid, "nothing like it", outcome), -1);
-    EXPECT_EQ(outcome.text, "nothing like it NOT FOUND!");
+    EXPECT_EQ(outcome.text(), "nothing like it NOT FOUND!");
     EXPECT_EQ(grid.searchPosition, -1);
     EXPECT_EQ(SearchName(grid, "", outcome), 3) << "an empty text finds the first empty name";
 }
@@ -106,10 +104,10 @@ TEST_F(FlyIniTuningTest, SearchOtherDrivesIsRecommendedInPlaceOrAppended) {
 TEST_F(FlyIniTuningTest, MissingFileIsReportedAndNothingIsWritten) {
     ScriptedDialogs dialogs;
     const QString path = SystemFile("fly.ini");
-    const IniOutcome outcome = LoadFlyIni(grid, path, AppSettings().ProgramFolder);
+    const Outcome outcome = LoadFlyIni(grid, path, AppSettings().ProgramFolder);
 
-    EXPECT_EQ(outcome.box, IniOutcome::Box::Info);
-    EXPECT_EQ(outcome.text, path + " NON TROUVE!!!");
+    EXPECT_EQ(outcome.box(), Outcome::Box::Info);
+    EXPECT_EQ(outcome.text(), path + " NON TROUVE!!!");
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.Cell(1, 0), "");
     EXPECT_TRUE(SaveIni(grid).ok());
@@ -145,9 +143,9 @@ TEST_F(FlyIniTuningTest, AFailedWriteIsReported) {
     ASSERT_TRUE(QFile::remove(SystemFile("fly.ini")));
     ASSERT_TRUE(QDir().mkdir(SystemFile("fly.ini")));
 
-    const IniOutcome outcome = SaveIni(grid);
-    EXPECT_EQ(outcome.box, IniOutcome::Box::Error);
-    EXPECT_EQ(outcome.text, "Impossible d'enregistrer " + SystemFile("fly.ini"));
+    const Outcome outcome = SaveIni(grid);
+    EXPECT_EQ(outcome.box(), Outcome::Box::Error);
+    EXPECT_EQ(outcome.text(), "Impossible d'enregistrer " + SystemFile("fly.ini"));
 }
 
 TEST_F(FlyIniTuningTest, AnEmptyFileShowsOneEmptyRow) {
@@ -156,4 +154,4 @@ TEST_F(FlyIniTuningTest, AnEmptyFileShowsOneEmptyRow) {
     EXPECT_EQ(grid.path, SystemFile("fly.ini"));
 }
 
-}  // namespace
+} // namespace

@@ -10,8 +10,8 @@ const QString DigitsRefusal = QStringLiteral(
     "Les nouvelles valeurs ne doivent comportées que des chiffres (0..9), pas d''autres caractères");
 
 class RenderIniTuningTest : public IniFixture {
-protected:
-    IniOutcome Load(const QByteArray& render) {
+  protected:
+    Outcome Load(const QByteArray& render) {
         WriteFile(SystemFile("render.ini"), render);
         return LoadRenderIni(grid, SystemFile("render.ini"));
     }
@@ -22,11 +22,11 @@ protected:
 };
 
 TEST(TextureMemoryTest, RoundsHalvesToEvenAfterAddingOneHalf) {
-    EXPECT_EQ(TextureMegabytes(100, *TextureBytes("maxTextures256")), 26);   // exactly 25 MB
-    EXPECT_EQ(TextureMegabytes(32, *TextureBytes("maxTextures128")), 2);     // exactly 2 MB
-    EXPECT_EQ(TextureMegabytes(48, *TextureBytes("maxTextures128")), 4);     // exactly 3 MB
-    EXPECT_EQ(TextureMegabytes(32, *TextureBytes("maxTextures64")), 1);      // 0.5 MB
-    EXPECT_EQ(TextureMegabytes(589, *TextureBytes("maxTextures32")), 3);     // 2.3 MB
+    EXPECT_EQ(TextureMegabytes(100, *TextureBytes("maxTextures256")), 26); // exactly 25 MB
+    EXPECT_EQ(TextureMegabytes(32, *TextureBytes("maxTextures128")), 2);   // exactly 2 MB
+    EXPECT_EQ(TextureMegabytes(48, *TextureBytes("maxTextures128")), 4);   // exactly 3 MB
+    EXPECT_EQ(TextureMegabytes(32, *TextureBytes("maxTextures64")), 1);    // 0.5 MB
+    EXPECT_EQ(TextureMegabytes(589, *TextureBytes("maxTextures32")), 3);   // 2.3 MB
     EXPECT_EQ(TextureMegabytes(511, *TextureBytes("maxTextures1024")), 2044);
     EXPECT_FALSE(TextureMegabytes(512, *TextureBytes("maxTextures1024")));
     EXPECT_FALSE(TextureBytes("maxTextures1024_565"));
@@ -34,19 +34,19 @@ TEST(TextureMemoryTest, RoundsHalvesToEvenAfterAddingOneHalf) {
 }
 
 TEST_F(RenderIniTuningTest, TotalLeavesOutAgpSectionsAndMarkers) {
-    const IniOutcome outcome = Load("maxTextures256=100\r\n"
-                                    "maxTextures64 =32\r\n"
-                                    "[Textures]\r\n"
-                                    "maxTextures128=  32  \r\n"
-                                    "maxTextures512=999\r\n"
-                                    "fogDensity=999\r\n"
-                                    "[AGP]\r\n"
-                                    "maxTextures256=100\r\n"
-                                    "[NonAGP]\r\n"
-                                    "maxTextures128=32\r\n"
-                                    "[Other]\r\n"
-                                    "maxTextures64=32\r\n");
-    ASSERT_TRUE(outcome.ok()) << outcome.text.toStdString();
+    const Outcome outcome = Load("maxTextures256=100\r\n"
+                                 "maxTextures64 =32\r\n"
+                                 "[Textures]\r\n"
+                                 "maxTextures128=  32  \r\n"
+                                 "maxTextures512=999\r\n"
+                                 "fogDensity=999\r\n"
+                                 "[AGP]\r\n"
+                                 "maxTextures256=100\r\n"
+                                 "[NonAGP]\r\n"
+                                 "maxTextures128=32\r\n"
+                                 "[Other]\r\n"
+                                 "maxTextures64=32\r\n");
+    ASSERT_TRUE(outcome.ok()) << outcome.text().toStdString();
 
     EXPECT_EQ(grid.RowCount(), 14);
     EXPECT_EQ(grid.Cell(1, 0), "Memory in MB (without AGP)");
@@ -59,26 +59,27 @@ TEST_F(RenderIniTuningTest, TotalLeavesOutAgpSectionsAndMarkers) {
     EXPECT_EQ(Memory(9), "26");
     EXPECT_EQ(Memory(11), "2");
     EXPECT_EQ(Memory(13), "1");
-    EXPECT_EQ(Total(), "29");  // 26 + 2 + 0 + 0, then 1 after [Other]
+    EXPECT_EQ(Total(), "29"); // 26 + 2 + 0 + 0, then 1 after [Other]
 }
 
 TEST_F(RenderIniTuningTest, NewCountsAreCheckedThenTakenOverAndSavedWithoutTheTotal) {
-    ASSERT_TRUE(Load("[Textures]\r\nmaxTextures64= 32 \r\nmaxTextures128=32\r\n\r\nmaxTextures256=4\r\n").ok());
-    EXPECT_EQ(Total(), "5");  // 1 + 2 + 2
+    ASSERT_TRUE(
+        Load("[Textures]\r\nmaxTextures64= 32 \r\nmaxTextures128=32\r\n\r\nmaxTextures256=4\r\n").ok());
+    EXPECT_EQ(Total(), "5"); // 1 + 2 + 2
 
     grid.SetCell(3, 3, "64");
     grid.SetCell(4, 3, "4x");
-    EXPECT_EQ(ApplyNewCounts(grid).text, DigitsRefusal);
+    EXPECT_EQ(ApplyNewCounts(grid).text(), DigitsRefusal);
     EXPECT_EQ(grid.Cell(4, 3), "");
     EXPECT_EQ(grid.Cell(4, 1), "32");
     EXPECT_EQ(grid.Cell(3, 1), "64") << "rows before the refusal keep their new count";
     EXPECT_EQ(Memory(3), "1") << "no recomputation after a refusal";
 
     grid.SetCell(5, 3, "1");
-    EXPECT_EQ(ApplyNewCounts(grid).text, HeaderRefusal);
+    EXPECT_EQ(ApplyNewCounts(grid).text(), HeaderRefusal);
     EXPECT_EQ(grid.Cell(5, 3), "");
     grid.SetCell(2, 3, "1");
-    EXPECT_EQ(ApplyNewCounts(grid).text, HeaderRefusal);
+    EXPECT_EQ(ApplyNewCounts(grid).text(), HeaderRefusal);
     EXPECT_EQ(grid.Cell(2, 3), "");
 
     grid.SetCell(3, 3, "");
@@ -105,30 +106,33 @@ TEST_F(RenderIniTuningTest, SavingRefusesACountWithLettersAndWritesNothing) {
     ASSERT_TRUE(Load(original).ok());
     grid.SetCell(2, 3, "lots");
 
-    EXPECT_EQ(SaveIni(grid).text, DigitsRefusal);
+    EXPECT_EQ(SaveIni(grid).text(), DigitsRefusal);
     EXPECT_EQ(grid.Cell(2, 3), "");
     EXPECT_EQ(ReadFile(SystemFile("render.ini")), original);
     EXPECT_TRUE(QDir(SystemFolder()).entryList({"*.BAK"}, QDir::Files).isEmpty());
 }
 
 TEST_F(RenderIniTuningTest, BadCountsStopTheComputation) {
-    IniOutcome outcome = Load("maxTextures256=100\r\nmaxTextures128=lots\r\nmaxTextures64=32\r\n");
-    EXPECT_EQ(outcome.box, IniOutcome::Box::Error);
-    EXPECT_EQ(outcome.text, "'lots' is not a valid integer value");
+    Outcome outcome = Load("maxTextures256=100\r\nmaxTextures128=lots\r\nmaxTextures64=32\r\n");
+    EXPECT_EQ(outcome.box(), Outcome::Box::Error);
+    EXPECT_EQ(outcome.text(), "'lots' is not a valid integer value");
     EXPECT_EQ(Memory(2), "26");
     EXPECT_EQ(Memory(4), "");
     EXPECT_EQ(Total(), "");
 
     outcome = Load("maxTextures1024=600\r\n");
-    EXPECT_EQ(outcome.box, IniOutcome::Box::Error);
-    EXPECT_EQ(outcome.text, QString::fromUtf8("Nombre de textures trop grand pour maxTextures1024 : 600 (511 au plus)"));
+    EXPECT_EQ(outcome.box(), Outcome::Box::Error);
+    EXPECT_EQ(outcome.text(),
+              QString::fromUtf8("Nombre de textures trop grand pour maxTextures1024 : 600 (511 au plus)"));
     EXPECT_EQ(Memory(2), "");
 
     ASSERT_TRUE(Load("maxTextures1024=8\r\n").ok());
     grid.SetCell(2, 3, "99999999999");
     outcome = ApplyNewCounts(grid);
-    EXPECT_EQ(outcome.box, IniOutcome::Box::Info);
-    EXPECT_EQ(outcome.text, QString::fromUtf8("Nombre de textures trop grand pour maxTextures1024 : 99999999999 (511 au plus)"));
+    EXPECT_EQ(outcome.box(), Outcome::Box::Info);
+    EXPECT_EQ(
+        outcome.text(),
+        QString::fromUtf8("Nombre de textures trop grand pour maxTextures1024 : 99999999999 (511 au plus)"));
     EXPECT_EQ(grid.Cell(2, 3), "");
     EXPECT_EQ(grid.Cell(2, 1), "8");
     grid.SetCell(2, 3, "999");
@@ -137,10 +141,10 @@ TEST_F(RenderIniTuningTest, BadCountsStopTheComputation) {
 }
 
 TEST_F(RenderIniTuningTest, MissingFileLeavesTheGridEmpty) {
-    const IniOutcome outcome = LoadRenderIni(grid, SystemFile("render.ini"));
-    EXPECT_EQ(outcome.text, SystemFile("render.ini") + " NON TROUVE!!!");
+    const Outcome outcome = LoadRenderIni(grid, SystemFile("render.ini"));
+    EXPECT_EQ(outcome.text(), SystemFile("render.ini") + " NON TROUVE!!!");
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_TRUE(grid.path.isEmpty());
 }
 
-}  // namespace
+} // namespace

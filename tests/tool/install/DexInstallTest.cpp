@@ -5,6 +5,7 @@
 #include "install/ImporterRun.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -38,11 +39,12 @@ class DexInstallTest : public InstallFixture {
         request.pauseOnError = pauseOnError;
         request.importer = importer;
         QStringList log;
-        RunInstallation(request, [&log](const QString& line) { log << line; });
+        outcome_ = RunInstallation(request, [&log](const QString& line) { log << line; });
         return log;
     }
 
     QString fly_;
+    Outcome outcome_; // of the last Install
 };
 
 TEST_F(DexInstallTest, TwoDexFilesAreCopiedAndImported) {
@@ -111,7 +113,8 @@ TEST_F(DexInstallTest, DexFolderIsMadeWhenMissingAndItsFailureStopsEverything) {
     ASSERT_TRUE(QDir(Path("Fly2/dex")).removeRecursively());
     CreateFile("Fly2/dex", "a file where the folder belongs");
     EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***"}));
-    EXPECT_EQ(dialogs_.Texts(), QStringList({"Cannot create [DEX] folder. Dex Installation not possible!"}));
+    ASSERT_EQ(outcome_.notices.size(), 1);
+    EXPECT_EQ(outcome_.text(), "Cannot create [DEX] folder. Dex Installation not possible!");
 
     ASSERT_TRUE(QFile::remove(Path("Fly2/dex")));
     const QStringList log = Install(true);

@@ -24,7 +24,7 @@ namespace {
 const QString Caption = QString::fromUtf8("Optimise les performances de votre Fly!2 !");
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     // Reads the preferences of the fixture's tool folder as at start-up, creates the windows and shows
     // the main window.
     void Start(const QString& startArgument = QString()) {
@@ -207,6 +207,41 @@ TEST_F(MainWindowTest, LaunchWithoutCloseKeepsTheToolAndDeletesHstFilesWhenAsked
     ButtonOf("Button9")->click();
     EXPECT_EQ(ended.count(), 0);
     EXPECT_TRUE(QDir(fly.Path("Fly2/aircraft")).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(MainWindowTest, SlicerButtonsAskForTheirFileAndFolderFirst) {
+    fly.WriteShortPreferences(fly.FlyExe());
+    Start();
+    const QString f = fly.FlyFolder();
+    fly.CreateDir("Fly2/SlicerWork/Slicer Files");
+    dialogs.Clear();
+    dialogs.AnswerFile("");
+    ButtonOf("Button14")->click();
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::PickFile);
+    EXPECT_EQ(dialogs.shown()[0].text, f + "SlicerWork/Slicer Files");
+    EXPECT_EQ(dialogs.shown()[0].caption, "Select FLY2SLICE-InputFile");
+    EXPECT_EQ(dialogs.shown()[0].extra, "TXT|Slicer Inputfile (*.txt)|*.TXT");
+    EXPECT_EQ(dialogs.Texts(), QStringList({QString::fromUtf8("Aucun fichier sélectionné")}));
+
+    dialogs.Clear();
+    dialogs.AnswerFolder(fly.Path("Fly2"));
+    ButtonOf("Button16")->click();
+    EXPECT_EQ(dialogs.shown()[1].kind, ScriptedDialogs::Kind::SelectFolder);
+    EXPECT_EQ(dialogs.shown()[1].text, f);
+    EXPECT_EQ(
+        dialogs.Texts(),
+        QStringList(
+            {QString::fromUtf8(
+                 "Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"),
+             QString::fromUtf8("Le répertoire") + f + "SlicerWork/" + QString::fromUtf8(" existe déja !"),
+             QString::fromUtf8("Le répertoire") + f + "SlicerWork/Slicer Files" +
+                 QString::fromUtf8(" existe déja !")}));
+    EXPECT_TRUE(QFileInfo(f + "SlicerWork/RAS").isDir());
+    dialogs.Clear();
+    dialogs.AnswerFolder("");
+    ButtonOf("Button16")->click();
+    EXPECT_EQ(dialogs.Texts().size(), 1);
 }
 
 } // namespace

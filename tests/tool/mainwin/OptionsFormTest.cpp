@@ -82,10 +82,58 @@ TEST_F(OptionsFormTest, TgaFolderIsStoredAtOnceAndEmptiedByACancelledDialog) {
 
     dialogs.AnswerFolder(QString());
     Click("BtnTGAPath");
+    EXPECT_EQ(dialogs.shown().back().text, fly.Path("tga")); // then in the folder stored
     EXPECT_EQ(Field("LblTGAPath"), "");
     EXPECT_EQ(AppSettings().TGAPath, "");
     Click("BtnCancel");
     EXPECT_EQ(AppSettings().TGAPath, "");
+}
+
+TEST_F(OptionsFormTest, MissingDllFolderIsCreatedOnYesOnly) {
+    QDir(fly.Path("Fly2/modules/pc")).removeRecursively();
+    const QString question =
+        QString::fromUtf8("Auto remplissage impossible! Le(s) sous répertoire(s) n''existe(nt) "
+                          "pas! - ") +
+        fly.FlyFolder() + "modules/pc- Voulez vous créer un répertoire vide?";
+    dialogs.AnswerNo();
+    form.show();
+    EXPECT_EQ(Field("LblFLYPath"), fly.FlyExe());
+    EXPECT_EQ(Field("LblDLLPath"), "");
+    EXPECT_FALSE(QFileInfo::exists(fly.Path("Fly2/modules/pc")));
+    form.hide();
+    dialogs.AnswerYes();
+    form.show();
+    EXPECT_TRUE(QFileInfo(fly.Path("Fly2/modules/pc")).isDir());
+    EXPECT_EQ(Field("LblDLLPath"), fly.FlyFolder() + "modules/pc");
+    EXPECT_EQ(dialogs.Texts(), QStringList({question, question}));
+    EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Question);
+    EXPECT_EQ(dialogs.shown()[0].caption, "Information:");
+}
+
+TEST_F(OptionsFormTest, FilePickersUseTheirTitlesAndFilters) {
+    form.show();
+    const QString f = fly.FlyFolder();
+    dialogs.AnswerFile("");
+    Click("BtnFLY2Exe");
+    EXPECT_EQ(dialogs.shown().back().text, f);
+    EXPECT_EQ(dialogs.shown().back().caption, "Fichier fly2.exe trouvé");
+    EXPECT_EQ(dialogs.shown().back().extra, "|FLY2.EXE |fly2.exe");
+    EXPECT_EQ(Field("LblDLLPath"), "");
+    dialogs.AnswerFile(fly.FlyExe());
+    Click("BtnFLY2Exe");
+    EXPECT_EQ(AppSettings().FlyExePath, fly.FlyExe());
+    EXPECT_EQ(Field("LblDLLPath"), f + "modules/pc");
+    dialogs.AnswerFile("");
+    Click("Button6");
+    EXPECT_EQ(dialogs.shown().back().caption, "Chemin vers Flystart.exe Utility trouvé");
+    EXPECT_EQ(dialogs.shown().back().extra, "|Cehemin vers FLY! Start Utility (flystart.exe) | flystart.exe");
+    EXPECT_EQ(Field("LblFLYStartPath"), "");
+    EXPECT_EQ(AppSettings().FlyFolder, f);
+    dialogs.AnswerFile(f + "tools/Fly2Slice.exe");
+    Click("Button5");
+    EXPECT_EQ(dialogs.shown().back().caption, "Find Tool 2 File");
+    EXPECT_EQ(Field("LblFly2SlicerName"), f + "tools/Fly2Slice.exe");
+    EXPECT_EQ(AppSettings().Fly2SliceFolder, f + "tools/");
 }
 
 TEST_F(OptionsFormTest, DerivedPathButtonsOnlyExplainTheAutofill) {

@@ -1,8 +1,8 @@
 // Key and joystick sets copied over the simulator's live files.
-#include "ScriptedDialogs.h"
 #include "ShellFixture.h"
 
 #include "shell/ControlFileSets.h"
+#include "shell/Outcome.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -12,7 +12,7 @@ namespace {
 struct SetKind {
     QString live; // relative to the temporary folder
     QString set;  // the saved set beside it, by its bare name
-    bool (*use)(const QString& flyFolder, const QString& name);
+    bool (*use)(const QString& flyFolder, const QString& name, Outcome& outcome);
 };
 
 const SetKind Kinds[] = {{"Fly2/system/default.key", "pilot.fky", UseKeySet},
@@ -39,7 +39,9 @@ class ControlFileSetsTest : public ShellTest {
 TEST_F(ControlFileSetsTest, UsingASetKeepsADatedBackupOfTheLiveFile) {
     for (const SetKind& kind : Kinds) {
         MakeFiles(kind);
-        EXPECT_TRUE(kind.use(Path("Fly2/"), kind.set)) << kind.live.toStdString();
+        Outcome outcome;
+        EXPECT_TRUE(kind.use(Path("Fly2/"), kind.set, outcome)) << kind.live.toStdString();
+        EXPECT_TRUE(outcome.ok());
         EXPECT_EQ(Read(kind.live), "saved set");
         const QStringList backups = Backups(kind);
         ASSERT_EQ(backups.size(), 1) << kind.live.toStdString();
@@ -49,17 +51,18 @@ TEST_F(ControlFileSetsTest, UsingASetKeepsADatedBackupOfTheLiveFile) {
 
 TEST_F(ControlFileSetsTest, AFailedBackupStopsTheCopyWithAWarning) {
     for (const SetKind& kind : Kinds) {
-        ScriptedDialogs dialogs;
         MakeFiles(kind);
         // Folders in the way of the backup names of the next seconds make the backup fail.
         const QDateTime now = QDateTime::currentDateTime();
         for (int s = 0; s < 4; ++s)
             CreateDir(kind.live + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
-        EXPECT_FALSE(kind.use(Path("Fly2/"), kind.set)) << kind.live.toStdString();
+        Outcome outcome;
+        EXPECT_FALSE(kind.use(Path("Fly2/"), kind.set, outcome)) << kind.live.toStdString();
         EXPECT_EQ(Read(kind.live), "changed in the simulator");
-        ASSERT_EQ(dialogs.shown().size(), 1u);
-        EXPECT_EQ(dialogs.shown()[0].text, "Impossible de créer un fichier de SAUVEGARDE");
-        EXPECT_EQ(dialogs.shown()[0].caption, "Attention");
+        ASSERT_EQ(outcome.notices.size(), 1);
+        EXPECT_EQ(outcome.box(), Outcome::Box::Warning);
+        EXPECT_EQ(outcome.text(), "Impossible de créer un fichier de SAUVEGARDE");
+        EXPECT_EQ(outcome.notices[0].caption, "Attention");
     }
 }
 

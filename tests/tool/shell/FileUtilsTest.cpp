@@ -1,7 +1,7 @@
 #include "shell/FileUtils.h"
-#include "ScriptedDialogs.h"
 #include "ShellFixture.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -99,13 +99,15 @@ TEST_F(FileUtilsTest, LiesInsideFollowsTheFoldersOnTheWayOnly) {
     // The confined operations refuse such targets and change nothing.
     const QString pod = CreateFile("Fly2/scenery/x.pod", "x");
     EXPECT_FALSE(CopyFileOver(pod, f + "out.pod", f));
-    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "a/../../new/x.pod", f));
+    Outcome outcome;
+    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "a/../../new/x.pod", f, outcome));
     EXPECT_FALSE(RenameNoReplace(pod, f + "../x.pod", f));
     EXPECT_FALSE(RemoveFile(f + "../../victim.pod", f));
     EXPECT_FALSE(RemoveFile(f + "out/../victim.pod", f));
     EXPECT_EQ(Read("victim.pod"), "victim");
     EXPECT_EQ(Entries("Fly2"), QStringList({"scenery"}));
-    EXPECT_TRUE(CopyFileMakingFolders(pod, f + "a/b/x.pod", f));
+    EXPECT_TRUE(CopyFileMakingFolders(pod, f + "a/b/x.pod", f, outcome));
+    EXPECT_TRUE(outcome.ok());
     EXPECT_TRUE(RenameNoReplace(f + "a/b/x.pod", f + "a/b/x.pod.notused", f));
     EXPECT_TRUE(RemoveFile(f + "a/b/x.pod.notused", f));
 }
@@ -161,33 +163,38 @@ TEST_F(FileUtilsTest, CopyFileOverFailsWithoutHarm) {
     // Copying a file onto itself (in another case) must not empty it.
     EXPECT_FALSE(CopyFileOver(key, Path("System/Default.KEY")));
     EXPECT_EQ(ReadFile(key), QByteArray("k\0ey\r\n", 6));
-    EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key")));
+    Outcome outcome;
+    EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key"), outcome));
+    EXPECT_TRUE(outcome.ok());
     EXPECT_EQ(ReadFile(Path("a/b/c.key")), QByteArray("k\0ey\r\n", 6));
 }
 
 TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
-    ScriptedDialogs dialogs;
     CreateDir("sim/Modules");
-    EXPECT_TRUE(MakeFolderChain(Path("sim/"), "modules/pc/"));
+    EXPECT_TRUE(MakeFolderChain(Path("sim/"), "modules/pc/").ok());
     EXPECT_EQ(Entries("sim"), QStringList({"Modules"}));
     EXPECT_EQ(Entries("sim/Modules"), QStringList({"pc"}));
-    EXPECT_TRUE(MakeFolderChain(Path("sim"), "modules/pc"));
-    EXPECT_TRUE(MakeFolderChain("", Path("x/y")));
+    EXPECT_TRUE(MakeFolderChain(Path("sim"), "modules/pc").ok());
+    EXPECT_TRUE(MakeFolderChain("", Path("x/y")).ok());
     EXPECT_TRUE(QFileInfo(Path("x/y")).isDir());
-    EXPECT_TRUE(dialogs.Texts().isEmpty());
     CreateFile("sim/blocked");
-    EXPECT_FALSE(MakeFolderChain(Path("sim"), "blocked/pc"));
-    EXPECT_EQ(dialogs.Texts(), QStringList({"Erreur, création de sous répertoires impossible"}));
+    const Outcome blocked = MakeFolderChain(Path("sim"), "blocked/pc");
+    ASSERT_EQ(blocked.notices.size(), 1);
+    EXPECT_EQ(blocked.box(), Outcome::Box::Info);
+    EXPECT_EQ(blocked.text(), "Erreur, création de sous répertoires impossible");
+    // A copy below a folder that can't be made fails with the same box.
+    Outcome copy;
+    EXPECT_FALSE(CopyFileMakingFolders(CreateFile("k.key"), Path("sim/blocked/pc/k.key"), copy));
+    EXPECT_EQ(copy.text(), blocked.text());
 }
 
 TEST_F(FileUtilsTest, DatedBackupNameAndSameSecondOverwrite) {
-    ScriptedDialogs dialogs;
     const QString ini = CreateFile("system/fly.ini", "first");
     for (int attempt = 0; attempt < 5; ++attempt) {
         const QString before = QDateTime::currentDateTime().toString("ddMMyyHHmmss");
-        EXPECT_TRUE(MakeDatedBackup(ini, true));
+        EXPECT_TRUE(MakeDatedBackup(ini));
         CreateFile("system/fly.ini", "second");
-        EXPECT_TRUE(MakeDatedBackup(ini, true));
+        EXPECT_TRUE(MakeDatedBackup(ini));
         if (QDateTime::currentDateTime().toString("ddMMyyHHmmss") != before) {
             for (const QString& name : Entries("system"))
                 if (name != "fly.ini")
@@ -199,23 +206,16 @@ TEST_F(FileUtilsTest, DatedBackupNameAndSameSecondOverwrite) {
         EXPECT_EQ(ReadFile(Path("system/fly.ini" + before + ".BAK")), "second");
         break;
     }
-    EXPECT_TRUE(MakeDatedBackup(Path("system/missing.ini"), true));
-    EXPECT_TRUE(dialogs.Texts().isEmpty());
+    EXPECT_TRUE(MakeDatedBackup(Path("system/missing.ini")));
 }
 
-TEST_F(FileUtilsTest, FailedDatedBackupWarnsOnlyWhenAsked) {
-    ScriptedDialogs dialogs;
+TEST_F(FileUtilsTest, FailedDatedBackupIsReported) {
     const QString ini = CreateFile("fly.ini");
     // Folders in the way of the backup names of the next seconds make the copy fail.
     const QDateTime now = QDateTime::currentDateTime();
     for (int s = 0; s < 4; ++s)
         CreateDir("fly.ini" + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
-    EXPECT_FALSE(MakeDatedBackup(ini, false));
-    EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_FALSE(MakeDatedBackup(ini, true));
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, "Impossible de créer un fichier de SAUVEGARDE");
-    EXPECT_EQ(dialogs.shown()[0].caption, "Attention");
+    EXPECT_FALSE(MakeDatedBackup(ini));
 }
 
 TEST_F(FileUtilsTest, ShellRenameAndDeleteWorkOnFoldersOnly) {

@@ -10,14 +10,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
-struct IniOutcome;
 
 // Window "*.INI kestrel": fly.ini against recommended values, or the texture memory of render.ini.
 // The grid logic lives in IniGrid and the tuning functions; the window shows the grid and passes edits.
 class Tf_inikestrel final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Tf_inikestrel)
-public:
+  public:
     explicit Tf_inikestrel(QWidget* parent = nullptr);
 
     // The main window's "Modifie le FLY.INI": hides and disables the render.ini load button, loads
@@ -26,10 +25,10 @@ public:
     // The main window's "Modifie le RENDER.INI": the same for render.ini.
     void OpenRenderIni();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QPushButton* AddButton(const char* name, const QString& caption);
     QWidget* MakeTopPanel();
     QWidget* MakeGridArea();
@@ -40,7 +39,6 @@ private:
     void ShowModeButtons();
     void ShowGrid();
     void SelectNewCell(int row);
-    void Report(const IniOutcome& outcome);
 
     void ButtonLoadFlyIniClick();
     void ButtonLoadRenderIniClick();

@@ -2,11 +2,11 @@
 #include "initune/ui/Tf_inikestrel.h"
 
 #include "initune/FlyIniTuning.h"
-#include "initune/IniOutcome.h"
 #include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
-#include "shell/Dialogs.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -25,7 +25,7 @@ void ShowButton(QPushButton* button, bool on) {
     button->setVisible(on);
 }
 
-}  // namespace
+} // namespace
 
 void Tf_inikestrel::ClearWindow() {
     grid_.Clear();
@@ -53,7 +53,8 @@ void Tf_inikestrel::ShowModeButtons() {
 
 void Tf_inikestrel::ShowGrid() {
     const QSignalBlocker blocker(table_);
-    labelPath_->setText(grid_.path.isEmpty() ? QString::fromUtf8("pas de fichiers sélectionnés") : grid_.path);
+    labelPath_->setText(grid_.path.isEmpty() ? QString::fromUtf8("pas de fichiers sélectionnés")
+                                             : grid_.path);
     table_->clearContents();
     table_->setRowCount(std::max(grid_.RowCount() - 1, 0));
     QStringList headers;
@@ -88,46 +89,30 @@ void Tf_inikestrel::SelectNewCell(int row) {
     table_->setCurrentItem(item);
 }
 
-void Tf_inikestrel::Report(const IniOutcome& outcome) {
-    switch (outcome.box) {
-    case IniOutcome::Box::None:
-        break;
-    case IniOutcome::Box::Info:
-        ShowInfo(outcome.text);
-        break;
-    case IniOutcome::Box::Error:
-        ShowError(outcome.text);
-        break;
-    case IniOutcome::Box::Warning:
-        ShowCaptioned(outcome.text, QStringLiteral("Attention"));
-        break;
-    }
-}
-
 void Tf_inikestrel::ButtonLoadFlyIniClick() {
     ClearWindow();
-    const IniOutcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, AppSettings().ProgramFolder);
+    const Outcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, AppSettings().ProgramFolder);
     ShowModeButtons();
     ShowGrid();
-    Report(outcome);
+    ShowOutcome(outcome);
 }
 
 void Tf_inikestrel::ButtonLoadRenderIniClick() {
     ClearWindow();
-    const IniOutcome outcome = LoadRenderIni(grid_, AppSettings().RenderIniPath);
+    const Outcome outcome = LoadRenderIni(grid_, AppSettings().RenderIniPath);
     ShowModeButtons();
     ShowGrid();
-    Report(outcome);
+    ShowOutcome(outcome);
 }
 
 void Tf_inikestrel::ButtonSaveClick() {
-    const IniOutcome outcome = SaveIni(grid_);
+    const Outcome outcome = SaveIni(grid_);
     if (outcome.ok()) {
         hide();
         return;
     }
     ShowGrid();
-    Report(outcome);
+    ShowOutcome(outcome);
 }
 
 void Tf_inikestrel::ButtonApplyDefaultsClick() {
@@ -136,9 +121,9 @@ void Tf_inikestrel::ButtonApplyDefaultsClick() {
 }
 
 void Tf_inikestrel::ButtonApplyCalcClick() {
-    const IniOutcome outcome = ApplyNewCounts(grid_);
+    const Outcome outcome = ApplyNewCounts(grid_);
     ShowGrid();
-    Report(outcome);
+    ShowOutcome(outcome);
 }
 
 void Tf_inikestrel::ButtonSearchOtherDrivesClick() {
@@ -170,11 +155,11 @@ void Tf_inikestrel::RunSearch() {
     const QString text = editSearch_->text();
     editSearch_->hide();
     editSearch_->setEnabled(false);
-    IniOutcome outcome;
+    Outcome outcome;
     const int row = SearchName(grid_, text, outcome);
     if (row >= 0)
         SelectNewCell(row);
-    Report(outcome);
+    ShowOutcome(outcome);
 }
 
 void Tf_inikestrel::ButtonHelpClick() {

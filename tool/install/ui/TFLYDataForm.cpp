@@ -2,23 +2,15 @@
 
 #include "install/DataFolderSave.h"
 #include "install/ui/InstallWidgets.h"
-#include "shell/Dialogs.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-void ShowFailure(const QString& error) {
-    if (!error.isEmpty())
-        ShowError(error);
-}
-
-} // namespace
 
 TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("TFLYDataForm");
@@ -70,9 +62,9 @@ QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const
 }
 
 void TFLYDataForm::SaveClick() {
-    ShowFailure(SaveDataFolder(AppSettings().FlyExePath));
+    ShowOutcome(SaveDataFolder(AppSettings().FlyExePath));
 }
 
 void TFLYDataForm::RestoreClick() {
-    ShowFailure(RestoreDataFolder(AppSettings().FlyExePath));
+    ShowOutcome(RestoreDataFolder(AppSettings().FlyExePath));
 }

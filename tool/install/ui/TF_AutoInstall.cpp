@@ -4,7 +4,9 @@
 #include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
 #include "shell/ui/THelpForm.h"
 
 #include <QButtonGroup>
@@ -265,7 +267,7 @@ void TF_AutoInstall::InstallClick() {
     request.flyFolder = AppSettings().FlyFolder;
     request.renameSources = rename_->isChecked();
     request.pauseOnError = pause_->isChecked();
-    RunInstallation(request, [this](const QString& line) { AppendLog(line); });
+    ShowOutcome(RunInstallation(request, [this](const QString& line) { AppendLog(line); }));
 }
 
 void TF_AutoInstall::AppendLog(const QString& line) {

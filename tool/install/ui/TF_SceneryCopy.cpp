@@ -2,7 +2,9 @@
 
 #include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -180,8 +182,19 @@ void TF_SceneryCopy::CopyClick() {
     }
     const SceneryCopyRequest request{sourceLabel_->text(), destinationLabel_->text(), Entries(),
                                      static_cast<SourceMode>(modes_->checkedId())};
-    if (CopySceneries(request))
-        hide();
+    for (int next = 0;;) {
+        Outcome outcome;
+        const int asked = CopySceneries(request, next, outcome);
+        const bool yes = ShowOutcome(outcome);
+        if (asked < 0)
+            break;
+        if (const Outcome refused = AnswerDeletion(request, asked, yes); !refused.ok()) {
+            ShowOutcome(refused);
+            return;
+        }
+        next = asked + 1;
+    }
+    hide();
 }
 
 // Minimising sends a spontaneous event; only a real hiding empties the list.

@@ -2,10 +2,12 @@
 
 #include "shell/Dialogs.h"
 #include "shell/MainActions.h"
+#include "shell/Outcome.h"
 #include "shell/PathCheck.h"
 #include "shell/Preferences.h"
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
+#include "shell/ui/ShowOutcome.h"
 #include "shell/ui/TOptionsForm.h"
 
 #include <QApplication>
@@ -144,7 +146,7 @@ void TF_main::FormShow() {
     }
     setWindowTitle(windowTitle() + " >>> " + AppSettings().FlyFolder);
     ActivateOtherKeys(true);
-    CheckPrefs();
+    ShowOutcome(CheckPrefs());
     if (StartArgumentIsFolder()) {
         notebook_->setCurrentIndex(InstallPage);
         QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);

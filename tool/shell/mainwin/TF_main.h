@@ -14,7 +14,7 @@ class QTabWidget;
 class TF_main final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_main)
-public:
+  public:
     explicit TF_main(QWidget* parent = nullptr);
 
     // The other windows of the tool, known once they all exist.
@@ -28,16 +28,16 @@ public:
     void GoPageLeft();
     void GoPageRight();
 
-signals:
+  signals:
     // The tool ends: after the preferences were written on close, or on the launch-and-close road,
     // which leaves them as they were.
     void EndTool();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // The pages of TabbedNotebook1 (TF_mainPages.cpp).
     QWidget* PagePrincipal();
     QWidget* PageInit();
@@ -63,6 +63,7 @@ private:
     void Button8Click();
     void Button9Click();
     void Button14Click();
+    static void Button16Click();
 
     // Page 3: profiles and the DLL folder copy (TF_mainProfiles.cpp).
     void ConnectProfileButtons();

@@ -7,9 +7,12 @@
 #include "install/ui/TFLYDataForm.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "install/ui/TF_SceneryCopy.h"
+#include "shell/Dialogs.h"
 #include "shell/MainActions.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
+#include "shell/ui/ShowOutcome.h"
 #include "shell/ui/TOptionsForm.h"
 #include "slicer/ui/TF2sInputForm.h"
 
@@ -23,7 +26,7 @@ void TF_main::ConnectButtons() {
     OnClick("Button8", [this] { Button8Click(); });
     OnClick("Button9", [this] { Button9Click(); });
     OnClick("Button14", [this] { Button14Click(); });
-    OnClick("Button16", [] { MakeSlicerWorkFolders(); });
+    OnClick("Button16", [] { Button16Click(); });
     OnClick("Button3", [this] { ShowWindow(windows_->CheckDlls()); });
     OnClick("Button4", [this] { ShowWindow(windows_->CheckPy()); });
     OnClick("Button20", [this] { ShowWindow(windows_->CheckSceneries()); });
@@ -72,18 +75,32 @@ void TF_main::Button6Click() {
 }
 
 void TF_main::Button8Click() {
-    LaunchSimulator(checkBox2_->isChecked());
+    ShowOutcome(LaunchSimulator(checkBox2_->isChecked()));
     if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
 
 void TF_main::Button9Click() {
-    LaunchFlyStart(checkBox2_->isChecked());
+    ShowOutcome(LaunchFlyStart(checkBox2_->isChecked()));
     if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
 
 void TF_main::Button14Click() {
-    if (LaunchSlicer() && checkBox1_->isChecked())
+    QString start = SlicerInputStart();
+    const QString input = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Select FLY2SLICE-InputFile"),
+                                   QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
+    Outcome outcome;
+    const bool started = LaunchSlicer(input, outcome);
+    ShowOutcome(outcome);
+    if (started && checkBox1_->isChecked())
         EndWithoutSaving();
+}
+
+void TF_main::Button16Click() {
+    ShowInfo(
+        QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
+    const QString chosen = SelectFolder(AppSettings().FlyFolder);
+    if (!chosen.isEmpty())
+        ShowOutcome(MakeSlicerWorkFolders(chosen));
 }

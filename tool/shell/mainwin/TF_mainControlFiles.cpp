@@ -3,7 +3,9 @@
 #include "shell/ControlFileSets.h"
 #include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -111,8 +113,16 @@ void TF_main::ConnectControlFilePage() {
     });
     ConnectListEnter(page.keys, page.keyEdit);
     ConnectListEnter(page.joysticks, page.joystickEdit);
-    OnClick("Button17", [page] { UseKeySet(AppSettings().FlyFolder, page.keyEdit->text()); });
-    OnClick("Button24", [page] { UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text()); });
+    OnClick("Button17", [page] {
+        Outcome outcome;
+        UseKeySet(AppSettings().FlyFolder, page.keyEdit->text(), outcome);
+        ShowOutcome(outcome);
+    });
+    OnClick("Button24", [page] {
+        Outcome outcome;
+        UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text(), outcome);
+        ShowOutcome(outcome);
+    });
     OnClick("Button18", [page] { SaveSetAs(page, true); });
     OnClick("Button23", [page] { SaveSetAs(page, false); });
     OnClick("Button25", [page] { ToggleHelp(page.help); });

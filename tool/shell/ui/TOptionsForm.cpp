@@ -1,7 +1,11 @@
 #include "shell/ui/TOptionsForm.h"
 
+#include "shell/Dialogs.h"
 #include "shell/MainActions.h"
+#include "shell/Outcome.h"
+#include "shell/Settings.h"
 #include "shell/WineInstallations.h"
+#include "shell/ui/ShowOutcome.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +24,7 @@ TOptionsForm::TOptionsForm(QWidget* parent)
 
     const auto u8 = [](const char* text) { return QString::fromUtf8(text); };
     AddRow("BtnFLY2Exe", u8("FLY.EXE - Répertoire"), &PathFields::LblFLYPath, "LblFLYPath",
-           u8("Chemin de fly2.exe"), ChooseFlyExe);
+           u8("Chemin de fly2.exe"), &TOptionsForm::ChooseFlyExe);
     AddInfoRow("BtnDLLFolderHolder", u8("[PC](DLLs) Répertoire"), &PathFields::LblDLLFolderHolder,
                "LblDLLFolderHolder", u8("Répertoire contenant le répertoire des DLL"));
     AddInfoRow("BtnBMPPath", u8("DLL - Répertoire"), &PathFields::LblDLLPath, "LblDLLPath",
@@ -32,13 +36,13 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     AddInfoRow("BtnSCFPath", u8("RENDER.INI Répertoire"), &PathFields::LblRenderIniPath, "LblRenderIniPath",
                u8("Chemin de render.ini"));
     AddRow("Button6", u8("Flystart.exe Répertoire"), &PathFields::LblFLYStartPath, "LblFLYStartPath",
-           u8("Chemin de flystart.exe"), ChooseFlyStart);
+           u8("Chemin de flystart.exe"), &TOptionsForm::ChooseFlyStart);
     AddRow("Button5", u8("Fly2slice.exe Répertoire"), &PathFields::LblFly2SlicerName, "LblFly2SlicerName",
-           u8("Chemin de fly2slice.exe"), ChooseFly2Slice);
+           u8("Chemin de fly2slice.exe"), &TOptionsForm::ChooseFly2Slice);
     AddRow("BtnTGAPath", u8("*.TGA Répertoire"), &PathFields::LblTGAPath, "LblTGAPath",
-           u8("Répertoire des *.TGA"), ChooseTgaFolder);
+           u8("Répertoire des *.TGA"), &TOptionsForm::ChooseTgaFolder);
     AddRow("BtnRASPath", u8("*.RAS Répertoire"), &PathFields::LblRASPath, "LblRASPath",
-           u8("Répertoire des *.RAS"), ChooseRasFolder);
+           u8("Répertoire des *.RAS"), &TOptionsForm::ChooseRasFolder);
     grid_->setColumnStretch(1, 1);
     grid_->setVerticalSpacing(10);
 
@@ -87,7 +91,8 @@ TOptionsForm::TOptionsForm(QWidget* parent)
 }
 
 void TOptionsForm::AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
-                          const char* fieldName, const QString& accessibleName, void (*action)(PathFields&)) {
+                          const char* fieldName, const QString& accessibleName,
+                          void (TOptionsForm::*action)()) {
     auto* button = new QPushButton(caption);
     button->setObjectName(buttonName);
     button->setMinimumWidth(button->sizeHint().width() + 24);
@@ -100,17 +105,15 @@ void TOptionsForm::AddRow(const char* buttonName, const QString& caption, QStrin
     grid_->addWidget(button, row, 0);
     grid_->addWidget(edit, row, 1);
     edits_.emplace_back(edit, field);
-    connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
+    connect(button, &QPushButton::clicked, this, [this, action] {
+        (this->*action)();
+        ShowFields();
+    });
 }
 
 void TOptionsForm::AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field,
                               const char* fieldName, const QString& accessibleName) {
-    AddRow(buttonName, caption, field, fieldName, accessibleName, [](PathFields&) { ShowAutofillInfo(); });
-}
-
-void TOptionsForm::Run(void (*action)(PathFields&)) {
-    action(fields_);
-    ShowFields();
+    AddRow(buttonName, caption, field, fieldName, accessibleName, &TOptionsForm::ShowAutofillInfo);
 }
 
 void TOptionsForm::ShowFields() {
@@ -133,18 +136,86 @@ void TOptionsForm::showEvent(QShowEvent* event) {
     installations_->clear();
     installations_->addItems(FindWineInstallations());
     installations_->setCurrentRow(0);
-    Run(OptionsFormShow);
+    if (FindFlyExe()) {
+        fields_.LblFLYPath = AppSettings().FlyExePath;
+        CheckPaths();
+    }
+    ShowFields();
 }
 
 void TOptionsForm::UseInstallationClick() {
     const QListWidgetItem* item = installations_->currentItem();
     if (item == nullptr)
         return;
-    UseInstallation(fields_, item->text());
+    UseFlyExe(InstallationFlyExe(item->text()));
     ShowFields();
 }
 
 void TOptionsForm::OkClick() {
     if (OptionsOk(fields_))
         accept();
+}
+
+bool TOptionsForm::CheckPaths() {
+    Outcome outcome;
+    const bool present = CheckFlyFolder(fields_, true, outcome);
+    ShowOutcome(outcome);
+    if (!present)
+        return false;
+    for (const QString& relative : MissingSubfolders(fields_)) {
+        if (!ShowOutcome(CreateSubfolderQuestion(fields_, relative))) {
+            ResetCaptions(fields_);
+            return false;
+        }
+        ShowOutcome(CreateSubfolder(fields_, relative));
+    }
+    FillFields(fields_);
+    return true;
+}
+
+void TOptionsForm::UseFlyExe(const QString& flyExe) {
+    TakeFlyExe(fields_, flyExe);
+    CheckPaths();
+}
+
+void TOptionsForm::ChooseFlyExe() {
+    QString start = FlyExeDialogStart();
+    const QString chosen = PickFile(start, QString(), QStringLiteral("Fichier fly2.exe trouvé"),
+                                    QStringLiteral("FLY2.EXE |fly2.exe"));
+    if (chosen.isEmpty()) {
+        ResetCaptions(fields_);
+        return;
+    }
+    UseFlyExe(chosen);
+}
+
+void TOptionsForm::ChooseFlyStart() {
+    QString start = AppSettings().FlyFolder;
+    fields_.LblFLYStartPath =
+        PickFile(start, QString(), QStringLiteral("Chemin vers Flystart.exe Utility trouvé"),
+                 QStringLiteral("Cehemin vers FLY! Start Utility (flystart.exe) | flystart.exe"));
+}
+
+void TOptionsForm::ChooseFly2Slice() {
+    fields_.LblFly2SlicerName =
+        PickFile(AppSettings().Fly2SliceFolder, QString(), QStringLiteral("Find Tool 2 File"),
+                 QStringLiteral("YourTool2Prg.EXE (*.exe)|*.EXE"));
+}
+
+// The folder is stored at once, and a cancelled dialog empties it.
+void TOptionsForm::ChooseFolderInto(QString& setting, QString& field) {
+    setting = SelectFolder(FolderDialogStart(setting));
+    field = setting;
+}
+
+void TOptionsForm::ChooseTgaFolder() {
+    ChooseFolderInto(AppSettings().TGAPath, fields_.LblTGAPath);
+}
+
+void TOptionsForm::ChooseRasFolder() {
+    ChooseFolderInto(AppSettings().RASPath, fields_.LblRASPath);
+}
+
+void TOptionsForm::ShowAutofillInfo() {
+    ShowOutcome(AutofillInfo());
 }

@@ -28,10 +28,21 @@ class TOptionsForm final : public QDialog {
 
   private:
     void AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
-                const char* fieldName, const QString& accessibleName, void (*action)(PathFields&));
+                const char* fieldName, const QString& accessibleName, void (TOptionsForm::*action)());
     void AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field,
                     const char* fieldName, const QString& accessibleName);
-    void Run(void (*action)(PathFields&));
+    // The path check with its boxes; a missing subfolder is created only on Yes.
+    bool CheckPaths();
+    // What choosing flyExe with the fly2.exe button does.
+    void UseFlyExe(const QString& flyExe);
+    void ChooseFlyExe();
+    void ChooseFlyStart();
+    void ChooseFly2Slice();
+    static void ChooseFolderInto(QString& setting, QString& field);
+    void ChooseTgaFolder();
+    void ChooseRasFolder();
+    // The four buttons whose paths are only ever derived.
+    void ShowAutofillInfo();
     void ShowFields();
     void OkClick();
     // Fills the fields as choosing the FLY2.EXE of the installation selected in the list would.

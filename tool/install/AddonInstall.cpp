@@ -81,7 +81,8 @@ bool InstallDex(const Session& s, const QString& source) {
     }
     s.log(QStringLiteral("Copied: ") + ResolvePath(target));
     MarkInstalled(s, source);
-    const ImporterCall call{s.request.importer, dexFolder, name, s.fly, s.request.pauseOnError};
+    const ImporterCall call{s.request.importer,    dexFolder, name, s.fly, s.request.toolFolder,
+                            s.request.pauseOnError};
     for (const QString& line : RunImporter(call))
         s.log(line);
     return true;
@@ -134,8 +135,7 @@ bool InstallEntries(const Session& s) {
 
 } // namespace
 
-QString SourceDialogStart(const QString& current) {
-    Settings& settings = AppSettings();
+QString SourceDialogStart(const QString& current, Settings& settings) {
     if (!current.isEmpty())
         return current;
     if (!settings.InstallSourceFolder.isEmpty()) {

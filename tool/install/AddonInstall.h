@@ -6,6 +6,7 @@
 #include <functional>
 
 struct Outcome;
+struct Settings;
 
 // The kinds of add-on the installer knows, in the order of its radio group.
 enum class InstallType { Scenery = 0, ExternalScenery = 1, Taxiways = 2, Aircraft = 3, Script = 4, Dex = 5 };
@@ -18,7 +19,8 @@ struct InstallRequest final {
     QString flyFolder;      // the simulator folder
     bool renameSources = true;
     bool pauseOnError = true;
-    QString importer; // empty: the importer of the dex folder, else the one beside the tool
+    QString importer; // empty: the importer of the dex folder, else the one in toolFolder
+    QString toolFolder;
 };
 
 // Every line of the activity log goes through here as soon as it is known.
@@ -26,7 +28,7 @@ using InstallLog = std::function<void(const QString&)>;
 
 // Where "SOURCE" opens the folder dialog: the current source folder; else the default source folder, or
 // its parent when it is gone (the default then becomes that parent); else the scenery folder.
-QString SourceDialogStart(const QString& current);
+QString SourceDialogStart(const QString& current, Settings& settings);
 
 // The entries of a source folder, one level deep, sub-folders included.
 QStringList ListInstallSource(const QString& folder);

@@ -3,7 +3,6 @@
 #include "shell/FileUtils.h"
 #include "shell/Launcher.h"
 #include "shell/NativeFs.h"
-#include "shell/Settings.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ ImporterChoice Describe(const QString& program) {
 
 } // namespace
 
-ImporterChoice FindImporter(const QString& dexFolder) {
+ImporterChoice FindImporter(const QString& dexFolder, const QString& toolFolder) {
     QString passedOver;
     for (const char* name : {"navmerger", "Navmerger.exe"}) {
         const QString candidate = WithBackslash(dexFolder) + QLatin1String(name);
@@ -64,8 +63,7 @@ ImporterChoice FindImporter(const QString& dexFolder) {
             return choice;
         passedOver = ResolvePath(candidate);
     }
-    ImporterChoice beside =
-        Describe(WithBackslash(AppSettings().ProgramFolder) + QStringLiteral("navmerger"));
+    ImporterChoice beside = Describe(WithBackslash(toolFolder) + QStringLiteral("navmerger"));
     if (!passedOver.isEmpty())
         beside.logLine += QStringLiteral(" (") + passedOver +
                           QStringLiteral(" is a Windows program and wine is not installed)");
@@ -87,7 +85,7 @@ QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, 
 
 QStringList RunImporter(const ImporterCall& call) {
     const ImporterChoice importer =
-        call.importer.isEmpty() ? FindImporter(call.dexFolder) : Describe(call.importer);
+        call.importer.isEmpty() ? FindImporter(call.dexFolder, call.toolFolder) : Describe(call.importer);
     const QString program = ResolvePath(importer.program);
     const RunResult result =
         RunAndWait(program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),

@@ -5,10 +5,11 @@
 
 // One run of the database importer on a DEX file that already lies in the simulator's dex folder.
 struct ImporterCall final {
-    QString importer;  // the program; empty: FindImporter(dexFolder)
-    QString dexFolder; // with trailing '/'; the importer's working folder
-    QString dexName;   // the file name, no folder
-    QString flyFolder; // the simulator folder
+    QString importer;   // the program; empty: FindImporter(dexFolder)
+    QString dexFolder;  // with trailing '/'; the importer's working folder
+    QString dexName;    // the file name, no folder
+    QString flyFolder;  // the simulator folder
+    QString toolFolder; // the tool's own folder, where its importer is installed
     bool pauseOnError = true;
 };
 
@@ -19,8 +20,8 @@ struct ImporterChoice final {
 };
 
 // The importer of the dex folder (navmerger or Navmerger.exe, any case) when it can run here (a Windows
-// one only where wine is installed), else the one installed beside the tool.
-ImporterChoice FindImporter(const QString& dexFolder);
+// one only where wine is installed), else the one installed in toolFolder, beside the tool.
+ImporterChoice FindImporter(const QString& dexFolder, const QString& toolFolder);
 
 // Whether the importer reads name as the file name it is: it takes '\', '/' and ':' as parts of a path,
 // a leading '@' as a list file and a leading '-' as an option.

@@ -33,22 +33,22 @@ Outcome Launch(const QString& program, const QStringList& arguments) {
 
 } // namespace
 
-bool PathsValidAtStart(PathFields& fields) {
-    const QString& exe = AppSettings().FlyExePath;
+bool PathsValidAtStart(PathFields& fields, Settings& settings) {
+    const QString& exe = settings.FlyExePath;
     if (!FileExists(exe))
         return false;
     fields.LblFLYPath = exe;
     Outcome quiet;
-    return CheckValidPathes(fields, quiet);
+    return CheckValidPathes(fields, settings, quiet);
 }
 
-bool StartArgumentIsFolder() {
-    const QString& argument = AppSettings().StartArgument;
+bool StartArgumentIsFolder(const Settings& settings) {
+    const QString& argument = settings.StartArgument;
     return !argument.isEmpty() && FolderExists(argument);
 }
 
-Outcome CheckPrefs() {
-    const QString f = AppSettings().FlyFolder;
+Outcome CheckPrefs(const QString& flyFolder) {
+    const QString& f = flyFolder;
     if (!FolderExists(f))
         return {};
     Outcome outcome = KeepDefaultOnce(f + "control.txt", f + "FLYdefault.fcr", f + "control.bup");
@@ -57,9 +57,9 @@ Outcome CheckPrefs() {
     return outcome;
 }
 
-void DeleteHST() {
-    const QString folder = AppSettings().FlyFolder + "aircraft";
-    if (AppSettings().FlyFolder.isEmpty() || !FolderExists(folder))
+void DeleteHST(const QString& flyFolder) {
+    const QString folder = flyFolder + "aircraft";
+    if (flyFolder.isEmpty() || !FolderExists(folder))
         return;
     QStringList files;
     ListFiles(folder, QStringLiteral("*.hst"), files, false);
@@ -67,22 +67,21 @@ void DeleteHST() {
         RemoveFile(file, folder);
 }
 
-Outcome LaunchSimulator(bool deleteHst) {
+Outcome LaunchSimulator(const Settings& settings, bool deleteHst) {
     if (deleteHst)
-        DeleteHST();
-    return Launch(AppSettings().FlyExePath, {});
+        DeleteHST(settings.FlyFolder);
+    return Launch(settings.FlyExePath, {});
 }
 
-Outcome LaunchFlyStart(bool deleteHst) {
+Outcome LaunchFlyStart(const Settings& settings, bool deleteHst) {
     if (deleteHst)
-        DeleteHST();
-    return Launch(AppSettings().FlyStartPath, {});
+        DeleteHST(settings.FlyFolder);
+    return Launch(settings.FlyStartPath, {});
 }
 
-QString SlicerInputStart() {
-    const Settings& s = AppSettings();
-    const QString slicerFiles = WithBackslash(s.FlyFolder) + "SlicerWork/Slicer Files";
-    return FolderExists(slicerFiles) ? slicerFiles : s.FlyFolder;
+QString SlicerInputStart(const QString& flyFolder) {
+    const QString slicerFiles = WithBackslash(flyFolder) + "SlicerWork/Slicer Files";
+    return FolderExists(slicerFiles) ? slicerFiles : flyFolder;
 }
 
 bool LaunchSlicer(const QString& input, Outcome& outcome) {

@@ -4,25 +4,26 @@
 
 struct Outcome;
 struct PathFields;
+struct Settings;
 
 // The main window's actions that need no widgets; the window shows the boxes they return.
 
 // FormShow's quiet path check: true when FlyExePath exists and the check passes (fields filled).
-bool PathsValidAtStart(PathFields& fields);
+bool PathsValidAtStart(PathFields& fields, Settings& settings);
 // True when the first command-line argument names an existing folder (the installer opens on it).
-bool StartArgumentIsFolder();
+bool StartArgumentIsFolder(const Settings& settings);
 // First-run safety copies FLYdefault.fcr / control.bup and system/FLYdefault.fky / system/default.bup.
-Outcome CheckPrefs();
+Outcome CheckPrefs(const QString& flyFolder);
 // Deletes the plain "*.hst" files of FlyFolder + "aircraft".
-void DeleteHST();
+void DeleteHST(const QString& flyFolder);
 // Button8 and Button9: DeleteHST when deleteHst, then start FlyExePath, resp. FlyStartPath (an empty
 // path starts nothing and shows nothing). The caller ends the tool afterwards when CheckBox1 is checked.
-Outcome LaunchSimulator(bool deleteHst);
-Outcome LaunchFlyStart(bool deleteHst);
+Outcome LaunchSimulator(const Settings& settings, bool deleteHst);
+Outcome LaunchFlyStart(const Settings& settings, bool deleteHst);
 // Button14: the folder its file dialog opens in, then the start of fly2slice with "-i <name>" on the
 // input file chosen there (none chosen: "Aucun fichier sélectionné"). True when the slicer was started
 // (then the caller ends the tool when CheckBox1 is checked).
-QString SlicerInputStart();
+QString SlicerInputStart(const QString& flyFolder);
 bool LaunchSlicer(const QString& input, Outcome& outcome);
 // Button16, once a base folder is chosen: creates SlicerWork with its five subfolders.
 Outcome MakeSlicerWorkFolders(const QString& chosen);

@@ -15,8 +15,7 @@ QString FolderWithBackslash(const QString& file) {
     return WithBackslash(FolderOfFile(file));
 }
 
-void FillFieldsFrom(const QString& f, PathFields& fields) {
-    Settings& s = AppSettings();
+void FillFieldsFrom(const QString& f, PathFields& fields, Settings& s) {
     fields.LblRenderIniPath = f + "system/render.ini";
     fields.LblDLLPath = f + "modules/pc";
     fields.LblPythonPath = f + "modules/scripts/global";
@@ -43,8 +42,7 @@ void ResetCaptions(PathFields& fields) {
     fields.LblFLYPath = flyPath;
 }
 
-bool CheckFlyFolder(PathFields& fields, bool showMessages, Outcome& outcome) {
-    Settings& s = AppSettings();
+bool CheckFlyFolder(PathFields& fields, Settings& s, bool showMessages, Outcome& outcome) {
     fields.LblFLYPath = FileExists(s.FlyExePath) ? s.FlyExePath : QString();
     if (fields.LblFLYPath.isEmpty()) {
         outcome += Outcome::Info(
@@ -89,23 +87,22 @@ Outcome CreateSubfolder(const PathFields& fields, const QString& relative) {
     return MakeFolderChain(FolderWithBackslash(fields.LblFLYPath), relative);
 }
 
-void FillFields(PathFields& fields) {
-    FillFieldsFrom(FolderWithBackslash(fields.LblFLYPath), fields);
+void FillFields(PathFields& fields, Settings& settings) {
+    FillFieldsFrom(FolderWithBackslash(fields.LblFLYPath), fields, settings);
 }
 
-bool CheckValidPathes(PathFields& fields, Outcome& outcome) {
-    if (!CheckFlyFolder(fields, false, outcome))
+bool CheckValidPathes(PathFields& fields, Settings& settings, Outcome& outcome) {
+    if (!CheckFlyFolder(fields, settings, false, outcome))
         return false;
     if (!MissingSubfolders(fields).isEmpty()) {
         ResetCaptions(fields);
         return false;
     }
-    FillFields(fields);
+    FillFields(fields, settings);
     return true;
 }
 
-bool FindFlyExe() {
-    Settings& s = AppSettings();
+bool FindFlyExe(Settings& s) {
     if (PathPos(QStringLiteral("fly2.exe"), s.FlyExePath) == 0) {
         QString candidate = WithBackslash(s.ProgramFolder) + "fly2.exe";
         if (!FileExists(candidate)) {
@@ -120,8 +117,7 @@ bool FindFlyExe() {
     return true;
 }
 
-bool OptionsOk(const PathFields& fields) {
-    Settings& s = AppSettings();
+bool OptionsOk(const PathFields& fields, Settings& s) {
     s.FlyExePath = fields.LblFLYPath;
     if (!FileExists(s.FlyExePath))
         return false;
@@ -135,16 +131,14 @@ bool OptionsOk(const PathFields& fields) {
     return true;
 }
 
-QString FlyExeDialogStart() {
-    Settings& s = AppSettings();
+QString FlyExeDialogStart(Settings& s) {
     if (s.FlyExePath.isEmpty())
         s.FlyExePath = ParentFolder(WithBackslash(s.ProgramFolder)) + "fly2.exe";
     s.FlyFolder = FolderWithBackslash(s.FlyExePath);
     return s.FlyFolder;
 }
 
-void TakeFlyExe(PathFields& fields, const QString& flyExe) {
-    Settings& s = AppSettings();
+void TakeFlyExe(PathFields& fields, Settings& s, const QString& flyExe) {
     fields.LblFLYPath = flyExe;
     s.FlyExePath = flyExe;
     s.FlyFolder = FolderWithBackslash(flyExe);
@@ -154,8 +148,8 @@ QString InstallationFlyExe(const QString& folder) {
     return ResolvePath(WithBackslash(folder) + QStringLiteral("FLY2.EXE"));
 }
 
-QString FolderDialogStart(const QString& setting) {
-    return setting.isEmpty() ? AppSettings().FlyFolder : setting;
+QString FolderDialogStart(const QString& setting, const QString& flyFolder) {
+    return setting.isEmpty() ? flyFolder : setting;
 }
 
 Outcome AutofillInfo() {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 struct Outcome;
+struct Settings;
 
 // The texts of the path window's fields (TOptionsForm): the values the window will store on OK.
 struct PathFields final {
@@ -27,27 +28,27 @@ void ResetCaptions(PathFields& fields);
 // and Fly2SlicePath at once; false without fly2.exe ("no fly2.exe" box, always) or without "system" (its
 // box only with showMessages). Then each of MissingSubfolders is offered with CreateSubfolderQuestion and
 // made by CreateSubfolder on Yes; a No empties the fields and ends the check. FillFields ends it.
-bool CheckFlyFolder(PathFields& fields, bool showMessages, Outcome& outcome);
+bool CheckFlyFolder(PathFields& fields, Settings& settings, bool showMessages, Outcome& outcome);
 QStringList MissingSubfolders(const PathFields& fields);
 Outcome CreateSubfolderQuestion(const PathFields& fields, const QString& relative);
 Outcome CreateSubfolder(const PathFields& fields, const QString& relative);
 // Fills the derived fields and writes FlyStartPath.
-void FillFields(PathFields& fields);
+void FillFields(PathFields& fields, Settings& settings);
 // The check without messages, which creates nothing either.
-bool CheckValidPathes(PathFields& fields, Outcome& outcome);
+bool CheckValidPathes(PathFields& fields, Settings& settings, Outcome& outcome);
 
 // The window's show handler: takes FlyExePath, or finds fly2.exe beside the tool or one folder up (then
 // stored in FlyExePath); false when there is none, and the window then checks nothing.
-bool FindFlyExe();
+bool FindFlyExe(Settings& settings);
 // OK: false (the window stays open) when the fly2.exe of LblFLYPath doesn't exist; else stores the fields.
-bool OptionsOk(const PathFields& fields);
+bool OptionsOk(const PathFields& fields, Settings& settings);
 // The fly2.exe button: the folder its dialog opens in (FlyFolder, from FlyExePath or the folder above the
 // tool); TakeFlyExe takes the file chosen there, before the check.
-QString FlyExeDialogStart();
-void TakeFlyExe(PathFields& fields, const QString& flyExe);
+QString FlyExeDialogStart(Settings& settings);
+void TakeFlyExe(PathFields& fields, Settings& settings, const QString& flyExe);
 // The FLY2.EXE of an installation folder found in Wine.
 QString InstallationFlyExe(const QString& folder);
 // The folder buttons open their dialog on their setting, else on FlyFolder.
-QString FolderDialogStart(const QString& setting);
+QString FolderDialogStart(const QString& setting, const QString& flyFolder);
 // What the four buttons whose paths are only ever derived show.
 Outcome AutofillInfo();

@@ -38,12 +38,14 @@ class DexInstallTest : public InstallFixture {
         request.flyFolder = fly_;
         request.pauseOnError = pauseOnError;
         request.importer = importer;
+        request.toolFolder = toolFolder_;
         QStringList log;
         outcome_ = RunInstallation(request, [&log](const QString& line) { log << line; });
         return log;
     }
 
     QString fly_;
+    QString toolFolder_;
     Outcome outcome_; // of the last Install
 };
 
@@ -149,22 +151,23 @@ QString MakeProgram(const QString& path, const QByteArray& script) {
 
 TEST_F(DexInstallTest, ImporterOfTheDexFolderComesFirstWhenItCanRun) {
     const SearchPath path(CreateDir("bin"));
-    AppSettings().ProgramFolder = Path("program/");
+    const QString tool = Path("program/");
     const QString dex = fly_ + "dex/";
-    EXPECT_EQ(FindImporter(dex).program, Path("program/navmerger"));
-    EXPECT_EQ(FindImporter(dex).logLine, "Importer: " + Path("program/navmerger"));
+    EXPECT_EQ(FindImporter(dex, tool).program, Path("program/navmerger"));
+    EXPECT_EQ(FindImporter(dex, tool).logLine, "Importer: " + Path("program/navmerger"));
 
     CreateFile("Fly2/dex/NAVMERGER.EXE", "MZ\x90");
-    EXPECT_EQ(FindImporter(dex).program, Path("program/navmerger"));
-    EXPECT_EQ(FindImporter(dex).logLine, "Importer: " + Path("program/navmerger") + " (" + dex +
-                                             "NAVMERGER.EXE is a Windows program and wine is not installed)");
+    EXPECT_EQ(FindImporter(dex, tool).program, Path("program/navmerger"));
+    EXPECT_EQ(FindImporter(dex, tool).logLine,
+              "Importer: " + Path("program/navmerger") + " (" + dex +
+                  "NAVMERGER.EXE is a Windows program and wine is not installed)");
     MakeProgram(Path("bin/wine"), "#!/bin/sh\n");
-    EXPECT_EQ(ResolvePath(FindImporter(dex).program), dex + "NAVMERGER.EXE");
-    EXPECT_EQ(FindImporter(dex).logLine,
+    EXPECT_EQ(ResolvePath(FindImporter(dex, tool).program), dex + "NAVMERGER.EXE");
+    EXPECT_EQ(FindImporter(dex, tool).logLine,
               "Importer: " + dex + "NAVMERGER.EXE (Windows program, through wine)");
 
     CreateFile("Fly2/dex/navmerger");
-    EXPECT_EQ(FindImporter(dex).program, dex + "navmerger");
+    EXPECT_EQ(FindImporter(dex, tool).program, dex + "navmerger");
 }
 
 // The simulator's own Windows importer in the dex folder and no wine: the importer beside the tool runs
@@ -174,7 +177,7 @@ TEST_F(DexInstallTest, WindowsImporterWithoutWineGivesWayToTheOneBesideTheTool) 
     MakeAddon({"ADD_AIRPORT.DEX"});
     CreateFile("Fly2/dex/Navmerger.exe", "MZ\x90");
     const QString tool = QFileInfo(QStringLiteral(NAVMERGER_PATH)).path() + '/';
-    AppSettings().ProgramFolder = tool;
+    toolFolder_ = tool;
     QStringList log = Install(true, QString());
     EXPECT_TRUE(log.contains("Importer: " + tool + "navmerger (" + fly_ +
                              "dex/Navmerger.exe is a Windows program and wine is not installed)"))

@@ -22,8 +22,7 @@ TEST_F(MainActionsTest, CheckPrefsKeepsTheFirstControlFilesOnce) {
     ASSERT_TRUE(QDir().rename(Path("Fly2/system"), Path("Fly2/System")));
     CreateFile("Fly2/control.txt", "joystick 1");
     CreateFile("Fly2/System/Default.key", "keys 1");
-    AppSettings().FlyFolder = f;
-    EXPECT_TRUE(CheckPrefs().ok());
+    EXPECT_TRUE(CheckPrefs(f).ok());
     EXPECT_EQ(ReadFile(f + "FLYdefault.fcr"), "joystick 1");
     EXPECT_EQ(ReadFile(f + "control.bup"), "joystick 1");
     EXPECT_EQ(ReadFile(f + "System/FLYdefault.fky"), "keys 1");
@@ -32,7 +31,7 @@ TEST_F(MainActionsTest, CheckPrefsKeepsTheFirstControlFilesOnce) {
 
     CreateFile("Fly2/control.txt", "joystick 2");
     CreateFile("Fly2/System/Default.key", "keys 2");
-    EXPECT_TRUE(CheckPrefs().ok());
+    EXPECT_TRUE(CheckPrefs(f).ok());
     EXPECT_EQ(ReadFile(f + "FLYdefault.fcr"), "joystick 1");
     EXPECT_EQ(ReadFile(f + "control.bup"), "joystick 1");
     EXPECT_EQ(ReadFile(f + "System/FLYdefault.fky"), "keys 1");
@@ -40,14 +39,12 @@ TEST_F(MainActionsTest, CheckPrefsKeepsTheFirstControlFilesOnce) {
 
 TEST_F(MainActionsTest, CheckPrefsReportsMissingOriginals) {
     const QString f = MakeSimulator();
-    AppSettings().FlyFolder = f;
-    const Outcome missing = CheckPrefs();
+    const Outcome missing = CheckPrefs(f);
     EXPECT_EQ(Texts(missing),
               QStringList({Defective + f + "control.txt", Defective + f + "system/default.key"}));
     EXPECT_EQ(missing.box(), Outcome::Box::Info);
     EXPECT_FALSE(QFileInfo::exists(f + "control.bup"));
-    AppSettings().FlyFolder = Path("gone/");
-    EXPECT_TRUE(CheckPrefs().ok());
+    EXPECT_TRUE(CheckPrefs(Path("gone/")).ok());
 }
 
 TEST_F(MainActionsTest, HistoryFilesAreDeletedOnlyWhenAsked) {
@@ -56,11 +53,11 @@ TEST_F(MainActionsTest, HistoryFilesAreDeletedOnlyWhenAsked) {
     CreateFile("Fly2/Aircraft/B.HST");
     CreateFile("Fly2/Aircraft/keep.nfo");
     CreateFile("Fly2/Aircraft/sub/c.hst");
-    AppSettings().FlyFolder = f;
-    AppSettings().FlyStartPath = ""; // flystart missing: nothing is started, nothing said
-    EXPECT_TRUE(LaunchFlyStart(false).ok());
+    Settings settings;
+    settings.FlyFolder = f; // no flystart: nothing is started, nothing said
+    EXPECT_TRUE(LaunchFlyStart(settings, false).ok());
     EXPECT_EQ(Entries("Fly2/Aircraft"), QStringList({"B.HST", "a.hst", "keep.nfo", "sub"}));
-    EXPECT_TRUE(LaunchFlyStart(true).ok());
+    EXPECT_TRUE(LaunchFlyStart(settings, true).ok());
     EXPECT_EQ(Entries("Fly2/Aircraft"), QStringList({"keep.nfo", "sub"}));
     EXPECT_EQ(Entries("Fly2/Aircraft/sub"), QStringList({"c.hst"}));
 }
@@ -82,9 +79,9 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     const QString f = MakeSimulator();
     AppSettings().FlyFolder = f;
     AppSettings().Fly2SlicePath = f + "Fly2Slice.exe";
-    EXPECT_EQ(SlicerInputStart(), f);
+    EXPECT_EQ(SlicerInputStart(f), f);
     CreateDir("Fly2/SlicerWork/Slicer Files");
-    EXPECT_EQ(SlicerInputStart(), f + "SlicerWork/Slicer Files");
+    EXPECT_EQ(SlicerInputStart(f), f + "SlicerWork/Slicer Files");
     Outcome outcome;
     EXPECT_FALSE(LaunchSlicer("", outcome));
     EXPECT_EQ(Texts(outcome), QStringList({"Aucun fichier sélectionné"}));

@@ -26,7 +26,7 @@ TEST_F(PathCheckTest, ValidFolderFillsFieldsButStoresThePathsOnlyOnOk) {
     s.CopySourceFolder = "/copy/";
     PathFields fields;
     Outcome outcome;
-    ASSERT_TRUE(CheckValidPathes(fields, outcome));
+    ASSERT_TRUE(CheckValidPathes(fields, AppSettings(), outcome));
     EXPECT_EQ(fields.LblFLYPath, f + "fly2.exe");
     EXPECT_EQ(fields.LblDLLPath, f + "modules/pc");
     EXPECT_EQ(fields.LblPythonPath, f + "modules/scripts/global");
@@ -44,7 +44,7 @@ TEST_F(PathCheckTest, ValidFolderFillsFieldsButStoresThePathsOnlyOnOk) {
     EXPECT_EQ(s.CopySourceFolder, "");
     EXPECT_EQ(s.DLLPath, "/prefs/pc");
     EXPECT_EQ(s.TGAPath, "");
-    EXPECT_TRUE(OptionsOk(fields));
+    EXPECT_TRUE(OptionsOk(fields, AppSettings()));
     EXPECT_EQ(s.DLLPath, f + "modules/pc");
     EXPECT_EQ(s.RenderIniPath, f + "system/render.ini");
     EXPECT_TRUE(outcome.ok());
@@ -53,7 +53,7 @@ TEST_F(PathCheckTest, ValidFolderFillsFieldsButStoresThePathsOnlyOnOk) {
 TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     PathFields fields = Filled();
     Outcome outcome;
-    EXPECT_FALSE(CheckValidPathes(fields, outcome));
+    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
     ASSERT_EQ(outcome.notices.size(), 1);
     EXPECT_EQ(outcome.box(), Box::Info);
     EXPECT_EQ(outcome.text(), "Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez "
@@ -63,11 +63,11 @@ TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     const QString exe = CreateFile("NotFly/fly2.exe");
     AppSettings().FlyExePath = exe;
     outcome = {};
-    EXPECT_FALSE(CheckValidPathes(fields, outcome));
+    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
     EXPECT_TRUE(outcome.ok());
     EXPECT_EQ(fields.LblDLLPath, "");
     fields = Filled();
-    EXPECT_FALSE(CheckFlyFolder(fields, true, outcome));
+    EXPECT_FALSE(CheckFlyFolder(fields, AppSettings(), true, outcome));
     ASSERT_EQ(outcome.notices.size(), 1);
     EXPECT_EQ(outcome.text(),
               Missing + Path("NotFly/system") + " Ce n''est pas une installation de Fly!2 valide!");
@@ -79,7 +79,7 @@ TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     // A file that isn't there counts as no fly2.exe at all.
     AppSettings().FlyExePath = Path("gone/fly2.exe");
     outcome = {};
-    EXPECT_FALSE(CheckValidPathes(fields, outcome));
+    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
     EXPECT_EQ(fields.LblFLYPath, "");
     EXPECT_EQ(outcome.notices.size(), 1);
 }
@@ -90,12 +90,12 @@ TEST_F(PathCheckTest, MissingDllFolderIsCreatedOnYesOnly) {
     AppSettings().FlyExePath = f + "fly2.exe";
     PathFields fields = Filled();
     Outcome outcome;
-    EXPECT_FALSE(CheckValidPathes(fields, outcome));
+    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
     EXPECT_TRUE(outcome.ok());
     EXPECT_FALSE(QFileInfo::exists(Path("Fly2/modules/pc")));
     EXPECT_EQ(fields.LblDLLPath, "");
 
-    ASSERT_TRUE(CheckFlyFolder(fields, true, outcome));
+    ASSERT_TRUE(CheckFlyFolder(fields, AppSettings(), true, outcome));
     EXPECT_TRUE(outcome.ok());
     ASSERT_EQ(MissingSubfolders(fields), QStringList({"modules/pc"}));
     const Outcome question = CreateSubfolderQuestion(fields, "modules/pc");
@@ -118,7 +118,7 @@ TEST_F(PathCheckTest, FoldersInAnotherCaseAndMissingFlyStart) {
     AppSettings().FlyStartPath = "/old/flystart.exe";
     PathFields fields = Filled();
     Outcome outcome;
-    ASSERT_TRUE(CheckValidPathes(fields, outcome));
+    ASSERT_TRUE(CheckValidPathes(fields, AppSettings(), outcome));
     EXPECT_EQ(AppSettings().FlyStartPath, "");
     EXPECT_EQ(fields.LblFLYStartPath, "");
     EXPECT_TRUE(outcome.ok());
@@ -127,16 +127,16 @@ TEST_F(PathCheckTest, FoldersInAnotherCaseAndMissingFlyStart) {
 TEST_F(PathCheckTest, ShowingTheWindowFindsTheSimulatorAboveTheTool) {
     const QString f = MakeSimulator("Sim");
     AppSettings().ProgramFolder = CreateDir("Sim/Tools");
-    ASSERT_TRUE(FindFlyExe());
+    ASSERT_TRUE(FindFlyExe(AppSettings()));
     EXPECT_EQ(AppSettings().FlyExePath, f + "fly2.exe");
     // The fly2.exe button without a stored path opens on the folder above the tool too.
     AppSettings().FlyExePath.clear();
-    EXPECT_EQ(FlyExeDialogStart(), f);
+    EXPECT_EQ(FlyExeDialogStart(AppSettings()), f);
     EXPECT_EQ(AppSettings().FlyExePath, f + "fly2.exe");
     // Nowhere to be found: nothing changes.
     AppSettings() = Settings{};
     AppSettings().ProgramFolder = CreateDir("Elsewhere/Tools") + '/';
-    EXPECT_FALSE(FindFlyExe());
+    EXPECT_FALSE(FindFlyExe(AppSettings()));
     EXPECT_EQ(AppSettings().FlyExePath, "");
 }
 
@@ -145,7 +145,7 @@ TEST_F(PathCheckTest, OkNeedsAnExistingFlyExe) {
     fields.LblFLYPath = Path("gone/fly2.exe");
     fields.LblDLLPath = "/x/pc";
     AppSettings().DLLPath = "/prefs/pc";
-    EXPECT_FALSE(OptionsOk(fields));
+    EXPECT_FALSE(OptionsOk(fields, AppSettings()));
     EXPECT_EQ(AppSettings().DLLPath, "/prefs/pc");
 }
 

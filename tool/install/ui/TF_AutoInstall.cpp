@@ -207,7 +207,7 @@ void TF_AutoInstall::showEvent(QShowEvent* event) {
 }
 
 void TF_AutoInstall::SourceClick() {
-    const QString chosen = SelectFolder(SourceDialogStart(sourceFolder_));
+    const QString chosen = SelectFolder(SourceDialogStart(sourceFolder_, AppSettings()));
     if (!chosen.isEmpty())
         SetSourceFolder(chosen);
 }
@@ -265,6 +265,7 @@ void TF_AutoInstall::InstallClick() {
         request.sourceList << sourceList_->item(row)->text();
     request.destination = destination_->text();
     request.flyFolder = AppSettings().FlyFolder;
+    request.toolFolder = AppSettings().ProgramFolder;
     request.renameSources = rename_->isChecked();
     request.pauseOnError = pause_->isChecked();
     ShowOutcome(RunInstallation(request, [this](const QString& line) { AppendLog(line); }));

@@ -138,16 +138,16 @@ void TF_main::showEvent(QShowEvent* event) {
 
 void TF_main::FormShow() {
     PathFields quietFields;
-    const bool valid =
-        windows_ != nullptr ? windows_->Options().CheckPathsQuietly() : PathsValidAtStart(quietFields);
+    const bool valid = windows_ != nullptr ? windows_->Options().CheckPathsQuietly()
+                                           : PathsValidAtStart(quietFields, AppSettings());
     if (!valid) {
         ActivateOtherKeys(false);
         return;
     }
     setWindowTitle(windowTitle() + " >>> " + AppSettings().FlyFolder);
     ActivateOtherKeys(true);
-    ShowOutcome(CheckPrefs());
-    if (StartArgumentIsFolder()) {
+    ShowOutcome(CheckPrefs(AppSettings().FlyFolder));
+    if (StartArgumentIsFolder(AppSettings())) {
         notebook_->setCurrentIndex(InstallPage);
         QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);
     }

@@ -75,19 +75,19 @@ void TF_main::Button6Click() {
 }
 
 void TF_main::Button8Click() {
-    ShowOutcome(LaunchSimulator(checkBox2_->isChecked()));
+    ShowOutcome(LaunchSimulator(AppSettings(), checkBox2_->isChecked()));
     if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
 
 void TF_main::Button9Click() {
-    ShowOutcome(LaunchFlyStart(checkBox2_->isChecked()));
+    ShowOutcome(LaunchFlyStart(AppSettings(), checkBox2_->isChecked()));
     if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
 
 void TF_main::Button14Click() {
-    QString start = SlicerInputStart();
+    QString start = SlicerInputStart(AppSettings().FlyFolder);
     const QString input = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Select FLY2SLICE-InputFile"),
                                    QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
     Outcome outcome;

@@ -124,7 +124,7 @@ void TOptionsForm::ShowFields() {
 }
 
 bool TOptionsForm::CheckPathsQuietly() {
-    const bool valid = PathsValidAtStart(fields_);
+    const bool valid = PathsValidAtStart(fields_, AppSettings());
     ShowFields();
     return valid;
 }
@@ -136,7 +136,7 @@ void TOptionsForm::showEvent(QShowEvent* event) {
     installations_->clear();
     installations_->addItems(FindWineInstallations());
     installations_->setCurrentRow(0);
-    if (FindFlyExe()) {
+    if (FindFlyExe(AppSettings())) {
         fields_.LblFLYPath = AppSettings().FlyExePath;
         CheckPaths();
     }
@@ -152,13 +152,13 @@ void TOptionsForm::UseInstallationClick() {
 }
 
 void TOptionsForm::OkClick() {
-    if (OptionsOk(fields_))
+    if (OptionsOk(fields_, AppSettings()))
         accept();
 }
 
 bool TOptionsForm::CheckPaths() {
     Outcome outcome;
-    const bool present = CheckFlyFolder(fields_, true, outcome);
+    const bool present = CheckFlyFolder(fields_, AppSettings(), true, outcome);
     ShowOutcome(outcome);
     if (!present)
         return false;
@@ -169,17 +169,17 @@ bool TOptionsForm::CheckPaths() {
         }
         ShowOutcome(CreateSubfolder(fields_, relative));
     }
-    FillFields(fields_);
+    FillFields(fields_, AppSettings());
     return true;
 }
 
 void TOptionsForm::UseFlyExe(const QString& flyExe) {
-    TakeFlyExe(fields_, flyExe);
+    TakeFlyExe(fields_, AppSettings(), flyExe);
     CheckPaths();
 }
 
 void TOptionsForm::ChooseFlyExe() {
-    QString start = FlyExeDialogStart();
+    QString start = FlyExeDialogStart(AppSettings());
     const QString chosen = PickFile(start, QString(), QStringLiteral("Fichier fly2.exe trouvé"),
                                     QStringLiteral("FLY2.EXE |fly2.exe"));
     if (chosen.isEmpty()) {
@@ -204,7 +204,7 @@ void TOptionsForm::ChooseFly2Slice() {
 
 // The folder is stored at once, and a cancelled dialog empties it.
 void TOptionsForm::ChooseFolderInto(QString& setting, QString& field) {
-    setting = SelectFolder(FolderDialogStart(setting));
+    setting = SelectFolder(FolderDialogStart(setting, AppSettings().FlyFolder));
     field = setting;
 }
 

@@ -6,6 +6,7 @@
 #include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
 #include "shell/Dialogs.h"
+#include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
 
 #include <QEvent>
@@ -106,7 +107,7 @@ void Tf_inikestrel::Report(const IniOutcome& outcome) {
 
 void Tf_inikestrel::ButtonLoadFlyIniClick() {
     ClearWindow();
-    const IniOutcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, AppSettings().ProgramFolder);
+    const IniOutcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, OwnFilesFolder(AppSettings().ProgramFolder));
     ShowModeButtons();
     ShowGrid();
     Report(outcome);

@@ -38,8 +38,9 @@ package:
 	scripts/check-package.sh $(BUILD)
 
 # Screenshots of the main window and of the installer at work on the demo installation, into docs/.
-screenshots: build
+screenshots: configure
 	@scripts/deps.sh xdotool imagemagick
+	cmake --build $(BUILD) --target flykestrel navmerger mkfly2 -j$(JOBS)
 	scripts/screenshots.sh $(BUILD) docs
 
 sanitize: deps

@@ -15,10 +15,10 @@ if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
   cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/Fly2/dex/REPLACE_NAVAID.DEX" "$work/addon/"
   exe="$(cd "$work/Fly2" && pwd)/FLY2.EXE"
   printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$work/bin/FlyKestrel.prf"
-  SCREENSHOTS_ON_SCREEN=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
+  SCREENSHOTS_ON_SCREEN=1 exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
 fi
 
-# On the virtual screen from here. Windows have no frame and open at the top left corner.
+# On the virtual screen from here, without a window manager: windows have no frame.
 program="$work/bin/flykestrel"
 shot() { # window name pattern, file
   local id
@@ -42,6 +42,5 @@ sleep 1
 click "$installer" 556 180
 click "$installer" 840 738
 sleep 3
-import -window root "$work/screen.png"
 import -window "$installer" "$docs/installer.png"
 kill "$pid"; wait "$pid" || true

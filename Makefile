@@ -8,7 +8,7 @@ ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
 endif
 
-.PHONY: all deps configure build test run sanitize sanitize-importer faults bench fuzz clean
+.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults bench fuzz clean
 
 all: build
 
@@ -26,6 +26,22 @@ test: build
 
 run: build
 	@scripts/run-demo.sh $(BUILD)
+
+# The Debian package build/package/flykestrel_<version>_amd64.deb, then its checks (scripts/check-package.sh).
+PACKAGE_TOOLS = dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin
+package:
+	@scripts/deps.sh $(PACKAGE_TOOLS)
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --target flykestrel navmerger package_files -j$(JOBS)
+	rm -f $(BUILD)/package/flykestrel_*.deb
+	cd $(BUILD) && cpack -G DEB
+	scripts/check-package.sh $(BUILD)
+
+# Screenshots of the main window and of the installer at work on the demo installation, into docs/.
+screenshots: configure
+	@scripts/deps.sh xdotool imagemagick
+	cmake --build $(BUILD) --target flykestrel navmerger mkfly2 -j$(JOBS)
+	scripts/screenshots.sh $(BUILD) docs
 
 sanitize: deps
 	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)

@@ -1,6 +1,7 @@
 #include "shell/Preferences.h"
 
 #include "shell/FileUtils.h"
+#include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
 
 #include <QList>
@@ -30,7 +31,7 @@ QList<QString Settings::*> StoredLines() {
 } // namespace
 
 QString PreferencesFile() {
-    return WithBackslash(AppSettings().ProgramFolder) + QStringLiteral("FlyKestrel.prf");
+    return OwnFilesFolder(AppSettings().ProgramFolder) + QStringLiteral("FlyKestrel.prf");
 }
 
 void StartUpSettings(const QString& programFolder, const QString& startArgument) {

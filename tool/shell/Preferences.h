@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The preferences file "FlyKestrel.prf" beside the tool: 15 lines, CR LF, a value's meaning is its line.
+// The preferences file "FlyKestrel.prf": 15 lines, CR LF, a value's meaning is its line.
 
-// ProgramFolder + "FlyKestrel.prf".
+// "FlyKestrel.prf" in OwnFilesFolder(ProgramFolder): beside the tool, or in the user's configuration folder.
 QString PreferencesFile();
 // Start-up before any window: ProgramFolder (trailing '/'), StartArgument, the scratch folders emptied,
 // the help-memo flag set, then the preferences file read.

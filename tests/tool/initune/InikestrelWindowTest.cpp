@@ -2,6 +2,7 @@
 #include "ScriptedDialogs.h"
 
 #include "initune/ui/Tf_inikestrel.h"
+#include "shell/OwnFilesFolder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +111,24 @@ TEST_F(InikestrelWindowTest, MissingFileIsReported) {
     window.OpenFlyIni();
     EXPECT_EQ(dialogs.Texts(), QStringList{SystemFile("fly.ini") + " NON TROUVE!!!"});
     EXPECT_EQ(Child<QLabel>("LabelPath")->text(), QString::fromUtf8("pas de fichiers sélectionnés"));
+}
+
+// An installed tool cannot write beside itself: the recommendations are made in the configuration folder.
+// Tests run as root, so the program folder is made read-only through the writability check.
+TEST_F(InikestrelWindowTest, RecommendationsOfAToolInAReadOnlyFolderGoToTheConfigFolder) {
+    const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Path("config")));
+    SetWritableCheck([](const QString&) { return false; });
+    WriteFile(SystemFile("fly.ini"), "NullZone=0\r\n");
+    AppSettings().FlyIniPath = SystemFile("fly.ini");
+
+    window.OpenFlyIni();
+    SetWritableCheck(nullptr);
+    qputenv("XDG_CONFIG_HOME", savedXdg);
+
+    EXPECT_TRUE(QFile::exists(Path("config/flykestrel/flyinirec.txt")));
+    EXPECT_FALSE(QFile::exists(RecommendationsPath()));
+    EXPECT_EQ(Grid()->item(0, 2)->text(), "1");
 }
 
 }  // namespace

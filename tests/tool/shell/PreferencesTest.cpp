@@ -1,6 +1,8 @@
 #include "shell/Preferences.h"
 #include "ShellFixture.h"
+#include "shell/HomeFolder.h"
 #include "shell/NativeFs.h"
+#include "shell/OwnFilesFolder.h"
 
 #include <fstream>
 #include <sys/stat.h>
@@ -77,6 +79,68 @@ TEST_F(PreferencesTest, BytesThatAreNotUtf8ComeBackUnchanged) {
     EXPECT_TRUE(FileExists(AppSettings().FlyExePath));
     ASSERT_TRUE(WritePreferences(Path("FlyKestrel.prf")));
     EXPECT_EQ(Read("FlyKestrel.prf"), file);
+}
+
+// Where an installed tool keeps its own files. Tests run as root, whom access(2) lets write everywhere,
+// so the program's folder is made read-only through the writability check.
+class OwnFilesTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetHomeFolder(CreateDir("home"));
+        SetWritableCheck([](const QString& folder) { return !folder.contains("read-only"); });
+    }
+    void TearDown() override {
+        SetWritableCheck(nullptr);
+        SetHomeFolder({});
+        if (savedXdg_.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", savedXdg_);
+        ShellTest::TearDown();
+    }
+    void SetXdg(const QByteArray& value) {
+        if (value.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", value);
+    }
+
+  private:
+    QByteArray savedXdg_ = qgetenv("XDG_CONFIG_HOME");
+};
+
+TEST_F(OwnFilesTest, ReadOnlyProgramFolderKeepsThePreferencesInTheConfigFolderAndReadsThemBack) {
+    SetXdg(QFile::encodeName(Path("xdg/not yet")));
+    StartUpSettings(CreateDir("read-only/bin"), "");
+    AppSettings().FlyExePath = "/f/FLY2.EXE";
+    ASSERT_TRUE(WritePreferences(PreferencesFile()));
+    EXPECT_TRUE(FileExists(Path("xdg/not yet/flykestrel/FlyKestrel.prf")));
+    EXPECT_FALSE(PathExists(Path("read-only/bin/FlyKestrel.prf")));
+
+    AppSettings() = Settings{};
+    StartUpSettings(Path("read-only/bin"), "");
+    EXPECT_EQ(AppSettings().FlyExePath, "/f/FLY2.EXE");
+}
+
+TEST_F(OwnFilesTest, FolderOfTheToolsOwnFiles) {
+    const struct {
+        QString program;
+        QByteArray xdg; // null: unset
+        QString expected;
+    } cases[] = {
+        {CreateDir("tool"), Path("xdg").toUtf8(), Path("tool/")},
+        {Path("read-only"), Path("xdg").toUtf8(), Path("xdg/flykestrel/")},
+        {Path("read-only"), "relative/config", Path("home/.config/flykestrel/")},
+        {Path("read-only"), QByteArray(), Path("home/.config/flykestrel/")},
+        // The folder the package installs to, writable or not.
+        {QStringLiteral(INSTALLED_BINDIR), QByteArray(), Path("home/.config/flykestrel/")},
+    };
+    for (const auto& c : cases) {
+        SetXdg(c.xdg);
+        EXPECT_EQ(OwnFilesFolder(c.program), c.expected) << c.program.toStdString();
+        EXPECT_TRUE(FolderExists(c.expected));
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
 #include "shell/Outcome.h"
+#include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 
@@ -91,7 +92,7 @@ void Tf_inikestrel::SelectNewCell(int row) {
 
 void Tf_inikestrel::ButtonLoadFlyIniClick() {
     ClearWindow();
-    const Outcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, AppSettings().ProgramFolder);
+    const Outcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, OwnFilesFolder(AppSettings().ProgramFolder));
     ShowModeButtons();
     ShowGrid();
     ShowOutcome(outcome);

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Screenshots for the README, on a virtual screen: the main window on a demo installation, and the add-on
+# installer after importing DEX files with navmerger. Works on copies in BUILD/screenshots, so that the
+# demo of `make run` and its preferences stay as they are.
+set -euo pipefail
+build=${1:-build}
+docs=${2:-docs}
+work="$build/screenshots"
+
+if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
+  rm -rf "$work"
+  mkdir -p "$work/bin" "$work/addon" "$docs"
+  cp "$build/bin/flykestrel" "$build/bin/navmerger" "$work/bin/"
+  "$build/tools/mkfly2" "$work/Fly2" >/dev/null
+  cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/Fly2/dex/REPLACE_NAVAID.DEX" "$work/addon/"
+  exe="$(cd "$work/Fly2" && pwd)/FLY2.EXE"
+  printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$work/bin/FlyKestrel.prf"
+  SCREENSHOTS_ON_SCREEN=1 exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
+fi
+
+# On the virtual screen from here, without a window manager: windows have no frame.
+program="$work/bin/flykestrel"
+shot() { # window name pattern, file
+  local id
+  id=$(xdotool search --sync --onlyvisible --name "$1" | head -1)
+  sleep 1
+  import -window "$id" "$2"
+}
+click() { # window, x and y inside it
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.5
+}
+
+"$program" & pid=$!
+shot 'Optimise les performances' "$docs/main-window.png"
+kill "$pid"; wait "$pid" || true
+
+"$program" "$(cd "$work/addon" && pwd)" & pid=$!
+installer=$(xdotool search --sync --onlyvisible --name 'INSTALLATION' | head -1)
+sleep 1
+# Places in the window of its 900x760 layout: the type "DEX files import /Navmerger.exe", then "OK, INSTALLER".
+click "$installer" 556 180
+click "$installer" 840 738
+sleep 3
+import -window "$installer" "$docs/installer.png"
+kill "$pid"; wait "$pid" || true

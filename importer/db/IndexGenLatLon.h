@@ -2,6 +2,8 @@
 
 #include "db/IndexGen.h"
 
+#include <utility>
+
 class TriDb;
 
 // Key = "%03i%03i" of the longitude cell and the latitude band of two 'D' fields in arc-seconds.
@@ -21,7 +23,8 @@ public:
     static std::string CellText(double latitude, double longitude);
 
 private:
-    std::string KeyOf(const TriDbRecord& record) const;
+    // The position in degrees, refused with code 0x2000D when no cell key can hold it.
+    std::pair<double, double> PositionOf(const TriDbRecord& record) const;
 
     std::string latCode;
     std::string lonCode;

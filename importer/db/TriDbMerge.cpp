@@ -36,10 +36,10 @@ void TriDb::AddOrReplace(const TriDbRecord& record, int keyField) {
 void TriDb::AddOrReplace(const TriDbRecord& record, int keyField, size_t expectedAdditions) {
     const int slot = FindSlot(record, keyField, expectedAdditions);
     if (slot >= 0) {
-        MessageSink::Printf("Replacing record %s\n", RecordAt(static_cast<size_t>(slot)).GetFieldText(0).c_str());
+        MessageSink::Print({"Replacing record ", RecordAt(static_cast<size_t>(slot)).GetFieldText(0), "\n"});
         TriDbRecord::View(&recordTemplate_, store_.Writable(static_cast<size_t>(slot))).Assign(record);
     } else {
-        MessageSink::Printf("Adding record %s\n", record.GetFieldText(0).c_str());
+        MessageSink::Print({"Adding record ", record.GetFieldText(0), "\n"});
         AppendCopy(record);
     }
 }
@@ -85,10 +85,10 @@ void TriDb::Merge(const TriDb& dex) {
             }
             const int slot = FindSlot(record, 0, dexCount);
             if (slot >= 0) {
-                MessageSink::Printf("Deleting record %s\n", record.GetFieldText(0).c_str());
+                MessageSink::Print({"Deleting record ", record.GetFieldText(0), "\n"});
                 RemoveSlot(static_cast<size_t>(slot));
             } else {
-                MessageSink::Printf("Record %s already deleted.\n", record.GetFieldText(0).c_str());
+                MessageSink::Print({"Record ", record.GetFieldText(0), " already deleted.\n"});
             }
         }
     } catch (...) {

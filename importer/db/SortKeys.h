@@ -20,6 +20,7 @@ public:
 
 private:
     void Widen(size_t width);
+    const char* TextOf(int record) const;
 
     size_t count_;
     size_t width_ = 16;

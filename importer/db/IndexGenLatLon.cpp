@@ -20,11 +20,12 @@ constexpr double kRadiansPerDegreeOverPi = 1.0 / 180.0;
 // The key has 7 characters and the latitude cell takes 3, which leaves 4 for the longitude cell: "-999".
 constexpr double kWidestLonCell = 999.0;
 
-double DegreesOf(const TriDbRecord& record, const std::string& code, int site) {
-    const TriDbTemplateEntry& field = record.GetTemplate()->GetField(code);
+double DegreesOf(const TriDbRecord& record, const FieldRef& ref, int site) {
+    const TriDbTemplateEntry* found = ref.Find(*record.GetTemplate());
+    const TriDbTemplateEntry& field = found ? *found : record.GetTemplate()->GetField(ref.Code());
     if (field.type != 'D')
         throw ZorException("IndexGen", site, ErrorCode::kNotAPosition,
-                           FormatMessage("%s is not a valid latitude", code.c_str()));
+                           FormatMessage("%s is not a valid latitude", ref.Code().c_str()));
     return record.ReadDouble(field.offset) * kPerArcSecond;
 }
 
@@ -47,7 +48,7 @@ void AppendThreeWide(std::string& text, int value) {
 } // namespace
 
 IndexGenLatLon::IndexGenLatLon(const TriDb&, const std::string& latCode_, const std::string& lonCode_)
-    : IndexGen("ltln", 7), latCode(latCode_), lonCode(lonCode_) {}
+    : IndexGen("ltln", 7), latField(latCode_), lonField(lonCode_) {}
 
 std::string IndexGenLatLon::MakeKey(const TriDbRecord& record) const {
     const auto [latitude, longitude] = PositionOf(record);
@@ -56,19 +57,19 @@ std::string IndexGenLatLon::MakeKey(const TriDbRecord& record) const {
 
 void IndexGenLatLon::ValidateRecord(const TriDbRecord& record) const {
     const TriDbTemplate& layout = *record.GetTemplate();
-    if (IsPosition(layout.FindField(latCode)) && IsPosition(layout.FindField(lonCode)))
+    if (IsPosition(latField.Find(layout)) && IsPosition(lonField.Find(layout)))
         PositionOf(record);
 }
 
 std::pair<double, double> IndexGenLatLon::PositionOf(const TriDbRecord& record) const {
-    const double latitude = DegreesOf(record, latCode, 93);
-    const double longitude = DegreesOf(record, lonCode, 101);
+    const double latitude = DegreesOf(record, latField, 93);
+    const double longitude = DegreesOf(record, lonField, 101);
     if (!FitsKey(latitude, longitude))
         throw ZorException(
             "IndexGen", 110, ErrorCode::kNoCellKey,
             FormatMessage("Record %s: no index key can hold the position %s = %s, %s = %s",
-                          record.GetFieldText(0).c_str(), latCode.c_str(), record.GetFieldText(latCode).c_str(),
-                          lonCode.c_str(), record.GetFieldText(lonCode).c_str()));
+                          record.GetFieldText(0).c_str(), latField.Code().c_str(), latField.TextOf(record).c_str(),
+                          lonField.Code().c_str(), lonField.TextOf(record).c_str()));
     return {latitude, longitude};
 }
 

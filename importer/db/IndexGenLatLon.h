@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/FieldRef.h"
 #include "db/IndexGen.h"
 
 #include <utility>
@@ -26,6 +27,6 @@ private:
     // The position in degrees, refused with code 0x2000D when no cell key can hold it.
     std::pair<double, double> PositionOf(const TriDbRecord& record) const;
 
-    std::string latCode;
-    std::string lonCode;
+    FieldRef latField;
+    FieldRef lonField;
 };

@@ -19,8 +19,10 @@ uint64_t BigEndianAt(const char* text, size_t width, size_t at) {
 
 SortKeys::SortKeys(size_t count, const std::function<std::string(size_t)>& keyOf) : count_(count) {
     texts_.assign(count_ * width_, '\0');
+    lengths_.resize(count_);
     for (size_t n = 0; n < count_; ++n) {
         const std::string key = keyOf(n);
+        lengths_[n] = static_cast<uint32_t>(strnlen(key.data(), key.size()));
         if (key.size() > width_)
             Widen(key.size());
         std::memcpy(texts_.data() + n * width_, key.data(), key.size());
@@ -37,8 +39,7 @@ void SortKeys::Widen(size_t width) {
 }
 
 std::string_view SortKeys::Key(size_t record) const {
-    const char* text = texts_.data() + record * width_;
-    return {text, strnlen(text, width_)};
+    return {texts_.data() + record * width_, lengths_[record]};
 }
 
 namespace {

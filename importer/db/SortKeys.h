@@ -25,4 +25,5 @@ private:
     size_t count_;
     size_t width_ = 16;
     std::vector<char> texts_;
+    std::vector<uint32_t> lengths_;
 };

@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr uint8_t kLongKey = 255;
+
 // Eight key bytes from at on, as a number that orders like the bytes themselves.
 uint64_t BigEndianAt(const char* text, size_t width, size_t at) {
     uint64_t value = 0;
@@ -20,7 +22,7 @@ SortKeys::SortKeys(size_t count, const std::function<std::string(size_t)>& keyOf
     lengths_.resize(count_);
     for (size_t n = 0; n < count_; ++n) {
         const std::string key = keyOf(n);
-        lengths_[n] = static_cast<uint32_t>(strnlen(key.data(), key.size()));
+        lengths_[n] = static_cast<uint8_t>(std::min<size_t>(kLongKey, strnlen(key.data(), key.size())));
         if (key.size() > width_)
             Widen(key.size());
         std::memcpy(texts_.data() + n * width_, key.data(), key.size());
@@ -37,7 +39,8 @@ void SortKeys::Widen(size_t width) {
 }
 
 std::string_view SortKeys::Key(size_t record) const {
-    return {texts_.data() + record * width_, lengths_[record]};
+    const char* text = texts_.data() + record * width_;
+    return {text, lengths_[record] == kLongKey ? strnlen(text, width_) : lengths_[record]};
 }
 
 // The first sixteen bytes sit in the entry, so most comparisons touch nothing else; sorting in place

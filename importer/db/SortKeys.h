@@ -25,5 +25,5 @@ private:
     size_t count_;
     size_t width_ = 16;
     std::vector<char> texts_;
-    std::vector<uint32_t> lengths_;
+    std::vector<uint8_t> lengths_; // kLongKey: count the bytes again
 };

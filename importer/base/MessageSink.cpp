@@ -1,6 +1,8 @@
 #include "base/MessageSink.h"
 
+#include <algorithm>
 #include <cstdarg>
+#include <cstring>
 
 MessageSink::MessageSink() : context_(this), write_(&MessageSink::WriteToStream), stream_(stdout) {}
 
@@ -20,6 +22,19 @@ void MessageSink::Printf(const char* format, ...) {
     sink.write_(sink.context_, buffer);
 }
 
+void MessageSink::Print(std::initializer_list<std::string_view> parts) {
+    char buffer[1024];
+    size_t used = 0;
+    for (const std::string_view part : parts) {
+        const size_t taken = std::min(part.size(), sizeof buffer - 1 - used);
+        std::memcpy(buffer + used, part.data(), taken);
+        used += taken;
+    }
+    buffer[used] = '\0';
+    MessageSink& sink = Instance();
+    sink.write_(sink.context_, buffer);
+}
+
 void MessageSink::SetWriter(void* context, WriteFunction write) {
     if (write == nullptr) {
         context_ = this;
@@ -33,5 +48,5 @@ void MessageSink::SetWriter(void* context, WriteFunction write) {
 void MessageSink::WriteToStream(void* context, const char* text) {
     auto* sink = static_cast<MessageSink*>(context);
     if (text != nullptr && sink->stream_ != nullptr)
-        std::fprintf(sink->stream_, "%s", text);
+        std::fputs(text, sink->stream_);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 
 // The process-wide channel for progress lines and error reports (standard output by default).
 class MessageSink final {
@@ -11,6 +13,8 @@ public:
 
     // Formats at most 1023 characters (longer text is cut) and hands them to the write function.
     static void Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+    // The parts one after the other, cut like Printf's text: for the lines written once per record.
+    static void Print(std::initializer_list<std::string_view> parts);
 
     // Replaces the write function (tests capture the output this way); restore with
     // SetWriter(nullptr, nullptr) to go back to standard output.

@@ -3,8 +3,8 @@
 #include "db/TriDb.h"
 
 IndexGenField::IndexGenField(const TriDb& table, const std::string& code)
-    : IndexGen(code, table.GetTemplate().GetField(code).width) {}
+    : IndexGen(code, table.GetTemplate().GetField(code).width), field(code) {}
 
 std::string IndexGenField::MakeKey(const TriDbRecord& record) const {
-    return record.GetFieldText(name);
+    return field.TextOf(record);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/FieldRef.h"
 #include "db/IndexGen.h"
 
 class TriDb;
@@ -9,4 +10,7 @@ class IndexGenField final : public IndexGen {
 public:
     IndexGenField(const TriDb& table, const std::string& code);
     std::string MakeKey(const TriDbRecord& record) const override;
+
+private:
+    FieldRef field;
 };

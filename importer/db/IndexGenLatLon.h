@@ -1,6 +1,9 @@
 #pragma once
 
+#include "db/FieldRef.h"
 #include "db/IndexGen.h"
+
+#include <utility>
 
 class TriDb;
 
@@ -21,8 +24,9 @@ public:
     static std::string CellText(double latitude, double longitude);
 
 private:
-    std::string KeyOf(const TriDbRecord& record) const;
+    // The position in degrees, refused with code 0x2000D when no cell key can hold it.
+    std::pair<double, double> PositionOf(const TriDbRecord& record) const;
 
-    std::string latCode;
-    std::string lonCode;
+    FieldRef latField;
+    FieldRef lonField;
 };

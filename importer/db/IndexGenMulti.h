@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/FieldRef.h"
 #include "db/IndexGen.h"
 
 class TriDb;
@@ -11,7 +12,8 @@ public:
     std::string MakeKey(const TriDbRecord& record) const override;
 
 private:
-    std::string secondCode;
+    FieldRef first;
+    FieldRef second;
     int32_t firstWidth;
     int32_t secondWidth;
 };

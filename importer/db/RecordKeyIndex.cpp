@@ -3,28 +3,37 @@
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
 
+#include <utility>
 #include <functional>
 
 namespace {
 
-constexpr int32_t kEnd = -1;
+constexpr int32_t kEmpty = -1;
+constexpr int32_t kRemoved = -2;
 
 uint32_t HashOf(std::string_view key) {
     return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+}
+
+// Filled to three quarters at most: probe runs stay within a cache line or two, and a table of a million
+// records takes 16 MiB.
+bool Crowded(size_t used, size_t cells) {
+    return 4 * used > 3 * cells;
+}
+
+size_t CellsFor(size_t slots) {
+    size_t cells = 16;
+    while (Crowded(slots, cells))
+        cells *= 2;
+    return cells;
 }
 
 } // namespace
 
 RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplate& recordTemplate, size_t expected)
     : keyField_(keyField), template_(&recordTemplate), field_(recordTemplate.GetField(keyField)) {
-    size_t buckets = 16;
-    while (buckets < expected)
-        buckets *= 2;
-    head_.assign(buckets, kEnd);
-    tail_.assign(buckets, kEnd);
-    mask_ = buckets - 1;
-    next_.reserve(expected);
-    hashes_.reserve(expected);
+    cells_.assign(CellsFor(expected), Cell{0, kEmpty});
+    mask_ = cells_.size() - 1;
 }
 
 // For a 'C' field the bytes up to and including the first zero byte take part, else the whole width.
@@ -44,60 +53,55 @@ std::string_view RecordKeyIndex::KeyBytes(const TriDbRecord& record, std::string
 
 void RecordKeyIndex::Add(size_t slot, const TriDbRecord& record) {
     std::string scratch;
-    if (next_.size() <= slot) {
-        next_.resize(slot + 1, kEnd);
-        hashes_.resize(slot + 1, 0);
-    }
-    hashes_[slot] = HashOf(KeyBytes(record, scratch));
-    if (next_.size() > head_.size())
+    if (Crowded(used_ + 1, cells_.size()))
         Grow();
-    Link(slot);
+    Place({HashOf(KeyBytes(record, scratch)), static_cast<int32_t>(slot)});
+    ++used_;
 }
 
-void RecordKeyIndex::Link(size_t slot) {
-    const size_t bucket = hashes_[slot] & mask_;
-    next_[slot] = kEnd;
-    if (tail_[bucket] == kEnd)
-        head_[bucket] = static_cast<int32_t>(slot);
-    else
-        next_[static_cast<size_t>(tail_[bucket])] = static_cast<int32_t>(slot);
-    tail_[bucket] = static_cast<int32_t>(slot);
+void RecordKeyIndex::Place(Cell cell) {
+    size_t at = cell.hash & mask_;
+    while (cells_[at].slot != kEmpty)
+        at = (at + 1) & mask_;
+    cells_[at] = cell;
 }
 
-// Relinks the slots in ascending order, so every chain stays in record order.
+// Places the cells again in the order of their probe runs, starting after an empty cell so that no run
+// is cut in two: of equal keys the lower slot stays first.
 void RecordKeyIndex::Grow() {
-    const size_t buckets = head_.size() * 4;
-    head_.assign(buckets, kEnd);
-    tail_.assign(buckets, kEnd);
-    mask_ = buckets - 1;
-    const size_t linked = next_.size() - 1; // the newest slot is linked by the caller
-    for (size_t slot = 0; slot < linked; ++slot)
-        Link(slot);
+    const std::vector<Cell> old = std::exchange(cells_, std::vector<Cell>(cells_.size() * 2, Cell{0, kEmpty}));
+    const size_t oldMask = mask_;
+    mask_ = cells_.size() - 1;
+    size_t start = 0;
+    while (old[start].slot != kEmpty)
+        ++start;
+    used_ = 0;
+    for (size_t n = 1; n <= oldMask; ++n) {
+        const Cell& cell = old[(start + n) & oldMask];
+        if (cell.slot >= 0) {
+            Place(cell);
+            ++used_;
+        }
+    }
 }
 
 long RecordKeyIndex::Find(const TriDbRecord& probe, const Slots& records) {
     std::string probeScratch;
     const std::string_view key = KeyBytes(probe, probeScratch);
     const uint32_t hash = HashOf(key);
-    const size_t bucket = hash & mask_;
     std::string scratch;
-    int32_t previous = kEnd;
-    for (int32_t slot = head_[bucket]; slot != kEnd;) {
-        const auto at = static_cast<size_t>(slot);
-        const int32_t following = next_[at];
-        if (at >= records.size() || !records[at]) {
-            // A removed record: unlink it so that later look-ups do not walk past it again.
-            (previous == kEnd ? head_[bucket] : next_[static_cast<size_t>(previous)]) = following;
-            if (tail_[bucket] == slot)
-                tail_[bucket] = previous;
-        } else {
-            if (hashes_[at] == hash &&
-                TriDbRecord::View(template_, records[at]).FieldBytes(field_.offset, field_.width, scratch).substr(0, key.size()) ==
-                    key)
-                return static_cast<long>(at);
-            previous = slot;
+    for (size_t at = hash & mask_; cells_[at].slot != kEmpty; at = (at + 1) & mask_) {
+        Cell& cell = cells_[at];
+        if (cell.hash != hash || cell.slot == kRemoved)
+            continue;
+        const auto slot = static_cast<size_t>(cell.slot);
+        if (slot >= records.size() || !records[slot]) {
+            // A removed record: marked, so that later look-ups pass it without reading the table.
+            cell.slot = kRemoved;
+            continue;
         }
-        slot = following;
+        if (TriDbRecord::View(template_, records[slot]).FieldBytes(field_.offset, field_.width, scratch).substr(0, key.size()) == key)
+            return static_cast<long>(slot);
     }
     return -1;
 }

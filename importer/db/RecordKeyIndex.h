@@ -14,12 +14,13 @@ class TriDbTemplate;
 // Finds records of a table by the bytes of one key field, with exactly the result of a scan in record
 // order: the first live record whose bytes equal the probe's over the compare length (for a 'C' field
 // up to and including the probe's first zero byte, else the whole width).
-// Slots are positions in the table's record order; a null entry there is a removed record.
+// Slots are positions in the table's record order; a null entry there is a removed record. The table
+// probes linearly and slots come in ascending order, so of equal keys the lowest slot is met first.
 class RecordKeyIndex final {
 public:
     using Slots = std::vector<uint8_t*>;
 
-    // expected: about how many slots will be added (sizes the table once).
+    // expected: about how many slots will be added (the table grows past it).
     RecordKeyIndex(int keyField, const TriDbTemplate& recordTemplate, size_t expected);
 
     int GetKeyField() const { return keyField_; }
@@ -29,17 +30,21 @@ public:
     long Find(const TriDbRecord& probe, const Slots& records);
 
 private:
+    // One cell of the open-addressing table: the slot and the low bits of its key's hash.
+    struct Cell {
+        uint32_t hash;
+        int32_t slot; // kEmpty, kRemoved or a slot
+    };
+
     std::string_view KeyBytes(const TriDbRecord& record, std::string& scratch) const;
     size_t CompareLength(std::string_view bytes) const;
-    void Link(size_t slot);
+    void Place(Cell cell);
     void Grow();
 
     int keyField_;
     const TriDbTemplate* template_;
     TriDbTemplateEntry field_;
-    std::vector<int32_t> head_;
-    std::vector<int32_t> tail_;
-    std::vector<int32_t> next_;    // per slot; -1 ends a chain
-    std::vector<uint32_t> hashes_; // per slot: the low bits of the key's hash
+    std::vector<Cell> cells_;
+    size_t used_ = 0;
     size_t mask_ = 0;
 };

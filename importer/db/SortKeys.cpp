@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr uint8_t kLongKey = 255;
+
 // Eight key bytes from at on, as a number that orders like the bytes themselves.
 uint64_t BigEndianAt(const char* text, size_t width, size_t at) {
     uint64_t value = 0;
@@ -17,8 +19,10 @@ uint64_t BigEndianAt(const char* text, size_t width, size_t at) {
 
 SortKeys::SortKeys(size_t count, const std::function<std::string(size_t)>& keyOf) : count_(count) {
     texts_.assign(count_ * width_, '\0');
+    lengths_.resize(count_);
     for (size_t n = 0; n < count_; ++n) {
         const std::string key = keyOf(n);
+        lengths_[n] = static_cast<uint8_t>(std::min<size_t>(kLongKey, strnlen(key.data(), key.size())));
         if (key.size() > width_)
             Widen(key.size());
         std::memcpy(texts_.data() + n * width_, key.data(), key.size());
@@ -36,10 +40,11 @@ void SortKeys::Widen(size_t width) {
 
 std::string_view SortKeys::Key(size_t record) const {
     const char* text = texts_.data() + record * width_;
-    return {text, strnlen(text, width_)};
+    return {text, lengths_[record] == kLongKey ? strnlen(text, width_) : lengths_[record]};
 }
 
-// The first sixteen bytes sit in the entry, so most comparisons touch nothing else.
+// The first sixteen bytes sit in the entry, so most comparisons touch nothing else; sorting in place
+// keeps the peak memory of a large table's indexes down.
 std::vector<int> SortKeys::Order() const {
     struct Entry {
         uint64_t high;
@@ -48,7 +53,7 @@ std::vector<int> SortKeys::Order() const {
     };
     std::vector<Entry> entries(count_);
     for (size_t n = 0; n < count_; ++n) {
-        const char* text = texts_.data() + n * width_;
+        const char* text = TextOf(static_cast<int>(n));
         entries[n] = {BigEndianAt(text, width_, 0), BigEndianAt(text, width_, 8), static_cast<int>(n)};
     }
     const bool wide = width_ > 16;
@@ -58,9 +63,7 @@ std::vector<int> SortKeys::Order() const {
         if (a.low != b.low)
             return a.low < b.low;
         if (wide) {
-            const int compared = std::memcmp(texts_.data() + static_cast<size_t>(a.record) * width_ + 16,
-                                             texts_.data() + static_cast<size_t>(b.record) * width_ + 16,
-                                             width_ - 16);
+            const int compared = std::memcmp(TextOf(a.record) + 16, TextOf(b.record) + 16, width_ - 16);
             if (compared != 0)
                 return compared < 0;
         }
@@ -71,4 +74,8 @@ std::vector<int> SortKeys::Order() const {
     for (const Entry& entry : entries)
         order.push_back(entry.record);
     return order;
+}
+
+const char* SortKeys::TextOf(int record) const {
+    return texts_.data() + static_cast<size_t>(record) * width_;
 }

@@ -20,8 +20,10 @@ public:
 
 private:
     void Widen(size_t width);
+    const char* TextOf(int record) const;
 
     size_t count_;
     size_t width_ = 16;
     std::vector<char> texts_;
+    std::vector<uint8_t> lengths_; // kLongKey: count the bytes again
 };

@@ -81,9 +81,7 @@ private:
     void CreateHeader(const std::string& tableName);
     void LoadTemplateFor(const std::string& tableName);
     void CheckImageSize(const FlyFile& file, size_t headerLength);
-    // expectedAdditions sizes a key index built now for the records still to come.
-    int FindSlot(const TriDbRecord& probe, int keyField, size_t expectedAdditions);
-    void AddOrReplace(const TriDbRecord& record, int keyField, size_t expectedAdditions);
+    int FindSlot(const TriDbRecord& probe, int keyField);
     void AppendCopy(const TriDbRecord& record);
     void RemoveSlot(size_t slot);
     void Compact();

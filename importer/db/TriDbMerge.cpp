@@ -3,11 +3,11 @@
 
 #include "base/MessageSink.h"
 
-int TriDb::FindSlot(const TriDbRecord& probe, int keyField, size_t expectedAdditions) {
+int TriDb::FindSlot(const TriDbRecord& probe, int keyField) {
     if (keyField < 0)
         return -1;
     if (!keyIndex_ || keyIndex_->GetKeyField() != keyField) {
-        keyIndex_.emplace(keyField, recordTemplate_, store_.Count() + expectedAdditions);
+        keyIndex_.emplace(keyField, recordTemplate_, store_.Count());
         for (size_t slot = 0; slot < store_.Count(); ++slot) {
             if (store_.At(slot))
                 keyIndex_->Add(slot, RecordAt(slot));
@@ -17,7 +17,7 @@ int TriDb::FindSlot(const TriDbRecord& probe, int keyField, size_t expectedAddit
 }
 
 int TriDb::FindRecord(const TriDbRecord& probe, int keyField) {
-    return FindSlot(probe, keyField, 0);
+    return FindSlot(probe, keyField);
 }
 
 void TriDb::AppendCopy(const TriDbRecord& record) {
@@ -30,16 +30,12 @@ void TriDb::AppendCopy(const TriDbRecord& record) {
 }
 
 void TriDb::AddOrReplace(const TriDbRecord& record, int keyField) {
-    AddOrReplace(record, keyField, 0);
-}
-
-void TriDb::AddOrReplace(const TriDbRecord& record, int keyField, size_t expectedAdditions) {
-    const int slot = FindSlot(record, keyField, expectedAdditions);
+    const int slot = FindSlot(record, keyField);
     if (slot >= 0) {
-        MessageSink::Printf("Replacing record %s\n", RecordAt(static_cast<size_t>(slot)).GetFieldText(0).c_str());
+        MessageSink::Print({"Replacing record ", RecordAt(static_cast<size_t>(slot)).GetFieldText(0), "\n"});
         TriDbRecord::View(&recordTemplate_, store_.Writable(static_cast<size_t>(slot))).Assign(record);
     } else {
-        MessageSink::Printf("Adding record %s\n", record.GetFieldText(0).c_str());
+        MessageSink::Print({"Adding record ", record.GetFieldText(0), "\n"});
         AppendCopy(record);
     }
 }
@@ -80,15 +76,15 @@ void TriDb::Merge(const TriDb& dex) {
         for (size_t n = 0; n < dexCount; ++n) {
             const TriDbRecord record = dex.RecordAt(n);
             if (record.FirstByte() != '*') {
-                AddOrReplace(record, 0, dexCount);
+                AddOrReplace(record, 0);
                 continue;
             }
-            const int slot = FindSlot(record, 0, dexCount);
+            const int slot = FindSlot(record, 0);
             if (slot >= 0) {
-                MessageSink::Printf("Deleting record %s\n", record.GetFieldText(0).c_str());
+                MessageSink::Print({"Deleting record ", record.GetFieldText(0), "\n"});
                 RemoveSlot(static_cast<size_t>(slot));
             } else {
-                MessageSink::Printf("Record %s already deleted.\n", record.GetFieldText(0).c_str());
+                MessageSink::Print({"Record ", record.GetFieldText(0), " already deleted.\n"});
             }
         }
     } catch (...) {

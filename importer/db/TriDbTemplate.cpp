@@ -87,10 +87,8 @@ void TriDbTemplate::ParseFieldLine(const std::string& line) {
 }
 
 int TriDbTemplate::GetFieldIndex(const std::string& code) const {
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].fieldCode == code)
-            return static_cast<int>(i);
-    }
+    if (const int index = FindFieldIndex(code); index >= 0)
+        return index;
     throw ZorException("TriDbTemplate", 71, ErrorCode::kNoSuchField,
                        FormatMessage("Asked for field %s which doesn't exist", code.c_str()));
 }
@@ -111,11 +109,16 @@ const TriDbTemplateEntry& TriDbTemplate::GetField(int index) const {
 }
 
 const TriDbTemplateEntry* TriDbTemplate::FindField(const std::string& code) const {
-    for (const TriDbTemplateEntry& entry : fields) {
-        if (entry.fieldCode == code)
-            return &entry;
+    const int index = FindFieldIndex(code);
+    return index < 0 ? nullptr : &fields[static_cast<size_t>(index)];
+}
+
+int TriDbTemplate::FindFieldIndex(const std::string& code) const {
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].fieldCode == code)
+            return static_cast<int>(i);
     }
-    return nullptr;
+    return -1;
 }
 
 void TriDbTemplate::CheckKeyField() const {

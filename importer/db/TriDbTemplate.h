@@ -21,6 +21,8 @@ public:
     const TriDbTemplateEntry& GetField(int index) const;
     // The field of that code, or null.
     const TriDbTemplateEntry* FindField(const std::string& code) const;
+    // The index of the field of that code, or -1.
+    int FindFieldIndex(const std::string& code) const;
     int GetFieldCount() const { return static_cast<int>(fields.size()); }
 
     // Offset + width of the last field in file order; 0 without fields.

@@ -13,11 +13,13 @@ TEST(ErrorOutput, ReportHasThreeLinesAndAnEmptyOneAfterATrailingNewline) {
         "An error has occurred:\nInvalid signature (not a POD?)\n\nError code 0x10002 in PodFile, line 30");
 }
 
-TEST(ErrorOutput, PrintfCutsAt1023Characters) {
+TEST(ErrorOutput, PrintfAndPrintCutAt1023Characters) {
     const CapturedOutput written;
     const std::string longText(2000, 'x');
     MessageSink::Printf("%s", longText.c_str());
     const std::string exact(1023, 'y');
     MessageSink::Printf("%s", exact.c_str());
-    EXPECT_EQ(written.text, std::string(1023, 'x') + exact);
+    MessageSink::Print({"Adding record ", longText, "\n"});
+    MessageSink::Print({"a", "", "b\n"});
+    EXPECT_EQ(written.text, std::string(1023, 'x') + exact + "Adding record " + std::string(1009, 'x') + "ab\n");
 }

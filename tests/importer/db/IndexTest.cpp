@@ -181,6 +181,7 @@ TEST(LatLonCells, ExamplesEquatorAndLastBands) {
     EXPECT_EQ(cell(89, 179.9), "127254");
     EXPECT_EQ(cell(-89, -180), "-128001");
     EXPECT_EQ(cell(51.5, -0.1), "000170");
+    EXPECT_EQ(cell(0, -5), "-03127");
     EXPECT_EQ(cell(1e-9, 0), "000128");
     const double lastEdge = LatitudeBands::Edges()[126] * 180 / (2 * std::acos(0.0));
     EXPECT_EQ(cell(lastEdge + 1e-6, 10), "007254");

@@ -66,6 +66,9 @@ bool CommandLine::Parse(const std::vector<std::string>& args, ImportOptions& opt
             if (arg.size() > 2 && std::toupper(static_cast<unsigned char>(arg[2])) == 'X')
                 options.pauseOnExit = true;
             break;
+        case 'N':
+            options.preview = true;
+            break;
         case 'F':
             if (i + 1 >= args.size() || args[i + 1].starts_with('-'))
                 return false;
@@ -75,7 +78,8 @@ bool CommandLine::Parse(const std::vector<std::string>& args, ImportOptions& opt
             return false;
         }
     }
-    return true;
+    // The repairs rewrite the DEX file itself, which a preview must leave as it is.
+    return !options.preview || !(options.updateSizes || options.matchRunways);
 }
 
 std::vector<std::string> CommandLine::ExpandLists(const std::vector<std::string>& names) {
@@ -123,6 +127,7 @@ void CommandLine::PrintUsage() {
                "  -K  Keep files after packing into POD\n"
                "  -P  Pause on error\n"
                "  -PX Pause on exit\n"
+               "  -N  Preview the merge, write nothing (not with -S, -R or -1)\n"
                "  -F path Set path to Fly! directory\n"
                "\nIf DEX filename begins with \"@\" it is read as a list of DEX files.\n",
                stderr);

@@ -12,7 +12,8 @@ class CommandLine final {
     CommandLine() = delete;
 
     // Reads args (without the program name) into options; DEX names and "@list" arguments are kept in
-    // names, in order, unread. False when the usage text is due (unknown option, -F without a folder).
+    // names, in order, unread. False when the usage text is due (unknown option, -F without a folder,
+    // -N with a DEX repair).
     static bool Parse(const std::vector<std::string>& args, ImportOptions& options,
                       std::vector<std::string>& names);
     // names with every "@list" replaced by the entries of that list file; raises ZorException when a

@@ -16,13 +16,16 @@
 
 #include <memory>
 
-DexMerger::DexMerger(const std::optional<std::string>& folder) {
-    PodList::SetFlyFolder(folder);
-    ImportTransaction::RecoverInterrupted();
+DexMerger::DexMerger(const std::optional<std::string>& folder, bool preview) {
+    PodList::SetFlyFolder(folder, !preview);
+    if (!preview)
+        ImportTransaction::RecoverInterrupted();
     for (const NavDatabase& database : NavDatabase::All())
         PodList::AddPod(database.archive);
     const std::string databaseFolder = PodList::FullName("DATABASE");
     if (!PathExists(databaseFolder)) {
+        if (preview)
+            return;
         if (const int error = CreateFolder(databaseFolder))
             throw ZorException("DexMerger", 33, static_cast<uint32_t>(error),
                                "Unable to create DATABASE directory");
@@ -52,10 +55,27 @@ void DexMerger::Import(const std::string& dexName, bool updateSizes, bool matchR
     MessageSink::Printf("Database merge successful!\n");
 }
 
+void DexMerger::Preview(const std::string& dexName) {
+    const NavDatabase& database = DatabaseOf(dexName);
+    {
+        TriDb table;
+        MergeInMemory(dexName, database, table);
+    }
+    PodList::CloseAllPods();
+}
+
 // Leaves in table the merged records in the order of the saved table, which the index rebuild reads
 // instead of loading the saved table again. The DEX table ends here.
 void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work,
                                TriDb& table) {
+    const std::string tableName = MergeInMemory(dexName, database, table);
+    table.Save(PodList::FullName(tableName), work.WorkFile(database.table));
+    work.Wrote(database.table);
+    table.ApplySortOrder();
+}
+
+// The merged table, sorted by key and checked for the index keys; returns its name below the Fly2 folder.
+std::string DexMerger::MergeInMemory(const std::string& dexName, const NavDatabase& database, TriDb& table) {
     FlyFile dexFile;
     dexFile.OpenDisk(dexName);
     TriDb dex;
@@ -74,9 +94,7 @@ void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& da
     dex.Clear();
     table.SortByKey();
     ValidateIndexKeys(table, database);
-    table.Save(PodList::FullName(tableName), work.WorkFile(database.table));
-    work.Wrote(database.table);
-    table.ApplySortOrder();
+    return tableName;
 }
 
 // Refuses, before anything is written, a DEX file for a table that is none of the eight databases, and a

@@ -15,10 +15,13 @@ class TriDb;
 class DexMerger final {
   public:
     // Fixes the simulator folder (none: the stored setting or the prompt), finishes or undoes what an
-    // interrupted import left, opens the eight archives and makes sure DATABASE is a folder.
-    explicit DexMerger(const std::optional<std::string>& folder);
+    // interrupted import left, opens the eight archives and makes sure DATABASE is a folder. For a
+    // preview only what reads: no recovery, no DATABASE folder made, a prompted folder not stored.
+    explicit DexMerger(const std::optional<std::string>& folder, bool preview = false);
 
     void Import(const std::string& dexName, bool updateSizes, bool matchRunways, bool keepFiles);
+    // What Import prints up to the end of the merge, from the merge made in memory; writes nothing.
+    void Preview(const std::string& dexName);
     // -S: widens a first-release DEX file to its template's record size; true when it was rewritten.
     bool UpdateDexSize(const std::string& dexName);
     // -R: gives the records of a runway DEX file the keys of the database's runways with the same
@@ -38,6 +41,7 @@ class DexMerger final {
     static const NavDatabase& DatabaseOf(const std::string& dexName);
     static void MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work,
                                TriDb& table);
+    static std::string MergeInMemory(const std::string& dexName, const NavDatabase& database, TriDb& table);
     static void ValidateIndexKeys(const TriDb& table, const NavDatabase& database);
     void PackArchive(const NavDatabase& database, ImportTransaction& work);
 

@@ -10,6 +10,7 @@ struct ImportOptions final {
     bool keepFiles = false;    // -K: keep the loose database files after packing
     bool pauseOnError = false; // -P, -PX
     bool pauseOnExit = false;  // -PX
+    bool preview = false;      // -N: merge in memory, write nothing
     std::string flyFolder;     // -F; empty: the stored setting or the prompt decides
     std::vector<std::string> dexFiles;
 };

@@ -30,9 +30,14 @@ void ImportAll(const ImportOptions& options) {
     if (!options.flyFolder.empty())
         folder = FromWindowsPath(options.flyFolder); // "-F C:\Fly2" typed inside a Wine prefix
     for (const std::string& dexName : options.dexFiles) {
-        DexMerger merger(folder);
-        merger.Import(dexName, options.updateSizes, options.matchRunways, options.keepFiles);
+        DexMerger merger(folder, options.preview);
+        if (options.preview)
+            merger.Preview(dexName);
+        else
+            merger.Import(dexName, options.updateSizes, options.matchRunways, options.keepFiles);
     }
+    if (options.preview)
+        MessageSink::Printf("Preview only: nothing was written\n");
 }
 
 } // namespace

@@ -30,20 +30,21 @@ std::string StoredFlyFolder() {
     return ReadWineRegistryFlyFolder().value_or("");
 }
 
-std::string PromptedFlyFolder() {
+std::string PromptedFlyFolder(bool store) {
     std::optional<std::string> chosen = PromptFlyFolder();
     if (!chosen)
         return {};
-    StoreFlyFolder(*chosen);
+    if (store)
+        StoreFlyFolder(*chosen);
     return *chosen;
 }
 
 } // namespace
 
-void PodList::SetFlyFolder(const std::optional<std::string>& folder) {
+void PodList::SetFlyFolder(const std::optional<std::string>& folder, bool storeAnswer) {
     std::string found = folder ? *folder : StoredFlyFolder();
     if (found.empty())
-        found = PromptedFlyFolder();
+        found = PromptedFlyFolder(storeAnswer);
     if (found.empty()) {
         flyFolder.clear();
         throw ZorException("PodList", 48, ErrorCode::kNoFlyFolder, "Cannot find Fly2 directory");

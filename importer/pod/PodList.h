@@ -11,10 +11,10 @@ class PodList final {
   public:
     PodList() = delete;
 
-    // The given folder, else the stored setting, else a terminal prompt (stores the answer; an empty
-    // folder given goes straight to it); none of them: ZorException code 3 "Cannot find Fly2 directory". The
-    // folder is kept as given, '\' turned into '/', ending in '/'.
-    static void SetFlyFolder(const std::optional<std::string>& folder);
+    // The given folder, else the stored setting, else a terminal prompt (stores the answer unless
+    // storeAnswer is false; an empty folder given goes straight to it); none of them: ZorException code 3
+    // "Cannot find Fly2 directory". The folder is kept as given, '\' turned into '/', ending in '/'.
+    static void SetFlyFolder(const std::optional<std::string>& folder, bool storeAnswer = true);
     static std::string GetFlyFolder();
 
     // Opens SYSTEM\X.POD (relative name) and appends it, unless the same archive is already open.

@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-// A text that should have been a whole or a decimal number. Raised by the conversions; the window that
-// ran the action shows message() in the application's error box and ends the action.
+// A text that should have been a whole or a decimal number. Raised by the conversions; the action that
+// met it ends there, and message() goes to the application's error box.
 class ConvertError final : public std::runtime_error {
   public:
     explicit ConvertError(const QString& message)

@@ -3,7 +3,6 @@
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 #include "shell/NativeText.h"
-#include "shell/Settings.h"
 #include "slicer/Coordinates.h"
 
 #include <algorithm>
@@ -202,15 +201,15 @@ QString MissingForSceneryControl(const SlicerSettings& s) {
     return {};
 }
 
-QString SceneryControlPath(const QString& podFile) {
-    const QString fly = WithBackslash(AppSettings().FlyFolder);
+QString SceneryControlPath(const QString& podFile, const QString& flyFolder) {
+    const QString fly = WithBackslash(flyFolder);
     const QString scfFolder = fly + QStringLiteral("SlicerWork/SCF Files/");
     return (FolderExists(scfFolder) ? ResolvePath(scfFolder) : fly) + PodSetName(podFile) +
            QStringLiteral(".SCF");
 }
 
-QString SlicerFilesFolder() {
-    const QString fly = WithBackslash(AppSettings().FlyFolder);
+QString SlicerFilesFolder(const QString& flyFolder) {
+    const QString fly = WithBackslash(flyFolder);
     const QString folder = fly + QStringLiteral("SlicerWork/Slicer Files/");
     return FolderExists(folder) ? ResolvePath(folder) : fly;
 }
@@ -236,12 +235,4 @@ QStringList SplitValuesLines(const QByteArray& bytes) {
 
 bool WriteLines(const QString& path, const QStringList& lines) {
     return WriteFileAtomic(path, JoinLines(lines));
-}
-
-QString WriteErrorMessage(const QString& path) {
-    return QStringLiteral("Erreur d'entrée/sortie : impossible d'écrire le fichier ") + path;
-}
-
-QString ReadErrorMessage(const QString& path) {
-    return QStringLiteral("Erreur d'entrée/sortie : impossible de lire le fichier ") + path;
 }

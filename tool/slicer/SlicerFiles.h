@@ -27,11 +27,11 @@ QStringList SceneryControlLines(const SlicerSettings& settings);
 QString MissingForSlicerInput(const SlicerSettings& settings);
 QString MissingForSceneryControl(const SlicerSettings& settings);
 
-// "Alps.SCF" for ".../Alps.pod", in FlyFolder + "SlicerWork/SCF Files" when that exists, else in FlyFolder.
-QString SceneryControlPath(const QString& podFile);
-// FlyFolder + "SlicerWork/Slicer Files/" when that folder exists, else FlyFolder: where the input file
+// "Alps.SCF" for ".../Alps.pod", in flyFolder + "SlicerWork/SCF Files" when that exists, else in flyFolder.
+QString SceneryControlPath(const QString& podFile, const QString& flyFolder);
+// flyFolder + "SlicerWork/Slicer Files/" when that folder exists, else flyFolder: where the input file
 // dialogs start.
-QString SlicerFilesFolder();
+QString SlicerFilesFolder(const QString& flyFolder);
 // The second copy of an input file, in "SlicerWork/Slicer Files" below its folder; empty when that
 // folder doesn't exist.
 QString SlicerInputCopyPath(const QString& inputFile);
@@ -40,5 +40,3 @@ QString SlicerInputCopyPath(const QString& inputFile);
 QStringList SplitValuesLines(const QByteArray& bytes);
 // Through a temporary name and a rename; false when the file couldn't be written.
 bool WriteLines(const QString& path, const QStringList& lines);
-QString WriteErrorMessage(const QString& path);
-QString ReadErrorMessage(const QString& path);

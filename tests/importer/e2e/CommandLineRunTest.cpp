@@ -15,6 +15,7 @@ const std::string usage = "You must supply the name of the DEX file to import.\n
                           "  -K  Keep files after packing into POD\n"
                           "  -P  Pause on error\n"
                           "  -PX Pause on exit\n"
+                          "  -N  Preview the merge, write nothing (not with -S, -R or -1)\n"
                           "  -F path Set path to Fly! directory\n"
                           "\nIf DEX filename begins with \"@\" it is read as a list of DEX files.\n";
 
@@ -24,7 +25,9 @@ TEST(CommandLineRunTest, UsageGoesToStandardErrorWithStatusOneAndNoPause) {
                                                                 {"-PX", "a.dex", "-F"},
                                                                 {"-PX", "-F", "-K", "a.dex"},
                                                                 {"-PX", "-Q", "a.dex"},
-                                                                {"-P", "-", "a.dex"}};
+                                                                {"-P", "-", "a.dex"},
+                                                                {"-N", "-1", "a.dex"},
+                                                                {"-R", "-n", "a.dex"}};
     for (const auto& args : commandLines) {
         const ProgramResult run = RunProgram(NAVMERGER_PATH, args);
         EXPECT_EQ(run.status, 1) << testing::PrintToString(args);

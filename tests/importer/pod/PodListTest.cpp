@@ -139,6 +139,19 @@ TEST_F(PodListTest, PromptAcceptsOnlyAFolderHoldingFly2ExeAndStoresIt) {
     EXPECT_NE(text.find("FLY2.EXE found.  Press Enter to use this directory.\n"), std::string::npos);
 }
 
+// A preview changes nothing, not even the stored setting.
+TEST_F(PodListTest, PromptedFolderOfAPreviewIsNotStored) {
+    WriteText(fly_ / "FLY2.EXE", "");
+    FILE* in = InputOf(fly_.string() + "\n\n");
+    FILE* out = std::tmpfile();
+    SetPromptStreams(in, out);
+    PodList::SetFlyFolder(std::nullopt, false);
+    std::fclose(in);
+    std::fclose(out);
+    EXPECT_EQ(PodList::GetFlyFolder(), fly_.string() + "/");
+    EXPECT_FALSE(std::filesystem::exists(temp_.Path() / "flyfolder"));
+}
+
 TEST_F(PodListTest, NoFolderAnywhereIsCode3) {
     for (std::string script : {std::string(), std::string("\n"), (fly_ / "system").string() + "\n\n"}) {
         FILE* in = InputOf(script);

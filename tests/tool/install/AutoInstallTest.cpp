@@ -1,10 +1,12 @@
 // The installer window driven as the user does, for scenery, taxiways and the types not implemented.
 #include "InstallFixture.h"
 
+#include "install/InstallHelpText.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "shell/ui/THelpForm.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -235,11 +237,22 @@ TEST_F(AutoInstallTest, SourceFolderChoiceAndDefault) {
     EXPECT_EQ(dialogs_.Texts().last(), "Copied: " + Path("Fly2"));
 }
 
-TEST_F(AutoInstallTest, HelpFillsTheHelpWindow) {
+// The help window may still hold another window's text: AIDE replaces it with the installer's whole
+// help and shows it over the installer until it is closed.
+TEST_F(AutoInstallTest, HelpShowsTheInstallerHelpModally) {
     THelpForm help;
-    QTimer::singleShot(0, &help, &QDialog::accept);
+    help.SetHelpText("Important: fly.ini");
+    QString shown;
+    bool modal = false;
+    QTimer::singleShot(0, &help, [&] {
+        shown = help.HelpText();
+        modal = QApplication::activeModalWidget() == &help;
+        help.accept();
+    });
     Click(window_, "ButtonHelp");
-    EXPECT_TRUE(help.HelpText().contains(QStringLiteral("Procédure F")));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(shown, InstallHelpText());
+    EXPECT_TRUE(shown.startsWith("INSTALLATION") && shown.contains(QStringLiteral("Procédure F")));
     EXPECT_FALSE(window_.findChild<QPushButton*>("ButtonSaveLog")->isEnabled());
 }
 

@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,15 +141,29 @@ TEST_F(SelDirDlgTest, CancelReturnsNothingAndAMissingStartOpensItsParent) {
     EXPECT_EQ(dialog.Execute(dir.path() + "/Fly2/gone/deeper"), "");
 }
 
-TEST(HelpFormTest, CloseHidesWithResultOk) {
-    THelpForm help;
-    EXPECT_EQ(THelpForm::Shared(), &help);
-    help.SetHelpText("ligne 1\nligne 2");
-    help.show();
-    help.findChild<QPushButton*>("BitBtn1")->click();
-    EXPECT_FALSE(help.isVisible());
-    EXPECT_EQ(help.result(), QDialog::Accepted);
-    EXPECT_EQ(help.HelpText(), "ligne 1\nligne 2");
+// The one help window serves every window in turn: each text replaces the last one whole, and Close
+// ends the modal show with OK however often it is used.
+TEST(HelpFormTest, EachShowHasItsOwnTextAndClosesWithOk) {
+    {
+        THelpForm help;
+        const THelpForm later;
+        EXPECT_EQ(THelpForm::Shared(), &help);
+        for (const QString text : {"ligne 1\nligne 2", "ligne 1", "autre texte\n\nfin"}) {
+            help.SetHelpText(text);
+            QString shown;
+            QTimer::singleShot(0, &help, [&] {
+                shown = help.findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+                help.findChild<QPushButton*>("BitBtn1")->click();
+                if (help.isVisible())
+                    help.reject();
+            });
+            EXPECT_EQ(help.exec(), QDialog::Accepted);
+            EXPECT_FALSE(help.isVisible());
+            EXPECT_EQ(shown, text);
+        }
+        EXPECT_TRUE(help.findChild<QPlainTextEdit*>("Memo1")->isReadOnly());
+    }
+    EXPECT_EQ(THelpForm::Shared(), nullptr); // no window may reach a destroyed one
 }
 
 // Answers the next message box from inside its modal loop, after looking at it and at the window below.

@@ -2,7 +2,6 @@
 #include "slicer/ConvertError.h"
 
 #include "shell/NativeFs.h"
-#include "shell/Settings.h"
 
 #include "QStringPrinter.h"
 #include <QDir>
@@ -172,7 +171,6 @@ TEST(SlicerFiles, SceneryControlFile) {
 // A values file written on Windows names the POD file with backslashes.
 TEST(SlicerFiles, SceneryControlNamesThePodWhateverItsSeparators) {
     QTemporaryDir dir;
-    AppSettings().FlyFolder = dir.path() + "/";
     for (const QString pod :
          {"C:\\Fly2\\SlicerWork\\POD\\Alps.pod", "/fly/SlicerWork/POD/Alps.pod", "D:\\mixed/POD\\Alps.pod"}) {
         SlicerSettings s = Typical();
@@ -180,17 +178,17 @@ TEST(SlicerFiles, SceneryControlNamesThePodWhateverItsSeparators) {
         const QStringList lines = SceneryControlLines(s);
         EXPECT_EQ(lines[2], "Alps") << pod.toStdString();
         EXPECT_EQ(lines[16], "Alps.POD");
-        EXPECT_EQ(SceneryControlPath(pod), dir.path() + "/Alps.SCF");
+        EXPECT_EQ(SceneryControlPath(pod, dir.path() + "/"), dir.path() + "/Alps.SCF");
     }
 }
 
 TEST(SlicerFiles, SceneryControlGoesToTheScfFolderWhenThereIsOne) {
     QTemporaryDir dir;
-    AppSettings().FlyFolder = dir.path() + "/";
-    EXPECT_EQ(SceneryControlPath("/elsewhere/Alps.pod"), dir.path() + "/Alps.SCF");
+    const QString fly = dir.path() + "/";
+    EXPECT_EQ(SceneryControlPath("/elsewhere/Alps.pod", fly), dir.path() + "/Alps.SCF");
     ASSERT_TRUE(QDir(dir.path()).mkpath("slicerwork/scf files"));
-    EXPECT_EQ(SceneryControlPath("/elsewhere/my.alps.pod"), dir.path() + "/slicerwork/scf files/my.alps.SCF");
-    EXPECT_EQ(SceneryControlPath("Alps"), dir.path() + "/slicerwork/scf files/Alps.SCF");
+    EXPECT_EQ(SceneryControlPath("/elsewhere/my.alps.pod", fly), dir.path() + "/slicerwork/scf files/my.alps.SCF");
+    EXPECT_EQ(SceneryControlPath("Alps", fly), dir.path() + "/slicerwork/scf files/Alps.SCF");
 }
 
 TEST(SlicerFiles, MissingInputsInTheirOrder) {

@@ -1,8 +1,5 @@
 #include "slicer/ui/TF2sInputForm.h"
 
-#include "shell/Dialogs.h"
-#include "slicer/ConvertError.h"
-
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -166,13 +163,7 @@ QPushButton* TF2sInputForm::Button(const char* name, const QString& caption,
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
     if (action)
-        connect(button, &QPushButton::clicked, this, [this, action] {
-            try {
-                (this->*action)();
-            } catch (const ConvertError& error) {
-                ShowError(error.message());
-            }
-        });
+        connect(button, &QPushButton::clicked, this, action);
     return button;
 }
 

@@ -2,10 +2,10 @@
 #include "slicer/ui/TF2sInputForm.h"
 
 #include "shell/Dialogs.h"
-#include "shell/NativeFs.h"
 #include "shell/Settings.h"
-#include "slicer/SlicerFiles.h"
 #include "shell/SlicerLaunch.h"
+#include "slicer/SlicerFileActions.h"
+#include "slicer/SlicerFiles.h"
 #include "slicer/ui/TFCutLLInput.h"
 
 #include <QCheckBox>
@@ -15,6 +15,13 @@
 namespace {
 
 const QString NoFileChosen = QStringLiteral("Aucun fichier sélectionné!");
+
+void Show(const SlicerOutcome& outcome) {
+    if (!outcome.info.isEmpty())
+        ShowInfo(outcome.info);
+    if (!outcome.error.isEmpty())
+        ShowError(outcome.error);
+}
 
 } // namespace
 
@@ -138,34 +145,14 @@ void TF2sInputForm::WriteSlicerFileClick() {
     const QString file =
         PickFile(start, QStringLiteral("TXT"), QStringLiteral("Sélectionner le nom du fichier Fly2Slice"),
                  QStringLiteral("Fichier d''entrée Fly2Slice (*.txt)|*.TXT"));
-    if (file.isEmpty()) {
+    if (file.isEmpty())
         ShowInfo(NoFileChosen);
-        return;
-    }
-    const QStringList lines = SlicerInputLines(settings);
-    if (!WriteLines(file, lines)) {
-        ShowError(WriteErrorMessage(file));
-        return;
-    }
-    ShowInfo(QStringLiteral("Slicer-InputFile written to >>> ") + file);
-    const QString copy = SlicerInputCopyPath(file);
-    if (!copy.isEmpty() && !WriteLines(copy, lines))
-        ShowError(WriteErrorMessage(copy));
+    else
+        Show(WriteSlicerInput(file, settings));
 }
 
 void TF2sInputForm::WriteSceneryControlClick() {
-    const SlicerSettings settings = Gather();
-    if (const QString missing = MissingForSceneryControl(settings); !missing.isEmpty()) {
-        ShowInfo(missing);
-        return;
-    }
-    const QStringList lines = SceneryControlLines(settings);
-    const QString path = SceneryControlPath(settings.podFile);
-    if (!WriteLines(path, lines)) {
-        ShowError(WriteErrorMessage(path));
-        return;
-    }
-    ShowInfo(QStringLiteral("Fichier SCF enregistré vers >>>") + path);
+    Show(WriteSceneryControl(Gather(), AppSettings().FlyFolder));
 }
 
 void TF2sInputForm::SaveValuesClick() {
@@ -175,8 +162,8 @@ void TF2sInputForm::SaveValuesClick() {
                  QStringLiteral("Enregistre les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
-    else if (!WriteLines(file, ValuesFileLines(Gather())))
-        ShowError(WriteErrorMessage(file));
+    else
+        Show(SaveValues(file, Gather()));
 }
 
 void TF2sInputForm::LoadValuesClick() {
@@ -188,19 +175,14 @@ void TF2sInputForm::LoadValuesClick() {
         ShowInfo(NoFileChosen);
         return;
     }
-    const std::optional<QByteArray> bytes = ReadWholeFile(file);
-    if (!bytes) {
-        ShowError(ReadErrorMessage(file));
-        return;
-    }
-    if (const std::optional<SlicerSettings> settings = ReadValuesLines(SplitValuesLines(*bytes)))
-        Apply(*settings);
-    else
-        ShowInfo(QStringLiteral("Format de fichier erroné - pas un fichier FlyKestrel"));
+    const SlicerOutcome outcome = LoadValues(file);
+    if (outcome.loaded)
+        Apply(*outcome.loaded);
+    Show(outcome);
 }
 
 void TF2sInputForm::StartSlicerClick() {
-    QString start = SlicerFilesFolder();
+    QString start = SlicerFilesFolder(AppSettings().FlyFolder);
     const QString file = PickFile(start, QStringLiteral("TXT"),
                                   QStringLiteral("Sélectionner lefihcier d''entrée pour Fly2Slice"),
                                   QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));

@@ -84,12 +84,12 @@ QString SlicerInputStart(const QString& flyFolder) {
     return FolderExists(slicerFiles) ? slicerFiles : flyFolder;
 }
 
-bool LaunchSlicer(const QString& input, Outcome& outcome) {
+bool LaunchSlicer(Settings& settings, const QString& input, Outcome& outcome) {
     if (input.isEmpty()) {
         outcome += Outcome::Info(QStringLiteral("Aucun fichier sélectionné"));
         return false;
     }
-    const SlicerLaunch launch = StartFly2Slice(QFileInfo(input).fileName());
+    const SlicerLaunch launch = StartFly2Slice(settings, QFileInfo(input).fileName());
     if (launch.message.isEmpty())
         return launch.started;
     outcome += launch.missing ? Outcome::Info(launch.message) : Outcome::Error(launch.message);

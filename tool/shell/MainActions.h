@@ -24,6 +24,6 @@ Outcome LaunchFlyStart(const Settings& settings, bool deleteHst);
 // input file chosen there (none chosen: "Aucun fichier sélectionné"). True when the slicer was started
 // (then the caller ends the tool when CheckBox1 is checked).
 QString SlicerInputStart(const QString& flyFolder);
-bool LaunchSlicer(const QString& input, Outcome& outcome);
+bool LaunchSlicer(Settings& settings, const QString& input, Outcome& outcome);
 // Button16, once a base folder is chosen: creates SlicerWork with its five subfolders.
 Outcome MakeSlicerWorkFolders(const QString& chosen);

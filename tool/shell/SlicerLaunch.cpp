@@ -5,8 +5,7 @@
 #include "shell/NativeFs.h"
 #include "shell/Settings.h"
 
-SlicerLaunch StartFly2Slice(const QString& parameter) {
-    Settings& settings = AppSettings();
+SlicerLaunch StartFly2Slice(Settings& settings, const QString& parameter) {
     SlicerLaunch launch;
     if (FileExists(settings.Fly2SlicePath)) {
         launch.message = StartProgram(settings.Fly2SlicePath, {QStringLiteral("-i"), parameter},

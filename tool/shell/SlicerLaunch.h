@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct Settings;
+
 // Starting fly2slice.exe on an input file.
 struct SlicerLaunch final {
     bool started = false;
@@ -11,4 +13,4 @@ struct SlicerLaunch final {
 
 // Starts Fly2SlicePath with "-i" and parameter, in the slicer's folder, without waiting. When that file
 // is missing, Fly2SlicePath becomes FlyFolder + "fly2slice.exe" for the next try and nothing starts.
-SlicerLaunch StartFly2Slice(const QString& parameter);
+SlicerLaunch StartFly2Slice(Settings& settings, const QString& parameter);

@@ -83,11 +83,11 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     CreateDir("Fly2/SlicerWork/Slicer Files");
     EXPECT_EQ(SlicerInputStart(f), f + "SlicerWork/Slicer Files");
     Outcome outcome;
-    EXPECT_FALSE(LaunchSlicer("", outcome));
+    EXPECT_FALSE(LaunchSlicer(AppSettings(), "", outcome));
     EXPECT_EQ(Texts(outcome), QStringList({"Aucun fichier sélectionné"}));
 
     outcome = {};
-    EXPECT_FALSE(LaunchSlicer(f + "input.txt", outcome));
+    EXPECT_FALSE(LaunchSlicer(AppSettings(), f + "input.txt", outcome));
     EXPECT_EQ(AppSettings().Fly2SlicePath, f + "fly2slice.exe");
     EXPECT_EQ(Texts(outcome),
               QStringList({"fly2slice.exe recherché mais non trouvé >>>" + f + "fly2slice.exe"}));
@@ -97,7 +97,7 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     const QString slicer = CreateFile("Fly2/FLY2SLICE.EXE", "#!/bin/sh\necho \"$1 $2\" > ran.txt\n");
     QFile::setPermissions(slicer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     outcome = {};
-    ASSERT_TRUE(LaunchSlicer(f + "SlicerWork/Slicer Files/my cut.txt", outcome));
+    ASSERT_TRUE(LaunchSlicer(AppSettings(), f + "SlicerWork/Slicer Files/my cut.txt", outcome));
     EXPECT_TRUE(outcome.ok());
     EXPECT_TRUE(QTest::qWaitFor([&] { return ReadFile(f + "ran.txt").endsWith('\n'); }, 10000));
     EXPECT_EQ(ReadFile(f + "ran.txt"), "-i my cut.txt\n");

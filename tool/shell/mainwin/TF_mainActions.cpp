@@ -91,7 +91,7 @@ void TF_main::Button14Click() {
     const QString input = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Select FLY2SLICE-InputFile"),
                                    QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
     Outcome outcome;
-    const bool started = LaunchSlicer(input, outcome);
+    const bool started = LaunchSlicer(AppSettings(), input, outcome);
     ShowOutcome(outcome);
     if (started && checkBox1_->isChecked())
         EndWithoutSaving();

@@ -190,6 +190,6 @@ void TF2sInputForm::StartSlicerClick() {
         ShowInfo(QStringLiteral("Aucun fichier sélectionné"));
         return;
     }
-    if (const SlicerLaunch launch = StartFly2Slice(file); !launch.message.isEmpty())
+    if (const SlicerLaunch launch = StartFly2Slice(AppSettings(), file); !launch.message.isEmpty())
         ShowInfo(launch.message);
 }

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <fnmatch.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -91,20 +90,4 @@ int WaitProgram(pid_t pid) {
     if (WIFSIGNALED(status))
         return -WTERMSIG(status);
     return WEXITSTATUS(status);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find('\n', start);
-        const size_t stop = end == std::string::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(start, stop - start));
-        start = stop;
-    }
-    return lines;
-}
-
-bool Matches(const std::string& text, const std::string& pattern) {
-    return ::fnmatch(pattern.c_str(), text.c_str(), 0) == 0;
 }

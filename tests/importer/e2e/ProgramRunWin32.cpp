@@ -70,6 +70,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     PROCESS_INFORMATION process{};
     const BOOL started = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
                                         nullptr, FullPath(folder).c_str(), &startup, &process);
+    const DWORD startError = started ? 0 : GetLastError();
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     CloseHandle(nothing);
@@ -78,7 +79,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     Drain(outRead, result.out);
     errors.join();
     if (!started)
-        throw std::runtime_error("cannot start " + program + ": error " + std::to_string(GetLastError()));
+        throw std::runtime_error("cannot start " + program + ": error " + std::to_string(startError));
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD status = 0;
     GetExitCodeProcess(process.hProcess, &status);

@@ -8,10 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-OutputFile::~OutputFile() {
-    Discard();
-}
-
 int OutputFile::Create(const std::string& path, bool viaTemporary) {
     Discard();
     target_ = NativePath(path);
@@ -59,29 +55,14 @@ int OutputFile::Write(const void* data, size_t size) {
     return 0;
 }
 
-int OutputFile::Commit(bool replace) {
+int OutputFile::FlushAndClose() {
     if (fd_ < 0)
         return EBADF;
     int error = fsync(fd_) == 0 ? 0 : errno;
     if (close(fd_) != 0 && error == 0)
         error = errno;
     fd_ = -1;
-    if (error == 0 && viaTemporary_)
-        error = replace ? RenameReplacing(written_, target_) : RenameNoReplace(written_, target_);
-    if (error != 0) {
-        Discard();
-        return error;
-    }
-    written_.clear();
-    return 0;
-}
-
-int OutputFile::WriteWhole(const std::string& path, const void* data, size_t size) {
-    OutputFile out;
-    int error = out.Create(path, false);
-    if (error == 0)
-        error = out.Write(data, size);
-    return error == 0 ? out.Commit() : error;
+    return error;
 }
 
 void OutputFile::Discard() {

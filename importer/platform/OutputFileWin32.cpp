@@ -17,10 +17,6 @@ int LastError() {
 
 } // namespace
 
-OutputFile::~OutputFile() {
-    Discard();
-}
-
 // The handle is kept in fd_; -1 (INVALID_HANDLE_VALUE) when none is open.
 int OutputFile::Create(const std::string& path, bool viaTemporary) {
     Discard();
@@ -63,30 +59,14 @@ int OutputFile::Write(const void* data, size_t size) {
     return 0;
 }
 
-int OutputFile::Commit(bool replace) {
+int OutputFile::FlushAndClose() {
     if (fd_ == -1)
         return ERROR_INVALID_HANDLE;
-    const bool onDisk = !written_.empty();
-    int error = onDisk && FlushFileBuffers(AsHandle(fd_)) == 0 ? LastError() : 0;
+    int error = !written_.empty() && FlushFileBuffers(AsHandle(fd_)) == 0 ? LastError() : 0;
     if (CloseHandle(AsHandle(fd_)) == 0 && error == 0)
         error = LastError();
     fd_ = -1;
-    if (error == 0 && viaTemporary_)
-        error = replace ? RenameReplacing(written_, target_) : RenameNoReplace(written_, target_);
-    if (error != 0) {
-        Discard();
-        return error;
-    }
-    written_.clear();
-    return 0;
-}
-
-int OutputFile::WriteWhole(const std::string& path, const void* data, size_t size) {
-    OutputFile out;
-    int error = out.Create(path, false);
-    if (error == 0)
-        error = out.Write(data, size);
-    return error == 0 ? out.Commit() : error;
+    return error;
 }
 
 void OutputFile::Discard() {

@@ -8,7 +8,7 @@ ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
 endif
 
-.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults bench fuzz clean
+.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults bench fuzz windows test-windows clean
 
 all: build
 
@@ -75,5 +75,20 @@ fuzz:
 	@scripts/deps.sh clang libclang-rt-14-dev
 	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(JOBS)
 
+# navmerger.exe for Windows, cross-built with mingw-w64 and linked statically (no DLL beside it).
+WINDOWS_BUILD ?= build-windows
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest
+windows:
+	@scripts/deps.sh $(WINDOWS_PACKAGES)
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_BUILD) --target navmerger -j$(JOBS)
+
+# The importer's tests cross-built and run under wine64, then navmerger.exe against the Linux build.
+test-windows: build
+	@scripts/deps.sh $(WINDOWS_PACKAGES) wine64
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	scripts/test-windows.sh $(BUILD) $(WINDOWS_BUILD) $(TEST_JOBS)
+
 clean:
-	rm -rf $(BUILD) build-sanitize build-bench build-fuzz
+	rm -rf $(BUILD) build-sanitize build-bench build-fuzz $(WINDOWS_BUILD)

@@ -26,14 +26,13 @@
 #include "pod/MappedFile.h"
 #include "pod/PodList.h"
 
-#include <cerrno>
 #include <cstring>
 
 namespace {
 
 void RemoveOrThrow(const std::string& path) {
     const int error = RemoveFile(path);
-    if (error != 0 && error != ENOENT)
+    if (error != 0 && !IsNoSuchFile(error))
         throw ZorException("DexMerger", 37, static_cast<uint32_t>(error),
                            FormatMessage("Error deleting %s", ShownPath(path).c_str()));
 }

@@ -7,7 +7,6 @@
 #include "pod/MappedFile.h"
 #include "pod/PodList.h"
 
-#include <cerrno>
 #include <sstream>
 
 namespace {
@@ -83,7 +82,7 @@ void RecoveryRecord::CarryOut() const {
                 throw ZorException(
                     "RecoveryRecord", 83, static_cast<uint32_t>(error),
                     FormatMessage("Error moving %s to %s", ShownPath(from).c_str(), ShownPath(to).c_str()));
-        } else if (const int error = RemoveFile(from); error != 0 && error != ENOENT) {
+        } else if (const int error = RemoveFile(from); error != 0 && !IsNoSuchFile(error)) {
             throw ZorException("RecoveryRecord", 86, static_cast<uint32_t>(error),
                                FormatMessage("Error deleting %s", ShownPath(from).c_str()));
         }

@@ -1,6 +1,7 @@
 // navmerger: merges DEX files into the Fly! II navigation database.
 #include "driver/ImportRun.h"
+#include "platform/ProgramArguments.h"
 
 int main(int argc, char** argv) {
-    return RunNavmerger(std::vector<std::string>(argv + 1, argv + argc));
+    return RunNavmerger(ProgramArguments(argc, argv));
 }

@@ -1,9 +1,10 @@
 #include "platform/FolderPrompt.h"
 
+#include "platform/FolderDialog.h"
 #include "platform/NativeFs.h"
+#include "platform/TerminalKey.h"
 #include "platform/WineRegistry.h"
 
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -59,7 +60,9 @@ bool HoldsFly2Exe(const std::string& folder) {
 std::optional<std::string> PromptFlyFolder() {
     FILE* in = promptIn != nullptr ? promptIn : stdin;
     FILE* out = promptOut != nullptr ? promptOut : stderr;
-    if (promptIn == nullptr && isatty(STDIN_FILENO) == 0)
+    if (promptIn == nullptr && FolderDialogAvailable())
+        return BrowseForFlyFolder();
+    if (promptIn == nullptr && !InputIsTerminal())
         return std::nullopt;
     const std::vector<std::string> choices = FindWineInstallations();
     ShowChoices(out, choices);

@@ -4,7 +4,8 @@
 #include <optional>
 #include <string>
 
-// The console stand-in for the simulator's folder dialog: asks on the terminal for a folder and
+// The simulator's folder chosen by the user: through the folder dialog where a desktop shows one (see
+// FolderDialog.h), else on the console. The console prompt asks on the terminal for a folder and
 // accepts only one that holds FLY2.EXE (any case). When Fly II is installed in several Wine prefixes
 // they are listed as numbered choices and typing a number picks one. Nothing when there is no terminal on
 // standard input, at end of input, or when the user answers with an empty line before choosing a folder.

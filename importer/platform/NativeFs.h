@@ -9,7 +9,8 @@
 // '/', and each component is matched exactly first, then without regard to ASCII case among the entries
 // of its parent (SYSTEM\AIRPORT.POD finds system/airport.pod). Creating or renaming to a name reuses an
 // existing entry of that name in another case, so AIRPORT.POD never ends up beside airport.pod.
-// Functions returning int give 0 or the system's error number.
+// Functions returning int give 0 or the system's error number (errno, or the Win32
+// last-error code on Windows).
 
 std::string NativePath(const std::string& path);
 // The absolute path with links followed (realpath); empty when path does not exist.
@@ -25,6 +26,8 @@ bool IsRegularFile(const std::string& path);
 
 int CreateFolder(const std::string& path); // one level
 int RemoveFile(const std::string& path);
+// True for the error of a call on a name that does not exist.
+bool IsNoSuchFile(int error);
 // Renames over an existing target in one step: the target is never missing.
 int RenameReplacing(const std::string& from, const std::string& to);
 // Renames only when the target does not exist (EEXIST otherwise).

@@ -2,70 +2,12 @@
 
 #include "platform/NativeFs.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 OutputFile::~OutputFile() {
     Discard();
 }
 
-int OutputFile::Create(const std::string& path, bool viaTemporary) {
-    Discard();
-    target_ = NativePath(path);
-    viaTemporary_ = viaTemporary;
-    if (!viaTemporary) {
-        fd_ = open(target_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd_ < 0)
-            return errno;
-        // Only a regular file is ours to remove again (never a device such as /dev/full).
-        struct stat info;
-        if (fstat(fd_, &info) == 0 && S_ISREG(info.st_mode))
-            written_ = target_;
-        return 0;
-    }
-    std::string pattern = target_ + ".XXXXXX";
-    fd_ = mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0)
-        return errno;
-    written_ = pattern;
-    // mkstemp makes the file 0600; it gets the mode a plain create would give (0666 less the umask), and
-    // the umask can only be read by setting it, so it is set back at once.
-    const mode_t mask = umask(0);
-    umask(mask);
-    if (fchmod(fd_, 0666 & ~mask) != 0) {
-        const int error = errno;
-        Discard();
-        return error;
-    }
-    return 0;
-}
-
-int OutputFile::Write(const void* data, size_t size) {
-    if (fd_ < 0)
-        return EBADF;
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t done = write(fd_, bytes, size);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return done < 0 ? errno : EIO;
-        bytes += done;
-        size -= static_cast<size_t>(done);
-    }
-    return 0;
-}
-
 int OutputFile::Commit(bool replace) {
-    if (fd_ < 0)
-        return EBADF;
-    int error = fsync(fd_) == 0 ? 0 : errno;
-    if (close(fd_) != 0 && error == 0)
-        error = errno;
-    fd_ = -1;
+    int error = FlushAndClose();
     if (error == 0 && viaTemporary_)
         error = replace ? RenameReplacing(written_, target_) : RenameNoReplace(written_, target_);
     if (error != 0) {
@@ -82,13 +24,4 @@ int OutputFile::WriteWhole(const std::string& path, const void* data, size_t siz
     if (error == 0)
         error = out.Write(data, size);
     return error == 0 ? out.Commit() : error;
-}
-
-void OutputFile::Discard() {
-    if (fd_ >= 0)
-        close(fd_);
-    fd_ = -1;
-    if (!written_.empty())
-        unlink(written_.c_str());
-    written_.clear();
 }

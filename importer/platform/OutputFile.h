@@ -26,6 +26,8 @@ class OutputFile final {
     static int WriteWhole(const std::string& path, const void* data, size_t size);
 
   private:
+    // Flushes the file to disk and closes it (closed either way); 0 or the system's error number.
+    int FlushAndClose();
     void Discard();
 
     int fd_ = -1;

@@ -3,8 +3,7 @@
 #include "base/MessageSink.h"
 
 #include <algorithm>
-#include <csignal>
-#include <cstdlib>
+#include <random>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -12,15 +11,25 @@
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "importertest.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = fs::temp_directory_path() / ("importertest." + std::to_string(random()));
+        if (fs::create_directory(path_))
+            return;
+    }
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
+}
+
+std::string Shown(std::string path) {
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '/', '\\');
+#endif
+    return path;
 }
 
 void WriteBytes(const fs::path& path, const Bytes& bytes) {
@@ -91,21 +100,4 @@ CapturedOutput::CapturedOutput() {
 
 CapturedOutput::~CapturedOutput() {
     MessageSink::Instance().SetWriter(nullptr, nullptr);
-}
-
-FileSizeLimit::FileSizeLimit(rlim_t bytes) {
-    if (::getrlimit(RLIMIT_FSIZE, &saved_) != 0)
-        throw std::runtime_error("getrlimit failed");
-    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved_;
-    small.rlim_cur = bytes;
-    if (::setrlimit(RLIMIT_FSIZE, &small) != 0) {
-        std::signal(SIGXFSZ, savedHandler_);
-        throw std::runtime_error("setrlimit failed");
-    }
-}
-
-FileSizeLimit::~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, savedHandler_);
 }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 using Bytes = std::vector<uint8_t>;
@@ -23,6 +22,9 @@ class TempFolder final {
   private:
     std::filesystem::path path_;
 };
+
+// A path as the importer shows it in messages on this system: with '\' on Windows, '/' elsewhere.
+std::string Shown(std::string path);
 
 // Whole files; writing makes the missing folders, and a file that cannot be read or written throws.
 void WriteBytes(const std::filesystem::path& path, const Bytes& bytes);
@@ -47,18 +49,4 @@ class CapturedOutput final {
     ~CapturedOutput();
 
     std::string text;
-};
-
-// While it lives, no file written may grow past bytes and SIGXFSZ is ignored, so that an oversized
-// write fails with EFBIG as on a full disk.
-class FileSizeLimit final {
-  public:
-    explicit FileSizeLimit(rlim_t bytes);
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    ~FileSizeLimit();
-
-  private:
-    rlimit saved_{};
-    void (*savedHandler_)(int) = nullptr;
 };

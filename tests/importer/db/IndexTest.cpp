@@ -105,7 +105,7 @@ TEST_F(Index, EmptyTableGivesTheBareHeader) {
     Load({});
     CapturedOutput output;
     EXPECT_TRUE(Build(IndexGenField(table, "xkey")).empty());
-    EXPECT_EQ(output.text, "Creating index file " + folder.Slashed() + "DATABASE/TEST.DBI\n");
+    EXPECT_EQ(output.text, "Creating index file " + Shown(folder.Slashed() + "DATABASE/TEST.DBI") + "\n");
     const Bytes file = ReadBytes(folder.Path() / "DATABASE/TEST.DBI");
     Bytes expected = Concat({TextBytes("indx", 4),
                              Int32Bytes(0),
@@ -260,7 +260,7 @@ TEST_F(Index, DexTablesCannotBeIndexed) {
         EXPECT_EQ(e.code, 0x20006u);
         EXPECT_EQ(e.message, "Can't sort a DEX");
     }
-    EXPECT_EQ(output.text, "Creating index file " + folder.Slashed() + "DATABASE/TEST.DBI\n");
+    EXPECT_EQ(output.text, "Creating index file " + Shown(folder.Slashed() + "DATABASE/TEST.DBI") + "\n");
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "DATABASE/TEST.DBI"));
 }
 

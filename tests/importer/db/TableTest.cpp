@@ -1,4 +1,7 @@
 #include "DbTestFiles.h"
+#ifndef _WIN32
+#include "FileSizeLimit.h"
+#endif
 
 #include "base/ZorException.h"
 #include "db/DbClock.h"
@@ -177,7 +180,7 @@ TEST_F(Table, FirstReleaseDexIsWidenedToTheTemplate) {
     const ZorException e = FailureOf([&] { dex.CheckRecordSize(); });
     EXPECT_EQ(e.line, 421);
     EXPECT_EQ(e.code, 0x20005u);
-    EXPECT_EQ(e.message, "OLD.DEX specifies 20 bytes, DATABASE/WIDE.DBT specifies 24 bytes");
+    EXPECT_EQ(e.message, Shown("OLD.DEX specifies 20 bytes, DATABASE/WIDE.DBT specifies 24 bytes"));
     dex.ExpandRecordSize();
     EXPECT_EQ(dex.CheckRecordSize(), 24);
     dex.Save(folder.Slashed() + "OLD.DEX");
@@ -203,6 +206,7 @@ TEST_F(Table, GetRecordOutOfRangeFails) {
     EXPECT_EQ(e.message, "Asked for record 1 when only 1 available");
 }
 
+#ifndef _WIN32 // a full disk is provoked through the file size limit
 TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
     TriDb table;
     std::vector<Bytes> records(2000, Rec("K"));
@@ -211,7 +215,7 @@ TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
 
     const ZorException missing = FailureOf([&] { table.Save(folder.Slashed() + "NOFOLDER\\X.DBD"); });
     EXPECT_EQ(missing.line, 311);
-    EXPECT_EQ(missing.message, "Unable to open file " + folder.Slashed() + "NOFOLDER/X.DBD\n");
+    EXPECT_EQ(missing.message, "Unable to open file " + Shown(folder.Slashed() + "NOFOLDER/X.DBD") + "\n");
 
     // A file size limit makes the writes come up short, as a full disk would.
     const ZorException full = [&] {
@@ -223,5 +227,6 @@ TEST_F(Table, FailedSaveLeavesThePreviousFileAsItWas) {
               Bytes({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "DATABASE"), {}), 2);
 }
+#endif
 
 } // namespace

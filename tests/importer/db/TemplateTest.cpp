@@ -160,7 +160,7 @@ TEST(TemplateFile, KeyFieldWithoutAByteInTheRecordIsRefused) {
     for (const std::string text : {"2\nakey,10,4,C,\nbkey,0,6,C,", "2\nakey,0,0,C,\nbkey,0,6,C,"}) {
         const ZorException e = FailureOf([&] { Parse(text).CheckKeyField(); });
         EXPECT_EQ(e.code, 0x2000Eu) << text;
-        EXPECT_TRUE(e.message.starts_with("Key field akey of DATABASE/TEST.DBT lies outside the record")) << e.message;
+        EXPECT_TRUE(e.message.starts_with(Shown("Key field akey of DATABASE/TEST.DBT lies outside the record"))) << e.message;
     }
     EXPECT_NO_THROW(Parse("2\nakey,4,4,C,\nbkey,0,6,C,").CheckKeyField());
 }

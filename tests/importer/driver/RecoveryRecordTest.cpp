@@ -57,7 +57,7 @@ TEST_F(Recovery, DamagedRecordsAreRefused) {
             ADD_FAILURE() << text;
         } catch (const ZorException& e) {
             EXPECT_EQ(e.code, 0x30003u) << text;
-            EXPECT_EQ(e.message, folder.Slashed() + "SYSTEM/AIRPORT.TODO is damaged: the interrupted import it records cannot be finished");
+            EXPECT_EQ(e.message, Shown(folder.Slashed() + "SYSTEM/AIRPORT.TODO") + " is damaged: the interrupted import it records cannot be finished");
         }
     }
 }

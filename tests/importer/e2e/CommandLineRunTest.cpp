@@ -1,6 +1,7 @@
 // The program's command line, error report, exit status and pauses, run as a user would run it.
 #include "FlyFixture.h"
 #include "ProgramRun.h"
+#include "platform/NativeFs.h"
 
 #include <gtest/gtest.h>
 
@@ -59,12 +60,14 @@ TEST(CommandLineRunTest, UnreadableListIsReportedLikeARunError) {
 TEST(CommandLineRunTest, ErrorReportHasThreeLinesAndTheCodeAsStatus) {
     const auto folder = FlyFixture::NewFolder("no-archives");
     const ProgramResult run = RunProgram(NAVMERGER_PATH, {"-F", folder.string(), "a.dex", "b.dex"});
+    // The system's error for a name whose folder is missing: ENOENT, or ERROR_PATH_NOT_FOUND on Windows.
     EXPECT_TRUE(Matches(run.out, "An error has occurred:\nUnable to open *SYSTEM?AIRPORT.POD\n"
-                                 "Error code 0x2 in MappedFile, line [0-9]*\n"))
+                                 "Error code 0x[23] in MappedFile, line [0-9]*\n"))
         << run.out;
-    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(IsNoSuchFile(run.status)) << run.status;
 }
 
+#ifndef _WIN32 // a pseudo-terminal drives these runs
 TerminalResult RunWithPauses(const std::string& name, bool outputToTerminal) {
     const auto folder = FlyFixture::NewFolder(name);
     try {
@@ -96,5 +99,6 @@ TEST(CommandLineRunTest, NoPromptAndNoWaitWhenNobodySeesTheOutput) {
     EXPECT_EQ(run.result.status, 2);
     EXPECT_EQ(run.result.out.find("Press any key"), std::string::npos) << run.result.out;
 }
+#endif
 
 } // namespace

@@ -62,6 +62,8 @@ fs::path NewFolder(const std::string& name) {
 
 fs::path NewInstallation(const std::string& name, uint32_t records) {
     const fs::path folder = NewFolder(name);
+    // Into a folder that does not exist yet: copying a folder over an existing one fails with mingw's library.
+    fs::remove(folder);
     fs::copy(Template(records), folder, fs::copy_options::recursive);
     return folder;
 }

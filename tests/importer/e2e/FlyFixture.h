@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+// A path as the importer shows it in messages on this system (ImporterTestFiles.h; its ReadBytes would
+// clash with the one below).
+std::string Shown(std::string path);
+
 // Synthetic simulator installations made by mkfly2, one per test, in a temporary folder that is
 // removed when the tests end.
 namespace FlyFixture {

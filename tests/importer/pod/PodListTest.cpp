@@ -1,8 +1,13 @@
 #include "ImporterTestFiles.h"
+#ifndef _WIN32
+#include "FileSizeLimit.h"
+#endif
 
 #include "base/ZorException.h"
 #include "platform/FolderPrompt.h"
+#ifndef _WIN32
 #include "platform/HomeFolder.h"
+#endif
 #include "platform/StoredSetting.h"
 #include "pod/PodList.h"
 #include "pod/PodWriter.h"
@@ -46,7 +51,9 @@ class PodListTest : public testing::Test {
   protected:
     void SetUp() override {
         SetStoredSettingFile((temp_.Path() / "flyfolder").string());
+#ifndef _WIN32
         SetHomeFolder((temp_.Path() / "home").string());
+#endif
         fly_ = temp_.Path() / "Fly2";
         MakePod(fly_ / "system" / "airport.pod", {{"DATABASE\\AIRPORT.DBD", "archived airports"},
                                                   {"DATABASE\\SHARED.DBT", "from airport.pod"}});
@@ -58,7 +65,9 @@ class PodListTest : public testing::Test {
     void TearDown() override {
         PodList::CloseAllPods();
         SetStoredSettingFile("");
+#ifndef _WIN32
         SetHomeFolder("");
+#endif
         SetPromptStreams(nullptr, nullptr);
     }
 
@@ -85,6 +94,7 @@ TEST_F(PodListTest, FolderFromTheCommandLineEndsInOneSlash) {
     EXPECT_EQ(PodList::RelativeName("C:\\GAMES\\FLY2\\DATABASE\\ILS.DBD"), "DATABASE\\ILS.DBD");
 }
 
+#ifndef _WIN32 // a file there, the registry on Windows
 TEST_F(PodListTest, StoredSettingBeforeThePrompt) {
     WriteText(temp_.Path() / "flyfolder", fly_.string() + "\n");
     FILE* in = InputOf("/nowhere\n");
@@ -114,21 +124,24 @@ TEST_F(PodListTest, WineRegistryAfterTheStoredSettingAndBeforeThePrompt) {
     std::fclose(in);
 }
 
+#endif
+
 TEST_F(PodListTest, PromptAcceptsOnlyAFolderHoldingFly2ExeAndStoresIt) {
     WriteText(fly_ / "fly2.exe", "");
     const std::string script = "/nowhere\n" + (fly_ / "system").string() + "\n" + fly_.string() + "\n\n";
     FILE* in = InputOf(script);
-    char* shown = nullptr;
-    size_t shownSize = 0;
-    FILE* out = open_memstream(&shown, &shownSize);
+    FILE* out = std::tmpfile();
     SetPromptStreams(in, out);
     PodList::SetFlyFolder(std::nullopt);
     std::fclose(in);
+    std::string text(static_cast<size_t>(std::ftell(out)), '\0');
+    std::rewind(out);
+    EXPECT_EQ(std::fread(text.data(), 1, text.size(), out), text.size());
     std::fclose(out);
-    const std::string text(shown, shownSize);
-    free(shown);
-    EXPECT_EQ(PodList::GetFlyFolder(), fly_.string() + "/");
+    EXPECT_EQ(PodList::GetFlyFolder(), fly_.generic_string() + "/");
+#ifndef _WIN32 // kept in the registry there
     EXPECT_EQ(ReadText(temp_.Path() / "flyfolder"), fly_.string() + "\n");
+#endif
     EXPECT_EQ(text.rfind("The registry entry pointing to Fly II is missing. \n", 0), 0u) << text;
     // Three answers before the folder with FLY2.EXE, then the confirmation.
     size_t asked = 0;
@@ -223,7 +236,7 @@ TEST_F(PodListTest, FileFoundNowhereIsCode2AndLeavesTheTargetReset) {
         FAIL() << "no exception";
     } catch (const ZorException& e) {
         EXPECT_EQ(e.code, 2u);
-        EXPECT_EQ(e.message, "Unable to open Database/none.dbd");
+        EXPECT_EQ(e.message, Shown("Unable to open Database/none.dbd"));
     }
     EXPECT_EQ(file.data, nullptr);
     EXPECT_EQ(file.size, 0u);
@@ -253,6 +266,7 @@ TEST_F(PodListTest, ExtractWritesBesideExistingCaseAndRefusesToOverwrite) {
     EXPECT_EQ(CodeOf([] { PodList::ExtractFlyFile("DATABASE\\NONE.DBT", false); }), 2u);
 }
 
+#ifndef _WIN32 // a full disk is provoked through the file size limit
 TEST_F(PodListTest, ExtractThatFailsToWriteKeepsTheOldFile) {
     PodList::AddPod("SYSTEM\\AIRPORT.POD");
     uint32_t code = 0;
@@ -264,6 +278,7 @@ TEST_F(PodListTest, ExtractThatFailsToWriteKeepsTheOldFile) {
     EXPECT_EQ(ReadText(fly_ / "Database" / "Airport.Dbd"), "loose airports");
     EXPECT_EQ(Listing(fly_ / "Database"), std::vector<std::string>{"Airport.Dbd"});
 }
+#endif
 
 TEST_F(PodListTest, NamesThatLeaveTheFolderAreRefused) {
     PodList::AddPod("SYSTEM\\AIRPORT.POD");

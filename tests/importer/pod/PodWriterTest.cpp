@@ -1,6 +1,10 @@
 #include "ImporterTestFiles.h"
+#ifndef _WIN32
+#include "FileSizeLimit.h"
+#endif
 
 #include "base/ZorException.h"
+#include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
 #include "pod/PodFile.h"
 #include "pod/PodWriter.h"
@@ -194,12 +198,13 @@ TEST(PodWriterFailure, TargetThatCannotBeCreated) {
         writer.Write(path);
         FAIL() << "no exception";
     } catch (const ZorException& e) {
-        EXPECT_EQ(e.code, static_cast<uint32_t>(ENOENT));
+        EXPECT_TRUE(IsNoSuchFile(static_cast<int>(e.code))) << e.code;
         EXPECT_EQ(e.file, "PodWriter");
         EXPECT_EQ(e.message, "Unable to open " + path);
     }
 }
 
+#ifndef _WIN32 // a full disk is provoked through the file size limit
 // A full disk, as far as this process is concerned: the file size limit cuts the writes short.
 TEST(PodWriterFailure, ShortWriteRaisesAndLeavesNoDamagedArchive) {
     TempFolder folder;
@@ -224,3 +229,4 @@ TEST(PodWriterFailure, ShortWriteRaisesAndLeavesNoDamagedArchive) {
     EXPECT_EQ(message, "Unable to write to " + path);
     EXPECT_TRUE(Listing(folder.Path()).empty());
 }
+#endif

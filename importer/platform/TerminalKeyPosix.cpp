@@ -22,6 +22,10 @@ int OpenKeyTerminal(termios& mode) {
 
 } // namespace
 
+bool InputIsTerminal() {
+    return ::isatty(STDIN_FILENO) != 0;
+}
+
 bool TerminalCanGiveKey() {
     termios mode{};
     const int terminal = OpenKeyTerminal(mode);

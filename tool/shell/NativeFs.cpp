@@ -1,6 +1,6 @@
 #include "shell/NativeFs.h"
 
-#include "shell/NativeFolder.h"
+#include "shell/FolderIndex.h"
 #include "shell/NativeText.h"
 #include "shell/WinePrefix.h"
 
@@ -23,30 +23,6 @@ bool Exists(const QString& path) {
 bool IsFolder(const QString& resolved) {
     struct stat st {};
     return ::stat(ToNative(resolved).constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool SameIgnoringAsciiCase(const QString& a, const QString& b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const char16_t x = a[i].unicode();
-        const char16_t y = b[i].unicode();
-        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-        if (lower(x) != lower(y))
-            return false;
-    }
-    return true;
-}
-
-// The entry of folder whose name equals name without regard to ASCII case (the first in name order
-// when several do), or empty.
-QString FindEntryIgnoringCase(const QString& folder, const QString& name) {
-    QStringList entries = EntryNames(folder);
-    std::sort(entries.begin(), entries.end());
-    for (const QString& entry : entries)
-        if (SameIgnoringAsciiCase(entry, name))
-            return entry;
-    return {};
 }
 
 QString JoinPath(const QString& folder, const QString& name) {

@@ -1,6 +1,6 @@
-// flykestrel_bench [--runs N] [--sizes 1000,10000] [--out FILE]
-//     times the file layer's batches at each size and writes its section of the results page (FILE,
-//     replacing the section there, or stdout).
+// flykestrel_bench [--runs N] [--sizes 1000,10000] [--work DIR] [--out FILE]
+//     times the file layer's batches at each size in folders below DIR and writes its section of the
+//     results page (FILE, replacing the section there, or stdout).
 #include "FileLayerScenarios.h"
 
 #include <QDateTime>
@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
     int runs = 3;
     QList<int> sizes{1000, 10000};
     QString out;
+    QString work = QStringLiteral(BENCH_DATA_DIR);
     for (int i = 1; i + 1 < argc; i += 2) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -108,15 +109,18 @@ int main(int argc, char** argv) {
             sizes.clear();
             for (const QString& size : value.split(','))
                 sizes << size.toInt();
-        } else if (arg == QLatin1String("--out"))
+        } else if (arg == QLatin1String("--out")) {
             out = value;
+        } else if (arg == QLatin1String("--work")) {
+            work = value;
+        }
     }
     try {
         QList<Row> rows;
         for (const FileLayerScenario& scenario : FileLayerScenarios()) {
             for (const int files : sizes) {
                 std::fprintf(stderr, "flykestrel_bench: %s, %d files\n", qPrintable(scenario.title), files);
-                rows.append({scenario.title, files, MeasureBatch(scenario, QStringLiteral(BENCH_DATA_DIR), files, runs)});
+                rows.append({scenario.title, files, MeasureBatch(scenario, work, files, runs)});
             }
         }
         const QString section = Section(rows, sizes, runs);

@@ -75,6 +75,15 @@ QString Canonical(const QString& path) {
     return {};
 }
 
+// How many leading parts exist as written, so that none of them needs a search: a whole path that exists
+// has each of its beginnings existing too. Most paths exist, or name a new entry of an existing folder.
+qsizetype PartsAsWritten(const QString& root, const QStringList& parts) {
+    for (qsizetype known = parts.size(); known > 0 && known >= parts.size() - 1; --known)
+        if (Exists(root + parts.mid(0, known).join('/')))
+            return known;
+    return 0;
+}
+
 bool WriteAll(int fd, const char* data, qsizetype size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size_t(size));
@@ -155,12 +164,12 @@ QString ResolvePath(const QString& path) {
     const QString given = NativeForm(path);
     if (given.isEmpty())
         return given;
-    const QStringList parts = given.split('/');
-    QString resolved = given.startsWith('/') ? QStringLiteral("/") : QString();
+    const QStringList parts = given.split('/', Qt::SkipEmptyParts);
+    const QString root = given.startsWith('/') ? QStringLiteral("/") : QString();
+    const qsizetype written = PartsAsWritten(root, parts);
+    QString resolved = root + parts.mid(0, written).join('/');
     bool searching = true;
-    for (const QString& part : parts) {
-        if (part.isEmpty())
-            continue;
+    for (const QString& part : parts.mid(written)) {
         QString next = JoinPath(resolved, part);
         if (searching && part != "." && part != ".." && !Exists(next)) {
             const QString match = FindEntryIgnoringCase(resolved, part);

@@ -16,6 +16,7 @@ struct Row final {
     QString title;
     int files = 0;
     BatchCost cost;
+    BatchCost floor;
 };
 
 const QString Heading = QStringLiteral("# flykestrel file layer benchmark");
@@ -66,14 +67,21 @@ QString Section(const QList<Row>& rows, const QList<int>& sizes, int runs) {
                 "ApplyActivation over a DLL folder of N files switched all off, or all on again; scenery = the "
                 "same over N POD and SCF files in 10 sub-folders; backup = BackupDllFolder copying N "
                 "64-byte files, each written through a flushed temporary file. Measured inside the process: "
-                "wall and processor (user + system) seconds; us/file = wall / processor microseconds per file.\n\n")
+                "wall and processor (user + system) seconds; us/file = wall / processor microseconds per file. "
+                "Floor: the same changes on the same fresh folder with one plain system call a step "
+                "(rename(2) a file; open, read, create, write, fsync and close a copy), wall / processor "
+                "seconds; x floor = the batch over its floor, wall / processor.\n\n")
                 .arg(runs);
-    text += QStringLiteral("| scenario | files | wall s | processor s | us/file |\n|---|---|---|---|---|\n");
+    text += QStringLiteral("| scenario | files | wall s | processor s | us/file | floor s | x floor |\n"
+                           "|---|---|---|---|---|---|---|\n");
     for (const Row& row : rows)
-        text += QStringLiteral("| %1 | %2 | %3 | %4 | %5 / %6 |\n")
+        text += QStringLiteral("| %1 | %2 | %3 | %4 | %5 / %6 | %7 / %8 | %9 / %10 |\n")
                     .arg(row.title).arg(row.files).arg(row.cost.wallSeconds, 0, 'f', 3)
                     .arg(row.cost.processorSeconds, 0, 'f', 3).arg(Micros(row.cost.wallSeconds, row.files))
-                    .arg(Micros(row.cost.processorSeconds, row.files));
+                    .arg(Micros(row.cost.processorSeconds, row.files)).arg(row.floor.wallSeconds, 0, 'f', 3)
+                    .arg(row.floor.processorSeconds, 0, 'f', 3)
+                    .arg(row.cost.wallSeconds / row.floor.wallSeconds, 0, 'f', 1)
+                    .arg(row.cost.processorSeconds / row.floor.processorSeconds, 0, 'f', 1);
     return text + Targets(rows, sizes.first(), sizes.last());
 }
 
@@ -120,7 +128,8 @@ int main(int argc, char** argv) {
         for (const FileLayerScenario& scenario : FileLayerScenarios()) {
             for (const int files : sizes) {
                 std::fprintf(stderr, "flykestrel_bench: %s, %d files\n", qPrintable(scenario.title), files);
-                rows.append({scenario.title, files, MeasureBatch(scenario, work, files, runs)});
+                const ScenarioCost cost = MeasureScenario(scenario, work, files, runs);
+                rows.append({scenario.title, files, cost.layer, cost.floor});
             }
         }
         const QString section = Section(rows, sizes, runs);

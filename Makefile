@@ -8,7 +8,7 @@ ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
 endif
 
-.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults bench fuzz windows test-windows clean
+.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults bench bench-tool fuzz windows test-windows clean
 
 all: build
 
@@ -68,6 +68,14 @@ bench: deps
 	cmake -S . -B build-bench $(CMAKE_FLAGS)
 	cmake --build build-bench --target navmerger mkfly2 navmerger_bench -j$(JOBS)
 	build-bench/bin/navmerger_bench --out bench/RESULTS.md $(BENCH_ARGS)
+	$(MAKE) bench-tool
+
+# flykestrel's file layer alone: replaces its section of bench/RESULTS.md. TOOL_BENCH_ARGS e.g. "--runs 1".
+TOOL_BENCH_ARGS ?=
+bench-tool: deps
+	cmake -S . -B build-bench $(CMAKE_FLAGS)
+	cmake --build build-bench --target flykestrel_bench -j$(JOBS)
+	build-bench/bin/flykestrel_bench --out bench/RESULTS.md $(TOOL_BENCH_ARGS)
 
 # Fuzzing with libFuzzer (clang): each target runs FUZZ_SECONDS, starting from a corpus made by mkfly2.
 FUZZ_SECONDS ?= 60

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,10 +39,18 @@ bool Matches(const QString& name, const QString& mask) {
 } // namespace
 
 QStringList EntryNames(const QString& resolvedFolder) {
+    const QByteArray path = resolvedFolder.isEmpty() ? QByteArray(".") : ToNative(resolvedFolder);
+    return ReadEntryNames(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+QStringList ReadEntryNames(int openFolder) {
     QStringList names;
-    DIR* dir = ::opendir(resolvedFolder.isEmpty() ? "." : ToNative(resolvedFolder).constData());
-    if (dir == nullptr)
+    DIR* dir = openFolder < 0 ? nullptr : ::fdopendir(openFolder);
+    if (dir == nullptr) {
+        if (openFolder >= 0)
+            ::close(openFolder);
         return names;
+    }
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name != "." && name != "..")

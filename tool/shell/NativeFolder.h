@@ -15,6 +15,8 @@ struct FolderEntry final {
 
 // The names in an already resolved folder, "." and ".." left out, in the file system's order.
 QStringList EntryNames(const QString& resolvedFolder);
+// The same for a folder open as a descriptor, which this closes.
+QStringList ReadEntryNames(int openFolder);
 // The entries of folder (resolved first), hidden ones included, by name without regard to case.
 QList<FolderEntry> FolderEntries(const QString& folder);
 // Whether name matches a Windows mask of '*' and '?' without regard to case; "*.*" matches every name.

@@ -1,6 +1,6 @@
 #include "shell/NativeFs.h"
 
-#include "shell/NativeFolder.h"
+#include "shell/FolderIndex.h"
 #include "shell/NativeText.h"
 #include "shell/WinePrefix.h"
 
@@ -23,30 +23,6 @@ bool Exists(const QString& path) {
 bool IsFolder(const QString& resolved) {
     struct stat st {};
     return ::stat(ToNative(resolved).constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool SameIgnoringAsciiCase(const QString& a, const QString& b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const char16_t x = a[i].unicode();
-        const char16_t y = b[i].unicode();
-        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-        if (lower(x) != lower(y))
-            return false;
-    }
-    return true;
-}
-
-// The entry of folder whose name equals name without regard to ASCII case (the first in name order
-// when several do), or empty.
-QString FindEntryIgnoringCase(const QString& folder, const QString& name) {
-    QStringList entries = EntryNames(folder);
-    std::sort(entries.begin(), entries.end());
-    for (const QString& entry : entries)
-        if (SameIgnoringAsciiCase(entry, name))
-            return entry;
-    return {};
 }
 
 QString JoinPath(const QString& folder, const QString& name) {
@@ -97,6 +73,15 @@ QString Canonical(const QString& path) {
         return result;
     }
     return {};
+}
+
+// How many leading parts exist as written, so that none of them needs a search: a whole path that exists
+// has each of its beginnings existing too. Most paths exist, or name a new entry of an existing folder.
+qsizetype PartsAsWritten(const QString& root, const QStringList& parts) {
+    for (qsizetype known = parts.size(); known > 0 && known >= parts.size() - 1; --known)
+        if (Exists(root + parts.mid(0, known).join('/')))
+            return known;
+    return 0;
 }
 
 bool WriteAll(int fd, const char* data, qsizetype size) {
@@ -179,12 +164,12 @@ QString ResolvePath(const QString& path) {
     const QString given = NativeForm(path);
     if (given.isEmpty())
         return given;
-    const QStringList parts = given.split('/');
-    QString resolved = given.startsWith('/') ? QStringLiteral("/") : QString();
+    const QStringList parts = given.split('/', Qt::SkipEmptyParts);
+    const QString root = given.startsWith('/') ? QStringLiteral("/") : QString();
+    const qsizetype written = PartsAsWritten(root, parts);
+    QString resolved = root + parts.mid(0, written).join('/');
     bool searching = true;
-    for (const QString& part : parts) {
-        if (part.isEmpty())
-            continue;
+    for (const QString& part : parts.mid(written)) {
         QString next = JoinPath(resolved, part);
         if (searching && part != "." && part != ".." && !Exists(next)) {
             const QString match = FindEntryIgnoringCase(resolved, part);

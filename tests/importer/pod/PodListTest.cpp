@@ -161,8 +161,8 @@ TEST_F(PodListTest, PromptedFolderOfAPreviewIsNotStored) {
     PodList::SetFlyFolder(std::nullopt, false);
     std::fclose(in);
     std::fclose(out);
-    EXPECT_EQ(PodList::GetFlyFolder(), fly_.string() + "/");
-    EXPECT_FALSE(std::filesystem::exists(temp_.Path() / "flyfolder"));
+    EXPECT_EQ(PodList::GetFlyFolder(), fly_.generic_string() + "/");
+    EXPECT_FALSE(ReadStoredFlyFolder());
 }
 
 TEST_F(PodListTest, NoFolderAnywhereIsCode3) {

@@ -3,6 +3,7 @@
 #include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/Outcome.h"
+#include "shell/Progress.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 
@@ -184,8 +185,10 @@ void TF_SceneryCopy::CopyClick() {
                                      static_cast<SourceMode>(modes_->checkedId())};
     for (int next = 0;;) {
         Outcome outcome;
-        const int asked = CopySceneries(request, next, outcome);
+        const int asked = CopySceneries(request, next, outcome, NoProgress());
         const bool yes = ShowOutcome(outcome);
+        if (asked == CopyCancelled)
+            return;
         if (asked < 0)
             break;
         if (const Outcome refused = AnswerDeletion(request, asked, yes); !refused.ok()) {

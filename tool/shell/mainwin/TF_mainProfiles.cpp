@@ -5,8 +5,11 @@
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
 #include "shell/Dialogs.h"
+#include "shell/Outcome.h"
+#include "shell/Progress.h"
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
+#include "shell/ui/ShowOutcome.h"
 #include "shell/ui/WindowPlacement.h"
 
 #include <QApplication>
@@ -56,15 +59,12 @@ void LoadProfileIntoWindows(KestrelWindows& windows) {
 }
 
 void BackupDllFolderWithMessage() {
-    QString error;
+    Outcome outcome;
     {
         const WaitCursor hourglass;
-        error = BackupDllFolder(AppSettings().DLLFolderHolder);
+        outcome = BackupDllFolder(AppSettings().DLLFolderHolder, NoProgress());
     }
-    if (!error.isEmpty())
-        throw std::runtime_error(error.toStdString());
-    ShowCaptioned(QString::fromUtf8("Sauvegarde répertoire DLL terminé"),
-                  QStringLiteral("REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE"));
+    ShowOutcome(outcome);
 }
 
 } // namespace

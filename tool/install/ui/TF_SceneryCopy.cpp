@@ -3,9 +3,9 @@
 #include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/Outcome.h"
-#include "shell/Progress.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TF_Progress.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -183,9 +183,10 @@ void TF_SceneryCopy::CopyClick() {
     }
     const SceneryCopyRequest request{sourceLabel_->text(), destinationLabel_->text(), Entries(),
                                      static_cast<SourceMode>(modes_->checkedId())};
+    TF_Progress progress(this, QStringLiteral("Copie des scènes en cours"));
     for (int next = 0;;) {
         Outcome outcome;
-        const int asked = CopySceneries(request, next, outcome, NoProgress());
+        const int asked = CopySceneries(request, next, outcome, progress);
         const bool yes = ShowOutcome(outcome);
         if (asked == CopyCancelled)
             return;

@@ -6,10 +6,10 @@
 #include "activation/ui/TF_checkpy.h"
 #include "shell/Dialogs.h"
 #include "shell/Outcome.h"
-#include "shell/Progress.h"
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
 #include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TF_Progress.h"
 #include "shell/ui/WindowPlacement.h"
 
 #include <QApplication>
@@ -58,11 +58,12 @@ void LoadProfileIntoWindows(KestrelWindows& windows) {
     LoadSection(windows.CheckPy(), profile->scripts);
 }
 
-void BackupDllFolderWithMessage() {
+void BackupDllFolderWithMessage(QWidget* owner) {
     Outcome outcome;
     {
         const WaitCursor hourglass;
-        outcome = BackupDllFolder(AppSettings().DLLFolderHolder, NoProgress());
+        TF_Progress progress(owner, QStringLiteral("Copie répertoire DLL en cours"));
+        outcome = BackupDllFolder(AppSettings().DLLFolderHolder, progress);
     }
     ShowOutcome(outcome);
 }
@@ -88,5 +89,5 @@ void TF_main::ConnectProfileButtons() {
         windows_->CheckDlls().Button1Click();
         windows_->CheckPy().Button1Click();
     });
-    OnClick("Button11", [] { BackupDllFolderWithMessage(); });
+    OnClick("Button11", [this] { BackupDllFolderWithMessage(this); });
 }

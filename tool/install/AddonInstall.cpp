@@ -121,6 +121,7 @@ QString FirstLine(InstallType type) {
     }
 }
 
+// The entries of the source list that the type installs, in list order.
 QList<Planned> Plan(const Session& s) {
     const InstallType type = s.request.type;
     QList<Planned> plan;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Screenshots for the README, on a virtual screen: the main window on a demo installation, and the add-on
-# installer after importing DEX files with navmerger. Works on copies in BUILD/screenshots, so that the
+# Screenshots for the README, on a virtual screen: the main window on a demo installation, the add-on
+# installer after importing DEX files with navmerger, and its progress window during a slow import. Works on copies in BUILD/screenshots, so that the
 # demo of `make run` and its preferences stay as they are.
 set -euo pipefail
 build=${1:-build}
@@ -13,6 +13,10 @@ if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
   cp "$build/bin/flykestrel" "$build/bin/navmerger" "$work/bin/"
   "$build/tools/mkfly2" "$work/Fly2" >/dev/null
   cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/Fly2/dex/REPLACE_NAVAID.DEX" "$work/addon/"
+  mkdir -p "$work/slow-addon"
+  for name in AIRPORTS_EUROPE AIRPORTS_NORTH NAVAIDS_ALPS; do
+    cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/slow-addon/$name.DEX"
+  done
   exe="$(cd "$work/Fly2" && pwd)/FLY2.EXE"
   printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$work/bin/FlyKestrel.prf"
   SCREENSHOTS_ON_SCREEN=1 exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
@@ -43,4 +47,16 @@ click "$installer" 556 180
 click "$installer" 840 738
 sleep 3
 import -window "$installer" "$docs/installer.png"
+kill "$pid"; wait "$pid" || true
+
+# A stand-in importer in the dex folder, slow enough for the progress window to be seen.
+printf '#!/bin/sh\necho "Merging $1"\nsleep 4\necho "Database merge successful!"\n' > "$work/Fly2/dex/navmerger"
+chmod +x "$work/Fly2/dex/navmerger"
+"$program" "$(cd "$work/slow-addon" && pwd)" & pid=$!
+installer=$(xdotool search --sync --onlyvisible --name 'INSTALLATION' | head -1)
+sleep 1
+click "$installer" 556 180
+click "$installer" 840 738
+sleep 4
+shot 'Installation en cours' "$docs/progress.png"
 kill "$pid"; wait "$pid" || true

@@ -2,22 +2,48 @@
 
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
+#include "shell/Outcome.h"
+#include "shell/Progress.h"
 
 #include <QStringList>
 
-QString BackupDllFolder(const QString& dllFolderHolder) {
+namespace {
+
+const QString BackupCaption = QStringLiteral("REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE");
+
+Outcome Cancelled(qsizetype done, qsizetype all) {
+    return Outcome::Info(
+        QStringLiteral("Sauvegarde répertoire DLL ANNULEE ! %1 fichiers sur %2 copiés, les %3 "
+                       "autres ne sont pas copiés.")
+            .arg(done)
+            .arg(all)
+            .arg(all - done),
+        BackupCaption);
+}
+
+} // namespace
+
+Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
     if (dllFolderHolder.isEmpty())
-        return QString::fromUtf8(
-            "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!");
+        return Outcome::Error(QStringLiteral("Impossible de créer un nouveau répertoire Data - Chemin vers "
+                                             "fly2.exe requis!"));
     const QString source = WithBackslash(dllFolderHolder) + QStringLiteral("pc");
     const QString backup = WithBackslash(dllFolderHolder) + QStringLiteral("pc-save");
     if (!FolderExists(source))
-        return QString::fromUtf8("Impossible de sauvegarder DLL [pc] - Répertoire inexistant");
+        return Outcome::Error(QStringLiteral("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"));
     if (!FolderExists(backup) && !MakeFolder(backup))
-        return QStringLiteral("Impossible de créer Backup");
+        return Outcome::Error(QStringLiteral("Impossible de créer Backup"));
     QStringList names;
     ListNames(source, QStringLiteral("*.*"), names);
+    qint64 bytes = 0;
     for (const QString& name : names)
-        CopyFileOver(source + '/' + name, backup + '/' + name, backup);
-    return QString();
+        bytes += FileSize(source + '/' + name);
+    progress.Start(int(names.size()), bytes);
+    for (qsizetype done = 0; done < names.size(); ++done) {
+        const QString file = source + '/' + names[done];
+        if (!progress.Step(file, FileSize(file)))
+            return Cancelled(done, names.size());
+        CopyFileOver(file, backup + '/' + names[done], backup);
+    }
+    return Outcome::Info(QStringLiteral("Sauvegarde répertoire DLL terminé"), BackupCaption);
 }

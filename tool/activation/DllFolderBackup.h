@@ -2,7 +2,11 @@
 
 #include <QString>
 
+class Progress;
+struct Outcome;
+
 // Copies the plain files of dllFolderHolder + "pc" into dllFolderHolder + "pc-save", creating that
 // folder when needed. Files already there are overwritten by same-named ones, never deleted; a failed
-// copy is skipped. Returns the error text, or an empty string on success.
-QString BackupDllFolder(const QString& dllFolderHolder);
+// copy is skipped. A cancel stops between two files. Returns the error box, or the box that says the
+// copy is done or how far it got before it was cancelled.
+Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress);

@@ -4,6 +4,7 @@
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 #include "shell/Outcome.h"
+#include "shell/Progress.h"
 #include "shell/Settings.h"
 
 #include <QFileInfo>
@@ -15,6 +16,13 @@ struct Session final {
     const InstallLog& log;
     QString fly; // the simulator folder with trailing '/'
     Outcome& outcome;
+    Progress& progress;
+};
+
+// An entry that the request's type installs, and its folder (empty for a DEX file: the dex folder).
+struct Planned final {
+    QString source;
+    QString folder;
 };
 
 // The name's extension from its last dot, lower case ("" when it has none).
@@ -83,8 +91,7 @@ bool InstallDex(const Session& s, const QString& source) {
     MarkInstalled(s, source);
     const ImporterCall call{s.request.importer,    dexFolder, name, s.fly, s.request.toolFolder,
                             s.request.pauseOnError};
-    for (const QString& line : RunImporter(call))
-        s.log(line);
+    RunImporter(call, s.log, s.progress);
     return true;
 }
 
@@ -114,21 +121,53 @@ QString FirstLine(InstallType type) {
     }
 }
 
-// Walks the source list; false when the installation had to stop.
-bool InstallEntries(const Session& s) {
+// The entries of the source list that the type installs, in list order.
+QList<Planned> Plan(const Session& s) {
     const InstallType type = s.request.type;
+    QList<Planned> plan;
     if (type == InstallType::Aircraft || type == InstallType::Script)
-        return true;
+        return plan;
     for (const QString& source : s.request.sourceList) {
         const QString extension = ExtensionOf(QFileInfo(source).fileName());
         if (type == InstallType::Dex) {
-            if (extension == QLatin1String(".dex") && !InstallDex(s, source))
-                return false;
+            if (extension == QLatin1String(".dex"))
+                plan.append({source, {}});
             continue;
         }
         const QString folder = TargetFolder(s, extension);
         if (!folder.isEmpty())
-            InstallFile(s, source, folder);
+            plan.append({source, folder});
+    }
+    return plan;
+}
+
+QString CancelledLine(qsizetype done, qsizetype all) {
+    return QStringLiteral(
+               "*** Installation cancelled after %1 of %2 files, the other %3 were not installed ***")
+        .arg(done)
+        .arg(all)
+        .arg(all - done);
+}
+
+// Walks the source list; false when the installation had to stop.
+bool InstallEntries(const Session& s) {
+    const QList<Planned> plan = Plan(s);
+    qint64 bytes = 0;
+    for (const Planned& entry : plan)
+        bytes += FileSize(entry.source);
+    s.progress.Start(int(plan.size()), bytes);
+    for (qsizetype done = 0; done < plan.size(); ++done) {
+        const Planned& entry = plan[done];
+        if (!s.progress.Step(entry.source, FileSize(entry.source))) {
+            s.log(CancelledLine(done, plan.size()));
+            return false;
+        }
+        if (entry.folder.isEmpty()) {
+            if (!InstallDex(s, entry.source))
+                return false;
+        } else {
+            InstallFile(s, entry.source, entry.folder);
+        }
     }
     return true;
 }
@@ -155,11 +194,11 @@ QStringList ListInstallSource(const QString& folder) {
     return list;
 }
 
-Outcome RunInstallation(const InstallRequest& request, const InstallLog& log) {
+Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Progress& progress) {
     if (request.sourceFolder.isEmpty())
         return Outcome::Info(QStringLiteral("Répertoire Source manaquant pour installer!"));
     Outcome outcome;
-    const Session session{request, log, WithBackslash(request.flyFolder), outcome};
+    const Session session{request, log, WithBackslash(request.flyFolder), outcome, progress};
     const QString problem = DestinationProblem(session);
     if (!problem.isEmpty())
         return Outcome::Info(problem);

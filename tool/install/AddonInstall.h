@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Progress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,5 +37,7 @@ QStringList ListInstallSource(const QString& folder);
 
 // "OK, INSTALLER": copies every known file of the source list to where its type belongs, logs each step
 // and, for DEX files, runs the importer. Refusals log nothing; they and the folders that couldn't be made
-// are the boxes returned.
-Outcome RunInstallation(const InstallRequest& request, const InstallLog& log);
+// are the boxes returned. A cancel stops between two files, with a last log line that says how far the
+// installation got.
+Outcome RunInstallation(const InstallRequest& request, const InstallLog& log,
+                        Progress& progress = NoProgress());

@@ -3,28 +3,51 @@
 #include "shell/FileUtils.h"
 #include "shell/Launcher.h"
 #include "shell/NativeFs.h"
+#include "shell/Progress.h"
 
 namespace {
 
 const QString ImportedLine = QStringLiteral("Imported to database with Navmerger.exe 1.3");
 const QString ImporterLine = QStringLiteral("Importer: ");
 
-// The importer's output, one indented log line per output line, so that it stands apart from the
-// installer's own lines; the blank lines at its end are dropped.
-QStringList OutputLines(const QByteArray& output) {
-    QStringList lines = QString::fromLocal8Bit(output).split(QLatin1Char('\n'));
-    for (QString& line : lines) {
+// Cuts the importer's output into log lines as it comes, one indented log line per output line, so that it
+// stands apart from the installer's own lines. A blank line waits for a line with text after it: the blank
+// lines at the end are dropped.
+class OutputLines final {
+  public:
+    explicit OutputLines(const ImporterLog& log) : log_(log) {}
+
+    void Add(const QByteArray& bytes) {
+        pending_ += bytes;
+        for (qsizetype end = pending_.indexOf('\n'); end >= 0; end = pending_.indexOf('\n')) {
+            Line(pending_.left(end));
+            pending_.remove(0, end + 1);
+        }
+    }
+    // The last line, when the output doesn't end with a line end.
+    void Finish() {
+        Line(pending_);
+        pending_.clear();
+    }
+
+  private:
+    void Line(const QByteArray& bytes) {
+        QString line = QString::fromLocal8Bit(bytes);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (line.trimmed().isEmpty())
-            line.clear();
-        else
-            line.prepend(QStringLiteral("    "));
+        if (line.trimmed().isEmpty()) {
+            ++blanks_;
+            return;
+        }
+        for (; blanks_ > 0; --blanks_)
+            log_(QString());
+        log_(QStringLiteral("    ") + line);
     }
-    while (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
+
+    const ImporterLog& log_;
+    QByteArray pending_;
+    int blanks_ = 0;
+};
 
 QString OutcomeLine(const RunResult& result, const QString& program, const QString& dexName) {
     if (!result.started)
@@ -83,16 +106,18 @@ QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, 
             QStringLiteral("-F"), folder};
 }
 
-QStringList RunImporter(const ImporterCall& call) {
+void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress) {
     const ImporterChoice importer =
         call.importer.isEmpty() ? FindImporter(call.dexFolder, call.toolFolder) : Describe(call.importer);
     const QString program = ResolvePath(importer.program);
-    const RunResult result =
-        RunAndWait(program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
-                   call.dexFolder);
-    QStringList lines;
     if (!importer.logLine.isEmpty())
-        lines << importer.logLine;
-    lines << OutputLines(result.output) << OutcomeLine(result, program, call.dexName);
-    return lines;
+        log(importer.logLine);
+    OutputLines lines(log);
+    const RunResult result = RunAndRead(
+        program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
+        call.dexFolder, [&lines](const QByteArray& piece) { lines.Add(piece); },
+        [&progress] { progress.Wait(); });
+    lines.Add(result.output);
+    lines.Finish();
+    log(OutcomeLine(result, program, call.dexName));
 }

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class Progress;
+
 // One run of the database importer on a DEX file that already lies in the simulator's dex folder.
 struct ImporterCall final {
     QString importer;   // the program; empty: FindImporter(dexFolder)
@@ -31,6 +35,9 @@ bool IsPlainDexName(const QString& name);
 // folder without its trailing '/'.
 QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, bool pauseOnError);
 
-// Runs the importer and waits for it. The log lines: which importer runs, what it printed, then one line
-// that says whether the import succeeded.
-QStringList RunImporter(const ImporterCall& call);
+using ImporterLog = std::function<void(const QString&)>;
+
+// Runs the importer and waits for it, calling progress's Wait meanwhile. The log lines, each logged as soon
+// as it is known: which importer runs, what it printed, line by line, then one line that says whether the
+// import succeeded.
+void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress);

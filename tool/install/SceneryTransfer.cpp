@@ -3,6 +3,7 @@
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 #include "shell/Outcome.h"
+#include "shell/Progress.h"
 
 #include <QStringList>
 
@@ -16,6 +17,27 @@ void AddEntries(SceneryEntries& entries, const QString& folder, const QString& m
     ListFilesAndFolders(folder, mask, paths, recurse);
     for (const QString& path : paths)
         entries.append({RelativeTo(path, folder), checked});
+}
+
+int CheckedBefore(const SceneryCopyRequest& request, int end) {
+    return int(std::count_if(request.entries.begin(), request.entries.begin() + end,
+                             [](const SceneryEntry& entry) { return entry.checked; }));
+}
+
+qint64 CheckedBytes(const SceneryCopyRequest& request) {
+    qint64 bytes = 0;
+    for (const SceneryEntry& entry : request.entries)
+        if (entry.checked)
+            bytes += FileSize(WithBackslash(request.sourceFolder) + entry.name);
+    return bytes;
+}
+
+Outcome Cancelled(int done, int all) {
+    return Outcome::Info(
+        QStringLiteral("Copie ANNULEE ! %1 fichiers sur %2 traités, les %3 autres sont inchangés.")
+            .arg(done)
+            .arg(all)
+            .arg(all - done));
 }
 
 } // namespace
@@ -34,14 +56,22 @@ SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bo
     return entries;
 }
 
-int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome) {
+int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome, Progress& progress) {
     const QString from = WithBackslash(request.sourceFolder);
     const QString to = WithBackslash(request.destinationFolder);
+    if (first == 0)
+        progress.Start(CheckedBefore(request, int(request.entries.size())), CheckedBytes(request));
     for (int index = first; index < request.entries.size(); ++index) {
         const SceneryEntry& entry = request.entries[index];
         const QString source = from + entry.name;
-        if (!entry.checked || !LiesInside(source, from) ||
-            !CopyFileMakingFolders(source, to + entry.name, to, outcome))
+        if (!entry.checked)
+            continue;
+        if (!progress.Step(source, FileSize(source))) {
+            outcome +=
+                Cancelled(CheckedBefore(request, index), CheckedBefore(request, int(request.entries.size())));
+            return CopyCancelled;
+        }
+        if (!LiesInside(source, from) || !CopyFileMakingFolders(source, to + entry.name, to, outcome))
             continue;
         if (request.mode == SourceMode::Delete) {
             outcome += Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));

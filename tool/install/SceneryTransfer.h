@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class Progress;
 struct Outcome;
 
 // Copying scenery files, with their sub-folders, from one scenery folder to another.
@@ -30,6 +31,9 @@ SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bo
 // failed is left alone, and so is an entry that would lead out of either folder. With SourceMode::Delete
 // it stops after each copy with the question whether to delete, and returns that entry's index: the
 // window passes the answer to AnswerDeletion, then goes on from the next entry. -1 once all are done.
-int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome);
+// The call with first 0 announces the whole copy to progress; a cancel there stops before the next
+// checked entry, adds the box that says how far the copy got and returns CopyCancelled.
+int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome, Progress& progress);
+inline constexpr int CopyCancelled = -2;
 // Yes deletes the entry's source; No returns the box that ends the copy.
 Outcome AnswerDeletion(const SceneryCopyRequest& request, int index, bool yes);

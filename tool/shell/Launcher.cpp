@@ -75,7 +75,8 @@ QString StartProgram(const QString& program, const QStringList& arguments, const
     return {};
 }
 
-RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder) {
+RunResult RunAndRead(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                     const OutputReader& read, const std::function<void()>& wait) {
     RunResult result;
     const Command command = CommandFor(program, arguments);
     if (!command.problem.isEmpty()) {
@@ -90,9 +91,21 @@ RunResult RunAndWait(const QString& program, const QStringList& arguments, const
         return result;
     result.started = true;
     process.closeWriteChannel();
-    process.waitForFinished(-1);
-    result.output = process.readAll();
+    while (process.state() != QProcess::NotRunning && !process.waitForFinished(50)) {
+        read(process.readAll());
+        wait();
+    }
+    read(process.readAll());
     if (process.exitStatus() == QProcess::NormalExit)
         result.exitStatus = process.exitCode();
+    return result;
+}
+
+RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder) {
+    QByteArray output;
+    RunResult result = RunAndRead(
+        program, arguments, workingFolder, [&output](const QByteArray& piece) { output += piece; }, [] {});
+    if (result.started)
+        result.output = output;
     return result;
 }

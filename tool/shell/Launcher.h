@@ -4,11 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Starting outside programs.
 struct RunResult final {
     bool started = false;
     int exitStatus = -1;
-    QByteArray output;  // standard output and standard error, merged
+    QByteArray output; // standard output and standard error, merged
 };
 
 // Whether program is a Windows program (named *.exe and neither an ELF binary nor a script).
@@ -25,3 +27,9 @@ QString StartProgram(const QString& program, const QStringList& arguments, const
 // Starts program with arguments in workingFolder (empty: the program's own folder), waits without limit
 // and captures its output. When it could not be started, output holds the French reason when there is one.
 RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder);
+
+using OutputReader = std::function<void(const QByteArray&)>;
+// The same, handing the output to read piece by piece as it comes and calling wait between pieces (at least
+// every 50 ms), so that the caller's window stays alive; output stays empty then unless nothing started.
+RunResult RunAndRead(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                     const OutputReader& read, const std::function<void()>& wait);

@@ -191,6 +191,13 @@ bool FileExists(const QString& path) {
            S_ISREG(st.st_mode);
 }
 
+qint64 FileSize(const QString& path) {
+    struct stat st {};
+    return !path.isEmpty() && ::stat(ToNative(ResolvePath(path)).constData(), &st) == 0 && S_ISREG(st.st_mode)
+               ? qint64(st.st_size)
+               : 0;
+}
+
 bool FolderExists(const QString& path) {
     return !path.isEmpty() && IsFolder(ResolvePath(path));
 }

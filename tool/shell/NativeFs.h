@@ -15,14 +15,16 @@
 bool IsWindowsPath(const QString& path);
 // The existing path that path names (case-insensitive per component); for a path that doesn't exist,
 // its existing beginning resolved and the rest as given. A Windows path names that drive of the simulator's
-// Wine prefix (see FromWindowsPath in WinePrefix.h), else it is taken as a relative name. This is also the path as it is on
-// disk, the form in which messages and logs show it.
+// Wine prefix (see FromWindowsPath in WinePrefix.h), else it is taken as a relative name. This is also the
+// path as it is on disk, the form in which messages and logs show it.
 QString ResolvePath(const QString& path);
 bool FileExists(const QString& path);
+// The size of a plain file; 0 when there is none.
+qint64 FileSize(const QString& path);
 bool FolderExists(const QString& path);
 bool PathExists(const QString& path);
 bool RemoveFile(const QString& path);
-bool MakeFolder(const QString& path);  // one level; false when it exists already
+bool MakeFolder(const QString& path); // one level; false when it exists already
 // Rename that fails when the target exists (in any case).
 bool RenameNoReplace(const QString& from, const QString& to);
 // Whether both paths name the same existing file.

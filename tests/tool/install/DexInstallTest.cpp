@@ -6,6 +6,7 @@
 #include "install/ui/TF_AutoInstall.h"
 #include "shell/NativeFs.h"
 #include "shell/Outcome.h"
+#include "shell/Progress.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -215,3 +216,42 @@ TEST_F(DexInstallTest, WindowImportsWithTheImporterBesideTheTool) {
 }
 
 } // namespace
+
+// A stand-in importer that prints, waits, prints and then leaves a mark: its first line must reach the log
+// while it still runs, and the window must be given its turns meanwhile.
+TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
+    MakeAddon({"ADD_AIRPORT.DEX"});
+    const QString ended = Path("ended");
+    const QString importer =
+        CreateFile("slow-importer", "#!/bin/sh\necho first\necho\nsleep 1\necho second\necho\n: > '" +
+                                        ended.toLocal8Bit() + "'\n");
+    ASSERT_TRUE(QFile::setPermissions(importer, QFile::ReadOwner | QFile::ExeOwner));
+    struct Waits final : Progress {
+        void Start(int, qint64) override {}
+        bool Step(const QString&, qint64) override { return true; }
+        void Wait() override { ++count; }
+        int count = 0;
+    } waits;
+    InstallRequest request;
+    request.type = InstallType::Dex;
+    request.sourceFolder = Path("addon");
+    request.sourceList = ListInstallSource(Path("addon"));
+    request.flyFolder = fly_;
+    request.importer = importer;
+    QStringList log;
+    bool endedBeforeFirst = true;
+    RunInstallation(
+        request,
+        [&](const QString& line) {
+            if (line == "    first")
+                endedBeforeFirst = FileExists(ended);
+            log << line;
+        },
+        waits);
+    EXPECT_FALSE(endedBeforeFirst);
+    EXPECT_GT(waits.count, 0);
+    EXPECT_EQ(log.mid(3),
+              QStringList({"    first", "", "    second", "Imported to database with Navmerger.exe 1.3",
+                           "*** Installation finished ***"}))
+        << log.join('\n').toStdString();
+}

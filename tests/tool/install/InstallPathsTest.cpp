@@ -127,8 +127,8 @@ TEST_F(InstallPathsTest, SceneryCopyAndMoveStayInsideBothFolders) {
                         << SceneryEntry{"/../../../outside.pod"};
         Outcome outcome;
         int questions = 0;
-        for (int asked = CopySceneries(request, 0, outcome); asked >= 0;
-             asked = CopySceneries(request, asked + 1, outcome)) {
+        for (int asked = CopySceneries(request, 0, outcome, NoProgress()); asked >= 0;
+             asked = CopySceneries(request, asked + 1, outcome, NoProgress())) {
             ++questions;
             EXPECT_TRUE(AnswerDeletion(request, asked, true).ok());
         }

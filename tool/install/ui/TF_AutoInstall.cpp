@@ -7,6 +7,7 @@
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TF_Progress.h"
 #include "shell/ui/THelpForm.h"
 
 #include <QButtonGroup>
@@ -268,7 +269,13 @@ void TF_AutoInstall::InstallClick() {
     request.toolFolder = AppSettings().ProgramFolder;
     request.renameSources = rename_->isChecked();
     request.pauseOnError = pause_->isChecked();
-    ShowOutcome(RunInstallation(request, [this](const QString& line) { AppendLog(line); }));
+    Outcome outcome;
+    {
+        TF_Progress progress(this, QStringLiteral("Installation en cours"));
+        outcome = RunInstallation(
+            request, [this](const QString& line) { AppendLog(line); }, progress);
+    }
+    ShowOutcome(outcome);
 }
 
 void TF_AutoInstall::AppendLog(const QString& line) {

@@ -5,6 +5,7 @@
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TF_Progress.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -182,10 +183,13 @@ void TF_SceneryCopy::CopyClick() {
     }
     const SceneryCopyRequest request{sourceLabel_->text(), destinationLabel_->text(), Entries(),
                                      static_cast<SourceMode>(modes_->checkedId())};
+    TF_Progress progress(this, QStringLiteral("Copie des scènes en cours"));
     for (int next = 0;;) {
         Outcome outcome;
-        const int asked = CopySceneries(request, next, outcome);
+        const int asked = CopySceneries(request, next, outcome, progress);
         const bool yes = ShowOutcome(outcome);
+        if (asked == CopyCancelled)
+            return;
         if (asked < 0)
             break;
         if (const Outcome refused = AnswerDeletion(request, asked, yes); !refused.ok()) {

@@ -5,8 +5,11 @@
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
 #include "shell/Dialogs.h"
+#include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
+#include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TF_Progress.h"
 #include "shell/ui/WindowPlacement.h"
 
 #include <QApplication>
@@ -55,16 +58,14 @@ void LoadProfileIntoWindows(KestrelWindows& windows) {
     LoadSection(windows.CheckPy(), profile->scripts);
 }
 
-void BackupDllFolderWithMessage() {
-    QString error;
+void BackupDllFolderWithMessage(QWidget* owner) {
+    Outcome outcome;
     {
         const WaitCursor hourglass;
-        error = BackupDllFolder(AppSettings().DLLFolderHolder);
+        TF_Progress progress(owner, QStringLiteral("Copie répertoire DLL en cours"));
+        outcome = BackupDllFolder(AppSettings().DLLFolderHolder, progress);
     }
-    if (!error.isEmpty())
-        throw std::runtime_error(error.toStdString());
-    ShowCaptioned(QString::fromUtf8("Sauvegarde répertoire DLL terminé"),
-                  QStringLiteral("REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE"));
+    ShowOutcome(outcome);
 }
 
 } // namespace
@@ -88,5 +89,5 @@ void TF_main::ConnectProfileButtons() {
         windows_->CheckDlls().Button1Click();
         windows_->CheckPy().Button1Click();
     });
-    OnClick("Button11", [] { BackupDllFolderWithMessage(); });
+    OnClick("Button11", [this] { BackupDllFolderWithMessage(this); });
 }

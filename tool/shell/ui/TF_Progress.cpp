@@ -1,0 +1,102 @@
+#include "shell/ui/TF_Progress.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qint64 ShowAfterMs = 500;
+constexpr int WindowWidth = 560;
+constexpr int LineWidth = WindowWidth - 40; // within the layout's margins
+
+// In the units a French user reads: octets, Ko, Mo, Go.
+QString SizeText(qint64 bytes) {
+    if (bytes < 1024)
+        return QStringLiteral("%1 octets").arg(bytes);
+    const char* const units[] = {"Ko", "Mo", "Go", "To"};
+    double size = double(bytes) / 1024;
+    int unit = 0;
+    for (; size >= 1024 && unit < 3; ++unit)
+        size /= 1024;
+    return QLocale(QLocale::French).toString(size, 'f', 1) + ' ' + QLatin1String(units[unit]);
+}
+
+QLabel* InfoLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace
+
+TF_Progress::TF_Progress(QWidget* owner, const QString& title)
+    : QDialog(owner), files_(InfoLabel("LabelFiles")), bytes_(InfoLabel("LabelBytes")),
+      current_(InfoLabel("LabelCurrent")), bar_(new QProgressBar),
+      cancel_(new QPushButton(QStringLiteral("Annuler"))) {
+    setObjectName("TF_Progress");
+    setWindowTitle(title);
+    setWindowModality(Qt::ApplicationModal);
+    bar_->setObjectName("ProgressBar");
+    bar_->setAccessibleName(QStringLiteral("Avancement"));
+    cancel_->setObjectName("ButtonCancel");
+    connect(cancel_, &QPushButton::clicked, this, &TF_Progress::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(files_);
+    layout->addWidget(bytes_);
+    layout->addWidget(current_);
+    layout->addWidget(bar_);
+    layout->addLayout(buttons);
+    setFixedWidth(WindowWidth);
+}
+
+void TF_Progress::Start(int files, qint64 bytes) {
+    allFiles_ = files;
+    allBytes_ = bytes;
+    bar_->setRange(0, qMax(files, 1));
+    clock_.start();
+}
+
+bool TF_Progress::Step(const QString& file, qint64 bytes) {
+    ++doneFiles_;
+    doneBytes_ += currentBytes_;
+    file_ = file;
+    currentBytes_ = bytes;
+    Refresh();
+    Wait();
+    return !cancelled_;
+}
+
+void TF_Progress::Wait() {
+    if (!isVisible() && clock_.isValid() && clock_.elapsed() >= ShowAfterMs)
+        show();
+    QCoreApplication::processEvents(isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+}
+
+void TF_Progress::reject() {
+    cancelled_ = true;
+    cancel_->setEnabled(false);
+    current_->setText(QStringLiteral("Annulation après le fichier en cours..."));
+}
+
+void TF_Progress::Refresh() {
+    files_->setText(QStringLiteral("Fichiers traités : %1 sur %2").arg(doneFiles_).arg(allFiles_));
+    bytes_->setText(
+        QStringLiteral("Données copiées : %1 sur %2").arg(SizeText(doneBytes_), SizeText(allBytes_)));
+    bar_->setValue(doneFiles_);
+    if (cancelled_)
+        return;
+    const QString prefix = QStringLiteral("Fichier en cours : ");
+    const QFontMetrics metrics = current_->fontMetrics();
+    current_->setText(
+        prefix + metrics.elidedText(file_, Qt::ElideMiddle, LineWidth - metrics.horizontalAdvance(prefix)));
+    current_->setToolTip(file_);
+}

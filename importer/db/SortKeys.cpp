@@ -1,6 +1,7 @@
 #include "db/SortKeys.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -43,21 +44,72 @@ std::string_view SortKeys::Key(size_t record) const {
     return {text, lengths_[record] == kLongKey ? strnlen(text, width_) : lengths_[record]};
 }
 
-// The first sixteen bytes sit in the entry, so most comparisons touch nothing else; sorting in place
-// keeps the peak memory of a large table's indexes down.
+namespace {
+
+struct Entry {
+    uint64_t high;
+    uint64_t low;
+    int record;
+};
+
+unsigned DigitOf(const Entry& entry, int byte) {
+    const uint64_t word = byte < 8 ? entry.high : entry.low;
+    return static_cast<unsigned>(word >> (56 - 8 * (byte % 8))) & 0xFF;
+}
+
+// Sorts [first, last), whose entries share their bytes before byte, in place: the entries are dealt
+// into one run per value of that byte (each swap puts one entry where its run ends), then each run is
+// sorted on the next byte; a byte that all share costs one count, short runs and runs past the sixteen
+// bytes go to less. No second array: the index rebuild of a large table runs at its memory peak.
+template <typename Less>
+void SortFromByte(Entry* first, Entry* last, int byte, const Less& less) {
+    constexpr ptrdiff_t kShortRun = 64;
+    while (byte < 16 && last - first > kShortRun) {
+        std::array<size_t, 256> counts{};
+        for (const Entry* e = first; e != last; ++e)
+            ++counts[DigitOf(*e, byte)];
+        if (counts[DigitOf(*first, byte)] == static_cast<size_t>(last - first)) {
+            ++byte;
+            continue;
+        }
+        std::array<Entry*, 256> next{};
+        std::array<Entry*, 256> ends{};
+        Entry* at = first;
+        for (size_t digit = 0; digit < 256; ++digit) {
+            next[digit] = at;
+            at += counts[digit];
+            ends[digit] = at;
+        }
+        for (size_t digit = 0; digit < 256; ++digit) {
+            while (next[digit] != ends[digit]) {
+                const unsigned home = DigitOf(*next[digit], byte);
+                if (home == digit)
+                    ++next[digit];
+                else
+                    std::swap(*next[digit], *next[home]++);
+            }
+        }
+        Entry* start = first;
+        for (size_t digit = 0; digit < 256; ++digit) {
+            SortFromByte(start, start + counts[digit], byte + 1, less);
+            start += counts[digit];
+        }
+        return;
+    }
+    std::sort(first, last, less);
+}
+
+} // namespace
+
+// The first sixteen bytes sit in the entry, so most keys are ordered without touching their texts.
 std::vector<int> SortKeys::Order() const {
-    struct Entry {
-        uint64_t high;
-        uint64_t low;
-        int record;
-    };
     std::vector<Entry> entries(count_);
     for (size_t n = 0; n < count_; ++n) {
         const char* text = TextOf(static_cast<int>(n));
         entries[n] = {BigEndianAt(text, width_, 0), BigEndianAt(text, width_, 8), static_cast<int>(n)};
     }
     const bool wide = width_ > 16;
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+    const auto less = [&](const Entry& a, const Entry& b) {
         if (a.high != b.high)
             return a.high < b.high;
         if (a.low != b.low)
@@ -68,7 +120,8 @@ std::vector<int> SortKeys::Order() const {
                 return compared < 0;
         }
         return a.record > b.record;
-    });
+    };
+    SortFromByte(entries.data(), entries.data() + entries.size(), 0, less);
     std::vector<int> order;
     order.reserve(count_);
     for (const Entry& entry : entries)

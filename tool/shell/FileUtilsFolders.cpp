@@ -1,6 +1,7 @@
 // The folder half of the file utilities: listings, list files and the shell folder operations.
 #include "shell/FileUtils.h"
 
+#include "shell/JournalScope.h"
 #include "shell/NativeFolder.h"
 #include "shell/NativeFs.h"
 #include "shell/NativeText.h"
@@ -77,7 +78,7 @@ bool DesktopHasTrash() {
 // Qt names files in UTF-8 only: a folder whose path holds other bytes is refused rather than guessed at.
 bool DeleteFolder(const QString& folder) {
     const QString resolved = ResolvePath(folder);
-    if (QFile::encodeName(resolved) != ToNative(resolved))
+    if (QFile::encodeName(resolved) != ToNative(resolved) || !JournalScope::BeforeDelete(resolved))
         return false;
     return (DesktopHasTrash() && QFile::moveToTrash(resolved)) || QDir(resolved).removeRecursively();
 }

@@ -1,6 +1,7 @@
 #include "shell/NativeFs.h"
 
 #include "shell/FolderIndex.h"
+#include "shell/JournalScope.h"
 #include "shell/NativeText.h"
 #include "shell/WinePrefix.h"
 
@@ -135,7 +136,7 @@ mode_t ModeFor(const QString& target) {
 
 // The new contents go to a hidden temporary name beside the target, are flushed, and then renamed over
 // it, so a failure at any point leaves the old file as it was.
-bool WriteThroughTemporary(const QString& path, const std::function<bool(int)>& fill) {
+bool WriteThroughTemporary(const QString& path, const std::function<bool(int, Checksum&, qint64&)>& fill) {
     if (path.isEmpty())
         return false;
     const QString target = WriteTarget(path);
@@ -145,8 +146,11 @@ bool WriteThroughTemporary(const QString& path, const std::function<bool(int)>& 
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;
-    bool ok = fill(fd) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
+    Checksum sum;
+    qint64 size = 0;
+    bool ok = fill(fd, sum, size) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
+    ok = ok && JournalScope::BeforeWrite(target, {Fingerprint::Kind::File, size, sum.Value()});
     ok = ok && ::rename(temporary.constData(), ToNative(target).constData()) == 0;
     if (!ok)
         ::unlink(temporary.constData());
@@ -208,11 +212,14 @@ bool PathExists(const QString& path) {
 
 bool RemoveFile(const QString& path) {
     const QString resolved = ResolvePath(path);
-    return !path.isEmpty() && !IsFolder(resolved) && ::unlink(ToNative(resolved).constData()) == 0;
+    return !path.isEmpty() && !IsFolder(resolved) && Exists(resolved) && JournalScope::BeforeDelete(resolved) &&
+           ::unlink(ToNative(resolved).constData()) == 0;
 }
 
 bool MakeFolder(const QString& path) {
-    return !path.isEmpty() && ::mkdir(ToNative(ResolvePath(path)).constData(), 0777) == 0;
+    const QString resolved = ResolvePath(path);
+    return !path.isEmpty() && !Exists(resolved) && JournalScope::BeforeMakeFolder(resolved) &&
+           ::mkdir(ToNative(resolved).constData(), 0777) == 0;
 }
 
 bool SameFile(const QString& a, const QString& b) {
@@ -240,21 +247,28 @@ bool RenameWithoutRenameat2(const QByteArray& from, const QByteArray& to) {
 
 } // namespace
 
-bool RenameNoReplace(const QString& from, const QString& to) {
+std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to) {
     if (from.isEmpty() || to.isEmpty())
-        return false;
+        return std::nullopt;
     const QString source = ResolvePath(from);
     QString target = ResolvePath(to);
     if (!Exists(source))
-        return false;
+        return std::nullopt;
     if (target == source) {
         // Only the case of the name changes: the entry found is the source itself.
         target = JoinPath(source.left(source.lastIndexOf('/') + 1), LastName(NativeForm(to)));
         if (target == source)
-            return false;
+            return std::nullopt;
     }
-    const QByteArray a = ToNative(source);
-    const QByteArray b = ToNative(target);
+    return qMakePair(source, target);
+}
+
+bool RenameNoReplace(const QString& from, const QString& to) {
+    const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to);
+    if (!names || !JournalScope::BeforeRename(names->first, names->second))
+        return false;
+    const QByteArray a = ToNative(names->first);
+    const QByteArray b = ToNative(names->second);
     if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
@@ -314,16 +328,23 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 }
 
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes) {
-    return WriteThroughTemporary(path,
-                                 [&bytes](int fd) { return WriteAll(fd, bytes.constData(), bytes.size()); });
+    return WriteThroughTemporary(path, [&bytes](int fd, Checksum& sum, qint64& size) {
+        sum.Add(bytes.constData(), bytes.size());
+        size = bytes.size();
+        return WriteAll(fd, bytes.constData(), bytes.size());
+    });
 }
 
 bool CopyWholeFile(const QString& source, const QString& target) {
     const std::optional<int> in = OpenForReading(source);
     if (!in)
         return false;
-    const bool ok = WriteThroughTemporary(target, [&in](int out) {
-        return ReadAll(*in, [out](const char* data, qsizetype size) { return WriteAll(out, data, size); });
+    const bool ok = WriteThroughTemporary(target, [&in](int out, Checksum& sum, qint64& total) {
+        return ReadAll(*in, [out, &sum, &total](const char* data, qsizetype size) {
+            sum.Add(data, size);
+            total += size;
+            return WriteAll(out, data, size);
+        });
     });
     ::close(*in);
     return ok;

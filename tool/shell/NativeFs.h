@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPair>
 #include <QString>
 
 #include <optional>
@@ -27,6 +28,8 @@ bool RemoveFile(const QString& path);
 bool MakeFolder(const QString& path); // one level; false when it exists already
 // Rename that fails when the target exists (in any case).
 bool RenameNoReplace(const QString& from, const QString& to);
+// The resolved names that RenameNoReplace(from, to) would rename from and to; nothing when it can't.
+std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to);
 // Whether both paths name the same existing file.
 bool SameFile(const QString& a, const QString& b);
 

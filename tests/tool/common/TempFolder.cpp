@@ -39,6 +39,18 @@ QStringList TempFolder::FilesBelow(const QString& relative) const {
     return files;
 }
 
+QMap<QString, QByteArray> TempFolder::Tree(const QString& relative) const {
+    const QDir base(Path(relative));
+    QMap<QString, QByteArray> tree;
+    QDirIterator it(base.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        tree.insert(base.relativeFilePath(path), it.fileInfo().isDir() ? QByteArray("<folder>") : ReadFile(path));
+    }
+    return tree;
+}
+
 QStringList TempFolder::Entries(const QString& relative) const {
     return QDir(Path(relative)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }

@@ -3,6 +3,7 @@
 #include "QStringPrinter.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,6 +29,9 @@ class TempFolder {
     bool Exists(const QString& relative) const;
     // Every file below relative, as sorted paths relative to it.
     QStringList FilesBelow(const QString& relative) const;
+    // Every entry below relative, hidden ones included, with its bytes ("<folder>" for a folder): two
+    // equal trees have the same names in the same case and the same contents.
+    QMap<QString, QByteArray> Tree(const QString& relative) const;
     // The entries of a folder, sorted, hidden ones included.
     QStringList Entries(const QString& relative) const;
 

@@ -1,0 +1,191 @@
+#include "ShellFixture.h"
+#include "shell/ChangeJournal.h"
+#include "shell/FileUtils.h"
+#include "shell/JournalScope.h"
+#include "shell/JournalUndo.h"
+#include "shell/NativeFs.h"
+
+#include <csignal>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Each test journals into its own data folder.
+class ChangeJournalTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        saved_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", Path("share").toUtf8());
+        fly_ = Path("Fly2");
+        CreateFile("Fly2/FLY2.EXE", "exe");
+        CreateFile("Fly2/modules/pc/A.DLL", "dll a");
+        CreateFile("Fly2/modules/pc/b.dll.notused", "dll b");
+        CreateFile("Fly2/system/fly.ini", "[x]\r\na=1\r\n");
+        CreateFile("Fly2/data/one.txt", "one");
+        CreateFile("Fly2/data/sub/two.txt", "two");
+        before_ = Tree("Fly2");
+    }
+    void TearDown() override {
+        JournalScope::SetStepHook({});
+        qputenv("XDG_DATA_HOME", saved_);
+        ShellTest::TearDown();
+    }
+
+    QString F(const QString& relative) const { return fly_ + '/' + relative; }
+    ChangeJournal Journal() const { return ChangeJournal(fly_); }
+
+    // Every kind of change the file layer makes, in one operation.
+    void ChangeEverything() const {
+        EXPECT_TRUE(RenameNoReplace(F("modules/pc/A.DLL"), F("modules/pc/A.DLL.notused")));
+        EXPECT_TRUE(RenameNoReplace(F("modules/pc/b.dll.notused"), F("modules/pc/b.dll")));
+        EXPECT_TRUE(WriteFileAtomic(F("SYSTEM/FLY.INI"), "[x]\r\na=2\r\n"));
+        EXPECT_TRUE(MakeFolder(F("scenery")));
+        EXPECT_TRUE(CopyWholeFile(F("system/fly.ini"), F("scenery/new.scf")));
+        EXPECT_TRUE(RemoveFile(F("data/one.txt")));
+        EXPECT_TRUE(ShellRename(F("data/sub"), F("data/sub save")));
+        EXPECT_TRUE(ShellDelete(F("data/sub save")));
+    }
+
+    QString fly_;
+    QByteArray saved_;
+    QMap<QString, QByteArray> before_;
+};
+
+TEST_F(ChangeJournalTest, UndoPutsBackEveryKindOfChangeAndForgetsTheEntry) {
+    {
+        const JournalScope scope(fly_, QStringLiteral("Essai"));
+        ChangeEverything();
+    }
+    ASSERT_NE(Tree("Fly2"), before_);
+    ChangeJournal journal = Journal();
+    const QList<JournalEntry> entries = journal.Entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].operation, QStringLiteral("Essai"));
+    EXPECT_TRUE(entries[0].ended);
+    EXPECT_EQ(entries[0].FileCount(), 10);
+    EXPECT_FALSE(journal.Folder().startsWith(fly_));
+
+    const Outcome undone = UndoLast(journal, 1);
+    EXPECT_EQ(undone.text(), QString::fromUtf8("Annulé : « Essai »"));
+    EXPECT_EQ(Tree("Fly2"), before_);
+    EXPECT_TRUE(journal.Entries().isEmpty());
+    EXPECT_EQ(UndoLast(journal, 1).text(), QString::fromUtf8("Aucune opération à annuler."));
+}
+
+TEST_F(ChangeJournalTest, TwoUndosTakeBackTheTwoLastOperationsNewestFirst) {
+    for (const char* value : {"a=2", "a=3"}) {
+        const JournalScope scope(fly_, QString::fromLatin1(value));
+        EXPECT_TRUE(WriteFileAtomic(F("system/fly.ini"), value));
+        EXPECT_TRUE(RenameNoReplace(F("modules/pc/A.DLL"), F("modules/pc/a.dll")) ||
+                    RenameNoReplace(F("modules/pc/a.dll"), F("modules/pc/A.DLL.notused")));
+    }
+    {
+        const JournalScope nothing(fly_, QStringLiteral("rien"));
+        EXPECT_FALSE(RemoveFile(F("none")));
+    }
+    ChangeJournal journal = Journal();
+    ASSERT_EQ(journal.Entries().size(), 2);
+    EXPECT_EQ(journal.Entries()[0].operation, QStringLiteral("a=3"));
+    EXPECT_EQ(UndoLast(journal, 1).text(), QString::fromUtf8("Annulé : « a=3 »"));
+    EXPECT_EQ(Read("Fly2/system/fly.ini"), "a=2");
+    EXPECT_EQ(UndoLast(journal, 1).text(), QString::fromUtf8("Annulé : « a=2 »"));
+    EXPECT_EQ(Tree("Fly2"), before_);
+}
+
+TEST_F(ChangeJournalTest, AFileChangedSinceIsNamedAndNothingIsUndone) {
+    {
+        const JournalScope scope(fly_, QStringLiteral("Essai"));
+        ChangeEverything();
+    }
+    WriteFile(F("system/fly.ini"), "changed by hand");
+    const QMap<QString, QByteArray> changed = Tree("Fly2");
+    ChangeJournal journal = Journal();
+    const Outcome refused = UndoLast(journal, 1);
+    EXPECT_EQ(refused.box(), Outcome::Box::Error);
+    EXPECT_EQ(refused.text(), QString::fromUtf8("Impossible d'annuler « Essai » : ces fichiers ont été modifiés "
+                                                "depuis :\n") +
+                                  F("system/fly.ini"));
+    EXPECT_EQ(Tree("Fly2"), changed);
+    EXPECT_EQ(journal.Entries().size(), 1);
+}
+
+TEST_F(ChangeJournalTest, AFailureHalfWayPutsEverythingBackAsItWas) {
+    {
+        const JournalScope scope(fly_, QStringLiteral("Essai"));
+        ChangeEverything();
+    }
+    const QMap<QString, QByteArray> after = Tree("Fly2");
+    // The first step undone last: the rename of A.DLL back can't be made once A.DLL exists in another case.
+    CreateFile("Fly2/modules/pc/a.dll", "someone else's");
+    const QMap<QString, QByteArray> blocked = Tree("Fly2");
+    ChangeJournal journal = Journal();
+    const Outcome refused = UndoLast(journal, 1);
+    EXPECT_EQ(refused.box(), Outcome::Box::Error) << refused.text().toStdString();
+    EXPECT_EQ(Tree("Fly2"), blocked);
+    EXPECT_EQ(journal.Entries().size(), 1);
+    ASSERT_TRUE(RemoveFile(F("modules/pc/a.dll")));
+    EXPECT_EQ(Tree("Fly2"), after);
+    EXPECT_EQ(UndoLast(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(Tree("Fly2"), before_);
+}
+
+// The operation is killed once its step number `at` is journaled, before that change is made.
+TEST_F(ChangeJournalTest, AnOperationKilledAtAnyStepIsUndoneWhole) {
+    for (int at = 1; at <= 10; ++at) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            JournalScope::SetStepHook([at](int step) {
+                if (step == at)
+                    ::raise(SIGKILL);
+            });
+            const JournalScope scope(fly_, QStringLiteral("Essai"));
+            ChangeEverything();
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ChangeJournal journal = Journal();
+        const QList<JournalEntry> entries = journal.Entries();
+        ASSERT_EQ(entries.size(), 1) << "step " << at;
+        EXPECT_FALSE(entries[0].ended);
+        EXPECT_EQ(UndoLast(journal, 1).box(), Outcome::Box::Info) << "step " << at;
+        EXPECT_EQ(Tree("Fly2"), before_) << "step " << at;
+    }
+}
+
+TEST_F(ChangeJournalTest, PruningKeepsTheLastEntriesAndDropsOldOrLargeOnes) {
+    for (int i = 0; i < 25; ++i) {
+        const JournalScope scope(fly_, QString::number(i));
+        EXPECT_TRUE(WriteFileAtomic(F("system/fly.ini"), QByteArray(1000, char('a' + i))));
+    }
+    ChangeJournal journal = Journal();
+    JournalLimits limits;
+    journal.Prune(limits);
+    EXPECT_EQ(journal.Entries().size(), 25);
+    limits.maxStoreBytes = 1;
+    journal.Prune(limits);
+    ASSERT_EQ(journal.Entries().size(), 20);
+    EXPECT_EQ(journal.Entries().back().operation, QStringLiteral("5"));
+    limits.keepAtLeast = 3;
+    limits.maxStoreBytes = qint64(1) << 40;
+    limits.keepDays = -1;
+    journal.Prune(limits);
+    EXPECT_EQ(journal.Entries().size(), 3);
+    EXPECT_EQ(UndoLast(journal, 3).box(), Outcome::Box::Info);
+    EXPECT_EQ(Read("Fly2/system/fly.ini"), QByteArray(1000, char('a' + 21)));
+}
+
+TEST_F(ChangeJournalTest, LimitsRoundTripAndBadOnesFallBackToTheDefaults) {
+    EXPECT_EQ(LoadJournalLimits().keepDays, 90);
+    EXPECT_TRUE(SaveJournalLimits({30, qint64(200) * 1024 * 1024, 20}));
+    EXPECT_EQ(LoadJournalLimits().keepDays, 30);
+    EXPECT_EQ(LoadJournalLimits().maxStoreBytes, qint64(200) * 1024 * 1024);
+    WriteFile(Path("share/flykestrel/limits"), "-3 x\n");
+    EXPECT_EQ(LoadJournalLimits().keepDays, 90);
+}
+
+} // namespace

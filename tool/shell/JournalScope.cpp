@@ -1,0 +1,221 @@
+#include "shell/JournalScope.h"
+
+#include "shell/ChangeJournal.h"
+#include "shell/ChangeStep.h"
+#include "shell/JournalStore.h"
+#include "shell/NativeFolder.h"
+#include "shell/NativeFs.h"
+#include "shell/NativeText.h"
+
+#include <QDir>
+#include <QSet>
+
+#include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The files a program of ours may change, kept before it starts.
+struct ProgramRun final {
+    QStringList folders;
+    QSet<QString> before;
+    QList<QPair<int, QString>> kept; // step number, path
+};
+
+struct Recording final {
+    ChangeJournal journal;
+    QString operation;
+    int id = 0;
+    int steps = 0;
+    QSet<QString> planned;
+    std::optional<ProgramRun> program;
+};
+
+thread_local Recording* current = nullptr;
+thread_local int depth = 0;
+thread_local int paused = 0;
+std::function<void(int)> stepHook;
+
+Recording* Active() {
+    return paused == 0 ? current : nullptr;
+}
+
+QString RenameKey(const QString& from, const QString& to) {
+    return from + QChar(0) + to;
+}
+
+bool EnsureEntry(Recording& r) {
+    if (r.id == 0) {
+        r.journal.Prune(LoadJournalLimits());
+        r.id = r.journal.Begin(r.operation);
+    }
+    return r.id != 0;
+}
+
+bool Record(Recording& r, const QList<ChangeStep>& steps) {
+    if (steps.isEmpty())
+        return true;
+    QByteArray lines;
+    for (const ChangeStep& step : steps)
+        lines += step.Line() + '\n';
+    if (!EnsureEntry(r) || !r.journal.Append(r.id, lines))
+        return false;
+    for (qsizetype i = 0; i < steps.size(); ++i)
+        if (++r.steps; stepHook)
+            stepHook(r.steps);
+    return true;
+}
+
+QList<QString> PlainFiles(const QString& folder) {
+    QList<QString> files;
+    for (const QString& name : EntryNames(folder)) {
+        struct stat st {};
+        const QString path = folder + '/' + name;
+        if (::lstat(ToNative(path).constData(), &st) == 0 && S_ISREG(st.st_mode))
+            files << path;
+    }
+    return files;
+}
+
+bool KeepForStep(Recording& r, const QString& path, ChangeStep& step) {
+    const QString folder = r.journal.StoreFolder(r.id);
+    step.stored = QString::number(r.steps);
+    return QDir().mkpath(folder) && KeepInStore(path, r.journal.StorePath(r.id, r.steps)) && FlushFolder(folder);
+}
+
+} // namespace
+
+JournalScope::JournalScope(const QString& flyFolder, const QString& operation) {
+    if (depth++ > 0 || flyFolder.isEmpty())
+        return;
+    current = new Recording{ChangeJournal(flyFolder), operation, 0, 0, {}, std::nullopt};
+    if (!current->journal.valid()) {
+        delete current;
+        current = nullptr;
+    }
+}
+
+JournalScope::~JournalScope() {
+    if (--depth > 0 || current == nullptr)
+        return;
+    if (current->id != 0)
+        current->journal.Append(current->id, "end\n");
+    delete current;
+    current = nullptr;
+}
+
+bool JournalScope::BeforeRename(const QString& from, const QString& to) {
+    Recording* r = Active();
+    if (r == nullptr || r->planned.contains(RenameKey(from, to)))
+        return true;
+    const Fingerprint moved = FingerprintOf(from);
+    return Record(*r, {{ChangeStep::Kind::Renamed, from, to, {}, moved, moved}});
+}
+
+bool JournalScope::BeforeMakeFolder(const QString& path) {
+    Recording* r = Active();
+    return r == nullptr ||
+           Record(*r, {{ChangeStep::Kind::Created, path, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}}});
+}
+
+bool JournalScope::BeforeWrite(const QString& path, const Fingerprint& after) {
+    Recording* r = Active();
+    if (r == nullptr)
+        return true;
+    ChangeStep step{ChangeStep::Kind::Created, path, {}, {}, FingerprintOf(path), after};
+    if (step.before.kind != Fingerprint::Kind::Absent) {
+        step.kind = ChangeStep::Kind::Replaced;
+        if (!EnsureEntry(*r) || !KeepForStep(*r, path, step))
+            return false;
+    }
+    return Record(*r, {step});
+}
+
+bool JournalScope::BeforeDelete(const QString& path) {
+    Recording* r = Active();
+    if (r == nullptr)
+        return true;
+    ChangeStep step{ChangeStep::Kind::Deleted, path, {}, {}, FingerprintOf(path), {}};
+    return EnsureEntry(*r) && KeepForStep(*r, path, step) && Record(*r, {step});
+}
+
+bool JournalScope::PlanRenames(const QList<QPair<QString, QString>>& renames) {
+    Recording* r = Active();
+    if (r == nullptr)
+        return true;
+    QList<ChangeStep> steps;
+    QList<QString> keys;
+    for (const auto& [from, to] : renames) {
+        const std::optional<QPair<QString, QString>> resolved = ResolvedRename(from, to);
+        if (!resolved || r->planned.contains(RenameKey(resolved->first, resolved->second)))
+            continue;
+        const Fingerprint moved = FingerprintOf(resolved->first);
+        steps.append({ChangeStep::Kind::Renamed, resolved->first, resolved->second, {}, moved, moved});
+        keys << RenameKey(resolved->first, resolved->second);
+    }
+    if (!Record(*r, steps))
+        return false;
+    for (const QString& key : keys)
+        r->planned.insert(key);
+    return true;
+}
+
+bool JournalScope::BeforeProgram(const QStringList& folders) {
+    Recording* r = Active();
+    if (r == nullptr)
+        return true;
+    ProgramRun run;
+    QList<ChangeStep> steps;
+    if (!EnsureEntry(*r))
+        return false;
+    for (const QString& folder : folders) {
+        const QString resolved = ResolvePath(folder);
+        run.folders << resolved;
+        for (const QString& file : PlainFiles(resolved)) {
+            ChangeStep step{ChangeStep::Kind::Replaced, file, {}, {}, FingerprintOf(file), {Fingerprint::Kind::Unknown, 0, 0}};
+            const int number = r->steps + int(steps.size());
+            step.stored = QString::number(number);
+            if (!QDir().mkpath(r->journal.StoreFolder(r->id)) || !KeepInStore(file, r->journal.StorePath(r->id, number)))
+                return false;
+            run.before << file;
+            run.kept << qMakePair(number, file);
+            steps << step;
+        }
+    }
+    if (!FlushFolder(r->journal.StoreFolder(r->id)) || !Record(*r, steps))
+        return false;
+    r->program = run;
+    return true;
+}
+
+void JournalScope::AfterProgram() {
+    Recording* r = Active();
+    if (r == nullptr || !r->program)
+        return;
+    QByteArray lines;
+    for (const auto& [number, path] : r->program->kept)
+        lines += "after\t" + QByteArray::number(number) + '\t' + FingerprintOf(path).Text().toLatin1() + '\n';
+    r->journal.Append(r->id, lines);
+    QList<ChangeStep> created;
+    for (const QString& folder : r->program->folders)
+        for (const QString& file : PlainFiles(folder))
+            if (!r->program->before.contains(file))
+                created.append({ChangeStep::Kind::Created, file, {}, {}, {}, FingerprintOf(file)});
+    Record(*r, created);
+    r->program.reset();
+}
+
+void JournalScope::SetStepHook(std::function<void(int)> hook) {
+    stepHook = std::move(hook);
+}
+
+JournalPause::JournalPause() {
+    ++paused;
+}
+
+JournalPause::~JournalPause() {
+    --paused;
+}

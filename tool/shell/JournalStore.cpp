@@ -1,0 +1,85 @@
+#include "shell/JournalStore.h"
+
+#include "shell/JournalScope.h"
+#include "shell/NativeFolder.h"
+#include "shell/NativeFs.h"
+#include "shell/NativeText.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray LinkText(const QByteArray& path) {
+    QByteArray target(4096, '\0');
+    const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
+    return length > 0 ? target.left(length) : QByteArray();
+}
+
+} // namespace
+
+bool FlushFolder(const QString& folder) {
+    const int fd = ::open(ToNative(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
+bool KeepInStore(const QString& path, const QString& store) {
+    const QByteArray from = ToNative(path);
+    const QByteArray to = ToNative(store);
+    struct stat st {};
+    if (::lstat(from.constData(), &st) != 0)
+        return false;
+    if (S_ISLNK(st.st_mode)) {
+        const QByteArray target = LinkText(from);
+        return !target.isEmpty() && ::symlink(target.constData(), to.constData()) == 0;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        if (::mkdir(to.constData(), 0700) != 0)
+            return false;
+        for (const QString& name : EntryNames(path))
+            if (!KeepInStore(path + '/' + name, store + '/' + name))
+                return false;
+        return FlushFolder(store);
+    }
+    if (st.st_nlink == 1 && ::link(from.constData(), to.constData()) == 0)
+        return true;
+    const JournalPause pause;
+    return CopyWholeFile(path, store);
+}
+
+bool PutBack(const QString& store, const QString& path) {
+    const JournalPause pause;
+    const QByteArray from = ToNative(store);
+    struct stat st {};
+    if (::lstat(from.constData(), &st) != 0)
+        return false;
+    if (S_ISLNK(st.st_mode)) {
+        const QByteArray target = LinkText(from);
+        return !target.isEmpty() && ::symlink(target.constData(), ToNative(path).constData()) == 0;
+    }
+    if (!S_ISDIR(st.st_mode))
+        return CopyWholeFile(store, path);
+    if (::mkdir(ToNative(path).constData(), 0777) != 0)
+        return false;
+    for (const QString& name : EntryNames(store))
+        if (!PutBack(store + '/' + name, path + '/' + name))
+            return false;
+    return true;
+}
+
+bool RemoveWhole(const QString& path) {
+    const QByteArray native = ToNative(path);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode))
+        return ::unlink(native.constData()) == 0;
+    for (const QString& name : EntryNames(path))
+        if (!RemoveWhole(path + '/' + name))
+            return false;
+    return ::rmdir(native.constData()) == 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// How the journal keeps old contents and puts them back. Paths are native and resolved; nothing here is
+// journaled itself.
+
+// A copy of what path holds (file, folder with all below it, or symbolic link) made at store: a hard link
+// to a file that has no other name (every change of ours replaces or removes a name, never the bytes
+// behind it), else a flushed copy.
+bool KeepInStore(const QString& path, const QString& store);
+// Puts what store holds back at path, which must not exist or is a file that is replaced whole.
+bool PutBack(const QString& store, const QString& path);
+// Removes path, a file, a symbolic link or a folder with all below it.
+bool RemoveWhole(const QString& path);
+// Flushes a folder's entries to disk.
+bool FlushFolder(const QString& folder);

@@ -2,9 +2,13 @@
 
 #include "activation/EntryPaths.h"
 #include "shell/FileUtils.h"
+#include "shell/JournalScope.h"
 #include "shell/NativeFs.h"
 
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -26,31 +30,64 @@ QStringList KindMarks(ActivationKind kind) {
     return {};
 }
 
+using Rename = QPair<QString, QString>;
+
 // The ".notused" operations work on the file name only, so that a folder whose name happens to hold
 // ".notused" or a kind mark plays no part and a rename never leaves the file's own folder.
-bool SwitchOne(const QString& fullName, bool active, const QString& kindMark, const QString& root) {
+std::optional<Rename> SwitchOf(const QString& fullName, bool active, const QString& kindMark) {
     const QString folder = FolderOfEntry(fullName);
     const QString name = BareName(fullName);
     bool hasKind = false;
     const QString target =
         folder + (active ? ActiveName(name, kindMark, &hasKind) : InactiveName(name, kindMark, &hasKind));
     if (!hasKind)
-        return false;
+        return std::nullopt;
     if (FileExists(fullName))
-        return target != fullName && RenameNoReplace(fullName, target, root);
+        return target != fullName ? std::optional<Rename>({fullName, target}) : std::nullopt;
     const QString other = folder + ToggleNotUsed(name, kindMark);
-    return other != target && FileExists(other) && RenameNoReplace(other, target, root);
+    return other != target && FileExists(other) ? std::optional<Rename>({other, target}) : std::nullopt;
 }
 
-} // namespace
-
-int ApplyActivation(const ActivationList& list) {
-    int renamed = 0;
+// Hands act each rename the list asks for, in list order, each decided when its turn comes; the number
+// of renames act made.
+int EachSwitch(const ActivationList& list, const std::function<bool(const Rename&)>& act) {
+    int done = 0;
     const QStringList marks = KindMarks(list.kind);
     for (const ActivationEntry& entry : list.entries) {
         const QString fullName = FullName(list, entry.name);
         for (const QString& mark : marks)
-            renamed += SwitchOne(fullName, entry.checked, mark, list.root) ? 1 : 0;
+            if (const std::optional<Rename> rename = SwitchOf(fullName, entry.checked, mark))
+                done += act(*rename) ? 1 : 0;
     }
-    return renamed;
+    return done;
+}
+
+} // namespace
+
+QString ActivationName(ActivationKind kind) {
+    switch (kind) {
+    case ActivationKind::Dll:
+        return QStringLiteral("Activation *.DLL");
+    case ActivationKind::Script:
+        return QStringLiteral("Activation *.PY/PYC");
+    case ActivationKind::Scenery:
+        break;
+    }
+    return QString::fromUtf8("Activation [scènes]");
+}
+
+// The renames as they look beforehand are journaled together, with one flush.
+int ApplyActivation(const ActivationList& list) {
+    if (JournalScope::Recording()) {
+        QList<Rename> planned;
+        EachSwitch(list, [&planned](const Rename& rename) {
+            planned << rename;
+            return false;
+        });
+        if (!JournalScope::PlanRenames(planned))
+            return 0;
+    }
+    return EachSwitch(list, [&list](const Rename& rename) {
+        return RenameNoReplace(rename.first, rename.second, list.root);
+    });
 }

@@ -1,6 +1,7 @@
 #include "install/ImporterRun.h"
 
 #include "shell/FileUtils.h"
+#include "shell/JournalScope.h"
 #include "shell/Launcher.h"
 #include "shell/NativeFs.h"
 #include "shell/Progress.h"
@@ -113,10 +114,17 @@ void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& pro
     if (!importer.logLine.isEmpty())
         log(importer.logLine);
     OutputLines lines(log);
+    // The importer rewrites the archives and tables by itself: they are kept before it starts.
+    const QString fly = WithBackslash(call.flyFolder);
+    if (!JournalScope::BeforeProgram({fly + QStringLiteral("SYSTEM"), fly + QStringLiteral("DATABASE")})) {
+        log(QString::fromUtf8("Impossible d'écrire l'historique des modifications: import non lancé"));
+        return;
+    }
     const RunResult result = RunAndRead(
         program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
         call.dexFolder, [&lines](const QByteArray& piece) { lines.Add(piece); },
         [&progress] { progress.Wait(); });
+    JournalScope::AfterProgram();
     lines.Add(result.output);
     lines.Finish();
     log(OutcomeLine(result, program, call.dexName));

@@ -21,11 +21,12 @@ namespace {
 // The files a program of ours may change, kept before it starts.
 struct ProgramRun final {
     QStringList folders;
+    QStringList missing; // folders that didn't exist before
     QSet<QString> before;
     QList<QPair<int, QString>> kept; // step number, path
 };
 
-struct Recording final {
+struct OpenEntry final {
     ChangeJournal journal;
     QString operation;
     int id = 0;
@@ -34,12 +35,12 @@ struct Recording final {
     std::optional<ProgramRun> program;
 };
 
-thread_local Recording* current = nullptr;
+thread_local OpenEntry* current = nullptr;
 thread_local int depth = 0;
 thread_local int paused = 0;
 std::function<void(int)> stepHook;
 
-Recording* Active() {
+OpenEntry* Active() {
     return paused == 0 ? current : nullptr;
 }
 
@@ -47,7 +48,7 @@ QString RenameKey(const QString& from, const QString& to) {
     return from + QChar(0) + to;
 }
 
-bool EnsureEntry(Recording& r) {
+bool EnsureEntry(OpenEntry& r) {
     if (r.id == 0) {
         r.journal.Prune(LoadJournalLimits());
         r.id = r.journal.Begin(r.operation);
@@ -55,7 +56,7 @@ bool EnsureEntry(Recording& r) {
     return r.id != 0;
 }
 
-bool Record(Recording& r, const QList<ChangeStep>& steps) {
+bool Record(OpenEntry& r, const QList<ChangeStep>& steps) {
     if (steps.isEmpty())
         return true;
     QByteArray lines;
@@ -80,7 +81,7 @@ QList<QString> PlainFiles(const QString& folder) {
     return files;
 }
 
-bool KeepForStep(Recording& r, const QString& path, ChangeStep& step) {
+bool KeepForStep(OpenEntry& r, const QString& path, ChangeStep& step) {
     const QString folder = r.journal.StoreFolder(r.id);
     step.stored = QString::number(r.steps);
     return QDir().mkpath(folder) && KeepInStore(path, r.journal.StorePath(r.id, r.steps)) && FlushFolder(folder);
@@ -91,7 +92,7 @@ bool KeepForStep(Recording& r, const QString& path, ChangeStep& step) {
 JournalScope::JournalScope(const QString& flyFolder, const QString& operation) {
     if (depth++ > 0 || flyFolder.isEmpty())
         return;
-    current = new Recording{ChangeJournal(flyFolder), operation, 0, 0, {}, std::nullopt};
+    current = new OpenEntry{ChangeJournal(flyFolder), operation, 0, 0, {}, std::nullopt};
     if (!current->journal.valid()) {
         delete current;
         current = nullptr;
@@ -107,8 +108,12 @@ JournalScope::~JournalScope() {
     current = nullptr;
 }
 
+bool JournalScope::Recording() {
+    return Active() != nullptr;
+}
+
 bool JournalScope::BeforeRename(const QString& from, const QString& to) {
-    Recording* r = Active();
+    OpenEntry* r = Active();
     if (r == nullptr || r->planned.contains(RenameKey(from, to)))
         return true;
     const Fingerprint moved = FingerprintOf(from);
@@ -116,13 +121,13 @@ bool JournalScope::BeforeRename(const QString& from, const QString& to) {
 }
 
 bool JournalScope::BeforeMakeFolder(const QString& path) {
-    Recording* r = Active();
+    OpenEntry* r = Active();
     return r == nullptr ||
            Record(*r, {{ChangeStep::Kind::Created, path, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}}});
 }
 
 bool JournalScope::BeforeWrite(const QString& path, const Fingerprint& after) {
-    Recording* r = Active();
+    OpenEntry* r = Active();
     if (r == nullptr)
         return true;
     ChangeStep step{ChangeStep::Kind::Created, path, {}, {}, FingerprintOf(path), after};
@@ -135,7 +140,7 @@ bool JournalScope::BeforeWrite(const QString& path, const Fingerprint& after) {
 }
 
 bool JournalScope::BeforeDelete(const QString& path) {
-    Recording* r = Active();
+    OpenEntry* r = Active();
     if (r == nullptr)
         return true;
     ChangeStep step{ChangeStep::Kind::Deleted, path, {}, {}, FingerprintOf(path), {}};
@@ -143,7 +148,7 @@ bool JournalScope::BeforeDelete(const QString& path) {
 }
 
 bool JournalScope::PlanRenames(const QList<QPair<QString, QString>>& renames) {
-    Recording* r = Active();
+    OpenEntry* r = Active();
     if (r == nullptr)
         return true;
     QList<ChangeStep> steps;
@@ -164,7 +169,7 @@ bool JournalScope::PlanRenames(const QList<QPair<QString, QString>>& renames) {
 }
 
 bool JournalScope::BeforeProgram(const QStringList& folders) {
-    Recording* r = Active();
+    OpenEntry* r = Active();
     if (r == nullptr)
         return true;
     ProgramRun run;
@@ -174,6 +179,8 @@ bool JournalScope::BeforeProgram(const QStringList& folders) {
     for (const QString& folder : folders) {
         const QString resolved = ResolvePath(folder);
         run.folders << resolved;
+        if (FingerprintOf(resolved).kind == Fingerprint::Kind::Absent)
+            run.missing << resolved;
         for (const QString& file : PlainFiles(resolved)) {
             ChangeStep step{ChangeStep::Kind::Replaced, file, {}, {}, FingerprintOf(file), {Fingerprint::Kind::Unknown, 0, 0}};
             const int number = r->steps + int(steps.size());
@@ -192,7 +199,7 @@ bool JournalScope::BeforeProgram(const QStringList& folders) {
 }
 
 void JournalScope::AfterProgram() {
-    Recording* r = Active();
+    OpenEntry* r = Active();
     if (r == nullptr || !r->program)
         return;
     QByteArray lines;
@@ -200,6 +207,9 @@ void JournalScope::AfterProgram() {
         lines += "after\t" + QByteArray::number(number) + '\t' + FingerprintOf(path).Text().toLatin1() + '\n';
     r->journal.Append(r->id, lines);
     QList<ChangeStep> created;
+    for (const QString& folder : r->program->missing)
+        if (FingerprintOf(folder).kind == Fingerprint::Kind::Folder)
+            created.append({ChangeStep::Kind::Created, folder, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}});
     for (const QString& folder : r->program->folders)
         for (const QString& file : PlainFiles(folder))
             if (!r->program->before.contains(file))

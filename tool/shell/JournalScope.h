@@ -20,6 +20,9 @@ class JournalScope final {
     JournalScope(const JournalScope&) = delete;
     JournalScope& operator=(const JournalScope&) = delete;
 
+    // Whether changes made now on this thread are journaled.
+    static bool Recording();
+
     // Called by the file layer with resolved native paths just before it changes something. False when
     // the step can't be journaled: the change must then not be made. Without a scope they do nothing.
     static bool BeforeRename(const QString& from, const QString& to);

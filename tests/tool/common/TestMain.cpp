@@ -1,8 +1,10 @@
-// Test entry point for the tool: an offscreen application, the scripted dialog service, GoogleTest.
+// Test entry point for the tool: an offscreen application, the scripted dialog service, a data folder of
+// its own, GoogleTest.
 #include "ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -10,6 +12,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    // The journal of changes goes to a folder of the test run's own, never to the user's.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,8 @@
 #include "activation/ui/ActivationWindow.h"
 
 #include "activation/ActivationListing.h"
+#include "shell/JournalScope.h"
+#include "shell/Settings.h"
 
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -83,7 +85,10 @@ void ActivationWindow::SetFolderLabel(const QString& folder) {
 }
 
 void ActivationWindow::Button1Click() {
-    ApplyActivation({kind_, FolderLabel(), RootFolder(), Entries()});
+    {
+        const JournalScope journal(AppSettings().FlyFolder, ActivationName(kind_));
+        ApplyActivation({kind_, FolderLabel(), RootFolder(), Entries()});
+    }
     hide();
 }
 

@@ -4,6 +4,7 @@
 #include "initune/FlyIniTuning.h"
 #include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
+#include "shell/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
@@ -107,7 +108,13 @@ void Tf_inikestrel::ButtonLoadRenderIniClick() {
 }
 
 void Tf_inikestrel::ButtonSaveClick() {
-    const Outcome outcome = SaveIni(grid_);
+    Outcome outcome;
+    {
+        const JournalScope journal(AppSettings().FlyFolder, grid_.mode == IniMode::RenderIni
+                                                                ? QStringLiteral("Enregistrer render.ini")
+                                                                : QStringLiteral("Enregistrer fly.ini"));
+        outcome = SaveIni(grid_);
+    }
     if (outcome.ok()) {
         hide();
         return;

@@ -2,6 +2,7 @@
 
 #include "install/DataFolderSave.h"
 #include "install/ui/InstallWidgets.h"
+#include "shell/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
@@ -62,9 +63,19 @@ QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const
 }
 
 void TFLYDataForm::SaveClick() {
-    ShowOutcome(SaveDataFolder(AppSettings().FlyExePath));
+    Outcome outcome;
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Enregistrement auto. [DATA]"));
+        outcome = SaveDataFolder(AppSettings().FlyExePath);
+    }
+    ShowOutcome(outcome);
 }
 
 void TFLYDataForm::RestoreClick() {
-    ShowOutcome(RestoreDataFolder(AppSettings().FlyExePath));
+    Outcome outcome;
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Restauration auto. [DATA]"));
+        outcome = RestoreDataFolder(AppSettings().FlyExePath);
+    }
+    ShowOutcome(outcome);
 }

@@ -2,6 +2,7 @@
 
 #include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
+#include "shell/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
@@ -184,6 +185,7 @@ void TF_SceneryCopy::CopyClick() {
     const SceneryCopyRequest request{sourceLabel_->text(), destinationLabel_->text(), Entries(),
                                      static_cast<SourceMode>(modes_->checkedId())};
     TF_Progress progress(this, QStringLiteral("Copie des scènes en cours"));
+    const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Déplacement [scènes]"));
     for (int next = 0;;) {
         Outcome outcome;
         const int asked = CopySceneries(request, next, outcome, progress);

@@ -1,3 +1,4 @@
+#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "shell/Dialogs.h"
@@ -146,7 +147,10 @@ void TF_main::FormShow() {
     }
     setWindowTitle(windowTitle() + " >>> " + AppSettings().FlyFolder);
     ActivateOtherKeys(true);
-    ShowOutcome(CheckPrefs(AppSettings().FlyFolder));
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrage de FlyKestrel"));
+        ShowOutcome(CheckPrefs(AppSettings().FlyFolder));
+    }
     if (StartArgumentIsFolder(AppSettings())) {
         notebook_->setCurrentIndex(InstallPage);
         QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);

@@ -1,3 +1,4 @@
+#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "activation/ui/TF_checkdlls.h"
@@ -62,6 +63,7 @@ void TF_main::EndWithoutSaving() {
 }
 
 void TF_main::Button7Click() {
+    const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Initialise Kestrel"));
     if (windows_->Options().exec() == QDialog::Accepted)
         ActivateOtherKeys(true);
 }
@@ -75,13 +77,19 @@ void TF_main::Button6Click() {
 }
 
 void TF_main::Button8Click() {
-    ShowOutcome(LaunchSimulator(AppSettings(), checkBox2_->isChecked()));
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrer FLY! 2"));
+        ShowOutcome(LaunchSimulator(AppSettings(), checkBox2_->isChecked()));
+    }
     if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
 
 void TF_main::Button9Click() {
-    ShowOutcome(LaunchFlyStart(AppSettings(), checkBox2_->isChecked()));
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrer FlySTART !"));
+        ShowOutcome(LaunchFlyStart(AppSettings(), checkBox2_->isChecked()));
+    }
     if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
@@ -101,6 +109,8 @@ void TF_main::Button16Click() {
     ShowInfo(
         QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
     const QString chosen = SelectFolder(AppSettings().FlyFolder);
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty()) {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Créer un rértoire spécial (optionel)"));
         ShowOutcome(MakeSlicerWorkFolders(chosen));
+    }
 }

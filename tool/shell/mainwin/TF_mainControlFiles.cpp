@@ -1,3 +1,4 @@
+#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "shell/ControlFileSets.h"
@@ -87,6 +88,8 @@ void SaveSetAs(const ControlFileWidgets& page, bool keys) {
                                            QStringLiteral("*.fcr|*.fcr"));
     if (chosen.isEmpty())
         return;
+    const JournalScope journal(fly, keys ? QStringLiteral("Enregistrer les Touches sous")
+                                         : QStringLiteral("Enregistrer les Boutons sous"));
     if (keys)
         SaveKeysAs(fly, chosen);
     else
@@ -114,11 +117,13 @@ void TF_main::ConnectControlFilePage() {
     ConnectListEnter(page.keys, page.keyEdit);
     ConnectListEnter(page.joysticks, page.joystickEdit);
     OnClick("Button17", [page] {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Utilisez la sélection (Touches)"));
         Outcome outcome;
         UseKeySet(AppSettings().FlyFolder, page.keyEdit->text(), outcome);
         ShowOutcome(outcome);
     });
     OnClick("Button24", [page] {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Utilisez la sélection (Boutons)"));
         Outcome outcome;
         UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text(), outcome);
         ShowOutcome(outcome);

@@ -1,3 +1,4 @@
+#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "activation/ActivationProfile.h"
@@ -35,6 +36,7 @@ QString PickProfile(const char* title, const char* filter) {
 
 void SaveProfileAs() {
     const QString file = PickProfile("Enregistre le status des DL et PY", "*.f2p|*.f2p");
+    const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Enregistrer profil"));
     if (!file.isEmpty())
         SaveProfile(file, AppSettings().DLLPath, AppSettings().PythonPath);
 }
@@ -63,6 +65,7 @@ void BackupDllFolderWithMessage(QWidget* owner) {
     {
         const WaitCursor hourglass;
         TF_Progress progress(owner, QStringLiteral("Copie répertoire DLL en cours"));
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Copie répertoire DLL"));
         outcome = BackupDllFolder(AppSettings().DLLFolderHolder, progress);
     }
     ShowOutcome(outcome);
@@ -84,6 +87,7 @@ void TF_main::ConnectProfileButtons() {
         ShowProfileWindows();
     });
     OnClick("Button12", [this] {
+        const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Charger et appliquer profil"));
         LoadProfileIntoWindows(*windows_);
         ShowProfileWindows();
         windows_->CheckDlls().Button1Click();

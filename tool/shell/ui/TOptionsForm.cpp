@@ -1,3 +1,4 @@
+#include "shell/JournalScope.h"
 #include "shell/ui/TOptionsForm.h"
 
 #include "shell/Dialogs.h"
@@ -167,6 +168,7 @@ bool TOptionsForm::CheckPaths() {
             ResetCaptions(fields_);
             return false;
         }
+        const JournalScope journal(fields_.LblFLYPath, QStringLiteral("Initialise Kestrel"));
         ShowOutcome(CreateSubfolder(fields_, relative));
     }
     FillFields(fields_, AppSettings());

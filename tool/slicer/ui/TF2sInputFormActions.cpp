@@ -2,6 +2,7 @@
 #include "slicer/ui/TF2sInputForm.h"
 
 #include "shell/Dialogs.h"
+#include "shell/JournalScope.h"
 #include "shell/Settings.h"
 #include "shell/SlicerLaunch.h"
 #include "slicer/SlicerFileActions.h"
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include <functional>
+
 namespace {
 
 const QString NoFileChosen = QStringLiteral("Aucun fichier sélectionné!");
@@ -21,6 +24,12 @@ void Show(const SlicerOutcome& outcome) {
         ShowInfo(outcome.info);
     if (!outcome.error.isEmpty())
         ShowError(outcome.error);
+}
+
+// The file work of one button, journaled under its caption.
+SlicerOutcome JournaledAs(const QString& operation, const std::function<SlicerOutcome()>& work) {
+    const JournalScope journal(AppSettings().FlyFolder, operation);
+    return work();
 }
 
 } // namespace
@@ -148,11 +157,12 @@ void TF2sInputForm::WriteSlicerFileClick() {
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
     else
-        Show(WriteSlicerInput(file, settings));
+        Show(JournaledAs(QString::fromUtf8("Créer FLY!2 Slicerfile"), [&] { return WriteSlicerInput(file, settings); }));
 }
 
 void TF2sInputForm::WriteSceneryControlClick() {
-    Show(WriteSceneryControl(Gather(), AppSettings().FlyFolder));
+    Show(JournaledAs(QStringLiteral("Ecrire fichier *.SCF"),
+                     [this] { return WriteSceneryControl(Gather(), AppSettings().FlyFolder); }));
 }
 
 void TF2sInputForm::SaveValuesClick() {
@@ -163,7 +173,7 @@ void TF2sInputForm::SaveValuesClick() {
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
     else
-        Show(SaveValues(file, Gather()));
+        Show(JournaledAs(QStringLiteral("Enregistrer valeurs"), [&] { return SaveValues(file, Gather()); }));
 }
 
 void TF2sInputForm::LoadValuesClick() {

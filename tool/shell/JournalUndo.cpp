@@ -7,6 +7,7 @@
 #include "shell/NativeFs.h"
 #include "shell/NativeText.h"
 
+#include <QDir>
 #include <QMap>
 #include <QRegularExpression>
 
@@ -53,6 +54,8 @@ class EntryUndo final {
     // The path that couldn't be put back, or empty.
     QString Run() {
         const JournalPause pause;
+        if (!QDir().mkpath(journal_.StoreFolder(entry_.id)))
+            return journal_.StoreFolder(entry_.id);
         RemoveTemporaries();
         for (qsizetype i = entry_.steps.size() - 1; i >= 0; --i) {
             if (!Revert(int(i), entry_.steps[i])) {

@@ -1,0 +1,162 @@
+// Every operation of the tool that changes files, journaled as its window journals it, then undone: the
+// simulator folder and the add-on folder are as they were, names, case and contents.
+#include "Mkfly2.h"
+#include "TempFolderTest.h"
+
+#include "activation/ActivationListing.h"
+#include "activation/ActivationProfile.h"
+#include "activation/ActivationSwitch.h"
+#include "activation/DllFolderBackup.h"
+#include "initune/FlyIniTuning.h"
+#include "initune/IniGrid.h"
+#include "initune/IniSaving.h"
+#include "install/AddonInstall.h"
+#include "install/DataFolderSave.h"
+#include "install/SceneryTransfer.h"
+#include "shell/ChangeJournal.h"
+#include "shell/ControlFileSets.h"
+#include "shell/JournalScope.h"
+#include "shell/JournalUndo.h"
+#include "shell/MainActions.h"
+#include "shell/Outcome.h"
+#include "shell/Progress.h"
+#include "slicer/SlicerFileActions.h"
+
+#include <functional>
+
+namespace {
+
+struct Operation final {
+    const char* name;
+    std::function<void(const QString& fly, const QString& addon)> run;
+};
+
+void AllOff(ActivationKind kind, const QString& folder, ActivationEntries entries) {
+    for (ActivationEntry& entry : entries)
+        entry.checked = !entry.checked;
+    ASSERT_GT(ApplyActivation({kind, folder, folder, entries}), 0);
+}
+
+InstallRequest Request(InstallType type, const QString& fly, const QString& addon) {
+    InstallRequest request;
+    request.type = type;
+    request.sourceFolder = addon;
+    request.sourceList = ListInstallSource(addon);
+    request.destination = fly + "scenery/";
+    request.flyFolder = fly;
+    request.importer = QStringLiteral(NAVMERGER_PATH);
+    request.pauseOnError = false;
+    return request;
+}
+
+const QList<Operation> Operations = {
+    {"Activation *.DLL",
+     [](const QString& fly, const QString&) {
+         QString label;
+         AllOff(ActivationKind::Dll, fly + "modules/pc/", ListDllEntries(fly + "modules/pc", label));
+     }},
+    {"Activation [scènes]",
+     [](const QString& fly, const QString&) {
+         AllOff(ActivationKind::Scenery, fly + "scenery/", ListSceneryEntries(fly + "scenery/"));
+     }},
+    {"Enregistrer profil",
+     [](const QString& fly, const QString&) {
+         ASSERT_TRUE(SaveProfile(fly + "mine.f2p", fly + "modules/pc", fly + "modules/scripts/global"));
+     }},
+    {"Copie répertoire DLL",
+     [](const QString& fly, const QString&) { EXPECT_NE(BackupDllFolder(fly + "modules/", NoProgress()).box(), Outcome::Box::Error); }},
+    {"Enregistrer fly.ini",
+     [](const QString& fly, const QString&) {
+         IniGrid grid;
+         ASSERT_TRUE(LoadFlyIni(grid, fly + "system/fly.ini", fly).ok());
+         EXPECT_TRUE(SaveIni(grid).ok());
+     }},
+    {"Utilisez la sélection (Touches)",
+     [](const QString& fly, const QString&) {
+         ASSERT_TRUE(SaveKeysAs(fly, fly + "system/mine.fky"));
+         Outcome outcome;
+         EXPECT_TRUE(UseKeySet(fly, QStringLiteral("mine.fky"), outcome));
+     }},
+    {"Enregistrer valeurs",
+     [](const QString& fly, const QString&) { EXPECT_TRUE(SaveValues(fly + "values.ftv", SlicerSettings{}).error.isEmpty()); }},
+    {"Installation scénes",
+     [](const QString& fly, const QString& addon) {
+         EXPECT_TRUE(RunInstallation(Request(InstallType::Scenery, fly, addon), [](const QString&) {}).ok());
+     }},
+    {"Installation DEX",
+     [](const QString& fly, const QString& addon) {
+         EXPECT_TRUE(RunInstallation(Request(InstallType::Dex, fly, addon), [](const QString&) {}).ok());
+     }},
+    {"Déplacement [scènes]",
+     [](const QString& fly, const QString& addon) {
+         SceneryCopyRequest request{addon, fly + "scenery", ListSceneryFiles(addon, true, false), SourceMode::Delete};
+         Outcome outcome;
+         for (int asked = CopySceneries(request, 0, outcome, NoProgress()); asked >= 0;
+              asked = CopySceneries(request, asked + 1, outcome, NoProgress()))
+             EXPECT_TRUE(AnswerDeletion(request, asked, true).ok());
+     }},
+    {"Enregistrement auto. [DATA]",
+     [](const QString& fly, const QString&) { EXPECT_TRUE(SaveDataFolder(fly + "FLY2.EXE").box() != Outcome::Box::Error); }},
+    {"Démarrer FLY! 2", [](const QString& fly, const QString&) { DeleteHST(fly); }},
+    {"Créer un rértoire spécial (optionel)",
+     [](const QString& fly, const QString&) { EXPECT_TRUE(MakeSlicerWorkFolders(fly).ok()); }},
+};
+
+class UndoOperationsTest : public TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        ASSERT_TRUE(MakeFly2Installation(Path("Fly2"), {QStringLiteral("--records"), QStringLiteral("12")}));
+        fly_ = Path("Fly2/");
+        CreateFile("Fly2/aircraft/one.HST", "history");
+        CreateFile("Fly2/scenery/Same.POD", "old scenery");
+        CreateFile("addon/Same.pod", "new scenery");
+        CreateFile("addon/More.SCF", "control");
+        CreateFile("addon/sub/Deep.pod", "deep");
+        ASSERT_TRUE(QFile::copy(Path("Fly2/dex/ADD_AIRPORT.DEX"), Path("addon/ADD_AIRPORT.DEX")));
+    }
+
+    QMap<QString, QByteArray> Both() const {
+        QMap<QString, QByteArray> both = Tree("Fly2");
+        const QMap<QString, QByteArray> addon = Tree("addon");
+        for (auto it = addon.cbegin(); it != addon.cend(); ++it)
+            both.insert("addon/" + it.key(), it.value());
+        return both;
+    }
+
+    QString fly_;
+};
+
+TEST_F(UndoOperationsTest, EachOperationIsUndoneToTheSameFolder) {
+    ChangeJournal journal(fly_);
+    for (const Operation& operation : Operations) {
+        SCOPED_TRACE(operation.name);
+        const QMap<QString, QByteArray> before = Both();
+        {
+            const JournalScope scope(fly_, QString::fromUtf8(operation.name));
+            operation.run(fly_, Path("addon"));
+        }
+        EXPECT_NE(Both(), before);
+        ASSERT_EQ(journal.Entries().size(), 1);
+        EXPECT_EQ(journal.Entries()[0].operation, QString::fromUtf8(operation.name));
+        const Outcome undone = UndoLast(journal, 1);
+        EXPECT_EQ(undone.box(), Outcome::Box::Info) << undone.text().toStdString();
+        EXPECT_EQ(Both(), before);
+        EXPECT_TRUE(journal.Entries().isEmpty());
+    }
+}
+
+TEST_F(UndoOperationsTest, ARestoreAfterASaveIsUndoneInTwoSteps) {
+    ChangeJournal journal(fly_);
+    const QMap<QString, QByteArray> before = Both();
+    for (const char* name : {"Enregistrement auto. [DATA]", "Restauration auto. [DATA]"}) {
+        const JournalScope scope(fly_, QString::fromUtf8(name));
+        const Outcome outcome = name[0] == 'E' ? SaveDataFolder(fly_ + "FLY2.EXE") : RestoreDataFolder(fly_ + "FLY2.EXE");
+        EXPECT_NE(outcome.box(), Outcome::Box::Error) << outcome.text().toStdString();
+    }
+    ASSERT_EQ(journal.Entries().size(), 2);
+    EXPECT_EQ(UndoLast(journal, 2).box(), Outcome::Box::Info);
+    EXPECT_EQ(Both(), before);
+}
+
+} // namespace

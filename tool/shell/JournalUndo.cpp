@@ -165,6 +165,29 @@ QString Quoted(const QString& operation) {
 
 } // namespace
 
+QString EntryLine(const JournalEntry& entry) {
+    const int files = entry.FileCount();
+    QString line = entry.time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
+                   QStringLiteral("   ") + entry.operation + QStringLiteral("   (") + QString::number(files) +
+                   (files == 1 ? QStringLiteral(" fichier)") : QStringLiteral(" fichiers)"));
+    if (!entry.ended)
+        line += QString::fromUtf8(" interrompue");
+    return line;
+}
+
+Outcome UndoQuestion(const ChangeJournal& journal, int count) {
+    const QList<JournalEntry> entries = journal.Entries();
+    if (entries.isEmpty() || count <= 0)
+        return Outcome::Info(QString::fromUtf8("Aucune opération à annuler."));
+    if (count == 1)
+        return Outcome::Question(QStringLiteral("Annuler ") + Quoted(entries[0].operation) +
+                                 QStringLiteral(" ?"));
+    count = int(std::min<qsizetype>(count, entries.size()));
+    return Outcome::Question(QStringLiteral("Annuler les %1 dernières opérations, de ").arg(count) +
+                             Quoted(entries[0].operation) + QStringLiteral(" à ") +
+                             Quoted(entries[count - 1].operation) + QStringLiteral(" ?"));
+}
+
 Outcome UndoLast(ChangeJournal& journal, int count) {
     const QList<JournalEntry> entries = journal.Entries();
     if (entries.isEmpty() || count <= 0)

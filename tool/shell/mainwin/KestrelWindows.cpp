@@ -9,6 +9,7 @@
 #include "install/ui/TF_SceneryCopy.h"
 #include "shell/mainwin/TF_main.h"
 #include "shell/ui/TFSelDirDlg.h"
+#include "shell/ui/TF_History.h"
 #include "shell/ui/TFormKestrelTools.h"
 #include "shell/ui/THelpForm.h"
 #include "shell/ui/TOptionsForm.h"
@@ -26,14 +27,15 @@ KestrelWindows::KestrelWindows()
       slicerInput_(std::make_unique<TF2sInputForm>()), cutLLInput_(std::make_unique<TFCutLLInput>()),
       selDirDlg_(std::make_unique<TFSelDirDlg>()), sceneryCopy_(std::make_unique<TF_SceneryCopy>()),
       checkDlls_(std::make_unique<TF_checkdlls>()), flyData_(std::make_unique<TFLYDataForm>()),
-      autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()) {
+      autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()),
+      history_(std::make_unique<TF_History>()) {
     slicerInput_->SetCoordinatesDialog(*cutLLInput_);
     main_->SetWindows(this);
     CentreOnFirstShow(*main_, nullptr);
     for (QWidget* window : std::initializer_list<QWidget*>{
              kestrelTools_->OpenDialog1(), checkPy_.get(), checkSceneries_.get(), iniKestrel_.get(),
              options_.get(), slicerInput_.get(), cutLLInput_.get(), selDirDlg_.get(), sceneryCopy_.get(),
-             checkDlls_.get(), flyData_.get(), autoInstall_.get(), help_.get()})
+             checkDlls_.get(), flyData_.get(), autoInstall_.get(), help_.get(), history_.get()})
         CentreOnFirstShow(*window, main_.get());
 }
 

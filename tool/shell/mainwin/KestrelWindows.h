@@ -17,6 +17,7 @@ class TF_checkdlls;
 class TFLYDataForm;
 class TF_AutoInstall;
 class THelpForm;
+class TF_History;
 
 // Every window of the tool, created once in this order (the main window first) and kept until the end.
 class KestrelWindows final {
@@ -38,6 +39,7 @@ public:
     TFLYDataForm& FlyData() const { return *flyData_; }
     TF_AutoInstall& AutoInstall() const { return *autoInstall_; }
     THelpForm& Help() const { return *help_; }
+    TF_History& History() const { return *history_; }
 
 private:
     std::unique_ptr<TF_main> main_;
@@ -54,4 +56,5 @@ private:
     std::unique_ptr<TFLYDataForm> flyData_;
     std::unique_ptr<TF_AutoInstall> autoInstall_;
     std::unique_ptr<THelpForm> help_;
+    std::unique_ptr<TF_History> history_;
 };

@@ -1,7 +1,7 @@
-#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "shell/Dialogs.h"
+#include "shell/JournalScope.h"
 #include "shell/MainActions.h"
 #include "shell/Outcome.h"
 #include "shell/PathCheck.h"
@@ -9,6 +9,7 @@
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
 #include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TF_History.h"
 #include "shell/ui/TOptionsForm.h"
 
 #include <QApplication>
@@ -79,12 +80,20 @@ TF_main::TF_main(QWidget* parent)
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     connect(left, &QToolButton::clicked, this, &TF_main::GoPageLeft);
     connect(right, &QToolButton::clicked, this, &TF_main::GoPageRight);
+    auto* undo = new QPushButton(u8("Annuler la dernière opération"));
+    undo->setObjectName("ButtonUndo");
+    auto* history = new QPushButton(u8("Historique des modifications"));
+    history->setObjectName("ButtonHistory");
+    connect(undo, &QPushButton::clicked, this, [] { UndoOperations(1); });
+    connect(history, &QPushButton::clicked, this, [this] { ShowWindow(windows_->History()); });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(undo);
     buttons->addStretch();
     buttons->addWidget(left);
     buttons->addWidget(quit);
     buttons->addWidget(right);
     buttons->addStretch();
+    buttons->addWidget(history);
 
     auto* footer =
         new QLabel(u8("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));

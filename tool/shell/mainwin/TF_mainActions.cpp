@@ -1,4 +1,3 @@
-#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "activation/ui/TF_checkdlls.h"
@@ -9,6 +8,7 @@
 #include "install/ui/TF_AutoInstall.h"
 #include "install/ui/TF_SceneryCopy.h"
 #include "shell/Dialogs.h"
+#include "shell/JournalScope.h"
 #include "shell/MainActions.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"

@@ -1,9 +1,9 @@
-#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "shell/ControlFileSets.h"
 #include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
+#include "shell/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"

@@ -1,4 +1,3 @@
-#include "shell/JournalScope.h"
 #include "shell/mainwin/TF_main.h"
 
 #include "activation/ActivationProfile.h"
@@ -6,6 +5,7 @@
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
 #include "shell/Dialogs.h"
+#include "shell/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"

@@ -115,6 +115,32 @@ TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
     EXPECT_TRUE(dialogs_.Texts().isEmpty());
 }
 
+// "Aperçu" replaces the log with what the installation would do and changes nothing; the installation
+// then continues that log. A refused preview leaves the log as it was.
+TEST_F(AutoInstallTest, PreviewFillsTheLogAndChangesNothing) {
+    CreateFile("addon/scene.pod", "pod");
+    CreateFile("addon/readme.txt");
+    OpenOn(Path("addon"));
+    const QMap<QString, QByteArray> before = Snapshot({});
+    Click(window_, "ButtonPreview");
+    const QStringList preview =
+        QStringList{"*** Aperçu : rien n'a été modifié ***"} + Copy("scene.pod", "scenery/");
+    EXPECT_EQ(Log(window_), preview);
+    EXPECT_EQ(Listed(Snapshot({})), Listed(before));
+
+    ChooseType(window_, 1);
+    Click(window_, "ButtonPreview");
+    EXPECT_EQ(dialogs_.Texts(),
+              QStringList({"Select EXTERNAL scenery folder OR check [scenery] radiobutton"}));
+    EXPECT_EQ(Log(window_), preview);
+    ChooseType(window_, 0);
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_),
+              preview + QStringList{Planned} + Copy("scene.pod", "scenery/") +
+                  QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "scenery/scene.pod",
+                               "*** Installation finished ***"}));
+}
+
 TEST_F(AutoInstallTest, UpperCaseExtensionsInstallAndSourcesStayWithoutTheRenameOption) {
     CreateFile("addon/SCENE.POD");
     CreateFile("addon/ROADS.TXP");

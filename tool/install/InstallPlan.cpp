@@ -6,18 +6,15 @@
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 
 namespace {
 
-// The walk changes nothing, so it keeps what the installation will have changed by the time it reaches
-// each entry: the files and folders made (by lower-case path, as the lookups ignore case) and the sources
-// renamed away.
+// The walk changes nothing, so it keeps what the installation will have made by the time it reaches each
+// entry: the files and folders, by lower-case path as the lookups ignore case, and their names on disk.
 struct Walk final {
     const InstallRequest& request;
     QString fly; // the simulator folder with trailing '/'
     QHash<QString, QString> made;
-    QSet<QString> gone;
 };
 
 QString Key(const QString& path) {
@@ -34,7 +31,7 @@ QString OnDisk(const Walk& w, const QString& path) {
 }
 
 bool WillExist(const Walk& w, const QString& path) {
-    return w.made.contains(Key(path)) || (PathExists(path) && !w.gone.contains(ResolvePath(path)));
+    return w.made.contains(Key(path)) || PathExists(path);
 }
 
 // The name's extension from its last dot, lower case ("" when it has none).
@@ -101,8 +98,8 @@ QString PathRefusal(const Walk& w, const InstallStep& step) {
 }
 
 // The failures of the copy itself, once its folder is there.
-QString CopyRefusal(const Walk& w, const InstallStep& step) {
-    if (!FileExists(step.source) || w.gone.contains(ResolvePath(step.source)))
+QString CopyRefusal(const InstallStep& step) {
+    if (!FileExists(step.source))
         return QStringLiteral("fichier source introuvable");
     if (SameFile(step.source, step.target))
         return QStringLiteral("la copie serait le fichier source lui-même");
@@ -118,7 +115,6 @@ InstallStep::Rename PlanRename(Walk& w, const QString& source) {
     if (WillExist(w, renamed))
         return InstallStep::Rename::Blocked;
     w.made.insert(Key(renamed), ResolvePath(renamed));
-    w.gone.insert(ResolvePath(source));
     return InstallStep::Rename::Yes;
 }
 
@@ -143,7 +139,7 @@ InstallStep Decide(Walk& w, const QString& source, const QString& folder, bool d
     if (!dex && step.refusal.isEmpty())
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
-        step.refusal = CopyRefusal(w, step);
+        step.refusal = CopyRefusal(step);
     if (!step.refusal.isEmpty())
         return step;
     step.replaces = WillExist(w, step.target);
@@ -234,7 +230,7 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
         plan.refusal = QStringLiteral("Répertoire Source manaquant pour installer!");
         return plan;
     }
-    Walk walk{request, WithBackslash(request.flyFolder), {}, {}};
+    Walk walk{request, WithBackslash(request.flyFolder), {}};
     plan.refusal = DestinationProblem(walk);
     if (!plan.refusal.isEmpty())
         return plan;

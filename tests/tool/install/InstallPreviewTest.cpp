@@ -41,7 +41,7 @@ class InstallPreviewTest : public InstallFixture {
 QString Summary(const InstallStep& step, const QString& root) {
     QString text = QFileInfo(step.source).fileName();
     if (!step.newFolder.isEmpty())
-        text += " makes " + step.newFolder.mid(root.size());
+        text += (step.folderBlocked ? " cannot make " : " makes ") + step.newFolder.mid(root.size());
     if (!step.refusal.isEmpty())
         return text + " refused";
     text += " > " + step.target.mid(root.size());
@@ -158,6 +158,35 @@ TEST_F(InstallPreviewTest, InstallationDoesWhatThePreviewListedForEveryType) {
         }
         EXPECT_EQ(Listed(Snapshot(root)), Listed(after));
     }
+}
+
+// Names that differ only in case land on one file, whose ".installed" name is taken then; a file that
+// stands where a folder belongs stops its copies. The preview foresees both as the installation meets them.
+TEST_F(InstallPreviewTest, CaseTwinsAndBlockedFoldersAreForeseen) {
+    CreateFile("addon/A.POD", "upper");
+    CreateFile("addon/a.pod", "lower");
+    CreateFile("addon/road.bgr");
+    CreateFile("Fly2/data", "a file where the folder belongs");
+    InstallRequest request;
+    request.sourceFolder = Path("addon");
+    request.sourceList = ListInstallSource(request.sourceFolder);
+    request.flyFolder = Path("Fly2");
+    request.destination = Path("Fly2/scenery/");
+    const InstallPlan plan = PlanInstallation(request);
+    QStringList steps;
+    for (const InstallStep& step : plan.steps)
+        steps << Summary(step, Path({}));
+    EXPECT_EQ(steps, QStringList({"A.POD makes Fly2/scenery/ > Fly2/scenery/A.POD renamed",
+                                  "a.pod > Fly2/scenery/A.POD replaces kept",
+                                  "road.bgr cannot make Fly2/data/ refused"}));
+
+    QStringList log;
+    EXPECT_EQ(RunInstallation(request, [&log](const QString& line) { log << line; }).text(),
+              "Erreur, création de sous répertoires impossible");
+    EXPECT_EQ(log, RunLines(plan, {}));
+    EXPECT_EQ(FilesBelow("Fly2"), QStringList({"data", "scenery/A.POD"}));
+    EXPECT_EQ(Read("Fly2/scenery/A.POD"), "lower");
+    EXPECT_EQ(FilesBelow("addon"), QStringList({"A.POD.installed", "a.pod", "road.bgr"}));
 }
 
 // The boxes that refuse a preview are those that refuse the installation; neither logs or changes anything.

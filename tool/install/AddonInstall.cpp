@@ -1,6 +1,7 @@
 #include "install/AddonInstall.h"
 
 #include "install/ImporterRun.h"
+#include "install/InstallPlan.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 #include "shell/Outcome.h"
@@ -19,38 +20,9 @@ struct Session final {
     Progress& progress;
 };
 
-// An entry that the request's type installs, and its folder (empty for a DEX file: the dex folder).
-struct Planned final {
-    QString source;
-    QString folder;
-};
-
-// The name's extension from its last dot, lower case ("" when it has none).
-QString ExtensionOf(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : name.mid(dot).toLower();
-}
-
-// The folder a file of this extension goes to for the request's type; empty: not installed.
-QString TargetFolder(const Session& s, const QString& extension) {
-    const InstallType type = s.request.type;
-    const bool pod = extension == QLatin1String(".pod");
-    const bool scf = extension == QLatin1String(".scf");
-    if (extension == QLatin1String(".bgr") || extension == QLatin1String(".tms") ||
-        extension == QLatin1String(".txp"))
-        return type <= InstallType::Taxiways ? s.fly + QStringLiteral("data/") : QString();
-    if (type == InstallType::Scenery && (pod || scf))
-        return s.fly + QStringLiteral("scenery/");
-    if (type == InstallType::ExternalScenery && (pod || scf))
-        return WithBackslash(s.request.destination);
-    if (type == InstallType::Taxiways && pod)
-        return s.fly + QStringLiteral("taxiways/");
-    return {};
-}
-
-void MarkInstalled(const Session& s, const QString& source) {
-    if (s.request.renameSources)
-        RenameNoReplace(source, source + QStringLiteral(".installed"), s.request.sourceFolder);
+void MarkInstalled(const Session& s, const InstallStep& step) {
+    if (step.rename == InstallStep::Rename::Yes)
+        RenameNoReplace(step.source, step.source + QStringLiteral(".installed"), s.request.sourceFolder);
 }
 
 void Failed(const Session& s, const QString& source) {
@@ -58,87 +30,38 @@ void Failed(const Session& s, const QString& source) {
 }
 
 // The source's name is used as it stands; the copy is refused unless it comes from the source folder
-// and lands inside folder.
-void InstallFile(const Session& s, const QString& source, const QString& folder) {
-    const QString target = folder + QFileInfo(source).fileName();
-    if (!LiesInside(source, s.request.sourceFolder) ||
-        !CopyFileMakingFolders(source, target, folder, s.outcome)) {
-        Failed(s, source);
+// and lands inside its folder. A folder that can't be made is still tried, for the box that says so.
+void InstallFile(const Session& s, const InstallStep& step) {
+    if ((!step.refusal.isEmpty() && !step.folderBlocked) ||
+        !LiesInside(step.source, s.request.sourceFolder) ||
+        !CopyFileMakingFolders(step.source, step.target, step.folder, s.outcome)) {
+        Failed(s, step.source);
         return;
     }
-    s.log(QStringLiteral("Installed: ") + ResolvePath(target));
-    MarkInstalled(s, source);
+    s.log(QStringLiteral("Installed: ") + ResolvePath(step.target));
+    MarkInstalled(s, step);
 }
 
-// One .dex entry: copied into the dex folder, then imported there; a name that the importer would read
-// as something else is not copied at all. False when the dex folder can't be made, which ends the
-// installation.
-bool InstallDex(const Session& s, const QString& source) {
-    const QString dexFolder = s.fly + QStringLiteral("dex/");
-    if (!FolderExists(dexFolder) && !MakeFolder(dexFolder)) {
+// One .dex entry: copied into the dex folder, then imported there. False when the dex folder can't be
+// made, which ends the installation.
+bool InstallDex(const Session& s, const InstallStep& step) {
+    if (!FolderExists(step.folder) && (step.folderBlocked || !MakeFolder(step.folder))) {
         s.outcome +=
             Outcome::Info(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
         return false;
     }
-    const QString name = QFileInfo(source).fileName();
-    const QString target = dexFolder + name;
-    if (!IsPlainDexName(name) || !LiesInside(source, s.request.sourceFolder) ||
-        !CopyFileOver(source, target, dexFolder)) {
-        Failed(s, source);
+    if (!step.refusal.isEmpty() || !LiesInside(step.source, s.request.sourceFolder) ||
+        !CopyFileOver(step.source, step.target, step.folder)) {
+        Failed(s, step.source);
         return true;
     }
-    s.log(QStringLiteral("Copied: ") + ResolvePath(target));
-    MarkInstalled(s, source);
-    const ImporterCall call{s.request.importer,    dexFolder, name, s.fly, s.request.toolFolder,
-                            s.request.pauseOnError};
+    s.log(QStringLiteral("Copied: ") + ResolvePath(step.target));
+    MarkInstalled(s, step);
+    const ImporterCall call{
+        s.request.importer,   step.folder,           QFileInfo(step.source).fileName(), s.fly,
+        s.request.toolFolder, s.request.pauseOnError};
     RunImporter(call, s.log, s.progress);
     return true;
-}
-
-// The refusal for a destination that doesn't suit the type, or empty.
-QString DestinationProblem(const Session& s) {
-    const QString scenery = s.fly + QStringLiteral("scenery/");
-    if (s.request.type == InstallType::Scenery && s.request.destination != scenery)
-        return QStringLiteral("Réinitialisez la valeur par défaut du répertoire de Fly! ou vérifié le bouton "
-                              "radio [Fichier scène extérieur]");
-    if (s.request.type == InstallType::ExternalScenery && s.request.destination == scenery)
-        return QStringLiteral("Select EXTERNAL scenery folder OR check [scenery] radiobutton");
-    return {};
-}
-
-QString FirstLine(InstallType type) {
-    switch (type) {
-    case InstallType::Scenery:
-        return QStringLiteral("*** Installing Scenery ***");
-    case InstallType::ExternalScenery:
-        return QStringLiteral("*** Installing Scenery to external/other folder ***");
-    case InstallType::Taxiways:
-        return QStringLiteral("*** Installing Taxiways ***");
-    case InstallType::Dex:
-        return QStringLiteral("*** Installing DEX files ***");
-    default:
-        return {};
-    }
-}
-
-// The entries of the source list that the type installs, in list order.
-QList<Planned> Plan(const Session& s) {
-    const InstallType type = s.request.type;
-    QList<Planned> plan;
-    if (type == InstallType::Aircraft || type == InstallType::Script)
-        return plan;
-    for (const QString& source : s.request.sourceList) {
-        const QString extension = ExtensionOf(QFileInfo(source).fileName());
-        if (type == InstallType::Dex) {
-            if (extension == QLatin1String(".dex"))
-                plan.append({source, {}});
-            continue;
-        }
-        const QString folder = TargetFolder(s, extension);
-        if (!folder.isEmpty())
-            plan.append({source, folder});
-    }
-    return plan;
 }
 
 QString CancelledLine(qsizetype done, qsizetype all) {
@@ -149,27 +72,30 @@ QString CancelledLine(qsizetype done, qsizetype all) {
         .arg(all - done);
 }
 
-// Walks the source list; false when the installation had to stop.
-bool InstallEntries(const Session& s) {
-    const QList<Planned> plan = Plan(s);
+// Does the plan's steps; false when the installation had to stop.
+bool InstallEntries(const Session& s, const QList<InstallStep>& steps) {
     qint64 bytes = 0;
-    for (const Planned& entry : plan)
-        bytes += FileSize(entry.source);
-    s.progress.Start(int(plan.size()), bytes);
-    for (qsizetype done = 0; done < plan.size(); ++done) {
-        const Planned& entry = plan[done];
-        if (!s.progress.Step(entry.source, FileSize(entry.source))) {
-            s.log(CancelledLine(done, plan.size()));
+    for (const InstallStep& step : steps)
+        bytes += FileSize(step.source);
+    s.progress.Start(int(steps.size()), bytes);
+    for (qsizetype done = 0; done < steps.size(); ++done) {
+        const InstallStep& step = steps[done];
+        if (!s.progress.Step(step.source, FileSize(step.source))) {
+            s.log(CancelledLine(done, steps.size()));
             return false;
         }
-        if (entry.folder.isEmpty()) {
-            if (!InstallDex(s, entry.source))
-                return false;
-        } else {
-            InstallFile(s, entry.source, entry.folder);
-        }
+        if (!step.dex)
+            InstallFile(s, step);
+        else if (!InstallDex(s, step))
+            return false;
     }
     return true;
+}
+
+void LogLines(const InstallLog& log, const QString& heading, const QStringList& lines) {
+    log(heading);
+    for (const QString& line : lines)
+        log(line);
 }
 
 } // namespace
@@ -194,18 +120,24 @@ QStringList ListInstallSource(const QString& folder) {
     return list;
 }
 
+Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log) {
+    const InstallPlan plan = PlanInstallation(request);
+    if (!plan.refusal.isEmpty())
+        return Outcome::Info(plan.refusal);
+    LogLines(log, QStringLiteral("*** Aperçu : rien n'a été modifié ***"), DescribePlan(plan));
+    return {};
+}
+
 Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Progress& progress) {
-    if (request.sourceFolder.isEmpty())
-        return Outcome::Info(QStringLiteral("Répertoire Source manaquant pour installer!"));
+    const InstallPlan plan = PlanInstallation(request);
+    if (!plan.refusal.isEmpty())
+        return Outcome::Info(plan.refusal);
     Outcome outcome;
     const Session session{request, log, WithBackslash(request.flyFolder), outcome, progress};
-    const QString problem = DestinationProblem(session);
-    if (!problem.isEmpty())
-        return Outcome::Info(problem);
-    const QString first = FirstLine(request.type);
-    if (!first.isEmpty())
-        log(first);
-    if (InstallEntries(session))
+    LogLines(log, QStringLiteral("*** Installation : étapes prévues ***"), DescribePlan(plan));
+    if (!plan.firstLine.isEmpty())
+        log(plan.firstLine);
+    if (InstallEntries(session, plan.steps))
         log(QStringLiteral("*** Installation finished ***"));
     return outcome;
 }

@@ -35,9 +35,13 @@ QString SourceDialogStart(const QString& current, Settings& settings);
 // The entries of a source folder, one level deep, sub-folders included.
 QStringList ListInstallSource(const QString& folder);
 
-// "OK, INSTALLER": copies every known file of the source list to where its type belongs, logs each step
-// and, for DEX files, runs the importer. Refusals log nothing; they and the folders that couldn't be made
-// are the boxes returned. A cancel stops between two files, with a last log line that says how far the
-// installation got.
+// "Aperçu": the boxes that refuse the installation, or the lines that say what it would do (see
+// DescribePlan in InstallPlan.h) under a heading that says nothing was changed; changes nothing.
+Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log);
+
+// "OK, INSTALLER": logs the lines of the preview under a heading of its own, then copies every known file
+// of the source list to where its type belongs, logs each step and, for DEX files, runs the importer.
+// Refusals log nothing; they and the folders that couldn't be made are the boxes returned. A cancel stops
+// between two files, with a last log line that says how far the installation got.
 Outcome RunInstallation(const InstallRequest& request, const InstallLog& log,
                         Progress& progress = NoProgress());

@@ -40,5 +40,10 @@ QString InstallHelpText() {
         "  Option [NAVMerger: exécution en attente si erreur] : cochée, Navmerger attend une touche\n"
         "  après une erreur (-P) ; décochée, il attend aussi à la fin d'un import réussi (-PX).\n"
         "\n"
-        "[OK, INSTALLER] lance l'installation ; chaque étape est notée dans le journal d'activité.\n");
+        "[Aperçu] liste dans le journal d'activité, sans rien modifier, ce que l'installation ferait :\n"
+        "  chaque fichier copié et sa destination, ceux qui remplaceraient un fichier existant, les\n"
+        "  nouveaux répertoires, les renommages en .installed, les fichiers DEX passés à l'importateur et\n"
+        "  les fichiers refusés.\n"
+        "[OK, INSTALLER] lance l'installation ; elle note d'abord cette même liste dans le journal\n"
+        "  d'activité, puis chaque étape.\n");
 }

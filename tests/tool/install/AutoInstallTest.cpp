@@ -42,6 +42,8 @@ void ChooseType(const QWidget& window, int type) {
     window.findChild<QRadioButton*>(QStringLiteral("RadioType%1").arg(type))->click();
 }
 
+const QString Planned = QStringLiteral("*** Installation : étapes prévues ***");
+
 class AutoInstallTest : public InstallFixture {
   protected:
     void SetUp() override {
@@ -52,6 +54,14 @@ class AutoInstallTest : public InstallFixture {
 
     // The installer opened on a source folder as the main window does for a start argument.
     void OpenOn(const QString& folder) { window_.SetSourceFolder(folder); }
+
+    // The preview lines of a copy from the add-on into the simulator, then of the rename of its source.
+    QStringList Copy(const QString& name, const QString& folder, bool renamed = true) const {
+        QStringList lines{"Copie : " + Path("addon/" + name) + " -> " + fly_ + folder + name};
+        if (renamed)
+            lines << "Renommage : " + Path("addon/" + name) + " -> " + Path("addon/" + name + ".installed");
+        return lines;
+    }
 
     QString fly_;
     TF_AutoInstall window_;
@@ -79,12 +89,12 @@ TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
     OpenOn(Path("addon"));
     EXPECT_EQ(Destination(window_), fly_ + "scenery/");
     Click(window_, "ButtonInstall");
-    const QStringList first = {"Activity Log:",
-                               "*** Installing Scenery ***",
-                               "Installed: " + fly_ + "data/road.bgr",
-                               "Installed: " + fly_ + "scenery/scene.pod",
-                               "Installed: " + fly_ + "scenery/scene.scf",
-                               "*** Installation finished ***"};
+    const QStringList first =
+        QStringList{"Activity Log:", Planned} + Copy("road.bgr", "data/") + Copy("scene.pod", "scenery/") +
+        Copy("scene.scf", "scenery/") +
+        QStringList{"*** Installing Scenery ***", "Installed: " + fly_ + "data/road.bgr",
+                    "Installed: " + fly_ + "scenery/scene.pod", "Installed: " + fly_ + "scenery/scene.scf",
+                    "*** Installation finished ***"};
     EXPECT_EQ(Log(window_), first);
     EXPECT_EQ(Read("Fly2/scenery/scene.pod"), "pod");
     EXPECT_EQ(Read("Fly2/data/road.bgr"), "bgr");
@@ -95,10 +105,40 @@ TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
     Click(window_, "ButtonInstall");
     EXPECT_EQ(Log(window_),
               first +
-                  QStringList({"*** Installing Scenery ***", "FAILED!!!: " + Path("addon/road.bgr"),
+                  QStringList({Planned,
+                               "Non installé : " + Path("addon/road.bgr") + " (fichier source introuvable)",
+                               "Non installé : " + Path("addon/scene.pod") + " (fichier source introuvable)",
+                               "Non installé : " + Path("addon/scene.scf") + " (fichier source introuvable)",
+                               "*** Installing Scenery ***", "FAILED!!!: " + Path("addon/road.bgr"),
                                "FAILED!!!: " + Path("addon/scene.pod"),
                                "FAILED!!!: " + Path("addon/scene.scf"), "*** Installation finished ***"}));
     EXPECT_TRUE(dialogs_.Texts().isEmpty());
+}
+
+// "Aperçu" replaces the log with what the installation would do and changes nothing; the installation
+// then continues that log. A refused preview leaves the log as it was.
+TEST_F(AutoInstallTest, PreviewFillsTheLogAndChangesNothing) {
+    CreateFile("addon/scene.pod", "pod");
+    CreateFile("addon/readme.txt");
+    OpenOn(Path("addon"));
+    const QMap<QString, QByteArray> before = Snapshot({});
+    Click(window_, "ButtonPreview");
+    const QStringList preview =
+        QStringList{"*** Aperçu : rien n'a été modifié ***"} + Copy("scene.pod", "scenery/");
+    EXPECT_EQ(Log(window_), preview);
+    EXPECT_EQ(Listed(Snapshot({})), Listed(before));
+
+    ChooseType(window_, 1);
+    Click(window_, "ButtonPreview");
+    EXPECT_EQ(dialogs_.Texts(),
+              QStringList({"Select EXTERNAL scenery folder OR check [scenery] radiobutton"}));
+    EXPECT_EQ(Log(window_), preview);
+    ChooseType(window_, 0);
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_),
+              preview + QStringList{Planned} + Copy("scene.pod", "scenery/") +
+                  QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "scenery/scene.pod",
+                               "*** Installation finished ***"}));
 }
 
 TEST_F(AutoInstallTest, UpperCaseExtensionsInstallAndSourcesStayWithoutTheRenameOption) {
@@ -109,9 +149,11 @@ TEST_F(AutoInstallTest, UpperCaseExtensionsInstallAndSourcesStayWithoutTheRename
     window_.findChild<QCheckBox*>("CheckRename")->setChecked(false);
     Click(window_, "ButtonInstall");
     EXPECT_EQ(Log(window_).mid(1),
-              QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "data/GRASS.TMS",
-                           "Installed: " + fly_ + "data/ROADS.TXP",
-                           "Installed: " + fly_ + "scenery/SCENE.POD", "*** Installation finished ***"}));
+              QStringList{Planned} + Copy("GRASS.TMS", "data/", false) + Copy("ROADS.TXP", "data/", false) +
+                  Copy("SCENE.POD", "scenery/", false) +
+                  QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "data/GRASS.TMS",
+                               "Installed: " + fly_ + "data/ROADS.TXP",
+                               "Installed: " + fly_ + "scenery/SCENE.POD", "*** Installation finished ***"}));
     EXPECT_EQ(FilesBelow("addon"), QStringList({"GRASS.TMS", "ROADS.TXP", "SCENE.POD"}));
 }
 
@@ -148,10 +190,15 @@ TEST_F(AutoInstallTest, DestinationMustSuitTheType) {
     EXPECT_EQ(Destination(window_), Path("external/"));
     SetDestination(window_, Path("external/new/alps"));
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(Log(window_).mid(1), QStringList({"*** Installing Scenery to external/other folder ***",
-                                                "Installed: " + fly_ + "data/road.bgr",
-                                                "Installed: " + Path("external/new/alps/scene.pod"),
-                                                "*** Installation finished ***"}));
+    const QStringList external = {
+        "Nouveau répertoire : " + Path("external/new/alps/"),
+        "Copie : " + Path("addon/scene.pod") + " -> " + Path("external/new/alps/scene.pod"),
+        "Renommage : " + Path("addon/scene.pod") + " -> " + Path("addon/scene.pod.installed"),
+        "*** Installing Scenery to external/other folder ***",
+        "Installed: " + fly_ + "data/road.bgr",
+        "Installed: " + Path("external/new/alps/scene.pod"),
+        "*** Installation finished ***"};
+    EXPECT_EQ(Log(window_).mid(1), QStringList{Planned} + Copy("road.bgr", "data/") + external);
     EXPECT_TRUE(Exists("external/new/alps/scene.pod"));
 
     Click(window_, "ButtonFlyFolder");
@@ -196,10 +243,14 @@ TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {
     ChooseType(window_, 2);
     EXPECT_EQ(Destination(window_), fly_ + "taxiways/ *OR* data/");
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(Log(window_).mid(1),
-              QStringList({"*** Installing Taxiways ***", "Installed: " + fly_ + "data/ksea.bgr",
-                           "Installed: " + fly_ + "taxiways/ksea.pod",
-                           "Installed: " + fly_ + "taxiways/mountain.pod", "*** Installation finished ***"}));
+    const QStringList replaced = {Copy("ksea.pod", "taxiways/")[0] + " (remplace le fichier existant)",
+                                  Copy("ksea.pod", "taxiways/")[1]};
+    EXPECT_EQ(
+        Log(window_).mid(1),
+        QStringList{Planned} + Copy("ksea.bgr", "data/") + replaced + Copy("mountain.pod", "taxiways/") +
+            QStringList({"*** Installing Taxiways ***", "Installed: " + fly_ + "data/ksea.bgr",
+                         "Installed: " + fly_ + "taxiways/ksea.pod",
+                         "Installed: " + fly_ + "taxiways/mountain.pod", "*** Installation finished ***"}));
     EXPECT_FALSE(Exists("Fly2/scenery/mountain.pod"));
     EXPECT_FALSE(Exists("Fly2/taxiways/mountain.scf"));
     EXPECT_TRUE(Exists("addon/mountain.scf"));
@@ -212,8 +263,8 @@ TEST_F(AutoInstallTest, AircraftAndScriptsInstallNothing) {
     Click(window_, "ButtonInstall");
     ChooseType(window_, 4);
     Click(window_, "ButtonInstall");
-    EXPECT_EQ(Log(window_).mid(1),
-              QStringList({"*** Installation finished ***", "*** Installation finished ***"}));
+    const QStringList nothing = {Planned, "Aucun fichier à installer", "*** Installation finished ***"};
+    EXPECT_EQ(Log(window_).mid(1), nothing + nothing);
     EXPECT_EQ(FilesBelow("addon"), QStringList({"plane.pod"}));
 }
 

@@ -16,6 +16,8 @@
 
 namespace {
 
+const QString Planned = QStringLiteral("*** Installation : étapes prévues ***");
+
 class DexInstallTest : public InstallFixture {
   protected:
     void SetUp() override {
@@ -57,7 +59,14 @@ TEST_F(DexInstallTest, TwoDexFilesAreCopiedAndImported) {
     const QByteArray navaids = Read("Fly2/system/NAVAID.POD");
     const QStringList log = Install(true);
 
-    EXPECT_EQ(log.first(), "*** Installing DEX files ***");
+    const QString copy = "Copie : " + Path("addon/%1") + " -> " + fly_ + "dex/%1";
+    const QString rename = "Renommage : " + Path("addon/%1") + " -> " + Path("addon/%1.installed");
+    const QString import = "Import dans la base de données : %1 par " + QStringLiteral(NAVMERGER_PATH);
+    EXPECT_EQ(log.mid(0, 8), QStringList({Planned, copy.arg("ADD_AIRPORT.DEX"), rename.arg("ADD_AIRPORT.DEX"),
+                                          import.arg("ADD_AIRPORT.DEX"),
+                                          copy.arg("REPLACE_NAVAID.DEX") + " (remplace le fichier existant)",
+                                          rename.arg("REPLACE_NAVAID.DEX"), import.arg("REPLACE_NAVAID.DEX"),
+                                          "*** Installing DEX files ***"}));
     EXPECT_EQ(log.last(), "*** Installation finished ***");
     EXPECT_EQ(log.count("Imported to database with Navmerger.exe 1.3"), 2) << log.join('\n').toStdString();
     EXPECT_EQ(log.count("    Database merge successful!"), 2);
@@ -115,7 +124,10 @@ TEST_F(DexInstallTest, DexFolderIsMadeWhenMissingAndItsFailureStopsEverything) {
     MakeAddon({"ADD_AIRPORT.DEX", "REPLACE_NAVAID.DEX"});
     ASSERT_TRUE(QDir(Path("Fly2/dex")).removeRecursively());
     CreateFile("Fly2/dex", "a file where the folder belongs");
-    EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***"}));
+    EXPECT_EQ(Install(true), QStringList({Planned,
+                                          "Arrêt : le répertoire [DEX] " + fly_ +
+                                              "dex/ ne peut pas être créé, l'installation s'arrête ici",
+                                          "*** Installing DEX files ***"}));
     ASSERT_EQ(outcome_.notices.size(), 1);
     EXPECT_EQ(outcome_.text(), "Cannot create [DEX] folder. Dex Installation not possible!");
 
@@ -127,7 +139,8 @@ TEST_F(DexInstallTest, DexFolderIsMadeWhenMissingAndItsFailureStopsEverything) {
 
 TEST_F(DexInstallTest, SourceWithoutDexFilesLogsOnlyTheFrame) {
     CreateFile("addon/scene.pod");
-    EXPECT_EQ(Install(true), QStringList({"*** Installing DEX files ***", "*** Installation finished ***"}));
+    EXPECT_EQ(Install(true), QStringList({Planned, "Aucun fichier à installer",
+                                          "*** Installing DEX files ***", "*** Installation finished ***"}));
 }
 
 // Programs are looked up in a folder of the test's own, which holds a wine or not.
@@ -208,8 +221,15 @@ TEST_F(DexInstallTest, WindowImportsWithTheImporterBesideTheTool) {
     window.findChild<QCheckBox*>("CheckPause")->setChecked(false);
     window.findChild<QPushButton*>("ButtonInstall")->click();
     const QStringList log = window.findChild<QPlainTextEdit*>("MemoLog")->toPlainText().split('\n');
-    EXPECT_EQ(log.mid(0, 3), QStringList({"Activity Log:", "*** Installing DEX files ***",
-                                          "Copied: " + fly_ + "dex/ADD_AIRPORT.DEX"}));
+    EXPECT_EQ(log.mid(0, 7),
+              QStringList({"Activity Log:", Planned,
+                           "Copie : " + Path("addon/ADD_AIRPORT.DEX") + " -> " + fly_ +
+                               "dex/ADD_AIRPORT.DEX (remplace le fichier existant)",
+                           "Renommage : " + Path("addon/ADD_AIRPORT.DEX") + " -> " +
+                               Path("addon/ADD_AIRPORT.DEX.installed"),
+                           "Import dans la base de données : ADD_AIRPORT.DEX par " +
+                               AppSettings().ProgramFolder + "navmerger",
+                           "*** Installing DEX files ***", "Copied: " + fly_ + "dex/ADD_AIRPORT.DEX"}));
     EXPECT_FALSE(log.contains("    Press any key to continue...")) << log.join('\n').toStdString();
     EXPECT_EQ(log.mid(log.size() - 2),
               QStringList({"Imported to database with Navmerger.exe 1.3", "*** Installation finished ***"}));
@@ -250,7 +270,7 @@ TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
         waits);
     EXPECT_FALSE(endedBeforeFirst);
     EXPECT_GT(waits.count, 0);
-    EXPECT_EQ(log.mid(3),
+    EXPECT_EQ(log.mid(7),
               QStringList({"    first", "", "    second", "Imported to database with Navmerger.exe 1.3",
                            "*** Installation finished ***"}))
         << log.join('\n').toStdString();

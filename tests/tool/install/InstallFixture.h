@@ -6,6 +6,18 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QMap>
+#include <QStringList>
+
+// A snapshot as lines "name: contents", readable in failure reports.
+inline QStringList Listed(const QMap<QString, QByteArray>& entries) {
+    QStringList lines;
+    for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry)
+        lines << entry.key() + ": " + QString::fromUtf8(entry.value());
+    return lines;
+}
 
 // A temporary folder holding a synthetic Fly! II installation ("Fly2", made on demand by mkfly2) and
 // whatever else a test builds beside it. The process-wide settings are restored afterwards.
@@ -32,6 +44,26 @@ class InstallFixture : public TempFolderTest {
         settings.FlyFolder = fly + '/';
         settings.SceneryFolder = fly + QStringLiteral("/scenery/");
         return settings.FlyFolder;
+    }
+
+    // Every entry below relative by its path there (names as on disk): a file's bytes, a folder's or a
+    // link's mark. Links are not followed.
+    QMap<QString, QByteArray> Snapshot(const QString& relative) const {
+        const QDir base(Path(relative));
+        QMap<QString, QByteArray> entries;
+        QDirIterator it(base.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo entry(it.next());
+            const QString name = base.relativeFilePath(entry.filePath());
+            if (entry.isSymLink())
+                entries[name] = "link to " + entry.symLinkTarget().toUtf8();
+            else if (entry.isDir())
+                entries[name] = "folder";
+            else
+                entries[name] = ReadFile(entry.filePath());
+        }
+        return entries;
     }
 
     ScriptedDialogs dialogs_;

@@ -63,7 +63,25 @@ TEST_F(InstallPathsTest, EveryTypeInstallsInsideItsFolderOnly) {
         request.flyFolder = Path(root + "Fly2");
         request.destination =
             c.type == InstallType::ExternalScenery ? Path(root + "external") : Path(root + "Fly2/scenery/");
-        QStringList expected{c.first};
+        const QString addon = Path(root + "addon/");
+        QStringList expected{"*** Installation : étapes prévues ***"};
+        for (const QString& installed : c.installed) {
+            const QString name = installed.mid(installed.lastIndexOf('/') + 1);
+            if (installed.startsWith("Fly2/data/")) // the one file there, which makes the folder
+                expected << "Nouveau répertoire : " + Path(root + "Fly2/data/");
+            expected << "Copie : " + addon + name + " -> " + Path(root + installed)
+                     << "Renommage : " + addon + name + " -> " + addon + name + ".installed";
+        }
+        const QString escapes = " (la copie sortirait de son répertoire)";
+        if (c.type == InstallType::Dex)
+            expected << "Non installé : " + addon +
+                            "a\\..\\..\\..\\escaped.dex (nom que l'importateur lirait comme autre chose "
+                            "qu'un fichier)"
+                     << "Non installé : " + addon + "link.dex" + escapes;
+        else
+            expected << "Non installé : " + addon + "link.pod" + escapes
+                     << "Non installé : " + addon + "a/../../victim.pod (hors du répertoire source)";
+        expected << c.first;
         for (const QString& installed : c.installed)
             expected << "Installed: " + Path(root + installed);
         if (c.type == InstallType::Dex)
@@ -99,13 +117,19 @@ TEST_F(InstallPathsTest, LogNamesTheFoldersAsTheyAreOnDisk) {
     request.destination = Path("Fly2/scenery/");
     request.renameSources = false;
     EXPECT_EQ(Install(request),
-              QStringList({"*** Installing Scenery ***", "Installed: " + Path("Fly2/DATA/road.bgr"),
+              QStringList({"*** Installation : étapes prévues ***",
+                           "Copie : " + Path("addon/road.bgr") + " -> " + Path("Fly2/DATA/road.bgr"),
+                           "Copie : " + Path("addon/scene.pod") + " -> " + Path("Fly2/Scenery/scene.pod"),
+                           "*** Installing Scenery ***", "Installed: " + Path("Fly2/DATA/road.bgr"),
                            "Installed: " + Path("Fly2/Scenery/scene.pod"), "*** Installation finished ***"}));
     request.type = InstallType::Dex;
     request.importer = QStandardPaths::findExecutable("true");
     const QStringList log = Install(request);
-    ASSERT_GE(log.size(), 3);
-    EXPECT_EQ(log[1], "Copied: " + Path("Fly2/Dex/a.dex"));
+    EXPECT_EQ(log.mid(0, 5),
+              QStringList({"*** Installation : étapes prévues ***",
+                           "Copie : " + Path("addon/a.dex") + " -> " + Path("Fly2/Dex/a.dex"),
+                           "Import dans la base de données : a.dex par " + request.importer,
+                           "*** Installing DEX files ***", "Copied: " + Path("Fly2/Dex/a.dex")}));
     EXPECT_EQ(Entries("Fly2"), QStringList({"DATA", "Dex", "Scenery"}));
 }
 

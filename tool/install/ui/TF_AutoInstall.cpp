@@ -148,15 +148,18 @@ QLayout* TF_AutoInstall::BuildButtons() {
     auto* saveLog = MakeButton("ButtonSaveLog", "Sauve Log en fichier texte");
     saveLog->setEnabled(false);
     auto* quit = MakeButton("ButtonQuit", "QUITTER");
+    auto* preview = MakeButton("ButtonPreview", "Aperçu");
     auto* install = MakeButton("ButtonInstall", "OK, INSTALLER");
     connect(help, &QPushButton::clicked, this, &TF_AutoInstall::HelpClick);
     connect(quit, &QPushButton::clicked, this, &QWidget::hide);
+    connect(preview, &QPushButton::clicked, this, &TF_AutoInstall::PreviewClick);
     connect(install, &QPushButton::clicked, this, &TF_AutoInstall::InstallClick);
     auto* row = new QHBoxLayout;
     row->addWidget(help);
     row->addWidget(saveLog);
     row->addStretch();
     row->addWidget(quit);
+    row->addWidget(preview);
     row->addWidget(install);
     return row;
 }
@@ -258,7 +261,7 @@ void TF_AutoInstall::HelpClick() {
     help->exec();
 }
 
-void TF_AutoInstall::InstallClick() {
+InstallRequest TF_AutoInstall::Request() const {
     InstallRequest request;
     request.type = Type();
     request.sourceFolder = sourceLabel_->text();
@@ -269,6 +272,20 @@ void TF_AutoInstall::InstallClick() {
     request.toolFolder = AppSettings().ProgramFolder;
     request.renameSources = rename_->isChecked();
     request.pauseOnError = pause_->isChecked();
+    return request;
+}
+
+// The preview replaces the log, which the next installation then continues.
+void TF_AutoInstall::PreviewClick() {
+    QStringList lines;
+    const Outcome outcome = PreviewInstallation(Request(), [&lines](const QString& line) { lines << line; });
+    if (outcome.ok())
+        log_->setPlainText(lines.join('\n'));
+    ShowOutcome(outcome);
+}
+
+void TF_AutoInstall::InstallClick() {
+    const InstallRequest request = Request();
     Outcome outcome;
     {
         TF_Progress progress(this, QStringLiteral("Installation en cours"));

@@ -32,6 +32,7 @@ class TF_AutoInstall final : public QWidget {
     void ExternalClick();
     void SaveExternalClick();
     void HelpClick();
+    void PreviewClick();
     void InstallClick();
 
   protected:
@@ -46,6 +47,7 @@ class TF_AutoInstall final : public QWidget {
     void TypeChanged();
     void EnableDestinationButtons();
     void AppendLog(const QString& line);
+    InstallRequest Request() const;
 
     QString sourceFolder_;
     QLabel* sourceLabel_;

@@ -1,0 +1,249 @@
+#include "install/InstallPlan.h"
+
+#include "install/ImporterRun.h"
+#include "shell/FileUtils.h"
+#include "shell/NativeFs.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+// The walk changes nothing, so it keeps what the installation will have made by the time it reaches each
+// entry: the files and folders, by lower-case path as the lookups ignore case, and their names on disk.
+struct Walk final {
+    const InstallRequest& request;
+    QString fly; // the simulator folder with trailing '/'
+    QHash<QString, QString> made;
+};
+
+QString Key(const QString& path) {
+    QString resolved = ResolvePath(path);
+    while (resolved.size() > 1 && resolved.endsWith('/'))
+        resolved.chop(1);
+    return resolved.toLower();
+}
+
+// The path as it will be on disk when the installation gets there.
+QString OnDisk(const Walk& w, const QString& path) {
+    const auto made = w.made.constFind(Key(path));
+    return made != w.made.constEnd() ? *made : ResolvePath(path);
+}
+
+bool WillExist(const Walk& w, const QString& path) {
+    return w.made.contains(Key(path)) || PathExists(path);
+}
+
+// The name's extension from its last dot, lower case ("" when it has none).
+QString ExtensionOf(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
+// The folder a file of this extension goes to for the request's type; empty: not installed.
+QString TargetFolder(const Walk& w, const QString& extension) {
+    const InstallType type = w.request.type;
+    const bool pod = extension == QLatin1String(".pod");
+    const bool scf = extension == QLatin1String(".scf");
+    if (extension == QLatin1String(".bgr") || extension == QLatin1String(".tms") ||
+        extension == QLatin1String(".txp"))
+        return type <= InstallType::Taxiways ? w.fly + QStringLiteral("data/") : QString();
+    if (type == InstallType::Scenery && (pod || scf))
+        return w.fly + QStringLiteral("scenery/");
+    if (type == InstallType::ExternalScenery && (pod || scf))
+        return WithBackslash(w.request.destination);
+    if (type == InstallType::Taxiways && pod)
+        return w.fly + QStringLiteral("taxiways/");
+    return {};
+}
+
+// Whether an entry that is not a folder stands where a level of folder belongs, so it can't be made.
+bool FolderBlocked(const QString& folder) {
+    for (QString level = WithBackslash(folder); !level.isEmpty();) {
+        const QString entry = level.left(level.size() - 1);
+        if (FolderExists(entry))
+            return false;
+        if (PathExists(entry))
+            return true;
+        const QString parent = ParentFolder(level);
+        if (parent == level)
+            return false;
+        level = parent;
+    }
+    return false;
+}
+
+// The step's folder, when it is missing and not made by an earlier step, is made for this one.
+void NoteFolder(Walk& w, InstallStep& step) {
+    if (FolderExists(step.folder) || w.made.contains(Key(step.folder)))
+        return;
+    step.newFolder = OnDisk(w, step.folder);
+    step.folderBlocked = FolderBlocked(step.folder);
+    if (step.folderBlocked)
+        step.refusal =
+            QStringLiteral("le répertoire ") + step.newFolder + QStringLiteral(" ne peut pas être créé");
+    else
+        w.made.insert(Key(step.folder), step.newFolder);
+}
+
+// The refusals that leave every folder as it is.
+QString PathRefusal(const Walk& w, const InstallStep& step) {
+    if (step.dex && !IsPlainDexName(QFileInfo(step.source).fileName()))
+        return QStringLiteral("nom que l'importateur lirait comme autre chose qu'un fichier");
+    if (!LiesInside(step.source, w.request.sourceFolder))
+        return QStringLiteral("hors du répertoire source");
+    if (!LiesInside(WriteTarget(step.target), step.folder))
+        return QStringLiteral("la copie sortirait de son répertoire");
+    return {};
+}
+
+// The failures of the copy itself, once its folder is there.
+QString CopyRefusal(const InstallStep& step) {
+    if (!FileExists(step.source))
+        return QStringLiteral("fichier source introuvable");
+    if (SameFile(step.source, step.target))
+        return QStringLiteral("la copie serait le fichier source lui-même");
+    if (FolderExists(step.target))
+        return QStringLiteral("un répertoire porte ce nom à la destination");
+    return {};
+}
+
+InstallStep::Rename PlanRename(Walk& w, const QString& source) {
+    if (!w.request.renameSources)
+        return InstallStep::Rename::No;
+    const QString renamed = source + QStringLiteral(".installed");
+    if (WillExist(w, renamed))
+        return InstallStep::Rename::Blocked;
+    w.made.insert(Key(renamed), ResolvePath(renamed));
+    return InstallStep::Rename::Yes;
+}
+
+QString ImporterOf(const InstallRequest& request, const QString& dexFolder) {
+    const QString program =
+        request.importer.isEmpty() ? FindImporter(dexFolder, request.toolFolder).program : request.importer;
+    return ResolvePath(program);
+}
+
+// In the order the installation checks: a DEX file's folder is made before anything else; another file's
+// only for a copy whose source and target both stay inside their folders.
+InstallStep Decide(Walk& w, const QString& source, const QString& folder, bool dex) {
+    InstallStep step;
+    step.source = source;
+    step.folder = folder;
+    step.dex = dex;
+    step.target = OnDisk(w, folder + QFileInfo(source).fileName());
+    if (dex)
+        NoteFolder(w, step);
+    if (step.refusal.isEmpty())
+        step.refusal = PathRefusal(w, step);
+    if (!dex && step.refusal.isEmpty())
+        NoteFolder(w, step);
+    if (step.refusal.isEmpty())
+        step.refusal = CopyRefusal(step);
+    if (!step.refusal.isEmpty())
+        return step;
+    step.replaces = WillExist(w, step.target);
+    w.made.insert(Key(step.target), step.target);
+    step.rename = PlanRename(w, source);
+    if (dex)
+        step.importer = ImporterOf(w.request, folder);
+    return step;
+}
+
+// The refusal for a destination that doesn't suit the type, or empty.
+QString DestinationProblem(const Walk& w) {
+    const QString scenery = w.fly + QStringLiteral("scenery/");
+    if (w.request.type == InstallType::Scenery && w.request.destination != scenery)
+        return QStringLiteral("Réinitialisez la valeur par défaut du répertoire de Fly! ou vérifié le bouton "
+                              "radio [Fichier scène extérieur]");
+    if (w.request.type == InstallType::ExternalScenery && w.request.destination == scenery)
+        return QStringLiteral("Select EXTERNAL scenery folder OR check [scenery] radiobutton");
+    return {};
+}
+
+QString FirstLine(InstallType type) {
+    switch (type) {
+    case InstallType::Scenery:
+        return QStringLiteral("*** Installing Scenery ***");
+    case InstallType::ExternalScenery:
+        return QStringLiteral("*** Installing Scenery to external/other folder ***");
+    case InstallType::Taxiways:
+        return QStringLiteral("*** Installing Taxiways ***");
+    case InstallType::Dex:
+        return QStringLiteral("*** Installing DEX files ***");
+    default:
+        return {};
+    }
+}
+
+QList<InstallStep> PlanSteps(Walk& w) {
+    const InstallType type = w.request.type;
+    QList<InstallStep> steps;
+    if (type == InstallType::Aircraft || type == InstallType::Script)
+        return steps;
+    for (const QString& source : w.request.sourceList) {
+        const QString extension = ExtensionOf(QFileInfo(source).fileName());
+        if (type == InstallType::Dex) {
+            if (extension != QLatin1String(".dex"))
+                continue;
+            steps.append(Decide(w, source, w.fly + QStringLiteral("dex/"), true));
+            if (steps.last().folderBlocked)
+                break;
+            continue;
+        }
+        const QString folder = TargetFolder(w, extension);
+        if (!folder.isEmpty())
+            steps.append(Decide(w, source, folder, false));
+    }
+    return steps;
+}
+
+void DescribeStep(const InstallStep& step, QStringList& lines) {
+    if (step.dex && step.folderBlocked) {
+        lines << QStringLiteral("Arrêt : le répertoire [DEX] ") + step.newFolder +
+                     QStringLiteral(" ne peut pas être créé, l'installation s'arrête ici");
+        return;
+    }
+    if (!step.newFolder.isEmpty() && !step.folderBlocked)
+        lines << QStringLiteral("Nouveau répertoire : ") + step.newFolder;
+    if (!step.refusal.isEmpty()) {
+        lines << QStringLiteral("Non installé : ") + step.source + QStringLiteral(" (") + step.refusal + ')';
+        return;
+    }
+    lines << QStringLiteral("Copie : ") + step.source + QStringLiteral(" -> ") + step.target +
+                 (step.replaces ? QStringLiteral(" (remplace le fichier existant)") : QString());
+    const QString renamed = step.source + QStringLiteral(".installed");
+    if (step.rename == InstallStep::Rename::Yes)
+        lines << QStringLiteral("Renommage : ") + step.source + QStringLiteral(" -> ") + renamed;
+    else if (step.rename == InstallStep::Rename::Blocked)
+        lines << QStringLiteral("Pas de renommage : ") + renamed + QStringLiteral(" existe déjà");
+    if (step.dex)
+        lines << QStringLiteral("Import dans la base de données : ") + QFileInfo(step.source).fileName() +
+                     QStringLiteral(" par ") + step.importer;
+}
+
+} // namespace
+
+InstallPlan PlanInstallation(const InstallRequest& request) {
+    InstallPlan plan;
+    if (request.sourceFolder.isEmpty()) {
+        plan.refusal = QStringLiteral("Répertoire Source manaquant pour installer!");
+        return plan;
+    }
+    Walk walk{request, WithBackslash(request.flyFolder), {}};
+    plan.refusal = DestinationProblem(walk);
+    if (!plan.refusal.isEmpty())
+        return plan;
+    plan.firstLine = FirstLine(request.type);
+    plan.steps = PlanSteps(walk);
+    return plan;
+}
+
+QStringList DescribePlan(const InstallPlan& plan) {
+    QStringList lines;
+    for (const InstallStep& step : plan.steps)
+        DescribeStep(step, lines);
+    if (plan.steps.isEmpty())
+        lines << QStringLiteral("Aucun fichier à installer");
+    return lines;
+}

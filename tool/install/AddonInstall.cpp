@@ -113,6 +113,24 @@ QString SourceDialogStart(const QString& current, Settings& settings) {
     return settings.SceneryFolder;
 }
 
+QString InstallationName(InstallType type) {
+    switch (type) {
+    case InstallType::Scenery:
+        return QString::fromUtf8("Installation scénes");
+    case InstallType::ExternalScenery:
+        return QString::fromUtf8("Installation scènes vers un répertoire externe");
+    case InstallType::Taxiways:
+        return QStringLiteral("Installation taxiways");
+    case InstallType::Aircraft:
+        return QStringLiteral("Installation avions");
+    case InstallType::Script:
+        return QStringLiteral("Installation script");
+    case InstallType::Dex:
+        break;
+    }
+    return QStringLiteral("Installation DEX files");
+}
+
 QStringList ListInstallSource(const QString& folder) {
     QStringList list;
     if (!folder.isEmpty())

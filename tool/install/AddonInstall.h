@@ -32,6 +32,9 @@ using InstallLog = std::function<void(const QString&)>;
 // its parent when it is gone (the default then becomes that parent); else the scenery folder.
 QString SourceDialogStart(const QString& current, Settings& settings);
 
+// The installation as the history of changes names it, after the type chosen.
+QString InstallationName(InstallType type);
+
 // The entries of a source folder, one level deep, sub-folders included.
 QStringList ListInstallSource(const QString& folder);
 

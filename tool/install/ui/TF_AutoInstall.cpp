@@ -4,6 +4,7 @@
 #include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
+#include "shell/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
@@ -289,6 +290,7 @@ void TF_AutoInstall::InstallClick() {
     Outcome outcome;
     {
         TF_Progress progress(this, QStringLiteral("Installation en cours"));
+        const JournalScope journal(request.flyFolder, InstallationName(request.type));
         outcome = RunInstallation(
             request, [this](const QString& line) { AppendLog(line); }, progress);
     }

@@ -83,9 +83,11 @@ const QList<Operation> Operations = {
      [](const QString& fly, const QString& addon) {
          EXPECT_TRUE(RunInstallation(Request(InstallType::Scenery, fly, addon), [](const QString&) {}).ok());
      }},
-    {"Installation DEX",
+    {"Installation DEX files",
      [](const QString& fly, const QString& addon) {
+         const QByteArray airports = ReadFile(fly + "system/AIRPORT.POD");
          EXPECT_TRUE(RunInstallation(Request(InstallType::Dex, fly, addon), [](const QString&) {}).ok());
+         EXPECT_NE(ReadFile(fly + "system/AIRPORT.POD"), airports);
      }},
     {"Déplacement [scènes]",
      [](const QString& fly, const QString& addon) {

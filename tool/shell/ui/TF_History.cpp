@@ -68,6 +68,7 @@ TF_History::TF_History(QWidget* parent)
     buttons->addWidget(close);
 
     auto* limits = new QFormLayout;
+    limits->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     limits->addRow(QString::fromUtf8("Garder les opérations pendant (jours) :"), days_);
     limits->addRow(QString::fromUtf8("Taille maximale de l'historique (Mo) :"), megabytes_);
     auto* note = new QLabel(QString::fromUtf8("Les 20 dernières opérations sont toujours gardées. L'historique "

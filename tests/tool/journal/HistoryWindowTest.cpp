@@ -1,0 +1,72 @@
+// The history window and the main window's undo button, driven as a user drives them.
+#include "ScriptedDialogs.h"
+#include "TempFolderTest.h"
+
+#include "shell/JournalScope.h"
+#include "shell/NativeFs.h"
+#include "shell/mainwin/TF_main.h"
+#include "shell/ui/TF_History.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class HistoryWindowTest : public TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        CreateFile("Fly2/FLY2.EXE", "MZ");
+        CreateFile("Fly2/system/fly.ini", "a=1\r\n");
+        AppSettings().FlyFolder = Path("Fly2/");
+        before_ = Tree("Fly2");
+        for (const char* name : {"Enregistrer fly.ini", "Activation *.DLL"}) {
+            const JournalScope scope(AppSettings().FlyFolder, QString::fromUtf8(name));
+            ASSERT_TRUE(WriteFileAtomic(Path("Fly2/system/fly.ini"), name));
+        }
+    }
+
+    ScriptedDialogs dialogs_;
+    QMap<QString, QByteArray> before_;
+};
+
+TEST_F(HistoryWindowTest, ListsNewestFirstAndUndoesDownToTheSelectedRow) {
+    TF_History history;
+    history.show();
+    auto* list = history.findChild<QListWidget*>("ListHistory");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().endsWith("   Activation *.DLL   (1 fichier)"));
+    EXPECT_TRUE(list->item(1)->text().endsWith("   Enregistrer fly.ini   (1 fichier)"));
+
+    list->setCurrentRow(1);
+    dialogs_.AnswerYes();
+    QTest::mouseClick(history.findChild<QPushButton*>("ButtonUndoSelected"), Qt::LeftButton);
+    EXPECT_EQ(dialogs_.Texts(),
+              QStringList({QString::fromUtf8("Annuler les 2 dernières opérations, de « Activation *.DLL » à « "
+                                             "Enregistrer fly.ini » ?"),
+                           QString::fromUtf8("Annulé : « Activation *.DLL », « Enregistrer fly.ini »")}));
+    EXPECT_EQ(Tree("Fly2"), before_);
+    EXPECT_EQ(list->count(), 0);
+
+    dialogs_.Clear();
+    QTest::mouseClick(history.findChild<QPushButton*>("ButtonUndoLast"), Qt::LeftButton);
+    EXPECT_EQ(dialogs_.Texts(), QStringList{QString::fromUtf8("Aucune opération à annuler.")});
+}
+
+TEST_F(HistoryWindowTest, TheMainWindowUndoesTheLastOperationOnlyOnYes) {
+    TF_main main;
+    QPushButton* undo = main.findChild<QPushButton*>("ButtonUndo");
+    ASSERT_NE(undo, nullptr);
+    dialogs_.AnswerNo();
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(Read("Fly2/system/fly.ini"), "Activation *.DLL");
+    dialogs_.AnswerYes();
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(dialogs_.Texts(), QStringList({QString::fromUtf8("Annuler « Activation *.DLL » ?"),
+                                             QString::fromUtf8("Annuler « Activation *.DLL » ?"),
+                                             QString::fromUtf8("Annulé : « Activation *.DLL »")}));
+    EXPECT_EQ(Read("Fly2/system/fly.ini"), "Enregistrer fly.ini");
+}
+
+} // namespace

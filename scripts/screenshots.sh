@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots for the README, on a virtual screen: the main window on a demo installation, the add-on
-# installer after importing DEX files with navmerger, and its progress window during a slow import. Works on copies in BUILD/screenshots, so that the
-# demo of `make run` and its preferences stay as they are.
+# installer after importing DEX files with navmerger, its progress window during a slow import, and the
+# history of changes that these left. Works on copies in BUILD/screenshots, with a journal of changes of
+# their own, so that the demo of `make run`, its preferences and the user's journal stay as they are.
 set -euo pipefail
 build=${1:-build}
 docs=${2:-docs}
@@ -18,6 +19,8 @@ if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
     cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/slow-addon/$name.DEX"
   done
   exe="$(cd "$work/Fly2" && pwd)/FLY2.EXE"
+  mkdir -p "$work/share"
+  export XDG_DATA_HOME="$(cd "$work/share" && pwd)"
   printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$work/bin/FlyKestrel.prf"
   SCREENSHOTS_ON_SCREEN=1 exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
 fi
@@ -59,4 +62,13 @@ click "$installer" 556 180
 click "$installer" 840 738
 sleep 4
 shot 'Installation en cours' "$docs/progress.png"
+kill "$pid"; wait "$pid" || true
+
+# The history: the two installations above, newest first ("Historique des modifications" at the foot of
+# the main window).
+"$program" & pid=$!
+main=$(xdotool search --sync --onlyvisible --name 'Optimise les performances' | head -1)
+sleep 1
+click "$main" 728 643
+shot 'Historique des modifications' "$docs/history.png"
 kill "$pid"; wait "$pid" || true

@@ -111,6 +111,8 @@ qint64 BytesBelow(const QString& folder) {
 int JournalEntry::FileCount() const {
     QSet<QString> paths;
     for (const ChangeStep& step : steps) {
+        if (step.kind == ChangeStep::Kind::Replaced && step.after == step.before)
+            continue; // kept for a program that left it as it was
         paths << step.path;
         if (step.kind == ChangeStep::Kind::Renamed)
             paths << step.to;

@@ -15,7 +15,7 @@ struct JournalEntry final {
     QList<ChangeStep> steps;
     bool ended = false;
 
-    // The number of different files and folders the steps touch.
+    // The number of different files and folders the steps changed.
     int FileCount() const;
 };
 

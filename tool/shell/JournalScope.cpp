@@ -8,6 +8,7 @@
 #include "shell/NativeText.h"
 
 #include <QDir>
+#include <QHash>
 #include <QSet>
 
 #include <fcntl.h>
@@ -22,7 +23,7 @@ namespace {
 struct ProgramRun final {
     QStringList folders;
     QStringList missing; // folders that didn't exist before
-    QSet<QString> before;
+    QHash<QString, Fingerprint> before;
     QList<QPair<int, QString>> kept; // step number, path
 };
 
@@ -187,7 +188,7 @@ bool JournalScope::BeforeProgram(const QStringList& folders) {
             step.stored = QString::number(number);
             if (!QDir().mkpath(r->journal.StoreFolder(r->id)) || !KeepInStore(file, r->journal.StorePath(r->id, number)))
                 return false;
-            run.before << file;
+            run.before.insert(file, step.before);
             run.kept << qMakePair(number, file);
             steps << step;
         }
@@ -203,9 +204,18 @@ void JournalScope::AfterProgram() {
     if (r == nullptr || !r->program)
         return;
     QByteArray lines;
-    for (const auto& [number, path] : r->program->kept)
-        lines += "after\t" + QByteArray::number(number) + '\t' + FingerprintOf(path).Text().toLatin1() + '\n';
-    r->journal.Append(r->id, lines);
+    QStringList unchanged;
+    for (const auto& [number, path] : r->program->kept) {
+        const Fingerprint after = FingerprintOf(path);
+        lines += "after\t" + QByteArray::number(number) + '\t' + after.Text().toLatin1() + '\n';
+        if (after == r->program->before.value(path))
+            unchanged << r->journal.StorePath(r->id, number);
+    }
+    if (!r->journal.Append(r->id, lines))
+        return;
+    // What the program left as it was needs no copy.
+    for (const QString& copy : unchanged)
+        RemoveWhole(copy);
     QList<ChangeStep> created;
     for (const QString& folder : r->program->missing)
         if (FingerprintOf(folder).kind == Fingerprint::Kind::Folder)

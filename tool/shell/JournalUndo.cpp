@@ -84,7 +84,7 @@ class EntryUndo final {
         case Kind::Created:
             return now.kind == Fingerprint::Kind::Absent || RevertCreation(index, step);
         case Kind::Replaced:
-            return (now == step.before && step.after != step.before) || RevertReplacement(index, step);
+            return step.after == step.before || now == step.before || RevertReplacement(index, step);
         case Kind::Deleted:
             return now.kind != Fingerprint::Kind::Absent || RevertDeletion(step);
         }

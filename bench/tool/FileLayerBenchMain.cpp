@@ -64,7 +64,8 @@ QString Section(const QList<Row>& rows, const QList<int>& sizes, int runs) {
     text += QStringLiteral(
                 "Each figure is the median of %1 runs (by processor time) of one batch as OK runs it, on a fresh "
                 "folder listed first as the window lists it (the listing is not timed): DLL folder = "
-                "ApplyActivation over a DLL folder of N files switched all off, or all on again; scenery = the "
+                "ApplyActivation over a DLL folder of N files switched all off, or all on again (journaled: "
+                "inside a journal scope, as the window runs it); scenery = the "
                 "same over N POD and SCF files in 10 sub-folders; backup = BackupDllFolder copying N "
                 "64-byte files, each written through a flushed temporary file. Measured inside the process: "
                 "wall and processor (user + system) seconds; us/file = wall / processor microseconds per file. "

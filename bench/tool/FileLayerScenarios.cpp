@@ -3,6 +3,9 @@
 #include "activation/ActivationListing.h"
 #include "activation/ActivationSwitch.h"
 #include "activation/DllFolderBackup.h"
+#include "shell/JournalScope.h"
+#include "shell/Outcome.h"
+#include "shell/Progress.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -72,6 +75,18 @@ Batch DllSwitch(const QString& work, int files, bool on) {
     return Switching(ActivationKind::Dll, pc, label, std::move(entries), on);
 }
 
+// As the window runs it: inside a journal scope, the renames journaled first, in a journal of its own.
+Batch JournaledDllSwitch(const QString& work, int files) {
+    const QString journal = work + QStringLiteral(".journal");
+    QDir(journal).removeRecursively();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(journal));
+    Batch batch = DllSwitch(work, files, false);
+    return [batch = std::move(batch), work] {
+        const JournalScope scope(work, QStringLiteral("Activation *.DLL"));
+        return batch();
+    };
+}
+
 Batch ScenerySwitch(const QString& work, int files, bool on) {
     const QString scenery = MakeSceneryFolder(work, files, on ? QStringLiteral(".notused") : QString());
     return Switching(ActivationKind::Scenery, scenery, scenery, ListSceneryEntries(scenery), on);
@@ -80,9 +95,9 @@ Batch ScenerySwitch(const QString& work, int files, bool on) {
 Batch DllBackup(const QString& work, int files) {
     const QString modules = MakeDllFolder(work, files, QString()).section('/', 0, -2);
     return [modules] {
-        const QString error = BackupDllFolder(modules);
-        if (!error.isEmpty())
-            throw std::runtime_error(error.toStdString());
+        const Outcome outcome = BackupDllFolder(modules, NoProgress());
+        if (outcome.box() == Outcome::Box::Error)
+            throw std::runtime_error(outcome.text().toStdString());
         return int(QDir(modules + QStringLiteral("/pc-save")).entryList(QDir::Files).size());
     };
 }
@@ -138,6 +153,8 @@ double ProcessorSeconds() {
 QList<FileLayerScenario> FileLayerScenarios() {
     return {
         {QStringLiteral("DLL folder off"), [](const QString& w, int n) { return DllSwitch(w, n, false); },
+         [](const QString& w, int n) { return RenameEach(MakeDllFolder(w, n, QString()), false); }},
+        {QStringLiteral("DLL folder off, journaled"), JournaledDllSwitch,
          [](const QString& w, int n) { return RenameEach(MakeDllFolder(w, n, QString()), false); }},
         {QStringLiteral("DLL folder on"), [](const QString& w, int n) { return DllSwitch(w, n, true); },
          [](const QString& w, int n) { return RenameEach(MakeDllFolder(w, n, QStringLiteral(".notused")), true); }},

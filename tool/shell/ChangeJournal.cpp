@@ -220,5 +220,6 @@ bool SaveJournalLimits(const JournalLimits& limits) {
                             QByteArray::number(limits.maxStoreBytes / (1024 * 1024)) + '\n';
     const QString temporary = root + QStringLiteral("limits.new");
     return WriteFlushed(temporary, text, O_TRUNC) &&
-           ::rename(ToNative(temporary).constData(), ToNative(root + QStringLiteral("limits")).constData()) == 0;
+           ::rename(ToNative(temporary).constData(), ToNative(root + QStringLiteral("limits")).constData()) ==
+               0;
 }

@@ -105,7 +105,8 @@ Fingerprint FingerprintOf(const QString& nativePath) {
     const QByteArray native = ToNative(nativePath);
     struct stat st {};
     if (::lstat(native.constData(), &st) != 0)
-        return {errno == ENOENT || errno == ENOTDIR ? Fingerprint::Kind::Absent : Fingerprint::Kind::Other, 0, 0};
+        return {errno == ENOENT || errno == ENOTDIR ? Fingerprint::Kind::Absent : Fingerprint::Kind::Other, 0,
+                0};
     if (S_ISREG(st.st_mode))
         return OfFile(native);
     Checksum sum;

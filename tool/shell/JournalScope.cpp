@@ -36,13 +36,13 @@ struct OpenEntry final {
     std::optional<ProgramRun> program;
 };
 
-thread_local OpenEntry* current = nullptr;
+thread_local std::unique_ptr<OpenEntry> current;
 thread_local int depth = 0;
 thread_local int paused = 0;
 std::function<void(int)> stepHook;
 
 OpenEntry* Active() {
-    return paused == 0 ? current : nullptr;
+    return paused == 0 ? current.get() : nullptr;
 }
 
 QString RenameKey(const QString& from, const QString& to) {
@@ -85,7 +85,8 @@ QList<QString> PlainFiles(const QString& folder) {
 bool KeepForStep(OpenEntry& r, const QString& path, ChangeStep& step) {
     const QString folder = r.journal.StoreFolder(r.id);
     step.stored = QString::number(r.steps);
-    return QDir().mkpath(folder) && KeepInStore(path, r.journal.StorePath(r.id, r.steps)) && FlushFolder(folder);
+    return QDir().mkpath(folder) && KeepInStore(path, r.journal.StorePath(r.id, r.steps)) &&
+           FlushFolder(folder);
 }
 
 } // namespace
@@ -93,11 +94,9 @@ bool KeepForStep(OpenEntry& r, const QString& path, ChangeStep& step) {
 JournalScope::JournalScope(const QString& flyFolder, const QString& operation) {
     if (depth++ > 0 || flyFolder.isEmpty())
         return;
-    current = new OpenEntry{ChangeJournal(flyFolder), operation, 0, 0, {}, std::nullopt};
-    if (!current->journal.valid()) {
-        delete current;
-        current = nullptr;
-    }
+    current.reset(new OpenEntry{ChangeJournal(flyFolder), operation, 0, 0, {}, std::nullopt});
+    if (!current->journal.valid())
+        current.reset();
 }
 
 JournalScope::~JournalScope() {
@@ -105,8 +104,7 @@ JournalScope::~JournalScope() {
         return;
     if (current->id != 0)
         current->journal.Append(current->id, "end\n");
-    delete current;
-    current = nullptr;
+    current.reset();
 }
 
 bool JournalScope::Recording() {
@@ -183,10 +181,12 @@ bool JournalScope::BeforeProgram(const QStringList& folders) {
         if (FingerprintOf(resolved).kind == Fingerprint::Kind::Absent)
             run.missing << resolved;
         for (const QString& file : PlainFiles(resolved)) {
-            ChangeStep step{ChangeStep::Kind::Replaced, file, {}, {}, FingerprintOf(file), {Fingerprint::Kind::Unknown, 0, 0}};
+            ChangeStep step{ChangeStep::Kind::Replaced,        file, {}, {}, FingerprintOf(file),
+                            {Fingerprint::Kind::Unknown, 0, 0}};
             const int number = r->steps + int(steps.size());
             step.stored = QString::number(number);
-            if (!QDir().mkpath(r->journal.StoreFolder(r->id)) || !KeepInStore(file, r->journal.StorePath(r->id, number)))
+            if (!QDir().mkpath(r->journal.StoreFolder(r->id)) ||
+                !KeepInStore(file, r->journal.StorePath(r->id, number)))
                 return false;
             run.before.insert(file, step.before);
             run.kept << qMakePair(number, file);
@@ -219,7 +219,8 @@ void JournalScope::AfterProgram() {
     QList<ChangeStep> created;
     for (const QString& folder : r->program->missing)
         if (FingerprintOf(folder).kind == Fingerprint::Kind::Folder)
-            created.append({ChangeStep::Kind::Created, folder, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}});
+            created.append(
+                {ChangeStep::Kind::Created, folder, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}});
     for (const QString& folder : r->program->folders)
         for (const QString& file : PlainFiles(folder))
             if (!r->program->before.contains(file))

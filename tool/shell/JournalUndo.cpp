@@ -67,7 +67,9 @@ class EntryUndo final {
     }
 
   private:
-    QString Stored(const ChangeStep& step) const { return journal_.StorePath(entry_.id, step.stored.toInt()); }
+    QString Stored(const ChangeStep& step) const {
+        return journal_.StorePath(entry_.id, step.stored.toInt());
+    }
     // Whether the store still holds the old file; a folder's copy has times of its own.
     bool StoreIntact(const ChangeStep& step) const {
         return step.before.kind != Fingerprint::Kind::File || FingerprintOf(Stored(step)) == step.before;
@@ -145,9 +147,9 @@ class EntryUndo final {
                 continue;
             const qsizetype slash = step.path.lastIndexOf('/');
             const QString folder = step.path.left(slash);
-            const QRegularExpression temporary(
-                QRegularExpression::anchoredPattern('.' + QRegularExpression::escape(step.path.mid(slash + 1)) +
-                                                    QStringLiteral("\\.[A-Za-z0-9]{6}")));
+            const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+                '.' + QRegularExpression::escape(step.path.mid(slash + 1)) +
+                QStringLiteral("\\.[A-Za-z0-9]{6}")));
             for (const QString& name : EntryNames(folder))
                 if (temporary.match(name).hasMatch())
                     ::unlink(ToNative(folder + '/' + name).constData());
@@ -209,7 +211,10 @@ Outcome UndoLast(ChangeJournal& journal, int count) {
             refused = Outcome::Error(QString::fromUtf8("Impossible d'effacer l'historique de ") +
                                      Quoted(entry.operation));
         if (!refused.ok()) {
-            Outcome outcome = done.isEmpty() ? Outcome{} : Outcome::Info(QString::fromUtf8("Annulé : ") + done.join(QStringLiteral(", ")));
+            Outcome outcome =
+                done.isEmpty()
+                    ? Outcome{}
+                    : Outcome::Info(QString::fromUtf8("Annulé : ") + done.join(QStringLiteral(", ")));
             return outcome += refused;
         }
         done << Quoted(entry.operation);

@@ -42,10 +42,11 @@ TEST_F(HistoryWindowTest, ListsNewestFirstAndUndoesDownToTheSelectedRow) {
     list->setCurrentRow(1);
     dialogs_.AnswerYes();
     QTest::mouseClick(history.findChild<QPushButton*>("ButtonUndoSelected"), Qt::LeftButton);
-    EXPECT_EQ(dialogs_.Texts(),
-              QStringList({QString::fromUtf8("Annuler les 2 dernières opérations, de « Activation *.DLL » à « "
-                                             "Enregistrer fly.ini » ?"),
-                           QString::fromUtf8("Annulé : « Activation *.DLL », « Enregistrer fly.ini »")}));
+    EXPECT_EQ(
+        dialogs_.Texts(),
+        QStringList({QString::fromUtf8("Annuler les 2 dernières opérations, de « Activation *.DLL » à « "
+                                       "Enregistrer fly.ini » ?"),
+                     QString::fromUtf8("Annulé : « Activation *.DLL », « Enregistrer fly.ini »")}));
     EXPECT_EQ(Tree("Fly2"), before_);
     EXPECT_EQ(list->count(), 0);
 

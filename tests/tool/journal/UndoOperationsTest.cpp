@@ -64,7 +64,9 @@ const QList<Operation> Operations = {
          ASSERT_TRUE(SaveProfile(fly + "mine.f2p", fly + "modules/pc", fly + "modules/scripts/global"));
      }},
     {"Copie répertoire DLL",
-     [](const QString& fly, const QString&) { EXPECT_NE(BackupDllFolder(fly + "modules/", NoProgress()).box(), Outcome::Box::Error); }},
+     [](const QString& fly, const QString&) {
+         EXPECT_NE(BackupDllFolder(fly + "modules/", NoProgress()).box(), Outcome::Box::Error);
+     }},
     {"Enregistrer fly.ini",
      [](const QString& fly, const QString&) {
          IniGrid grid;
@@ -78,7 +80,9 @@ const QList<Operation> Operations = {
          EXPECT_TRUE(UseKeySet(fly, QStringLiteral("mine.fky"), outcome));
      }},
     {"Enregistrer valeurs",
-     [](const QString& fly, const QString&) { EXPECT_TRUE(SaveValues(fly + "values.ftv", SlicerSettings{}).error.isEmpty()); }},
+     [](const QString& fly, const QString&) {
+         EXPECT_TRUE(SaveValues(fly + "values.ftv", SlicerSettings{}).error.isEmpty());
+     }},
     {"Installation scénes",
      [](const QString& fly, const QString& addon) {
          EXPECT_TRUE(RunInstallation(Request(InstallType::Scenery, fly, addon), [](const QString&) {}).ok());
@@ -91,14 +95,17 @@ const QList<Operation> Operations = {
      }},
     {"Déplacement [scènes]",
      [](const QString& fly, const QString& addon) {
-         SceneryCopyRequest request{addon, fly + "scenery", ListSceneryFiles(addon, true, false), SourceMode::Delete};
+         SceneryCopyRequest request{addon, fly + "scenery", ListSceneryFiles(addon, true, false),
+                                    SourceMode::Delete};
          Outcome outcome;
          for (int asked = CopySceneries(request, 0, outcome, NoProgress()); asked >= 0;
               asked = CopySceneries(request, asked + 1, outcome, NoProgress()))
              EXPECT_TRUE(AnswerDeletion(request, asked, true).ok());
      }},
     {"Enregistrement auto. [DATA]",
-     [](const QString& fly, const QString&) { EXPECT_TRUE(SaveDataFolder(fly + "FLY2.EXE").box() != Outcome::Box::Error); }},
+     [](const QString& fly, const QString&) {
+         EXPECT_TRUE(SaveDataFolder(fly + "FLY2.EXE").box() != Outcome::Box::Error);
+     }},
     {"Démarrer FLY! 2", [](const QString& fly, const QString&) { DeleteHST(fly); }},
     {"Créer un rértoire spécial (optionel)",
      [](const QString& fly, const QString&) { EXPECT_TRUE(MakeSlicerWorkFolders(fly).ok()); }},
@@ -153,7 +160,8 @@ TEST_F(UndoOperationsTest, ARestoreAfterASaveIsUndoneInTwoSteps) {
     const QMap<QString, QByteArray> before = Both();
     for (const char* name : {"Enregistrement auto. [DATA]", "Restauration auto. [DATA]"}) {
         const JournalScope scope(fly_, QString::fromUtf8(name));
-        const Outcome outcome = name[0] == 'E' ? SaveDataFolder(fly_ + "FLY2.EXE") : RestoreDataFolder(fly_ + "FLY2.EXE");
+        const Outcome outcome =
+            name[0] == 'E' ? SaveDataFolder(fly_ + "FLY2.EXE") : RestoreDataFolder(fly_ + "FLY2.EXE");
         EXPECT_NE(outcome.box(), Outcome::Box::Error) << outcome.text().toStdString();
     }
     ASSERT_EQ(journal.Entries().size(), 2);

@@ -1,5 +1,5 @@
-#include "ShellFixture.h"
 #include "shell/ChangeJournal.h"
+#include "ShellFixture.h"
 #include "shell/FileUtils.h"
 #include "shell/JournalScope.h"
 #include "shell/JournalUndo.h"
@@ -105,9 +105,10 @@ TEST_F(ChangeJournalTest, AFileChangedSinceIsNamedAndNothingIsUndone) {
     ChangeJournal journal = Journal();
     const Outcome refused = UndoLast(journal, 1);
     EXPECT_EQ(refused.box(), Outcome::Box::Error);
-    EXPECT_EQ(refused.text(), QString::fromUtf8("Impossible d'annuler « Essai » : ces fichiers ont été modifiés "
-                                                "depuis :\n") +
-                                  F("system/fly.ini"));
+    EXPECT_EQ(refused.text(),
+              QString::fromUtf8("Impossible d'annuler « Essai » : ces fichiers ont été modifiés "
+                                "depuis :\n") +
+                  F("system/fly.ini"));
     EXPECT_EQ(Tree("Fly2"), changed);
     EXPECT_EQ(journal.Entries().size(), 1);
 }

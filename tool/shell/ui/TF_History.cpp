@@ -71,8 +71,9 @@ TF_History::TF_History(QWidget* parent)
     limits->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     limits->addRow(QString::fromUtf8("Garder les opérations pendant (jours) :"), days_);
     limits->addRow(QString::fromUtf8("Taille maximale de l'historique (Mo) :"), megabytes_);
-    auto* note = new QLabel(QString::fromUtf8("Les 20 dernières opérations sont toujours gardées. L'historique "
-                                              "est rangé hors du répertoire de Fly!2."));
+    auto* note =
+        new QLabel(QString::fromUtf8("Les 20 dernières opérations sont toujours gardées. L'historique "
+                                     "est rangé hors du répertoire de Fly!2."));
     note->setObjectName("LabelKeep");
     note->setWordWrap(true);
     const JournalLimits kept = LoadJournalLimits();
@@ -82,7 +83,8 @@ TF_History::TF_History(QWidget* parent)
     connect(megabytes_, &QSpinBox::valueChanged, this, &TF_History::SaveLimits);
 
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(QString::fromUtf8("Opérations qui ont modifié des fichiers, la plus récente en haut :"));
+    auto* intro =
+        new QLabel(QString::fromUtf8("Opérations qui ont modifié des fichiers, la plus récente en haut :"));
     intro->setObjectName("LabelHistory");
     layout->addWidget(intro);
     layout->addWidget(list_, 1);

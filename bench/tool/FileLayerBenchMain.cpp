@@ -61,18 +61,19 @@ QString Targets(const QList<Row>& rows, int small, int large) {
 QString Section(const QList<Row>& rows, const QList<int>& sizes, int runs) {
     QString text = Heading + QStringLiteral("\n\nWritten by `make bench-tool` (bench/tool) on %1 UTC.\n\n")
                                  .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    text += QStringLiteral(
-                "Each figure is the median of %1 runs (by processor time) of one batch as OK runs it, on a fresh "
-                "folder listed first as the window lists it (the listing is not timed): DLL folder = "
-                "ApplyActivation over a DLL folder of N files switched all off, or all on again (journaled: "
-                "inside a journal scope, as the window runs it); scenery = the "
-                "same over N POD and SCF files in 10 sub-folders; backup = BackupDllFolder copying N "
-                "64-byte files, each written through a flushed temporary file. Measured inside the process: "
-                "wall and processor (user + system) seconds; us/file = wall / processor microseconds per file. "
-                "Floor: the same changes on the same fresh folder with one plain system call a step "
-                "(rename(2) a file; open, read, create, write, fsync and close a copy), wall / processor "
-                "seconds; x floor = the batch over its floor, wall / processor.\n\n")
-                .arg(runs);
+    text +=
+        QStringLiteral(
+            "Each figure is the median of %1 runs (by processor time) of one batch as OK runs it, on a fresh "
+            "folder listed first as the window lists it (the listing is not timed): DLL folder = "
+            "ApplyActivation over a DLL folder of N files switched all off, or all on again (journaled: "
+            "inside a journal scope, as the window runs it); scenery = the "
+            "same over N POD and SCF files in 10 sub-folders; backup = BackupDllFolder copying N "
+            "64-byte files, each written through a flushed temporary file. Measured inside the process: "
+            "wall and processor (user + system) seconds; us/file = wall / processor microseconds per file. "
+            "Floor: the same changes on the same fresh folder with one plain system call a step "
+            "(rename(2) a file; open, read, create, write, fsync and close a copy), wall / processor "
+            "seconds; x floor = the batch over its floor, wall / processor.\n\n")
+            .arg(runs);
     text += QStringLiteral("| scenario | files | wall s | processor s | us/file | floor s | x floor |\n"
                            "|---|---|---|---|---|---|---|\n");
     for (const Row& row : rows)

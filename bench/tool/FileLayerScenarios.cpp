@@ -157,11 +157,17 @@ QList<FileLayerScenario> FileLayerScenarios() {
         {QStringLiteral("DLL folder off, journaled"), JournaledDllSwitch,
          [](const QString& w, int n) { return RenameEach(MakeDllFolder(w, n, QString()), false); }},
         {QStringLiteral("DLL folder on"), [](const QString& w, int n) { return DllSwitch(w, n, true); },
-         [](const QString& w, int n) { return RenameEach(MakeDllFolder(w, n, QStringLiteral(".notused")), true); }},
-        {QStringLiteral("Scenery sub-folders off"), [](const QString& w, int n) { return ScenerySwitch(w, n, false); },
+         [](const QString& w, int n) {
+             return RenameEach(MakeDllFolder(w, n, QStringLiteral(".notused")), true);
+         }},
+        {QStringLiteral("Scenery sub-folders off"),
+         [](const QString& w, int n) { return ScenerySwitch(w, n, false); },
          [](const QString& w, int n) { return RenameEach(MakeSceneryFolder(w, n, QString()), false); }},
-        {QStringLiteral("Scenery sub-folders on"), [](const QString& w, int n) { return ScenerySwitch(w, n, true); },
-         [](const QString& w, int n) { return RenameEach(MakeSceneryFolder(w, n, QStringLiteral(".notused")), true); }},
+        {QStringLiteral("Scenery sub-folders on"),
+         [](const QString& w, int n) { return ScenerySwitch(w, n, true); },
+         [](const QString& w, int n) {
+             return RenameEach(MakeSceneryFolder(w, n, QStringLiteral(".notused")), true);
+         }},
         {QStringLiteral("DLL folder backup (copy)"), DllBackup, CopyEach},
     };
 }

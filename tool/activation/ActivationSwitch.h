@@ -14,7 +14,8 @@ struct ActivationList final {
     ActivationEntries entries;
 };
 
-// The operation as the main window names it: "Activation *.DLL", "Activation *.PY/PYC", "Activation [scènes]".
+// The operation as the main window names it: "Activation *.DLL", "Activation *.PY/PYC", "Activation
+// [scènes]".
 QString ActivationName(ActivationKind kind);
 
 // Renames each entry's file to the state its mark asks for, never over an existing file; a rename that

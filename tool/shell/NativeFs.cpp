@@ -212,8 +212,8 @@ bool PathExists(const QString& path) {
 
 bool RemoveFile(const QString& path) {
     const QString resolved = ResolvePath(path);
-    return !path.isEmpty() && !IsFolder(resolved) && Exists(resolved) && JournalScope::BeforeDelete(resolved) &&
-           ::unlink(ToNative(resolved).constData()) == 0;
+    return !path.isEmpty() && !IsFolder(resolved) && Exists(resolved) &&
+           JournalScope::BeforeDelete(resolved) && ::unlink(ToNative(resolved).constData()) == 0;
 }
 
 bool MakeFolder(const QString& path) {

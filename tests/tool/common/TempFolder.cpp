@@ -46,7 +46,8 @@ QMap<QString, QByteArray> TempFolder::Tree(const QString& relative) const {
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        tree.insert(base.relativeFilePath(path), it.fileInfo().isDir() ? QByteArray("<folder>") : ReadFile(path));
+        tree.insert(base.relativeFilePath(path),
+                    it.fileInfo().isDir() ? QByteArray("<folder>") : ReadFile(path));
     }
     return tree;
 }

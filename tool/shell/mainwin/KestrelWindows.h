@@ -41,7 +41,7 @@ public:
     THelpForm& Help() const { return *help_; }
     TF_History& History() const { return *history_; }
 
-private:
+  private:
     std::unique_ptr<TF_main> main_;
     std::unique_ptr<TFormKestrelTools> kestrelTools_;
     std::unique_ptr<TF_checkpy> checkPy_;

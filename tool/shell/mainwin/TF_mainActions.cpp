@@ -110,7 +110,8 @@ void TF_main::Button16Click() {
         QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
     const QString chosen = SelectFolder(AppSettings().FlyFolder);
     if (!chosen.isEmpty()) {
-        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Créer un rértoire spécial (optionel)"));
+        const JournalScope journal(AppSettings().FlyFolder,
+                                   QString::fromUtf8("Créer un rértoire spécial (optionel)"));
         ShowOutcome(MakeSlicerWorkFolders(chosen));
     }
 }

@@ -117,13 +117,15 @@ void TF_main::ConnectControlFilePage() {
     ConnectListEnter(page.keys, page.keyEdit);
     ConnectListEnter(page.joysticks, page.joystickEdit);
     OnClick("Button17", [page] {
-        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Utilisez la sélection (Touches)"));
+        const JournalScope journal(AppSettings().FlyFolder,
+                                   QString::fromUtf8("Utilisez la sélection (Touches)"));
         Outcome outcome;
         UseKeySet(AppSettings().FlyFolder, page.keyEdit->text(), outcome);
         ShowOutcome(outcome);
     });
     OnClick("Button24", [page] {
-        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Utilisez la sélection (Boutons)"));
+        const JournalScope journal(AppSettings().FlyFolder,
+                                   QString::fromUtf8("Utilisez la sélection (Boutons)"));
         Outcome outcome;
         UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text(), outcome);
         ShowOutcome(outcome);

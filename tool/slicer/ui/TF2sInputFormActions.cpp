@@ -157,7 +157,8 @@ void TF2sInputForm::WriteSlicerFileClick() {
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
     else
-        Show(JournaledAs(QString::fromUtf8("Créer FLY!2 Slicerfile"), [&] { return WriteSlicerInput(file, settings); }));
+        Show(JournaledAs(QString::fromUtf8("Créer FLY!2 Slicerfile"),
+                         [&] { return WriteSlicerInput(file, settings); }));
 }
 
 void TF2sInputForm::WriteSceneryControlClick() {

@@ -158,6 +158,17 @@ TEST_F(ChangeJournalTest, AnOperationKilledAtAnyStepIsUndoneWhole) {
     }
 }
 
+TEST_F(ChangeJournalTest, AChangeThatCantBeJournaledIsNotMade) {
+    qputenv("XDG_DATA_HOME", CreateFile("not-a-folder").toUtf8());
+    {
+        const JournalScope scope(fly_, QStringLiteral("Essai"));
+        EXPECT_FALSE(RenameNoReplace(F("modules/pc/A.DLL"), F("modules/pc/A.DLL.notused")));
+        EXPECT_FALSE(WriteFileAtomic(F("system/fly.ini"), "lost"));
+        EXPECT_FALSE(RemoveFile(F("data/one.txt")));
+    }
+    EXPECT_EQ(Tree("Fly2"), before_);
+}
+
 TEST_F(ChangeJournalTest, PruningKeepsTheLastEntriesAndDropsOldOrLargeOnes) {
     for (int i = 0; i < 25; ++i) {
         const JournalScope scope(fly_, QString::number(i));

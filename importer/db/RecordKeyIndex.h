@@ -38,6 +38,8 @@ private:
 
     std::string_view KeyBytes(const TriDbRecord& record, std::string& scratch) const;
     size_t CompareLength(std::string_view bytes) const;
+    size_t Home(uint32_t hash) const;
+    size_t Next(size_t at) const;
     void Place(Cell cell);
     void Grow();
 
@@ -46,5 +48,4 @@ private:
     TriDbTemplateEntry field_;
     std::vector<Cell> cells_;
     size_t used_ = 0;
-    size_t mask_ = 0;
 };

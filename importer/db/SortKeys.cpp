@@ -46,11 +46,15 @@ std::string_view SortKeys::Key(size_t record) const {
 
 namespace {
 
+// Twenty bytes, not twenty-four: the entries of a table's sort are its largest array at its memory peak.
+#pragma pack(push, 4)
 struct Entry {
     uint64_t high;
     uint64_t low;
     int record;
 };
+#pragma pack(pop)
+static_assert(sizeof(Entry) == 20);
 
 unsigned DigitOf(const Entry& entry, int byte) {
     const uint64_t word = byte < 8 ? entry.high : entry.low;
@@ -99,6 +103,23 @@ void SortFromByte(Entry* first, Entry* last, int byte, const Less& less) {
     std::sort(first, last, less);
 }
 
+std::vector<int> RecordsOf(const std::vector<Entry>& entries) {
+    std::vector<int> order;
+    order.reserve(entries.size());
+    for (const Entry& entry : entries)
+        order.push_back(entry.record);
+    return order;
+}
+
+// Entries of keys of up to sixteen bytes order by their bytes alone, equal ones by record number.
+bool ShortLess(const Entry& a, const Entry& b) {
+    if (a.high != b.high)
+        return a.high < b.high;
+    if (a.low != b.low)
+        return a.low < b.low;
+    return a.record > b.record;
+}
+
 } // namespace
 
 // The first sixteen bytes sit in the entry, so most keys are ordered without touching their texts.
@@ -108,25 +129,31 @@ std::vector<int> SortKeys::Order() const {
         const char* text = TextOf(static_cast<int>(n));
         entries[n] = {BigEndianAt(text, width_, 0), BigEndianAt(text, width_, 8), static_cast<int>(n)};
     }
-    const bool wide = width_ > 16;
+    if (width_ <= 16) {
+        SortFromByte(entries.data(), entries.data() + entries.size(), 0, ShortLess);
+        return RecordsOf(entries);
+    }
     const auto less = [&](const Entry& a, const Entry& b) {
-        if (a.high != b.high)
-            return a.high < b.high;
-        if (a.low != b.low)
-            return a.low < b.low;
-        if (wide) {
-            const int compared = std::memcmp(TextOf(a.record) + 16, TextOf(b.record) + 16, width_ - 16);
-            if (compared != 0)
-                return compared < 0;
-        }
-        return a.record > b.record;
+        if (a.high != b.high || a.low != b.low)
+            return ShortLess(a, b);
+        const int compared = std::memcmp(TextOf(a.record) + 16, TextOf(b.record) + 16, width_ - 16);
+        return compared != 0 ? compared < 0 : a.record > b.record;
     };
     SortFromByte(entries.data(), entries.data() + entries.size(), 0, less);
-    std::vector<int> order;
-    order.reserve(count_);
-    for (const Entry& entry : entries)
-        order.push_back(entry.record);
-    return order;
+    return RecordsOf(entries);
+}
+
+// Without a key longer than sixteen bytes, the entries are the only copy of the keys.
+std::vector<int> SortKeys::OrderOf(size_t count, const std::function<std::string(size_t)>& keyOf) {
+    std::vector<Entry> entries(count);
+    for (size_t n = 0; n < count; ++n) {
+        const std::string key = keyOf(n);
+        if (key.size() > 16)
+            return SortKeys(count, keyOf).Order();
+        entries[n] = {BigEndianAt(key.data(), key.size(), 0), BigEndianAt(key.data(), key.size(), 8), static_cast<int>(n)};
+    }
+    SortFromByte(entries.data(), entries.data() + entries.size(), 0, ShortLess);
+    return RecordsOf(entries);
 }
 
 const char* SortKeys::TextOf(int record) const {

@@ -183,3 +183,14 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
         throw ZorException("TriDb", 320, static_cast<uint32_t>(error),
                            FormatMessage("Unable to write to file %s\n", ShownPath(path).c_str()));
 }
+
+// The saved file's pages are those just written: mapping them costs no read, and the images held before
+// (the table's, the DEX's) go before the passes over the records begin.
+void TriDb::ViewSaved(const FlyFile& saved) {
+    const size_t headerLength = header_->GetLength();
+    CheckImageSize(saved, headerLength);
+    store_.Load(saved, headerLength, store_.Count(), static_cast<size_t>(header_->GetRecordSize()), true);
+    liveCount_ = store_.Count();
+    sortOrder_.reset();
+    DropKeyIndex();
+}

@@ -41,17 +41,9 @@ std::string KeyTextOf(const IndexGen* generator, const TriDbRecord& record) {
 // A sorted table is done merging: the key index goes, to be rebuilt by the next look-up.
 void TriDb::SortByKey() {
     DropKeyIndex();
-    const SortKeys keys(store_.Count(), [this](size_t n) { return KeyTextOf(nullptr, RecordAt(n)); });
-    sortOrder_ = keys.Order();
+    sortOrder_ = SortKeys::OrderOf(store_.Count(), [this](size_t n) { return KeyTextOf(nullptr, RecordAt(n)); });
 }
 
-void TriDb::ApplySortOrder() {
-    if (!sortOrder_)
-        return;
-    store_.Reorder(*sortOrder_);
-    sortOrder_.reset();
-    DropKeyIndex();
-}
 
 void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
                         const std::optional<std::string>& filterCode, uint32_t filterMask,

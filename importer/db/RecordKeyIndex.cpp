@@ -90,6 +90,24 @@ void RecordKeyIndex::Grow() {
     }
 }
 
+void RecordKeyIndex::Prefetch(const TriDbRecord& probe, const Slots* records) const {
+    std::string scratch;
+    const uint32_t hash = HashOf(KeyBytes(probe, scratch));
+    size_t at = Home(hash);
+    if (!records) {
+        __builtin_prefetch(&cells_[at]);
+        return;
+    }
+    for (; cells_[at].slot != kEmpty; at = Next(at)) {
+        const Cell& cell = cells_[at];
+        if (cell.hash == hash && cell.slot >= 0 && static_cast<size_t>(cell.slot) < records->size()) {
+            if (const uint8_t* bytes = (*records)[static_cast<size_t>(cell.slot)])
+                __builtin_prefetch(bytes + field_.offset);
+            return;
+        }
+    }
+}
+
 long RecordKeyIndex::Find(const TriDbRecord& probe, const Slots& records) {
     std::string probeScratch;
     const std::string_view key = KeyBytes(probe, probeScratch);

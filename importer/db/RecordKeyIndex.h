@@ -26,6 +26,9 @@ public:
     int GetKeyField() const { return keyField_; }
     // Slots must be added in ascending order.
     void Add(size_t slot, const TriDbRecord& record);
+    // Starts loading what Find(probe, records) reads first: without records, the probe's first cell; with
+    // them, the key bytes of the first record of the probe's hash (cheap once its cells are loaded).
+    void Prefetch(const TriDbRecord& probe, const Slots* records) const;
     // The matching slot, or -1.
     long Find(const TriDbRecord& probe, const Slots& records);
 

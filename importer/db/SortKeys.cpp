@@ -56,24 +56,49 @@ struct Entry {
 #pragma pack(pop)
 static_assert(sizeof(Entry) == 20);
 
-unsigned DigitOf(const Entry& entry, int byte) {
-    const uint64_t word = byte < 8 ? entry.high : entry.low;
+// Byte `byte` of an entry's sort bytes: the sixteen key bytes, then the four of tail (the record number,
+// inverted so that the higher number comes first, where keys of sixteen bytes or fewer break ties).
+unsigned ByteOf(uint64_t high, uint64_t low, uint32_t tail, int byte) {
+    if (byte >= 16)
+        return (tail >> (8 * (19 - byte))) & 0xFF;
+    const uint64_t word = byte < 8 ? high : low;
     return static_cast<unsigned>(word >> (56 - 8 * (byte % 8))) & 0xFF;
 }
 
-// Sorts [first, last), whose entries share their bytes before byte, in place: the entries are dealt
+unsigned DigitOf(const Entry& entry, int byte) {
+    return ByteOf(entry.high, entry.low, ~static_cast<uint32_t>(entry.record), byte);
+}
+
+// The first sort byte from byte on, below end, in which the entries of [first, last) differ; end if none.
+int FirstDifference(const Entry* first, const Entry* last, int byte, int end) {
+    uint64_t high = 0;
+    uint64_t low = 0;
+    uint32_t tail = 0;
+    for (const Entry* e = first; e != last; ++e) {
+        high |= e->high ^ first->high;
+        low |= e->low ^ first->low;
+        tail |= static_cast<uint32_t>(e->record ^ first->record);
+    }
+    while (byte < end && ByteOf(high, low, tail, byte) == 0)
+        ++byte;
+    return byte;
+}
+
+// Sorts [first, last), whose entries share their sort bytes before byte, in place: the entries are dealt
 // into one run per value of that byte (each swap puts one entry where its run ends), then each run is
-// sorted on the next byte; a byte that all share costs one count, short runs and runs past the sixteen
-// bytes go to less. No second array: the index rebuild of a large table runs at its memory peak.
+// sorted on the next byte; bytes that all share cost one count and one pass that finds the next byte
+// in which they differ, short runs and runs past byte end go to less. End is 20 for keys of sixteen
+// bytes or fewer, whose record numbers then sort as bytes too, else 16. No second array: the index
+// rebuild of a large table runs at its memory peak.
 template <typename Less>
-void SortFromByte(Entry* first, Entry* last, int byte, const Less& less) {
+void SortFromByte(Entry* first, Entry* last, int byte, int end, const Less& less) {
     constexpr ptrdiff_t kShortRun = 64;
-    while (byte < 16 && last - first > kShortRun) {
+    while (byte < end && last - first > kShortRun) {
         std::array<size_t, 256> counts{};
         for (const Entry* e = first; e != last; ++e)
             ++counts[DigitOf(*e, byte)];
         if (counts[DigitOf(*first, byte)] == static_cast<size_t>(last - first)) {
-            ++byte;
+            byte = FirstDifference(first, last, byte + 1, end);
             continue;
         }
         std::array<Entry*, 256> next{};
@@ -95,7 +120,8 @@ void SortFromByte(Entry* first, Entry* last, int byte, const Less& less) {
         }
         Entry* start = first;
         for (size_t digit = 0; digit < 256; ++digit) {
-            SortFromByte(start, start + counts[digit], byte + 1, less);
+            if (counts[digit] > 1)
+                SortFromByte(start, start + counts[digit], byte + 1, end, less);
             start += counts[digit];
         }
         return;
@@ -111,14 +137,15 @@ std::vector<int> RecordsOf(const std::vector<Entry>& entries) {
     return order;
 }
 
-// Entries of keys of up to sixteen bytes order by their bytes alone, equal ones by record number.
-bool ShortLess(const Entry& a, const Entry& b) {
+// Entries of keys of up to sixteen bytes order by their bytes alone, equal ones by record number. A
+// lambda, not a function, so that the sorts inline it.
+constexpr auto kShortLess = [](const Entry& a, const Entry& b) {
     if (a.high != b.high)
         return a.high < b.high;
     if (a.low != b.low)
         return a.low < b.low;
     return a.record > b.record;
-}
+};
 
 } // namespace
 
@@ -130,16 +157,16 @@ std::vector<int> SortKeys::Order() const {
         entries[n] = {BigEndianAt(text, width_, 0), BigEndianAt(text, width_, 8), static_cast<int>(n)};
     }
     if (width_ <= 16) {
-        SortFromByte(entries.data(), entries.data() + entries.size(), 0, ShortLess);
+        SortFromByte(entries.data(), entries.data() + entries.size(), 0, 20, kShortLess);
         return RecordsOf(entries);
     }
     const auto less = [&](const Entry& a, const Entry& b) {
         if (a.high != b.high || a.low != b.low)
-            return ShortLess(a, b);
+            return kShortLess(a, b);
         const int compared = std::memcmp(TextOf(a.record) + 16, TextOf(b.record) + 16, width_ - 16);
         return compared != 0 ? compared < 0 : a.record > b.record;
     };
-    SortFromByte(entries.data(), entries.data() + entries.size(), 0, less);
+    SortFromByte(entries.data(), entries.data() + entries.size(), 0, 16, less);
     return RecordsOf(entries);
 }
 
@@ -152,7 +179,7 @@ std::vector<int> SortKeys::OrderOf(size_t count, const std::function<std::string
             return SortKeys(count, keyOf).Order();
         entries[n] = {BigEndianAt(key.data(), key.size(), 0), BigEndianAt(key.data(), key.size(), 8), static_cast<int>(n)};
     }
-    SortFromByte(entries.data(), entries.data() + entries.size(), 0, ShortLess);
+    SortFromByte(entries.data(), entries.data() + entries.size(), 0, 20, kShortLess);
     return RecordsOf(entries);
 }
 

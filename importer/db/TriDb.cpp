@@ -172,8 +172,12 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     header_->SetRecordCount(GetRecordCount());
     header_->WriteToFile(file);
     if (sortOrder_) {
-        for (const int n : *sortOrder_)
-            RecordAt(static_cast<size_t>(n)).Write(file);
+        const std::vector<int>& order = *sortOrder_;
+        for (size_t i = 0; i < order.size(); ++i) {
+            if (i + kPrefetchAhead < order.size())
+                store_.Prefetch(static_cast<size_t>(order[i + kPrefetchAhead]));
+            RecordAt(static_cast<size_t>(order[i])).Write(file);
+        }
     } else {
         for (size_t slot = 0; slot < store_.Count(); ++slot)
             RecordAt(slot).Write(file);

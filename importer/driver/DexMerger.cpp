@@ -134,8 +134,10 @@ void DexMerger::ValidateIndexKeys(const TriDb& table, const NavDatabase& databas
         if (index.kind != NavIndex::Kind::LatLon)
             continue;
         const IndexGenLatLon generator(table, index.firstCode, index.secondCode);
-        for (int i = 0; i < table.GetRecordCount(); ++i)
+        for (int i = 0; i < table.GetRecordCount(); ++i) {
+            table.Prefetch(i + TriDb::kPrefetchAhead);
             generator.ValidateRecord(table.GetRecord(i));
+        }
     }
 }
 

@@ -3,8 +3,9 @@
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
 
-#include <utility>
+#include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -15,17 +16,14 @@ uint32_t HashOf(std::string_view key) {
     return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
 }
 
-// Filled to three quarters at most: probe runs stay within a cache line or two, and a table of a million
-// records takes 16 MiB.
+// Filled to three quarters at most: probe runs stay within a cache line or two.
 bool Crowded(size_t used, size_t cells) {
     return 4 * used > 3 * cells;
 }
 
+// Room for an eighth more slots than expected (the records a merge adds) before the table grows.
 size_t CellsFor(size_t slots) {
-    size_t cells = 16;
-    while (Crowded(slots, cells))
-        cells *= 2;
-    return cells;
+    return std::max<size_t>(16, (slots + slots / 8) * 4 / 3 + 1);
 }
 
 } // namespace
@@ -33,7 +31,15 @@ size_t CellsFor(size_t slots) {
 RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplate& recordTemplate, size_t expected)
     : keyField_(keyField), template_(&recordTemplate), field_(recordTemplate.GetField(keyField)) {
     cells_.assign(CellsFor(expected), Cell{0, kEmpty});
-    mask_ = cells_.size() - 1;
+}
+
+// Any table size: the hash, taken as a fraction of one, scaled to the cells.
+size_t RecordKeyIndex::Home(uint32_t hash) const {
+    return static_cast<size_t>((uint64_t{hash} * cells_.size()) >> 32);
+}
+
+size_t RecordKeyIndex::Next(size_t at) const {
+    return at + 1 == cells_.size() ? 0 : at + 1;
 }
 
 // For a 'C' field the bytes up to and including the first zero byte take part, else the whole width.
@@ -60,27 +66,44 @@ void RecordKeyIndex::Add(size_t slot, const TriDbRecord& record) {
 }
 
 void RecordKeyIndex::Place(Cell cell) {
-    size_t at = cell.hash & mask_;
+    size_t at = Home(cell.hash);
     while (cells_[at].slot != kEmpty)
-        at = (at + 1) & mask_;
+        at = Next(at);
     cells_[at] = cell;
 }
 
 // Places the cells again in the order of their probe runs, starting after an empty cell so that no run
 // is cut in two: of equal keys the lower slot stays first.
 void RecordKeyIndex::Grow() {
-    const std::vector<Cell> old = std::exchange(cells_, std::vector<Cell>(cells_.size() * 2, Cell{0, kEmpty}));
-    const size_t oldMask = mask_;
-    mask_ = cells_.size() - 1;
+    const std::vector<Cell> old =
+        std::exchange(cells_, std::vector<Cell>(cells_.size() + cells_.size() / 2, Cell{0, kEmpty}));
     size_t start = 0;
     while (old[start].slot != kEmpty)
         ++start;
     used_ = 0;
-    for (size_t n = 1; n <= oldMask; ++n) {
-        const Cell& cell = old[(start + n) & oldMask];
+    for (size_t n = 1; n < old.size(); ++n) {
+        const Cell& cell = old[(start + n) % old.size()];
         if (cell.slot >= 0) {
             Place(cell);
             ++used_;
+        }
+    }
+}
+
+void RecordKeyIndex::Prefetch(const TriDbRecord& probe, const Slots* records) const {
+    std::string scratch;
+    const uint32_t hash = HashOf(KeyBytes(probe, scratch));
+    size_t at = Home(hash);
+    if (!records) {
+        __builtin_prefetch(&cells_[at]);
+        return;
+    }
+    for (; cells_[at].slot != kEmpty; at = Next(at)) {
+        const Cell& cell = cells_[at];
+        if (cell.hash == hash && cell.slot >= 0 && static_cast<size_t>(cell.slot) < records->size()) {
+            if (const uint8_t* bytes = (*records)[static_cast<size_t>(cell.slot)])
+                __builtin_prefetch(bytes + field_.offset);
+            return;
         }
     }
 }
@@ -90,7 +113,7 @@ long RecordKeyIndex::Find(const TriDbRecord& probe, const Slots& records) {
     const std::string_view key = KeyBytes(probe, probeScratch);
     const uint32_t hash = HashOf(key);
     std::string scratch;
-    for (size_t at = hash & mask_; cells_[at].slot != kEmpty; at = (at + 1) & mask_) {
+    for (size_t at = Home(hash); cells_[at].slot != kEmpty; at = Next(at)) {
         Cell& cell = cells_[at];
         if (cell.hash != hash || cell.slot == kRemoved)
             continue;

@@ -26,6 +26,9 @@ public:
     int GetKeyField() const { return keyField_; }
     // Slots must be added in ascending order.
     void Add(size_t slot, const TriDbRecord& record);
+    // Starts loading what Find(probe, records) reads first: without records, the probe's first cell; with
+    // them, the key bytes of the first record of the probe's hash (cheap once its cells are loaded).
+    void Prefetch(const TriDbRecord& probe, const Slots* records) const;
     // The matching slot, or -1.
     long Find(const TriDbRecord& probe, const Slots& records);
 
@@ -38,6 +41,8 @@ private:
 
     std::string_view KeyBytes(const TriDbRecord& record, std::string& scratch) const;
     size_t CompareLength(std::string_view bytes) const;
+    size_t Home(uint32_t hash) const;
+    size_t Next(size_t at) const;
     void Place(Cell cell);
     void Grow();
 
@@ -46,5 +51,4 @@ private:
     TriDbTemplateEntry field_;
     std::vector<Cell> cells_;
     size_t used_ = 0;
-    size_t mask_ = 0;
 };

@@ -12,7 +12,7 @@ constexpr size_t kChunkRecords = 4096;
 
 void RecordStore::Reset(size_t recordSize) {
     recordSize_ = recordSize;
-    image_.Reset();
+    images_.clear();
     block_.reset();
     chunks_.clear();
     chunkUsed_ = 0;
@@ -25,7 +25,7 @@ void RecordStore::Load(const FlyFile& image, size_t offset, size_t count, size_t
     slots_.resize(count);
     const uint8_t* from = image.data + offset;
     if (view && slotSize >= recordSize_) {
-        image_ = image;
+        images_.assign(1, image);
         for (size_t n = 0; n < count; ++n)
             slots_[n] = const_cast<uint8_t*>(from + n * slotSize);
         return;
@@ -38,9 +38,31 @@ void RecordStore::Load(const FlyFile& image, size_t offset, size_t count, size_t
     }
 }
 
-bool RecordStore::IsReadOnly(const uint8_t* bytes) const {
+namespace {
+
+bool Holds(const FlyFile& image, const uint8_t* bytes) {
     const std::less_equal<const uint8_t*> notAfter;
-    return image_.data != nullptr && notAfter(image_.data, bytes) && !notAfter(image_.data + image_.size, bytes);
+    return image.data != nullptr && notAfter(image.data, bytes) && !notAfter(image.data + image.size, bytes);
+}
+
+} // namespace
+
+bool RecordStore::IsReadOnly(const uint8_t* bytes) const {
+    return std::any_of(images_.begin(), images_.end(), [bytes](const FlyFile& image) { return Holds(image, bytes); });
+}
+
+// Null when the bytes lie in no disk image of source's, or its records differ in size.
+uint8_t* RecordStore::SharedFrom(const uint8_t* bytes, const RecordStore& source) {
+    if (source.recordSize_ != recordSize_)
+        return nullptr;
+    for (const FlyFile& image : source.images_) {
+        if (!image.HoldsView() || !Holds(image, bytes))
+            continue;
+        if (std::none_of(images_.begin(), images_.end(), [&](const FlyFile& kept) { return kept.data == image.data; }))
+            images_.push_back(image);
+        return const_cast<uint8_t*>(bytes);
+    }
+    return nullptr;
 }
 
 uint8_t* RecordStore::NewRecord() {
@@ -70,20 +92,20 @@ void RecordStore::Replace(size_t slot, const uint8_t* bytes) {
     std::memmove(slots_[slot], bytes, recordSize_);
 }
 
-void RecordStore::Compact() {
-    std::erase(slots_, nullptr);
+bool RecordStore::Share(size_t slot, const uint8_t* bytes, const RecordStore& source) {
+    uint8_t* shared = SharedFrom(bytes, source);
+    if (shared)
+        slots_[slot] = shared;
+    return shared != nullptr;
 }
 
-// One pass of scattered reads here spares every later pass over the records (one per index) its cache
-// misses, and the image and the blocks of replaced records go.
-void RecordStore::Reorder(const std::vector<int>& order) {
-    auto block = std::make_unique_for_overwrite<uint8_t[]>(std::max<size_t>(1, order.size() * recordSize_));
-    std::vector<uint8_t*> ordered(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        ordered[i] = block.get() + i * recordSize_;
-        std::memcpy(ordered[i], slots_[static_cast<size_t>(order[i])], recordSize_);
-    }
-    Reset(recordSize_);
-    block_ = std::move(block);
-    slots_ = std::move(ordered);
+bool RecordStore::AppendShared(const uint8_t* bytes, const RecordStore& source) {
+    uint8_t* shared = SharedFrom(bytes, source);
+    if (shared)
+        slots_.push_back(shared);
+    return shared != nullptr;
+}
+
+void RecordStore::Compact() {
+    std::erase(slots_, nullptr);
 }

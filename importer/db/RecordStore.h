@@ -9,8 +9,9 @@
 
 // The bytes of a table's records, all of one size. Records loaded from an image are views into it (or,
 // when its records are narrower than the table's, copies in one block); only replaced and added records
-// get bytes of their own, from blocks of many records. A removed record is marked; Compact closes the
-// gaps in the record order without moving any record's bytes.
+// get bytes of their own, from blocks of many records, unless their bytes lie in another store's disk
+// image: they are views into it then, and the image stays mapped as long as this store. A removed record
+// is marked; Compact closes the gaps in the record order without moving any record's bytes.
 class RecordStore final {
 public:
     RecordStore() = default;
@@ -32,18 +33,31 @@ public:
     // Appends a zero-filled record.
     uint8_t* Append();
     void Replace(size_t slot, const uint8_t* bytes);
+    // The record at slot, or a record appended, becomes a view of bytes when source holds them in a disk
+    // image of records of this store's size; false (nothing done) otherwise.
+    bool Share(size_t slot, const uint8_t* bytes, const RecordStore& source);
+    bool AppendShared(const uint8_t* bytes, const RecordStore& source);
+    // Room for count records in the record order, so that appending up to there copies no slots.
+    void Reserve(size_t count) { slots_.reserve(count); }
     void Remove(size_t slot) { slots_[slot] = nullptr; }
+    // Starts loading the record's bytes into the cache, its first and last line; numbers out of range are
+    // ignored. A pass in an order other than that of the bytes waits on memory for each record otherwise.
+    void Prefetch(size_t slot) const {
+        if (slot < slots_.size() && slots_[slot] && recordSize_ > 0) {
+            __builtin_prefetch(slots_[slot]);
+            __builtin_prefetch(slots_[slot] + recordSize_ - 1);
+        }
+    }
     // Drops the removed records from the record order.
     void Compact();
-    // Puts the records in that order (a permutation of the record numbers), copied into one block.
-    void Reorder(const std::vector<int>& order);
 
 private:
     uint8_t* NewRecord();
     bool IsReadOnly(const uint8_t* bytes) const;
+    uint8_t* SharedFrom(const uint8_t* bytes, const RecordStore& source);
 
     size_t recordSize_ = 0;
-    FlyFile image_;
+    std::vector<FlyFile> images_; // the store's own image first, then those its records share
     std::unique_ptr<uint8_t[]> block_;
     std::vector<std::unique_ptr<uint8_t[]>> chunks_;
     size_t chunkUsed_ = 0;

@@ -17,6 +17,8 @@ public:
     std::string_view Key(size_t record) const;
     // The record numbers by key text, equal keys with the higher record number first.
     std::vector<int> Order() const;
+    // What SortKeys(count, keyOf).Order() gives, without keeping the key texts.
+    static std::vector<int> OrderOf(size_t count, const std::function<std::string(size_t)>& keyOf);
 
 private:
     void Widen(size_t width);

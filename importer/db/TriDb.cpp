@@ -172,8 +172,12 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     header_->SetRecordCount(GetRecordCount());
     header_->WriteToFile(file);
     if (sortOrder_) {
-        for (const int n : *sortOrder_)
-            RecordAt(static_cast<size_t>(n)).Write(file);
+        const std::vector<int>& order = *sortOrder_;
+        for (size_t i = 0; i < order.size(); ++i) {
+            if (i + kPrefetchAhead < order.size())
+                store_.Prefetch(static_cast<size_t>(order[i + kPrefetchAhead]));
+            RecordAt(static_cast<size_t>(order[i])).Write(file);
+        }
     } else {
         for (size_t slot = 0; slot < store_.Count(); ++slot)
             RecordAt(slot).Write(file);
@@ -182,4 +186,15 @@ void TriDb::Save(const std::string& path, const std::string& writeTo) {
     if (const int error = file.Commit())
         throw ZorException("TriDb", 320, static_cast<uint32_t>(error),
                            FormatMessage("Unable to write to file %s\n", ShownPath(path).c_str()));
+}
+
+// The saved file's pages are those just written: mapping them costs no read, and the images held before
+// (the table's, the DEX's) go before the passes over the records begin.
+void TriDb::ViewSaved(const FlyFile& saved) {
+    const size_t headerLength = header_->GetLength();
+    CheckImageSize(saved, headerLength);
+    store_.Load(saved, headerLength, store_.Count(), static_cast<size_t>(header_->GetRecordSize()), true);
+    liveCount_ = store_.Count();
+    sortOrder_.reset();
+    DropKeyIndex();
 }

@@ -19,6 +19,9 @@ class SortKeys;
 // One table in memory: a ".DBD" database or a ".DEX" update, with its template.
 class TriDb final {
 public:
+    // How many records ahead of a pass Prefetch is worth calling: about a memory latency's worth.
+    static constexpr int kPrefetchAhead = 16;
+
     TriDb() = default;
     TriDb(const TriDb&) = delete;
     TriDb& operator=(const TriDb&) = delete;
@@ -41,6 +44,9 @@ public:
     // access. Only the const form may return a view into a read-only image.
     TriDbRecord GetRecord(int index);
     const TriDbRecord GetRecord(int index) const;
+    // Starts loading a record's bytes, some records ahead of a pass whose records lie scattered (shared
+    // with a DEX, or in a sort order); numbers out of range are ignored.
+    void Prefetch(int index) const { store_.Prefetch(static_cast<size_t>(index)); }
     TriDbHeader* GetHeader() { return header_.get(); }
     const TriDbHeader* GetHeader() const { return header_.get(); }
     const TriDbTemplate& GetTemplate() const { return recordTemplate_; }
@@ -57,20 +63,21 @@ public:
     void AddOrReplace(const TriDbRecord& record, int keyField);
     // Takes the record out (the record of these bytes), closing the gap; unknown records are ignored.
     void RemoveRecord(const TriDbRecord& record);
-    // Applies a DEX table: '*' records delete, others replace or add, one progress line each.
+    // Applies a DEX table: '*' records delete, others replace or add, one progress line each. Records
+    // taken from a DEX loaded as views of a disk file share its bytes: the file stays mapped with the table.
     void Merge(const TriDb& dex);
     // Appends a zero-filled record of the table's template (the fixture generator fills it).
     TriDbRecord AppendRecord();
 
     // Orders the record numbers by the text of field 0, equal keys with the higher record number first.
     void SortByKey();
-    // Puts the records in their sort order, as Save writes them: the table then equals its saved file
-    // loaded again.
-    void ApplySortOrder();
     const std::vector<int>* GetSortOrder() const { return sortOrder_ ? &*sortOrder_ : nullptr; }
     // Writes header and records (in sort order when there is one) to path through a temporary file; with
     // writeTo, straight to that file instead (an import's work file; messages still name path).
     void Save(const std::string& path, const std::string& writeTo = {});
+    // The records become views, in saved order, into saved: the file Save has just written, which the
+    // table keeps. The table then equals that file loaded again. Fails like Load on a file of another size.
+    void ViewSaved(const FlyFile& saved);
     // Writes GetFlyFolder() + "DATABASE\" + indexName for this DBD table through a temporary file; with
     // writeTo, straight to that file instead (an import's work file; messages still name the index file).
     void CreateIndex(const std::string& indexName, const IndexGen& generator,
@@ -82,7 +89,10 @@ private:
     void LoadTemplateFor(const std::string& tableName);
     void CheckImageSize(const FlyFile& file, size_t headerLength);
     int FindSlot(const TriDbRecord& probe, int keyField);
-    void AppendCopy(const TriDbRecord& record);
+    bool SameSize(const TriDbRecord& record) const;
+    void Put(const TriDbRecord& record, int keyField, const RecordStore* source);
+    void AppendCopy(const TriDbRecord& record, const RecordStore* source);
+    void PrefetchLookUps(const TriDb& dex, size_t n) const;
     void RemoveSlot(size_t slot);
     void Compact();
     TriDbRecord RecordAt(size_t slot) const;

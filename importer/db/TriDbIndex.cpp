@@ -41,17 +41,12 @@ std::string KeyTextOf(const IndexGen* generator, const TriDbRecord& record) {
 // A sorted table is done merging: the key index goes, to be rebuilt by the next look-up.
 void TriDb::SortByKey() {
     DropKeyIndex();
-    const SortKeys keys(store_.Count(), [this](size_t n) { return KeyTextOf(nullptr, RecordAt(n)); });
-    sortOrder_ = keys.Order();
+    sortOrder_ = SortKeys::OrderOf(store_.Count(), [this](size_t n) {
+        store_.Prefetch(n + kPrefetchAhead);
+        return KeyTextOf(nullptr, RecordAt(n));
+    });
 }
 
-void TriDb::ApplySortOrder() {
-    if (!sortOrder_)
-        return;
-    store_.Reorder(*sortOrder_);
-    sortOrder_.reset();
-    DropKeyIndex();
-}
 
 void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
                         const std::optional<std::string>& filterCode, uint32_t filterMask,
@@ -66,7 +61,10 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
     const TriDbTemplateEntry* filter = filterCode ? &recordTemplate_.GetField(*filterCode) : nullptr;
     std::vector<int> taken;
     taken.reserve(store_.Count());
-    for (const int n : *sortOrder_) {
+    for (size_t i = 0; i < sortOrder_->size(); ++i) {
+        const int n = (*sortOrder_)[i];
+        if (filter && i + kPrefetchAhead < sortOrder_->size())
+            store_.Prefetch(static_cast<size_t>((*sortOrder_)[i + kPrefetchAhead]));
         const TriDbRecord record = RecordAt(static_cast<size_t>(n));
         bool pass = true;
         if (filter && filter->type == 'C')

@@ -20,8 +20,10 @@ int TriDb::FindRecord(const TriDbRecord& probe, int keyField) {
     return FindSlot(probe, keyField);
 }
 
-void TriDb::AppendCopy(const TriDbRecord& record) {
-    TriDbRecord::View(&recordTemplate_, store_.Append()).Assign(record);
+// With source, the DEX table that holds record: its bytes are shared when they can be.
+void TriDb::AppendCopy(const TriDbRecord& record, const RecordStore* source) {
+    if (!source || !SameSize(record) || !store_.AppendShared(record.GetData(), *source))
+        TriDbRecord::View(&recordTemplate_, store_.Append()).Assign(record);
     ++liveCount_;
     if (keyIndex_)
         keyIndex_->Add(store_.Count() - 1, RecordAt(store_.Count() - 1));
@@ -29,19 +31,29 @@ void TriDb::AppendCopy(const TriDbRecord& record) {
     header_->SetRecordCount(static_cast<int>(liveCount_));
 }
 
+bool TriDb::SameSize(const TriDbRecord& record) const {
+    return record.GetTemplate()->GetRecordSize() == recordTemplate_.GetRecordSize();
+}
+
 void TriDb::AddOrReplace(const TriDbRecord& record, int keyField) {
+    Put(record, keyField, nullptr);
+}
+
+void TriDb::Put(const TriDbRecord& record, int keyField, const RecordStore* source) {
     const int slot = FindSlot(record, keyField);
-    if (slot >= 0) {
-        MessageSink::Print({"Replacing record ", RecordAt(static_cast<size_t>(slot)).GetFieldText(0), "\n"});
-        TriDbRecord::View(&recordTemplate_, store_.Writable(static_cast<size_t>(slot))).Assign(record);
-    } else {
+    if (slot < 0) {
         MessageSink::Print({"Adding record ", record.GetFieldText(0), "\n"});
-        AppendCopy(record);
+        AppendCopy(record, source);
+        return;
     }
+    const auto at = static_cast<size_t>(slot);
+    MessageSink::Print({"Replacing record ", RecordAt(at).GetFieldText(0), "\n"});
+    if (!source || !SameSize(record) || !store_.Share(at, record.GetData(), *source))
+        TriDbRecord::View(&recordTemplate_, store_.Writable(at)).Assign(record);
 }
 
 TriDbRecord TriDb::AppendRecord() {
-    AppendCopy(TriDbRecord(&recordTemplate_, nullptr, 0));
+    AppendCopy(TriDbRecord(&recordTemplate_, nullptr, 0), nullptr);
     return RecordAt(store_.Count() - 1);
 }
 
@@ -69,14 +81,28 @@ void TriDb::RemoveRecord(const TriDbRecord& record) {
     }
 }
 
+// Each look-up of a large table waits on memory twice, for a cell and for a record: both are loaded
+// while the DEX records before them are merged, the cells twice as far ahead as the records.
+void TriDb::PrefetchLookUps(const TriDb& dex, size_t n) const {
+    if (!keyIndex_ || keyIndex_->GetKeyField() != 0)
+        return;
+    const auto ahead = static_cast<size_t>(kPrefetchAhead);
+    if (n + ahead < dex.store_.Count())
+        keyIndex_->Prefetch(dex.RecordAt(n + ahead), nullptr);
+    if (n + ahead / 2 < dex.store_.Count())
+        keyIndex_->Prefetch(dex.RecordAt(n + ahead / 2), &store_.Slots());
+}
+
 void TriDb::Merge(const TriDb& dex) {
     recordTemplate_.CheckKeyField();
     const size_t dexCount = dex.store_.Count();
+    store_.Reserve(store_.Count() + dexCount);
     try {
         for (size_t n = 0; n < dexCount; ++n) {
+            PrefetchLookUps(dex, n);
             const TriDbRecord record = dex.RecordAt(n);
             if (record.FirstByte() != '*') {
-                AddOrReplace(record, 0);
+                Put(record, 0, &dex.store_);
                 continue;
             }
             const int slot = FindSlot(record, 0);

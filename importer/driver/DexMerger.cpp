@@ -64,14 +64,17 @@ void DexMerger::Preview(const std::string& dexName) {
     PodList::CloseAllPods();
 }
 
-// Leaves in table the merged records in the order of the saved table, which the index rebuild reads
-// instead of loading the saved table again. The DEX table ends here.
+// Leaves in table the merged records as views of the saved work file, which the index rebuild reads.
+// The records shared with the DEX and the archive's table end here.
 void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work,
                                TriDb& table) {
     const std::string tableName = MergeInMemory(dexName, database, table);
-    table.Save(PodList::FullName(tableName), work.WorkFile(database.table));
+    const std::string saved = work.WorkFile(database.table);
+    table.Save(PodList::FullName(tableName), saved);
     work.Wrote(database.table);
-    table.ApplySortOrder();
+    FlyFile image;
+    image.OpenDisk(saved);
+    table.ViewSaved(image);
 }
 
 // The merged table, sorted by key and checked for the index keys; returns its name below the Fly2 folder.
@@ -131,8 +134,10 @@ void DexMerger::ValidateIndexKeys(const TriDb& table, const NavDatabase& databas
         if (index.kind != NavIndex::Kind::LatLon)
             continue;
         const IndexGenLatLon generator(table, index.firstCode, index.secondCode);
-        for (int i = 0; i < table.GetRecordCount(); ++i)
+        for (int i = 0; i < table.GetRecordCount(); ++i) {
+            table.Prefetch(i + TriDb::kPrefetchAhead);
             generator.ValidateRecord(table.GetRecord(i));
+        }
     }
 }
 

@@ -97,18 +97,25 @@ std::vector<Bytes> RandomRecords(const Layout& layout, std::mt19937& random, boo
     return records;
 }
 
+std::vector<Bytes> RecordsOf(const TriDb& table, size_t size) {
+    std::vector<Bytes> records;
+    for (int i = 0; i < table.GetRecordCount(); ++i) {
+        const uint8_t* data = table.GetRecord(i).GetData();
+        records.emplace_back(data, data + size);
+    }
+    return records;
+}
+
+// The saved file loaded again; the table itself then views the file and must hold the same records.
 std::vector<Bytes> SavedRecords(TriDb& table, const FlyFolder& folder, const std::string& name, size_t size) {
     table.Save(folder.Slashed() + "DATABASE\\" + name);
     FlyFile file;
     file.OpenDisk(folder.Slashed() + "DATABASE\\" + name);
     TriDb loaded;
     loaded.Load(file);
-    std::vector<Bytes> records;
-    for (int i = 0; i < loaded.GetRecordCount(); ++i) {
-        const uint8_t* data = std::as_const(loaded).GetRecord(i).GetData();
-        records.emplace_back(data, data + size);
-    }
-    return records;
+    table.ViewSaved(file);
+    EXPECT_EQ(RecordsOf(table, size), RecordsOf(loaded, size));
+    return RecordsOf(loaded, size);
 }
 
 // A merged table whose records are views into the mapped file, replaced, added and removed ones among
@@ -131,7 +138,8 @@ void CheckAgainstScan(const Layout& layout, unsigned seed, const FlyFolder& fold
     const auto size = static_cast<int32_t>(layout.recordSize);
     const Bytes image = DbdImage("PROP.DBD", static_cast<int32_t>(model.records.size()), size, model.records);
     TriDb table;
-    // Odd seeds: the records are views into the mapped file, as an import loads them.
+    // Odd seeds: the records are views into the mapped files, as an import loads them; replaced and added
+    // records then share the bytes of DEX files gone before the table.
     const bool view = seed % 2 == 1;
     FlyFile file = ImageOf(image, "DATABASE\\PROP.DBD");
     if (view) {
@@ -146,7 +154,14 @@ void CheckAgainstScan(const Layout& layout, unsigned seed, const FlyFolder& fold
         const std::vector<Bytes> update = RandomRecords(layout, random, true);
         const Bytes dexImage = DexImage("PROP.DBD", size, static_cast<int32_t>(update.size()), update);
         TriDb dex;
-        dex.Load(ImageOf(dexImage, "PROP.DEX"));
+        FlyFile dexFile = ImageOf(dexImage, "PROP.DEX");
+        if (view) {
+            const std::string name = "PROP" + std::to_string(round) + ".DEX";
+            folder.Write(name, std::string(dexImage.begin(), dexImage.end()));
+            dexFile.OpenDisk(folder.Slashed() + name);
+        }
+        dex.Load(dexFile, view);
+        dexFile.Reset();
         table.Merge(dex);
         model.Merge(update);
         ASSERT_EQ(table.GetRecordCount(), static_cast<int>(model.records.size())) << "seed " << seed;

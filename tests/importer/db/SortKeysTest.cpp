@@ -40,6 +40,7 @@ TEST(SortKeys, OrderIsByBytesWithEqualKeysHigherRecordFirst) {
         const std::vector<std::string> keys = RandomKeys(5000, longest, static_cast<unsigned>(longest));
         const SortKeys sorted(keys.size(), [&](size_t n) { return keys[n]; });
         EXPECT_EQ(sorted.Order(), ExpectedOrder(keys)) << "keys up to " << longest << " bytes";
+        EXPECT_EQ(SortKeys::OrderOf(keys.size(), [&](size_t n) { return keys[n]; }), ExpectedOrder(keys));
         EXPECT_EQ(sorted.Key(7), keys[7]);
     }
     const std::vector<std::string> same(300, "EGLL");

@@ -82,11 +82,14 @@ QList<QString> PlainFiles(const QString& folder) {
     return files;
 }
 
+// Keeps what path holds in the entry's store as the old contents of the step numbered number.
+bool KeepAsStep(OpenEntry& r, const QString& path, int number, ChangeStep& step) {
+    step.stored = QString::number(number);
+    return QDir().mkpath(r.journal.StoreFolder(r.id)) && KeepInStore(path, r.journal.StorePath(r.id, number));
+}
+
 bool KeepForStep(OpenEntry& r, const QString& path, ChangeStep& step) {
-    const QString folder = r.journal.StoreFolder(r.id);
-    step.stored = QString::number(r.steps);
-    return QDir().mkpath(folder) && KeepInStore(path, r.journal.StorePath(r.id, r.steps)) &&
-           FlushFolder(folder);
+    return KeepAsStep(r, path, r.steps, step) && FlushFolder(r.journal.StoreFolder(r.id));
 }
 
 } // namespace
@@ -184,9 +187,7 @@ bool JournalScope::BeforeProgram(const QStringList& folders) {
             ChangeStep step{ChangeStep::Kind::Replaced,        file, {}, {}, FingerprintOf(file),
                             {Fingerprint::Kind::Unknown, 0, 0}};
             const int number = r->steps + int(steps.size());
-            step.stored = QString::number(number);
-            if (!QDir().mkpath(r->journal.StoreFolder(r->id)) ||
-                !KeepInStore(file, r->journal.StorePath(r->id, number)))
+            if (!KeepAsStep(*r, file, number, step))
                 return false;
             run.before.insert(file, step.before);
             run.kept << qMakePair(number, file);

@@ -3,7 +3,7 @@
 #include "activation/ActivationListing.h"
 #include "activation/ActivationSwitch.h"
 #include "activation/DllFolderBackup.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Progress.h"
 

@@ -2,7 +2,6 @@
 
 #include "activation/EntryPaths.h"
 #include "shell/FileUtils.h"
-#include "shell/JournalScope.h"
 #include "shell/NativeFs.h"
 
 #include <QStringList>
@@ -78,16 +77,14 @@ QString ActivationName(ActivationKind kind) {
 
 // The renames as they look beforehand are journaled together, with one flush.
 int ApplyActivation(const ActivationList& list) {
-    if (JournalScope::Recording()) {
-        QList<Rename> planned;
-        EachSwitch(list, [&planned](const Rename& rename) {
-            planned << rename;
-            return false;
-        });
-        if (!JournalScope::PlanRenames(planned))
-            return 0;
-    }
+    QList<Rename> planned;
+    EachSwitch(list, [&planned](const Rename& rename) {
+        planned << rename;
+        return false;
+    });
+    if (!PlanRenames(planned))
+        return 0;
     return EachSwitch(list, [&list](const Rename& rename) {
-        return RenameNoReplace(rename.first, rename.second, list.root);
+        return bool(RenameNoReplace(rename.first, rename.second, list.root));
     });
 }

@@ -12,9 +12,10 @@ Outcome SaveIni(IniGrid& grid) {
         if (!refusal.ok())
             return refusal;
     }
-    if (!MakeDatedBackup(grid.path))
-        return BackupFailed();
-    if (!WriteFileAtomic(grid.path, grid.TakeNewValuesAndBuildText()))
-        return Outcome::Error(QString::fromUtf8("Impossible d'enregistrer ") + grid.path);
+    if (const Done backup = MakeDatedBackup(grid.path); !backup)
+        return BackupFailed(grid.path, backup.failure());
+    if (const Done saved = WriteFileAtomic(grid.path, grid.TakeNewValuesAndBuildText()); !saved)
+        return Outcome::Error(QString::fromUtf8("Impossible d'enregistrer ") + grid.path + QStringLiteral(" : ") +
+                              saved.failure().reason);
     return {};
 }

@@ -1,7 +1,7 @@
 #include "install/ImporterRun.h"
 
 #include "shell/FileUtils.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Launcher.h"
 #include "shell/NativeFs.h"
 #include "shell/Progress.h"
@@ -116,8 +116,13 @@ void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& pro
     OutputLines lines(log);
     // The importer rewrites the archives and tables by itself: they are kept before it starts.
     const QString fly = WithBackslash(call.flyFolder);
-    if (!JournalScope::BeforeProgram({fly + QStringLiteral("SYSTEM"), fly + QStringLiteral("DATABASE")})) {
-        log(QString::fromUtf8("Impossible d'écrire l'historique des modifications: import non lancé"));
+    const QStringList archives{QStringLiteral("*.POD"), QStringLiteral("*.TRI"), QStringLiteral("*.TMP"),
+                               QStringLiteral("*.TODO")};
+    const Done kept = JournalScope::BeforeProgram(
+        {{fly + QStringLiteral("SYSTEM"), archives}, {fly + QStringLiteral("DATABASE"), {QStringLiteral("*")}}},
+        program);
+    if (!kept) {
+        log(QString::fromUtf8("FAILED!!!: import non lancé, ") + kept.failure().reason);
         return;
     }
     const RunResult result = RunAndRead(

@@ -1,5 +1,6 @@
 #include "shell/ControlFileSets.h"
 
+#include "shell/Failures.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 #include "shell/Outcome.h"
@@ -24,11 +25,14 @@ QStringList BareNames(const QString& folder, const QString& mask) {
 bool UseSet(const QString& set, const QString& live, Outcome& outcome) {
     if (!FileExists(set))
         return false;
-    if (!MakeDatedBackup(live)) {
-        outcome += BackupFailed();
+    if (const Done backup = MakeDatedBackup(live); !backup) {
+        outcome += BackupFailed(live, backup.failure());
         return false;
     }
-    return CopyFileOver(set, live);
+    const Done copied = CopyFileOver(set, live);
+    if (!copied)
+        outcome += NotChanged({copied.failure()});
+    return bool(copied);
 }
 
 } // namespace

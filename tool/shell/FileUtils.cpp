@@ -1,5 +1,6 @@
 #include "shell/FileUtils.h"
 
+#include "shell/Failures.h"
 #include "shell/NativeFs.h"
 #include "shell/Outcome.h"
 
@@ -82,17 +83,30 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
     return Reporting(inactive ? BaseOfNotUsed(name) : name + NotUsed, kindMark, hasKind);
 }
 
+namespace {
+
+Failure Outside(const QString& path) {
+    return {ResolvePath(path), QStringLiteral("hors du répertoire prévu")};
+}
+
+} // namespace
+
 // The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
-bool CopyFileOver(const QString& source, const QString& target) {
-    return !source.isEmpty() && !target.isEmpty() && FileExists(source) && !SameFile(source, target) &&
-           CopyWholeFile(source, target);
+Done CopyFileOver(const QString& source, const QString& target) {
+    if (source.isEmpty() || target.isEmpty() || !FileExists(source))
+        return Failure{ResolvePath(source), QStringLiteral("fichier source introuvable")};
+    if (SameFile(source, target))
+        return Failure{ResolvePath(target), QString::fromUtf8("la copie serait le fichier source lui-même")};
+    return CopyWholeFile(source, target);
 }
 
-bool CopyFileOver(const QString& source, const QString& target, const QString& within) {
-    return LiesInside(WriteTarget(target), within) && CopyFileOver(source, target);
+Done CopyFileOver(const QString& source, const QString& target, const QString& within) {
+    if (!LiesInside(WriteTarget(target), within))
+        return Outside(target);
+    return CopyFileOver(source, target);
 }
 
-bool CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome) {
+Done CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome) {
     const QString folder = FolderOfFile(target);
     if (!folder.isEmpty() && !FolderExists(folder))
         outcome += MakeFolderChain(QString(), folder);
@@ -100,17 +114,23 @@ bool CopyFileMakingFolders(const QString& source, const QString& target, Outcome
 }
 
 // Checked before any folder is made, so a refused target leaves no folder behind either.
-bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
                            Outcome& outcome) {
-    return LiesInside(WriteTarget(target), within) && CopyFileMakingFolders(source, target, outcome);
+    if (!LiesInside(WriteTarget(target), within))
+        return Outside(target);
+    return CopyFileMakingFolders(source, target, outcome);
 }
 
-bool RenameNoReplace(const QString& from, const QString& to, const QString& within) {
-    return LiesInside(from, within) && LiesInside(to, within) && RenameNoReplace(from, to);
+Done RenameNoReplace(const QString& from, const QString& to, const QString& within) {
+    if (!LiesInside(from, within) || !LiesInside(to, within))
+        return Outside(from);
+    return RenameNoReplace(from, to);
 }
 
-bool RemoveFile(const QString& path, const QString& within) {
-    return LiesInside(path, within) && RemoveFile(path);
+Done RemoveFile(const QString& path, const QString& within) {
+    if (!LiesInside(path, within))
+        return Outside(path);
+    return RemoveFile(path);
 }
 
 Outcome MakeFolderChain(const QString& base, const QString& relative) {
@@ -132,15 +152,17 @@ Outcome MakeFolderChain(const QString& base, const QString& relative) {
     return {};
 }
 
-bool MakeDatedBackup(const QString& file) {
+Done MakeDatedBackup(const QString& file) {
     if (!FileExists(file))
-        return true;
+        return {};
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("ddMMyyHHmmss"));
     const QString backup = ResolvePath(file) + stamp + QStringLiteral(".BAK");
     RemoveFile(backup);
     return CopyFileOver(file, backup);
 }
 
-Outcome BackupFailed() {
+Outcome BackupFailed(const QString& file, const Failure& failure) {
+    if (failure.refused)
+        return NotChanged({{ResolvePath(file), failure.reason, true}});
     return Outcome::Warning(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,34 +29,36 @@ QString ActiveName(const QString& name, const QString& kindMark, bool* hasKind =
 QString InactiveName(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
 QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
 
-// Copies all bytes of source over target; false on any failure.
-bool CopyFileOver(const QString& source, const QString& target);
+// Copies all bytes of source over target.
+Done CopyFileOver(const QString& source, const QString& target);
 // Creates the target's missing folders first (a folder that can't be made adds MakeFolderChain's box to
 // outcome), then CopyFileOver.
-bool CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome);
+Done CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome);
 
 // The same operations for targets that must stay inside the folder within (a name from a folder listing,
 // a profile or a list joined to the folder it belongs to): refused, changing nothing, when the target
 // (for a rename both names) doesn't lie inside within (LiesInside of NativeFs.h).
-bool CopyFileOver(const QString& source, const QString& target, const QString& within);
-bool CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+Done CopyFileOver(const QString& source, const QString& target, const QString& within);
+Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
                            Outcome& outcome);
-bool RenameNoReplace(const QString& from, const QString& to, const QString& within);
-bool RemoveFile(const QString& path, const QString& within);
+Done RenameNoReplace(const QString& from, const QString& to, const QString& within);
+Done RemoveFile(const QString& path, const QString& within);
 // Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
 // création de sous répertoires impossible".
 Outcome MakeFolderChain(const QString& base, const QString& relative);
-// Copies an existing file to file + ddmmyyhhnnss + ".BAK". False only when the file exists and the copy
+// Copies an existing file to file + ddmmyyhhnnss + ".BAK". Fails only when the file exists and the copy
 // failed; a caller that warns then shows BackupFailed.
-bool MakeDatedBackup(const QString& file);
-Outcome BackupFailed();
+Done MakeDatedBackup(const QString& file);
+// The box for the backup of file that failed: the journal of changes that refused it (file is then left
+// as it was), or the backup itself.
+Outcome BackupFailed(const QString& file, const Failure& failure);
 
 // Folder operations "with undo": COPY, DELETE (to the trash where there is one), MOVE, RENAME.
-bool ShellFileOp(const QString& operation, bool renameOnCollision, bool noConfirmation, bool silent,
+Done ShellFileOp(const QString& operation, bool renameOnCollision, bool noConfirmation, bool silent,
                  bool simpleProgress, const QString& from, const QString& to);
-bool ShellDelete(const QString& folder);
+Done ShellDelete(const QString& folder);
 // Never over an existing entry.
-bool ShellRename(const QString& from, const QString& to);
+Done ShellRename(const QString& from, const QString& to);
 
 // Listings append to list and keep the event loop responsive; hidden entries are left out.
 void ListFilesAndFolders(const QString& folder, const QString& mask, QStringList& list, bool recurse);

@@ -1,7 +1,7 @@
 // The folder half of the file utilities: listings, list files and the shell folder operations.
 #include "shell/FileUtils.h"
 
-#include "shell/JournalScope.h"
+#include "shell/ChangeRecorder.h"
 #include "shell/NativeFolder.h"
 #include "shell/NativeFs.h"
 #include "shell/NativeText.h"
@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
 
 namespace {
 
@@ -45,17 +47,20 @@ void ListInto(const QString& folder, const QString& mask, QStringList& list, boo
             ListInto(prefix + entry.name, mask, list, true, kind);
 }
 
-bool CopyFolderTree(const QString& from, const QString& to) {
-    if (!FolderExists(to) && !MakeFolder(to))
-        return false;
-    bool ok = true;
+// Copies what it can; the first failure is the result.
+Done CopyFolderTree(const QString& from, const QString& to) {
+    if (!FolderExists(to))
+        if (const Done made = MakeFolder(to); !made)
+            return made;
+    Done result;
     for (const FolderEntry& entry : FolderEntries(from)) {
         const QString source = WithBackslash(from) + entry.name;
         const QString target = WithBackslash(to) + entry.name;
-        ok = (entry.folder && !entry.link ? CopyFolderTree(source, target) : CopyFileOver(source, target)) &&
-             ok;
+        const Done done = entry.folder && !entry.link ? CopyFolderTree(source, target) : CopyFileOver(source, target);
+        if (!done && result)
+            result = done;
     }
-    return ok;
+    return result;
 }
 
 // Where the shell puts a folder copied or moved to "to": inside it when it is a folder already.
@@ -76,21 +81,23 @@ bool DesktopHasTrash() {
 }
 
 // Qt names files in UTF-8 only: a folder whose path holds other bytes is refused rather than guessed at.
-bool DeleteFolder(const QString& folder) {
+Done DeleteFolder(const QString& folder) {
     const QString resolved = ResolvePath(folder);
-    if (QFile::encodeName(resolved) != ToNative(resolved) || !JournalScope::BeforeDelete(resolved))
-        return false;
-    return (DesktopHasTrash() && QFile::moveToTrash(resolved)) || QDir(resolved).removeRecursively();
+    if (QFile::encodeName(resolved) != ToNative(resolved))
+        return Failure{resolved, QStringLiteral("nom de fichier illisible pour la corbeille")};
+    return Recorded({FileChange::Kind::Delete, resolved, {}, {}}, [&] {
+        return (DesktopHasTrash() && QFile::moveToTrash(resolved)) || QDir(resolved).removeRecursively();
+    });
 }
 
 } // namespace
 
 // The confirmation and progress flags have no meaning without the Windows shell: nothing here asks or
 // shows progress. renameOnCollision is not supported: a collision fails instead of overwriting.
-bool ShellFileOp(const QString& operation, bool /*renameOnCollision*/, bool /*noConfirmation*/,
+Done ShellFileOp(const QString& operation, bool /*renameOnCollision*/, bool /*noConfirmation*/,
                  bool /*silent*/, bool /*simpleProgress*/, const QString& from, const QString& to) {
     if (!FolderExists(from))
-        return false;
+        return SystemFailure(ResolvePath(from), ENOENT);
     const QString op = operation.toUpper();
     if (op == QLatin1String("DELETE"))
         return DeleteFolder(from);
@@ -100,14 +107,14 @@ bool ShellFileOp(const QString& operation, bool /*renameOnCollision*/, bool /*no
         return RenameNoReplace(from, FolderTarget(from, to));
     if (op == QLatin1String("COPY"))
         return CopyFolderTree(from, FolderTarget(from, to));
-    return false;
+    return Failure{ResolvePath(from), QStringLiteral("opération inconnue ") + operation};
 }
 
-bool ShellDelete(const QString& folder) {
+Done ShellDelete(const QString& folder) {
     return ShellFileOp(QStringLiteral("DELETE"), false, true, true, false, folder, {});
 }
 
-bool ShellRename(const QString& from, const QString& to) {
+Done ShellRename(const QString& from, const QString& to) {
     return ShellFileOp(QStringLiteral("RENAME"), false, true, true, false, from, to);
 }
 
@@ -129,9 +136,7 @@ void ListNames(const QString& folder, const QString& mask, QStringList& list) {
 }
 
 bool SaveListToFile(const QString& name, const QStringList& list) {
-    if (name.isEmpty())
-        return false;
-    return WriteFileAtomic(name, JoinLines(list));
+    return !name.isEmpty() && WriteFileAtomic(name, JoinLines(list));
 }
 
 // A read error of an existing file is reported as false, like the other failures.

@@ -1,9 +1,12 @@
 #include "shell/NativeFs.h"
 
+#include "shell/ChangeRecorder.h"
+#include "shell/Fingerprint.h"
 #include "shell/FolderIndex.h"
-#include "shell/JournalScope.h"
 #include "shell/NativeText.h"
 #include "shell/WinePrefix.h"
+
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -134,27 +137,57 @@ mode_t ModeFor(const QString& target) {
     return 0666 & ~mask;
 }
 
+// A hidden name beside target that no file has yet, most likely.
+QString TemporaryBeside(const QString& target) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+    const qsizetype slash = target.lastIndexOf('/');
+    return target.left(slash + 1) + '.' + target.mid(slash + 1) + '.' + suffix;
+}
+
+// Makes a new temporary beside target, told to the recorder before it exists so that whatever becomes
+// of the write, the temporary can be found again; its descriptor, or the failure.
+Result<int> MakeTemporary(const QString& target, QString& temporary) {
+    for (;;) {
+        temporary = TemporaryBeside(target);
+        int fd = -1;
+        int error = 0;
+        const Done made = Recorded({FileChange::Kind::Temporary, temporary, {}, {}}, [&] {
+            fd = ::open(ToNative(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            error = fd < 0 ? errno : 0;
+            return fd >= 0;
+        });
+        if (made)
+            return fd;
+        if (error != EEXIST)
+            return Failure{target, made.failure().reason, made.failure().refused};
+    }
+}
+
 // The new contents go to a hidden temporary name beside the target, are flushed, and then renamed over
 // it, so a failure at any point leaves the old file as it was.
-bool WriteThroughTemporary(const QString& path, const std::function<bool(int, Checksum&, qint64&)>& fill) {
+Done WriteThroughTemporary(const QString& path, const std::function<bool(int, Checksum&, qint64&)>& fill) {
     if (path.isEmpty())
-        return false;
+        return Failure{path, QStringLiteral("aucun fichier")};
     const QString target = WriteTarget(path);
-    const qsizetype slash = target.lastIndexOf('/');
-    QByteArray temporary =
-        ToNative(target.left(slash + 1)) + '.' + ToNative(target.mid(slash + 1)) + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
+    QString temporary;
+    const Result<int> fd = MakeTemporary(target, temporary);
+    if (!fd)
+        return fd.failure();
     Checksum sum;
     qint64 size = 0;
-    bool ok = fill(fd, sum, size) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && JournalScope::BeforeWrite(target, {Fingerprint::Kind::File, size, sum.Value()});
-    ok = ok && ::rename(temporary.constData(), ToNative(target).constData()) == 0;
-    if (!ok)
-        ::unlink(temporary.constData());
-    return ok;
+    bool ok = fill(*fd, sum, size) && ::fchmod(*fd, ModeFor(target)) == 0 && ::fsync(*fd) == 0;
+    const int error = errno;
+    ok = ::close(*fd) == 0 && ok;
+    Done done = ok ? Done() : Done(SystemFailure(target, error));
+    if (done)
+        done = Recorded({FileChange::Kind::Write, target, {}, {Fingerprint::Kind::File, size, sum.Value()}},
+                        [&] { return ::rename(ToNative(temporary).constData(), ToNative(target).constData()) == 0; });
+    if (!done)
+        ::unlink(ToNative(temporary).constData());
+    return done;
 }
 
 } // namespace
@@ -210,16 +243,20 @@ bool PathExists(const QString& path) {
     return !path.isEmpty() && Exists(ResolvePath(path));
 }
 
-bool RemoveFile(const QString& path) {
+Done RemoveFile(const QString& path) {
     const QString resolved = ResolvePath(path);
-    return !path.isEmpty() && !IsFolder(resolved) && Exists(resolved) &&
-           JournalScope::BeforeDelete(resolved) && ::unlink(ToNative(resolved).constData()) == 0;
+    if (path.isEmpty() || IsFolder(resolved) || !Exists(resolved))
+        return SystemFailure(resolved, path.isEmpty() || !Exists(resolved) ? ENOENT : EISDIR);
+    return Recorded({FileChange::Kind::Delete, resolved, {}, {}},
+                    [&] { return ::unlink(ToNative(resolved).constData()) == 0; });
 }
 
-bool MakeFolder(const QString& path) {
+Done MakeFolder(const QString& path) {
     const QString resolved = ResolvePath(path);
-    return !path.isEmpty() && !Exists(resolved) && JournalScope::BeforeMakeFolder(resolved) &&
-           ::mkdir(ToNative(resolved).constData(), 0777) == 0;
+    if (path.isEmpty() || Exists(resolved))
+        return SystemFailure(resolved, path.isEmpty() ? ENOENT : EEXIST);
+    return Recorded({FileChange::Kind::MakeFolder, resolved, {}, {}},
+                    [&] { return ::mkdir(ToNative(resolved).constData(), 0777) == 0; });
 }
 
 bool SameFile(const QString& a, const QString& b) {
@@ -263,17 +300,28 @@ std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const
     return qMakePair(source, target);
 }
 
-bool RenameNoReplace(const QString& from, const QString& to) {
+Done RenameNoReplace(const QString& from, const QString& to) {
     const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to);
-    if (!names || !JournalScope::BeforeRename(names->first, names->second))
-        return false;
+    if (!names)
+        return SystemFailure(ResolvePath(from), ENOENT);
     const QByteArray a = ToNative(names->first);
     const QByteArray b = ToNative(names->second);
-    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    return RenameWithoutRenameat2(a, b);
+    return Recorded({FileChange::Kind::Rename, names->first, names->second, {}}, [&] {
+        if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+            return true;
+        return (errno == EINVAL || errno == ENOSYS) && RenameWithoutRenameat2(a, b);
+    });
+}
+
+Done PlanRenames(const QList<QPair<QString, QString>>& renames) {
+    ChangeRecorder* recorder = CurrentRecorder();
+    if (recorder == nullptr)
+        return {};
+    QList<FileChange> changes;
+    for (const auto& [from, to] : renames)
+        if (const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to))
+            changes.append({FileChange::Kind::Rename, names->first, names->second, {}});
+    return recorder->Before(changes);
 }
 
 bool LiesInside(const QString& path, const QString& folder) {
@@ -327,7 +375,7 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
     return ok ? std::optional<QByteArray>(bytes) : std::nullopt;
 }
 
-bool WriteFileAtomic(const QString& path, const QByteArray& bytes) {
+Done WriteFileAtomic(const QString& path, const QByteArray& bytes) {
     return WriteThroughTemporary(path, [&bytes](int fd, Checksum& sum, qint64& size) {
         sum.Add(bytes.constData(), bytes.size());
         size = bytes.size();
@@ -335,11 +383,11 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes) {
     });
 }
 
-bool CopyWholeFile(const QString& source, const QString& target) {
+Done CopyWholeFile(const QString& source, const QString& target) {
     const std::optional<int> in = OpenForReading(source);
     if (!in)
-        return false;
-    const bool ok = WriteThroughTemporary(target, [&in](int out, Checksum& sum, qint64& total) {
+        return SystemFailure(ResolvePath(source), errno);
+    const Done done = WriteThroughTemporary(target, [&in](int out, Checksum& sum, qint64& total) {
         return ReadAll(*in, [out, &sum, &total](const char* data, qsizetype size) {
             sum.Add(data, size);
             total += size;
@@ -347,5 +395,5 @@ bool CopyWholeFile(const QString& source, const QString& target) {
         });
     });
     ::close(*in);
-    return ok;
+    return done;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "shell/Result.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QPair>
 #include <QString>
 
@@ -10,7 +13,9 @@
 // every lookup matches each path component exactly first, then without regard to ASCII case. Paths are
 // native: a name found in a folder is used as it stands, so on Linux "a\..\x.pod" is one file name. Only
 // a path that is a Windows path as a whole ("C:\Fly2\FLY2.EXE", from a setting made on Windows) has its
-// backslashes taken as separators. Names go to and from the system through NativeText.h.
+// backslashes taken as separators. Names go to and from the system through NativeText.h. Every change is
+// told to the recorder of ChangeRecorder.h before it is made, and not made when the recorder refuses it;
+// a change that fails says which path and why.
 
 // Whether path begins with a drive letter, a colon and a separator.
 bool IsWindowsPath(const QString& path);
@@ -24,10 +29,12 @@ bool FileExists(const QString& path);
 qint64 FileSize(const QString& path);
 bool FolderExists(const QString& path);
 bool PathExists(const QString& path);
-bool RemoveFile(const QString& path);
-bool MakeFolder(const QString& path); // one level; false when it exists already
+Done RemoveFile(const QString& path);
+Done MakeFolder(const QString& path); // one level; fails when it exists already
 // Rename that fails when the target exists (in any case).
-bool RenameNoReplace(const QString& from, const QString& to);
+Done RenameNoReplace(const QString& from, const QString& to);
+// Tells the recorder of renames about to be made, all at once, before the first of them.
+Done PlanRenames(const QList<QPair<QString, QString>>& renames);
 // The resolved names that RenameNoReplace(from, to) would rename from and to; nothing when it can't.
 std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to);
 // Whether both paths name the same existing file.
@@ -45,6 +52,7 @@ QString WriteTarget(const QString& path);
 // The whole file, or nothing when it can't be read.
 std::optional<QByteArray> ReadWholeFile(const QString& path);
 // Writes bytes to a temporary name beside path, flushes, then renames it over path.
-bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
-// Copies the bytes of the plain file source the same way; false on any failure, target unchanged then.
-bool CopyWholeFile(const QString& source, const QString& target);
+Done WriteFileAtomic(const QString& path, const QByteArray& bytes);
+// Copies the bytes of the plain file source the same way; on any failure the target is left unchanged.
+Done CopyWholeFile(const QString& source, const QString& target);
+

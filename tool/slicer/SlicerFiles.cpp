@@ -234,5 +234,5 @@ QStringList SplitValuesLines(const QByteArray& bytes) {
 }
 
 bool WriteLines(const QString& path, const QStringList& lines) {
-    return WriteFileAtomic(path, JoinLines(lines));
+    return bool(WriteFileAtomic(path, JoinLines(lines)));
 }

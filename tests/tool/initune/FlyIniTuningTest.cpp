@@ -145,7 +145,7 @@ TEST_F(FlyIniTuningTest, AFailedWriteIsReported) {
 
     const Outcome outcome = SaveIni(grid);
     EXPECT_EQ(outcome.box(), Outcome::Box::Error);
-    EXPECT_EQ(outcome.text(), "Impossible d'enregistrer " + SystemFile("fly.ini"));
+    EXPECT_EQ(outcome.text(), "Impossible d'enregistrer " + SystemFile("fly.ini") + " : Is a directory");
 }
 
 TEST_F(FlyIniTuningTest, AnEmptyFileShowsOneEmptyRow) {

@@ -2,6 +2,7 @@
 // simulator folder and the add-on folder are as they were, names, case and contents.
 #include "Mkfly2.h"
 #include "TempFolderTest.h"
+#include "UndoNewest.h"
 
 #include "activation/ActivationListing.h"
 #include "activation/ActivationProfile.h"
@@ -13,10 +14,10 @@
 #include "install/AddonInstall.h"
 #include "install/DataFolderSave.h"
 #include "install/SceneryTransfer.h"
-#include "shell/ChangeJournal.h"
+#include "journal/ChangeJournal.h"
 #include "shell/ControlFileSets.h"
-#include "shell/JournalScope.h"
-#include "shell/JournalUndo.h"
+#include "journal/JournalScope.h"
+#include "journal/JournalUndo.h"
 #include "shell/MainActions.h"
 #include "shell/Outcome.h"
 #include "shell/Progress.h"
@@ -148,7 +149,7 @@ TEST_F(UndoOperationsTest, EachOperationIsUndoneToTheSameFolder) {
         EXPECT_NE(Both(), before);
         ASSERT_EQ(journal.Entries().size(), 1);
         EXPECT_EQ(journal.Entries()[0].operation, QString::fromUtf8(operation.name));
-        const Outcome undone = UndoLast(journal, 1);
+        const Outcome undone = UndoNewest(journal, 1);
         EXPECT_EQ(undone.box(), Outcome::Box::Info) << undone.text().toStdString();
         EXPECT_EQ(Both(), before);
         EXPECT_TRUE(journal.Entries().isEmpty());
@@ -165,7 +166,7 @@ TEST_F(UndoOperationsTest, ARestoreAfterASaveIsUndoneInTwoSteps) {
         EXPECT_NE(outcome.box(), Outcome::Box::Error) << outcome.text().toStdString();
     }
     ASSERT_EQ(journal.Entries().size(), 2);
-    EXPECT_EQ(UndoLast(journal, 2).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 2).box(), Outcome::Box::Info);
     EXPECT_EQ(Both(), before);
 }
 

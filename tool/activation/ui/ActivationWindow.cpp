@@ -1,7 +1,7 @@
 #include "activation/ui/ActivationWindow.h"
 
 #include "activation/ActivationListing.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Settings.h"
 
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "initune/FlyIniTuning.h"
 #include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"

@@ -2,7 +2,7 @@
 
 #include "install/DataFolderSave.h"
 #include "install/ui/InstallWidgets.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"

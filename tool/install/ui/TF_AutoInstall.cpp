@@ -4,7 +4,7 @@
 #include "install/ui/InstallWidgets.h"
 #include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"

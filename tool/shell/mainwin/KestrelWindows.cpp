@@ -9,7 +9,7 @@
 #include "install/ui/TF_SceneryCopy.h"
 #include "shell/mainwin/TF_main.h"
 #include "shell/ui/TFSelDirDlg.h"
-#include "shell/ui/TF_History.h"
+#include "journal/ui/TF_History.h"
 #include "shell/ui/TFormKestrelTools.h"
 #include "shell/ui/THelpForm.h"
 #include "shell/ui/TOptionsForm.h"

@@ -1,7 +1,7 @@
 #include "shell/mainwin/TF_main.h"
 
 #include "shell/Dialogs.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/MainActions.h"
 #include "shell/Outcome.h"
 #include "shell/PathCheck.h"
@@ -9,7 +9,7 @@
 #include "shell/Settings.h"
 #include "shell/mainwin/KestrelWindows.h"
 #include "shell/ui/ShowOutcome.h"
-#include "shell/ui/TF_History.h"
+#include "journal/ui/TF_History.h"
 #include "shell/ui/TOptionsForm.h"
 
 #include <QApplication>
@@ -84,7 +84,7 @@ TF_main::TF_main(QWidget* parent)
     undo->setObjectName("ButtonUndo");
     auto* history = new QPushButton(u8("Historique des modifications"));
     history->setObjectName("ButtonHistory");
-    connect(undo, &QPushButton::clicked, this, [] { UndoOperations(1); });
+    connect(undo, &QPushButton::clicked, this, [] { UndoLastOperation(); });
     connect(history, &QPushButton::clicked, this, [this] { ShowWindow(windows_->History()); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(undo);

@@ -8,7 +8,7 @@
 #include "install/ui/TF_AutoInstall.h"
 #include "install/ui/TF_SceneryCopy.h"
 #include "shell/Dialogs.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/MainActions.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"

@@ -3,7 +3,7 @@
 #include "shell/ControlFileSets.h"
 #include "shell/Dialogs.h"
 #include "shell/FileUtils.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"

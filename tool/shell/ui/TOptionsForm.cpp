@@ -1,7 +1,7 @@
 #include "shell/ui/TOptionsForm.h"
 
 #include "shell/Dialogs.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/MainActions.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"

@@ -2,7 +2,7 @@
 #include "slicer/ui/TF2sInputForm.h"
 
 #include "shell/Dialogs.h"
-#include "shell/JournalScope.h"
+#include "journal/JournalScope.h"
 #include "shell/Settings.h"
 #include "shell/SlicerLaunch.h"
 #include "slicer/SlicerFileActions.h"

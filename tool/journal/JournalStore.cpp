@@ -1,6 +1,6 @@
-#include "shell/JournalStore.h"
+#include "journal/JournalStore.h"
 
-#include "shell/JournalScope.h"
+#include "shell/ChangeRecorder.h"
 #include "shell/NativeFolder.h"
 #include "shell/NativeFs.h"
 #include "shell/NativeText.h"
@@ -27,7 +27,7 @@ bool FlushFolder(const QString& folder) {
     return ok;
 }
 
-bool KeepInStore(const QString& path, const QString& store) {
+bool KeepInStore(const QString& path, const QString& store, StoreBy by) {
     const QByteArray from = ToNative(path);
     const QByteArray to = ToNative(store);
     struct stat st {};
@@ -41,18 +41,18 @@ bool KeepInStore(const QString& path, const QString& store) {
         if (::mkdir(to.constData(), 0700) != 0)
             return false;
         for (const QString& name : EntryNames(path))
-            if (!KeepInStore(path + '/' + name, store + '/' + name))
+            if (!KeepInStore(path + '/' + name, store + '/' + name, by))
                 return false;
         return FlushFolder(store);
     }
-    if (st.st_nlink == 1 && ::link(from.constData(), to.constData()) == 0)
+    if (by == StoreBy::LinkOrCopy && st.st_nlink == 1 && ::link(from.constData(), to.constData()) == 0)
         return true;
-    const JournalPause pause;
-    return CopyWholeFile(path, store);
+    const RecorderScope unrecorded(nullptr);
+    return bool(CopyWholeFile(path, store));
 }
 
 bool PutBack(const QString& store, const QString& path) {
-    const JournalPause pause;
+    const RecorderScope unrecorded(nullptr);
     const QByteArray from = ToNative(store);
     struct stat st {};
     if (::lstat(from.constData(), &st) != 0)
@@ -62,7 +62,7 @@ bool PutBack(const QString& store, const QString& path) {
         return !target.isEmpty() && ::symlink(target.constData(), ToNative(path).constData()) == 0;
     }
     if (!S_ISDIR(st.st_mode))
-        return CopyWholeFile(store, path);
+        return bool(CopyWholeFile(store, path));
     if (::mkdir(ToNative(path).constData(), 0777) != 0)
         return false;
     for (const QString& name : EntryNames(store))

@@ -1,8 +1,8 @@
-#include "shell/ChangeJournal.h"
-#include "ShellFixture.h"
+#include "TempFolderTest.h"
+#include "UndoNewest.h"
+
+#include "journal/JournalScope.h"
 #include "shell/FileUtils.h"
-#include "shell/JournalScope.h"
-#include "shell/JournalUndo.h"
 #include "shell/NativeFs.h"
 
 #include <csignal>
@@ -13,10 +13,10 @@
 namespace {
 
 // Each test journals into its own data folder.
-class ChangeJournalTest : public ShellTest {
+class ChangeJournalTest : public TempFolderTest {
   protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        TempFolderTest::SetUp();
         saved_ = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", Path("share").toUtf8());
         fly_ = Path("Fly2");
@@ -31,7 +31,7 @@ class ChangeJournalTest : public ShellTest {
     void TearDown() override {
         JournalScope::SetStepHook({});
         qputenv("XDG_DATA_HOME", saved_);
-        ShellTest::TearDown();
+        TempFolderTest::TearDown();
     }
 
     QString F(const QString& relative) const { return fly_ + '/' + relative; }
@@ -65,14 +65,14 @@ TEST_F(ChangeJournalTest, UndoPutsBackEveryKindOfChangeAndForgetsTheEntry) {
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].operation, QStringLiteral("Essai"));
     EXPECT_TRUE(entries[0].ended);
-    EXPECT_EQ(entries[0].FileCount(), 10);
+    EXPECT_EQ(entries[0].FileCount(), 7);
     EXPECT_FALSE(journal.Folder().startsWith(fly_));
 
-    const Outcome undone = UndoLast(journal, 1);
+    const Outcome undone = UndoNewest(journal, 1);
     EXPECT_EQ(undone.text(), QString::fromUtf8("Annulé : « Essai »"));
     EXPECT_EQ(Tree("Fly2"), before_);
     EXPECT_TRUE(journal.Entries().isEmpty());
-    EXPECT_EQ(UndoLast(journal, 1).text(), QString::fromUtf8("Aucune opération à annuler."));
+    EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Aucune opération à annuler."));
 }
 
 TEST_F(ChangeJournalTest, TwoUndosTakeBackTheTwoLastOperationsNewestFirst) {
@@ -89,9 +89,9 @@ TEST_F(ChangeJournalTest, TwoUndosTakeBackTheTwoLastOperationsNewestFirst) {
     ChangeJournal journal = Journal();
     ASSERT_EQ(journal.Entries().size(), 2);
     EXPECT_EQ(journal.Entries()[0].operation, QStringLiteral("a=3"));
-    EXPECT_EQ(UndoLast(journal, 1).text(), QString::fromUtf8("Annulé : « a=3 »"));
+    EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Annulé : « a=3 »"));
     EXPECT_EQ(Read("Fly2/system/fly.ini"), "a=2");
-    EXPECT_EQ(UndoLast(journal, 1).text(), QString::fromUtf8("Annulé : « a=2 »"));
+    EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Annulé : « a=2 »"));
     EXPECT_EQ(Tree("Fly2"), before_);
 }
 
@@ -103,7 +103,7 @@ TEST_F(ChangeJournalTest, AFileChangedSinceIsNamedAndNothingIsUndone) {
     WriteFile(F("system/fly.ini"), "changed by hand");
     const QMap<QString, QByteArray> changed = Tree("Fly2");
     ChangeJournal journal = Journal();
-    const Outcome refused = UndoLast(journal, 1);
+    const Outcome refused = UndoNewest(journal, 1);
     EXPECT_EQ(refused.box(), Outcome::Box::Error);
     EXPECT_EQ(refused.text(),
               QString::fromUtf8("Impossible d'annuler « Essai » : ces fichiers ont été modifiés "
@@ -123,13 +123,13 @@ TEST_F(ChangeJournalTest, AFailureHalfWayPutsEverythingBackAsItWas) {
     CreateFile("Fly2/modules/pc/a.dll", "someone else's");
     const QMap<QString, QByteArray> blocked = Tree("Fly2");
     ChangeJournal journal = Journal();
-    const Outcome refused = UndoLast(journal, 1);
+    const Outcome refused = UndoNewest(journal, 1);
     EXPECT_EQ(refused.box(), Outcome::Box::Error) << refused.text().toStdString();
     EXPECT_EQ(Tree("Fly2"), blocked);
     EXPECT_EQ(journal.Entries().size(), 1);
     ASSERT_TRUE(RemoveFile(F("modules/pc/a.dll")));
     EXPECT_EQ(Tree("Fly2"), after);
-    EXPECT_EQ(UndoLast(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
     EXPECT_EQ(Tree("Fly2"), before_);
 }
 
@@ -153,7 +153,7 @@ TEST_F(ChangeJournalTest, AnOperationKilledAtAnyStepIsUndoneWhole) {
         const QList<JournalEntry> entries = journal.Entries();
         ASSERT_EQ(entries.size(), 1) << "step " << at;
         EXPECT_FALSE(entries[0].ended);
-        EXPECT_EQ(UndoLast(journal, 1).box(), Outcome::Box::Info) << "step " << at;
+        EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info) << "step " << at;
         EXPECT_EQ(Tree("Fly2"), before_) << "step " << at;
     }
 }
@@ -187,7 +187,7 @@ TEST_F(ChangeJournalTest, PruningKeepsTheLastEntriesAndDropsOldOrLargeOnes) {
     limits.keepDays = -1;
     journal.Prune(limits);
     EXPECT_EQ(journal.Entries().size(), 3);
-    EXPECT_EQ(UndoLast(journal, 3).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 3).box(), Outcome::Box::Info);
     EXPECT_EQ(Read("Fly2/system/fly.ini"), QByteArray(1000, char('a' + 21)));
 }
 

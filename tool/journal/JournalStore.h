@@ -5,10 +5,14 @@
 // How the journal keeps old contents and puts them back. Paths are native and resolved; nothing here is
 // journaled itself.
 
+// How a file is kept: a hard link serves for a file that has no other name, since every change of ours
+// replaces or removes a name, never the bytes behind it; a program that may write into its files in place
+// gets copies.
+enum class StoreBy { LinkOrCopy, Copy };
+
 // A copy of what path holds (file, folder with all below it, or symbolic link) made at store: a hard link
-// to a file that has no other name (every change of ours replaces or removes a name, never the bytes
-// behind it), else a flushed copy.
-bool KeepInStore(const QString& path, const QString& store);
+// or a flushed copy.
+bool KeepInStore(const QString& path, const QString& store, StoreBy by = StoreBy::LinkOrCopy);
 // Puts what store holds back at path, which must not exist or is a file that is replaced whole.
 bool PutBack(const QString& store, const QString& path);
 // Removes path, a file, a symbolic link or a folder with all below it.

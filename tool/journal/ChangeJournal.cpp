@@ -1,0 +1,169 @@
+#include "journal/ChangeJournal.h"
+
+#include "journal/EntryFile.h"
+#include "journal/JournalStore.h"
+#include "shell/ChangeRecorder.h"
+#include "shell/HomeFolder.h"
+#include "shell/NativeFolder.h"
+#include "shell/NativeFs.h"
+#include "shell/NativeText.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+
+// A folder name that says which simulator folder it is for and can't collide with another one's.
+QString JournalName(const QString& flyFolder) {
+    QString real = RealPath(flyFolder);
+    if (real.isEmpty())
+        real = flyFolder;
+    while (real.size() > 1 && real.endsWith('/'))
+        real.chop(1);
+    QString name = real.mid(real.lastIndexOf('/') + 1);
+    for (QChar& c : name)
+        if (!(c.unicode() < 128 && (c.isLetterOrNumber() || c == '.' || c == '-' || c == '_')))
+            c = '_';
+    Checksum sum;
+    const QByteArray bytes = ToNative(real);
+    sum.Add(bytes.constData(), bytes.size());
+    return name.left(40) + '-' + QString::number(sum.Value(), 16).rightJustified(16, '0');
+}
+
+// The entry files of the folder, newest first.
+QStringList EntryFileNames(const QString& folder) {
+    QList<QPair<int, QString>> entries;
+    for (const QString& name : EntryNames(folder))
+        if (const int id = ParseEntryName(name).id; id > 0)
+            entries.append({id, name});
+    std::sort(entries.begin(), entries.end(), std::greater<>());
+    QStringList names;
+    for (const auto& entry : entries)
+        names << entry.second;
+    return names;
+}
+
+qint64 BytesBelow(const QString& folder) {
+    qint64 total = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        total += it.fileInfo().size();
+    }
+    return total;
+}
+
+QString IdText(int id) {
+    return QString::number(id).rightJustified(6, '0');
+}
+
+} // namespace
+
+QString JournalRoot() {
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    if (data.startsWith('/'))
+        return FromNative(data) + QStringLiteral("/flykestrel/");
+    const QString home = HomeFolder();
+    return home.isEmpty() ? QString() : home + QStringLiteral("/.local/share/flykestrel/");
+}
+
+ChangeJournal::ChangeJournal(const QString& flyFolder) {
+    const QString root = JournalRoot();
+    if (root.isEmpty() || flyFolder.isEmpty())
+        return;
+    folder_ = root + JournalName(flyFolder) + '/';
+}
+
+QList<JournalEntry> ChangeJournal::Entries() const {
+    QList<JournalEntry> entries;
+    if (valid())
+        for (const QString& name : EntryFileNames(folder_))
+            entries << ReadEntryFile(folder_, name);
+    return entries;
+}
+
+QStringList ChangeJournal::Signature() const {
+    QStringList signature;
+    if (valid())
+        for (const QString& name : EntryFileNames(folder_))
+            signature << name + ':' + QString::number(QFileInfo(folder_ + name).size());
+    return signature;
+}
+
+int ChangeJournal::NewId() const {
+    int newest = 0;
+    for (const QString& name : EntryNames(folder_))
+        newest = std::max(newest, name.left(name.indexOf('.')).left(name.indexOf('-')).toInt());
+    return newest + 1;
+}
+
+QString ChangeJournal::StoreFolder(int id) const {
+    return folder_ + IdText(id) + QStringLiteral(".store/");
+}
+
+QString ChangeJournal::StorePath(int id, int index) const {
+    return StoreFolder(id) + QString::number(index);
+}
+
+bool ChangeJournal::Remove(const JournalEntry& entry) {
+    if (::unlink(ToNative(entry.file).constData()) != 0 && errno != ENOENT)
+        return false;
+    FlushFolder(folder_);
+    QDir(StoreFolder(entry.id)).removeRecursively();
+    return true;
+}
+
+void ChangeJournal::Prune(const JournalLimits& limits) {
+    const QDateTime oldest = QDateTime::currentDateTimeUtc().addDays(-limits.keepDays);
+    qint64 bytes = 0;
+    QSet<QString> kept;
+    const QList<JournalEntry> entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const JournalEntry& entry = entries[i];
+        bytes += BytesBelow(StoreFolder(entry.id));
+        const bool alwaysKept = i < limits.keepAtLeast || entry.running;
+        if (!alwaysKept && (entry.time < oldest || bytes > limits.maxStoreBytes))
+            Remove(entry);
+        else
+            kept << IdText(entry.id);
+    }
+    // An entry that a killed writer never finished, and stores without an entry.
+    for (const QString& name : EntryNames(folder_)) {
+        const bool leftover = name.endsWith(QLatin1String(".new")) || name.endsWith(QLatin1String(".store"));
+        if (leftover && !kept.contains(name.left(name.indexOf('.'))))
+            RemoveWhole(folder_ + name);
+    }
+}
+
+JournalLimits LoadJournalLimits() {
+    JournalLimits limits;
+    const std::optional<QByteArray> bytes = ReadWholeFile(JournalRoot() + QStringLiteral("limits"));
+    const QList<QByteArray> fields = bytes ? bytes->trimmed().split(' ') : QList<QByteArray>{};
+    bool days = false;
+    bool size = false;
+    if (fields.size() == 2) {
+        const int keepDays = fields[0].toInt(&days);
+        const qint64 megabytes = fields[1].toLongLong(&size);
+        if (days && size && keepDays > 0 && megabytes > 0) {
+            limits.keepDays = keepDays;
+            limits.maxStoreBytes = megabytes * 1024 * 1024;
+        }
+    }
+    return limits;
+}
+
+bool SaveJournalLimits(const JournalLimits& limits) {
+    const QString root = JournalRoot();
+    if (root.isEmpty() || !QDir().mkpath(root))
+        return false;
+    const QByteArray text = QByteArray::number(limits.keepDays) + ' ' +
+                            QByteArray::number(limits.maxStoreBytes / (1024 * 1024)) + '\n';
+    const RecorderScope unrecorded(nullptr);
+    return bool(WriteFileAtomic(root + QStringLiteral("limits"), text));
+}

@@ -1,0 +1,25 @@
+#include "journal/JournalEntry.h"
+
+#include <QHash>
+
+int JournalEntry::FileCount() const {
+    return ended ? endedFiles : ChangedFiles(steps);
+}
+
+int ChangedFiles(const QList<ChangeStep>& steps) {
+    using Kind = ChangeStep::Kind;
+    // Each path leads to the file it names: the first name a file had in the operation.
+    QHash<QString, QString> fileAt;
+    QSet<QString> changed;
+    for (const ChangeStep& step : steps) {
+        if (step.kind == Kind::Temporary || step.kind == Kind::Program)
+            continue;
+        if (step.kind == Kind::Kept && (step.after.kind == Fingerprint::Kind::Unknown || step.after == step.before))
+            continue;
+        const QString file = fileAt.value(step.path, step.path);
+        changed << file;
+        if (step.kind == Kind::Renamed)
+            fileAt.insert(step.to, file);
+    }
+    return int(changed.size());
+}

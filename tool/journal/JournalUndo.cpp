@@ -1,0 +1,284 @@
+#include "journal/JournalUndo.h"
+
+#include "journal/ChangeJournal.h"
+#include "journal/JournalStore.h"
+#include "shell/ChangeRecorder.h"
+#include "shell/NativeFolder.h"
+#include "shell/NativeFs.h"
+#include "shell/NativeText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QSet>
+
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+using Kind = ChangeStep::Kind;
+
+QStringList PathsOf(const ChangeStep& step) {
+    return step.kind == Kind::Renamed ? QStringList{step.path, step.to} : QStringList{step.path};
+}
+
+// The paths whose contents match none of the states the entry's steps left there.
+QStringList ChangedSince(const JournalEntry& entry) {
+    QMap<QString, QList<Fingerprint>> states;
+    QStringList order;
+    for (const ChangeStep& step : entry.steps) {
+        for (const QString& at : PathsOf(step)) {
+            if (!states.contains(at)) {
+                order << at;
+                states[at] << step.BeforeAt(at);
+            }
+            states[at] << step.AfterAt(at);
+        }
+    }
+    QStringList changed;
+    for (const QString& at : order) {
+        const Fingerprint now = FingerprintOf(at);
+        if (std::none_of(states[at].cbegin(), states[at].cend(),
+                         [&now](const Fingerprint& state) { return Matches(now, state); }))
+            changed << at;
+    }
+    // Once a program's end was recorded, what it left is known: anything else in its folder came later.
+    for (const int index : entry.programsEnded)
+        for (const QString& path : ProgramEntries(entry.steps[index]))
+            if (!states.contains(path))
+                changed << path;
+    return changed;
+}
+
+// What keeps a running entry from being undone.
+QString RunningReason(const JournalEntry& entry) {
+    for (const ChangeStep& step : entry.steps)
+        if (step.kind == Kind::Program)
+            return QString::fromUtf8(" : le programme %1 qu'elle a lancé tourne encore.").arg(step.to);
+    return QString::fromUtf8(" : elle est encore en cours.");
+}
+
+// The entries a program's folder held when it started: the Kept steps that follow its Program step.
+QSet<QString> Listed(const QList<ChangeStep>& steps, qsizetype program) {
+    QSet<QString> listed;
+    for (qsizetype i = program + 1; i < steps.size() && steps[i].kind == Kind::Kept; ++i)
+        listed << steps[i].path;
+    return listed;
+}
+
+// One entry's undo in progress: each step put back can be made again, so that a failure leaves the
+// entry's changes all in place.
+class EntryUndo final {
+  public:
+    EntryUndo(const ChangeJournal& journal, const JournalEntry& entry) : journal_(journal), entry_(entry) {}
+
+    // The path that couldn't be put back, or empty.
+    QString Run() {
+        const RecorderScope unrecorded(nullptr);
+        if (!QDir().mkpath(journal_.StoreFolder(entry_.id)))
+            return journal_.StoreFolder(entry_.id);
+        for (qsizetype i = entry_.steps.size() - 1; i >= 0; --i) {
+            if (!Revert(int(i), entry_.steps[i])) {
+                MakeAgain();
+                return entry_.steps[i].path;
+            }
+        }
+        return {};
+    }
+
+  private:
+    QString Stored(const ChangeStep& step) const {
+        return journal_.StorePath(entry_.id, step.stored.toInt());
+    }
+    // Whether the store still holds the old file; a folder's copy has times of its own.
+    bool StoreIntact(const ChangeStep& step) const {
+        return step.before.kind != Fingerprint::Kind::File || FingerprintOf(Stored(step)) == step.before;
+    }
+    QString Redo(int index) {
+        return journal_.StoreFolder(entry_.id) + QStringLiteral("redo-%1-%2").arg(index).arg(++redone_);
+    }
+
+    bool Revert(int index, const ChangeStep& step) {
+        const Fingerprint now = FingerprintOf(step.kind == Kind::Renamed ? step.to : step.path);
+        switch (step.kind) {
+        case Kind::Renamed:
+            return RevertRename(step, now);
+        case Kind::Created:
+            return now.kind == Fingerprint::Kind::Absent || RevertCreation(index, step);
+        case Kind::Replaced:
+            return step.after == step.before || now == step.before || RevertReplacement(index, step);
+        case Kind::Kept:
+            return now == step.before || step.stored.isEmpty() || RevertReplacement(index, step);
+        case Kind::Deleted:
+            return now.kind != Fingerprint::Kind::Absent || RevertDeletion(step);
+        case Kind::Temporary:
+            return now.kind == Fingerprint::Kind::Absent || RemoveWhole(step.path);
+        case Kind::Program:
+            return RevertProgram(index, step);
+        }
+        return false;
+    }
+
+    // What a program left in its folder that was not there before goes, and the folder too when the
+    // program made it.
+    bool RevertProgram(int index, const ChangeStep& step) {
+        const QSet<QString> listed = Listed(entry_.steps, index);
+        for (const QString& path : ProgramEntries(step))
+            if (!listed.contains(path) &&
+                !RevertCreation(index, {Kind::Created, path, {}, {}, {}, FingerprintOf(path)}))
+                return false;
+        const bool made = step.before.kind == Fingerprint::Kind::Absent &&
+                          FingerprintOf(step.path).kind == Fingerprint::Kind::Folder &&
+                          EntryNames(step.path).isEmpty();
+        return !made || RevertCreation(index, {Kind::Created, step.path, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}});
+    }
+
+    bool RevertRename(const ChangeStep& step, const Fingerprint& now) {
+        if (now.kind == Fingerprint::Kind::Absent && Matches(FingerprintOf(step.path), step.before))
+            return true; // never made
+        if (!RenameNoReplace(step.to, step.path))
+            return false;
+        undone_.push_back([step] { return bool(RenameNoReplace(step.path, step.to)); });
+        return true;
+    }
+
+    bool RevertCreation(int index, const ChangeStep& step) {
+        if (step.after == Fingerprint{Fingerprint::Kind::Folder, 0, 0}) {
+            if (::rmdir(ToNative(step.path).constData()) != 0)
+                return false;
+            undone_.push_back([step] { return bool(MakeFolder(step.path)); });
+            return true;
+        }
+        const QString redo = Redo(index);
+        if (!KeepInStore(step.path, redo) || !RemoveWhole(step.path))
+            return false;
+        undone_.push_back([redo, step] { return PutBack(redo, step.path); });
+        return true;
+    }
+
+    bool RevertReplacement(int index, const ChangeStep& step) {
+        if (!StoreIntact(step))
+            return false;
+        const QString redo = Redo(index);
+        if (!KeepInStore(step.path, redo) || !PutBack(Stored(step), step.path))
+            return false;
+        undone_.push_back([redo, step] { return PutBack(redo, step.path); });
+        return true;
+    }
+
+    bool RevertDeletion(const ChangeStep& step) {
+        if (!StoreIntact(step) || !PutBack(Stored(step), step.path))
+            return false;
+        undone_.push_back([step] { return RemoveWhole(step.path); });
+        return true;
+    }
+
+    void MakeAgain() {
+        while (!undone_.empty()) {
+            undone_.back()();
+            undone_.pop_back();
+        }
+    }
+
+    const ChangeJournal& journal_;
+    const JournalEntry& entry_;
+    std::vector<std::function<bool()>> undone_;
+    int redone_ = 0;
+};
+
+QString Quoted(const QString& operation) {
+    return QString::fromUtf8("« ") + operation + QString::fromUtf8(" »");
+}
+
+Outcome Undone(const QStringList& operations) {
+    return Outcome::Info(QString::fromUtf8("Annulé : ") + operations.join(QStringLiteral(", ")));
+}
+
+const QString NothingChanged = QString::fromUtf8(" Rien n'a été changé.");
+
+// Why entries can't be undone at all, before anything is touched: empty when they can.
+Outcome Unready(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
+    if (!StillNewest(journal, entries))
+        return Outcome::Info(QString::fromUtf8("L'historique des modifications a changé entre-temps : rien "
+                                               "n'a été annulé."));
+    for (const JournalEntry& entry : entries) {
+        if (entry.damaged())
+            return Outcome::Error(QString::fromUtf8("Impossible d'annuler : l'entrée %1 de l'historique des "
+                                                    "modifications est endommagée (%2).")
+                                      .arg(entry.file, entry.damage) +
+                                  NothingChanged);
+        if (entry.running)
+            return Outcome::Error(QString::fromUtf8("Impossible d'annuler ") + Quoted(entry.operation) +
+                                  RunningReason(entry) + NothingChanged);
+    }
+    return {};
+}
+
+Outcome UndoOne(ChangeJournal& journal, const JournalEntry& entry) {
+    const QString cannot = QString::fromUtf8("Impossible d'annuler ") + Quoted(entry.operation);
+    if (const QStringList changed = ChangedSince(entry); !changed.isEmpty())
+        return Outcome::Error(cannot + QString::fromUtf8(" : ces fichiers ont été modifiés depuis :\n") +
+                              changed.join('\n'));
+    if (const QString failed = EntryUndo(journal, entry).Run(); !failed.isEmpty())
+        return Outcome::Error(cannot + QStringLiteral(" : ") + failed +
+                              QString::fromUtf8(" n'a pas pu être rétabli.") + NothingChanged);
+    if (!journal.Remove(entry))
+        return Outcome::Error(QString::fromUtf8("Impossible d'effacer l'historique de ") + Quoted(entry.operation));
+    return {};
+}
+
+} // namespace
+
+QString EntryLine(const JournalEntry& entry) {
+    QString line = entry.time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
+                   QStringLiteral("   ") +
+                   (entry.operation.isEmpty() ? QString::fromUtf8("(opération illisible)") : entry.operation);
+    if (entry.damaged())
+        return line + QString::fromUtf8("   endommagée (") + QFileInfo(entry.file).fileName() +
+               QStringLiteral(", ") + entry.damage + ')';
+    const int files = entry.FileCount();
+    line += QStringLiteral("   (") + QString::number(files) +
+            (files == 1 ? QStringLiteral(" fichier)") : QStringLiteral(" fichiers)"));
+    if (entry.running)
+        line += QStringLiteral(" en cours");
+    else if (!entry.ended)
+        line += QString::fromUtf8(" interrompue");
+    return line;
+}
+
+Outcome UndoQuestion(const QList<JournalEntry>& entries, int count) {
+    if (entries.isEmpty() || count <= 0)
+        return Outcome::Info(QString::fromUtf8("Aucune opération à annuler."));
+    if (count == 1)
+        return Outcome::Question(QStringLiteral("Annuler ") + Quoted(entries[0].operation) +
+                                 QStringLiteral(" ?"));
+    count = int(std::min<qsizetype>(count, entries.size()));
+    return Outcome::Question(QString::fromUtf8("Annuler les %1 dernières opérations, de ").arg(count) +
+                             Quoted(entries[0].operation) + QString::fromUtf8(" à ") +
+                             Quoted(entries[count - 1].operation) + QStringLiteral(" ?"));
+}
+
+bool StillNewest(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
+    const QList<JournalEntry> now = journal.Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (i >= now.size() || now[i].file != entries[i].file || now[i].fileSize != entries[i].fileSize)
+            return false;
+    return true;
+}
+
+Outcome UndoEntries(ChangeJournal& journal, const QList<JournalEntry>& entries) {
+    if (entries.isEmpty())
+        return Outcome::Info(QString::fromUtf8("Aucune opération à annuler."));
+    if (const Outcome refused = Unready(journal, entries); !refused.ok())
+        return refused;
+    QStringList done;
+    for (const JournalEntry& entry : entries) {
+        if (const Outcome refused = UndoOne(journal, entry); !refused.ok()) {
+            Outcome outcome = done.isEmpty() ? Outcome{} : Undone(done);
+            return outcome += refused;
+        }
+        done << Quoted(entry.operation);
+    }
+    return Undone(done);
+}

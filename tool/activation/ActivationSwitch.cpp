@@ -41,6 +41,8 @@ std::optional<Rename> SwitchOf(const QString& fullName, bool active, const QStri
         folder + (active ? ActiveName(name, kindMark, &hasKind) : InactiveName(name, kindMark, &hasKind));
     if (!hasKind)
         return std::nullopt;
+    if (PathExists(target) && !SameFile(target, fullName))
+        return std::nullopt; // both names exist: neither is renamed
     if (FileExists(fullName))
         return target != fullName ? std::optional<Rename>({fullName, target}) : std::nullopt;
     const QString other = folder + ToggleNotUsed(name, kindMark);
@@ -76,15 +78,22 @@ QString ActivationName(ActivationKind kind) {
 }
 
 // The renames as they look beforehand are journaled together, with one flush.
-int ApplyActivation(const ActivationList& list) {
+int ApplyActivation(const ActivationList& list, QList<Failure>* failed) {
     QList<Rename> planned;
     EachSwitch(list, [&planned](const Rename& rename) {
         planned << rename;
         return false;
     });
-    if (!PlanRenames(planned))
+    if (const Done journaled = PlanRenames(planned); !journaled) {
+        for (const Rename& rename : planned)
+            if (failed != nullptr)
+                failed->append({ResolvePath(rename.first), journaled.failure().reason, true});
         return 0;
-    return EachSwitch(list, [&list](const Rename& rename) {
-        return bool(RenameNoReplace(rename.first, rename.second, list.root));
+    }
+    return EachSwitch(list, [&list, failed](const Rename& rename) {
+        const Done renamed = RenameNoReplace(rename.first, rename.second, list.root);
+        if (!renamed && failed != nullptr)
+            failed->append(renamed.failure());
+        return bool(renamed);
     });
 }

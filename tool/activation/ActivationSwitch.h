@@ -1,7 +1,9 @@
 #pragma once
 
 #include "activation/ActivationEntry.h"
+#include "shell/Result.h"
 
+#include <QList>
 #include <QString>
 
 enum class ActivationKind { Dll, Script, Scenery };
@@ -18,6 +20,7 @@ struct ActivationList final {
 // [scènes]".
 QString ActivationName(ActivationKind kind);
 
-// Renames each entry's file to the state its mark asks for, never over an existing file; a rename that
-// fails is skipped. Files outside root are left alone. Returns the number of files renamed.
-int ApplyActivation(const ActivationList& list);
+// Renames each entry's file to the state its mark asks for, never over an existing file (such a name clash
+// is skipped without a word). Files outside root are left alone. A rename that is refused or fails is
+// skipped and, when failed is given, added to it. Returns the number of files renamed.
+int ApplyActivation(const ActivationList& list, QList<Failure>* failed = nullptr);

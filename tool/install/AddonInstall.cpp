@@ -25,19 +25,19 @@ void MarkInstalled(const Session& s, const InstallStep& step) {
         RenameNoReplace(step.source, step.source + QStringLiteral(".installed"), s.request.sourceFolder);
 }
 
-void Failed(const Session& s, const QString& source) {
-    s.log(QStringLiteral("FAILED!!!: ") + source);
+void Failed(const Session& s, const QString& source, const QString& reason) {
+    s.log(QStringLiteral("FAILED!!!: ") + source + QStringLiteral(" (") + reason + ')');
 }
 
 // The source's name is used as it stands; the copy is refused unless it comes from the source folder
 // and lands inside its folder. A folder that can't be made is still tried, for the box that says so.
 void InstallFile(const Session& s, const InstallStep& step) {
-    if ((!step.refusal.isEmpty() && !step.folderBlocked) ||
-        !LiesInside(step.source, s.request.sourceFolder) ||
-        !CopyFileMakingFolders(step.source, step.target, step.folder, s.outcome)) {
-        Failed(s, step.source);
-        return;
-    }
+    if (!step.refusal.isEmpty() && !step.folderBlocked)
+        return Failed(s, step.source, step.refusal);
+    if (!LiesInside(step.source, s.request.sourceFolder))
+        return Failed(s, step.source, QStringLiteral("hors du répertoire source"));
+    if (const Done copied = CopyFileMakingFolders(step.source, step.target, step.folder, s.outcome); !copied)
+        return Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
     s.log(QStringLiteral("Installed: ") + ResolvePath(step.target));
     MarkInstalled(s, step);
 }
@@ -50,9 +50,13 @@ bool InstallDex(const Session& s, const InstallStep& step) {
             Outcome::Info(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
         return false;
     }
-    if (!step.refusal.isEmpty() || !LiesInside(step.source, s.request.sourceFolder) ||
-        !CopyFileOver(step.source, step.target, step.folder)) {
-        Failed(s, step.source);
+    Done copied = Failure{step.source, step.refusal};
+    if (step.refusal.isEmpty())
+        copied = LiesInside(step.source, s.request.sourceFolder)
+                     ? CopyFileOver(step.source, step.target, step.folder)
+                     : Done(Failure{step.source, QStringLiteral("hors du répertoire source")});
+    if (!copied) {
+        Failed(s, step.source, copied.failure().reason);
         return true;
     }
     s.log(QStringLiteral("Copied: ") + ResolvePath(step.target));

@@ -56,7 +56,8 @@ SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bo
     return entries;
 }
 
-int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome, Progress& progress) {
+int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome, QList<Failure>& failed,
+                  Progress& progress) {
     const QString from = WithBackslash(request.sourceFolder);
     const QString to = WithBackslash(request.destinationFolder);
     if (first == 0)
@@ -71,22 +72,28 @@ int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome
                 Cancelled(CheckedBefore(request, index), CheckedBefore(request, int(request.entries.size())));
             return CopyCancelled;
         }
-        if (!LiesInside(source, from) || !CopyFileMakingFolders(source, to + entry.name, to, outcome))
+        if (!LiesInside(source, from))
             continue;
+        if (const Done copied = CopyFileMakingFolders(source, to + entry.name, to, outcome); !copied) {
+            failed << copied.failure();
+            continue;
+        }
         if (request.mode == SourceMode::Delete) {
             outcome += Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));
             return index;
         }
         if (request.mode == SourceMode::SwitchOff)
-            RenameNoReplace(source, source + QStringLiteral(".notused"), from);
+            if (const Done off = RenameNoReplace(source, source + QStringLiteral(".notused"), from); !off)
+                failed << off.failure();
     }
     return -1;
 }
 
-Outcome AnswerDeletion(const SceneryCopyRequest& request, int index, bool yes) {
+Outcome AnswerDeletion(const SceneryCopyRequest& request, int index, bool yes, QList<Failure>& failed) {
     if (!yes)
         return Outcome::Info(QStringLiteral("NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
     const QString from = WithBackslash(request.sourceFolder);
-    RemoveFile(from + request.entries[index].name, from);
+    if (const Done removed = RemoveFile(from + request.entries[index].name, from); !removed)
+        failed << removed.failure();
     return {};
 }

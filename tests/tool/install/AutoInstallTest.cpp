@@ -109,9 +109,11 @@ TEST_F(AutoInstallTest, SceneryExampleInstallsMarksAndFailsTheSecondTime) {
                                "Non installé : " + Path("addon/road.bgr") + " (fichier source introuvable)",
                                "Non installé : " + Path("addon/scene.pod") + " (fichier source introuvable)",
                                "Non installé : " + Path("addon/scene.scf") + " (fichier source introuvable)",
-                               "*** Installing Scenery ***", "FAILED!!!: " + Path("addon/road.bgr"),
-                               "FAILED!!!: " + Path("addon/scene.pod"),
-                               "FAILED!!!: " + Path("addon/scene.scf"), "*** Installation finished ***"}));
+                               "*** Installing Scenery ***",
+                               "FAILED!!!: " + Path("addon/road.bgr") + " (fichier source introuvable)",
+                               "FAILED!!!: " + Path("addon/scene.pod") + " (fichier source introuvable)",
+                               "FAILED!!!: " + Path("addon/scene.scf") + " (fichier source introuvable)",
+                               "*** Installation finished ***"}));
     EXPECT_TRUE(dialogs_.Texts().isEmpty());
 }
 

@@ -85,11 +85,12 @@ TEST_F(InstallPathsTest, EveryTypeInstallsInsideItsFolderOnly) {
         for (const QString& installed : c.installed)
             expected << "Installed: " + Path(root + installed);
         if (c.type == InstallType::Dex)
-            expected << "FAILED!!!: " + Path(root + "addon/a\\..\\..\\..\\escaped.dex")
-                     << "FAILED!!!: " + Path(root + "addon/link.dex");
+            expected << "FAILED!!!: " + Path(root + "addon/a\\..\\..\\..\\escaped.dex") +
+                            " (nom que l'importateur lirait comme autre chose qu'un fichier)"
+                     << "FAILED!!!: " + Path(root + "addon/link.dex") + escapes;
         else
-            expected << "FAILED!!!: " + Path(root + "addon/link.pod")
-                     << "FAILED!!!: " + Path(root + "addon/a/../../victim.pod");
+            expected << "FAILED!!!: " + Path(root + "addon/link.pod") + escapes
+                     << "FAILED!!!: " + Path(root + "addon/a/../../victim.pod") + " (hors du répertoire source)";
         expected << "*** Installation finished ***";
         const QStringList log = Install(request);
         EXPECT_EQ(log, expected);
@@ -150,11 +151,12 @@ TEST_F(InstallPathsTest, SceneryCopyAndMoveStayInsideBothFolders) {
         request.entries << SceneryEntry{"../outside.pod"} << SceneryEntry{"sub/../../outside.pod"}
                         << SceneryEntry{"/../../../outside.pod"};
         Outcome outcome;
+        QList<Failure> failed;
         int questions = 0;
-        for (int asked = CopySceneries(request, 0, outcome, NoProgress()); asked >= 0;
-             asked = CopySceneries(request, asked + 1, outcome, NoProgress())) {
+        for (int asked = CopySceneries(request, 0, outcome, failed, NoProgress()); asked >= 0;
+             asked = CopySceneries(request, asked + 1, outcome, failed, NoProgress())) {
             ++questions;
-            EXPECT_TRUE(AnswerDeletion(request, asked, true).ok());
+            EXPECT_TRUE(AnswerDeletion(request, asked, true, failed).ok());
         }
         EXPECT_EQ(questions, mode == SourceMode::Delete ? 3 : 0);
         EXPECT_EQ(outcome.notices.size(), questions);

@@ -62,7 +62,7 @@ QStringList RunLines(const InstallPlan& plan, const QString& importer) {
         lines << plan.firstLine;
     for (const InstallStep& step : plan.steps) {
         if (!step.refusal.isEmpty())
-            lines << "FAILED!!!: " + step.source;
+            lines << "FAILED!!!: " + step.source + " (" + step.refusal + ")";
         else if (!step.dex)
             lines << "Installed: " + step.target;
         else

@@ -99,9 +99,10 @@ const QList<Operation> Operations = {
          SceneryCopyRequest request{addon, fly + "scenery", ListSceneryFiles(addon, true, false),
                                     SourceMode::Delete};
          Outcome outcome;
-         for (int asked = CopySceneries(request, 0, outcome, NoProgress()); asked >= 0;
-              asked = CopySceneries(request, asked + 1, outcome, NoProgress()))
-             EXPECT_TRUE(AnswerDeletion(request, asked, true).ok());
+         QList<Failure> failed;
+         for (int asked = CopySceneries(request, 0, outcome, failed, NoProgress()); asked >= 0;
+              asked = CopySceneries(request, asked + 1, outcome, failed, NoProgress()))
+             EXPECT_TRUE(AnswerDeletion(request, asked, true, failed).ok());
      }},
     {"Enregistrement auto. [DATA]",
      [](const QString& fly, const QString&) {

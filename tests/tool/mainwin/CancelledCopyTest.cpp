@@ -68,7 +68,8 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
              SceneryCopyRequest request{root + "src", root + "dst", {}, SourceMode::SwitchOff};
              request.entries = ListSceneryFiles(request.sourceFolder, true, false);
              Outcome outcome;
-             EXPECT_EQ(CopySceneries(request, 0, outcome, progress), CopyCancelled);
+             QList<Failure> failed;
+             EXPECT_EQ(CopySceneries(request, 0, outcome, failed, progress), CopyCancelled);
              return outcome.text();
          }},
         {"DLL folder", "modules/pc", "modules/pc-save", ".dll",

@@ -2,7 +2,9 @@
 
 #include "activation/ActivationListing.h"
 #include "journal/JournalScope.h"
+#include "shell/Failures.h"
 #include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
 
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -84,10 +86,16 @@ void ActivationWindow::SetFolderLabel(const QString& folder) {
     label3_->setText(folder);
 }
 
+// A rename that failed keeps the window open, so the user sees what stayed as it was.
 void ActivationWindow::Button1Click() {
+    QList<Failure> failed;
     {
         const JournalScope journal(AppSettings().FlyFolder, ActivationName(kind_));
-        ApplyActivation({kind_, FolderLabel(), RootFolder(), Entries()});
+        ApplyActivation({kind_, FolderLabel(), RootFolder(), Entries()}, &failed);
+    }
+    if (!failed.isEmpty()) {
+        ShowOutcome(NotChanged(failed));
+        return;
     }
     hide();
 }

@@ -1,8 +1,9 @@
 #include "install/ui/TF_SceneryCopy.h"
 
 #include "install/ui/InstallWidgets.h"
-#include "shell/Dialogs.h"
 #include "journal/JournalScope.h"
+#include "shell/Dialogs.h"
+#include "shell/Failures.h"
 #include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
@@ -184,23 +185,31 @@ void TF_SceneryCopy::CopyClick() {
     }
     const SceneryCopyRequest request{sourceLabel_->text(), destinationLabel_->text(), Entries(),
                                      static_cast<SourceMode>(modes_->checkedId())};
+    QList<Failure> failed;
+    if (CopyAll(request, failed) && failed.isEmpty())
+        hide();
+    else
+        ShowOutcome(NotChanged(failed));
+}
+
+// False when the copy stopped before its end (cancelled, or a deletion refused).
+bool TF_SceneryCopy::CopyAll(const SceneryCopyRequest& request, QList<Failure>& failed) {
     TF_Progress progress(this, QStringLiteral("Copie des scènes en cours"));
     const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Déplacement [scènes]"));
     for (int next = 0;;) {
         Outcome outcome;
-        const int asked = CopySceneries(request, next, outcome, progress);
+        const int asked = CopySceneries(request, next, outcome, failed, progress);
         const bool yes = ShowOutcome(outcome);
         if (asked == CopyCancelled)
-            return;
+            return false;
         if (asked < 0)
-            break;
-        if (const Outcome refused = AnswerDeletion(request, asked, yes); !refused.ok()) {
+            return true;
+        if (const Outcome refused = AnswerDeletion(request, asked, yes, failed); !refused.ok()) {
             ShowOutcome(refused);
-            return;
+            return false;
         }
         next = asked + 1;
     }
-    hide();
 }
 
 // Minimising sends a spontaneous event; only a real hiding empties the list.

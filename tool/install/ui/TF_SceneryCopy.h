@@ -30,6 +30,7 @@ class TF_SceneryCopy final : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    bool CopyAll(const SceneryCopyRequest& request, QList<Failure>& failed);
     QWidget* BuildFolders();
     QWidget* BuildOptions();
     QLayout* BuildButtons();

@@ -17,6 +17,9 @@ QString& HomeOverride() {
 QString HomeFolder() {
     if (!HomeOverride().isEmpty())
         return HomeOverride();
+    const QByteArray home = qgetenv("HOME");
+    if (home.startsWith('/'))
+        return FromNative(home);
     const passwd* user = ::getpwuid(::getuid());
     return user == nullptr || user->pw_dir == nullptr ? QString() : FromNative(user->pw_dir);
 }

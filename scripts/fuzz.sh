@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ with clang into BUILD and runs each for SECONDS, starting from a
-# seed corpus made by mkfly2 (archives, templates, tables and DEX files of a small installation).
+# seed corpus made by mkfly2 (archives, templates, tables and DEX files of a small installation) and
+# the journal entries of fuzz/seeds.
 # Usage: scripts/fuzz.sh [BUILD [SECONDS [JOBS]]]. Findings go to BUILD/findings/<target>/; the run
 # fails when any target found one.
 set -euo pipefail
 build=${1:-build-fuzz}
 seconds=${2:-60}
 jobs=${3:-$(nproc)}
-targets=(archive template table)
+targets=(archive template table journal)
 
 cmake -S . -B "$build" -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target mkfly2 navmerger "${targets[@]/#/fuzz_}" -j"$jobs"
@@ -34,6 +35,9 @@ if [ ! -d "$seeds/table" ]; then
     index=$((index + 1))
   done
 fi
+# Journal entries: our own seeds, one sealed and one cut short (tool/journal/EntryFile.h).
+mkdir -p "$seeds/journal"
+cp fuzz/seeds/journal/* "$seeds/journal/"
 
 failed=0
 for target in "${targets[@]}"; do

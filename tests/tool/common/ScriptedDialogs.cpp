@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 ScriptedDialogs::ScriptedDialogs() : previous_(SetDialogService(this)) {}
 
 ScriptedDialogs::~ScriptedDialogs() {
@@ -27,6 +29,8 @@ void ScriptedDialogs::Message(const QString& text, const QString& caption) {
 
 bool ScriptedDialogs::Question(const QString& text, const QString& caption) {
     shown_.push_back({Kind::Question, text, caption, {}});
+    if (onQuestion_)
+        std::exchange(onQuestion_, {})();
     if (yesNo_.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
         return false;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A dialog service for tests: records every box and dialog, answers from a queue, and fails the test
@@ -28,6 +29,8 @@ public:
     void AnswerNo() { yesNo_.push_back(false); }
     void AnswerFolder(const QString& folder) { folders_.push_back(folder); }
     void AnswerFile(const QString& file) { files_.push_back(file); }
+    // Runs action while the next question is shown, as if it happened while the user read it.
+    void OnQuestion(std::function<void()> action) { onQuestion_ = std::move(action); }
 
     const std::vector<Shown>& shown() const { return shown_; }
     // The texts of every box shown (messages, questions and errors), in order.
@@ -48,4 +51,5 @@ private:
     std::deque<bool> yesNo_;
     std::deque<QString> folders_;
     std::deque<QString> files_;
+    std::function<void()> onQuestion_;
 };

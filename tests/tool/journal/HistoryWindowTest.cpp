@@ -21,10 +21,14 @@ class HistoryWindowTest : public TempFolderTest {
         CreateFile("Fly2/system/fly.ini", "a=1\r\n");
         AppSettings().FlyFolder = Path("Fly2/");
         before_ = Tree("Fly2");
-        for (const char* name : {"Enregistrer fly.ini", "Activation *.DLL"}) {
-            const JournalScope scope(AppSettings().FlyFolder, QString::fromUtf8(name));
-            ASSERT_TRUE(WriteFileAtomic(Path("Fly2/system/fly.ini"), name));
-        }
+        for (const char* name : {"Enregistrer fly.ini", "Activation *.DLL"})
+            WriteOperation(name, name);
+    }
+
+    // An operation that rewrites fly.ini.
+    void WriteOperation(const char* name, const QByteArray& contents) {
+        const JournalScope scope(AppSettings().FlyFolder, QString::fromUtf8(name));
+        ASSERT_TRUE(WriteFileAtomic(Path("Fly2/system/fly.ini"), contents));
     }
 
     ScriptedDialogs dialogs_;
@@ -53,6 +57,46 @@ TEST_F(HistoryWindowTest, ListsNewestFirstAndUndoesDownToTheSelectedRow) {
     dialogs_.Clear();
     QTest::mouseClick(history.findChild<QPushButton*>("ButtonUndoLast"), Qt::LeftButton);
     EXPECT_EQ(dialogs_.Texts(), QStringList{QString::fromUtf8("Aucune opération à annuler.")});
+}
+
+// Left open while another operation runs, the history shows it without being asked, and undo down to
+// the bottom row covers all three.
+TEST_F(HistoryWindowTest, ANewEntryAppearsWhileTheWindowIsOpen) {
+    TF_History history;
+    history.show();
+    auto* list = history.findChild<QListWidget*>("ListHistory");
+    ASSERT_EQ(list->count(), 2);
+    WriteOperation("Installation scénes", "installed");
+    QTRY_COMPARE(list->count(), 3);
+    EXPECT_TRUE(list->item(0)->text().endsWith(QString::fromUtf8("   Installation scénes   (1 fichier)")));
+
+    list->setCurrentRow(2);
+    dialogs_.AnswerNo();
+    QTest::mouseClick(history.findChild<QPushButton*>("ButtonUndoSelected"), Qt::LeftButton);
+    EXPECT_EQ(dialogs_.Texts(), QStringList{QString::fromUtf8("Annuler les 3 dernières opérations, de « "
+                                                              "Installation scénes » à « Enregistrer fly.ini » ?")});
+}
+
+// The journal changes between the question and the answer: the rows are shown again and the question
+// asked again, about the same selected row.
+TEST_F(HistoryWindowTest, AnEntryWrittenDuringTheQuestionIsAskedAboutAgain) {
+    TF_History history;
+    history.show();
+    auto* list = history.findChild<QListWidget*>("ListHistory");
+    list->setCurrentRow(1);
+    dialogs_.OnQuestion([this] { WriteOperation("Enregistrer valeurs", "values"); });
+    dialogs_.AnswerYes();
+    dialogs_.AnswerYes();
+    QTest::mouseClick(history.findChild<QPushButton*>("ButtonUndoSelected"), Qt::LeftButton);
+    EXPECT_EQ(dialogs_.Texts(),
+              QStringList({QString::fromUtf8("Annuler les 2 dernières opérations, de « Activation *.DLL » à « "
+                                             "Enregistrer fly.ini » ?"),
+                           QString::fromUtf8("Annuler les 3 dernières opérations, de « Enregistrer valeurs » à "
+                                             "« Enregistrer fly.ini » ?"),
+                           QString::fromUtf8("Annulé : « Enregistrer valeurs », « Activation *.DLL », "
+                                             "« Enregistrer fly.ini »")}));
+    EXPECT_EQ(Tree("Fly2"), before_);
+    EXPECT_EQ(list->count(), 0);
 }
 
 TEST_F(HistoryWindowTest, TheMainWindowUndoesTheLastOperationOnlyOnYes) {

@@ -150,6 +150,8 @@ class EntryRecorder final : public ChangeRecorder {
 
     // Seals the entry, or removes it when its operation changed nothing.
     void Close() {
+        if (!created_ && id_ != 0)
+            RemoveWhole(journal_.StoreFolder(id_)); // what a refused first change left
         if (!writer_.open())
             return;
         QList<ChangeStep> changed;

@@ -122,9 +122,3 @@ Fingerprint FingerprintOf(const QString& nativePath) {
     }
     return {Fingerprint::Kind::Other, 0, 0};
 }
-
-Fingerprint FingerprintOfBytes(const QByteArray& bytes) {
-    Checksum sum;
-    sum.Add(bytes.constData(), bytes.size());
-    return {Fingerprint::Kind::File, bytes.size(), sum.Value()};
-}

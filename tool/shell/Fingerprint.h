@@ -24,8 +24,6 @@ struct Fingerprint final {
 
 // The fingerprint of a native path as it stands (a final symbolic link is not followed).
 Fingerprint FingerprintOf(const QString& nativePath);
-// The fingerprint of a plain file holding bytes.
-Fingerprint FingerprintOfBytes(const QByteArray& bytes);
 
 // The checksum of the bytes, fed in pieces.
 class Checksum final {

@@ -1,6 +1,7 @@
 #include "journal/EntryFile.h"
 
 #include "journal/JournalStore.h"
+#include "shell/CheckedLines.h"
 #include "shell/NativeFs.h"
 #include "shell/NativeText.h"
 
@@ -24,12 +25,6 @@ const QByteArray Version = "2";
 // Entries of the first version: no line numbers, no checksums, no seal.
 const QByteArray Version1Header = "FlyKestrel journal 1\n";
 const char* const KindTags = "NCRDTPK";
-
-QByteArray LineSum(const QByteArray& text) {
-    Checksum sum;
-    sum.Add(text.constData(), text.size());
-    return QByteArray::number(sum.Value(), 16).rightJustified(16, '0');
-}
 
 QByteArray Field(const QString& text) {
     return text.isEmpty() ? QByteArray("-") : ToNative(text).toPercentEncoding("/.!()[]{}@+,=~");
@@ -86,18 +81,18 @@ class EntryReader final {
     explicit EntryReader(JournalEntry& entry) : entry_(entry) {}
 
     void Read(const QByteArray& bytes, int sealedLines) {
-        QList<QByteArray> lines = bytes.split('\n');
-        const bool torn = !lines.last().isEmpty();
-        lines.removeLast();
-        for (qsizetype i = 0; i < lines.size() && !entry_.damaged(); ++i)
-            ReadLine(int(i), lines[i]);
+        const CheckedLines lines = ReadCheckedLines(bytes);
+        for (qsizetype i = 0; i < lines.texts.size() && !entry_.damaged(); ++i)
+            ReadLine(int(i), lines.texts[i]);
+        if (!entry_.damaged())
+            entry_.damage = lines.damage; // the lines before it still name the operation
         if (entry_.damaged())
             return;
-        const int whole = int(lines.size());
+        const int whole = int(lines.texts.size());
         if (whole < 3)
             Damage(whole + 1, QStringLiteral("entrée incomplète"));
         else if (sealedLines > 0 && whole != sealedLines && !(whole == sealedLines - 1 && !entry_.ended))
-            Damage(whole + (torn ? 1 : 0), QStringLiteral("coupée : %1 lignes sur %2").arg(whole).arg(sealedLines));
+            Damage(whole + (lines.torn ? 1 : 0), QStringLiteral("coupée : %1 lignes sur %2").arg(whole).arg(sealedLines));
         else if (sealedLines > 0 && !entry_.ended)
             entry_.ended = true; // only the closing line is missing: every change is there
     }
@@ -107,19 +102,11 @@ class EntryReader final {
         entry_.damage = QStringLiteral("ligne %1 : %2").arg(line).arg(what);
     }
 
-    void ReadLine(int number, const QByteArray& line) {
-        const qsizetype tab = line.lastIndexOf('\t');
-        if (tab < 0)
-            return Damage(number + 1, QStringLiteral("illisible"));
-        if (line.mid(tab + 1) != LineSum(line.left(tab)))
-            return Damage(number + 1, QString::fromUtf8("somme de contrôle fausse"));
-        QList<QByteArray> fields = line.left(tab).split('\t');
-        if (fields.size() < 2 || fields[0] != QByteArray::number(number))
-            return Damage(number + 1, QString::fromUtf8("numéro de ligne faux"));
+    void ReadLine(int number, const QByteArray& text) {
         if (entry_.ended)
             return Damage(number + 1, QStringLiteral("ligne après la fin de l'entrée"));
-        const QByteArray kind = fields[1];
-        fields = fields.mid(2);
+        QList<QByteArray> fields = text.split('\t');
+        const QByteArray kind = fields.takeFirst();
         if (!ReadRecord(number, kind, fields))
             Damage(number + 1, QString::fromUtf8("enregistrement « %1 » illisible").arg(QString::fromLatin1(kind)));
     }
@@ -365,10 +352,8 @@ Done EntryWriter::Write(const QList<QByteArray>& records) {
     if (fd_ < 0)
         return Failure{folder_, QString::fromUtf8("l'entrée ne peut plus être écrite")};
     QByteArray bytes;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const QByteArray text = QByteArray::number(lines_ + i) + '\t' + records[i];
-        bytes += text + '\t' + LineSum(text) + '\n';
-    }
+    for (qsizetype i = 0; i < records.size(); ++i)
+        bytes += CheckedLine(int(lines_ + i), records[i]);
     // What an earlier write that failed half way left goes first.
     struct stat st {};
     if (::fstat(fd_, &st) != 0 || (st.st_size != size_ && ::ftruncate(fd_, size_) != 0))

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Text files of our own that safety depends on: each line carries its number, from 0, and ends with a
+// checksum of its bytes, so that a reader tells a whole file from a damaged one and names the line.
+
+// "<number>\t<text>\t<checksum>\n"; text holds no line end.
+QByteArray CheckedLine(int number, const QByteArray& text);
+
+struct CheckedLines final {
+    QList<QByteArray> texts; // the text of each whole line, in order, up to the first damage
+    bool torn = false;       // the bytes end inside a line, which is left out
+    QString damage;          // "ligne N : ..." for the first line that is not whole; empty when none is
+};
+
+// Splits bytes into lines and checks each whole line's number and checksum.
+CheckedLines ReadCheckedLines(const QByteArray& bytes);

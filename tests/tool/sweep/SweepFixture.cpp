@@ -29,8 +29,9 @@ QByteArray LargeContents() {
 }
 
 // Stands in for the importer: once "go" is there, the first run keeps the archive as NAVAID.TRI, each run
-// packs a new archive through a temporary and adds to the loose table in place. It outlives a killed tool:
-// the output it can no longer write is dropped.
+// packs a new archive through a temporary and adds to the loose table in place; the first run leaves a
+// loose index, which the next one removes. It outlives a killed tool: the output it can no longer write
+// is dropped.
 const char* const StandInScript = R"(#!/bin/sh
 trap '' PIPE
 marks='%1'
@@ -40,6 +41,7 @@ cd "$5/system" || exit 3
 [ -e NAVAID.TRI ] || cp NAVAID.POD NAVAID.TRI || exit 4
 { cat NAVAID.POD; echo "$1"; } > NAVAID.TMP && mv NAVAID.TMP NAVAID.POD || exit 5
 mkdir -p ../DATABASE && echo "$1" >> ../DATABASE/NAVAID.DBD || exit 6
+if [ -e ../DATABASE/NAVAID.DBI ]; then rm ../DATABASE/NAVAID.DBI; else echo "$1" > ../DATABASE/NAVAID.DBI; fi || exit 7
 echo "Database merge successful!"
 : > "$marks/done"
 )";

@@ -31,12 +31,12 @@ QByteArray LargeContents() {
 // Stands in for the importer: once "go" is there, the first run keeps the archive as NAVAID.TRI, each run
 // packs a new archive through a temporary and adds to the loose table in place; the first run leaves a
 // loose index, which the next one removes. It outlives a killed tool: the output it can no longer write
-// is dropped.
+// is dropped. A test that ended without "go" takes its folder away, and the stand-in goes with it.
 const char* const StandInScript = R"(#!/bin/sh
 trap '' PIPE
 marks='%1'
 : > "$marks/started"
-while [ ! -e "$marks/go" ]; do sleep 0.05; done
+while [ ! -e "$marks/go" ]; do [ -d "$marks" ] || exit 9; sleep 0.05; done
 cd "$5/system" || exit 3
 [ -e NAVAID.TRI ] || cp NAVAID.POD NAVAID.TRI || exit 4
 { cat NAVAID.POD; echo "$1"; } > NAVAID.TMP && mv NAVAID.TMP NAVAID.POD || exit 5

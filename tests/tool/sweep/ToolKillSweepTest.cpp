@@ -104,10 +104,7 @@ TEST_P(ToolKillSweep, KilledBeforeEachDiskChangeThenUndone) {
         ++tally.kills;
         ExpectUndone(tally);
     }
-    const auto seconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-            .count() /
-        1000.0;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::cout << "tool kill sweep " << GetParam().runnerName << ": " << whole.diskChanges << " disk changes, "
               << tally.kills << " kills, " << tally.undone << " undone, " << tally.nothingJournaled
               << " before the entry was there (" << tally.unfinishedEntries << " left its unfinished file), "

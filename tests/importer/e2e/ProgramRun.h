@@ -22,9 +22,6 @@ pid_t StartProgram(const std::string& program, const std::vector<std::string>& a
 // Waits for a started program; its exit status, or -signal when it was killed.
 int WaitProgram(pid_t pid);
 
-// In a forked child: replaces it with program and args; exit status 127 when that fails.
-[[noreturn]] void ExecProgram(const std::string& program, const std::vector<std::string>& args);
-
 // The lines of text, each with its line end.
 std::vector<std::string> Lines(const std::string& text);
 

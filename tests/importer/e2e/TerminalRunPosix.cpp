@@ -1,3 +1,4 @@
+#include "ExecProgram.h"
 #include "ProgramRun.h"
 
 #include <cerrno>

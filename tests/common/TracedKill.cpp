@@ -1,11 +1,13 @@
 #include "TracedKill.h"
 
-#include "ProgramRun.h"
+#include "ExecProgram.h"
 
 #include <csignal>
 #include <fcntl.h>
 #include <stdexcept>
+#include <string>
 #include <sys/ptrace.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,12 +18,15 @@ bool OpensForWriting(uint64_t flags) {
     return (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) != 0;
 }
 
-// Standard input and outputs go to /dev/null; every other descriptor written to is a file.
-bool WritesAFile(uint64_t fd) {
-    return fd > 2;
+// Only a write to a plain file changes the disk: not one to the outputs (/dev/null), to a pipe or to an
+// event counter, whose number depends on timing.
+bool WritesAFile(pid_t pid, uint64_t fd) {
+    const std::string path = "/proc/" + std::to_string(pid) + "/fd/" + std::to_string(fd);
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool ChangesTheDisk(const __ptrace_syscall_info& info) {
+bool ChangesTheDisk(pid_t pid, const __ptrace_syscall_info& info) {
     const auto& args = info.entry.args;
     switch (info.entry.nr) {
 #ifdef SYS_open
@@ -35,7 +40,7 @@ bool ChangesTheDisk(const __ptrace_syscall_info& info) {
     case SYS_writev:
     case SYS_pwritev:
     case SYS_pwritev2:
-        return WritesAFile(args[0]);
+        return WritesAFile(pid, args[0]);
 #ifdef SYS_creat
     case SYS_creat:
 #endif
@@ -99,7 +104,7 @@ bool IsDiskChangeEntry(pid_t pid) {
     __ptrace_syscall_info info{};
     if (::ptrace(PTRACE_GET_SYSCALL_INFO, pid, reinterpret_cast<void*>(sizeof info), &info) <= 0)
         return false;
-    return info.op == PTRACE_SYSCALL_INFO_ENTRY && ChangesTheDisk(info);
+    return info.op == PTRACE_SYSCALL_INFO_ENTRY && ChangesTheDisk(pid, info);
 }
 
 } // namespace
@@ -119,8 +124,10 @@ TracedRun RunTraced(const std::string& program, const std::vector<std::string>& 
     for (;;) {
         ::ptrace(PTRACE_SYSCALL, pid, nullptr, reinterpret_cast<void*>(static_cast<intptr_t>(pending)));
         pending = 0;
-        if (::waitpid(pid, &status, 0) < 0 || WIFEXITED(status) || WIFSIGNALED(status))
+        if (::waitpid(pid, &status, 0) < 0 || WIFEXITED(status) || WIFSIGNALED(status)) {
+            run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
             return run;
+        }
         if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
             pending = WSTOPSIG(status) == SIGTRAP ? 0 : WSTOPSIG(status);
             continue;

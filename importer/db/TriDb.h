@@ -96,8 +96,10 @@ private:
     void RemoveSlot(size_t slot);
     void Compact();
     TriDbRecord RecordAt(size_t slot) const;
+    std::vector<uint32_t> IndexedRanks(const SortKeys& keys, const TriDbTemplateEntry* filter,
+                                       uint32_t filterMask) const;
     void WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
-                        const SortKeys& keys, const std::vector<int>& taken) const;
+                        const SortKeys& keys, const std::vector<uint32_t>& taken) const;
     void DropKeyIndex() { keyIndex_.reset(); }
 
     std::string name_;

@@ -8,10 +8,7 @@ int TriDb::FindSlot(const TriDbRecord& probe, int keyField) {
         return -1;
     if (!keyIndex_ || keyIndex_->GetKeyField() != keyField) {
         keyIndex_.emplace(keyField, recordTemplate_, store_.Count());
-        for (size_t slot = 0; slot < store_.Count(); ++slot) {
-            if (store_.At(slot))
-                keyIndex_->Add(slot, RecordAt(slot));
-        }
+        keyIndex_->AddAll(store_.Slots());
     }
     return static_cast<int>(keyIndex_->Find(probe, store_.Slots()));
 }
@@ -81,16 +78,20 @@ void TriDb::RemoveRecord(const TriDbRecord& record) {
     }
 }
 
-// Each look-up of a large table waits on memory twice, for a cell and for a record: both are loaded
-// while the DEX records before them are merged, the cells twice as far ahead as the records.
+// Each look-up of a large table waits on memory three times, for a cell, for its entry in the record
+// order and for a record: each is loaded while the DEX records before them are merged, the entries a third
+// and the records two thirds of the way after the cells.
 void TriDb::PrefetchLookUps(const TriDb& dex, size_t n) const {
     if (!keyIndex_ || keyIndex_->GetKeyField() != 0)
         return;
-    const auto ahead = static_cast<size_t>(kPrefetchAhead);
-    if (n + ahead < dex.store_.Count())
-        keyIndex_->Prefetch(dex.RecordAt(n + ahead), nullptr);
-    if (n + ahead / 2 < dex.store_.Count())
-        keyIndex_->Prefetch(dex.RecordAt(n + ahead / 2), &store_.Slots());
+    constexpr size_t kStepApart = kPrefetchAhead / 2;
+    const auto steps = {RecordKeyIndex::Step::Record, RecordKeyIndex::Step::Slot, RecordKeyIndex::Step::Cell};
+    size_t ahead = kStepApart;
+    for (const RecordKeyIndex::Step step : steps) {
+        if (n + ahead < dex.store_.Count())
+            keyIndex_->Prefetch(dex.RecordAt(n + ahead), store_.Slots(), step);
+        ahead += kStepApart;
+    }
 }
 
 void TriDb::Merge(const TriDb& dex) {

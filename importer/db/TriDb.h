@@ -7,6 +7,7 @@
 #include "db/TriDbTemplate.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,7 +71,8 @@ public:
     TriDbRecord AppendRecord();
 
     // Orders the record numbers by the text of field 0, equal keys with the higher record number first.
-    void SortByKey();
+    // check, when given, sees each record on the way, in record order; what it throws ends the sort.
+    void SortByKey(const std::function<void(const TriDbRecord&)>& check = nullptr);
     const std::vector<int>* GetSortOrder() const { return sortOrder_ ? &*sortOrder_ : nullptr; }
     // Writes header and records (in sort order when there is one) to path through a temporary file; with
     // writeTo, straight to that file instead (an import's work file; messages still name path).

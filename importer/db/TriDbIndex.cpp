@@ -49,11 +49,14 @@ std::string KeyTextOf(const IndexGen* generator, const TriDbRecord& record) {
 } // namespace
 
 // A sorted table is done merging: the key index goes, to be rebuilt by the next look-up.
-void TriDb::SortByKey() {
+void TriDb::SortByKey(const std::function<void(const TriDbRecord&)>& check) {
     DropKeyIndex();
-    sortOrder_ = SortKeys(store_.Count(), [this](size_t n) {
+    sortOrder_ = SortKeys(store_.Count(), [&](size_t n) {
         store_.Prefetch(n + kPrefetchAhead);
-        return KeyTextOf(nullptr, RecordAt(n));
+        const TriDbRecord record = RecordAt(n);
+        if (check)
+            check(record);
+        return KeyTextOf(nullptr, record);
     }).Order();
 }
 

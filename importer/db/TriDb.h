@@ -20,7 +20,7 @@ class SortKeys;
 // One table in memory: a ".DBD" database or a ".DEX" update, with its template.
 class TriDb final {
 public:
-    // How many records ahead of a pass Prefetch is worth calling: about a memory latency's worth.
+    // How many records ahead a pass starts loading those it will read: about a memory latency's worth.
     static constexpr int kPrefetchAhead = 16;
 
     TriDb() = default;
@@ -45,9 +45,6 @@ public:
     // access. Only the const form may return a view into a read-only image.
     TriDbRecord GetRecord(int index);
     const TriDbRecord GetRecord(int index) const;
-    // Starts loading a record's bytes, some records ahead of a pass whose records lie scattered (shared
-    // with a DEX, or in a sort order); numbers out of range are ignored.
-    void Prefetch(int index) const { store_.Prefetch(static_cast<size_t>(index)); }
     TriDbHeader* GetHeader() { return header_.get(); }
     const TriDbHeader* GetHeader() const { return header_.get(); }
     const TriDbTemplate& GetTemplate() const { return recordTemplate_; }

@@ -172,19 +172,24 @@ constexpr auto kShortLess = [](const Entry& a, const Entry& b) {
     return a.record > b.record;
 };
 
-// Entries whose keys come in order already (a table saved in the order of the same key) need only their
-// runs of equal keys put in record order: two passes instead of a sort. False, nothing changed, when
-// they don't.
-template <typename KeyLess>
-bool OrderedRuns(Entry* first, Entry* last, const KeyLess& keyLess) {
-    if (!std::is_sorted(first, last, keyLess))
-        return false;
-    for (Entry* run = first; run != last;) {
-        Entry* const end = std::find_if(run + 1, last, [&](const Entry& entry) { return keyLess(*run, entry); });
+// Entries whose keys mostly come in order already (a table saved in key order, then merged with an update
+// that appended records; its index on the same key) need not be sorted whole: the part in key order gets
+// its runs of equal keys put in record order, the rest is sorted apart and merged in. That rest is at most
+// an eighth of the entries, so the merge's buffer stays below the record order made after the sort.
+template <typename KeyLess, typename Less, typename SortAll>
+void SortFromOrderedPart(Entry* first, Entry* last, const KeyLess& keyLess, const Less& less, const SortAll& sortAll) {
+    Entry* const ordered = std::is_sorted_until(first, last, keyLess);
+    if (last - ordered > (last - first) / 8) {
+        sortAll(first, last);
+        return;
+    }
+    for (Entry* run = first; run != ordered;) {
+        Entry* const end = std::find_if(run + 1, ordered, [&](const Entry& entry) { return keyLess(*run, entry); });
         std::sort(run, end, [](const Entry& a, const Entry& b) { return a.record > b.record; });
         run = end;
     }
-    return true;
+    sortAll(ordered, last);
+    std::inplace_merge(first, ordered, last, less);
 }
 
 } // namespace
@@ -194,8 +199,8 @@ void SortKeys::Sort() {
     Entry* first = entries_.data();
     Entry* last = first + entries_.size();
     if (texts_.empty()) {
-        if (!OrderedRuns(first, last, kHeadLess))
-            SortFromByte(first, last, 0, 20, kShortLess);
+        SortFromOrderedPart(first, last, kHeadLess, kShortLess,
+                            [](Entry* from, Entry* to) { SortFromByte(from, to, 0, 20, kShortLess); });
         return;
     }
     const auto tailOrder = [&](const Entry& a, const Entry& b) {
@@ -210,8 +215,7 @@ void SortKeys::Sort() {
         const int compared = tailOrder(a, b);
         return compared != 0 ? compared < 0 : a.record > b.record;
     };
-    if (!OrderedRuns(first, last, keyLess))
-        SortFromByte(first, last, 0, 16, less);
+    SortFromOrderedPart(first, last, keyLess, less, [&](Entry* from, Entry* to) { SortFromByte(from, to, 0, 16, less); });
 }
 
 std::vector<int> SortKeys::Order() const {

@@ -115,9 +115,12 @@ void RecordKeyIndex::AddAll(const Slots& records) {
     }
 }
 
-void RecordKeyIndex::Prefetch(const TriDbRecord& probe, const Slots& records, Step step) const {
+uint32_t RecordKeyIndex::HashOfProbe(const TriDbRecord& probe) const {
     std::string scratch;
-    const uint32_t hash = HashOf(KeyBytes(probe, scratch));
+    return HashOf(KeyBytes(probe, scratch));
+}
+
+void RecordKeyIndex::Prefetch(uint32_t hash, const Slots& records, Step step) const {
     size_t at = Home(hash);
     if (step == Step::Cell) {
         __builtin_prefetch(&cells_[at]);

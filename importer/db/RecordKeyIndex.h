@@ -28,11 +28,13 @@ public:
     void Add(size_t slot, const TriDbRecord& record);
     // Adds every live slot of records, in order: Add for each, with the cells loaded some slots ahead.
     void AddAll(const Slots& records);
-    // What Find(probe, records) reads, one after the other: the probe's first cell, the record-order entry
-    // of the first cell of its hash, and that record's key bytes. A pass of look-ups starts loading each
-    // some probes ahead, each step once the step before it has had time to load.
+    // The hash of a probe's key bytes, as Find computes it.
+    uint32_t HashOfProbe(const TriDbRecord& probe) const;
+    // What Find(probe, records) reads, one after the other, for a probe of that hash: its first cell, the
+    // record-order entry of the first cell of its hash, and that record's key bytes. A pass of look-ups
+    // starts loading each some probes ahead, each step once the step before it has had time to load.
     enum class Step { Cell, Slot, Record };
-    void Prefetch(const TriDbRecord& probe, const Slots& records, Step step) const;
+    void Prefetch(uint32_t hash, const Slots& records, Step step) const;
     // The matching slot, or -1.
     long Find(const TriDbRecord& probe, const Slots& records);
 

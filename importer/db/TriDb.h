@@ -6,6 +6,7 @@
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -91,7 +92,9 @@ private:
     bool SameSize(const TriDbRecord& record) const;
     void Put(const TriDbRecord& record, int keyField, const RecordStore* source);
     void AppendCopy(const TriDbRecord& record, const RecordStore* source);
-    void PrefetchLookUps(const TriDb& dex, size_t n) const;
+    // The hashes of the DEX records being loaded ahead, by record number modulo its size.
+    using LookAheadHashes = std::array<uint32_t, 2 * kPrefetchAhead>;
+    void PrefetchLookUps(const TriDb& dex, size_t n, LookAheadHashes& hashes) const;
     void RemoveSlot(size_t slot);
     void Compact();
     TriDbRecord RecordAt(size_t slot) const;

@@ -2,10 +2,12 @@
 
 #include "ExecProgram.h"
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <string>
 #include <fcntl.h>
 #include <stdexcept>
-#include <string>
 #include <sys/ptrace.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -88,22 +90,53 @@ bool ChangesTheDisk(pid_t pid, const __ptrace_syscall_info& info) {
     }
 }
 
+constexpr int kNoFolder = 125;
+constexpr int kTraceRefused = 126;
+
+// A refused PTRACE_TRACEME sends its errno through refusal before the child ends.
 [[noreturn]] void ExecTraced(const std::string& program, const std::vector<std::string>& args,
-                             const std::string& folder) {
+                             const std::string& folder, int refusal) {
     ::setsid();
     const int nothing = ::open("/dev/null", O_RDWR);
     ::dup2(nothing, 0);
     ::dup2(nothing, 1);
     ::dup2(nothing, 2);
-    if (::chdir(folder.c_str()) != 0 || ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
-        ::_exit(126);
+    if (::chdir(folder.c_str()) != 0)
+        ::_exit(kNoFolder);
+    if (::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
+        const int error = errno;
+        (void)!::write(refusal, &error, sizeof error);
+        ::_exit(kTraceRefused);
+    }
     ExecProgram(program, args);
+}
+
+[[noreturn]] void Refused(pid_t pid, const std::string& request, int error) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    throw TracingRefused(request + " refused: " + std::strerror(error));
+}
+
+// The child stopped at its exec, ready to be traced; throws otherwise. Closes refusal.
+void ExpectStoppedAtExec(pid_t pid, int refusal) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    int error = 0;
+    const bool refused = !WIFSTOPPED(status) && WIFEXITED(status) && WEXITSTATUS(status) == kTraceRefused &&
+                         ::read(refusal, &error, sizeof error) == sizeof error;
+    ::close(refusal);
+    if (WIFSTOPPED(status))
+        return;
+    if (refused)
+        throw TracingRefused(std::string("PTRACE_TRACEME refused: ") + std::strerror(error));
+    throw std::runtime_error("the program did not start under the tracer: exit status " +
+                             std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status)));
 }
 
 bool IsDiskChangeEntry(pid_t pid) {
     __ptrace_syscall_info info{};
     if (::ptrace(PTRACE_GET_SYSCALL_INFO, pid, reinterpret_cast<void*>(sizeof info), &info) <= 0)
-        return false;
+        Refused(pid, "PTRACE_GET_SYSCALL_INFO", errno);
     return info.op == PTRACE_SYSCALL_INFO_ENTRY && ChangesTheDisk(pid, info);
 }
 
@@ -111,18 +144,22 @@ bool IsDiskChangeEntry(pid_t pid) {
 
 TracedRun RunTraced(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
                     int killBefore) {
+    int refusal[2];
+    if (::pipe2(refusal, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
     const pid_t pid = ::fork();
     if (pid == 0)
-        ExecTraced(program, args, folder);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFSTOPPED(status))
-        throw std::runtime_error("the program could not be traced");
-    ::ptrace(PTRACE_SETOPTIONS, pid, nullptr, reinterpret_cast<void*>(PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL));
+        ExecTraced(program, args, folder, refusal[1]);
+    ::close(refusal[1]);
+    ExpectStoppedAtExec(pid, refusal[0]);
+    if (::ptrace(PTRACE_SETOPTIONS, pid, nullptr, reinterpret_cast<void*>(PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL)) != 0)
+        Refused(pid, "PTRACE_SETOPTIONS", errno);
     TracedRun run;
+    int status = 0;
     int pending = 0;
     for (;;) {
-        ::ptrace(PTRACE_SYSCALL, pid, nullptr, reinterpret_cast<void*>(static_cast<intptr_t>(pending)));
+        if (::ptrace(PTRACE_SYSCALL, pid, nullptr, reinterpret_cast<void*>(static_cast<intptr_t>(pending))) != 0)
+            Refused(pid, "PTRACE_SYSCALL", errno);
         pending = 0;
         if (::waitpid(pid, &status, 0) < 0 || WIFEXITED(status) || WIFSIGNALED(status)) {
             run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -88,7 +88,7 @@ TEST_P(ToolKillSweep, KilledBeforeEachDiskChangeThenUndone) {
     TracedRun whole;
     try {
         RunWhole(whole);
-    } catch (const std::runtime_error& error) {
+    } catch (const TracingRefused& error) {
         GTEST_SKIP() << error.what();
     }
     ASSERT_FALSE(HasFailure());

@@ -3,8 +3,8 @@
 #include "activation/ActivationListing.h"
 #include "activation/ActivationSwitch.h"
 #include "activation/DllFolderBackup.h"
+#include "fs/Outcome.h"
 #include "journal/JournalScope.h"
-#include "shell/Outcome.h"
 #include "shell/Progress.h"
 
 #include <QDir>

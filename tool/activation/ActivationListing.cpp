@@ -1,7 +1,7 @@
 #include "activation/ActivationListing.h"
 
 #include "activation/EntryPaths.h"
-#include "shell/FileUtils.h"
+#include "fs/FileUtils.h"
 
 #include <QStringList>
 #include <algorithm>

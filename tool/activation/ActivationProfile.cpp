@@ -1,7 +1,7 @@
 #include "activation/ActivationProfile.h"
 
 #include "activation/EntryPaths.h"
-#include "shell/FileUtils.h"
+#include "fs/FileUtils.h"
 
 #include <algorithm>
 #include <initializer_list>

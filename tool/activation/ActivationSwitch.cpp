@@ -1,8 +1,8 @@
 #include "activation/ActivationSwitch.h"
 
 #include "activation/EntryPaths.h"
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 
 #include <QStringList>
 

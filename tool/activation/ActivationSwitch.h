@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activation/ActivationEntry.h"
-#include "shell/Result.h"
+#include "fs/Result.h"
 
 #include <QList>
 #include <QString>

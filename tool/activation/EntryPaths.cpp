@@ -1,6 +1,6 @@
 #include "activation/EntryPaths.h"
 
-#include "shell/NativeFs.h"
+#include "fs/NativeFs.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "initune/FlyIniTuning.h"
 
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
+#include "fs/TextLines.h"
 #include "initune/IniLoading.h"
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
-#include "shell/TextLines.h"
 
 #include <algorithm>
 

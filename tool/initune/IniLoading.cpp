@@ -1,7 +1,7 @@
 #include "initune/IniLoading.h"
 
-#include "shell/NativeFs.h"
-#include "shell/TextLines.h"
+#include "fs/NativeFs.h"
+#include "fs/TextLines.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "fs/Outcome.h"
 #include "initune/IniGrid.h"
-#include "shell/Outcome.h"
 
 #include <QStringList>
 

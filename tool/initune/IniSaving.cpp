@@ -1,8 +1,8 @@
 #include "initune/IniSaving.h"
 
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 #include "initune/RenderIniTuning.h"
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
 
 Outcome SaveIni(IniGrid& grid) {
     if (grid.path.isEmpty())

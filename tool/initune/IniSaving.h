@@ -1,7 +1,7 @@
 #pragma once
 
+#include "fs/Outcome.h"
 #include "initune/IniGrid.h"
-#include "shell/Outcome.h"
 
 // "OK, enregistrer" of both modes: NEW over OLD, the dated backup, then the whole file through a
 // temporary name. Nothing is written when no file is loaded, when a render.ini count is refused, or

@@ -1,10 +1,10 @@
 #include "install/AddonInstall.h"
 
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
+#include "fs/Outcome.h"
 #include "install/ImporterRun.h"
 #include "install/InstallPlan.h"
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
-#include "shell/Outcome.h"
 #include "shell/Progress.h"
 #include "shell/Settings.h"
 

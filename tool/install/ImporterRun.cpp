@@ -1,10 +1,10 @@
 #include "install/ImporterRun.h"
 
-#include "shell/FileUtils.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 #include "journal/JournalScope.h"
-#include "shell/Launcher.h"
-#include "shell/NativeFs.h"
 #include "shell/Progress.h"
+#include "wine/Launcher.h"
 
 namespace {
 

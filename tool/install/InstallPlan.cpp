@@ -1,8 +1,8 @@
 #include "install/InstallPlan.h"
 
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 #include "install/ImporterRun.h"
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
 
 #include <QFileInfo>
 #include <QHash>

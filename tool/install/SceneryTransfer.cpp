@@ -1,8 +1,8 @@
 #include "install/SceneryTransfer.h"
 
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
-#include "shell/Outcome.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
+#include "fs/Outcome.h"
 #include "shell/Progress.h"
 
 #include <QStringList>

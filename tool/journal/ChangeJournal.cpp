@@ -1,12 +1,12 @@
 #include "journal/ChangeJournal.h"
 
+#include "fs/ChangeRecorder.h"
+#include "fs/NativeFolder.h"
+#include "fs/NativeFs.h"
+#include "fs/NativeText.h"
 #include "journal/EntryFile.h"
 #include "journal/JournalStore.h"
-#include "shell/ChangeRecorder.h"
-#include "shell/HomeFolder.h"
-#include "shell/NativeFolder.h"
-#include "shell/NativeFs.h"
-#include "shell/NativeText.h"
+#include "wine/HomeFolder.h"
 
 #include <QDir>
 #include <QDirIterator>

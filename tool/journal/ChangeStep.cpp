@@ -1,6 +1,6 @@
 #include "journal/ChangeStep.h"
 
-#include "shell/NativeFolder.h"
+#include "fs/NativeFolder.h"
 
 #include <algorithm>
 

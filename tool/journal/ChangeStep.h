@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Fingerprint.h"
+#include "fs/Fingerprint.h"
 
 #include <QString>
 #include <QStringList>

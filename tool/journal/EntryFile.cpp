@@ -1,9 +1,9 @@
 #include "journal/EntryFile.h"
 
+#include "fs/CheckedLines.h"
+#include "fs/NativeFs.h"
+#include "fs/NativeText.h"
 #include "journal/JournalStore.h"
-#include "shell/CheckedLines.h"
-#include "shell/NativeFs.h"
-#include "shell/NativeText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "fs/Result.h"
 #include "journal/JournalEntry.h"
-#include "shell/Result.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Result.h"
+#include "fs/Result.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "journal/JournalStore.h"
 
-#include "shell/ChangeRecorder.h"
-#include "shell/NativeFolder.h"
-#include "shell/NativeFs.h"
-#include "shell/NativeText.h"
+#include "fs/ChangeRecorder.h"
+#include "fs/NativeFolder.h"
+#include "fs/NativeFs.h"
+#include "fs/NativeText.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

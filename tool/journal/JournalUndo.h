@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Outcome.h"
+#include "fs/Outcome.h"
 
 #include <QList>
 #include <QString>

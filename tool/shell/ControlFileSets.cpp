@@ -1,9 +1,9 @@
 #include "shell/ControlFileSets.h"
 
-#include "shell/Failures.h"
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
-#include "shell/Outcome.h"
+#include "fs/Failures.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
+#include "fs/Outcome.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "shell/MainActions.h"
 
-#include "shell/FileUtils.h"
-#include "shell/Launcher.h"
-#include "shell/NativeFs.h"
-#include "shell/Outcome.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
+#include "fs/Outcome.h"
 #include "shell/PathCheck.h"
 #include "shell/Settings.h"
 #include "shell/SlicerLaunch.h"
+#include "wine/Launcher.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "shell/OwnFilesFolder.h"
 
-#include "shell/FileUtils.h"
-#include "shell/HomeFolder.h"
-#include "shell/NativeFs.h"
-#include "shell/NativeText.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
+#include "fs/NativeText.h"
+#include "wine/HomeFolder.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "shell/Preferences.h"
 
-#include "shell/FileUtils.h"
+#include "fs/FileUtils.h"
 #include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
 

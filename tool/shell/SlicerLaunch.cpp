@@ -1,9 +1,9 @@
 #include "shell/SlicerLaunch.h"
 
-#include "shell/FileUtils.h"
-#include "shell/Launcher.h"
-#include "shell/NativeFs.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 #include "shell/Settings.h"
+#include "wine/Launcher.h"
 
 SlicerLaunch StartFly2Slice(Settings& settings, const QString& parameter) {
     SlicerLaunch launch;

@@ -1,6 +1,6 @@
 #include "slicer/SlicerFileActions.h"
 
-#include "shell/NativeFs.h"
+#include "fs/NativeFs.h"
 #include "slicer/ConvertError.h"
 #include "slicer/SlicerFiles.h"
 

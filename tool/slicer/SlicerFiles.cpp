@@ -1,8 +1,8 @@
 #include "slicer/SlicerFiles.h"
 
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
-#include "shell/NativeText.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
+#include "fs/NativeText.h"
 #include "slicer/Coordinates.h"
 
 #include <algorithm>

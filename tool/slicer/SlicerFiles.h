@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TextLines.h"
+#include "fs/TextLines.h"
 #include "slicer/SlicerSettings.h"
 
 #include <QByteArray>

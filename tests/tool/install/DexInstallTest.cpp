@@ -1,11 +1,11 @@
 // Installing DEX files: copied into the simulator's dex folder and imported there by the real importer.
 #include "InstallFixture.h"
 
+#include "fs/NativeFs.h"
+#include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/ImporterRun.h"
 #include "install/ui/TF_AutoInstall.h"
-#include "shell/NativeFs.h"
-#include "shell/Outcome.h"
 #include "shell/Progress.h"
 
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // it is on disk, never elsewhere.
 #include "InstallFixture.h"
 
+#include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/SceneryTransfer.h"
-#include "shell/Outcome.h"
 
 #include <QStandardPaths>
 

@@ -2,9 +2,9 @@
 // the steps it listed, in the same order.
 #include "InstallFixture.h"
 
+#include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/InstallPlan.h"
-#include "shell/Outcome.h"
 
 #include <QFile>
 #include <QStandardPaths>

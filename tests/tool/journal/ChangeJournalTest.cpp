@@ -1,9 +1,9 @@
 #include "TempFolderTest.h"
 #include "UndoNewest.h"
 
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 #include "journal/JournalScope.h"
-#include "shell/FileUtils.h"
-#include "shell/NativeFs.h"
 
 #include <csignal>
 #include <functional>

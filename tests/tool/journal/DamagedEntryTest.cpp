@@ -3,9 +3,9 @@
 #include "TempFolderTest.h"
 #include "UndoNewest.h"
 
+#include "fs/Fingerprint.h"
+#include "fs/NativeFs.h"
 #include "journal/JournalScope.h"
-#include "shell/Fingerprint.h"
-#include "shell/NativeFs.h"
 
 #include <QDir>
 #include <QFile>

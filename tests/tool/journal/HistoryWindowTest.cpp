@@ -2,10 +2,10 @@
 #include "ScriptedDialogs.h"
 #include "TempFolderTest.h"
 
+#include "app/TF_main.h"
+#include "fs/NativeFs.h"
 #include "journal/JournalScope.h"
-#include "shell/NativeFs.h"
-#include "shell/mainwin/TF_main.h"
-#include "journal/ui/TF_History.h"
+#include "shell/ui/TF_History.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -8,11 +8,11 @@
 
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checksceneries.h"
+#include "fs/NativeFs.h"
 #include "initune/ui/Tf_inikestrel.h"
 #include "install/ui/TF_SceneryCopy.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
-#include "shell/NativeFs.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // Key and joystick sets copied over the simulator's live files.
 #include "ShellFixture.h"
 
+#include "fs/Outcome.h"
 #include "shell/ControlFileSets.h"
-#include "shell/Outcome.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "shell/FileUtils.h"
+#include "fs/FileUtils.h"
 #include "ShellFixture.h"
-#include "shell/NativeFs.h"
-#include "shell/Outcome.h"
+#include "fs/NativeFs.h"
+#include "fs/Outcome.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

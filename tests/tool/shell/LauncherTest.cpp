@@ -1,4 +1,4 @@
-#include "shell/Launcher.h"
+#include "wine/Launcher.h"
 #include "ShellFixture.h"
 
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
-#include "shell/NativeFs.h"
-#include "shell/NativeText.h"
+#include "fs/NativeFs.h"
+#include "fs/NativeText.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "shell/PathCheck.h"
 #include "ShellFixture.h"
-#include "shell/Outcome.h"
+#include "fs/Outcome.h"
 
 namespace {
 

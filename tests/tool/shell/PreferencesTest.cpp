@@ -1,8 +1,8 @@
 #include "shell/Preferences.h"
 #include "ShellFixture.h"
-#include "shell/HomeFolder.h"
-#include "shell/NativeFs.h"
+#include "fs/NativeFs.h"
 #include "shell/OwnFilesFolder.h"
+#include "wine/HomeFolder.h"
 
 #include <fstream>
 #include <sys/stat.h>

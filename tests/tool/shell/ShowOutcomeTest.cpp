@@ -1,7 +1,7 @@
 #include "shell/ui/ShowOutcome.h"
 #include "ScriptedDialogs.h"
 
-#include "shell/Outcome.h"
+#include "fs/Outcome.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Splitting and joining the lines of the text files the tool reads and writes.
-#include "shell/TextLines.h"
-#include "shell/NativeText.h"
+#include "fs/TextLines.h"
+#include "fs/NativeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The Wine prefix of the simulator folder, and Windows paths resolved through it.
-#include "shell/WinePrefix.h"
+#include "wine/WinePrefix.h"
 #include "ShellFixture.h"
-#include "shell/HomeFolder.h"
-#include "shell/Launcher.h"
-#include "shell/NativeFs.h"
-#include "shell/WineInstallations.h"
+#include "fs/NativeFs.h"
+#include "wine/HomeFolder.h"
+#include "wine/Launcher.h"
+#include "wine/WineInstallations.h"
 
 namespace {
 

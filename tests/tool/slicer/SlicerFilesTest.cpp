@@ -1,7 +1,7 @@
 #include "slicer/SlicerFiles.h"
 #include "slicer/ConvertError.h"
 
-#include "shell/NativeFs.h"
+#include "fs/NativeFs.h"
 
 #include "QStringPrinter.h"
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "QStringPrinter.h"
 #include "ScriptedDialogs.h"
 
-#include "shell/NativeFs.h"
+#include "fs/NativeFs.h"
 #include "shell/Settings.h"
 #include "slicer/SlicerFiles.h"
 #include "slicer/ui/TF2sInputForm.h"

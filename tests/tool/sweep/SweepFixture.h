@@ -2,7 +2,7 @@
 
 #include "TempFolderTest.h"
 
-#include "shell/Outcome.h"
+#include "fs/Outcome.h"
 
 #include <QMap>
 #include <QString>

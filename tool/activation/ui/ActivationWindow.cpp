@@ -1,8 +1,8 @@
 #include "activation/ui/ActivationWindow.h"
 
 #include "activation/ActivationListing.h"
+#include "fs/Failures.h"
 #include "journal/JournalScope.h"
-#include "shell/Failures.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 

@@ -1,11 +1,11 @@
 // The handlers of Tf_inikestrel: each passes its input to the tuning functions and shows the result.
 #include "initune/ui/Tf_inikestrel.h"
 
+#include "fs/Outcome.h"
 #include "initune/FlyIniTuning.h"
 #include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
 #include "journal/JournalScope.h"
-#include "shell/Outcome.h"
 #include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"

@@ -1,9 +1,9 @@
 #include "install/ui/TFLYDataForm.h"
 
+#include "fs/Outcome.h"
 #include "install/DataFolderSave.h"
 #include "install/ui/InstallWidgets.h"
 #include "journal/JournalScope.h"
-#include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 

@@ -1,10 +1,10 @@
 #include "install/ui/TF_SceneryCopy.h"
 
+#include "fs/Failures.h"
+#include "fs/Outcome.h"
 #include "install/ui/InstallWidgets.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
-#include "shell/Failures.h"
-#include "shell/Outcome.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 #include "shell/ui/TF_Progress.h"

@@ -1,8 +1,8 @@
 #include "shell/ui/ShowOutcome.h"
 
+#include "fs/Outcome.h"
 #include "shell/DialogService.h"
 #include "shell/Dialogs.h"
-#include "shell/Outcome.h"
 
 bool ShowOutcome(const Outcome& outcome) {
     for (const Outcome::Notice& notice : outcome.notices) {

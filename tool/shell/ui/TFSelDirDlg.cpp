@@ -1,6 +1,6 @@
 #include "shell/ui/TFSelDirDlg.h"
 
-#include "shell/NativeFs.h"
+#include "fs/NativeFs.h"
 
 #include <QComboBox>
 #include <QDir>

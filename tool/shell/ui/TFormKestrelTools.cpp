@@ -1,6 +1,6 @@
 #include "shell/ui/TFormKestrelTools.h"
 
-#include "shell/NativeFs.h"
+#include "fs/NativeFs.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "shell/ui/TOptionsForm.h"
 
-#include "shell/Dialogs.h"
+#include "fs/Outcome.h"
 #include "journal/JournalScope.h"
+#include "shell/Dialogs.h"
 #include "shell/MainActions.h"
-#include "shell/Outcome.h"
 #include "shell/Settings.h"
-#include "shell/WineInstallations.h"
 #include "shell/ui/ShowOutcome.h"
+#include "wine/WineInstallations.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

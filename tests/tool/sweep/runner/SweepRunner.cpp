@@ -7,14 +7,14 @@
 #include "activation/ActivationListing.h"
 #include "activation/ActivationProfile.h"
 #include "activation/ActivationSwitch.h"
+#include "fs/FileUtils.h"
+#include "fs/Outcome.h"
 #include "initune/FlyIniTuning.h"
 #include "initune/IniSaving.h"
 #include "install/AddonInstall.h"
 #include "install/DataFolderSave.h"
 #include "install/SceneryTransfer.h"
 #include "journal/JournalScope.h"
-#include "shell/FileUtils.h"
-#include "shell/Outcome.h"
 
 #include <QCoreApplication>
 #include <QMap>

@@ -1,0 +1,110 @@
+// Page 5 of the main window: saved key and joystick sets.
+#include "TempFolderTest.h"
+#include "ScriptedDialogs.h"
+
+#include "app/KestrelWindows.h"
+#include "app/TF_main.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+class ControlFilePageTest : public TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        AppSettings().FlyFolder = Path("Fly2/");
+        AppSettings().HelpMemoFlag = true;
+        CreateFile("Fly2/system/default.key", "live keys");
+        CreateFile("Fly2/control.txt", "live joystick");
+        windows_ = std::make_unique<KestrelWindows>();
+    }
+    void TearDown() override {
+        windows_.reset();
+        TempFolderTest::TearDown();
+    }
+
+    template <typename T> T* Find(const char* name) const {
+        T* found = windows_->Main().findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void Click(const char* button) const { Find<QPushButton>(button)->click(); }
+    void EnterPage() const { Find<QTabWidget>("TabbedNotebook1")->setCurrentIndex(5); }
+    QStringList Listed(const char* list) const {
+        QStringList names;
+        for (int row = 0; row < Find<QListWidget>(list)->count(); ++row)
+            names << Find<QListWidget>(list)->item(row)->text();
+        return names;
+    }
+
+    std::unique_ptr<KestrelWindows> windows_;
+};
+
+TEST_F(ControlFilePageTest, EnteringThePageListsAndSelectsTheFirstSet) {
+    CreateFile("Fly2/system/FLYdefault.fky");
+    CreateFile("Fly2/system/pilot.fky");
+    CreateFile("Fly2/FLYdefault.fcr");
+    CreateFile("Fly2/system/stray.fcr");
+    EnterPage();
+    EXPECT_EQ(Listed("ListBox1"), QStringList({"FLYdefault.fky", "pilot.fky"}));
+    EXPECT_EQ(Listed("ListBox2"), QStringList({"FLYdefault.fcr"}));
+    EXPECT_EQ(Find<QListWidget>("ListBox1")->currentRow(), 0);
+    EXPECT_EQ(Find<QLineEdit>("Edit1")->text(), "FLYdefault.fky");
+    EXPECT_EQ(Find<QLineEdit>("Edit2")->text(), "FLYdefault.fcr");
+
+    Find<QListWidget>("ListBox1")->setCurrentRow(1);
+    EXPECT_EQ(Find<QLineEdit>("Edit1")->text(), "pilot.fky");
+}
+
+TEST_F(ControlFilePageTest, UsingASetCopiesItOverTheLiveFile) {
+    CreateFile("Fly2/system/pilot.fky", "pilot keys");
+    EnterPage();
+    Click("Button17");
+    EXPECT_EQ(Read("Fly2/system/default.key"), "pilot keys");
+    EXPECT_EQ(Read("Fly2/system/pilot.fky"), "pilot keys");
+
+    ASSERT_TRUE(Find<QLineEdit>("Edit2")->text().isEmpty());
+    Click("Button24");
+    EXPECT_EQ(Read("Fly2/control.txt"), "live joystick");
+}
+
+TEST_F(ControlFilePageTest, SavedSetsAreListedAfterTheRefill) {
+    CreateFile("Fly2/system/FLYdefault.fky");
+    EnterPage();
+    ScriptedDialogs dialogs;
+    dialogs.AnswerFile(Path("Fly2/system/heli.fky"));
+    dialogs.AnswerFile(Path("Fly2/heli.fcr"));
+    dialogs.AnswerFile(Path("elsewhere.fky"));
+    Click("Button18");
+    Click("Button23");
+    Click("Button18");
+    ASSERT_EQ(dialogs.shown().size(), 3u);
+    EXPECT_EQ(dialogs.shown()[0].text, Path("Fly2/system"));
+    EXPECT_EQ(dialogs.shown()[0].caption, "Enregistre un nouveau fichier TOUCHE clavier");
+    EXPECT_EQ(dialogs.shown()[0].extra, "fky|*.fky|*.fky");
+    EXPECT_EQ(dialogs.shown()[1].text, Path("Fly2/"));
+    EXPECT_EQ(dialogs.shown()[1].caption, "Enregistre un nouveau fichier MANETTE de jeux");
+    EXPECT_EQ(dialogs.shown()[1].extra, "fcr|*.fcr|*.fcr");
+    EXPECT_EQ(AppSettings().FlyFolder, Path("Fly2/"));
+    EXPECT_EQ(Read("Fly2/system/heli.fky"), "live keys");
+    EXPECT_EQ(Read("Fly2/heli.fcr"), "live joystick");
+    EXPECT_EQ(Read("elsewhere.fky"), "live keys");
+    EXPECT_EQ(Listed("ListBox1"), QStringList({"FLYdefault.fky", "heli.fky"}));
+    EXPECT_EQ(Listed("ListBox2"), QStringList({"heli.fcr"}));
+}
+
+TEST_F(ControlFilePageTest, HelpButtonShowsAndHidesTheHelp) {
+    const QWidget* help = Find<QWidget>("Memo11");
+    EXPECT_TRUE(help->isHidden());
+    Click("Button25");
+    EXPECT_FALSE(help->isHidden());
+    Click("Button25");
+    EXPECT_TRUE(help->isHidden());
+    EXPECT_TRUE(AppSettings().HelpMemoFlag);
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "app/KestrelWindows.h"
+
+#include "activation/ui/TF_checkdlls.h"
+#include "activation/ui/TF_checkpy.h"
+#include "activation/ui/TF_checksceneries.h"
+#include "app/TF_main.h"
+#include "initune/ui/Tf_inikestrel.h"
+#include "install/ui/TFLYDataForm.h"
+#include "install/ui/TF_AutoInstall.h"
+#include "install/ui/TF_SceneryCopy.h"
+#include "shell/ui/TFSelDirDlg.h"
+#include "shell/ui/TF_History.h"
+#include "shell/ui/TFormKestrelTools.h"
+#include "shell/ui/THelpForm.h"
+#include "shell/ui/TOptionsForm.h"
+#include "shell/ui/WindowPlacement.h"
+#include "slicer/ui/TF2sInputForm.h"
+#include "slicer/ui/TFCutLLInput.h"
+
+#include <QFileDialog>
+#include <initializer_list>
+
+KestrelWindows::KestrelWindows()
+    : main_(std::make_unique<TF_main>()), kestrelTools_(std::make_unique<TFormKestrelTools>()),
+      checkPy_(std::make_unique<TF_checkpy>()), checkSceneries_(std::make_unique<TF_checksceneries>()),
+      iniKestrel_(std::make_unique<Tf_inikestrel>()), options_(std::make_unique<TOptionsForm>()),
+      slicerInput_(std::make_unique<TF2sInputForm>()), cutLLInput_(std::make_unique<TFCutLLInput>()),
+      selDirDlg_(std::make_unique<TFSelDirDlg>()), sceneryCopy_(std::make_unique<TF_SceneryCopy>()),
+      checkDlls_(std::make_unique<TF_checkdlls>()), flyData_(std::make_unique<TFLYDataForm>()),
+      autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()),
+      history_(std::make_unique<TF_History>()) {
+    slicerInput_->SetCoordinatesDialog(*cutLLInput_);
+    main_->SetWindows(this);
+    CentreOnFirstShow(*main_, nullptr);
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             kestrelTools_->OpenDialog1(), checkPy_.get(), checkSceneries_.get(), iniKestrel_.get(),
+             options_.get(), slicerInput_.get(), cutLLInput_.get(), selDirDlg_.get(), sceneryCopy_.get(),
+             checkDlls_.get(), flyData_.get(), autoInstall_.get(), help_.get(), history_.get()})
+        CentreOnFirstShow(*window, main_.get());
+}
+
+// The main window goes last, so no window outlives the one that shows it.
+KestrelWindows::~KestrelWindows() = default;

@@ -1,0 +1,183 @@
+#include "app/TF_main.h"
+
+#include "app/KestrelWindows.h"
+#include "fs/Outcome.h"
+#include "journal/JournalScope.h"
+#include "shell/Dialogs.h"
+#include "shell/MainActions.h"
+#include "shell/PathCheck.h"
+#include "shell/Preferences.h"
+#include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TF_History.h"
+#include "shell/ui/TOptionsForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <exception>
+
+namespace {
+
+constexpr int InitPage = 1;
+constexpr int InstallPage = 7;
+
+QString u8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const char* accessibleName) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setArrowType(arrow);
+    button->setAccessibleName(u8(accessibleName));
+    button->setMinimumSize(40, 28);
+    return button;
+}
+
+} // namespace
+
+TF_main::TF_main(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      notebook_(new QTabWidget) {
+    setObjectName("F_main");
+    setWindowTitle(u8("Optimise les performances de votre Fly!2 !"));
+
+    auto* title = new QLabel("FLY! 2 Kestrel 1.7");
+    title->setObjectName("Label1");
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+
+    notebook_->setObjectName("TabbedNotebook1");
+    notebook_->tabBar()->setUsesScrollButtons(false);
+    notebook_->tabBar()->setElideMode(Qt::ElideNone);
+    notebook_->addTab(PagePrincipal(), u8("Principal"));
+    notebook_->addTab(PageInit(), u8("Init"));
+    notebook_->addTab(PageIniFiles(), u8("fly.ini/render.ini"));
+    notebook_->addTab(PageActivation(), u8("*.dll && py-c activation")); // "&&" shows one "&"
+    notebook_->addTab(PageSlicer(), u8("fly2slice"));
+    notebook_->addTab(PageControlFiles(), u8("Fichiers Touches/Manettes"));
+    notebook_->addTab(PageSceneries(), u8("Scènes"));
+    notebook_->addTab(PageInstall(), u8("Installation"));
+
+    auto* quit = new QPushButton(u8("QUITTER"));
+    quit->setObjectName("Button1");
+    quit->setMinimumWidth(160);
+    auto* left = ArrowButton("BBAllgStatL", Qt::LeftArrow, "Page précédente");
+    auto* right = ArrowButton("BBAllgStatR", Qt::RightArrow, "Page suivante");
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(left, &QToolButton::clicked, this, &TF_main::GoPageLeft);
+    connect(right, &QToolButton::clicked, this, &TF_main::GoPageRight);
+    auto* undo = new QPushButton(u8("Annuler la dernière opération"));
+    undo->setObjectName("ButtonUndo");
+    auto* history = new QPushButton(u8("Historique des modifications"));
+    history->setObjectName("ButtonHistory");
+    connect(undo, &QPushButton::clicked, this, [] { UndoLastOperation(); });
+    connect(history, &QPushButton::clicked, this, [this] { ShowWindow(windows_->History()); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(undo);
+    buttons->addStretch();
+    buttons->addWidget(left);
+    buttons->addWidget(quit);
+    buttons->addWidget(right);
+    buttons->addStretch();
+    buttons->addWidget(history);
+
+    auto* footer =
+        new QLabel(u8("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));
+    footer->setObjectName("Label2");
+    footer->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(notebook_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(footer);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ConnectButtons();
+    ConnectProfileButtons();
+    ConnectControlFilePage();
+}
+
+const QStringList& TF_main::WorkButtons() {
+    static const QStringList names = {"Button2",  "Button3",  "Button4",  "Button5",  "Button6",  "Button8",
+                                      "Button9",  "Button10", "Button11", "Button12", "Button14", "Button15",
+                                      "Button16", "Button17", "Button18", "Button19", "Button20", "Button21",
+                                      "Button22", "Button23", "Button24"};
+    return names;
+}
+
+void TF_main::ActivateOtherKeys(bool enable) {
+    for (const QString& name : WorkButtons())
+        findChild<QPushButton*>(name)->setEnabled(enable);
+    notebook_->setCurrentIndex(enable ? 0 : InitPage);
+    edit3_->setText(enable ? AppSettings().FlyFolder : QString());
+    update();
+}
+
+void TF_main::GoPageLeft() {
+    const int page = notebook_->currentIndex();
+    notebook_->setCurrentIndex(page > 0 ? page - 1 : notebook_->count() - 1);
+}
+
+void TF_main::GoPageRight() {
+    const int page = notebook_->currentIndex();
+    notebook_->setCurrentIndex(page < notebook_->count() - 1 ? page + 1 : 0);
+}
+
+void TF_main::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown_ && !event->spontaneous()) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TF_main::FormShow() {
+    PathFields quietFields;
+    const bool valid = windows_ != nullptr ? windows_->Options().CheckPathsQuietly()
+                                           : PathsValidAtStart(quietFields, AppSettings());
+    if (!valid) {
+        ActivateOtherKeys(false);
+        return;
+    }
+    setWindowTitle(windowTitle() + " >>> " + AppSettings().FlyFolder);
+    ActivateOtherKeys(true);
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrage de FlyKestrel"));
+        ShowOutcome(CheckPrefs(AppSettings().FlyFolder));
+    }
+    if (StartArgumentIsFolder(AppSettings())) {
+        notebook_->setCurrentIndex(InstallPage);
+        QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);
+    }
+}
+
+void TF_main::closeEvent(QCloseEvent* event) {
+    WritePreferences(PreferencesFile());
+    event->accept();
+    emit EndTool();
+}
+
+void TF_main::OnClick(const char* buttonName, std::function<void()> handler) {
+    connect(findChild<QPushButton*>(buttonName), &QPushButton::clicked, this, [handler = std::move(handler)] {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            ShowError(QString::fromUtf8(error.what()));
+        }
+    });
+}

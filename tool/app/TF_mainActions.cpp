@@ -1,0 +1,116 @@
+#include "app/TF_main.h"
+
+#include "activation/ui/TF_checkdlls.h"
+#include "activation/ui/TF_checkpy.h"
+#include "activation/ui/TF_checksceneries.h"
+#include "app/KestrelWindows.h"
+#include "fs/Outcome.h"
+#include "initune/ui/Tf_inikestrel.h"
+#include "install/ui/TFLYDataForm.h"
+#include "install/ui/TF_AutoInstall.h"
+#include "install/ui/TF_SceneryCopy.h"
+#include "journal/JournalScope.h"
+#include "shell/Dialogs.h"
+#include "shell/MainActions.h"
+#include "shell/Settings.h"
+#include "shell/ui/ShowOutcome.h"
+#include "shell/ui/TOptionsForm.h"
+#include "slicer/ui/TF2sInputForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+
+void TF_main::ConnectButtons() {
+    OnClick("Button7", [this] { Button7Click(); });
+    OnClick("Button5", [this] { Button5Click(); });
+    OnClick("Button6", [this] { Button6Click(); });
+    OnClick("Button8", [this] { Button8Click(); });
+    OnClick("Button9", [this] { Button9Click(); });
+    OnClick("Button14", [this] { Button14Click(); });
+    OnClick("Button16", [] { Button16Click(); });
+    OnClick("Button3", [this] { ShowWindow(windows_->CheckDlls()); });
+    OnClick("Button4", [this] { ShowWindow(windows_->CheckPy()); });
+    OnClick("Button20", [this] { ShowWindow(windows_->CheckSceneries()); });
+    OnClick("Button15", [this] { ShowWindow(windows_->SlicerInput()); });
+    OnClick("Button21", [this] { ShowWindow(windows_->FlyData()); });
+    OnClick("Button19", [this] { ShowWindow(windows_->SceneryCopy()); });
+    OnClick("Button22", [this] { ShowWindow(windows_->AutoInstall()); });
+}
+
+void TF_main::ShowWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// The installer opens once the main window has finished appearing, then receives the folder given on the
+// command line in a later turn of the event loop, on top of a window already shown.
+void TF_main::UMShowInstall() {
+    if (windows_ == nullptr)
+        return;
+    TF_AutoInstall& installer = windows_->AutoInstall();
+    ShowWindow(installer);
+    QCoreApplication::processEvents();
+    QMetaObject::invokeMethod(
+        &installer, [&installer, folder = AppSettings().StartArgument] { installer.SetSourceFolder(folder); },
+        Qt::QueuedConnection);
+}
+
+// The launch-and-close road: the tool ends without passing through the close handler, so the preferences
+// file keeps its contents.
+void TF_main::EndWithoutSaving() {
+    emit EndTool();
+}
+
+void TF_main::Button7Click() {
+    if (windows_->Options().exec() == QDialog::Accepted)
+        ActivateOtherKeys(true);
+}
+
+void TF_main::Button5Click() {
+    windows_->IniKestrel().OpenFlyIni();
+}
+
+void TF_main::Button6Click() {
+    windows_->IniKestrel().OpenRenderIni();
+}
+
+void TF_main::Button8Click() {
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrer FLY! 2"));
+        ShowOutcome(LaunchSimulator(AppSettings(), checkBox2_->isChecked()));
+    }
+    if (checkBox1_->isChecked())
+        EndWithoutSaving();
+}
+
+void TF_main::Button9Click() {
+    {
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrer FlySTART !"));
+        ShowOutcome(LaunchFlyStart(AppSettings(), checkBox2_->isChecked()));
+    }
+    if (checkBox1_->isChecked())
+        EndWithoutSaving();
+}
+
+void TF_main::Button14Click() {
+    QString start = SlicerInputStart(AppSettings().FlyFolder);
+    const QString input = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Select FLY2SLICE-InputFile"),
+                                   QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
+    Outcome outcome;
+    const bool started = LaunchSlicer(AppSettings(), input, outcome);
+    ShowOutcome(outcome);
+    if (started && checkBox1_->isChecked())
+        EndWithoutSaving();
+}
+
+void TF_main::Button16Click() {
+    ShowInfo(
+        QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
+    const QString chosen = SelectFolder(AppSettings().FlyFolder);
+    if (!chosen.isEmpty()) {
+        const JournalScope journal(AppSettings().FlyFolder,
+                                   QString::fromUtf8("Créer un rértoire spécial (optionel)"));
+        ShowOutcome(MakeSlicerWorkFolders(chosen));
+    }
+}

@@ -1,0 +1,28 @@
+// flykestrel: reads the preferences, creates every window, shows the main window.
+#include "shell/Dialogs.h"
+#include "app/KestrelWindows.h"
+#include "app/TF_main.h"
+#include "shell/Preferences.h"
+#include "shell/ui/QtDialogService.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("FlyKestrel");
+    QTranslator qtTranslations;
+    if (qtTranslations.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+
+    StartUpSettings(QCoreApplication::applicationDirPath(), QCoreApplication::arguments().value(1));
+    KestrelWindows windows;
+    QtDialogService dialogs(windows.SelDirDlg(), windows.KestrelTools());
+    SetDialogService(&dialogs);
+    QObject::connect(&windows.Main(), &TF_main::EndTool, &app, [] { QCoreApplication::exit(0); });
+    windows.Main().show();
+    const int status = QApplication::exec();
+    SetDialogService(nullptr);
+    return status;
+}

@@ -1,0 +1,38 @@
+#include "fs/ChangeRecorder.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+thread_local ChangeRecorder* current = nullptr;
+
+} // namespace
+
+ChangeRecorder* CurrentRecorder() {
+    return current;
+}
+
+RecorderScope::RecorderScope(ChangeRecorder* recorder) : previous_(current) {
+    current = recorder;
+}
+
+RecorderScope::~RecorderScope() {
+    current = previous_;
+}
+
+Done Recorded(const FileChange& change, const std::function<bool()>& make) {
+    if (current != nullptr)
+        if (const Done told = current->Before({change}); !told)
+            return Failure{change.path, told.failure().reason, true};
+    errno = 0;
+    const bool made = make();
+    const int error = errno;
+    if (current != nullptr)
+        current->After(change, made);
+    return made ? Done() : Done(SystemFailure(change.path, error));
+}
+
+Failure SystemFailure(const QString& path, int error) {
+    return {path, QString::fromLocal8Bit(std::strerror(error == 0 ? EIO : error))};
+}

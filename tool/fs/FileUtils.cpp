@@ -1,0 +1,168 @@
+#include "fs/FileUtils.h"
+
+#include "fs/Failures.h"
+#include "fs/NativeFs.h"
+#include "fs/Outcome.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+
+namespace {
+
+const QString NotUsed = QStringLiteral(".notused");
+
+QString BaseOfNotUsed(const QString& name) {
+    const int pos = PathPos(NotUsed, name);
+    return pos > 0 ? name.left(pos - 1) : name;
+}
+
+QString Reporting(const QString& result, const QString& kindMark, bool* hasKind) {
+    if (hasKind != nullptr)
+        *hasKind = PathPos(kindMark, result) > 0;
+    return result;
+}
+
+} // namespace
+
+int PathPos(const QString& needle, const QString& text) {
+    if (needle.isEmpty())
+        return 0;
+    qsizetype pos = text.indexOf(needle);
+    if (pos < 0)
+        pos = text.toUpper().indexOf(needle.toUpper());
+    return int(pos + 1);
+}
+
+QString ParentFolder(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    const qsizetype slash = path.left(path.size() - 1).lastIndexOf('/');
+    if (slash < 0)
+        return path;
+    if (slash == 0)
+        return {};
+    return path.left(slash + 1);
+}
+
+QString WithBackslash(const QString& path) {
+    if (path.isEmpty() || path.endsWith('/'))
+        return path;
+    return path + '/';
+}
+
+// A Windows path from a setting made on Windows ("C:\Fly2\FLY2.EXE") has backslashes as separators too.
+QString FolderOfFile(const QString& path) {
+    qsizetype slash = path.lastIndexOf('/');
+    if (IsWindowsPath(path))
+        slash = std::max(slash, path.lastIndexOf('\\'));
+    if (slash < 0)
+        return {};
+    if (slash == 0 || (slash == 2 && IsWindowsPath(path)))
+        return path.left(slash + 1);
+    return path.left(slash);
+}
+
+QString RelativeTo(const QString& path, const QString& base) {
+    if (base.isEmpty())
+        return {};
+    const QString prefix = WithBackslash(base);
+    return path.startsWith(prefix) ? path.mid(prefix.size()) : QString();
+}
+
+QString ActiveName(const QString& name, const QString& kindMark, bool* hasKind) {
+    return Reporting(BaseOfNotUsed(name), kindMark, hasKind);
+}
+
+QString InactiveName(const QString& name, const QString& kindMark, bool* hasKind) {
+    return Reporting(BaseOfNotUsed(name) + NotUsed, kindMark, hasKind);
+}
+
+QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKind) {
+    const bool inactive = PathPos(NotUsed, name) > 0;
+    return Reporting(inactive ? BaseOfNotUsed(name) : name + NotUsed, kindMark, hasKind);
+}
+
+namespace {
+
+Failure Outside(const QString& path) {
+    return {ResolvePath(path), QStringLiteral("hors du répertoire prévu")};
+}
+
+} // namespace
+
+// The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
+Done CopyFileOver(const QString& source, const QString& target) {
+    if (source.isEmpty() || target.isEmpty() || !FileExists(source))
+        return Failure{ResolvePath(source), QStringLiteral("fichier source introuvable")};
+    if (SameFile(source, target))
+        return Failure{ResolvePath(target), QString::fromUtf8("la copie serait le fichier source lui-même")};
+    return CopyWholeFile(source, target);
+}
+
+Done CopyFileOver(const QString& source, const QString& target, const QString& within) {
+    if (!LiesInside(WriteTarget(target), within))
+        return Outside(target);
+    return CopyFileOver(source, target);
+}
+
+Done CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome) {
+    const QString folder = FolderOfFile(target);
+    if (!folder.isEmpty() && !FolderExists(folder))
+        outcome += MakeFolderChain(QString(), folder);
+    return CopyFileOver(source, target);
+}
+
+// Checked before any folder is made, so a refused target leaves no folder behind either.
+Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+                           Outcome& outcome) {
+    if (!LiesInside(WriteTarget(target), within))
+        return Outside(target);
+    return CopyFileMakingFolders(source, target, outcome);
+}
+
+Done RenameNoReplace(const QString& from, const QString& to, const QString& within) {
+    if (!LiesInside(from, within) || !LiesInside(to, within))
+        return Outside(from);
+    return RenameNoReplace(from, to);
+}
+
+Done RemoveFile(const QString& path, const QString& within) {
+    if (!LiesInside(path, within))
+        return Outside(path);
+    return RemoveFile(path);
+}
+
+Outcome MakeFolderChain(const QString& base, const QString& relative) {
+    QString rest = relative;
+    if (rest.endsWith('/'))
+        rest.chop(1);
+    const QString start = base.isEmpty() ? QString() : WithBackslash(base);
+    qsizetype end = 0;
+    while (end < rest.size()) {
+        end = rest.indexOf('/', end + 1);
+        if (end < 0)
+            end = rest.size();
+        const QString running = start + rest.left(end);
+        if (running.isEmpty() || running == QLatin1String("/") || FolderExists(running))
+            continue;
+        if (!MakeFolder(running))
+            return Outcome::Info(QStringLiteral("Erreur, création de sous répertoires impossible"));
+    }
+    return {};
+}
+
+Done MakeDatedBackup(const QString& file) {
+    if (!FileExists(file))
+        return {};
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("ddMMyyHHmmss"));
+    const QString backup = ResolvePath(file) + stamp + QStringLiteral(".BAK");
+    RemoveFile(backup);
+    return CopyFileOver(file, backup);
+}
+
+Outcome BackupFailed(const QString& file, const Failure& failure) {
+    if (failure.refused)
+        return NotChanged({{ResolvePath(file), failure.reason, true}});
+    return Outcome::Warning(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "fs/Result.h"
+
+#include <QString>
+#include <QStringList>
+
+struct Outcome;
+
+// Free operations on paths, files and folders shared by every window. Paths are native: '/' separates
+// folders, a folder "with backslash" is one that ends with '/', and the root '/' plays the drive root.
+// Every file system access goes through the case-insensitive lookup of NativeFs.h; a name is never
+// parsed again as a Windows path.
+
+// 1-based position of needle in text, 0 when absent: exact first, then without regard to case.
+int PathPos(const QString& needle, const QString& text);
+// The folder one level above (trailing '/' kept); empty when that would be the root.
+QString ParentFolder(const QString& path);
+// path with '/' appended unless it already ends with one (the empty path stays empty).
+QString WithBackslash(const QString& path);
+// The folder part without trailing '/'; empty when there is none.
+QString FolderOfFile(const QString& path);
+// path below base (exact, case-sensitive), or empty.
+QString RelativeTo(const QString& path, const QString& base);
+
+// The ".notused" names. Each cuts the name at the first ".notused" (any case). hasKind, when given,
+// tells whether the result contains kindMark (PathPos).
+QString ActiveName(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
+QString InactiveName(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
+QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKind = nullptr);
+
+// Copies all bytes of source over target.
+Done CopyFileOver(const QString& source, const QString& target);
+// Creates the target's missing folders first (a folder that can't be made adds MakeFolderChain's box to
+// outcome), then CopyFileOver.
+Done CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome);
+
+// The same operations for targets that must stay inside the folder within (a name from a folder listing,
+// a profile or a list joined to the folder it belongs to): refused, changing nothing, when the target
+// (for a rename both names) doesn't lie inside within (LiesInside of NativeFs.h).
+Done CopyFileOver(const QString& source, const QString& target, const QString& within);
+Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+                           Outcome& outcome);
+Done RenameNoReplace(const QString& from, const QString& to, const QString& within);
+Done RemoveFile(const QString& path, const QString& within);
+// Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
+// création de sous répertoires impossible".
+Outcome MakeFolderChain(const QString& base, const QString& relative);
+// Copies an existing file to file + ddmmyyhhnnss + ".BAK". Fails only when the file exists and the copy
+// failed; a caller that warns then shows BackupFailed.
+Done MakeDatedBackup(const QString& file);
+// The box for the backup of file that failed: the journal of changes that refused it (file is then left
+// as it was), or the backup itself.
+Outcome BackupFailed(const QString& file, const Failure& failure);
+
+// Folder operations "with undo": COPY, DELETE (to the trash where there is one), MOVE, RENAME.
+Done ShellFileOp(const QString& operation, bool renameOnCollision, bool noConfirmation, bool silent,
+                 bool simpleProgress, const QString& from, const QString& to);
+Done ShellDelete(const QString& folder);
+// Never over an existing entry.
+Done ShellRename(const QString& from, const QString& to);
+
+// Listings append to list and keep the event loop responsive; hidden entries are left out.
+void ListFilesAndFolders(const QString& folder, const QString& mask, QStringList& list, bool recurse);
+void ListFiles(const QString& folder, const QString& mask, QStringList& list, bool recurse);
+void ListNames(const QString& folder, const QString& mask, QStringList& list);
+
+bool SaveListToFile(const QString& name, const QStringList& list);
+bool LoadListFromFile(const QString& name, QStringList& list);

@@ -1,0 +1,399 @@
+#include "fs/NativeFs.h"
+
+#include "fs/ChangeRecorder.h"
+#include "fs/Fingerprint.h"
+#include "fs/FolderIndex.h"
+#include "fs/NativeText.h"
+#include "wine/WinePrefix.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool Exists(const QString& path) {
+    struct stat st {};
+    return ::lstat(ToNative(path).constData(), &st) == 0;
+}
+
+bool IsFolder(const QString& resolved) {
+    struct stat st {};
+    return ::stat(ToNative(resolved).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString JoinPath(const QString& folder, const QString& name) {
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+QString LastName(const QString& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+// A Windows path that no prefix resolves stays a relative name, with its backslashes as separators.
+QString NativeForm(const QString& path) {
+    if (!IsWindowsPath(path))
+        return path;
+    QString native = FromWindowsPath(path);
+    if (native == path)
+        native.replace('\\', '/');
+    return native;
+}
+
+QString Absolute(const QString& path) {
+    if (path.startsWith('/'))
+        return path;
+    char* cwd = ::getcwd(nullptr, 0);
+    const QString current = cwd == nullptr ? QString() : FromNative(cwd);
+    std::free(cwd);
+    return JoinPath(current, path);
+}
+
+// path with its longest existing beginning replaced by its real path (links followed) and the rest
+// cleaned of "." and ".." by the text; empty when not even the root can be found.
+QString Canonical(const QString& path) {
+    const QStringList parts = Absolute(path).split('/', Qt::SkipEmptyParts);
+    for (qsizetype known = parts.size(); known >= 0; --known) {
+        char* real = ::realpath(ToNative('/' + parts.mid(0, known).join('/')).constData(), nullptr);
+        if (real == nullptr)
+            continue;
+        QString result = FromNative(real);
+        std::free(real);
+        for (const QString& part : parts.mid(known)) {
+            if (part == QLatin1String(".."))
+                result = result.left(std::max<qsizetype>(result.lastIndexOf('/'), 1));
+            else if (part != QLatin1String("."))
+                result = JoinPath(result, part);
+        }
+        return result;
+    }
+    return {};
+}
+
+// How many leading parts exist as written, so that none of them needs a search: a whole path that exists
+// has each of its beginnings existing too. Most paths exist, or name a new entry of an existing folder.
+qsizetype PartsAsWritten(const QString& root, const QStringList& parts) {
+    for (qsizetype known = parts.size(); known > 0 && known >= parts.size() - 1; --known)
+        if (Exists(root + parts.mid(0, known).join('/')))
+            return known;
+    return 0;
+}
+
+bool WriteAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Hands every chunk of the plain file at fd to sink; false on a read error or when sink refuses.
+bool ReadAll(int fd, const std::function<bool(const char*, qsizetype)>& sink) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    static char buffer[1 << 20];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!sink(buffer, got))
+            return false;
+    }
+}
+
+std::optional<int> OpenForReading(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    const int fd = ::open(ToNative(ResolvePath(path)).constData(), O_RDONLY | O_CLOEXEC);
+    return fd < 0 ? std::nullopt : std::optional<int>(fd);
+}
+
+// The replaced file's permissions, or those a new file gets.
+mode_t ModeFor(const QString& target) {
+    struct stat st {};
+    if (::stat(ToNative(target).constData(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A hidden name beside target that no file has yet, most likely.
+QString TemporaryBeside(const QString& target) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+    const qsizetype slash = target.lastIndexOf('/');
+    return target.left(slash + 1) + '.' + target.mid(slash + 1) + '.' + suffix;
+}
+
+// Makes a new temporary beside target, told to the recorder before it exists so that whatever becomes
+// of the write, the temporary can be found again; its descriptor, or the failure.
+Result<int> MakeTemporary(const QString& target, QString& temporary) {
+    for (;;) {
+        temporary = TemporaryBeside(target);
+        int fd = -1;
+        int error = 0;
+        const Done made = Recorded({FileChange::Kind::Temporary, temporary, {}, {}}, [&] {
+            fd = ::open(ToNative(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            error = fd < 0 ? errno : 0;
+            return fd >= 0;
+        });
+        if (made)
+            return fd;
+        if (error != EEXIST)
+            return Failure{target, made.failure().reason, made.failure().refused};
+    }
+}
+
+// The new contents go to a hidden temporary name beside the target, are flushed, and then renamed over
+// it, so a failure at any point leaves the old file as it was.
+Done WriteThroughTemporary(const QString& path, const std::function<bool(int, Checksum&, qint64&)>& fill) {
+    if (path.isEmpty())
+        return Failure{path, QStringLiteral("aucun fichier")};
+    const QString target = WriteTarget(path);
+    QString temporary;
+    const Result<int> fd = MakeTemporary(target, temporary);
+    if (!fd)
+        return fd.failure();
+    Checksum sum;
+    qint64 size = 0;
+    bool ok = fill(*fd, sum, size) && ::fchmod(*fd, ModeFor(target)) == 0 && ::fsync(*fd) == 0;
+    const int error = errno;
+    ok = ::close(*fd) == 0 && ok;
+    Done done = ok ? Done() : Done(SystemFailure(target, error));
+    if (done)
+        done = Recorded({FileChange::Kind::Write, target, {}, {Fingerprint::Kind::File, size, sum.Value()}},
+                        [&] { return ::rename(ToNative(temporary).constData(), ToNative(target).constData()) == 0; });
+    if (!done)
+        ::unlink(ToNative(temporary).constData());
+    return done;
+}
+
+} // namespace
+
+bool IsWindowsPath(const QString& path) {
+    return path.size() >= 3 && path[0].unicode() < 128 && path[0].isLetter() && path[1] == ':' &&
+           (path[2] == '\\' || path[2] == '/');
+}
+
+QString ResolvePath(const QString& path) {
+    const QString given = NativeForm(path);
+    if (given.isEmpty())
+        return given;
+    const QStringList parts = given.split('/', Qt::SkipEmptyParts);
+    const QString root = given.startsWith('/') ? QStringLiteral("/") : QString();
+    const qsizetype written = PartsAsWritten(root, parts);
+    QString resolved = root + parts.mid(0, written).join('/');
+    bool searching = true;
+    for (const QString& part : parts.mid(written)) {
+        QString next = JoinPath(resolved, part);
+        if (searching && part != "." && part != ".." && !Exists(next)) {
+            const QString match = FindEntryIgnoringCase(resolved, part);
+            if (match.isEmpty())
+                searching = false;
+            else
+                next = JoinPath(resolved, match);
+        }
+        resolved = next;
+    }
+    if (given.endsWith('/') && !resolved.endsWith('/'))
+        resolved += '/';
+    return resolved;
+}
+
+bool FileExists(const QString& path) {
+    struct stat st {};
+    return !path.isEmpty() && ::stat(ToNative(ResolvePath(path)).constData(), &st) == 0 &&
+           S_ISREG(st.st_mode);
+}
+
+qint64 FileSize(const QString& path) {
+    struct stat st {};
+    return !path.isEmpty() && ::stat(ToNative(ResolvePath(path)).constData(), &st) == 0 && S_ISREG(st.st_mode)
+               ? qint64(st.st_size)
+               : 0;
+}
+
+bool FolderExists(const QString& path) {
+    return !path.isEmpty() && IsFolder(ResolvePath(path));
+}
+
+bool PathExists(const QString& path) {
+    return !path.isEmpty() && Exists(ResolvePath(path));
+}
+
+Done RemoveFile(const QString& path) {
+    const QString resolved = ResolvePath(path);
+    if (path.isEmpty() || IsFolder(resolved) || !Exists(resolved))
+        return SystemFailure(resolved, path.isEmpty() || !Exists(resolved) ? ENOENT : EISDIR);
+    return Recorded({FileChange::Kind::Delete, resolved, {}, {}},
+                    [&] { return ::unlink(ToNative(resolved).constData()) == 0; });
+}
+
+Done MakeFolder(const QString& path) {
+    const QString resolved = ResolvePath(path);
+    if (path.isEmpty() || Exists(resolved))
+        return SystemFailure(resolved, path.isEmpty() ? ENOENT : EEXIST);
+    return Recorded({FileChange::Kind::MakeFolder, resolved, {}, {}},
+                    [&] { return ::mkdir(ToNative(resolved).constData(), 0777) == 0; });
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    struct stat x {
+    }, y{};
+    return !a.isEmpty() && !b.isEmpty() && ::stat(ToNative(ResolvePath(a)).constData(), &x) == 0 &&
+           ::stat(ToNative(ResolvePath(b)).constData(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
+}
+
+namespace {
+
+// For file systems without renameat2: a hard link can't replace an entry, so link + unlink never
+// overwrites; folders (and file systems without hard links) fall back to a check before the rename.
+bool RenameWithoutRenameat2(const QByteArray& from, const QByteArray& to) {
+    if (::link(from.constData(), to.constData()) == 0)
+        return ::unlink(from.constData()) == 0;
+    if (errno == EEXIST)
+        return false;
+    struct stat st {};
+    if (::lstat(to.constData(), &st) == 0)
+        return false;
+    return ::rename(from.constData(), to.constData()) == 0;
+}
+
+} // namespace
+
+std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to) {
+    if (from.isEmpty() || to.isEmpty())
+        return std::nullopt;
+    const QString source = ResolvePath(from);
+    QString target = ResolvePath(to);
+    if (!Exists(source))
+        return std::nullopt;
+    if (target == source) {
+        // Only the case of the name changes: the entry found is the source itself.
+        target = JoinPath(source.left(source.lastIndexOf('/') + 1), LastName(NativeForm(to)));
+        if (target == source)
+            return std::nullopt;
+    }
+    return qMakePair(source, target);
+}
+
+Done RenameNoReplace(const QString& from, const QString& to) {
+    const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to);
+    if (!names)
+        return SystemFailure(ResolvePath(from), ENOENT);
+    const QByteArray a = ToNative(names->first);
+    const QByteArray b = ToNative(names->second);
+    return Recorded({FileChange::Kind::Rename, names->first, names->second, {}}, [&] {
+        if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+            return true;
+        return (errno == EINVAL || errno == ENOSYS) && RenameWithoutRenameat2(a, b);
+    });
+}
+
+Done PlanRenames(const QList<QPair<QString, QString>>& renames) {
+    ChangeRecorder* recorder = CurrentRecorder();
+    if (recorder == nullptr)
+        return {};
+    QList<FileChange> changes;
+    for (const auto& [from, to] : renames)
+        if (const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to))
+            changes.append({FileChange::Kind::Rename, names->first, names->second, {}});
+    return recorder->Before(changes);
+}
+
+bool LiesInside(const QString& path, const QString& folder) {
+    if (path.isEmpty() || folder.isEmpty())
+        return false;
+    QString full = ResolvePath(path);
+    while (full.size() > 1 && full.endsWith('/'))
+        full.chop(1);
+    const qsizetype slash = full.lastIndexOf('/');
+    const QString name = full.mid(slash + 1);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    const QString parent =
+        Canonical(slash < 0 ? QStringLiteral(".") : full.left(std::max<qsizetype>(slash, 1)));
+    const QString base = Canonical(ResolvePath(folder));
+    if (parent.isEmpty() || base.isEmpty())
+        return false;
+    return parent == base || parent.startsWith(base.endsWith('/') ? base : base + '/');
+}
+
+QString RealPath(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    char* real = ::realpath(ToNative(ResolvePath(path)).constData(), nullptr);
+    const QString result = real == nullptr ? QString() : FromNative(real);
+    std::free(real);
+    return result;
+}
+
+QString WriteTarget(const QString& path) {
+    const QString resolved = ResolvePath(path);
+    struct stat st {};
+    if (::lstat(ToNative(resolved).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return resolved;
+    char* real = ::realpath(ToNative(resolved).constData(), nullptr);
+    const QString target = real == nullptr ? resolved : FromNative(real);
+    std::free(real);
+    return target;
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    const std::optional<int> fd = OpenForReading(path);
+    if (!fd)
+        return std::nullopt;
+    QByteArray bytes;
+    const bool ok = ReadAll(*fd, [&bytes](const char* data, qsizetype size) {
+        bytes.append(data, size);
+        return true;
+    });
+    ::close(*fd);
+    return ok ? std::optional<QByteArray>(bytes) : std::nullopt;
+}
+
+Done WriteFileAtomic(const QString& path, const QByteArray& bytes) {
+    return WriteThroughTemporary(path, [&bytes](int fd, Checksum& sum, qint64& size) {
+        sum.Add(bytes.constData(), bytes.size());
+        size = bytes.size();
+        return WriteAll(fd, bytes.constData(), bytes.size());
+    });
+}
+
+Done CopyWholeFile(const QString& source, const QString& target) {
+    const std::optional<int> in = OpenForReading(source);
+    if (!in)
+        return SystemFailure(ResolvePath(source), errno);
+    const Done done = WriteThroughTemporary(target, [&in](int out, Checksum& sum, qint64& total) {
+        return ReadAll(*in, [out, &sum, &total](const char* data, qsizetype size) {
+            sum.Add(data, size);
+            total += size;
+            return WriteAll(out, data, size);
+        });
+    });
+    ::close(*in);
+    return done;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "fs/Result.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <optional>
+
+// The tool's platform layer for files. A Fly! II folder copied from Windows has names in any case, so
+// every lookup matches each path component exactly first, then without regard to ASCII case. Paths are
+// native: a name found in a folder is used as it stands, so on Linux "a\..\x.pod" is one file name. Only
+// a path that is a Windows path as a whole ("C:\Fly2\FLY2.EXE", from a setting made on Windows) has its
+// backslashes taken as separators. Names go to and from the system through NativeText.h. Every change is
+// told to the recorder of ChangeRecorder.h before it is made, and not made when the recorder refuses it;
+// a change that fails says which path and why.
+
+// Whether path begins with a drive letter, a colon and a separator.
+bool IsWindowsPath(const QString& path);
+// The existing path that path names (case-insensitive per component); for a path that doesn't exist,
+// its existing beginning resolved and the rest as given. A Windows path names that drive of the simulator's
+// Wine prefix (see FromWindowsPath in WinePrefix.h), else it is taken as a relative name. This is also the
+// path as it is on disk, the form in which messages and logs show it.
+QString ResolvePath(const QString& path);
+bool FileExists(const QString& path);
+// The size of a plain file; 0 when there is none.
+qint64 FileSize(const QString& path);
+bool FolderExists(const QString& path);
+bool PathExists(const QString& path);
+Done RemoveFile(const QString& path);
+Done MakeFolder(const QString& path); // one level; fails when it exists already
+// Rename that fails when the target exists (in any case).
+Done RenameNoReplace(const QString& from, const QString& to);
+// Tells the recorder of renames about to be made, all at once, before the first of them.
+Done PlanRenames(const QList<QPair<QString, QString>>& renames);
+// The resolved names that RenameNoReplace(from, to) would rename from and to; nothing when it can't.
+std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to);
+// Whether both paths name the same existing file.
+bool SameFile(const QString& a, const QString& b);
+
+// Whether path, once resolved, names an entry inside folder (never folder itself): the folders on the way
+// are followed through "..", "." and symbolic links; the last name is taken as it stands. Every copy,
+// move, rename and delete that must stay inside a folder is checked here.
+bool LiesInside(const QString& path, const QString& folder);
+// The existing path that path names with every symbolic link followed; empty when there is none.
+QString RealPath(const QString& path);
+// Where a write to path lands: the file that a final symbolic link points to, else path resolved.
+QString WriteTarget(const QString& path);
+
+// The whole file, or nothing when it can't be read.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+// Writes bytes to a temporary name beside path, flushes, then renames it over path.
+Done WriteFileAtomic(const QString& path, const QByteArray& bytes);
+// Copies the bytes of the plain file source the same way; on any failure the target is left unchanged.
+Done CopyWholeFile(const QString& source, const QString& target);
+

@@ -28,9 +28,11 @@ KestrelWindows::KestrelWindows()
       selDirDlg_(std::make_unique<TFSelDirDlg>()), sceneryCopy_(std::make_unique<TF_SceneryCopy>()),
       checkDlls_(std::make_unique<TF_checkdlls>()), flyData_(std::make_unique<TFLYDataForm>()),
       autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()),
-      history_(std::make_unique<TF_History>()) {
+      history_(std::make_unique<TF_History>()),
+      subsystems_{*checkDlls_,  *checkPy_,     *checkSceneries_, *iniKestrel_, *options_,
+                  *slicerInput_, *sceneryCopy_, *flyData_,        *autoInstall_, *history_} {
     slicerInput_->SetCoordinatesDialog(*cutLLInput_);
-    main_->SetWindows(this);
+    main_->SetWindows(&subsystems_);
     CentreOnFirstShow(*main_, nullptr);
     for (QWidget* window : std::initializer_list<QWidget*>{
              kestrelTools_->OpenDialog1(), checkPy_.get(), checkSceneries_.get(), iniKestrel_.get(),

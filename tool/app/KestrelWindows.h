@@ -1,23 +1,15 @@
 #pragma once
 
+#include "app/SubsystemWindows.h"
+
 #include <QtGlobal>
 #include <memory>
 
 class TF_main;
 class TFormKestrelTools;
-class TF_checkpy;
-class TF_checksceneries;
-class Tf_inikestrel;
-class TOptionsForm;
-class TF2sInputForm;
 class TFCutLLInput;
 class TFSelDirDlg;
-class TF_SceneryCopy;
-class TF_checkdlls;
-class TFLYDataForm;
-class TF_AutoInstall;
 class THelpForm;
-class TF_History;
 
 // Every window of the tool, created once in this order (the main window first) and kept until the end.
 class KestrelWindows final {
@@ -57,4 +49,5 @@ public:
     std::unique_ptr<TF_AutoInstall> autoInstall_;
     std::unique_ptr<THelpForm> help_;
     std::unique_ptr<TF_History> history_;
+    SubsystemWindows subsystems_;
 };

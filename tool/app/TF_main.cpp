@@ -1,6 +1,7 @@
 #include "app/TF_main.h"
 
-#include "app/KestrelWindows.h"
+#include "app/SubsystemWindows.h"
+#include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
@@ -85,7 +86,7 @@ TF_main::TF_main(QWidget* parent)
     auto* history = new QPushButton(u8("Historique des modifications"));
     history->setObjectName("ButtonHistory");
     connect(undo, &QPushButton::clicked, this, [] { UndoLastOperation(); });
-    connect(history, &QPushButton::clicked, this, [this] { ShowWindow(windows_->History()); });
+    connect(history, &QPushButton::clicked, this, [this] { ShowWindow(windows_->history); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(undo);
     buttons->addStretch();
@@ -148,7 +149,7 @@ void TF_main::showEvent(QShowEvent* event) {
 
 void TF_main::FormShow() {
     PathFields quietFields;
-    const bool valid = windows_ != nullptr ? windows_->Options().CheckPathsQuietly()
+    const bool valid = windows_ != nullptr ? windows_->options.CheckPathsQuietly()
                                            : PathsValidAtStart(quietFields, AppSettings());
     if (!valid) {
         ActivateOtherKeys(false);
@@ -167,17 +168,12 @@ void TF_main::FormShow() {
 }
 
 void TF_main::closeEvent(QCloseEvent* event) {
-    WritePreferences(PreferencesFile());
+    if (const Done written = WritePreferences(PreferencesFile()); !written)
+        ShowOutcome(NotChanged({written.failure()}));
     event->accept();
     emit EndTool();
 }
 
 void TF_main::OnClick(const char* buttonName, std::function<void()> handler) {
-    connect(findChild<QPushButton*>(buttonName), &QPushButton::clicked, this, [handler = std::move(handler)] {
-        try {
-            handler();
-        } catch (const std::exception& error) {
-            ShowError(QString::fromUtf8(error.what()));
-        }
-    });
+    connect(findChild<QPushButton*>(buttonName), &QPushButton::clicked, this, std::move(handler));
 }

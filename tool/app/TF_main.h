@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-class KestrelWindows;
+struct SubsystemWindows;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,8 +18,7 @@ class TF_main final : public QWidget {
     explicit TF_main(QWidget* parent = nullptr);
 
     // The other windows of the tool, known once they all exist.
-    void SetWindows(KestrelWindows* windows) { windows_ = windows; }
-    KestrelWindows* Windows() const { return windows_; }
+    void SetWindows(const SubsystemWindows* windows) { windows_ = windows; }
 
     // The 21 work buttons, usable only while the paths are valid.
     static const QStringList& WorkButtons();
@@ -71,7 +70,7 @@ class TF_main final : public QWidget {
     // Page 5: key and joystick sets (TF_mainControlFiles.cpp).
     void ConnectControlFilePage();
 
-    KestrelWindows* windows_ = nullptr;
+    const SubsystemWindows* windows_ = nullptr;
     QTabWidget* notebook_;
     QLineEdit* edit3_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;

@@ -3,7 +3,7 @@
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
 #include "activation/ui/TF_checksceneries.h"
-#include "app/KestrelWindows.h"
+#include "app/SubsystemWindows.h"
 #include "fs/Outcome.h"
 #include "initune/ui/Tf_inikestrel.h"
 #include "install/ui/TFLYDataForm.h"
@@ -28,13 +28,13 @@ void TF_main::ConnectButtons() {
     OnClick("Button9", [this] { Button9Click(); });
     OnClick("Button14", [this] { Button14Click(); });
     OnClick("Button16", [] { Button16Click(); });
-    OnClick("Button3", [this] { ShowWindow(windows_->CheckDlls()); });
-    OnClick("Button4", [this] { ShowWindow(windows_->CheckPy()); });
-    OnClick("Button20", [this] { ShowWindow(windows_->CheckSceneries()); });
-    OnClick("Button15", [this] { ShowWindow(windows_->SlicerInput()); });
-    OnClick("Button21", [this] { ShowWindow(windows_->FlyData()); });
-    OnClick("Button19", [this] { ShowWindow(windows_->SceneryCopy()); });
-    OnClick("Button22", [this] { ShowWindow(windows_->AutoInstall()); });
+    OnClick("Button3", [this] { ShowWindow(windows_->checkDlls); });
+    OnClick("Button4", [this] { ShowWindow(windows_->checkPy); });
+    OnClick("Button20", [this] { ShowWindow(windows_->checkSceneries); });
+    OnClick("Button15", [this] { ShowWindow(windows_->slicerInput); });
+    OnClick("Button21", [this] { ShowWindow(windows_->flyData); });
+    OnClick("Button19", [this] { ShowWindow(windows_->sceneryCopy); });
+    OnClick("Button22", [this] { ShowWindow(windows_->autoInstall); });
 }
 
 void TF_main::ShowWindow(QWidget& window) {
@@ -48,7 +48,7 @@ void TF_main::ShowWindow(QWidget& window) {
 void TF_main::UMShowInstall() {
     if (windows_ == nullptr)
         return;
-    TF_AutoInstall& installer = windows_->AutoInstall();
+    TF_AutoInstall& installer = windows_->autoInstall;
     ShowWindow(installer);
     QCoreApplication::processEvents();
     QMetaObject::invokeMethod(
@@ -63,16 +63,16 @@ void TF_main::EndWithoutSaving() {
 }
 
 void TF_main::Button7Click() {
-    if (windows_->Options().exec() == QDialog::Accepted)
+    if (windows_->options.exec() == QDialog::Accepted)
         ActivateOtherKeys(true);
 }
 
 void TF_main::Button5Click() {
-    windows_->IniKestrel().OpenFlyIni();
+    windows_->iniKestrel.OpenFlyIni();
 }
 
 void TF_main::Button6Click() {
-    windows_->IniKestrel().OpenRenderIni();
+    windows_->iniKestrel.OpenRenderIni();
 }
 
 void TF_main::Button8Click() {
@@ -97,10 +97,9 @@ void TF_main::Button14Click() {
     QString start = SlicerInputStart(AppSettings().FlyFolder);
     const QString input = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Select FLY2SLICE-InputFile"),
                                    QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
-    Outcome outcome;
-    const bool started = LaunchSlicer(AppSettings(), input, outcome);
-    ShowOutcome(outcome);
-    if (started && checkBox1_->isChecked())
+    if (const Result<void, Outcome> started = LaunchSlicer(AppSettings(), input); !started)
+        ShowOutcome(started.failure());
+    else if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
 

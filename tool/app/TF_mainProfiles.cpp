@@ -4,7 +4,8 @@
 #include "activation/DllFolderBackup.h"
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
-#include "app/KestrelWindows.h"
+#include "app/SubsystemWindows.h"
+#include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <optional>
-#include <stdexcept>
 
 namespace {
 
@@ -37,8 +37,10 @@ QString PickProfile(const char* title, const char* filter) {
 void SaveProfileAs() {
     const QString file = PickProfile("Enregistre le status des DL et PY", "*.f2p|*.f2p");
     const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Enregistrer profil"));
-    if (!file.isEmpty())
-        SaveProfile(file, AppSettings().DLLPath, AppSettings().PythonPath);
+    if (file.isEmpty())
+        return;
+    if (const Done saved = SaveProfile(file, AppSettings().DLLPath, AppSettings().PythonPath); !saved)
+        ShowOutcome(NotChanged({saved.failure()}));
 }
 
 void LoadSection(ActivationWindow& window, const std::optional<ProfileSection>& section) {
@@ -49,15 +51,18 @@ void LoadSection(ActivationWindow& window, const std::optional<ProfileSection>& 
     window.SetEntries(section->entries);
 }
 
-// Fills the DLL and script windows from a chosen profile; raises the load error when it can't.
-void LoadProfileIntoWindows(KestrelWindows& windows) {
+// Fills the DLL and script windows from a chosen profile; false, after the application's error box, when
+// none was chosen or it can't be loaded.
+bool LoadProfileIntoWindows(const SubsystemWindows& windows) {
     const QString file = PickProfile("Charge le status des DL et PY", "*.f2p |*.f2p");
-    const std::optional<ActivationProfile> profile =
-        file.isEmpty() ? std::nullopt : LoadProfile(file, AppSettings().DLLPath);
-    if (!profile)
-        throw std::runtime_error("Impossible de charger le profil! Raison inconnue.");
-    LoadSection(windows.CheckDlls(), profile->dlls);
-    LoadSection(windows.CheckPy(), profile->scripts);
+    const Result<ActivationProfile> profile = LoadProfile(file, AppSettings().DLLPath);
+    if (!profile) {
+        ShowError(QStringLiteral("Impossible de charger le profil! Raison inconnue."));
+        return false;
+    }
+    LoadSection(windows.checkDlls, profile->dlls);
+    LoadSection(windows.checkPy, profile->scripts);
+    return true;
 }
 
 void BackupDllFolderWithMessage(QWidget* owner) {
@@ -75,23 +80,24 @@ void BackupDllFolderWithMessage(QWidget* owner) {
 
 // Both lists stay in view: the DLL window on the left, the script window on the right.
 void TF_main::ShowProfileWindows() {
-    PlaceSideBySide(windows_->CheckDlls(), windows_->CheckPy(), *this);
-    ShowWindow(windows_->CheckDlls());
-    ShowWindow(windows_->CheckPy());
+    PlaceSideBySide(windows_->checkDlls, windows_->checkPy, *this);
+    ShowWindow(windows_->checkDlls);
+    ShowWindow(windows_->checkPy);
 }
 
 void TF_main::ConnectProfileButtons() {
     OnClick("Button2", [] { SaveProfileAs(); });
     OnClick("Button10", [this] {
-        LoadProfileIntoWindows(*windows_);
-        ShowProfileWindows();
+        if (LoadProfileIntoWindows(*windows_))
+            ShowProfileWindows();
     });
     OnClick("Button12", [this] {
         const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Charger et appliquer profil"));
-        LoadProfileIntoWindows(*windows_);
+        if (!LoadProfileIntoWindows(*windows_))
+            return;
         ShowProfileWindows();
-        windows_->CheckDlls().Button1Click();
-        windows_->CheckPy().Button1Click();
+        windows_->checkDlls.Button1Click();
+        windows_->checkPy.Button1Click();
     });
     OnClick("Button11", [this] { BackupDllFolderWithMessage(this); });
 }

@@ -3,6 +3,7 @@
 #include "app/KestrelWindows.h"
 #include "app/TF_main.h"
 #include "shell/Preferences.h"
+#include "shell/SimulatorPrefix.h"
 #include "shell/ui/QtDialogService.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     if (qtTranslations.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
 
+    ResolveWindowsPathsThroughSimulator();
     StartUpSettings(QCoreApplication::applicationDirPath(), QCoreApplication::arguments().value(1));
     KestrelWindows windows;
     QtDialogService dialogs(windows.SelDirDlg(), windows.KestrelTools());

@@ -22,9 +22,6 @@ struct Fingerprint final {
     static Fingerprint Parse(const QString& text);
 };
 
-// The fingerprint of a native path as it stands (a final symbolic link is not followed).
-Fingerprint FingerprintOf(const QString& nativePath);
-
 // The checksum of the bytes, fed in pieces.
 class Checksum final {
   public:

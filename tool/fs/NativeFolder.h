@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fs/Fingerprint.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,5 +21,7 @@ QStringList EntryNames(const QString& resolvedFolder);
 QStringList ReadEntryNames(int openFolder);
 // The entries of folder (resolved first), hidden ones included, by name without regard to case.
 QList<FolderEntry> FolderEntries(const QString& folder);
+// The fingerprint of a native path as it stands (a final symbolic link is not followed).
+Fingerprint FingerprintOf(const QString& nativePath);
 // Whether name matches a Windows mask of '*' and '?' without regard to case; "*.*" matches every name.
 bool MatchesMask(const QString& name, const QString& mask);

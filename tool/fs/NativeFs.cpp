@@ -4,7 +4,6 @@
 #include "fs/Fingerprint.h"
 #include "fs/FolderIndex.h"
 #include "fs/NativeText.h"
-#include "wine/WinePrefix.h"
 
 #include <QRandomGenerator>
 
@@ -16,6 +15,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -39,11 +39,17 @@ QString LastName(const QString& path) {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
-// A Windows path that no prefix resolves stays a relative name, with its backslashes as separators.
+WindowsPathResolver& Resolver() {
+    static WindowsPathResolver resolver;
+    return resolver;
+}
+
+// A Windows path that the resolver leaves as it is stays a relative name, with its backslashes as
+// separators.
 QString NativeForm(const QString& path) {
     if (!IsWindowsPath(path))
         return path;
-    QString native = FromWindowsPath(path);
+    QString native = Resolver() ? Resolver()(path) : path;
     if (native == path)
         native.replace('\\', '/');
     return native;
@@ -88,6 +94,33 @@ qsizetype PartsAsWritten(const QString& root, const QStringList& parts) {
     return 0;
 }
 
+// The size of the plain file at a resolved path; -1 when there is none.
+qint64 PlainFileSize(const QString& resolved) {
+    struct stat st {};
+    return !resolved.isEmpty() && ::stat(ToNative(resolved).constData(), &st) == 0 && S_ISREG(st.st_mode)
+               ? qint64(st.st_size)
+               : -1;
+}
+
+bool SameEntry(const QString& a, const QString& b) {
+    struct stat x {
+    }, y{};
+    return !a.isEmpty() && !b.isEmpty() && ::stat(ToNative(a).constData(), &x) == 0 &&
+           ::stat(ToNative(b).constData(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
+// What the symbolic link at a resolved path points to, with every link followed; nothing when it is no
+// link or leads nowhere.
+std::optional<QString> LinkTarget(const QString& resolved) {
+    struct stat st {};
+    if (::lstat(ToNative(resolved).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return std::nullopt;
+    char* real = ::realpath(ToNative(resolved).constData(), nullptr);
+    const std::optional<QString> target = real == nullptr ? std::nullopt : std::optional<QString>(FromNative(real));
+    std::free(real);
+    return target;
+}
+
 bool WriteAll(int fd, const char* data, qsizetype size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size_t(size));
@@ -104,8 +137,12 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
 // Hands every chunk of the plain file at fd to sink; false on a read error or when sink refuses.
 bool ReadAll(int fd, const std::function<bool(const char*, qsizetype)>& sink) {
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstat(fd, &st) != 0)
         return false;
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
     static char buffer[1 << 20];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -120,11 +157,13 @@ bool ReadAll(int fd, const std::function<bool(const char*, qsizetype)>& sink) {
     }
 }
 
-std::optional<int> OpenForReading(const QString& path) {
-    if (path.isEmpty())
-        return std::nullopt;
-    const int fd = ::open(ToNative(ResolvePath(path)).constData(), O_RDONLY | O_CLOEXEC);
-    return fd < 0 ? std::nullopt : std::optional<int>(fd);
+Result<int> OpenForReading(const QString& resolved) {
+    if (resolved.isEmpty())
+        return SystemFailure(resolved, ENOENT);
+    const int fd = ::open(ToNative(resolved).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return SystemFailure(resolved, errno);
+    return fd;
 }
 
 // The replaced file's permissions, or those a new file gets.
@@ -166,12 +205,11 @@ Result<int> MakeTemporary(const QString& target, QString& temporary) {
     }
 }
 
-// The new contents go to a hidden temporary name beside the target, are flushed, and then renamed over
-// it, so a failure at any point leaves the old file as it was.
-Done WriteThroughTemporary(const QString& path, const std::function<bool(int, Checksum&, qint64&)>& fill) {
-    if (path.isEmpty())
-        return Failure{path, QStringLiteral("aucun fichier")};
-    const QString target = WriteTarget(path);
+// The new contents go to a hidden temporary name beside target (where the write lands: WriteTarget), are
+// flushed, and then renamed over it, so a failure at any point leaves the old file as it was.
+Done WriteThroughTemporary(const QString& target, const std::function<bool(int, Checksum&, qint64&)>& fill) {
+    if (target.isEmpty())
+        return Failure{target, QStringLiteral("aucun fichier")};
     QString temporary;
     const Result<int> fd = MakeTemporary(target, temporary);
     if (!fd)
@@ -190,11 +228,31 @@ Done WriteThroughTemporary(const QString& path, const std::function<bool(int, Ch
     return done;
 }
 
+// Copies the plain file at a resolved source to target (where the write lands).
+Done CopyThroughTemporary(const QString& source, const QString& target) {
+    const Result<int> in = OpenForReading(source);
+    if (!in)
+        return in.failure();
+    const Done done = WriteThroughTemporary(target, [&in](int out, Checksum& sum, qint64& total) {
+        return ReadAll(*in, [out, &sum, &total](const char* data, qsizetype size) {
+            sum.Add(data, size);
+            total += size;
+            return WriteAll(out, data, size);
+        });
+    });
+    ::close(*in);
+    return done;
+}
+
 } // namespace
 
 bool IsWindowsPath(const QString& path) {
     return path.size() >= 3 && path[0].unicode() < 128 && path[0].isLetter() && path[1] == ':' &&
            (path[2] == '\\' || path[2] == '/');
+}
+
+WindowsPathResolver SetWindowsPathResolver(WindowsPathResolver resolver) {
+    return std::exchange(Resolver(), std::move(resolver));
 }
 
 QString ResolvePath(const QString& path) {
@@ -222,25 +280,53 @@ QString ResolvePath(const QString& path) {
     return resolved;
 }
 
+ResolvedPath Resolve(const QString& path) {
+    ResolvedPath resolved{ResolvePath(path), {}};
+    if (path.isEmpty())
+        return resolved;
+    QString full = resolved.onDisk;
+    while (full.size() > 1 && full.endsWith('/'))
+        full.chop(1);
+    const qsizetype slash = full.lastIndexOf('/');
+    resolved.realFolder =
+        Canonical(slash < 0 ? QStringLiteral(".") : full.left(std::max<qsizetype>(slash, 1)));
+    return resolved;
+}
+
+QString RealFolder(const QString& folder) {
+    return folder.isEmpty() ? QString() : Canonical(ResolvePath(folder));
+}
+
 bool FileExists(const QString& path) {
-    struct stat st {};
-    return !path.isEmpty() && ::stat(ToNative(ResolvePath(path)).constData(), &st) == 0 &&
-           S_ISREG(st.st_mode);
+    return !path.isEmpty() && PlainFileSize(ResolvePath(path)) >= 0;
+}
+
+bool FileExists(const ResolvedPath& path) {
+    return PlainFileSize(path.onDisk) >= 0;
 }
 
 qint64 FileSize(const QString& path) {
-    struct stat st {};
-    return !path.isEmpty() && ::stat(ToNative(ResolvePath(path)).constData(), &st) == 0 && S_ISREG(st.st_mode)
-               ? qint64(st.st_size)
-               : 0;
+    return path.isEmpty() ? 0 : std::max<qint64>(PlainFileSize(ResolvePath(path)), 0);
+}
+
+qint64 FileSize(const ResolvedPath& path) {
+    return std::max<qint64>(PlainFileSize(path.onDisk), 0);
 }
 
 bool FolderExists(const QString& path) {
     return !path.isEmpty() && IsFolder(ResolvePath(path));
 }
 
+bool FolderExists(const ResolvedPath& path) {
+    return !path.onDisk.isEmpty() && IsFolder(path.onDisk);
+}
+
 bool PathExists(const QString& path) {
     return !path.isEmpty() && Exists(ResolvePath(path));
+}
+
+bool PathExists(const ResolvedPath& path) {
+    return !path.onDisk.isEmpty() && Exists(path.onDisk);
 }
 
 Done RemoveFile(const QString& path) {
@@ -260,11 +346,11 @@ Done MakeFolder(const QString& path) {
 }
 
 bool SameFile(const QString& a, const QString& b) {
-    struct stat x {
-    }, y{};
-    return !a.isEmpty() && !b.isEmpty() && ::stat(ToNative(ResolvePath(a)).constData(), &x) == 0 &&
-           ::stat(ToNative(ResolvePath(b)).constData(), &y) == 0 && x.st_dev == y.st_dev &&
-           x.st_ino == y.st_ino;
+    return !a.isEmpty() && !b.isEmpty() && SameEntry(ResolvePath(a), ResolvePath(b));
+}
+
+bool SameFile(const ResolvedPath& a, const ResolvedPath& b) {
+    return SameEntry(a.onDisk, b.onDisk);
 }
 
 namespace {
@@ -325,21 +411,16 @@ Done PlanRenames(const QList<QPair<QString, QString>>& renames) {
 }
 
 bool LiesInside(const QString& path, const QString& folder) {
-    if (path.isEmpty() || folder.isEmpty())
+    return !path.isEmpty() && !folder.isEmpty() && LiesInside(Resolve(path), RealFolder(folder));
+}
+
+bool LiesInside(const ResolvedPath& path, const QString& realFolder) {
+    const QString name = path.Name();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        path.realFolder.isEmpty() || realFolder.isEmpty())
         return false;
-    QString full = ResolvePath(path);
-    while (full.size() > 1 && full.endsWith('/'))
-        full.chop(1);
-    const qsizetype slash = full.lastIndexOf('/');
-    const QString name = full.mid(slash + 1);
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    const QString parent =
-        Canonical(slash < 0 ? QStringLiteral(".") : full.left(std::max<qsizetype>(slash, 1)));
-    const QString base = Canonical(ResolvePath(folder));
-    if (parent.isEmpty() || base.isEmpty())
-        return false;
-    return parent == base || parent.startsWith(base.endsWith('/') ? base : base + '/');
+    const QString& parent = path.realFolder;
+    return parent == realFolder || parent.startsWith(realFolder.endsWith('/') ? realFolder : realFolder + '/');
 }
 
 QString RealPath(const QString& path) {
@@ -353,30 +434,32 @@ QString RealPath(const QString& path) {
 
 QString WriteTarget(const QString& path) {
     const QString resolved = ResolvePath(path);
-    struct stat st {};
-    if (::lstat(ToNative(resolved).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return resolved;
-    char* real = ::realpath(ToNative(resolved).constData(), nullptr);
-    const QString target = real == nullptr ? resolved : FromNative(real);
-    std::free(real);
-    return target;
+    return LinkTarget(resolved).value_or(resolved);
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    const std::optional<int> fd = OpenForReading(path);
+ResolvedPath WriteTarget(const ResolvedPath& path) {
+    const std::optional<QString> target = LinkTarget(path.onDisk);
+    return target ? Resolve(*target) : path;
+}
+
+Result<QByteArray> ReadWholeFile(const QString& path) {
+    const Result<int> fd = OpenForReading(ResolvePath(path));
     if (!fd)
-        return std::nullopt;
+        return fd.failure();
     QByteArray bytes;
     const bool ok = ReadAll(*fd, [&bytes](const char* data, qsizetype size) {
         bytes.append(data, size);
         return true;
     });
+    const int error = errno;
     ::close(*fd);
-    return ok ? std::optional<QByteArray>(bytes) : std::nullopt;
+    if (!ok)
+        return SystemFailure(ResolvePath(path), error);
+    return bytes;
 }
 
 Done WriteFileAtomic(const QString& path, const QByteArray& bytes) {
-    return WriteThroughTemporary(path, [&bytes](int fd, Checksum& sum, qint64& size) {
+    return WriteThroughTemporary(path.isEmpty() ? path : WriteTarget(path), [&bytes](int fd, Checksum& sum, qint64& size) {
         sum.Add(bytes.constData(), bytes.size());
         size = bytes.size();
         return WriteAll(fd, bytes.constData(), bytes.size());
@@ -384,16 +467,9 @@ Done WriteFileAtomic(const QString& path, const QByteArray& bytes) {
 }
 
 Done CopyWholeFile(const QString& source, const QString& target) {
-    const std::optional<int> in = OpenForReading(source);
-    if (!in)
-        return SystemFailure(ResolvePath(source), errno);
-    const Done done = WriteThroughTemporary(target, [&in](int out, Checksum& sum, qint64& total) {
-        return ReadAll(*in, [out, &sum, &total](const char* data, qsizetype size) {
-            sum.Add(data, size);
-            total += size;
-            return WriteAll(out, data, size);
-        });
-    });
-    ::close(*in);
-    return done;
+    return CopyThroughTemporary(ResolvePath(source), target.isEmpty() ? target : WriteTarget(target));
+}
+
+Done CopyWholeFile(const ResolvedPath& source, const ResolvedPath& target) {
+    return CopyThroughTemporary(source.onDisk, target.onDisk.isEmpty() ? QString() : WriteTarget(target).onDisk);
 }

@@ -14,35 +14,39 @@ struct Failure final {
     bool refused = false;
 };
 
-// What a function that can fail returns: its value, or the failure that stopped it.
-template <typename T> class Result final {
+// What a function that can fail returns: its value, or why it failed. The reason is a Failure where a
+// file or a program is to blame; an action that ends in what its window must tell the user instead carries
+// that Outcome (possibly empty: nothing was done and there is nothing to say).
+template <typename T, typename Reason = Failure> class Result final {
   public:
-    Result(T value) : value_(std::move(value)) {} // NOLINT: a value converts to its result
-    Result(Failure failure) : failure_(std::move(failure)) {} // NOLINT
+    Result(T value) : value_(std::move(value)) {}            // NOLINT: a value converts to its result
+    Result(Reason failure) : failure_(std::move(failure)) {} // NOLINT
 
     explicit operator bool() const { return value_.has_value(); }
     const T& value() const { return *value_; }
     T& value() { return *value_; }
     const T& operator*() const { return *value_; }
+    T& operator*() { return *value_; }
     const T* operator->() const { return &*value_; }
-    const Failure& failure() const { return failure_; }
+    T value_or(T otherwise) const { return value_ ? *value_ : otherwise; }
+    const Reason& failure() const { return failure_; }
 
   private:
     std::optional<T> value_;
-    Failure failure_;
+    Reason failure_;
 };
 
-template <> class Result<void> final {
+template <typename Reason> class Result<void, Reason> final {
   public:
     Result() = default;
-    Result(Failure failure) : ok_(false), failure_(std::move(failure)) {} // NOLINT
+    Result(Reason failure) : ok_(false), failure_(std::move(failure)) {} // NOLINT
 
     explicit operator bool() const { return ok_; }
-    const Failure& failure() const { return failure_; }
+    const Reason& failure() const { return failure_; }
 
   private:
     bool ok_ = true;
-    Failure failure_;
+    Reason failure_;
 };
 
 using Done = Result<void>;

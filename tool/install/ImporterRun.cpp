@@ -2,8 +2,10 @@
 
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
+#include "install/FailedLine.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
+#include "shell/SimulatorPrefix.h"
 #include "wine/Launcher.h"
 
 namespace {
@@ -50,17 +52,17 @@ class OutputLines final {
     int blanks_ = 0;
 };
 
-QString OutcomeLine(const RunResult& result, const QString& program, const QString& dexName) {
-    if (!result.started)
-        return QStringLiteral("FAILED!!!: Navmerger.exe 1.3 could not be started (") + program +
-               QStringLiteral("), ") + dexName + QStringLiteral(" not imported");
-    if (result.exitStatus < 0)
-        return QStringLiteral("FAILED!!!: Navmerger.exe 1.3 ended abnormally, ") + dexName +
-               QStringLiteral(" not imported");
-    if (result.exitStatus != 0)
-        return QStringLiteral("FAILED!!!: import of ") + dexName +
-               QStringLiteral(" into the database failed, Navmerger.exe 1.3 exit status ") +
-               QString::number(result.exitStatus);
+QString OutcomeLine(const Result<int>& result, const QString& program, const QString& dexName) {
+    if (!result)
+        return FailedLine(QStringLiteral("Navmerger.exe 1.3 could not be started (") + program +
+                          QStringLiteral("), ") + dexName + QStringLiteral(" not imported"));
+    if (*result < 0)
+        return FailedLine(QStringLiteral("Navmerger.exe 1.3 ended abnormally, ") + dexName +
+                          QStringLiteral(" not imported"));
+    if (*result != 0)
+        return FailedLine(QStringLiteral("import of ") + dexName +
+                          QStringLiteral(" into the database failed, Navmerger.exe 1.3 exit status ") +
+                          QString::number(*result));
     return ImportedLine;
 }
 
@@ -122,15 +124,16 @@ void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& pro
         {{fly + QStringLiteral("SYSTEM"), archives}, {fly + QStringLiteral("DATABASE"), {QStringLiteral("*")}}},
         program);
     if (!kept) {
-        log(QString::fromUtf8("FAILED!!!: import non lancé, ") + kept.failure().reason);
+        log(FailedLine(QString::fromUtf8("import non lancé, ") + kept.failure().reason));
         return;
     }
-    const RunResult result = RunAndRead(
+    const Result<int> result = RunAndRead(
         program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
-        call.dexFolder, [&lines](const QByteArray& piece) { lines.Add(piece); },
+        call.dexFolder, SimulatorPrefix(), [&lines](const QByteArray& piece) { lines.Add(piece); },
         [&progress] { progress.Wait(); });
     JournalScope::AfterProgram();
-    lines.Add(result.output);
     lines.Finish();
+    if (!result && !result.failure().reason.isEmpty())
+        log(QStringLiteral("    ") + NotStartedText(result.failure()));
     log(OutcomeLine(result, program, call.dexName));
 }

@@ -5,6 +5,7 @@
 #include "fs/Outcome.h"
 #include "shell/PathCheck.h"
 #include "shell/Settings.h"
+#include "shell/SimulatorPrefix.h"
 #include "shell/SlicerLaunch.h"
 #include "wine/Launcher.h"
 
@@ -27,8 +28,8 @@ Outcome KeepDefaultOnce(const QString& original, const QString& keptDefault, con
 Outcome Launch(const QString& program, const QStringList& arguments) {
     if (program.isEmpty())
         return {};
-    const QString problem = StartProgram(program, arguments, FolderOfFile(program));
-    return problem.isEmpty() ? Outcome() : Outcome::Error(problem);
+    const Done started = StartProgram(program, arguments, FolderOfFile(program), SimulatorPrefix());
+    return started ? Outcome() : Outcome::Error(NotStartedText(started.failure()));
 }
 
 } // namespace
@@ -38,8 +39,7 @@ bool PathsValidAtStart(PathFields& fields, Settings& settings) {
     if (!FileExists(exe))
         return false;
     fields.LblFLYPath = exe;
-    Outcome quiet;
-    return CheckValidPathes(fields, settings, quiet);
+    return CheckValidPathes(fields, settings);
 }
 
 bool StartArgumentIsFolder(const Settings& settings) {
@@ -84,16 +84,10 @@ QString SlicerInputStart(const QString& flyFolder) {
     return FolderExists(slicerFiles) ? slicerFiles : flyFolder;
 }
 
-bool LaunchSlicer(Settings& settings, const QString& input, Outcome& outcome) {
-    if (input.isEmpty()) {
-        outcome += Outcome::Info(QStringLiteral("Aucun fichier sélectionné"));
-        return false;
-    }
-    const SlicerLaunch launch = StartFly2Slice(settings, QFileInfo(input).fileName());
-    if (launch.message.isEmpty())
-        return launch.started;
-    outcome += launch.missing ? Outcome::Info(launch.message) : Outcome::Error(launch.message);
-    return false;
+Result<void, Outcome> LaunchSlicer(Settings& settings, const QString& input) {
+    if (input.isEmpty())
+        return Outcome::Info(QStringLiteral("Aucun fichier sélectionné"));
+    return StartFly2Slice(settings, QFileInfo(input).fileName());
 }
 
 Outcome MakeSlicerWorkFolders(const QString& chosen) {

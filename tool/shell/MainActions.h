@@ -1,8 +1,10 @@
 #pragma once
 
+#include "fs/Outcome.h"
+#include "fs/Result.h"
+
 #include <QString>
 
-struct Outcome;
 struct PathFields;
 struct Settings;
 
@@ -21,9 +23,9 @@ void DeleteHST(const QString& flyFolder);
 Outcome LaunchSimulator(const Settings& settings, bool deleteHst);
 Outcome LaunchFlyStart(const Settings& settings, bool deleteHst);
 // Button14: the folder its file dialog opens in, then the start of fly2slice with "-i <name>" on the
-// input file chosen there (none chosen: "Aucun fichier sélectionné"). True when the slicer was started
-// (then the caller ends the tool when CheckBox1 is checked).
+// input file chosen there (none chosen: "Aucun fichier sélectionné"); the caller ends the tool when the
+// slicer started and CheckBox1 is checked, else shows why it didn't start.
 QString SlicerInputStart(const QString& flyFolder);
-bool LaunchSlicer(Settings& settings, const QString& input, Outcome& outcome);
+Result<void, Outcome> LaunchSlicer(Settings& settings, const QString& input);
 // Button16, once a base folder is chosen: creates SlicerWork with its five subfolders.
 Outcome MakeSlicerWorkFolders(const QString& chosen);

@@ -1,7 +1,6 @@
 #include "wine/Launcher.h"
 
 #include "fs/NativeFs.h"
-#include "wine/WinePrefix.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -13,23 +12,18 @@ namespace {
 struct Command final {
     QString program;
     QStringList arguments;
-    QString problem; // why it can't be started, or empty
-    QString prefix;  // WINEPREFIX for wine, or empty for an unchanged environment
+    QString prefix; // WINEPREFIX for wine, or empty for an unchanged environment
 };
 
-Command CommandFor(const QString& program, const QStringList& arguments) {
+Result<Command> CommandFor(const QString& program, const QStringList& arguments, const QString& winePrefix) {
     const QString resolved = ResolvePath(program);
     if (!IsWindowsProgram(resolved))
-        return {resolved, arguments, {}, {}};
+        return Command{resolved, arguments, {}};
     const QString wine = WineProgram();
     if (wine.isEmpty())
-        return {{},
-                {},
-                QStringLiteral("Impossible de démarrer ") + resolved +
-                    QStringLiteral(" : c'est un programme Windows, et wine est nécessaire pour le démarrer. "
-                                   "Veuillez installer wine."),
-                {}};
-    return {wine, QStringList{resolved} + arguments, {}, SimulatorWinePrefix()};
+        return Failure{resolved, QStringLiteral("c'est un programme Windows, et wine est nécessaire pour le "
+                                                "démarrer. Veuillez installer wine.")};
+    return Command{wine, QStringList{resolved} + arguments, winePrefix};
 }
 
 // A Windows program runs in the simulator's own prefix, with its registry entries and DLL overrides.
@@ -64,48 +58,39 @@ QString WineProgram() {
     return QStandardPaths::findExecutable(QStringLiteral("wine"));
 }
 
-QString StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) {
-    const Command command = CommandFor(program, arguments);
-    if (!command.problem.isEmpty())
-        return command.problem;
+QString NotStartedText(const Failure& failure) {
+    return QStringLiteral("Impossible de démarrer ") + failure.path +
+           (failure.reason.isEmpty() ? QString() : QStringLiteral(" : ") + failure.reason);
+}
+
+Done StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                  const QString& winePrefix) {
+    const Result<Command> command = CommandFor(program, arguments, winePrefix);
+    if (!command)
+        return command.failure();
     QProcess process;
-    Prepare(process, command, WorkingFolderFor(program, workingFolder));
+    Prepare(process, *command, WorkingFolderFor(program, workingFolder));
     if (!process.startDetached())
-        return QStringLiteral("Impossible de démarrer ") + ResolvePath(program);
+        return Failure{ResolvePath(program), {}};
     return {};
 }
 
-RunResult RunAndRead(const QString& program, const QStringList& arguments, const QString& workingFolder,
-                     const OutputReader& read, const std::function<void()>& wait) {
-    RunResult result;
-    const Command command = CommandFor(program, arguments);
-    if (!command.problem.isEmpty()) {
-        result.output = command.problem.toUtf8();
-        return result;
-    }
+Result<int> RunAndRead(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                       const QString& winePrefix, const OutputReader& read, const std::function<void()>& wait) {
+    const Result<Command> command = CommandFor(program, arguments, winePrefix);
+    if (!command)
+        return command.failure();
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    Prepare(process, command, WorkingFolderFor(program, workingFolder));
+    Prepare(process, *command, WorkingFolderFor(program, workingFolder));
     process.start();
     if (!process.waitForStarted(-1))
-        return result;
-    result.started = true;
+        return Failure{ResolvePath(program), {}};
     process.closeWriteChannel();
     while (process.state() != QProcess::NotRunning && !process.waitForFinished(50)) {
         read(process.readAll());
         wait();
     }
     read(process.readAll());
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitStatus = process.exitCode();
-    return result;
-}
-
-RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder) {
-    QByteArray output;
-    RunResult result = RunAndRead(
-        program, arguments, workingFolder, [&output](const QByteArray& piece) { output += piece; }, [] {});
-    if (result.started)
-        result.output = output;
-    return result;
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }

@@ -1,9 +1,7 @@
 #include "wine/WinePrefix.h"
 
-#include "fs/FileUtils.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
-#include "shell/Settings.h"
 #include "wine/HomeFolder.h"
 
 #include <algorithm>
@@ -41,11 +39,6 @@ qsizetype DriveReach(const QString& prefix, const QString& real) {
             longest = std::max(longest, target.size());
     }
     return longest;
-}
-
-QString SimulatorFolder() {
-    const Settings& s = AppSettings();
-    return s.FlyFolder.isEmpty() ? FolderOfFile(s.FlyExePath) : s.FlyFolder;
 }
 
 } // namespace
@@ -101,8 +94,7 @@ QString ThroughDosDevices(const QString& prefix, const QString& windowsPath) {
     return drive + (rest.isEmpty() || rest.startsWith('/') ? "" : "/") + rest;
 }
 
-QString SimulatorWinePrefix() {
-    const QString folder = SimulatorFolder();
+QString SimulatorWinePrefix(const QString& folder) {
     if (folder.isEmpty())
         return {};
     if (DriveLetter(folder).isNull())
@@ -115,10 +107,10 @@ QString SimulatorWinePrefix() {
     return {};
 }
 
-QString FromWindowsPath(const QString& path) {
+QString FromWindowsPath(const QString& path, const QString& simulatorFolder) {
     if (DriveLetter(path).isNull())
         return path;
-    QString prefix = SimulatorWinePrefix();
+    QString prefix = SimulatorWinePrefix(simulatorFolder);
     if (prefix.isEmpty() && !HomeFolder().isEmpty())
         prefix = HomeFolder() + "/.wine";
     const QString native = prefix.isEmpty() ? QString() : ThroughDosDevices(prefix, path);

@@ -21,10 +21,10 @@ QString WinePrefixOf(const QString& folder);
 // has no drive letter or the prefix no link for it.
 QString ThroughDosDevices(const QString& prefix, const QString& windowsPath);
 
-// The prefix of the simulator folder (FlyFolder, else the folder of FlyExePath); empty when it lies in
-// none. A simulator folder that is itself a Windows path lies in the first known prefix where it exists.
-QString SimulatorWinePrefix();
+// The prefix of the simulator folder; empty when it lies in none. A simulator folder that is itself a
+// Windows path lies in the first known prefix where it exists.
+QString SimulatorWinePrefix(const QString& simulatorFolder);
 
-// A drive-letter path through the simulator's prefix, or through the default prefix ~/.wine (where plain
-// wine runs) when the simulator lies in none; as given when that prefix has no such drive.
-QString FromWindowsPath(const QString& path);
+// A drive-letter path through the prefix of the simulator folder, or through the default prefix ~/.wine
+// (where plain wine runs) when the simulator lies in none; as given when that prefix has no such drive.
+QString FromWindowsPath(const QString& path, const QString& simulatorFolder);

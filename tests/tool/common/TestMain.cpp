@@ -1,6 +1,7 @@
 // Test entry point for the tool: an offscreen application, the scripted dialog service, a data folder of
-// its own, GoogleTest.
+// its own, Windows paths resolved as the tool does, GoogleTest.
 #include "ScriptedDialogs.h"
+#include "shell/SimulatorPrefix.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     // The journal of changes goes to a folder of the test run's own, never to the user's.
     const QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    ResolveWindowsPathsThroughSimulator();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

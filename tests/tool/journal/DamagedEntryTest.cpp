@@ -4,6 +4,7 @@
 #include "UndoNewest.h"
 
 #include "fs/Fingerprint.h"
+#include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "journal/JournalScope.h"
 

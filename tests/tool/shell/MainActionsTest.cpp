@@ -82,23 +82,21 @@ TEST_F(MainActionsTest, SlicerLaunchNeedsAnInputFileAndTheSlicer) {
     EXPECT_EQ(SlicerInputStart(f), f);
     CreateDir("Fly2/SlicerWork/Slicer Files");
     EXPECT_EQ(SlicerInputStart(f), f + "SlicerWork/Slicer Files");
-    Outcome outcome;
-    EXPECT_FALSE(LaunchSlicer(AppSettings(), "", outcome));
-    EXPECT_EQ(Texts(outcome), QStringList({"Aucun fichier sélectionné"}));
+    const Result<void, Outcome> noInput = LaunchSlicer(AppSettings(), "");
+    ASSERT_FALSE(noInput);
+    EXPECT_EQ(Texts(noInput.failure()), QStringList({"Aucun fichier sélectionné"}));
 
-    outcome = {};
-    EXPECT_FALSE(LaunchSlicer(AppSettings(), f + "input.txt", outcome));
+    const Result<void, Outcome> missing = LaunchSlicer(AppSettings(), f + "input.txt");
+    ASSERT_FALSE(missing);
     EXPECT_EQ(AppSettings().Fly2SlicePath, f + "fly2slice.exe");
-    EXPECT_EQ(Texts(outcome),
+    EXPECT_EQ(Texts(missing.failure()),
               QStringList({"fly2slice.exe recherché mais non trouvé >>>" + f + "fly2slice.exe"}));
-    EXPECT_EQ(outcome.box(), Outcome::Box::Info);
+    EXPECT_EQ(missing.failure().box(), Outcome::Box::Info);
 
     // A native stand-in for the slicer, started with "-i" and the bare input name in its own folder.
     const QString slicer = CreateFile("Fly2/FLY2SLICE.EXE", "#!/bin/sh\necho \"$1 $2\" > ran.txt\n");
     QFile::setPermissions(slicer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    outcome = {};
-    ASSERT_TRUE(LaunchSlicer(AppSettings(), f + "SlicerWork/Slicer Files/my cut.txt", outcome));
-    EXPECT_TRUE(outcome.ok());
+    ASSERT_TRUE(LaunchSlicer(AppSettings(), f + "SlicerWork/Slicer Files/my cut.txt"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return ReadFile(f + "ran.txt").endsWith('\n'); }, 10000));
     EXPECT_EQ(ReadFile(f + "ran.txt"), "-i my cut.txt\n");
 }

@@ -2,6 +2,7 @@
 #include "wine/WinePrefix.h"
 #include "ShellFixture.h"
 #include "fs/NativeFs.h"
+#include "shell/SimulatorPrefix.h"
 #include "wine/HomeFolder.h"
 #include "wine/Launcher.h"
 #include "wine/WineInstallations.h"
@@ -66,7 +67,7 @@ TEST_F(WinePrefixTest, WindowsPathsResolveThroughTheSimulatorsOwnPrefix) {
     AppSettings().FlyFolder.clear();
     AppSettings().FlyExePath = "C:\\Fly2\\FLY2.EXE";
     QDir(Path("home/.wine/drive_c/Fly2")).removeRecursively();
-    EXPECT_EQ(SimulatorWinePrefix(), games);
+    EXPECT_EQ(SimulatorPrefix(), games);
     EXPECT_TRUE(FileExists("C:\\Fly2\\Profil.f2p"));
 }
 
@@ -74,37 +75,19 @@ TEST_F(WinePrefixTest, WindowsPathsResolveThroughTheSimulatorsOwnPrefix) {
 
 namespace {
 
-// A fake wine first on PATH that prints and records its arguments, working folder and WINEPREFIX.
-class FakeWineTest : public WinePrefixTest {
-  protected:
-    void SetUp() override {
-        WinePrefixTest::SetUp();
-        savedPath_ = qgetenv("PATH");
-        const QString wine = CreateFile("bin/wine", "#!/bin/sh\necho \"$* | $(pwd) | ${WINEPREFIX-unset}\" | "
-                                                    "tee -a \"$(dirname \"$0\")/calls\"\n");
-        QFile::setPermissions(wine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("PATH", QFile::encodeName(Path("bin")) + ':' + savedPath_);
-        qunsetenv("WINEPREFIX");
-    }
-    void TearDown() override {
-        qputenv("PATH", savedPath_);
-        WinePrefixTest::TearDown();
-    }
-
-  private:
-    QByteArray savedPath_;
-};
+using FakeWineTest = WinePrefixTest;
 
 TEST_F(FakeWineTest, WindowsProgramsStartInTheSimulatorsPrefixAndFolder) {
     const QString games = MakePrefix("Games/fly");
     const struct {
         QString simulator, prefix;
     } cases[] = {{"home/Games/fly/drive_c/Fly2", games}, {"Fly2", "unset"}};
+    const PathWithWine path(Path("bin"), true);
     for (const auto& c : cases) {
         AppSettings().FlyFolder = MakeSimulator(c.simulator);
         const QString exe = CreateFile(c.simulator + "/FLY2.EXE", "MZ");
         const QString folder = QFileInfo(Path(c.simulator)).canonicalFilePath();
-        const RunResult run = RunAndWait(exe, {"-x"}, QString());
+        const ProgramRun run = RunToEnd(exe, {"-x"}, QString(), SimulatorPrefix());
         EXPECT_EQ(QString::fromUtf8(run.output), exe + " -x | " + folder + " | " + c.prefix + "\n");
     }
 }

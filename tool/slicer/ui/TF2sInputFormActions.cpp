@@ -1,10 +1,11 @@
 // The actions of the slicer window and the exchange between its controls and SlicerSettings.
 #include "slicer/ui/TF2sInputForm.h"
 
-#include "shell/Dialogs.h"
 #include "journal/JournalScope.h"
+#include "shell/Dialogs.h"
 #include "shell/Settings.h"
 #include "shell/SlicerLaunch.h"
+#include "shell/ui/ShowOutcome.h"
 #include "slicer/SlicerFileActions.h"
 #include "slicer/SlicerFiles.h"
 #include "slicer/ui/TFCutLLInput.h"
@@ -19,15 +20,8 @@ namespace {
 
 const QString NoFileChosen = QStringLiteral("Aucun fichier sélectionné!");
 
-void Show(const SlicerOutcome& outcome) {
-    if (!outcome.info.isEmpty())
-        ShowInfo(outcome.info);
-    if (!outcome.error.isEmpty())
-        ShowError(outcome.error);
-}
-
 // The file work of one button, journaled under its caption.
-SlicerOutcome JournaledAs(const QString& operation, const std::function<SlicerOutcome()>& work) {
+Outcome JournaledAs(const QString& operation, const std::function<Outcome()>& work) {
     const JournalScope journal(AppSettings().FlyFolder, operation);
     return work();
 }
@@ -157,12 +151,12 @@ void TF2sInputForm::WriteSlicerFileClick() {
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
     else
-        Show(JournaledAs(QString::fromUtf8("Créer FLY!2 Slicerfile"),
+        ShowOutcome(JournaledAs(QString::fromUtf8("Créer FLY!2 Slicerfile"),
                          [&] { return WriteSlicerInput(file, settings); }));
 }
 
 void TF2sInputForm::WriteSceneryControlClick() {
-    Show(JournaledAs(QStringLiteral("Ecrire fichier *.SCF"),
+    ShowOutcome(JournaledAs(QStringLiteral("Ecrire fichier *.SCF"),
                      [this] { return WriteSceneryControl(Gather(), AppSettings().FlyFolder); }));
 }
 
@@ -174,7 +168,7 @@ void TF2sInputForm::SaveValuesClick() {
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
     else
-        Show(JournaledAs(QStringLiteral("Enregistrer valeurs"), [&] { return SaveValues(file, Gather()); }));
+        ShowOutcome(JournaledAs(QStringLiteral("Enregistrer valeurs"), [&] { return SaveValues(file, Gather()); }));
 }
 
 void TF2sInputForm::LoadValuesClick() {
@@ -186,10 +180,10 @@ void TF2sInputForm::LoadValuesClick() {
         ShowInfo(NoFileChosen);
         return;
     }
-    const SlicerOutcome outcome = LoadValues(file);
-    if (outcome.loaded)
-        Apply(*outcome.loaded);
-    Show(outcome);
+    if (const Result<SlicerSettings, Outcome> loaded = LoadValues(file); loaded)
+        Apply(*loaded);
+    else
+        ShowOutcome(loaded.failure());
 }
 
 void TF2sInputForm::StartSlicerClick() {
@@ -201,6 +195,7 @@ void TF2sInputForm::StartSlicerClick() {
         ShowInfo(QStringLiteral("Aucun fichier sélectionné"));
         return;
     }
-    if (const SlicerLaunch launch = StartFly2Slice(AppSettings(), file); !launch.message.isEmpty())
-        ShowInfo(launch.message);
+    // This window tells why the slicer didn't start in an information box, whichever the reason.
+    if (const Result<void, Outcome> started = StartFly2Slice(AppSettings(), file); !started.failure().ok())
+        ShowInfo(started.failure().text());
 }

@@ -15,6 +15,7 @@
 #include "install/DataFolderSave.h"
 #include "install/SceneryTransfer.h"
 #include "journal/JournalScope.h"
+#include "shell/SimulatorPrefix.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -45,8 +46,7 @@ bool ApplyProfile(const Folders& f) {
     const QString dlls = f.fly + QStringLiteral("modules/pc");
     const QString scripts = f.fly + QStringLiteral("modules/scripts/global");
     const JournalScope journal(f.fly, QStringLiteral("Charger et appliquer profil"));
-    const std::optional<ActivationProfile> profile =
-        LoadProfile(f.work + QStringLiteral("/profile.f2p"), dlls);
+    const Result<ActivationProfile> profile = LoadProfile(f.work + QStringLiteral("/profile.f2p"), dlls);
     if (!profile)
         return false;
     ApplySection(f, ActivationKind::Dll, profile->dlls, dlls);
@@ -76,17 +76,12 @@ bool Install(const Folders& f, InstallType type) {
 bool MoveSceneries(const Folders& f) {
     const SceneryCopyRequest request{f.addon, f.fly + QStringLiteral("scenery"),
                                      ListSceneryFiles(f.addon, true, false), SourceMode::Delete};
-    QList<Failure> failed;
     const JournalScope journal(f.fly, QString::fromUtf8("Déplacement [scènes]"));
-    for (int next = 0;;) {
-        Outcome outcome;
-        const int asked = CopySceneries(request, next, outcome, failed, NoProgress());
-        if (asked < 0)
-            return asked != CopyCancelled && failed.isEmpty();
-        if (!AnswerDeletion(request, asked, true, failed).ok())
+    SceneryCopy copy(request);
+    for (copy.Continue(NoProgress()); copy.Asking(); copy.Continue(NoProgress()))
+        if (!copy.Answer(true).ok())
             return false;
-        next = asked + 1;
-    }
+    return !copy.Cancelled() && copy.Failed().isEmpty();
 }
 
 // The recommendations (from WORK) are loaded and applied before the save, as the window does in two clicks.
@@ -117,6 +112,7 @@ const QMap<QString, std::function<bool(const Folders&)>> Operations = {
 
 int main(int argc, char** argv) {
     const QCoreApplication app(argc, argv);
+    ResolveWindowsPathsThroughSimulator();
     const QStringList args = QCoreApplication::arguments();
     const auto operation = args.size() == 5 ? Operations.find(args[1]) : Operations.end();
     if (operation == Operations.end())

@@ -2,6 +2,7 @@
 
 #include "activation/EntryPaths.h"
 #include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -12,6 +13,7 @@ const QString dllStart = QStringLiteral("<DLL>");
 const QString dllEnd = QStringLiteral("</DLL>");
 const QString pyStart = QStringLiteral("<PY>");
 const QString pyEnd = QStringLiteral("</PY>");
+const QString NoDllPath = QString::fromUtf8("chemin des DLL non défini");
 
 void AddListings(const QString& folder, std::initializer_list<const char*> masks, QStringList& lines) {
     if (folder.isEmpty())
@@ -43,13 +45,15 @@ QStringList BuildProfile(const QString& dllPath, const QString& pythonPath) {
     return lines;
 }
 
-bool SaveProfile(const QString& file, const QString& dllPath, const QString& pythonPath) {
-    return !dllPath.isEmpty() && SaveListToFile(file, BuildProfile(dllPath, pythonPath));
+Done SaveProfile(const QString& file, const QString& dllPath, const QString& pythonPath) {
+    if (dllPath.isEmpty())
+        return Failure{file, NoDllPath};
+    return SaveListToFile(file, BuildProfile(dllPath, pythonPath));
 }
 
-std::optional<ActivationProfile> ParseProfile(const QStringList& lines) {
+Result<ActivationProfile> ParseProfile(const QStringList& lines) {
     if (lines.isEmpty())
-        return std::nullopt;
+        return Failure{{}, QStringLiteral("profil vide")};
     ActivationProfile profile;
     qsizetype dllCount = 0;
     if (lines[0] == dllStart) {
@@ -59,7 +63,7 @@ std::optional<ActivationProfile> ParseProfile(const QStringList& lines) {
             profile.dlls->folder = FolderOfEntry(lines[1]);
     }
     if (lines.size() <= dllCount + 2)
-        return std::nullopt;
+        return Failure{{}, QStringLiteral("pas de liste <PY> après la liste <DLL>")};
     if (lines[dllCount + 2] == pyStart) {
         const qsizetype first = dllCount + 3;
         const qsizetype end = lines.indexOf(pyEnd, first);
@@ -71,10 +75,14 @@ std::optional<ActivationProfile> ParseProfile(const QStringList& lines) {
     return profile;
 }
 
-std::optional<ActivationProfile> LoadProfile(const QString& file, const QString& dllPath) {
-    QStringList lines;
-    LoadListFromFile(file, lines);
+Result<ActivationProfile> LoadProfile(const QString& file, const QString& dllPath) {
     if (dllPath.isEmpty())
-        return std::nullopt;
-    return ParseProfile(lines);
+        return Failure{file, NoDllPath};
+    const Result<QStringList> lines = LoadListFromFile(file);
+    if (!lines)
+        return lines.failure();
+    Result<ActivationProfile> profile = ParseProfile(*lines);
+    if (!profile)
+        return Failure{ResolvePath(file), profile.failure().reason};
+    return profile;
 }

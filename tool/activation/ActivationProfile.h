@@ -1,6 +1,7 @@
 #pragma once
 
 #include "activation/ActivationEntry.h"
+#include "fs/Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,10 +23,11 @@ struct ActivationProfile final {
 
 // The profile lines for the files under dllPath and pythonPath, subfolders included.
 QStringList BuildProfile(const QString& dllPath, const QString& pythonPath);
-// Writes the profile to file; false when dllPath is empty (nothing written) or the write fails.
-bool SaveProfile(const QString& file, const QString& dllPath, const QString& pythonPath);
+// Writes the profile to file; fails when dllPath is empty (nothing written) or the write fails.
+Done SaveProfile(const QString& file, const QString& dllPath, const QString& pythonPath);
 
-// The sections of a profile by the positions of its markers; nothing when they can't be read.
-std::optional<ActivationProfile> ParseProfile(const QStringList& lines);
-// Reads and parses file; nothing when dllPath is empty or the profile can't be read.
-std::optional<ActivationProfile> LoadProfile(const QString& file, const QString& dllPath);
+// The sections of a profile by the positions of its markers; fails (naming no file) when they can't be
+// read.
+Result<ActivationProfile> ParseProfile(const QStringList& lines);
+// Reads and parses file; fails when dllPath is empty or the profile can't be read.
+Result<ActivationProfile> LoadProfile(const QString& file, const QString& dllPath);

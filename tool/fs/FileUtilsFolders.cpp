@@ -135,19 +135,16 @@ void ListNames(const QString& folder, const QString& mask, QStringList& list) {
     }
 }
 
-bool SaveListToFile(const QString& name, const QStringList& list) {
-    return !name.isEmpty() && WriteFileAtomic(name, JoinLines(list));
+Done SaveListToFile(const QString& name, const QStringList& list) {
+    return WriteFileAtomic(name, JoinLines(list));
 }
 
-// A read error of an existing file is reported as false, like the other failures.
-bool LoadListFromFile(const QString& name, QStringList& list) {
-    if (name.isEmpty() || !FileExists(name))
-        return false;
-    const std::optional<QByteArray> bytes = ReadWholeFile(name);
+Result<QStringList> LoadListFromFile(const QString& name) {
+    const Result<QByteArray> bytes = ReadWholeFile(name);
     if (!bytes)
-        return false;
-    list.clear();
+        return bytes.failure();
+    QStringList list;
     for (const QByteArray& line : SplitLines(*bytes))
         list << FromNative(line);
-    return true;
+    return list;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -32,7 +33,7 @@ qint64 CheckedBytes(const SceneryCopyRequest& request) {
     return bytes;
 }
 
-Outcome Cancelled(int done, int all) {
+Outcome CancelledBox(int done, int all) {
     return Outcome::Info(
         QStringLiteral("Copie ANNULEE ! %1 fichiers sur %2 traités, les %3 autres sont inchangés.")
             .arg(done)
@@ -56,44 +57,48 @@ SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bo
     return entries;
 }
 
-int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome, QList<Failure>& failed,
-                  Progress& progress) {
-    const QString from = WithBackslash(request.sourceFolder);
-    const QString to = WithBackslash(request.destinationFolder);
-    if (first == 0)
-        progress.Start(CheckedBefore(request, int(request.entries.size())), CheckedBytes(request));
-    for (int index = first; index < request.entries.size(); ++index) {
-        const SceneryEntry& entry = request.entries[index];
+SceneryCopy::SceneryCopy(SceneryCopyRequest request) : request_(std::move(request)) {}
+
+Outcome SceneryCopy::Continue(Progress& progress) {
+    const QString from = WithBackslash(request_.sourceFolder);
+    const QString to = WithBackslash(request_.destinationFolder);
+    const int all = int(request_.entries.size());
+    if (next_ == 0)
+        progress.Start(CheckedBefore(request_, all), CheckedBytes(request_));
+    Outcome outcome;
+    asked_ = -1;
+    for (; next_ < all; ++next_) {
+        const SceneryEntry& entry = request_.entries[next_];
         const QString source = from + entry.name;
         if (!entry.checked)
             continue;
         if (!progress.Step(source, FileSize(source))) {
-            outcome +=
-                Cancelled(CheckedBefore(request, index), CheckedBefore(request, int(request.entries.size())));
-            return CopyCancelled;
+            cancelled_ = true;
+            return outcome += CancelledBox(CheckedBefore(request_, next_), CheckedBefore(request_, all));
         }
         if (!LiesInside(source, from))
             continue;
         if (const Done copied = CopyFileMakingFolders(source, to + entry.name, to, outcome); !copied) {
-            failed << copied.failure();
+            failed_ << copied.failure();
             continue;
         }
-        if (request.mode == SourceMode::Delete) {
-            outcome += Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));
-            return index;
+        if (request_.mode == SourceMode::Delete) {
+            asked_ = next_++;
+            return outcome += Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));
         }
-        if (request.mode == SourceMode::SwitchOff)
+        if (request_.mode == SourceMode::SwitchOff)
             if (const Done off = RenameNoReplace(source, source + QStringLiteral(".notused"), from); !off)
-                failed << off.failure();
+                failed_ << off.failure();
     }
-    return -1;
+    return outcome;
 }
 
-Outcome AnswerDeletion(const SceneryCopyRequest& request, int index, bool yes, QList<Failure>& failed) {
+Outcome SceneryCopy::Answer(bool yes) {
+    const int asked = std::exchange(asked_, -1);
     if (!yes)
         return Outcome::Info(QStringLiteral("NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
-    const QString from = WithBackslash(request.sourceFolder);
-    if (const Done removed = RemoveFile(from + request.entries[index].name, from); !removed)
-        failed << removed.failure();
+    const QString from = WithBackslash(request_.sourceFolder);
+    if (const Done removed = RemoveFile(from + request_.entries[asked].name, from); !removed)
+        failed_ << removed.failure();
     return {};
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "fs/Outcome.h"
 #include "fs/Result.h"
 
 #include <QList>
 #include <QString>
 
 class Progress;
-struct Outcome;
 
 // Copying scenery files, with their sub-folders, from one scenery folder to another.
 struct SceneryEntry final {
@@ -29,16 +29,29 @@ struct SceneryCopyRequest final {
 // the switched-off ones, unchecked; sorted by name without regard to case.
 SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bool unused);
 
-// Copies the checked entries from first on, then leaves or switches off each source; a source whose copy
-// failed is left alone, and so is an entry that would lead out of either folder. A copy or switch that
-// fails is added to failed. With SourceMode::Delete it stops after each copy with the question whether to
-// delete, and returns that entry's index: the window passes the answer to AnswerDeletion, then goes on
-// from the next entry. -1 once all are done. The call with first 0 announces the whole copy to progress;
-// a cancel there stops before the next checked entry, adds the box that says how far the copy got and
-// returns CopyCancelled.
-int CopySceneries(const SceneryCopyRequest& request, int first, Outcome& outcome, QList<Failure>& failed,
-                  Progress& progress);
-inline constexpr int CopyCancelled = -2;
-// Yes deletes the entry's source (a deletion that fails is added to failed); No returns the box that
-// ends the copy.
-Outcome AnswerDeletion(const SceneryCopyRequest& request, int index, bool yes, QList<Failure>& failed);
+// A copy of the checked entries under way: each Continue copies on from where the last one stopped, then
+// leaves or switches off each source; a source whose copy failed is left alone, and so is an entry that
+// would lead out of either folder. Copies, switches and deletions that fail are gathered in Failed().
+class SceneryCopy final {
+  public:
+    explicit SceneryCopy(SceneryCopyRequest request);
+
+    // The boxes to show on the way (folders that couldn't be made). With SourceMode::Delete it stops after
+    // each copy and ends them with the question whether to delete that source, whose answer goes to
+    // Answer before the next Continue. The first call announces the whole copy to progress; a cancel
+    // there stops before the next checked entry with the box that says how far the copy got.
+    Outcome Continue(Progress& progress);
+    // Yes deletes the source asked about; No gives the box that ends the copy.
+    Outcome Answer(bool yes);
+
+    bool Asking() const { return asked_ >= 0; }
+    bool Cancelled() const { return cancelled_; }
+    const QList<Failure>& Failed() const { return failed_; }
+
+  private:
+    SceneryCopyRequest request_;
+    int next_ = 0;
+    int asked_ = -1;
+    bool cancelled_ = false;
+    QList<Failure> failed_;
+};

@@ -147,7 +147,7 @@ void ChangeJournal::Prune(const JournalLimits& limits) {
 
 JournalLimits LoadJournalLimits() {
     JournalLimits limits;
-    const std::optional<QByteArray> bytes = ReadWholeFile(JournalRoot() + QStringLiteral("limits"));
+    const Result<QByteArray> bytes = ReadWholeFile(JournalRoot() + QStringLiteral("limits"));
     const QList<QByteArray> fields = bytes ? bytes->trimmed().split(' ') : QList<QByteArray>{};
     bool days = false;
     bool size = false;
@@ -162,12 +162,14 @@ JournalLimits LoadJournalLimits() {
     return limits;
 }
 
-bool SaveJournalLimits(const JournalLimits& limits) {
+Done SaveJournalLimits(const JournalLimits& limits) {
     const QString root = JournalRoot();
-    if (root.isEmpty() || !QDir().mkpath(root))
-        return false;
+    if (root.isEmpty())
+        return Failure{QStringLiteral("limits"), QString::fromUtf8("dossier personnel inconnu")};
+    if (!QDir().mkpath(root))
+        return Failure{root, QString::fromUtf8("le dossier ne peut pas être créé")};
     const QByteArray text = QByteArray::number(limits.keepDays) + ' ' +
                             QByteArray::number(limits.maxStoreBytes / (1024 * 1024)) + '\n';
     const RecorderScope unrecorded(nullptr);
-    return bool(WriteFileAtomic(root + QStringLiteral("limits"), text));
+    return WriteFileAtomic(root + QStringLiteral("limits"), text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fs/Result.h"
 #include "journal/JournalEntry.h"
 
 #include <QList>
@@ -47,4 +48,4 @@ QString JournalRoot();
 
 // The limits the user chose (the file "limits" in JournalRoot()), or the defaults.
 JournalLimits LoadJournalLimits();
-bool SaveJournalLimits(const JournalLimits& limits);
+Done SaveJournalLimits(const JournalLimits& limits);

@@ -228,7 +228,7 @@ JournalEntry ReadEntryFile(const QString& folder, const QString& name) {
     entry.id = parsed.id;
     entry.file = folder + name;
     entry.running = IsLocked(entry.file);
-    const std::optional<QByteArray> bytes = ReadWholeFile(entry.file);
+    const Result<QByteArray> bytes = ReadWholeFile(entry.file);
     if (!bytes)
         entry.damage = QStringLiteral("fichier illisible");
     else if (bytes->startsWith(Version1Header))

@@ -42,15 +42,13 @@ void ResetCaptions(PathFields& fields) {
     fields.LblFLYPath = flyPath;
 }
 
-bool CheckFlyFolder(PathFields& fields, Settings& s, bool showMessages, Outcome& outcome) {
+Result<void, Outcome> CheckFlyFolder(PathFields& fields, Settings& s, bool showMessages) {
     fields.LblFLYPath = FileExists(s.FlyExePath) ? s.FlyExePath : QString();
-    if (fields.LblFLYPath.isEmpty()) {
-        outcome += Outcome::Info(
+    if (fields.LblFLYPath.isEmpty())
+        return Outcome::Info(
             QStringLiteral("Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé "
                            "le bouton [fly2.exe répertoire]"),
             Caption);
-        return false;
-    }
     const QString f = FolderWithBackslash(fields.LblFLYPath);
     s.FlyFolder = f;
     s.SceneryFolder = f + "scenery/";
@@ -59,13 +57,13 @@ bool CheckFlyFolder(PathFields& fields, Settings& s, bool showMessages, Outcome&
     s.CopySourceFolder.clear();
     s.SceneryListFolder.clear();
     if (FolderExists(f + "system"))
-        return true;
-    if (showMessages)
-        outcome += Outcome::Info(Missing + ResolvePath(f + "system") +
-                                     QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
-                                 Caption);
+        return {};
     ResetCaptions(fields);
-    return false;
+    if (!showMessages)
+        return Outcome();
+    return Outcome::Info(Missing + ResolvePath(f + "system") +
+                             QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
+                         Caption);
 }
 
 QStringList MissingSubfolders(const PathFields& fields) {
@@ -91,8 +89,8 @@ void FillFields(PathFields& fields, Settings& settings) {
     FillFieldsFrom(FolderWithBackslash(fields.LblFLYPath), fields, settings);
 }
 
-bool CheckValidPathes(PathFields& fields, Settings& settings, Outcome& outcome) {
-    if (!CheckFlyFolder(fields, settings, false, outcome))
+bool CheckValidPathes(PathFields& fields, Settings& settings) {
+    if (!CheckFlyFolder(fields, settings, false))
         return false;
     if (!MissingSubfolders(fields).isEmpty()) {
         ResetCaptions(fields);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fs/Outcome.h"
+#include "fs/Result.h"
+
 #include <QString>
 #include <QStringList>
 
-struct Outcome;
 struct Settings;
 
 // The texts of the path window's fields (TOptionsForm): the values the window will store on OK.
@@ -25,17 +27,17 @@ void ResetCaptions(PathFields& fields);
 
 // The path check, in the steps between which the window asks its questions. CheckFlyFolder derives the
 // simulator's folders from FlyExePath into LblFLYPath and writes FlyFolder, SceneryFolder, DLLFolderHolder
-// and Fly2SlicePath at once; false without fly2.exe ("no fly2.exe" box, always) or without "system" (its
+// and Fly2SlicePath at once; fails without fly2.exe ("no fly2.exe" box, always) or without "system" (its
 // box only with showMessages). Then each of MissingSubfolders is offered with CreateSubfolderQuestion and
 // made by CreateSubfolder on Yes; a No empties the fields and ends the check. FillFields ends it.
-bool CheckFlyFolder(PathFields& fields, Settings& settings, bool showMessages, Outcome& outcome);
+Result<void, Outcome> CheckFlyFolder(PathFields& fields, Settings& settings, bool showMessages);
 QStringList MissingSubfolders(const PathFields& fields);
 Outcome CreateSubfolderQuestion(const PathFields& fields, const QString& relative);
 Outcome CreateSubfolder(const PathFields& fields, const QString& relative);
 // Fills the derived fields and writes FlyStartPath.
 void FillFields(PathFields& fields, Settings& settings);
-// The check without messages, which creates nothing either.
-bool CheckValidPathes(PathFields& fields, Settings& settings, Outcome& outcome);
+// The check without messages, which creates nothing either: whether the paths are valid.
+bool CheckValidPathes(PathFields& fields, Settings& settings);
 
 // The window's show handler: takes FlyExePath, or finds fly2.exe beside the tool or one folder up (then
 // stored in FlyExePath); false when there is none, and the window then checks nothing.

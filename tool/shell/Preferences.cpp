@@ -42,21 +42,22 @@ void StartUpSettings(const QString& programFolder, const QString& startArgument)
     s.CopySourceFolder.clear();
     s.CopyTargetFolder.clear();
     s.HelpMemoFlag = true;
+    // Without a file that can be read, the settings stay empty, as at the first start.
     ReadPreferences(PreferencesFile());
 }
 
 // The first line is a header that is never checked: a file with another first line reads the same.
-bool ReadPreferences(const QString& file) {
-    QStringList lines;
-    if (!LoadListFromFile(file, lines))
-        return false;
+Done ReadPreferences(const QString& file) {
+    const Result<QStringList> lines = LoadListFromFile(file);
+    if (!lines)
+        return lines.failure();
     const QList<QString Settings::*> stored = StoredLines();
     for (qsizetype i = 0; i < stored.size(); ++i)
-        AppSettings().*stored[i] = lines.value(i + 1);
-    return true;
+        AppSettings().*stored[i] = lines->value(i + 1);
+    return {};
 }
 
-bool WritePreferences(const QString& file) {
+Done WritePreferences(const QString& file) {
     QStringList lines{Header};
     for (QString Settings::*setting : StoredLines())
         lines << AppSettings().*setting;

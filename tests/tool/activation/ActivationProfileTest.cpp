@@ -32,7 +32,7 @@ TEST_F(ActivationProfileTest, SavedProfileListsActiveThenInactiveFiles) {
 }
 
 TEST_F(ActivationProfileTest, SectionsAreFoundByTheirMarkers) {
-    const std::optional<ActivationProfile> full = ParseProfile(
+    const Result<ActivationProfile> full = ParseProfile(
         {"<DLL>", "/f/pc/a.dll", "/f/pc/b.dll.notused", "</DLL>", "<PY>", "/f/py/s.pyc", "</PY>"});
     ASSERT_TRUE(full && full->dlls && full->scripts);
     EXPECT_EQ(full->dlls->folder, "/f/pc/");
@@ -40,7 +40,7 @@ TEST_F(ActivationProfileTest, SectionsAreFoundByTheirMarkers) {
     EXPECT_EQ(full->scripts->folder, "/f/py/");
     EXPECT_EQ(full->scripts->entries, ActivationEntries({{"s.pyc", true}}));
 
-    const std::optional<ActivationProfile> noDlls =
+    const Result<ActivationProfile> noDlls =
         ParseProfile({"<DLL>", "</DLL>", "<PY>", "/f/py/s.py", "</PY>"});
     ASSERT_TRUE(noDlls && noDlls->dlls && noDlls->scripts);
     EXPECT_FALSE(noDlls->dlls->folder.has_value());
@@ -48,28 +48,30 @@ TEST_F(ActivationProfileTest, SectionsAreFoundByTheirMarkers) {
     EXPECT_EQ(noDlls->scripts->entries, ActivationEntries({{"s.py", true}}));
 
     // Without "<DLL>" first, "<PY>" is looked for on the third line only.
-    const std::optional<ActivationProfile> onlyPy =
+    const Result<ActivationProfile> onlyPy =
         ParseProfile({"x", "y", "<PY>", "C:\\Fly2\\s.py", "</PY>"});
     ASSERT_TRUE(onlyPy && onlyPy->scripts);
     EXPECT_FALSE(onlyPy->dlls.has_value());
     EXPECT_EQ(onlyPy->scripts->folder, "C:\\Fly2\\");
     EXPECT_EQ(onlyPy->scripts->entries, ActivationEntries({{"s.py", true}}));
 
-    const std::optional<ActivationProfile> emptyPy = ParseProfile({"<DLL>", "</DLL>", "<PY>", "</PY>"});
+    const Result<ActivationProfile> emptyPy = ParseProfile({"<DLL>", "</DLL>", "<PY>", "</PY>"});
     ASSERT_TRUE(emptyPy && emptyPy->scripts);
     EXPECT_EQ(emptyPy->scripts->folder, "");
     EXPECT_FALSE(ParseProfile({"x", "y", "z"})->scripts.has_value());
 }
 
 TEST_F(ActivationProfileTest, UnreadableProfilesGiveNothing) {
-    EXPECT_FALSE(ParseProfile({}).has_value());
-    EXPECT_FALSE(ParseProfile({"<DLL>", "</DLL>"}).has_value());
-    EXPECT_TRUE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>", "<PY>"}).has_value());
-    EXPECT_FALSE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>"}).has_value());
+    EXPECT_FALSE(ParseProfile({}));
+    EXPECT_FALSE(ParseProfile({"<DLL>", "</DLL>"}));
+    EXPECT_TRUE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>", "<PY>"}));
+    EXPECT_FALSE(ParseProfile({"<DLL>", "/f/a.dll", "</DLL>"}));
     CreateFile("p.f2p", "<DLL>\r\n</DLL>\r\n<PY>\r\n</PY>\r\n");
-    EXPECT_TRUE(LoadProfile(Path("p.f2p"), "/f/pc").has_value());
-    EXPECT_FALSE(LoadProfile(Path("p.f2p"), QString()).has_value());
-    EXPECT_FALSE(LoadProfile(Path("missing.f2p"), "/f/pc").has_value());
+    EXPECT_TRUE(LoadProfile(Path("p.f2p"), "/f/pc"));
+    EXPECT_FALSE(LoadProfile(Path("p.f2p"), QString()));
+    const Result<ActivationProfile> missing = LoadProfile(Path("missing.f2p"), "/f/pc");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.failure().path, Path("missing.f2p"));
 }
 
 // A profile written elsewhere names folders that are not the list's own: nothing there is touched.
@@ -147,7 +149,7 @@ TEST_F(ActivationProfileTest, ProfileFoldersNeverLeadOutOfTheDllFolder) {
         CreateFile("modules/a.dll");
         CreateFile("modules/pc/a.dll");
         CreateFile("modules/pc/a\\b.dll");
-        const std::optional<ActivationProfile> profile =
+        const Result<ActivationProfile> profile =
             ParseProfile({"<DLL>", c.line, "</DLL>", "<PY>", "</PY>"});
         ASSERT_TRUE(profile && profile->dlls && profile->dlls->folder) << c.line.toStdString();
         ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, pc, profile->dlls->entries});
@@ -162,7 +164,7 @@ TEST_F(ActivationProfileTest, NamesThatAreNotUtf8RoundTripThroughAProfile) {
     std::ofstream(pc + "r\xe9glage.dll") << "dll";
     ASSERT_TRUE(SaveProfile(Path("p.f2p"), Path("modules/pc"), QString()));
     EXPECT_EQ(Read("p.f2p"), "<DLL>\r\n" + pc + "r\xe9glage.dll\r\n</DLL>\r\n<PY>\r\n</PY>\r\n");
-    const std::optional<ActivationProfile> profile = LoadProfile(Path("p.f2p"), Path("modules/pc"));
+    const Result<ActivationProfile> profile = LoadProfile(Path("p.f2p"), Path("modules/pc"));
     ASSERT_TRUE(profile && profile->dlls && profile->dlls->folder);
     ASSERT_EQ(profile->dlls->entries.size(), 1);
     ActivationEntries entries = profile->dlls->entries;

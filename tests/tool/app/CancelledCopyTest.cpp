@@ -67,9 +67,10 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
          [](const QString& root, Progress& progress) {
              SceneryCopyRequest request{root + "src", root + "dst", {}, SourceMode::SwitchOff};
              request.entries = ListSceneryFiles(request.sourceFolder, true, false);
-             Outcome outcome;
-             QList<Failure> failed;
-             EXPECT_EQ(CopySceneries(request, 0, outcome, failed, progress), CopyCancelled);
+             SceneryCopy copy(request);
+             const Outcome outcome = copy.Continue(progress);
+             EXPECT_TRUE(copy.Cancelled());
+             EXPECT_FALSE(copy.Asking());
              return outcome.text();
          }},
         {"DLL folder", "modules/pc", "modules/pc-save", ".dll",

@@ -150,16 +150,17 @@ TEST_F(InstallPathsTest, SceneryCopyAndMoveStayInsideBothFolders) {
         EXPECT_EQ(request.entries.size(), 3);
         request.entries << SceneryEntry{"../outside.pod"} << SceneryEntry{"sub/../../outside.pod"}
                         << SceneryEntry{"/../../../outside.pod"};
-        Outcome outcome;
-        QList<Failure> failed;
+        SceneryCopy copy(request);
         int questions = 0;
-        for (int asked = CopySceneries(request, 0, outcome, failed, NoProgress()); asked >= 0;
-             asked = CopySceneries(request, asked + 1, outcome, failed, NoProgress())) {
+        Outcome outcome = copy.Continue(NoProgress());
+        for (; copy.Asking(); outcome = copy.Continue(NoProgress())) {
             ++questions;
-            EXPECT_TRUE(AnswerDeletion(request, asked, true, failed).ok());
+            EXPECT_EQ(outcome.notices.size(), 1);
+            EXPECT_EQ(outcome.box(), Outcome::Box::Question);
+            EXPECT_TRUE(copy.Answer(true).ok());
         }
+        EXPECT_TRUE(outcome.ok());
         EXPECT_EQ(questions, mode == SourceMode::Delete ? 3 : 0);
-        EXPECT_EQ(outcome.notices.size(), questions);
         EXPECT_EQ(FilesBelow(root + "dst"),
                   QStringList({"deep/C:\\y.scf", "deep/a\\..\\..\\x.pod", "deep/sub/z.pod"}));
         EXPECT_EQ(Read(root + "outside.pod"), "outside");

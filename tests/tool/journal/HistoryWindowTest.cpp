@@ -4,11 +4,13 @@
 
 #include "app/TF_main.h"
 #include "fs/NativeFs.h"
+#include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
 #include "shell/ui/TF_History.h"
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 namespace {
@@ -112,6 +114,31 @@ TEST_F(HistoryWindowTest, TheMainWindowUndoesTheLastOperationOnlyOnYes) {
                                              QString::fromUtf8("Annuler « Activation *.DLL » ?"),
                                              QString::fromUtf8("Annulé : « Activation *.DLL »")}));
     EXPECT_EQ(Read("Fly2/system/fly.ini"), "Enregistrer fly.ini");
+}
+
+// The arrows step the value without a write; the value is kept once editing ends, and a limits file that
+// can't be written is said, naming where.
+TEST_F(HistoryWindowTest, LimitsAreKeptWhenEditingEndsAndAFailureIsShown) {
+    TF_History history;
+    history.show();
+    auto* days = history.findChild<QSpinBox*>("SpinKeepDays");
+    const QString limits = JournalRoot() + "limits";
+    days->setValue(30);
+    days->stepUp();
+    EXPECT_FALSE(QFileInfo::exists(limits));
+    emit days->editingFinished();
+    EXPECT_EQ(LoadJournalLimits().keepDays, 31);
+    EXPECT_TRUE(dialogs_.Texts().isEmpty());
+
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(CreateFile("file")));
+    days->stepUp();
+    emit days->editingFinished();
+    qputenv("XDG_DATA_HOME", data);
+    EXPECT_EQ(dialogs_.Texts(),
+              QStringList{QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") + Path("file") +
+                          QString::fromUtf8("/flykestrel/\nRaison : le dossier ne peut pas être créé")});
+    EXPECT_EQ(LoadJournalLimits().keepDays, 31);
 }
 
 } // namespace

@@ -82,7 +82,7 @@ const QList<Operation> Operations = {
      }},
     {"Enregistrer valeurs",
      [](const QString& fly, const QString&) {
-         EXPECT_TRUE(SaveValues(fly + "values.ftv", SlicerSettings{}).error.isEmpty());
+         EXPECT_TRUE(SaveValues(fly + "values.ftv", SlicerSettings{}).ok());
      }},
     {"Installation scénes",
      [](const QString& fly, const QString& addon) {
@@ -98,11 +98,9 @@ const QList<Operation> Operations = {
      [](const QString& fly, const QString& addon) {
          SceneryCopyRequest request{addon, fly + "scenery", ListSceneryFiles(addon, true, false),
                                     SourceMode::Delete};
-         Outcome outcome;
-         QList<Failure> failed;
-         for (int asked = CopySceneries(request, 0, outcome, failed, NoProgress()); asked >= 0;
-              asked = CopySceneries(request, asked + 1, outcome, failed, NoProgress()))
-             EXPECT_TRUE(AnswerDeletion(request, asked, true, failed).ok());
+         SceneryCopy copy(request);
+         for (copy.Continue(NoProgress()); copy.Asking(); copy.Continue(NoProgress()))
+             EXPECT_TRUE(copy.Answer(true).ok());
      }},
     {"Enregistrement auto. [DATA]",
      [](const QString& fly, const QString&) {

@@ -135,7 +135,10 @@ TEST_F(FileUtilsTest, WriteFileAtomicReplacesTheEntryOfAnyCase) {
     EXPECT_EQ(ReadFile(ini), "new\r\n");
     EXPECT_EQ(Entries("System"), QStringList({"Fly.ini"}));
     EXPECT_EQ(ReadWholeFile(Path("SYSTEM/fly.ini")).value_or("<none>"), "new\r\n");
-    EXPECT_FALSE(ReadWholeFile(Path("System")).has_value());
+    const Result<QByteArray> folder = ReadWholeFile(Path("System"));
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(folder.failure().path, Path("System"));
+    EXPECT_EQ(folder.failure().reason, "Is a directory");
     EXPECT_FALSE(WriteFileAtomic(Path("nofolder/x.ini"), "x"));
 }
 
@@ -279,20 +282,19 @@ TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
     EXPECT_EQ(ReadFile(Path("p.f2p")), "GPS.DLL\r\n\r\nsc\xc3\xa9nario.py\r\n");
     // Lines in a Windows code page come back byte for byte.
     const QByteArray ansi = "r\xe9glage pr\xe9vu\r\nC:\\Fly2\\sc\xe8nes\\\r\n";
-    QStringList read;
-    ASSERT_TRUE(LoadListFromFile(CreateFile("ansi.txt", ansi), read));
-    EXPECT_TRUE(SaveListToFile(Path("ansi.txt"), read));
+    const Result<QStringList> read = LoadListFromFile(CreateFile("ansi.txt", ansi));
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(SaveListToFile(Path("ansi.txt"), *read));
     EXPECT_EQ(Read("ansi.txt"), ansi);
-    QStringList loaded{"stale"};
-    EXPECT_TRUE(LoadListFromFile(Path("P.F2P"), loaded));
-    EXPECT_EQ(loaded, lines);
+    EXPECT_EQ(LoadListFromFile(Path("P.F2P")).value_or({"<unread>"}), lines);
     CreateFile("unix.txt", "a\nb\rc");
-    EXPECT_TRUE(LoadListFromFile(Path("unix.txt"), loaded));
-    EXPECT_EQ(loaded, QStringList({"a", "b", "c"}));
+    EXPECT_EQ(LoadListFromFile(Path("unix.txt")).value_or({"<unread>"}), QStringList({"a", "b", "c"}));
     EXPECT_FALSE(SaveListToFile("", lines));
-    EXPECT_FALSE(LoadListFromFile("", loaded));
-    EXPECT_FALSE(LoadListFromFile(Path("missing.txt"), loaded));
-    EXPECT_EQ(loaded, QStringList({"a", "b", "c"}));
+    EXPECT_FALSE(LoadListFromFile(""));
+    const Result<QStringList> missing = LoadListFromFile(Path("missing.txt"));
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.failure().path, Path("missing.txt"));
+    EXPECT_EQ(missing.failure().reason, "No such file or directory");
 }
 
 // Names that are not UTF-8 (a folder unpacked from a Windows archive) are found, opened and renamed.

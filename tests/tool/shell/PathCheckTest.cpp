@@ -25,8 +25,7 @@ TEST_F(PathCheckTest, ValidFolderFillsFieldsButStoresThePathsOnlyOnOk) {
     s.DLLPath = "/prefs/pc";
     s.CopySourceFolder = "/copy/";
     PathFields fields;
-    Outcome outcome;
-    ASSERT_TRUE(CheckValidPathes(fields, AppSettings(), outcome));
+    ASSERT_TRUE(CheckValidPathes(fields, AppSettings()));
     EXPECT_EQ(fields.LblFLYPath, f + "fly2.exe");
     EXPECT_EQ(fields.LblDLLPath, f + "modules/pc");
     EXPECT_EQ(fields.LblPythonPath, f + "modules/scripts/global");
@@ -47,41 +46,43 @@ TEST_F(PathCheckTest, ValidFolderFillsFieldsButStoresThePathsOnlyOnOk) {
     EXPECT_TRUE(OptionsOk(fields, AppSettings()));
     EXPECT_EQ(s.DLLPath, f + "modules/pc");
     EXPECT_EQ(s.RenderIniPath, f + "system/render.ini");
-    EXPECT_TRUE(outcome.ok());
 }
 
 TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     PathFields fields = Filled();
-    Outcome outcome;
-    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
-    ASSERT_EQ(outcome.notices.size(), 1);
-    EXPECT_EQ(outcome.box(), Box::Info);
-    EXPECT_EQ(outcome.text(), "Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez "
-                              "utilisé le bouton [fly2.exe répertoire]");
-    EXPECT_EQ(outcome.notices[0].caption, "Information:");
+    Result<void, Outcome> checked = CheckFlyFolder(fields, AppSettings(), false);
+    ASSERT_FALSE(checked);
+    ASSERT_EQ(checked.failure().notices.size(), 1);
+    EXPECT_EQ(checked.failure().box(), Box::Info);
+    EXPECT_EQ(checked.failure().text(), "Auto remplissage impossible! Répertoire de Fly!2 non spécifié - "
+                                        "veuillez utilisé le bouton [fly2.exe répertoire]");
+    EXPECT_EQ(checked.failure().notices[0].caption, "Information:");
+    EXPECT_FALSE(CheckValidPathes(fields, AppSettings()));
 
     const QString exe = CreateFile("NotFly/fly2.exe");
     AppSettings().FlyExePath = exe;
-    outcome = {};
-    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
-    EXPECT_TRUE(outcome.ok());
+    checked = CheckFlyFolder(fields, AppSettings(), false);
+    ASSERT_FALSE(checked);
+    EXPECT_TRUE(checked.failure().ok());
     EXPECT_EQ(fields.LblDLLPath, "");
     fields = Filled();
-    EXPECT_FALSE(CheckFlyFolder(fields, AppSettings(), true, outcome));
-    ASSERT_EQ(outcome.notices.size(), 1);
-    EXPECT_EQ(outcome.text(),
+    checked = CheckFlyFolder(fields, AppSettings(), true);
+    ASSERT_FALSE(checked);
+    ASSERT_EQ(checked.failure().notices.size(), 1);
+    EXPECT_EQ(checked.failure().text(),
               Missing + Path("NotFly/system") + " Ce n''est pas une installation de Fly!2 valide!");
-    EXPECT_EQ(outcome.notices[0].caption, "Information:");
+    EXPECT_EQ(checked.failure().notices[0].caption, "Information:");
     EXPECT_EQ(fields.LblFLYPath, exe);
     EXPECT_EQ(fields.LblDLLPath, "");
     EXPECT_EQ(fields.LblTGAPath, "");
     EXPECT_EQ(fields.LblFLYStartPath, "");
+    EXPECT_FALSE(CheckValidPathes(fields, AppSettings()));
     // A file that isn't there counts as no fly2.exe at all.
     AppSettings().FlyExePath = Path("gone/fly2.exe");
-    outcome = {};
-    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
+    checked = CheckFlyFolder(fields, AppSettings(), false);
+    ASSERT_FALSE(checked);
     EXPECT_EQ(fields.LblFLYPath, "");
-    EXPECT_EQ(outcome.notices.size(), 1);
+    EXPECT_EQ(checked.failure().notices.size(), 1);
 }
 
 TEST_F(PathCheckTest, MissingDllFolderIsCreatedOnYesOnly) {
@@ -89,14 +90,11 @@ TEST_F(PathCheckTest, MissingDllFolderIsCreatedOnYesOnly) {
     QDir(Path("Fly2/modules/pc")).removeRecursively();
     AppSettings().FlyExePath = f + "fly2.exe";
     PathFields fields = Filled();
-    Outcome outcome;
-    EXPECT_FALSE(CheckValidPathes(fields, AppSettings(), outcome));
-    EXPECT_TRUE(outcome.ok());
+    EXPECT_FALSE(CheckValidPathes(fields, AppSettings()));
     EXPECT_FALSE(QFileInfo::exists(Path("Fly2/modules/pc")));
     EXPECT_EQ(fields.LblDLLPath, "");
 
-    ASSERT_TRUE(CheckFlyFolder(fields, AppSettings(), true, outcome));
-    EXPECT_TRUE(outcome.ok());
+    ASSERT_TRUE(CheckFlyFolder(fields, AppSettings(), true));
     ASSERT_EQ(MissingSubfolders(fields), QStringList({"modules/pc"}));
     const Outcome question = CreateSubfolderQuestion(fields, "modules/pc");
     ASSERT_EQ(question.notices.size(), 1);
@@ -117,11 +115,9 @@ TEST_F(PathCheckTest, FoldersInAnotherCaseAndMissingFlyStart) {
     AppSettings().FlyExePath = Path("Sim/FLY2.EXE");
     AppSettings().FlyStartPath = "/old/flystart.exe";
     PathFields fields = Filled();
-    Outcome outcome;
-    ASSERT_TRUE(CheckValidPathes(fields, AppSettings(), outcome));
+    ASSERT_TRUE(CheckValidPathes(fields, AppSettings()));
     EXPECT_EQ(AppSettings().FlyStartPath, "");
     EXPECT_EQ(fields.LblFLYStartPath, "");
-    EXPECT_TRUE(outcome.ok());
 }
 
 TEST_F(PathCheckTest, ShowingTheWindowFindsTheSimulatorAboveTheTool) {

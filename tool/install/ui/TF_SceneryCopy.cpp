@@ -196,19 +196,17 @@ void TF_SceneryCopy::CopyClick() {
 bool TF_SceneryCopy::CopyAll(const SceneryCopyRequest& request, QList<Failure>& failed) {
     TF_Progress progress(this, QStringLiteral("Copie des scènes en cours"));
     const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Déplacement [scènes]"));
-    for (int next = 0;;) {
-        Outcome outcome;
-        const int asked = CopySceneries(request, next, outcome, failed, progress);
-        const bool yes = ShowOutcome(outcome);
-        if (asked == CopyCancelled)
-            return false;
-        if (asked < 0)
-            return true;
-        if (const Outcome refused = AnswerDeletion(request, asked, yes, failed); !refused.ok()) {
+    SceneryCopy copy(request);
+    for (;;) {
+        const bool yes = ShowOutcome(copy.Continue(progress));
+        failed = copy.Failed();
+        if (!copy.Asking())
+            return !copy.Cancelled();
+        if (const Outcome refused = copy.Answer(yes); !refused.ok()) {
             ShowOutcome(refused);
             return false;
         }
-        next = asked + 1;
+        failed = copy.Failed();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "shell/ui/TF_History.h"
 
+#include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalUndo.h"
@@ -114,8 +115,9 @@ TF_History::TF_History(QWidget* parent)
     const JournalLimits kept = LoadJournalLimits();
     days_->setValue(kept.keepDays);
     megabytes_->setValue(int(kept.maxStoreBytes / (1024 * 1024)));
-    connect(days_, &QSpinBox::valueChanged, this, &TF_History::SaveLimits);
-    connect(megabytes_, &QSpinBox::valueChanged, this, &TF_History::SaveLimits);
+    // Saved once a value is settled, not at every step of the arrows.
+    connect(days_, &QSpinBox::editingFinished, this, &TF_History::SaveLimits);
+    connect(megabytes_, &QSpinBox::editingFinished, this, &TF_History::SaveLimits);
 
     auto* layout = new QVBoxLayout(this);
     auto* intro =
@@ -175,9 +177,14 @@ void TF_History::UndoDownTo(int row) {
     Refresh();
 }
 
+// Writes the limits when they differ from the ones kept, and says so when they can't be written.
 void TF_History::SaveLimits() {
     JournalLimits limits = LoadJournalLimits();
+    const qint64 maxStoreBytes = qint64(megabytes_->value()) * 1024 * 1024;
+    if (limits.keepDays == days_->value() && limits.maxStoreBytes == maxStoreBytes)
+        return;
     limits.keepDays = days_->value();
-    limits.maxStoreBytes = qint64(megabytes_->value()) * 1024 * 1024;
-    SaveJournalLimits(limits);
+    limits.maxStoreBytes = maxStoreBytes;
+    if (const Done saved = SaveJournalLimits(limits); !saved)
+        ShowOutcome(NotChanged({saved.failure()}));
 }

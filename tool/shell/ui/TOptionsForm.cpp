@@ -158,11 +158,10 @@ void TOptionsForm::OkClick() {
 }
 
 bool TOptionsForm::CheckPaths() {
-    Outcome outcome;
-    const bool present = CheckFlyFolder(fields_, AppSettings(), true, outcome);
-    ShowOutcome(outcome);
-    if (!present)
+    if (const Result<void, Outcome> present = CheckFlyFolder(fields_, AppSettings(), true); !present) {
+        ShowOutcome(present.failure());
         return false;
+    }
     // The folders are made in the simulator folder just checked, whose journal tells of them, whatever
     // folder the tool knew before, if any.
     const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Initialise Kestrel"));

@@ -85,51 +85,72 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
 
 namespace {
 
-Failure Outside(const QString& path) {
-    return {ResolvePath(path), QStringLiteral("hors du répertoire prévu")};
+Failure Outside(const QString& resolved) {
+    return {resolved, QStringLiteral("hors du répertoire prévu")};
+}
+
+// The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
+Done CopyResolved(const ResolvedPath& source, const ResolvedPath& target) {
+    if (source.onDisk.isEmpty() || target.onDisk.isEmpty() || !FileExists(source))
+        return Failure{source.onDisk, QStringLiteral("fichier source introuvable")};
+    if (SameFile(source, target))
+        return Failure{target.onDisk, QString::fromUtf8("la copie serait le fichier source lui-même")};
+    return CopyWholeFile(source, target);
+}
+
+Done CopyMakingFolders(const ResolvedPath& source, const ResolvedPath& target, Outcome& outcome) {
+    const QString folder = FolderOfFile(target.onDisk);
+    if (!folder.isEmpty() && !FolderExists(folder))
+        outcome += MakeFolderChain(QString(), folder);
+    return CopyResolved(source, target);
 }
 
 } // namespace
 
-// The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
 Done CopyFileOver(const QString& source, const QString& target) {
-    if (source.isEmpty() || target.isEmpty() || !FileExists(source))
-        return Failure{ResolvePath(source), QStringLiteral("fichier source introuvable")};
-    if (SameFile(source, target))
-        return Failure{ResolvePath(target), QString::fromUtf8("la copie serait le fichier source lui-même")};
-    return CopyWholeFile(source, target);
+    return CopyResolved(Resolve(source), Resolve(target));
 }
 
 Done CopyFileOver(const QString& source, const QString& target, const QString& within) {
-    if (!LiesInside(WriteTarget(target), within))
-        return Outside(target);
-    return CopyFileOver(source, target);
+    return CopyFileOver(Resolve(source), Resolve(target), RealFolder(within));
+}
+
+Done CopyFileOver(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin) {
+    if (!LiesInside(WriteTarget(target), realWithin))
+        return Outside(target.onDisk);
+    return CopyResolved(source, target);
 }
 
 Done CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome) {
-    const QString folder = FolderOfFile(target);
-    if (!folder.isEmpty() && !FolderExists(folder))
-        outcome += MakeFolderChain(QString(), folder);
-    return CopyFileOver(source, target);
+    return CopyMakingFolders(Resolve(source), Resolve(target), outcome);
+}
+
+Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+                           Outcome& outcome) {
+    return CopyFileMakingFolders(Resolve(source), Resolve(target), RealFolder(within), outcome);
 }
 
 // Checked before any folder is made, so a refused target leaves no folder behind either.
-Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
+Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin,
                            Outcome& outcome) {
-    if (!LiesInside(WriteTarget(target), within))
-        return Outside(target);
-    return CopyFileMakingFolders(source, target, outcome);
+    if (!LiesInside(WriteTarget(target), realWithin))
+        return Outside(target.onDisk);
+    return CopyMakingFolders(source, target, outcome);
 }
 
 Done RenameNoReplace(const QString& from, const QString& to, const QString& within) {
-    if (!LiesInside(from, within) || !LiesInside(to, within))
-        return Outside(from);
-    return RenameNoReplace(from, to);
+    return RenameNoReplace(Resolve(from), to, RealFolder(within));
+}
+
+Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin) {
+    if (!LiesInside(from, realWithin) || !LiesInside(Resolve(to), realWithin))
+        return Outside(from.onDisk);
+    return RenameNoReplace(from.onDisk, to);
 }
 
 Done RemoveFile(const QString& path, const QString& within) {
     if (!LiesInside(path, within))
-        return Outside(path);
+        return Outside(ResolvePath(path));
     return RemoveFile(path);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fs/ResolvedPath.h"
 #include "fs/Result.h"
 
 #include <QString>
@@ -42,6 +43,12 @@ Done CopyFileOver(const QString& source, const QString& target, const QString& w
 Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
                            Outcome& outcome);
 Done RenameNoReplace(const QString& from, const QString& to, const QString& within);
+// The same for paths resolved once and the real path of within (Resolve and RealFolder of NativeFs.h),
+// for work that walks many files.
+Done CopyFileOver(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin);
+Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin,
+                           Outcome& outcome);
+Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin);
 Done RemoveFile(const QString& path, const QString& within);
 // Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
 // création de sous répertoires impossible".
@@ -65,5 +72,6 @@ void ListFilesAndFolders(const QString& folder, const QString& mask, QStringList
 void ListFiles(const QString& folder, const QString& mask, QStringList& list, bool recurse);
 void ListNames(const QString& folder, const QString& mask, QStringList& list);
 
-bool SaveListToFile(const QString& name, const QStringList& list);
-bool LoadListFromFile(const QString& name, QStringList& list);
+// A list file: one line per entry, CR LF, written whole through a temporary file.
+Done SaveListToFile(const QString& name, const QStringList& list);
+Result<QStringList> LoadListFromFile(const QString& name);

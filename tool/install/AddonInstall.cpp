@@ -3,6 +3,7 @@
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
+#include "install/FailedLine.h"
 #include "install/ImporterRun.h"
 #include "install/InstallPlan.h"
 #include "shell/Progress.h"
@@ -12,55 +13,59 @@
 
 namespace {
 
+// Each path of a step is resolved once, when the step comes, and handed on.
 struct Session final {
     const InstallRequest& request;
     const InstallLog& log;
-    QString fly; // the simulator folder with trailing '/'
+    QString fly;          // the simulator folder with trailing '/'
+    QString sourceFolder; // the source folder's real path
     Outcome& outcome;
     Progress& progress;
 };
 
-void MarkInstalled(const Session& s, const InstallStep& step) {
+void MarkInstalled(const Session& s, const InstallStep& step, const ResolvedPath& source) {
     if (step.rename == InstallStep::Rename::Yes)
-        RenameNoReplace(step.source, step.source + QStringLiteral(".installed"), s.request.sourceFolder);
+        RenameNoReplace(source, source.onDisk + QStringLiteral(".installed"), s.sourceFolder);
 }
 
 void Failed(const Session& s, const QString& source, const QString& reason) {
-    s.log(QStringLiteral("FAILED!!!: ") + source + QStringLiteral(" (") + reason + ')');
+    s.log(FailedLine(Failure{source, reason}));
 }
 
 // The source's name is used as it stands; the copy is refused unless it comes from the source folder
 // and lands inside its folder. A folder that can't be made is still tried, for the box that says so.
-void InstallFile(const Session& s, const InstallStep& step) {
+void InstallFile(const Session& s, const InstallStep& step, const ResolvedPath& source) {
     if (!step.refusal.isEmpty() && !step.folderBlocked)
         return Failed(s, step.source, step.refusal);
-    if (!LiesInside(step.source, s.request.sourceFolder))
+    if (!LiesInside(source, s.sourceFolder))
         return Failed(s, step.source, QStringLiteral("hors du répertoire source"));
-    if (const Done copied = CopyFileMakingFolders(step.source, step.target, step.folder, s.outcome); !copied)
+    const ResolvedPath target = Resolve(step.target);
+    if (const Done copied = CopyFileMakingFolders(source, target, RealFolder(step.folder), s.outcome); !copied)
         return Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
-    s.log(QStringLiteral("Installed: ") + ResolvePath(step.target));
-    MarkInstalled(s, step);
+    s.log(QStringLiteral("Installed: ") + target.onDisk);
+    MarkInstalled(s, step, source);
 }
 
 // One .dex entry: copied into the dex folder, then imported there. False when the dex folder can't be
 // made, which ends the installation.
-bool InstallDex(const Session& s, const InstallStep& step) {
+bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& source) {
     if (!FolderExists(step.folder) && (step.folderBlocked || !MakeFolder(step.folder))) {
         s.outcome +=
             Outcome::Info(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
         return false;
     }
+    const ResolvedPath target = Resolve(step.target);
     Done copied = Failure{step.source, step.refusal};
     if (step.refusal.isEmpty())
-        copied = LiesInside(step.source, s.request.sourceFolder)
-                     ? CopyFileOver(step.source, step.target, step.folder)
+        copied = LiesInside(source, s.sourceFolder)
+                     ? CopyFileOver(source, target, RealFolder(step.folder))
                      : Done(Failure{step.source, QStringLiteral("hors du répertoire source")});
     if (!copied) {
         Failed(s, step.source, copied.failure().reason);
         return true;
     }
-    s.log(QStringLiteral("Copied: ") + ResolvePath(step.target));
-    MarkInstalled(s, step);
+    s.log(QStringLiteral("Copied: ") + target.onDisk);
+    MarkInstalled(s, step, source);
     const ImporterCall call{
         s.request.importer,   step.folder,           QFileInfo(step.source).fileName(), s.fly,
         s.request.toolFolder, s.request.pauseOnError};
@@ -84,13 +89,14 @@ bool InstallEntries(const Session& s, const QList<InstallStep>& steps) {
     s.progress.Start(int(steps.size()), bytes);
     for (qsizetype done = 0; done < steps.size(); ++done) {
         const InstallStep& step = steps[done];
-        if (!s.progress.Step(step.source, FileSize(step.source))) {
+        const ResolvedPath source = Resolve(step.source);
+        if (!s.progress.Step(step.source, FileSize(source))) {
             s.log(CancelledLine(done, steps.size()));
             return false;
         }
         if (!step.dex)
-            InstallFile(s, step);
-        else if (!InstallDex(s, step))
+            InstallFile(s, step, source);
+        else if (!InstallDex(s, step, source))
             return false;
     }
     return true;
@@ -117,24 +123,6 @@ QString SourceDialogStart(const QString& current, Settings& settings) {
     return settings.SceneryFolder;
 }
 
-QString InstallationName(InstallType type) {
-    switch (type) {
-    case InstallType::Scenery:
-        return QString::fromUtf8("Installation scénes");
-    case InstallType::ExternalScenery:
-        return QString::fromUtf8("Installation scènes vers un répertoire externe");
-    case InstallType::Taxiways:
-        return QStringLiteral("Installation taxiways");
-    case InstallType::Aircraft:
-        return QStringLiteral("Installation avions");
-    case InstallType::Script:
-        return QStringLiteral("Installation script");
-    case InstallType::Dex:
-        break;
-    }
-    return QStringLiteral("Installation DEX files");
-}
-
 QStringList ListInstallSource(const QString& folder) {
     QStringList list;
     if (!folder.isEmpty())
@@ -155,7 +143,8 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);
     Outcome outcome;
-    const Session session{request, log, WithBackslash(request.flyFolder), outcome, progress};
+    const Session session{request, log, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder),
+                          outcome, progress};
     LogLines(log, QStringLiteral("*** Installation : étapes prévues ***"), DescribePlan(plan));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);

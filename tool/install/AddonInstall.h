@@ -1,5 +1,6 @@
 #pragma once
 
+#include "install/InstallRequest.h"
 #include "shell/Progress.h"
 
 #include <QString>
@@ -10,30 +11,12 @@
 struct Outcome;
 struct Settings;
 
-// The kinds of add-on the installer knows, in the order of its radio group.
-enum class InstallType { Scenery = 0, ExternalScenery = 1, Taxiways = 2, Aircraft = 3, Script = 4, Dex = 5 };
-
-struct InstallRequest final {
-    InstallType type = InstallType::Scenery;
-    QString sourceFolder;   // the source label; empty: nothing to install
-    QStringList sourceList; // full paths, as listed when the source folder was chosen
-    QString destination;    // the destination field
-    QString flyFolder;      // the simulator folder
-    bool renameSources = true;
-    bool pauseOnError = true;
-    QString importer; // empty: the importer of the dex folder, else the one in toolFolder
-    QString toolFolder;
-};
-
 // Every line of the activity log goes through here as soon as it is known.
 using InstallLog = std::function<void(const QString&)>;
 
 // Where "SOURCE" opens the folder dialog: the current source folder; else the default source folder, or
 // its parent when it is gone (the default then becomes that parent); else the scenery folder.
 QString SourceDialogStart(const QString& current, Settings& settings);
-
-// The installation as the history of changes names it, after the type chosen.
-QString InstallationName(InstallType type);
 
 // The entries of a source folder, one level deep, sub-folders included.
 QStringList ListInstallSource(const QString& folder);

@@ -11,27 +11,31 @@ namespace {
 
 // The walk changes nothing, so it keeps what the installation will have made by the time it reaches each
 // entry: the files and folders, by lower-case path as the lookups ignore case, and their names on disk.
+// Each path of a step is resolved once.
 struct Walk final {
     const InstallRequest& request;
-    QString fly; // the simulator folder with trailing '/'
+    QString fly;          // the simulator folder with trailing '/'
+    QString sourceFolder; // the source folder's real path
     QHash<QString, QString> made;
 };
 
+QString KeyOf(QString onDisk) {
+    while (onDisk.size() > 1 && onDisk.endsWith('/'))
+        onDisk.chop(1);
+    return onDisk.toLower();
+}
+
 QString Key(const QString& path) {
-    QString resolved = ResolvePath(path);
-    while (resolved.size() > 1 && resolved.endsWith('/'))
-        resolved.chop(1);
-    return resolved.toLower();
+    return KeyOf(ResolvePath(path));
 }
 
 // The path as it will be on disk when the installation gets there.
-QString OnDisk(const Walk& w, const QString& path) {
-    const auto made = w.made.constFind(Key(path));
-    return made != w.made.constEnd() ? *made : ResolvePath(path);
+QString OnDisk(const Walk& w, const QString& onDisk) {
+    return w.made.value(KeyOf(onDisk), onDisk);
 }
 
-bool WillExist(const Walk& w, const QString& path) {
-    return w.made.contains(Key(path)) || PathExists(path);
+bool WillExist(const Walk& w, const ResolvedPath& path) {
+    return w.made.contains(KeyOf(path.onDisk)) || PathExists(path);
 }
 
 // The name's extension from its last dot, lower case ("" when it has none).
@@ -77,7 +81,7 @@ bool FolderBlocked(const QString& folder) {
 void NoteFolder(Walk& w, InstallStep& step) {
     if (FolderExists(step.folder) || w.made.contains(Key(step.folder)))
         return;
-    step.newFolder = OnDisk(w, step.folder);
+    step.newFolder = OnDisk(w, ResolvePath(step.folder));
     step.folderBlocked = FolderBlocked(step.folder);
     if (step.folderBlocked)
         step.refusal =
@@ -87,34 +91,35 @@ void NoteFolder(Walk& w, InstallStep& step) {
 }
 
 // The refusals that leave every folder as it is.
-QString PathRefusal(const Walk& w, const InstallStep& step) {
+QString PathRefusal(const Walk& w, const InstallStep& step, const ResolvedPath& source,
+                    const ResolvedPath& target) {
     if (step.dex && !IsPlainDexName(QFileInfo(step.source).fileName()))
         return QStringLiteral("nom que l'importateur lirait comme autre chose qu'un fichier");
-    if (!LiesInside(step.source, w.request.sourceFolder))
+    if (!LiesInside(source, w.sourceFolder))
         return QStringLiteral("hors du répertoire source");
-    if (!LiesInside(WriteTarget(step.target), step.folder))
+    if (!LiesInside(WriteTarget(target), RealFolder(step.folder)))
         return QStringLiteral("la copie sortirait de son répertoire");
     return {};
 }
 
 // The failures of the copy itself, once its folder is there.
-QString CopyRefusal(const InstallStep& step) {
-    if (!FileExists(step.source))
+QString CopyRefusal(const ResolvedPath& source, const ResolvedPath& target) {
+    if (!FileExists(source))
         return QStringLiteral("fichier source introuvable");
-    if (SameFile(step.source, step.target))
+    if (SameFile(source, target))
         return QStringLiteral("la copie serait le fichier source lui-même");
-    if (FolderExists(step.target))
+    if (FolderExists(target))
         return QStringLiteral("un répertoire porte ce nom à la destination");
     return {};
 }
 
-InstallStep::Rename PlanRename(Walk& w, const QString& source) {
+InstallStep::Rename PlanRename(Walk& w, const ResolvedPath& source) {
     if (!w.request.renameSources)
         return InstallStep::Rename::No;
-    const QString renamed = source + QStringLiteral(".installed");
+    const ResolvedPath renamed = Resolve(source.onDisk + QStringLiteral(".installed"));
     if (WillExist(w, renamed))
         return InstallStep::Rename::Blocked;
-    w.made.insert(Key(renamed), ResolvePath(renamed));
+    w.made.insert(KeyOf(renamed.onDisk), renamed.onDisk);
     return InstallStep::Rename::Yes;
 }
 
@@ -131,20 +136,22 @@ InstallStep Decide(Walk& w, const QString& source, const QString& folder, bool d
     step.source = source;
     step.folder = folder;
     step.dex = dex;
-    step.target = OnDisk(w, folder + QFileInfo(source).fileName());
+    const ResolvedPath from = Resolve(source);
+    ResolvedPath to = Resolve(folder + QFileInfo(source).fileName());
+    to.onDisk = step.target = OnDisk(w, to.onDisk);
     if (dex)
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
-        step.refusal = PathRefusal(w, step);
+        step.refusal = PathRefusal(w, step, from, to);
     if (!dex && step.refusal.isEmpty())
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
-        step.refusal = CopyRefusal(step);
+        step.refusal = CopyRefusal(from, to);
     if (!step.refusal.isEmpty())
         return step;
-    step.replaces = WillExist(w, step.target);
-    w.made.insert(Key(step.target), step.target);
-    step.rename = PlanRename(w, source);
+    step.replaces = WillExist(w, to);
+    w.made.insert(KeyOf(to.onDisk), step.target);
+    step.rename = PlanRename(w, from);
     if (dex)
         step.importer = ImporterOf(w.request, folder);
     return step;
@@ -159,21 +166,6 @@ QString DestinationProblem(const Walk& w) {
     if (w.request.type == InstallType::ExternalScenery && w.request.destination == scenery)
         return QStringLiteral("Select EXTERNAL scenery folder OR check [scenery] radiobutton");
     return {};
-}
-
-QString FirstLine(InstallType type) {
-    switch (type) {
-    case InstallType::Scenery:
-        return QStringLiteral("*** Installing Scenery ***");
-    case InstallType::ExternalScenery:
-        return QStringLiteral("*** Installing Scenery to external/other folder ***");
-    case InstallType::Taxiways:
-        return QStringLiteral("*** Installing Taxiways ***");
-    case InstallType::Dex:
-        return QStringLiteral("*** Installing DEX files ***");
-    default:
-        return {};
-    }
 }
 
 QList<InstallStep> PlanSteps(Walk& w) {
@@ -230,11 +222,11 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
         plan.refusal = QStringLiteral("Répertoire Source manaquant pour installer!");
         return plan;
     }
-    Walk walk{request, WithBackslash(request.flyFolder), {}};
+    Walk walk{request, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder), {}};
     plan.refusal = DestinationProblem(walk);
     if (!plan.refusal.isEmpty())
         return plan;
-    plan.firstLine = FirstLine(request.type);
+    plan.firstLine = FirstLogLine(request.type);
     plan.steps = PlanSteps(walk);
     return plan;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "install/AddonInstall.h"
+#include "install/InstallRequest.h"
 
 #include <QList>
 #include <QString>

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The kinds of add-on the installer knows, in the order of its radio group.
+enum class InstallType { Scenery = 0, ExternalScenery = 1, Taxiways = 2, Aircraft = 3, Script = 4, Dex = 5 };
+
+// The installation as the history of changes names it, after the type chosen.
+QString InstallationName(InstallType type);
+// The log line that opens an installation of the type; empty for the types that install nothing.
+QString FirstLogLine(InstallType type);
+
+// What the installer window asks for: the type, the source and where it goes.
+struct InstallRequest final {
+    InstallType type = InstallType::Scenery;
+    QString sourceFolder;   // the source label; empty: nothing to install
+    QStringList sourceList; // full paths, as listed when the source folder was chosen
+    QString destination;    // the destination field
+    QString flyFolder;      // the simulator folder
+    bool renameSources = true;
+    bool pauseOnError = true;
+    QString importer; // empty: the importer of the dex folder, else the one in toolFolder
+    QString toolFolder;
+};

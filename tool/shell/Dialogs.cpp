@@ -25,8 +25,6 @@ void ShowInfo(const QString& text) { Dialogs().Message(text, QString()); }
 
 bool AskYesNo(const QString& text) { return Dialogs().Question(text, QString()); }
 
-void ShowCaptioned(const QString& text, const QString& caption) { Dialogs().Message(text, caption); }
-
 void ShowError(const QString& text) { Dialogs().Error(text); }
 
 QString SelectFolder(const QString& start) { return Dialogs().SelectFolder(start); }

@@ -12,8 +12,6 @@ DialogService& Dialogs();
 void ShowInfo(const QString& text);
 // A Yes/No box with an empty caption; true for Yes.
 bool AskYesNo(const QString& text);
-// An OK box with a caption ("Information:", "Attention", ...).
-void ShowCaptioned(const QString& text, const QString& caption);
 // The application's error box.
 void ShowError(const QString& text);
 // The folder dialog; empty when cancelled.

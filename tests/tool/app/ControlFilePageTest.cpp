@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -97,11 +98,27 @@ TEST_F(ControlFilePageTest, SavedSetsAreListedAfterTheRefill) {
     EXPECT_EQ(Listed("ListBox2"), QStringList({"heli.fcr"}));
 }
 
-TEST_F(ControlFilePageTest, HelpButtonShowsAndHidesTheHelp) {
-    const QWidget* help = Find<QWidget>("Memo11");
+// "AIDE" shows the help in the place of the explanation, turning the process-wide help-memo flag, and hides
+// it again; the help tells how to use the page with the captions of its own buttons.
+TEST_F(ControlFilePageTest, HelpCoversTheExplanationAndNamesThePagesButtons) {
+    const ScriptedDialogs dialogs;
+    windows_->Main().show();
+    EnterPage();
+    const auto* help = Find<QPlainTextEdit>("Memo11");
+    const auto* explanation = Find<QPlainTextEdit>("Memo10");
     EXPECT_TRUE(help->isHidden());
     Click("Button25");
-    EXPECT_FALSE(help->isHidden());
+    ASSERT_TRUE(help->isVisible());
+    EXPECT_FALSE(AppSettings().HelpMemoFlag);
+    EXPECT_EQ(help->geometry().topLeft(), explanation->geometry().topLeft());
+    EXPECT_GE(help->height(), explanation->height());
+    const QStringList lines = help->toPlainText().split('\n');
+    EXPECT_EQ(lines.first(), QString::fromUtf8("Cliquer sur [AIDE] à nouveau pour fermer cette fenêtre !"));
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("   Cliquez sur \"Utilisez la sélection\"")));
+    for (const char* button : {"Button17", "Button18", "Button23", "Button24", "Button25"}) {
+        const QString caption = Find<QPushButton>(button)->text();
+        EXPECT_TRUE(help->toPlainText().contains(caption, Qt::CaseInsensitive)) << caption.toStdString();
+    }
     Click("Button25");
     EXPECT_TRUE(help->isHidden());
     EXPECT_TRUE(AppSettings().HelpMemoFlag);

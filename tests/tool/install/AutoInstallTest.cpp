@@ -1,10 +1,10 @@
 // The installer window driven as the user does, for scenery, taxiways and the types not implemented.
 #include "InstallFixture.h"
 
-#include "install/InstallHelpText.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "shell/ui/THelpForm.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -14,8 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -290,9 +293,10 @@ TEST_F(AutoInstallTest, SourceFolderChoiceAndDefault) {
     EXPECT_EQ(dialogs_.Texts().last(), "Copied: " + Path("Fly2"));
 }
 
-// The help window may still hold another window's text: AIDE replaces it with the installer's whole
-// help and shows it over the installer until it is closed.
-TEST_F(AutoInstallTest, HelpShowsTheInstallerHelpModally) {
+// The help window may still hold another window's text: AIDE replaces it with the installer's help and
+// shows it over the installer until it is closed. The help names the window's controls in brackets, and
+// each is a caption the user finds in the window; the other names in brackets are folders of Fly!2.
+TEST_F(AutoInstallTest, HelpShowsTheInstallerHelpModallyAndNamesItsControls) {
     THelpForm help;
     help.SetHelpText("Important: fly.ini");
     QString shown;
@@ -304,9 +308,24 @@ TEST_F(AutoInstallTest, HelpShowsTheInstallerHelpModally) {
     });
     Click(window_, "ButtonHelp");
     EXPECT_TRUE(modal);
-    EXPECT_EQ(shown, InstallHelpText());
-    EXPECT_TRUE(shown.startsWith("INSTALLATION") && shown.contains(QStringLiteral("Procédure F")));
+    EXPECT_TRUE(shown.startsWith("INSTALLATION (semi-)automatique"));
     EXPECT_FALSE(window_.findChild<QPushButton*>("ButtonSaveLog")->isEnabled());
+
+    QStringList captions;
+    for (const QAbstractButton* button : window_.findChildren<QAbstractButton*>())
+        captions << button->text();
+    const QStringList folders{"data", "dex", "scenery", "taxiways", "Fly!2\\scenery", "nom"};
+    QStringList controls;
+    for (auto match = QRegularExpression("\\[([^]]+)\\]").globalMatch(shown); match.hasNext();) {
+        const QString name = match.next().captured(1);
+        if (folders.contains(name) || controls.contains(name))
+            continue;
+        controls << name;
+        EXPECT_TRUE(std::any_of(captions.cbegin(), captions.cend(),
+                                [&name](const QString& caption) { return caption.contains(name); }))
+            << name.toStdString();
+    }
+    EXPECT_EQ(controls.size(), 9) << controls.join(", ").toStdString();
 }
 
 } // namespace

@@ -1,7 +1,11 @@
+// The boxes that the tool's logic hands its windows, as the user meets them: the right kind of box with
+// the caption the tool gives it, in order, and the answer of the question that ends them.
 #include "shell/ui/ShowOutcome.h"
 #include "ScriptedDialogs.h"
 
+#include "fs/FileUtils.h"
 #include "fs/Outcome.h"
+#include "shell/PathCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +13,46 @@ namespace {
 
 using Kind = ScriptedDialogs::Kind;
 
-TEST(ShowOutcomeTest, BoxesInOrderAndTheAnswerOfTheQuestion) {
-    ScriptedDialogs dialogs;
-    EXPECT_TRUE(ShowOutcome({}));
-    Outcome outcome = Outcome::Info("i", "Information:");
-    outcome += Outcome::Warning("w");
-    outcome += Outcome::Error("e");
-    outcome += Outcome::Question("q?", "Information:");
-    dialogs.AnswerNo();
-    EXPECT_FALSE(ShowOutcome(outcome));
-    ASSERT_EQ(dialogs.shown().size(), 4u);
-    EXPECT_EQ(dialogs.Texts(), QStringList({"i", "w", "e", "q?"}));
-    EXPECT_EQ(dialogs.shown()[0].caption, "Information:");
-    EXPECT_EQ(dialogs.shown()[1].kind, Kind::Message);
-    EXPECT_EQ(dialogs.shown()[1].caption, "Attention");
-    EXPECT_EQ(dialogs.shown()[2].kind, Kind::Error);
-    EXPECT_EQ(dialogs.shown()[3].kind, Kind::Question);
-    dialogs.AnswerYes();
-    EXPECT_TRUE(ShowOutcome(Outcome::Question("q?")));
+TEST(ShowOutcomeTest, TheLogicsBoxesReachTheUserWithTheirKindAndCaption) {
+    const QString file = "/nowhere/fly.ini";
+    const struct {
+        Outcome outcome;
+        Kind kind;
+        QString caption, text;
+    } cases[] = {
+        {BackupFailed(file, {file, "Read-only file system"}), Kind::Message, "Attention",
+         "Impossible de créer un fichier de SAUVEGARDE"},
+        {BackupFailed(file, {file, "journal plein", true}), Kind::Error, "",
+         QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") + file + "\nRaison : journal plein"},
+        {AutofillInfo(), Kind::Message, "Information:", "Use [FLY!II.EXE-Path] button to enable AUTOFILL!"},
+        {MakeFolderChain("/proc/none", "a/b"), Kind::Message, "", "Erreur, création de sous répertoires impossible"},
+    };
+    for (const auto& c : cases) {
+        ScriptedDialogs dialogs;
+        EXPECT_TRUE(ShowOutcome(c.outcome));
+        ASSERT_EQ(dialogs.shown().size(), 1u) << c.text.toStdString();
+        EXPECT_EQ(dialogs.shown()[0].kind, c.kind) << c.text.toStdString();
+        EXPECT_EQ(dialogs.shown()[0].caption, c.caption) << c.text.toStdString();
+        EXPECT_EQ(dialogs.shown()[0].text, c.text);
+    }
+}
+
+// Boxes gathered from several steps come in the order of the steps; the question comes last and its
+// answer is the result. Nothing to say shows nothing.
+TEST(ShowOutcomeTest, GatheredBoxesInOrderThenTheAnswer) {
+    for (const bool yes : {true, false}) {
+        ScriptedDialogs dialogs;
+        EXPECT_TRUE(ShowOutcome({}));
+        EXPECT_TRUE(dialogs.shown().empty());
+        Outcome outcome = Outcome::Info("copié");
+        outcome += Outcome::Error("échec");
+        outcome += Outcome::Question("Effacer ?");
+        yes ? dialogs.AnswerYes() : dialogs.AnswerNo();
+        EXPECT_EQ(ShowOutcome(outcome), yes);
+        EXPECT_EQ(dialogs.Texts(), QStringList({"copié", "échec", "Effacer ?"}));
+        EXPECT_EQ(dialogs.shown()[1].kind, Kind::Error);
+        EXPECT_EQ(dialogs.shown()[2].kind, Kind::Question);
+    }
 }
 
 } // namespace

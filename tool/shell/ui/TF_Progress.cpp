@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <chrono>
+#include <utility>
+
 namespace {
 
 constexpr qint64 ShowAfterMs = 500;
@@ -35,10 +38,10 @@ QLabel* InfoLabel(const char* name) {
 
 } // namespace
 
-TF_Progress::TF_Progress(QWidget* owner, const QString& title)
+TF_Progress::TF_Progress(QWidget* owner, const QString& title, Clock clock)
     : QDialog(owner), files_(InfoLabel("LabelFiles")), bytes_(InfoLabel("LabelBytes")),
       current_(InfoLabel("LabelCurrent")), bar_(new QProgressBar),
-      cancel_(new QPushButton(QStringLiteral("Annuler"))) {
+      cancel_(new QPushButton(QStringLiteral("Annuler"))), clock_(std::move(clock)) {
     setObjectName("TF_Progress");
     setWindowTitle(title);
     setWindowModality(Qt::ApplicationModal);
@@ -62,7 +65,12 @@ void TF_Progress::Start(int files, qint64 bytes) {
     allFiles_ = files;
     allBytes_ = bytes;
     bar_->setRange(0, qMax(files, 1));
-    clock_.start();
+    started_ = clock_();
+}
+
+qint64 TF_Progress::SteadyMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 bool TF_Progress::Step(const QString& file, qint64 bytes) {
@@ -76,7 +84,7 @@ bool TF_Progress::Step(const QString& file, qint64 bytes) {
 }
 
 void TF_Progress::Wait() {
-    if (!isVisible() && clock_.isValid() && clock_.elapsed() >= ShowAfterMs)
+    if (!isVisible() && started_ && clock_() - *started_ >= ShowAfterMs)
         show();
     QCoreApplication::processEvents(isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }

@@ -3,7 +3,9 @@
 #include "shell/Progress.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
+
+#include <functional>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -17,7 +19,10 @@ class TF_Progress final : public QDialog, public Progress {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_Progress)
   public:
-    TF_Progress(QWidget* owner, const QString& title);
+    // Milliseconds from any fixed origin; by default the system's steady clock.
+    using Clock = std::function<qint64()>;
+    TF_Progress(QWidget* owner, const QString& title, Clock clock = SteadyMilliseconds);
+    static qint64 SteadyMilliseconds();
 
     void Start(int files, qint64 bytes) override;
     bool Step(const QString& file, qint64 bytes) override;
@@ -34,7 +39,8 @@ class TF_Progress final : public QDialog, public Progress {
     QLabel* current_;
     QProgressBar* bar_;
     QPushButton* cancel_;
-    QElapsedTimer clock_;
+    Clock clock_;
+    std::optional<qint64> started_;
     QString file_;
     int allFiles_ = 0;
     int doneFiles_ = -1; // Step counts the file it announces once the next one comes

@@ -1,7 +1,7 @@
 // flykestrel: reads the preferences, creates every window, shows the main window.
-#include "shell/Dialogs.h"
 #include "app/KestrelWindows.h"
 #include "app/TF_main.h"
+#include "shell/Dialogs.h"
 #include "shell/Preferences.h"
 #include "shell/SimulatorPrefix.h"
 #include "shell/ui/QtDialogService.h"

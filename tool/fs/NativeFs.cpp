@@ -116,7 +116,8 @@ std::optional<QString> LinkTarget(const QString& resolved) {
     if (::lstat(ToNative(resolved).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
         return std::nullopt;
     char* real = ::realpath(ToNative(resolved).constData(), nullptr);
-    const std::optional<QString> target = real == nullptr ? std::nullopt : std::optional<QString>(FromNative(real));
+    const std::optional<QString> target =
+        real == nullptr ? std::nullopt : std::optional<QString>(FromNative(real));
     std::free(real);
     return target;
 }
@@ -420,7 +421,8 @@ bool LiesInside(const ResolvedPath& path, const QString& realFolder) {
         path.realFolder.isEmpty() || realFolder.isEmpty())
         return false;
     const QString& parent = path.realFolder;
-    return parent == realFolder || parent.startsWith(realFolder.endsWith('/') ? realFolder : realFolder + '/');
+    return parent == realFolder ||
+           parent.startsWith(realFolder.endsWith('/') ? realFolder : realFolder + '/');
 }
 
 QString RealPath(const QString& path) {
@@ -459,11 +461,12 @@ Result<QByteArray> ReadWholeFile(const QString& path) {
 }
 
 Done WriteFileAtomic(const QString& path, const QByteArray& bytes) {
-    return WriteThroughTemporary(path.isEmpty() ? path : WriteTarget(path), [&bytes](int fd, Checksum& sum, qint64& size) {
-        sum.Add(bytes.constData(), bytes.size());
-        size = bytes.size();
-        return WriteAll(fd, bytes.constData(), bytes.size());
-    });
+    return WriteThroughTemporary(path.isEmpty() ? path : WriteTarget(path),
+                                 [&bytes](int fd, Checksum& sum, qint64& size) {
+                                     sum.Add(bytes.constData(), bytes.size());
+                                     size = bytes.size();
+                                     return WriteAll(fd, bytes.constData(), bytes.size());
+                                 });
 }
 
 Done CopyWholeFile(const QString& source, const QString& target) {
@@ -471,5 +474,6 @@ Done CopyWholeFile(const QString& source, const QString& target) {
 }
 
 Done CopyWholeFile(const ResolvedPath& source, const ResolvedPath& target) {
-    return CopyThroughTemporary(source.onDisk, target.onDisk.isEmpty() ? QString() : WriteTarget(target).onDisk);
+    return CopyThroughTemporary(source.onDisk,
+                                target.onDisk.isEmpty() ? QString() : WriteTarget(target).onDisk);
 }

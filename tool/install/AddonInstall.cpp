@@ -40,7 +40,8 @@ void InstallFile(const Session& s, const InstallStep& step, const ResolvedPath& 
     if (!LiesInside(source, s.sourceFolder))
         return Failed(s, step.source, QStringLiteral("hors du répertoire source"));
     const ResolvedPath target = Resolve(step.target);
-    if (const Done copied = CopyFileMakingFolders(source, target, RealFolder(step.folder), s.outcome); !copied)
+    if (const Done copied = CopyFileMakingFolders(source, target, RealFolder(step.folder), s.outcome);
+        !copied)
         return Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
     s.log(QStringLiteral("Installed: ") + target.onDisk);
     MarkInstalled(s, step, source);
@@ -143,8 +144,8 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);
     Outcome outcome;
-    const Session session{request, log, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder),
-                          outcome, progress};
+    const Session session{
+        request, log, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder), outcome, progress};
     LogLines(log, QStringLiteral("*** Installation : étapes prévues ***"), DescribePlan(plan));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);

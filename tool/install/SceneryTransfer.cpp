@@ -84,7 +84,8 @@ Outcome SceneryCopy::Continue(Progress& progress) {
         }
         if (request_.mode == SourceMode::Delete) {
             asked_ = next_++;
-            return outcome += Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));
+            return outcome +=
+                   Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));
         }
         if (request_.mode == SourceMode::SwitchOff)
             if (const Done off = RenameNoReplace(source, source + QStringLiteral(".notused"), from); !off)

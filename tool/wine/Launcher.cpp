@@ -76,7 +76,8 @@ Done StartProgram(const QString& program, const QStringList& arguments, const QS
 }
 
 Result<int> RunAndRead(const QString& program, const QStringList& arguments, const QString& workingFolder,
-                       const QString& winePrefix, const OutputReader& read, const std::function<void()>& wait) {
+                       const QString& winePrefix, const OutputReader& read,
+                       const std::function<void()>& wait) {
     const Result<Command> command = CommandFor(program, arguments, winePrefix);
     if (!command)
         return command.failure();

@@ -29,4 +29,5 @@ using OutputReader = std::function<void(const QByteArray&)>;
 // comes and calling wait between pieces (at least every 50 ms), so that the caller's window stays alive.
 // Its exit status, -1 when it ended abnormally.
 Result<int> RunAndRead(const QString& program, const QStringList& arguments, const QString& workingFolder,
-                       const QString& winePrefix, const OutputReader& read, const std::function<void()>& wait);
+                       const QString& winePrefix, const OutputReader& read,
+                       const std::function<void()>& wait);

@@ -40,16 +40,14 @@ TEST_F(ActivationProfileTest, SectionsAreFoundByTheirMarkers) {
     EXPECT_EQ(full->scripts->folder, "/f/py/");
     EXPECT_EQ(full->scripts->entries, ActivationEntries({{"s.pyc", true}}));
 
-    const Result<ActivationProfile> noDlls =
-        ParseProfile({"<DLL>", "</DLL>", "<PY>", "/f/py/s.py", "</PY>"});
+    const Result<ActivationProfile> noDlls = ParseProfile({"<DLL>", "</DLL>", "<PY>", "/f/py/s.py", "</PY>"});
     ASSERT_TRUE(noDlls && noDlls->dlls && noDlls->scripts);
     EXPECT_FALSE(noDlls->dlls->folder.has_value());
     EXPECT_TRUE(noDlls->dlls->entries.isEmpty());
     EXPECT_EQ(noDlls->scripts->entries, ActivationEntries({{"s.py", true}}));
 
     // Without "<DLL>" first, "<PY>" is looked for on the third line only.
-    const Result<ActivationProfile> onlyPy =
-        ParseProfile({"x", "y", "<PY>", "C:\\Fly2\\s.py", "</PY>"});
+    const Result<ActivationProfile> onlyPy = ParseProfile({"x", "y", "<PY>", "C:\\Fly2\\s.py", "</PY>"});
     ASSERT_TRUE(onlyPy && onlyPy->scripts);
     EXPECT_FALSE(onlyPy->dlls.has_value());
     EXPECT_EQ(onlyPy->scripts->folder, "C:\\Fly2\\");
@@ -149,8 +147,7 @@ TEST_F(ActivationProfileTest, ProfileFoldersNeverLeadOutOfTheDllFolder) {
         CreateFile("modules/a.dll");
         CreateFile("modules/pc/a.dll");
         CreateFile("modules/pc/a\\b.dll");
-        const Result<ActivationProfile> profile =
-            ParseProfile({"<DLL>", c.line, "</DLL>", "<PY>", "</PY>"});
+        const Result<ActivationProfile> profile = ParseProfile({"<DLL>", c.line, "</DLL>", "<PY>", "</PY>"});
         ASSERT_TRUE(profile && profile->dlls && profile->dlls->folder) << c.line.toStdString();
         ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, pc, profile->dlls->entries});
         EXPECT_EQ(FilesBelow("modules"), c.after) << c.line.toStdString();

@@ -321,9 +321,9 @@ TEST_F(AutoInstallTest, HelpShowsTheInstallerHelpModallyAndNamesItsControls) {
         if (folders.contains(name) || controls.contains(name))
             continue;
         controls << name;
-        EXPECT_TRUE(std::any_of(captions.cbegin(), captions.cend(),
-                                [&name](const QString& caption) { return caption.contains(name); }))
-            << name.toStdString();
+        EXPECT_TRUE(std::any_of(captions.cbegin(), captions.cend(), [&name](const QString& caption) {
+            return caption.contains(name);
+        })) << name.toStdString();
     }
     EXPECT_EQ(controls.size(), 9) << controls.join(", ").toStdString();
 }

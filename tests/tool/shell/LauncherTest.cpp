@@ -11,7 +11,8 @@ TEST_F(LauncherTest, RunMergesOutputAndReportsTheExitStatus) {
         RunToEnd("/bin/sh", {"-c", "pwd; echo err >&2; read line || echo no-input; exit 3"}, Path("work"));
     ASSERT_TRUE(run.status);
     EXPECT_EQ(*run.status, 3);
-    EXPECT_EQ(run.output, QFile::encodeName(QFileInfo(Path("work")).canonicalFilePath()) + "\nerr\nno-input\n");
+    EXPECT_EQ(run.output,
+              QFile::encodeName(QFileInfo(Path("work")).canonicalFilePath()) + "\nerr\nno-input\n");
     const ProgramRun missing = RunToEnd(Path("missing-program"), {}, Path("work"));
     ASSERT_FALSE(missing.status);
     EXPECT_EQ(NotStartedText(missing.status.failure()), "Impossible de démarrer " + Path("missing-program"));
@@ -23,7 +24,8 @@ TEST_F(LauncherTest, NativeProgramWithAWindowsNameRunsInItsOwnFolder) {
     const ProgramRun run = RunToEnd(Path("DEX/navmerger.EXE"), {"a.dex", "-K"}, QString());
     ASSERT_TRUE(run.status);
     EXPECT_EQ(*run.status, 0);
-    EXPECT_EQ(run.output, "a.dex -K\n" + QFile::encodeName(QFileInfo(Path("dex")).canonicalFilePath()) + "\n");
+    EXPECT_EQ(run.output,
+              "a.dex -K\n" + QFile::encodeName(QFileInfo(Path("dex")).canonicalFilePath()) + "\n");
 }
 
 // The same Windows program, where wine is installed and where it isn't, whatever this machine has.

@@ -32,7 +32,8 @@ inline ProgramRun RunToEnd(const QString& program, const QStringList& arguments,
                            const QString& winePrefix = {}) {
     QByteArray output;
     Result<int> status = RunAndRead(
-        program, arguments, folder, winePrefix, [&output](const QByteArray& piece) { output += piece; }, [] {});
+        program, arguments, folder, winePrefix, [&output](const QByteArray& piece) { output += piece; },
+        [] {});
     return {std::move(status), output};
 }
 

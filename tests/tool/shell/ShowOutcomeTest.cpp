@@ -25,7 +25,8 @@ TEST(ShowOutcomeTest, TheLogicsBoxesReachTheUserWithTheirKindAndCaption) {
         {BackupFailed(file, {file, "journal plein", true}), Kind::Error, "",
          QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") + file + "\nRaison : journal plein"},
         {AutofillInfo(), Kind::Message, "Information:", "Use [FLY!II.EXE-Path] button to enable AUTOFILL!"},
-        {MakeFolderChain("/proc/none", "a/b"), Kind::Message, "", "Erreur, création de sous répertoires impossible"},
+        {MakeFolderChain("/proc/none", "a/b"), Kind::Message, "",
+         "Erreur, création de sous répertoires impossible"},
     };
     for (const auto& c : cases) {
         ScriptedDialogs dialogs;

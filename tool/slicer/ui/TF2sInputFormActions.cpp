@@ -152,12 +152,12 @@ void TF2sInputForm::WriteSlicerFileClick() {
         ShowInfo(NoFileChosen);
     else
         ShowOutcome(JournaledAs(QString::fromUtf8("Créer FLY!2 Slicerfile"),
-                         [&] { return WriteSlicerInput(file, settings); }));
+                                [&] { return WriteSlicerInput(file, settings); }));
 }
 
 void TF2sInputForm::WriteSceneryControlClick() {
     ShowOutcome(JournaledAs(QStringLiteral("Ecrire fichier *.SCF"),
-                     [this] { return WriteSceneryControl(Gather(), AppSettings().FlyFolder); }));
+                            [this] { return WriteSceneryControl(Gather(), AppSettings().FlyFolder); }));
 }
 
 void TF2sInputForm::SaveValuesClick() {
@@ -168,7 +168,8 @@ void TF2sInputForm::SaveValuesClick() {
     if (file.isEmpty())
         ShowInfo(NoFileChosen);
     else
-        ShowOutcome(JournaledAs(QStringLiteral("Enregistrer valeurs"), [&] { return SaveValues(file, Gather()); }));
+        ShowOutcome(
+            JournaledAs(QStringLiteral("Enregistrer valeurs"), [&] { return SaveValues(file, Gather()); }));
 }
 
 void TF2sInputForm::LoadValuesClick() {

@@ -1,5 +1,6 @@
 #include "app/TF_main.h"
 
+#include "fs/Failures.h"
 #include "fs/FileUtils.h"
 #include "fs/Outcome.h"
 #include "journal/JournalScope.h"
@@ -90,10 +91,8 @@ void SaveSetAs(const ControlFileWidgets& page, bool keys) {
         return;
     const JournalScope journal(fly, keys ? QStringLiteral("Enregistrer les Touches sous")
                                          : QStringLiteral("Enregistrer les Boutons sous"));
-    if (keys)
-        SaveKeysAs(fly, chosen);
-    else
-        SaveJoystickAs(fly, chosen);
+    if (const Done saved = keys ? SaveKeysAs(fly, chosen) : SaveJoystickAs(fly, chosen); !saved)
+        ShowOutcome(NotChanged({saved.failure()}));
     DoListBoxWork(page);
 }
 
@@ -119,16 +118,15 @@ void TF_main::ConnectControlFilePage() {
     OnClick("Button17", [page] {
         const JournalScope journal(AppSettings().FlyFolder,
                                    QString::fromUtf8("Utilisez la sélection (Touches)"));
-        Outcome outcome;
-        UseKeySet(AppSettings().FlyFolder, page.keyEdit->text(), outcome);
-        ShowOutcome(outcome);
+        if (const Result<void, Outcome> used = UseKeySet(AppSettings().FlyFolder, page.keyEdit->text()); !used)
+            ShowOutcome(used.failure());
     });
     OnClick("Button24", [page] {
         const JournalScope journal(AppSettings().FlyFolder,
                                    QString::fromUtf8("Utilisez la sélection (Boutons)"));
-        Outcome outcome;
-        UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text(), outcome);
-        ShowOutcome(outcome);
+        if (const Result<void, Outcome> used = UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text());
+            !used)
+            ShowOutcome(used.failure());
     });
     OnClick("Button18", [page] { SaveSetAs(page, true); });
     OnClick("Button23", [page] { SaveSetAs(page, false); });

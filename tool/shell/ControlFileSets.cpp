@@ -7,6 +7,8 @@
 
 namespace {
 
+const QString NoFlyFolder = QString::fromUtf8("répertoire de Fly!2 non défini");
+
 QString KeyFolder(const QString& flyFolder) {
     return WithBackslash(flyFolder) + QStringLiteral("system/");
 }
@@ -22,17 +24,14 @@ QStringList BareNames(const QString& folder, const QString& mask) {
 
 // Keys changed in the simulator since the set was saved live on in the dated backup. A set deleted since
 // the lists were filled leaves everything as it was.
-bool UseSet(const QString& set, const QString& live, Outcome& outcome) {
+Result<void, Outcome> UseSet(const QString& set, const QString& live) {
     if (!FileExists(set))
-        return false;
-    if (const Done backup = MakeDatedBackup(live); !backup) {
-        outcome += BackupFailed(live, backup.failure());
-        return false;
-    }
-    const Done copied = CopyFileOver(set, live);
-    if (!copied)
-        outcome += NotChanged({copied.failure()});
-    return bool(copied);
+        return Outcome();
+    if (const Done backup = MakeDatedBackup(live); !backup)
+        return BackupFailed(live, backup.failure());
+    if (const Done copied = CopyFileOver(set, live); !copied)
+        return NotChanged({copied.failure()});
+    return {};
 }
 
 } // namespace
@@ -45,22 +44,26 @@ QStringList ListJoystickSets(const QString& flyFolder) {
     return BareNames(WithBackslash(flyFolder), QStringLiteral("*.fcr"));
 }
 
-bool UseKeySet(const QString& flyFolder, const QString& name, Outcome& outcome) {
-    return !flyFolder.isEmpty() && !name.isEmpty() &&
-           UseSet(KeyFolder(flyFolder) + name, KeyFolder(flyFolder) + QStringLiteral("default.key"), outcome);
+Result<void, Outcome> UseKeySet(const QString& flyFolder, const QString& name) {
+    if (flyFolder.isEmpty() || name.isEmpty())
+        return Outcome();
+    return UseSet(KeyFolder(flyFolder) + name, KeyFolder(flyFolder) + QStringLiteral("default.key"));
 }
 
-bool UseJoystickSet(const QString& flyFolder, const QString& name, Outcome& outcome) {
-    return !flyFolder.isEmpty() && !name.isEmpty() &&
-           UseSet(WithBackslash(flyFolder) + name, WithBackslash(flyFolder) + QStringLiteral("control.txt"),
-                  outcome);
+Result<void, Outcome> UseJoystickSet(const QString& flyFolder, const QString& name) {
+    if (flyFolder.isEmpty() || name.isEmpty())
+        return Outcome();
+    return UseSet(WithBackslash(flyFolder) + name, WithBackslash(flyFolder) + QStringLiteral("control.txt"));
 }
 
-bool SaveKeysAs(const QString& flyFolder, const QString& target) {
-    return !flyFolder.isEmpty() && CopyFileOver(KeyFolder(flyFolder) + QStringLiteral("default.key"), target);
+Done SaveKeysAs(const QString& flyFolder, const QString& target) {
+    if (flyFolder.isEmpty())
+        return Failure{target, NoFlyFolder};
+    return CopyFileOver(KeyFolder(flyFolder) + QStringLiteral("default.key"), target);
 }
 
-bool SaveJoystickAs(const QString& flyFolder, const QString& target) {
-    return !flyFolder.isEmpty() &&
-           CopyFileOver(WithBackslash(flyFolder) + QStringLiteral("control.txt"), target);
+Done SaveJoystickAs(const QString& flyFolder, const QString& target) {
+    if (flyFolder.isEmpty())
+        return Failure{target, NoFlyFolder};
+    return CopyFileOver(WithBackslash(flyFolder) + QStringLiteral("control.txt"), target);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fs/Outcome.h"
+#include "fs/Result.h"
+
 #include <QString>
 #include <QStringList>
 
-struct Outcome;
 
 // Saved key sets (flyFolder + "system/" *.fky) and joystick sets (flyFolder + *.fcr): plain copies of the
 // live files flyFolder + "system/default.key" and flyFolder + "control.txt". flyFolder is the simulator
@@ -13,11 +15,12 @@ struct Outcome;
 QStringList ListKeySets(const QString& flyFolder);
 QStringList ListJoystickSets(const QString& flyFolder);
 
-// Copies the named set over the live file after a dated backup of it; false when name is empty, the
-// backup failed (BackupFailed is added to outcome; the live file is then left alone) or the copy fails.
-bool UseKeySet(const QString& flyFolder, const QString& name, Outcome& outcome);
-bool UseJoystickSet(const QString& flyFolder, const QString& name, Outcome& outcome);
+// Copies the named set over the live file after a dated backup of it. Fails with nothing to say when
+// flyFolder or name is empty or the set is gone, with BackupFailed when the backup failed (the live file is
+// then left alone), with NotChanged when the copy fails.
+Result<void, Outcome> UseKeySet(const QString& flyFolder, const QString& name);
+Result<void, Outcome> UseJoystickSet(const QString& flyFolder, const QString& name);
 
-// Copies the live file to target (a full path chosen by the user); false when the copy fails.
-bool SaveKeysAs(const QString& flyFolder, const QString& target);
-bool SaveJoystickAs(const QString& flyFolder, const QString& target);
+// Copies the live file to target (a full path chosen by the user).
+Done SaveKeysAs(const QString& flyFolder, const QString& target);
+Done SaveJoystickAs(const QString& flyFolder, const QString& target);

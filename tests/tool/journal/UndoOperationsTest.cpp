@@ -77,8 +77,7 @@ const QList<Operation> Operations = {
     {"Utilisez la sélection (Touches)",
      [](const QString& fly, const QString&) {
          ASSERT_TRUE(SaveKeysAs(fly, fly + "system/mine.fky"));
-         Outcome outcome;
-         EXPECT_TRUE(UseKeySet(fly, QStringLiteral("mine.fky"), outcome));
+         EXPECT_TRUE(UseKeySet(fly, QStringLiteral("mine.fky")));
      }},
     {"Enregistrer valeurs",
      [](const QString& fly, const QString&) {

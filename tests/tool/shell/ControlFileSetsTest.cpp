@@ -12,7 +12,7 @@ namespace {
 struct SetKind {
     QString live; // relative to the temporary folder
     QString set;  // the saved set beside it, by its bare name
-    bool (*use)(const QString& flyFolder, const QString& name, Outcome& outcome);
+    Result<void, Outcome> (*use)(const QString& flyFolder, const QString& name);
 };
 
 const SetKind Kinds[] = {{"Fly2/system/default.key", "pilot.fky", UseKeySet},
@@ -39,9 +39,7 @@ class ControlFileSetsTest : public ShellTest {
 TEST_F(ControlFileSetsTest, UsingASetKeepsADatedBackupOfTheLiveFile) {
     for (const SetKind& kind : Kinds) {
         MakeFiles(kind);
-        Outcome outcome;
-        EXPECT_TRUE(kind.use(Path("Fly2/"), kind.set, outcome)) << kind.live.toStdString();
-        EXPECT_TRUE(outcome.ok());
+        EXPECT_TRUE(kind.use(Path("Fly2/"), kind.set)) << kind.live.toStdString();
         EXPECT_EQ(Read(kind.live), "saved set");
         const QStringList backups = Backups(kind);
         ASSERT_EQ(backups.size(), 1) << kind.live.toStdString();
@@ -56,8 +54,9 @@ TEST_F(ControlFileSetsTest, AFailedBackupStopsTheCopyWithAWarning) {
         const QDateTime now = QDateTime::currentDateTime();
         for (int s = 0; s < 4; ++s)
             CreateDir(kind.live + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
-        Outcome outcome;
-        EXPECT_FALSE(kind.use(Path("Fly2/"), kind.set, outcome)) << kind.live.toStdString();
+        const Result<void, Outcome> used = kind.use(Path("Fly2/"), kind.set);
+        ASSERT_FALSE(used) << kind.live.toStdString();
+        const Outcome& outcome = used.failure();
         EXPECT_EQ(Read(kind.live), "changed in the simulator");
         ASSERT_EQ(outcome.notices.size(), 1);
         EXPECT_EQ(outcome.box(), Outcome::Box::Warning);

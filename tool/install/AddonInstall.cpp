@@ -1,5 +1,6 @@
 #include "install/AddonInstall.h"
 
+#include "install/AddonCapture.h"
 #include "install/ImporterRun.h"
 #include "install/InstallPlan.h"
 #include "shell/FileUtils.h"
@@ -18,6 +19,7 @@ struct Session final {
     QString fly; // the simulator folder with trailing '/'
     Outcome& outcome;
     Progress& progress;
+    AddonCapture& capture;
 };
 
 void MarkInstalled(const Session& s, const InstallStep& step) {
@@ -36,7 +38,11 @@ void InstallFile(const Session& s, const InstallStep& step) {
         return Failed(s, step.source, step.refusal);
     if (!LiesInside(step.source, s.request.sourceFolder))
         return Failed(s, step.source, QStringLiteral("hors du répertoire source"));
-    if (const Done copied = CopyFileMakingFolders(step.source, step.target, step.folder, s.outcome); !copied)
+    if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
+        return Failed(s, step.source, kept.failure().reason);
+    const Done copied = CopyFileMakingFolders(step.source, step.target, step.folder, s.outcome);
+    s.capture.AfterCopy(step.target, bool(copied));
+    if (!copied)
         return Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
     s.log(QStringLiteral("Installed: ") + ResolvePath(step.target));
     MarkInstalled(s, step);
@@ -51,20 +57,28 @@ bool InstallDex(const Session& s, const InstallStep& step) {
         return false;
     }
     Done copied = Failure{step.source, step.refusal};
-    if (step.refusal.isEmpty())
-        copied = LiesInside(step.source, s.request.sourceFolder)
-                     ? CopyFileOver(step.source, step.target, step.folder)
-                     : Done(Failure{step.source, QStringLiteral("hors du répertoire source")});
+    if (step.refusal.isEmpty() && !LiesInside(step.source, s.request.sourceFolder))
+        copied = Failure{step.source, QStringLiteral("hors du répertoire source")};
+    else if (step.refusal.isEmpty())
+        copied = s.capture.BeforeCopy(step.target);
+    if (copied) {
+        copied = CopyFileOver(step.source, step.target, step.folder);
+        s.capture.AfterCopy(step.target, bool(copied));
+    }
     if (!copied) {
         Failed(s, step.source, copied.failure().reason);
         return true;
     }
     s.log(QStringLiteral("Copied: ") + ResolvePath(step.target));
     MarkInstalled(s, step);
+    if (const Done kept = s.capture.BeforeImport(); !kept) {
+        Failed(s, step.source, kept.failure().reason);
+        return true;
+    }
     const ImporterCall call{
         s.request.importer,   step.folder,           QFileInfo(step.source).fileName(), s.fly,
         s.request.toolFolder, s.request.pauseOnError};
-    RunImporter(call, s.log, s.progress);
+    s.capture.AfterImport(step.target, RunImporter(call, s.log, s.progress), s.request.pauseOnError);
     return true;
 }
 
@@ -135,6 +149,13 @@ QString InstallationName(InstallType type) {
     return QStringLiteral("Installation DEX files");
 }
 
+QString InstallTypeCaption(InstallType type) {
+    static const char* const captions[] = {"scènes (+ taxiways)",          "scènes vers un répertoire externe",
+                                           "taxiways (pod)/[bgr,txp,tms]", "avions NON IMPLEMENTES",
+                                           "script NON IMPLEMENTES",       "DEX files import /Navmerger.exe"};
+    return QString::fromUtf8(captions[int(type)]);
+}
+
 QStringList ListInstallSource(const QString& folder) {
     QStringList list;
     if (!folder.isEmpty())
@@ -155,11 +176,18 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);
     Outcome outcome;
-    const Session session{request, log, WithBackslash(request.flyFolder), outcome, progress};
+    AddonCapture capture(request);
+    const Session session{request, log, WithBackslash(request.flyFolder), outcome, progress, capture};
     LogLines(log, QStringLiteral("*** Installation : étapes prévues ***"), DescribePlan(plan));
+    if (!capture.Problem().isEmpty())
+        log(QString::fromUtf8("Bibliothèque des add-ons endommagée (") + capture.Problem() +
+            QString::fromUtf8(") : cette installation n'y sera pas inscrite"));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);
-    if (InstallEntries(session, plan.steps))
+    const bool finished = InstallEntries(session, plan.steps);
+    if (const Done kept = capture.Finish(); !kept)
+        log(QString::fromUtf8("FAILED!!!: bibliothèque des add-ons (") + kept.failure().reason + ')');
+    if (finished)
         log(QStringLiteral("*** Installation finished ***"));
     return outcome;
 }

@@ -34,6 +34,8 @@ QString SourceDialogStart(const QString& current, Settings& settings);
 
 // The installation as the history of changes names it, after the type chosen.
 QString InstallationName(InstallType type);
+// The type as the installer's radio group names it.
+QString InstallTypeCaption(InstallType type);
 
 // The entries of a source folder, one level deep, sub-folders included.
 QStringList ListInstallSource(const QString& folder);

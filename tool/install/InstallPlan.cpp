@@ -1,5 +1,6 @@
 #include "install/InstallPlan.h"
 
+#include "install/AddonLibrary.h"
 #include "install/ImporterRun.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
@@ -15,6 +16,7 @@ struct Walk final {
     const InstallRequest& request;
     QString fly; // the simulator folder with trailing '/'
     QHash<QString, QString> made;
+    AddonLibrary library;
 };
 
 QString Key(const QString& path) {
@@ -143,6 +145,8 @@ InstallStep Decide(Walk& w, const QString& source, const QString& folder, bool d
     if (!step.refusal.isEmpty())
         return step;
     step.replaces = WillExist(w, step.target);
+    if (step.replaces && !w.made.contains(Key(step.target)))
+        step.owner = w.library.OwnerName(WriteTarget(step.target));
     w.made.insert(Key(step.target), step.target);
     step.rename = PlanRename(w, source);
     if (dex)
@@ -198,6 +202,17 @@ QList<InstallStep> PlanSteps(Walk& w) {
     return steps;
 }
 
+// Whose file a copy replaces: an add-on's, the original, or the one an earlier copy made.
+QString Replaced(const InstallStep& step) {
+    if (!step.replaces)
+        return {};
+    if (step.owner.isEmpty())
+        return QString::fromUtf8(" (remplace le fichier copié plus haut)");
+    if (step.owner == OriginalFileName())
+        return QString::fromUtf8(" (remplace le fichier d'origine)");
+    return QString::fromUtf8(" (remplace le fichier de l'add-on « ") + step.owner + QString::fromUtf8(" »)");
+}
+
 void DescribeStep(const InstallStep& step, QStringList& lines) {
     if (step.dex && step.folderBlocked) {
         lines << QStringLiteral("Arrêt : le répertoire [DEX] ") + step.newFolder +
@@ -210,8 +225,7 @@ void DescribeStep(const InstallStep& step, QStringList& lines) {
         lines << QStringLiteral("Non installé : ") + step.source + QStringLiteral(" (") + step.refusal + ')';
         return;
     }
-    lines << QStringLiteral("Copie : ") + step.source + QStringLiteral(" -> ") + step.target +
-                 (step.replaces ? QStringLiteral(" (remplace le fichier existant)") : QString());
+    lines << QStringLiteral("Copie : ") + step.source + QStringLiteral(" -> ") + step.target + Replaced(step);
     const QString renamed = step.source + QStringLiteral(".installed");
     if (step.rename == InstallStep::Rename::Yes)
         lines << QStringLiteral("Renommage : ") + step.source + QStringLiteral(" -> ") + renamed;
@@ -230,7 +244,8 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
         plan.refusal = QStringLiteral("Répertoire Source manaquant pour installer!");
         return plan;
     }
-    Walk walk{request, WithBackslash(request.flyFolder), {}};
+    Walk walk{request, WithBackslash(request.flyFolder), {}, AddonLibrary(request.flyFolder)};
+    walk.library.Load();
     plan.refusal = DestinationProblem(walk);
     if (!plan.refusal.isEmpty())
         return plan;

@@ -18,6 +18,7 @@ class TFLYDataForm;
 class TF_AutoInstall;
 class THelpForm;
 class TF_History;
+class TF_AddonLibrary;
 
 // Every window of the tool, created once in this order (the main window first) and kept until the end.
 class KestrelWindows final {
@@ -40,6 +41,7 @@ public:
     TF_AutoInstall& AutoInstall() const { return *autoInstall_; }
     THelpForm& Help() const { return *help_; }
     TF_History& History() const { return *history_; }
+    TF_AddonLibrary& AddonLibrary() const { return *addonLibrary_; }
 
   private:
     std::unique_ptr<TF_main> main_;
@@ -57,4 +59,5 @@ public:
     std::unique_ptr<TF_AutoInstall> autoInstall_;
     std::unique_ptr<THelpForm> help_;
     std::unique_ptr<TF_History> history_;
+    std::unique_ptr<TF_AddonLibrary> addonLibrary_;
 };

@@ -5,6 +5,7 @@
 #include "activation/ui/TF_checksceneries.h"
 #include "initune/ui/Tf_inikestrel.h"
 #include "install/ui/TFLYDataForm.h"
+#include "install/ui/TF_AddonLibrary.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "install/ui/TF_SceneryCopy.h"
 #include "shell/Dialogs.h"
@@ -35,6 +36,7 @@ void TF_main::ConnectButtons() {
     OnClick("Button21", [this] { ShowWindow(windows_->FlyData()); });
     OnClick("Button19", [this] { ShowWindow(windows_->SceneryCopy()); });
     OnClick("Button22", [this] { ShowWindow(windows_->AutoInstall()); });
+    OnClick("ButtonLibrary", [this] { ShowWindow(windows_->AddonLibrary()); });
 }
 
 void TF_main::ShowWindow(QWidget& window) {

@@ -8,7 +8,7 @@ ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
 endif
 
-.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults bench bench-tool fuzz windows test-windows clean
+.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults faults-tool bench bench-tool fuzz windows test-windows clean
 
 all: build
 
@@ -61,6 +61,15 @@ FAULT_RECORDS ?= 100000
 faults: configure
 	cmake --build $(BUILD) --target navmerger mkfly2 test_importer_robust -j$(JOBS)
 	NAVMERGER_SWEEP_RECORDS=$(FAULT_RECORDS) $(BUILD)/bin/test_importer_robust --gtest_filter='Setups/KillSweep.*'
+
+# The tool's kill sweep with a larger add-on (never part of `make test`, which runs it with 2 more files and
+# a large one of 1 MiB): each operation killed before each of its disk changes must be undone to the byte.
+TOOL_FAULT_FILES ?= 20
+TOOL_FAULT_MIB ?= 16
+faults-tool: configure
+	cmake --build $(BUILD) --target test_tool_sweep -j$(JOBS)
+	FLYKESTREL_SWEEP_FILES=$(TOOL_FAULT_FILES) FLYKESTREL_SWEEP_MIB=$(TOOL_FAULT_MIB) QT_QPA_PLATFORM=offscreen \
+		$(BUILD)/bin/test_tool_sweep --gtest_filter='Operations/ToolKillSweep.*'
 
 # Benchmarks (never part of `make test`): writes bench/RESULTS.md. BENCH_ARGS e.g. "--runs 5 --only WAYPOINT".
 BENCH_ARGS ?=

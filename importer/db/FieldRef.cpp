@@ -6,8 +6,9 @@
 FieldRef::FieldRef(std::string code) : code_(std::move(code)) {}
 
 const TriDbTemplateEntry* FieldRef::Find(const TriDbTemplate& layout) const {
-    if (hint_ < layout.GetFieldCount() && layout.GetField(hint_).fieldCode == code_)
-        return &layout.GetField(hint_);
+    const auto hint = static_cast<size_t>(hint_);
+    if (hint < layout.fields.size() && layout.fields[hint].fieldCode == code_)
+        return &layout.fields[hint];
     const int found = layout.FindFieldIndex(code_);
     if (found < 0)
         return nullptr;

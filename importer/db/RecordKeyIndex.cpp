@@ -4,6 +4,7 @@
 #include "db/TriDbTemplate.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <utility>
 
@@ -59,9 +60,13 @@ std::string_view RecordKeyIndex::KeyBytes(const TriDbRecord& record, std::string
 
 void RecordKeyIndex::Add(size_t slot, const TriDbRecord& record) {
     std::string scratch;
+    Insert(HashOf(KeyBytes(record, scratch)), slot);
+}
+
+void RecordKeyIndex::Insert(uint32_t hash, size_t slot) {
     if (Crowded(used_ + 1, cells_.size()))
         Grow();
-    Place({HashOf(KeyBytes(record, scratch)), static_cast<int32_t>(slot)});
+    Place({hash, static_cast<int32_t>(slot)});
     ++used_;
 }
 
@@ -90,21 +95,47 @@ void RecordKeyIndex::Grow() {
     }
 }
 
-void RecordKeyIndex::Prefetch(const TriDbRecord& probe, const Slots* records) const {
+void RecordKeyIndex::AddAll(const Slots& records) {
+    constexpr size_t kAhead = 16;
+    std::array<uint32_t, kAhead> hashes{};
     std::string scratch;
-    const uint32_t hash = HashOf(KeyBytes(probe, scratch));
+    const auto hashAt = [&](size_t slot) {
+        return records[slot] ? HashOf(KeyBytes(TriDbRecord::View(template_, records[slot]), scratch)) : 0;
+    };
+    for (size_t slot = 0; slot < std::min(kAhead, records.size()); ++slot)
+        hashes[slot] = hashAt(slot);
+    for (size_t slot = 0; slot < records.size(); ++slot) {
+        const uint32_t hash = hashes[slot % kAhead];
+        if (slot + kAhead < records.size()) {
+            hashes[slot % kAhead] = hashAt(slot + kAhead);
+            __builtin_prefetch(&cells_[Home(hashes[slot % kAhead])]);
+        }
+        if (records[slot])
+            Insert(hash, slot);
+    }
+}
+
+uint32_t RecordKeyIndex::HashOfProbe(const TriDbRecord& probe) const {
+    std::string scratch;
+    return HashOf(KeyBytes(probe, scratch));
+}
+
+void RecordKeyIndex::Prefetch(uint32_t hash, const Slots& records, Step step) const {
     size_t at = Home(hash);
-    if (!records) {
+    if (step == Step::Cell) {
         __builtin_prefetch(&cells_[at]);
         return;
     }
     for (; cells_[at].slot != kEmpty; at = Next(at)) {
         const Cell& cell = cells_[at];
-        if (cell.hash == hash && cell.slot >= 0 && static_cast<size_t>(cell.slot) < records->size()) {
-            if (const uint8_t* bytes = (*records)[static_cast<size_t>(cell.slot)])
-                __builtin_prefetch(bytes + field_.offset);
-            return;
-        }
+        if (cell.hash != hash || cell.slot < 0 || static_cast<size_t>(cell.slot) >= records.size())
+            continue;
+        const uint8_t* const* entry = &records[static_cast<size_t>(cell.slot)];
+        if (step == Step::Slot)
+            __builtin_prefetch(entry);
+        else if (*entry)
+            __builtin_prefetch(*entry + field_.offset);
+        return;
     }
 }
 

@@ -26,9 +26,15 @@ public:
     int GetKeyField() const { return keyField_; }
     // Slots must be added in ascending order.
     void Add(size_t slot, const TriDbRecord& record);
-    // Starts loading what Find(probe, records) reads first: without records, the probe's first cell; with
-    // them, the key bytes of the first record of the probe's hash (cheap once its cells are loaded).
-    void Prefetch(const TriDbRecord& probe, const Slots* records) const;
+    // Adds every live slot of records, in order: Add for each, with the cells loaded some slots ahead.
+    void AddAll(const Slots& records);
+    // The hash of a probe's key bytes, as Find computes it.
+    uint32_t HashOfProbe(const TriDbRecord& probe) const;
+    // What Find(probe, records) reads, one after the other, for a probe of that hash: its first cell, the
+    // record-order entry of the first cell of its hash, and that record's key bytes. A pass of look-ups
+    // starts loading each some probes ahead, each step once the step before it has had time to load.
+    enum class Step { Cell, Slot, Record };
+    void Prefetch(uint32_t hash, const Slots& records, Step step) const;
     // The matching slot, or -1.
     long Find(const TriDbRecord& probe, const Slots& records);
 
@@ -41,6 +47,7 @@ private:
 
     std::string_view KeyBytes(const TriDbRecord& record, std::string& scratch) const;
     size_t CompareLength(std::string_view bytes) const;
+    void Insert(uint32_t hash, size_t slot);
     size_t Home(uint32_t hash) const;
     size_t Next(size_t at) const;
     void Place(Cell cell);

@@ -1,60 +1,90 @@
 #include "db/SortKeys.h"
 
+#include "base/FixedText.h"
+
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace {
 
-constexpr uint8_t kLongKey = 255;
+using Entry = SortKeys::Entry;
+static_assert(sizeof(Entry) == 20);
 
-// Eight key bytes from at on, as a number that orders like the bytes themselves.
-uint64_t BigEndianAt(const char* text, size_t width, size_t at) {
+// Eight bytes as a number that orders like the bytes themselves, and back.
+uint64_t BigEndian(const char* bytes) {
     uint64_t value = 0;
-    for (size_t i = at; i < at + 8; ++i)
-        value = value << 8 | (i < width ? static_cast<uint8_t>(text[i]) : 0);
-    return value;
+    std::memcpy(&value, bytes, sizeof value);
+    return std::endian::native == std::endian::little ? __builtin_bswap64(value) : value;
+}
+
+void PutBigEndian(uint64_t value, char* bytes) {
+    value = std::endian::native == std::endian::little ? __builtin_bswap64(value) : value;
+    std::memcpy(bytes, &value, sizeof value);
+}
+
+// The entry of a record's key: its first sixteen bytes, zero past its end.
+Entry EntryOf(const std::string& key, size_t record) {
+    char head[16] = {};
+    std::memcpy(head, key.data(), std::min(key.size(), sizeof head));
+    return {BigEndian(head), BigEndian(head + 8), static_cast<int>(record)};
+}
+
+// The first sixteen key bytes that an entry holds, into text.
+void PutHead(const Entry& entry, char* text) {
+    PutBigEndian(entry.high, text);
+    PutBigEndian(entry.low, text + 8);
 }
 
 } // namespace
 
-SortKeys::SortKeys(size_t count, const std::function<std::string(size_t)>& keyOf) : count_(count) {
-    texts_.assign(count_ * width_, '\0');
-    lengths_.resize(count_);
-    for (size_t n = 0; n < count_; ++n) {
+SortKeys::SortKeys(size_t count, const std::function<std::string(size_t)>& keyOf) {
+    entries_.reserve(count);
+    for (size_t n = 0; n < count; ++n) {
         const std::string key = keyOf(n);
-        lengths_[n] = static_cast<uint8_t>(std::min<size_t>(kLongKey, strnlen(key.data(), key.size())));
         if (key.size() > width_)
-            Widen(key.size());
-        std::memcpy(texts_.data() + n * width_, key.data(), key.size());
+            Widen(count, key.size());
+        if (!texts_.empty())
+            std::memcpy(texts_.data() + n * width_, key.data(), key.size());
+        entries_.push_back(EntryOf(key, n));
     }
+    Sort();
 }
 
-// Rare: a key longer than any before it.
-void SortKeys::Widen(size_t width) {
-    std::vector<char> wider(count_ * width, '\0');
-    for (size_t n = 0; n < count_; ++n)
-        std::memcpy(wider.data() + n * width, texts_.data() + n * width_, width_);
+// Rare: a key longer than any before it. The first such key brings the texts of the keys before it out of
+// their entries.
+void SortKeys::Widen(size_t count, size_t width) {
+    std::vector<char> wider(count * width, '\0');
+    for (size_t n = 0; n < entries_.size(); ++n) {
+        char* text = wider.data() + n * width;
+        if (texts_.empty())
+            PutHead(entries_[n], text);
+        else
+            std::memcpy(text, texts_.data() + n * width_, width_);
+    }
     texts_ = std::move(wider);
     width_ = width;
 }
 
-std::string_view SortKeys::Key(size_t record) const {
-    const char* text = texts_.data() + record * width_;
-    return {text, lengths_[record] == kLongKey ? strnlen(text, width_) : lengths_[record]};
+void SortKeys::PutKey(size_t rank, std::span<uint8_t> field) const {
+    const Entry& entry = entries_[rank];
+    if (!texts_.empty()) {
+        const char* text = TextOf(entry.record);
+        PutText(field, {text, strnlen(text, width_)}, TextCut::AtWidth);
+        return;
+    }
+    char text[16];
+    PutHead(entry, text);
+    PutText(field, {text, strnlen(text, sizeof text)}, TextCut::AtWidth);
+}
+
+void SortKeys::Prefetch(size_t rank) const {
+    if (!texts_.empty() && rank < entries_.size())
+        __builtin_prefetch(TextOf(entries_[rank].record));
 }
 
 namespace {
-
-// Twenty bytes, not twenty-four: the entries of a table's sort are its largest array at its memory peak.
-#pragma pack(push, 4)
-struct Entry {
-    uint64_t high;
-    uint64_t low;
-    int record;
-};
-#pragma pack(pop)
-static_assert(sizeof(Entry) == 20);
 
 // Byte `byte` of an entry's sort bytes: the sixteen key bytes, then the four of tail (the record number,
 // inverted so that the higher number comes first, where keys of sixteen bytes or fewer break ties).
@@ -129,58 +159,71 @@ void SortFromByte(Entry* first, Entry* last, int byte, int end, const Less& less
     std::sort(first, last, less);
 }
 
-std::vector<int> RecordsOf(const std::vector<Entry>& entries) {
-    std::vector<int> order;
-    order.reserve(entries.size());
-    for (const Entry& entry : entries)
-        order.push_back(entry.record);
-    return order;
-}
+// Entries by their first sixteen key bytes alone.
+constexpr auto kHeadLess = [](const Entry& a, const Entry& b) {
+    return a.high != b.high ? a.high < b.high : a.low < b.low;
+};
 
 // Entries of keys of up to sixteen bytes order by their bytes alone, equal ones by record number. A
 // lambda, not a function, so that the sorts inline it.
 constexpr auto kShortLess = [](const Entry& a, const Entry& b) {
-    if (a.high != b.high)
-        return a.high < b.high;
-    if (a.low != b.low)
-        return a.low < b.low;
+    if (a.high != b.high || a.low != b.low)
+        return kHeadLess(a, b);
     return a.record > b.record;
 };
+
+// Entries whose keys mostly come in order already (a table saved in key order, then merged with an update
+// that appended records; its index on the same key) need not be sorted whole: the part in key order gets
+// its runs of equal keys put in record order, the rest is sorted apart and merged in. That rest is at most
+// an eighth of the entries, so the merge's buffer stays below the record order made after the sort.
+template <typename KeyLess, typename Less, typename SortAll>
+void SortFromOrderedPart(Entry* first, Entry* last, const KeyLess& keyLess, const Less& less, const SortAll& sortAll) {
+    Entry* const ordered = std::is_sorted_until(first, last, keyLess);
+    if (last - ordered > (last - first) / 8) {
+        sortAll(first, last);
+        return;
+    }
+    for (Entry* run = first; run != ordered;) {
+        Entry* const end = std::find_if(run + 1, ordered, [&](const Entry& entry) { return keyLess(*run, entry); });
+        std::sort(run, end, [](const Entry& a, const Entry& b) { return a.record > b.record; });
+        run = end;
+    }
+    sortAll(ordered, last);
+    std::inplace_merge(first, ordered, last, less);
+}
 
 } // namespace
 
 // The first sixteen bytes sit in the entry, so most keys are ordered without touching their texts.
-std::vector<int> SortKeys::Order() const {
-    std::vector<Entry> entries(count_);
-    for (size_t n = 0; n < count_; ++n) {
-        const char* text = TextOf(static_cast<int>(n));
-        entries[n] = {BigEndianAt(text, width_, 0), BigEndianAt(text, width_, 8), static_cast<int>(n)};
+void SortKeys::Sort() {
+    Entry* first = entries_.data();
+    Entry* last = first + entries_.size();
+    if (texts_.empty()) {
+        SortFromOrderedPart(first, last, kHeadLess, kShortLess,
+                            [](Entry* from, Entry* to) { SortFromByte(from, to, 0, 20, kShortLess); });
+        return;
     }
-    if (width_ <= 16) {
-        SortFromByte(entries.data(), entries.data() + entries.size(), 0, 20, kShortLess);
-        return RecordsOf(entries);
-    }
+    const auto tailOrder = [&](const Entry& a, const Entry& b) {
+        return std::memcmp(TextOf(a.record) + 16, TextOf(b.record) + 16, width_ - 16);
+    };
+    const auto keyLess = [&](const Entry& a, const Entry& b) {
+        return a.high != b.high || a.low != b.low ? kHeadLess(a, b) : tailOrder(a, b) < 0;
+    };
     const auto less = [&](const Entry& a, const Entry& b) {
         if (a.high != b.high || a.low != b.low)
-            return kShortLess(a, b);
-        const int compared = std::memcmp(TextOf(a.record) + 16, TextOf(b.record) + 16, width_ - 16);
+            return kHeadLess(a, b);
+        const int compared = tailOrder(a, b);
         return compared != 0 ? compared < 0 : a.record > b.record;
     };
-    SortFromByte(entries.data(), entries.data() + entries.size(), 0, 16, less);
-    return RecordsOf(entries);
+    SortFromOrderedPart(first, last, keyLess, less, [&](Entry* from, Entry* to) { SortFromByte(from, to, 0, 16, less); });
 }
 
-// Without a key longer than sixteen bytes, the entries are the only copy of the keys.
-std::vector<int> SortKeys::OrderOf(size_t count, const std::function<std::string(size_t)>& keyOf) {
-    std::vector<Entry> entries(count);
-    for (size_t n = 0; n < count; ++n) {
-        const std::string key = keyOf(n);
-        if (key.size() > 16)
-            return SortKeys(count, keyOf).Order();
-        entries[n] = {BigEndianAt(key.data(), key.size(), 0), BigEndianAt(key.data(), key.size(), 8), static_cast<int>(n)};
-    }
-    SortFromByte(entries.data(), entries.data() + entries.size(), 0, 20, kShortLess);
-    return RecordsOf(entries);
+std::vector<int> SortKeys::Order() const {
+    std::vector<int> order;
+    order.reserve(entries_.size());
+    for (const Entry& entry : entries_)
+        order.push_back(entry.record);
+    return order;
 }
 
 const char* SortKeys::TextOf(int record) const {

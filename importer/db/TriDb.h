@@ -6,7 +6,9 @@
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,7 +21,7 @@ class SortKeys;
 // One table in memory: a ".DBD" database or a ".DEX" update, with its template.
 class TriDb final {
 public:
-    // How many records ahead of a pass Prefetch is worth calling: about a memory latency's worth.
+    // How many records ahead a pass starts loading those it will read: about a memory latency's worth.
     static constexpr int kPrefetchAhead = 16;
 
     TriDb() = default;
@@ -44,9 +46,6 @@ public:
     // access. Only the const form may return a view into a read-only image.
     TriDbRecord GetRecord(int index);
     const TriDbRecord GetRecord(int index) const;
-    // Starts loading a record's bytes, some records ahead of a pass whose records lie scattered (shared
-    // with a DEX, or in a sort order); numbers out of range are ignored.
-    void Prefetch(int index) const { store_.Prefetch(static_cast<size_t>(index)); }
     TriDbHeader* GetHeader() { return header_.get(); }
     const TriDbHeader* GetHeader() const { return header_.get(); }
     const TriDbTemplate& GetTemplate() const { return recordTemplate_; }
@@ -70,7 +69,8 @@ public:
     TriDbRecord AppendRecord();
 
     // Orders the record numbers by the text of field 0, equal keys with the higher record number first.
-    void SortByKey();
+    // check, when given, sees each record on the way, in record order; what it throws ends the sort.
+    void SortByKey(const std::function<void(const TriDbRecord&)>& check = nullptr);
     const std::vector<int>* GetSortOrder() const { return sortOrder_ ? &*sortOrder_ : nullptr; }
     // Writes header and records (in sort order when there is one) to path through a temporary file; with
     // writeTo, straight to that file instead (an import's work file; messages still name path).
@@ -92,12 +92,16 @@ private:
     bool SameSize(const TriDbRecord& record) const;
     void Put(const TriDbRecord& record, int keyField, const RecordStore* source);
     void AppendCopy(const TriDbRecord& record, const RecordStore* source);
-    void PrefetchLookUps(const TriDb& dex, size_t n) const;
+    // The hashes of the DEX records being loaded ahead, by record number modulo its size.
+    using LookAheadHashes = std::array<uint32_t, 2 * kPrefetchAhead>;
+    void PrefetchLookUps(const TriDb& dex, size_t n, LookAheadHashes& hashes) const;
     void RemoveSlot(size_t slot);
     void Compact();
     TriDbRecord RecordAt(size_t slot) const;
+    std::vector<uint32_t> IndexedRanks(const SortKeys& keys, const TriDbTemplateEntry* filter,
+                                       uint32_t filterMask) const;
     void WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
-                        const SortKeys& keys, const std::vector<int>& taken) const;
+                        const SortKeys& keys, const std::vector<uint32_t>& taken) const;
     void DropKeyIndex() { keyIndex_.reset(); }
 
     std::string name_;

@@ -30,6 +30,16 @@ DbiFileHeader IndexHeader(uint32_t count, const IndexGen& generator) {
     return header;
 }
 
+// A filter on a 'C' field tests its first byte against the mask's low byte, on an 'I' field its value;
+// a filter on a field of another type lets every record pass.
+bool Passes(const TriDbRecord& record, const TriDbTemplateEntry& filter, uint32_t mask) {
+    if (filter.type == 'C')
+        return (record.ReadU8(filter.offset) & (mask & 0xFF)) != 0;
+    if (filter.type == 'I')
+        return (record.ReadU32(filter.offset) & mask) != 0;
+    return true;
+}
+
 // A key text the generator leaves empty is the text of field 0.
 std::string KeyTextOf(const IndexGen* generator, const TriDbRecord& record) {
     std::string key = generator ? generator->MakeKey(record) : std::string();
@@ -39,12 +49,15 @@ std::string KeyTextOf(const IndexGen* generator, const TriDbRecord& record) {
 } // namespace
 
 // A sorted table is done merging: the key index goes, to be rebuilt by the next look-up.
-void TriDb::SortByKey() {
+void TriDb::SortByKey(const std::function<void(const TriDbRecord&)>& check) {
     DropKeyIndex();
-    sortOrder_ = SortKeys::OrderOf(store_.Count(), [this](size_t n) {
+    sortOrder_ = SortKeys(store_.Count(), [&](size_t n) {
         store_.Prefetch(n + kPrefetchAhead);
-        return KeyTextOf(nullptr, RecordAt(n));
-    });
+        const TriDbRecord record = RecordAt(n);
+        if (check)
+            check(record);
+        return KeyTextOf(nullptr, record);
+    }).Order();
 }
 
 
@@ -59,26 +72,28 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
     const SortKeys keys(store_.Count(), [&](size_t n) { return KeyTextOf(&generator, RecordAt(n)); });
     sortOrder_ = keys.Order();
     const TriDbTemplateEntry* filter = filterCode ? &recordTemplate_.GetField(*filterCode) : nullptr;
-    std::vector<int> taken;
-    taken.reserve(store_.Count());
-    for (size_t i = 0; i < sortOrder_->size(); ++i) {
-        const int n = (*sortOrder_)[i];
-        if (filter && i + kPrefetchAhead < sortOrder_->size())
-            store_.Prefetch(static_cast<size_t>((*sortOrder_)[i + kPrefetchAhead]));
-        const TriDbRecord record = RecordAt(static_cast<size_t>(n));
-        bool pass = true;
-        if (filter && filter->type == 'C')
-            pass = (record.ReadU8(filter->offset) & (filterMask & 0xFF)) != 0;
-        else if (filter && filter->type == 'I')
-            pass = (record.ReadU32(filter->offset) & filterMask) != 0;
-        if (pass && !keys.Key(static_cast<size_t>(n)).empty())
-            taken.push_back(n);
-    }
-    WriteIndexFile(path, writeTo, generator, keys, taken);
+    WriteIndexFile(path, writeTo, generator, keys, IndexedRanks(keys, filter, filterMask));
 }
 
+// The ranks of the key order whose records have a key and pass the filter; only a filter reads the records.
+std::vector<uint32_t> TriDb::IndexedRanks(const SortKeys& keys, const TriDbTemplateEntry* filter,
+                                          uint32_t filterMask) const {
+    std::vector<uint32_t> taken;
+    taken.reserve(keys.Count());
+    for (size_t rank = 0; rank < keys.Count(); ++rank) {
+        if (!keys.HasKey(rank))
+            continue;
+        if (filter && rank + kPrefetchAhead < keys.Count())
+            store_.Prefetch(static_cast<size_t>(keys.RecordAt(rank + kPrefetchAhead)));
+        if (!filter || Passes(RecordAt(static_cast<size_t>(keys.RecordAt(rank))), *filter, filterMask))
+            taken.push_back(static_cast<uint32_t>(rank));
+    }
+    return taken;
+}
+
+// The entries come in key order, so the keys are read one after the other.
 void TriDb::WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
-                           const SortKeys& keys, const std::vector<int>& taken) const {
+                           const SortKeys& keys, const std::vector<uint32_t>& taken) const {
     DbFileWriter file;
     if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
         throw ZorException("TriDb", 506, static_cast<uint32_t>(error), "Unable to open file");
@@ -87,9 +102,12 @@ void TriDb::WriteIndexFile(const std::string& path, const std::string& writeTo, 
     const auto keyWidth = static_cast<size_t>(std::max(0, generator.GetKeyWidth()));
     const auto recordSize = static_cast<uint32_t>(header_->GetRecordSize());
     std::vector<uint8_t> entry(keyWidth + 4);
-    for (const int n : taken) {
-        PutText(std::span(entry).first(keyWidth), keys.Key(static_cast<size_t>(n)), TextCut::AtWidth);
-        ByteWriter(entry, keyWidth).Write(DbdFileHeader::kSize + static_cast<uint32_t>(n) * recordSize);
+    for (size_t i = 0; i < taken.size(); ++i) {
+        if (i + kPrefetchAhead < taken.size())
+            keys.Prefetch(taken[i + kPrefetchAhead]);
+        keys.PutKey(taken[i], std::span(entry).first(keyWidth));
+        const auto n = static_cast<uint32_t>(keys.RecordAt(taken[i]));
+        ByteWriter(entry, keyWidth).Write(DbdFileHeader::kSize + n * recordSize);
         file.Write(entry.data(), entry.size());
     }
     if (const int error = file.Commit())

@@ -8,10 +8,7 @@ int TriDb::FindSlot(const TriDbRecord& probe, int keyField) {
         return -1;
     if (!keyIndex_ || keyIndex_->GetKeyField() != keyField) {
         keyIndex_.emplace(keyField, recordTemplate_, store_.Count());
-        for (size_t slot = 0; slot < store_.Count(); ++slot) {
-            if (store_.At(slot))
-                keyIndex_->Add(slot, RecordAt(slot));
-        }
+        keyIndex_->AddAll(store_.Slots());
     }
     return static_cast<int>(keyIndex_->Find(probe, store_.Slots()));
 }
@@ -81,25 +78,37 @@ void TriDb::RemoveRecord(const TriDbRecord& record) {
     }
 }
 
-// Each look-up of a large table waits on memory twice, for a cell and for a record: both are loaded
-// while the DEX records before them are merged, the cells twice as far ahead as the records.
-void TriDb::PrefetchLookUps(const TriDb& dex, size_t n) const {
+// Each look-up of a large table waits on memory three times, for a cell, for its entry in the record
+// order and for a record: each is loaded while the DEX records before them are merged, the entries a third
+// and the records two thirds of the way after the cells. A DEX record's hash is made once, for its cell,
+// and kept for its later steps (those of the first records, before the key index exists, load nothing
+// useful, which costs nothing but the load).
+void TriDb::PrefetchLookUps(const TriDb& dex, size_t n, LookAheadHashes& hashes) const {
     if (!keyIndex_ || keyIndex_->GetKeyField() != 0)
         return;
-    const auto ahead = static_cast<size_t>(kPrefetchAhead);
-    if (n + ahead < dex.store_.Count())
-        keyIndex_->Prefetch(dex.RecordAt(n + ahead), nullptr);
-    if (n + ahead / 2 < dex.store_.Count())
-        keyIndex_->Prefetch(dex.RecordAt(n + ahead / 2), &store_.Slots());
+    constexpr size_t kStepApart = kPrefetchAhead / 2;
+    const auto steps = {RecordKeyIndex::Step::Record, RecordKeyIndex::Step::Slot, RecordKeyIndex::Step::Cell};
+    size_t ahead = kStepApart;
+    for (const RecordKeyIndex::Step step : steps) {
+        const size_t m = n + ahead;
+        ahead += kStepApart;
+        if (m >= dex.store_.Count())
+            continue;
+        uint32_t& hash = hashes[m % hashes.size()];
+        if (step == RecordKeyIndex::Step::Cell)
+            hash = keyIndex_->HashOfProbe(dex.RecordAt(m));
+        keyIndex_->Prefetch(hash, store_.Slots(), step);
+    }
 }
 
 void TriDb::Merge(const TriDb& dex) {
     recordTemplate_.CheckKeyField();
     const size_t dexCount = dex.store_.Count();
     store_.Reserve(store_.Count() + dexCount);
+    LookAheadHashes hashes{};
     try {
         for (size_t n = 0; n < dexCount; ++n) {
-            PrefetchLookUps(dex, n);
+            PrefetchLookUps(dex, n, hashes);
             const TriDbRecord record = dex.RecordAt(n);
             if (record.FirstByte() != '*') {
                 Put(record, 0, &dex.store_);

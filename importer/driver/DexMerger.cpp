@@ -15,6 +15,7 @@
 #include "pod/PodWriter.h"
 
 #include <memory>
+#include <vector>
 
 DexMerger::DexMerger(const std::optional<std::string>& folder, bool preview) {
     PodList::SetFlyFolder(folder, !preview);
@@ -95,8 +96,7 @@ std::string DexMerger::MergeInMemory(const std::string& dexName, const NavDataba
     table.CheckRecordSize();
     table.Merge(dex);
     dex.Clear();
-    table.SortByKey();
-    ValidateIndexKeys(table, database);
+    SortAndValidate(table, database);
     return tableName;
 }
 
@@ -128,17 +128,18 @@ const NavDatabase& DexMerger::DatabaseOf(const std::string& dexName) {
     return *database;
 }
 
-// A position that no index key can hold is refused before the table is written.
-void DexMerger::ValidateIndexKeys(const TriDb& table, const NavDatabase& database) {
+// Sorts the merged table by key. A position that no index key can hold is refused before the table is
+// written: the sort's pass over the records checks each on the way.
+void DexMerger::SortAndValidate(TriDb& table, const NavDatabase& database) {
+    std::vector<std::unique_ptr<IndexGenLatLon>> positions;
     for (const NavIndex& index : database.indexes) {
-        if (index.kind != NavIndex::Kind::LatLon)
-            continue;
-        const IndexGenLatLon generator(table, index.firstCode, index.secondCode);
-        for (int i = 0; i < table.GetRecordCount(); ++i) {
-            table.Prefetch(i + TriDb::kPrefetchAhead);
-            generator.ValidateRecord(table.GetRecord(i));
-        }
+        if (index.kind == NavIndex::Kind::LatLon)
+            positions.push_back(std::make_unique<IndexGenLatLon>(table, index.firstCode, index.secondCode));
     }
+    table.SortByKey([&positions](const TriDbRecord& record) {
+        for (const std::unique_ptr<IndexGenLatLon>& generator : positions)
+            generator->ValidateRecord(record);
+    });
 }
 
 void DexMerger::RebuildIndexes(const NavDatabase& database, ImportTransaction* work, TriDb* merged) {

@@ -42,7 +42,7 @@ class DexMerger final {
     static void MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work,
                                TriDb& table);
     static std::string MergeInMemory(const std::string& dexName, const NavDatabase& database, TriDb& table);
-    static void ValidateIndexKeys(const TriDb& table, const NavDatabase& database);
+    static void SortAndValidate(TriDb& table, const NavDatabase& database);
     void PackArchive(const NavDatabase& database, ImportTransaction& work);
 
     bool deleteLooseFiles = true;

@@ -109,9 +109,13 @@ void PodWriter::Write(const std::string& path) {
     if (const int error = out.Create(path, false))
         throw ZorException("PodWriter", 96, error, FormatMessage("Unable to open %s", ShownPath(path).c_str()));
     int error = out.Write(headerBytes.data(), headerSize);
+    // Each image goes once written: a disk file's pages, read by the write, then leave the resident set.
     const auto writeData = [&] {
-        for (size_t k = 0; k < order.size() && error == 0; ++k)
-            error = out.Write(files_[order[k]].data, files_[order[k]].size);
+        for (size_t k = 0; k < order.size() && error == 0; ++k) {
+            FlyFile& file = files_[order[k]];
+            error = out.Write(file.data, file.size);
+            file.Reset();
+        }
     };
     if (version3)
         writeData();
@@ -123,6 +127,7 @@ void PodWriter::Write(const std::string& path) {
         writeData();
     if (error == 0)
         error = out.Commit();
+    files_.clear();
     if (error != 0)
         throw ZorException("PodWriter", 113, error, FormatMessage("Unable to write to %s", ShownPath(path).c_str()));
 }

@@ -18,9 +18,10 @@ class PodWriter final {
     void InitPod3(const std::string& comment, uint32_t numberA, uint32_t numberB, const std::string& author,
                   const std::string& copyright);
     void Add(const FlyFile& file);
-    // Writes the archive to path itself (created anew, entries in ascending name order). Every write is
-    // checked; on failure the partial file is removed and ZorException (module PodWriter) is raised with
-    // the system's error number: "Unable to open %s" or "Unable to write to %s".
+    // Writes the archive to path itself (created anew, entries in ascending name order) and lets the added
+    // images go, each as soon as it is written. Every write is checked; on failure the partial file is
+    // removed and ZorException (module PodWriter) is raised with the system's error number: "Unable to
+    // open %s" or "Unable to write to %s".
     void Write(const std::string& path);
 
   private:

@@ -1,5 +1,6 @@
 #include "activation/DllFolderBackup.h"
 
+#include "shell/Failures.h"
 #include "shell/FileUtils.h"
 #include "shell/NativeFs.h"
 #include "shell/Outcome.h"
@@ -39,11 +40,15 @@ Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
     for (const QString& name : names)
         bytes += FileSize(source + '/' + name);
     progress.Start(int(names.size()), bytes);
+    QList<Failure> failed;
     for (qsizetype done = 0; done < names.size(); ++done) {
         const QString file = source + '/' + names[done];
         if (!progress.Step(file, FileSize(file)))
-            return Cancelled(done, names.size());
-        CopyFileOver(file, backup + '/' + names[done], backup);
+            return Cancelled(done, names.size()) += NotChanged(failed);
+        if (const Done copied = CopyFileOver(file, backup + '/' + names[done], backup); !copied)
+            failed << copied.failure();
     }
+    if (!failed.isEmpty())
+        return NotChanged(failed);
     return Outcome::Info(QStringLiteral("Sauvegarde répertoire DLL terminé"), BackupCaption);
 }

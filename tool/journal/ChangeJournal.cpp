@@ -133,10 +133,14 @@ void ChangeJournal::Prune(const JournalLimits& limits) {
         else
             kept << IdText(entry.id);
     }
-    // An entry that a killed writer never finished, and stores without an entry.
+    // An entry that a killed writer never finished, and stores without an entry; other files that live
+    // beside the journal are not its own.
     for (const QString& name : EntryNames(folder_)) {
+        const QString id = name.left(name.indexOf('.'));
+        bool numbered = false;
+        id.toInt(&numbered);
         const bool leftover = name.endsWith(QLatin1String(".new")) || name.endsWith(QLatin1String(".store"));
-        if (leftover && !kept.contains(name.left(name.indexOf('.'))))
+        if (numbered && leftover && !kept.contains(id))
             RemoveWhole(folder_ + name);
     }
 }

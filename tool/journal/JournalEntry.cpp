@@ -8,18 +8,22 @@ int JournalEntry::FileCount() const {
 
 int ChangedFiles(const QList<ChangeStep>& steps) {
     using Kind = ChangeStep::Kind;
-    // Each path leads to the file it names: the first name a file had in the operation.
+    // Each path leads to the file it names: the first name a file had in the operation. A name that a
+    // rename freed names another file from then on ("data" made anew once "data" became "data-save").
     QHash<QString, QString> fileAt;
     QSet<QString> changed;
-    for (const ChangeStep& step : steps) {
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const ChangeStep& step = steps[i];
         if (step.kind == Kind::Temporary || step.kind == Kind::Program)
             continue;
         if (step.kind == Kind::Kept && (step.after.kind == Fingerprint::Kind::Unknown || step.after == step.before))
             continue;
         const QString file = fileAt.value(step.path, step.path);
         changed << file;
-        if (step.kind == Kind::Renamed)
+        if (step.kind == Kind::Renamed) {
+            fileAt.insert(step.path, step.path + QChar(0) + QString::number(i));
             fileAt.insert(step.to, file);
+        }
     }
     return int(changed.size());
 }

@@ -48,7 +48,7 @@ bool KeepInStore(const QString& path, const QString& store, StoreBy by) {
     if (by == StoreBy::LinkOrCopy && st.st_nlink == 1 && ::link(from.constData(), to.constData()) == 0)
         return true;
     const RecorderScope unrecorded(nullptr);
-    return bool(CopyWholeFile(path, store));
+    return CopyWholeFile(path, store) && ::chmod(to.constData(), st.st_mode & 07777) == 0;
 }
 
 bool PutBack(const QString& store, const QString& path) {
@@ -62,7 +62,7 @@ bool PutBack(const QString& store, const QString& path) {
         return !target.isEmpty() && ::symlink(target.constData(), ToNative(path).constData()) == 0;
     }
     if (!S_ISDIR(st.st_mode))
-        return bool(CopyWholeFile(store, path));
+        return CopyWholeFile(store, path) && ::chmod(ToNative(path).constData(), st.st_mode & 07777) == 0;
     if (::mkdir(ToNative(path).constData(), 0777) != 0)
         return false;
     for (const QString& name : EntryNames(store))

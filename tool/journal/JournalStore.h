@@ -11,7 +11,7 @@
 enum class StoreBy { LinkOrCopy, Copy };
 
 // A copy of what path holds (file, folder with all below it, or symbolic link) made at store: a hard link
-// or a flushed copy.
+// or a flushed copy, with the file's permissions.
 bool KeepInStore(const QString& path, const QString& store, StoreBy by = StoreBy::LinkOrCopy);
 // Puts what store holds back at path, which must not exist or is a file that is replaced whole.
 bool PutBack(const QString& store, const QString& path);

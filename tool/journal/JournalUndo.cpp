@@ -109,7 +109,11 @@ class EntryUndo final {
         case Kind::Replaced:
             return step.after == step.before || now == step.before || RevertReplacement(index, step);
         case Kind::Kept:
-            return now == step.before || step.stored.isEmpty() || RevertReplacement(index, step);
+            if (now == step.before || step.stored.isEmpty())
+                return true;
+            // The program either wrote the file anew or removed it.
+            return now.kind == Fingerprint::Kind::Absent ? RevertDeletion(step)
+                                                         : RevertReplacement(index, step);
         case Kind::Deleted:
             return now.kind != Fingerprint::Kind::Absent || RevertDeletion(step);
         case Kind::Temporary:

@@ -189,6 +189,16 @@ TEST(LatLonCells, ExamplesEquatorAndLastBands) {
     EXPECT_EQ(cell(lastEdge - 1e-6, 10), "007253");
 }
 
+// On an edge is in the band above it, just below an edge in the band below.
+TEST(LatLonCells, EachEdgeStartsTheBandAboveIt) {
+    const auto& t = LatitudeBands::Edges();
+    for (int k = 1; k <= 126; ++k) {
+        EXPECT_EQ(LatitudeBands::BandOf(t[static_cast<size_t>(k)]), k + 1) << k;
+        EXPECT_EQ(LatitudeBands::BandOf(std::nextafter(t[static_cast<size_t>(k)], 0.0)), k) << k;
+    }
+    EXPECT_EQ(LatitudeBands::BandOf(std::acos(0.0)), 127); // the pole
+}
+
 TEST(LatLonCells, BandTableValues) {
     const auto& t = LatitudeBands::Edges();
     EXPECT_EQ(t[0], 0.0);

@@ -22,16 +22,14 @@ pid_t StartProgram(const std::string& program, const std::vector<std::string>& a
 // Waits for a started program; its exit status, or -signal when it was killed.
 int WaitProgram(pid_t pid);
 
-// In a forked child: replaces it with program and args; exit status 127 when that fails.
-[[noreturn]] void ExecProgram(const std::string& program, const std::vector<std::string>& args);
-
 // The lines of text, each with its line end.
 std::vector<std::string> Lines(const std::string& text);
 
 // Runs program with a pseudo-terminal as its controlling terminal; its standard output and error go
 // to that terminal too, or to a pipe when outputToTerminal is false. Once the output shows prompt (or
-// ends), checks whether the program keeps waiting and, if so, types key on the terminal. result.out
-// is all output in the order it came, with the terminal's line ends.
+// ends), waits until the program either ends or waits for a key (has put the terminal in raw mode), and
+// in that case types key on the terminal (waited). A program that does neither within a minute is killed.
+// result.out is all output in the order it came, with the terminal's line ends.
 struct TerminalResult final {
     ProgramResult result;
     bool waited = false;

@@ -1,5 +1,7 @@
 #include "ProgramRun.h"
 
+#include "ExecProgram.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -45,15 +47,6 @@ void Drain(int (&fds)[2], std::string& out, std::string& err) {
 }
 
 } // namespace
-
-void ExecProgram(const std::string& program, const std::vector<std::string>& args) {
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
-}
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& folder) {

@@ -1,11 +1,14 @@
+#include "ExecProgram.h"
 #include "ProgramRun.h"
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -37,6 +40,25 @@ void ReadUntil(int fd, const std::string& wanted, std::string& text) {
     }
 }
 
+// Whether the program waits for a key: it has put the terminal in raw mode (no line editing, no echo)
+// to read one. False once it has ended, its status in status. Asks until one of the two; a program that
+// does neither within a deadline is killed, so that the test fails on its status instead of hanging.
+bool WaitsForKey(int master, pid_t pid, int& status) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            return false;
+        termios mode{};
+        // On the master, tcgetattr gives the terminal's mode as the program set it.
+        if (::tcgetattr(master, &mode) == 0 && (mode.c_lflag & (ICANON | ECHO)) == 0)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+    return false;
+}
+
 } // namespace
 
 TerminalResult RunOnTerminal(const std::string& program, const std::vector<std::string>& args,
@@ -57,9 +79,8 @@ TerminalResult RunOnTerminal(const std::string& program, const std::vector<std::
 
     TerminalResult run;
     ReadUntil(output, prompt, run.result.out);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     int status = 0;
-    run.waited = ::waitpid(pid, &status, WNOHANG) == 0;
+    run.waited = WaitsForKey(master, pid, status);
     if (run.waited && ::write(master, &key, 1) != 1)
         throw std::runtime_error("cannot type on the terminal");
     ReadUntil(output, {}, run.result.out);

@@ -1,6 +1,7 @@
 // Imports that fail: a full disk (a plain file size limit) in the middle of one, a read-only SYSTEM
 // folder, input that cannot be merged or indexed. The run reports an error, every file of the
 // installation stays byte for byte, nothing is left behind, and the next run completes the import.
+#include "ExecProgram.h"
 #include "FlyFixture.h"
 #include "LimitedRun.h"
 #include "ProgramRun.h"

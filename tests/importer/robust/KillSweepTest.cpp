@@ -66,7 +66,7 @@ struct Tally {
     int killedOld = 0;
     int killedNew = 0;
     int mixes = 0;
-    int windowMixes = 0; // after the commit, beside a stale loose table
+    int windowMixes = 0; // the stale loose table beside the new indexes, after the commit
     int lostRecords = 0;
     int doubleMerges = 0;
     int leftovers = 0;
@@ -154,6 +154,16 @@ Reference MakeReference(const KilledImport& import) {
     return reference;
 }
 
+// The one mix a stale loose table allows after the commit: the new database but for the table, which is
+// still the stale one.
+bool IsStaleTableWindow(Files view, const Reference& reference) {
+    const std::string table = "DATABASE\\AIRPORT.DBD";
+    if (view[table] != reference.viewBefore.at(table))
+        return false;
+    view[table] = reference.viewAfter.at(table);
+    return view == reference.viewAfter;
+}
+
 // The state a kill left: every archive opens and is old or new, the backup is the old archive, and a
 // reader sees the old database before the commit and the new one after it. True after the commit.
 bool CheckKilledState(const KilledImport& import, const Reference& reference, bool staleTable, Tally& tally) {
@@ -184,7 +194,12 @@ bool CheckKilledState(const KilledImport& import, const Reference& reference, bo
     const bool committed = pod == reference.after.at(import.Pod());
     if (view == (committed ? reference.viewAfter : reference.viewBefore))
         return committed;
-    if (committed && staleTable) {
+    if (committed && staleTable && IsStaleTableWindow(view, reference)) {
+        // Expected: no two files change at once. The commit replaces the archive; the stale loose table,
+        // which a reader takes before the archive's, is removed (or replaced by the kept new one) only
+        // after it, so a kill in between shows the new indexes beside the stale table. Removing it before
+        // the commit would change what a reader sees before the commit instead. The recovery record closes
+        // the window: the next run completes the steps (CheckRerun).
         ++tally.windowMixes;
     } else {
         ++tally.mixes;
@@ -227,8 +242,8 @@ TEST_P(KillSweep, ImportKilledBeforeEachDiskChange) {
     TracedRun whole;
     try {
         whole = import.Traced(0);
-    } catch (const std::runtime_error& error) {
-        GTEST_SKIP() << error.what();
+    } catch (const TracingRefused& refused) {
+        GTEST_SKIP() << refused.what();
     }
     ASSERT_GT(whole.diskChanges, 0);
     ASSERT_TRUE(import.State() == reference.after) << "a traced run differs from an untraced one";
@@ -249,8 +264,8 @@ TEST_P(KillSweep, ImportKilledBeforeEachDiskChange) {
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count();
     std::cout << "kill sweep " << GetParam().name << ", " << SweepRecords() << " records: " << tally.kills
               << " kills (" << tally.killedOld << " left the old database, " << tally.killedNew
-              << " the new), mixes " << tally.mixes << " (" << tally.windowMixes
-              << " beside a stale loose table after the commit), lost records " << tally.lostRecords
+              << " the new), mixes " << tally.mixes << ", the stale loose table beside the new indexes "
+              << tally.windowMixes << ", lost records " << tally.lostRecords
               << ", double merges " << tally.doubleMerges << ", leftovers " << tally.leftovers << ", " << seconds
               << " s\n";
     RecordProperty("kills", tally.kills);

@@ -1,5 +1,6 @@
 #include "LimitedRun.h"
 
+#include "ExecProgram.h"
 #include "ProgramRun.h"
 
 #include <cerrno>

@@ -52,6 +52,16 @@ QMap<QString, QByteArray> TempFolder::Tree(const QString& relative) const {
     return tree;
 }
 
+QMap<QString, QByteArray> TempFolder::Trees(const QStringList& relatives) const {
+    QMap<QString, QByteArray> trees;
+    for (const QString& relative : relatives) {
+        const QMap<QString, QByteArray> tree = Tree(relative);
+        for (auto it = tree.cbegin(); it != tree.cend(); ++it)
+            trees.insert(relative + '/' + it.key(), it.value());
+    }
+    return trees;
+}
+
 QStringList TempFolder::Entries(const QString& relative) const {
     return QDir(Path(relative)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }

@@ -32,6 +32,8 @@ class TempFolder {
     // Every entry below relative, hidden ones included, with its bytes ("<folder>" for a folder): two
     // equal trees have the same names in the same case and the same contents.
     QMap<QString, QByteArray> Tree(const QString& relative) const;
+    // The trees of several folders in one, each name beginning with its folder's.
+    QMap<QString, QByteArray> Trees(const QStringList& relatives) const;
     // The entries of a folder, sorted, hidden ones included.
     QStringList Entries(const QString& relative) const;
 

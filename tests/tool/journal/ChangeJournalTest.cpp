@@ -55,6 +55,8 @@ class ChangeJournalTest : public TempFolderTest {
 };
 
 TEST_F(ChangeJournalTest, UndoPutsBackEveryKindOfChangeAndForgetsTheEntry) {
+    const QFile::Permissions program = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(F("data/one.txt"), program));
     {
         const JournalScope scope(fly_, QStringLiteral("Essai"));
         ChangeEverything();
@@ -71,6 +73,8 @@ TEST_F(ChangeJournalTest, UndoPutsBackEveryKindOfChangeAndForgetsTheEntry) {
     const Outcome undone = UndoNewest(journal, 1);
     EXPECT_EQ(undone.text(), QString::fromUtf8("Annulé : « Essai »"));
     EXPECT_EQ(Tree("Fly2"), before_);
+    EXPECT_EQ(QFile::permissions(F("data/one.txt")) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+              program);
     EXPECT_TRUE(journal.Entries().isEmpty());
     EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Aucune opération à annuler."));
 }

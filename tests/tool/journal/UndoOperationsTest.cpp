@@ -128,11 +128,7 @@ class UndoOperationsTest : public TempFolderTest {
     }
 
     QMap<QString, QByteArray> Both() const {
-        QMap<QString, QByteArray> both = Tree("Fly2");
-        const QMap<QString, QByteArray> addon = Tree("addon");
-        for (auto it = addon.cbegin(); it != addon.cend(); ++it)
-            both.insert("addon/" + it.key(), it.value());
-        return both;
+        return Trees({QStringLiteral("Fly2"), QStringLiteral("addon")});
     }
 
     QString fly_;

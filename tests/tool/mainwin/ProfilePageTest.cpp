@@ -184,6 +184,18 @@ TEST_F(ProfilePageTest, BackupTwiceOverwritesItsCopies) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// A copy that fails is named, and the backup doesn't say it is done.
+TEST_F(ProfilePageTest, ABackupCopyThatFailsIsNamed) {
+    CreateFile("Fly2/modules/pc/a.dll", "first");
+    CreateFile("Fly2/modules/pc/b.dll", "second");
+    CreateDir("Fly2/modules/pc-save/b.dll");
+    ScriptedDialogs dialogs;
+    Click("Button11");
+    EXPECT_EQ(dialogs.Texts(), QStringList{QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") +
+                                           Path("Fly2/modules/pc-save/b.dll") + "\nRaison : Is a directory"});
+    EXPECT_EQ(Read("Fly2/modules/pc-save/a.dll"), "first");
+}
+
 TEST_F(ProfilePageTest, BackupErrorsGoToTheErrorBox) {
     ScriptedDialogs dialogs;
     Click("Button11");

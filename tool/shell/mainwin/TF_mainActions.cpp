@@ -65,7 +65,6 @@ void TF_main::EndWithoutSaving() {
 }
 
 void TF_main::Button7Click() {
-    const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Initialise Kestrel"));
     if (windows_->Options().exec() == QDialog::Accepted)
         ActivateOtherKeys(true);
 }

@@ -163,12 +163,14 @@ bool TOptionsForm::CheckPaths() {
     ShowOutcome(outcome);
     if (!present)
         return false;
+    // The folders are made in the simulator folder just checked, whose journal tells of them, whatever
+    // folder the tool knew before, if any.
+    const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Initialise Kestrel"));
     for (const QString& relative : MissingSubfolders(fields_)) {
         if (!ShowOutcome(CreateSubfolderQuestion(fields_, relative))) {
             ResetCaptions(fields_);
             return false;
         }
-        const JournalScope journal(fields_.LblFLYPath, QStringLiteral("Initialise Kestrel"));
         ShowOutcome(CreateSubfolder(fields_, relative));
     }
     FillFields(fields_, AppSettings());

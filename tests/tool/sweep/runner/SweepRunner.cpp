@@ -1,0 +1,125 @@
+// One journaled operation of flykestrel in a process of its own, run as its window runs it, so that the
+// kill sweep can kill it before each of its disk changes:
+//   tool_sweep_runner OPERATION FLY ADDON WORK
+// FLY is the simulator folder, ADDON the add-on source folder, WORK holds the profile, the tool's own files
+// and the importer. Exit status 0 when the operation did all it was asked, 1 when it failed, 2 for a
+// command line it doesn't know.
+#include "activation/ActivationListing.h"
+#include "activation/ActivationProfile.h"
+#include "activation/ActivationSwitch.h"
+#include "initune/FlyIniTuning.h"
+#include "initune/IniSaving.h"
+#include "install/AddonInstall.h"
+#include "install/DataFolderSave.h"
+#include "install/SceneryTransfer.h"
+#include "journal/JournalScope.h"
+#include "shell/FileUtils.h"
+#include "shell/Outcome.h"
+
+#include <QCoreApplication>
+#include <QMap>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+struct Folders final {
+    QString fly; // with trailing '/'
+    QString addon;
+    QString work;
+};
+
+// One list's OK after the profile filled it: sorted as the window shows it, under the window's own scope.
+void ApplySection(const Folders& f, ActivationKind kind, const std::optional<ProfileSection>& section,
+                  const QString& root) {
+    if (!section)
+        return;
+    ActivationEntries entries = section->entries;
+    SortEntries(entries);
+    const JournalScope journal(f.fly, ActivationName(kind));
+    ApplyActivation({kind, section->folder.value_or(WithBackslash(root)), root, entries});
+}
+
+bool ApplyProfile(const Folders& f) {
+    const QString dlls = f.fly + QStringLiteral("modules/pc");
+    const QString scripts = f.fly + QStringLiteral("modules/scripts/global");
+    const JournalScope journal(f.fly, QStringLiteral("Charger et appliquer profil"));
+    const std::optional<ActivationProfile> profile =
+        LoadProfile(f.work + QStringLiteral("/profile.f2p"), dlls);
+    if (!profile)
+        return false;
+    ApplySection(f, ActivationKind::Dll, profile->dlls, dlls);
+    ApplySection(f, ActivationKind::Script, profile->scripts, scripts);
+    return true;
+}
+
+bool Install(const Folders& f, InstallType type) {
+    InstallRequest request;
+    request.type = type;
+    request.sourceFolder = f.addon;
+    request.sourceList = ListInstallSource(f.addon);
+    request.destination = f.fly + QStringLiteral("scenery/");
+    request.flyFolder = f.fly;
+    request.renameSources = true;
+    request.pauseOnError = false;
+    request.importer = f.work + QStringLiteral("/importer");
+    bool failed = false;
+    const JournalScope journal(request.flyFolder, InstallationName(request.type));
+    const Outcome outcome = RunInstallation(request, [&failed](const QString& line) {
+        failed = failed || line.startsWith(QLatin1String("FAILED"));
+    });
+    return outcome.ok() && !failed;
+}
+
+// Every deletion the copy asks about is answered yes.
+bool MoveSceneries(const Folders& f) {
+    const SceneryCopyRequest request{f.addon, f.fly + QStringLiteral("scenery"),
+                                     ListSceneryFiles(f.addon, true, false), SourceMode::Delete};
+    QList<Failure> failed;
+    const JournalScope journal(f.fly, QString::fromUtf8("Déplacement [scènes]"));
+    for (int next = 0;;) {
+        Outcome outcome;
+        const int asked = CopySceneries(request, next, outcome, failed, NoProgress());
+        if (asked < 0)
+            return asked != CopyCancelled && failed.isEmpty();
+        if (!AnswerDeletion(request, asked, true, failed).ok())
+            return false;
+        next = asked + 1;
+    }
+}
+
+// The recommendations (from WORK) are loaded and applied before the save, as the window does in two clicks.
+bool SaveFlyIni(const Folders& f) {
+    IniGrid grid;
+    if (!LoadFlyIni(grid, f.fly + QStringLiteral("system/fly.ini"), f.work).ok())
+        return false;
+    ApplyRecommendations(grid);
+    const JournalScope journal(f.fly, QStringLiteral("Enregistrer fly.ini"));
+    return SaveIni(grid).ok();
+}
+
+bool SaveData(const Folders& f) {
+    const JournalScope journal(f.fly, QStringLiteral("Enregistrement auto. [DATA]"));
+    return SaveDataFolder(f.fly + QStringLiteral("FLY2.EXE")).box() != Outcome::Box::Error;
+}
+
+const QMap<QString, std::function<bool(const Folders&)>> Operations = {
+    {QStringLiteral("profile"), ApplyProfile},
+    {QStringLiteral("install"), [](const Folders& f) { return Install(f, InstallType::Scenery); }},
+    {QStringLiteral("move"), MoveSceneries},
+    {QStringLiteral("flyini"), SaveFlyIni},
+    {QStringLiteral("data"), SaveData},
+    {QStringLiteral("dex"), [](const Folders& f) { return Install(f, InstallType::Dex); }},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const auto operation = args.size() == 5 ? Operations.find(args[1]) : Operations.end();
+    if (operation == Operations.end())
+        return 2;
+    return (*operation)({WithBackslash(args[2]), args[3], args[4]}) ? 0 : 1;
+}

@@ -41,8 +41,10 @@ Done AddonCapture::BeforeCopy(const QString& target) {
     AddonFile file{path, FingerprintOf(path), {}, {}};
     if (file.before.kind == Fingerprint::Kind::File) {
         file.stored = library_.NewStoreName();
-        QDir().mkpath(library_.StoreFolder());
-        if (const Done kept = CopyWholeFile(path, library_.StorePath(file.stored)); !kept)
+        Done kept = library_.MakeStore();
+        if (kept)
+            kept = CopyWholeFile(path, library_.StorePath(file.stored));
+        if (!kept)
             return Failure{path, QString::fromUtf8("la bibliothèque des add-ons ne peut pas garder le fichier "
                                                    "remplacé (") +
                                      kept.failure().reason + ')'};
@@ -83,8 +85,10 @@ Done AddonCapture::BeforeImport() {
         if (inBase || kept_.contains(it.key()))
             continue;
         DatabaseFile kept{it.key(), it.value(), library_.NewStoreName()};
-        QDir().mkpath(library_.StoreFolder());
-        if (const Done copied = CopyWholeFile(it.key(), library_.StorePath(kept.stored)); !copied)
+        Done copied = library_.MakeStore();
+        if (copied)
+            copied = CopyWholeFile(it.key(), library_.StorePath(kept.stored));
+        if (!copied)
             return Failure{it.key(), QString::fromUtf8("la bibliothèque des add-ons ne peut pas garder la base de "
                                                        "données (") +
                                          copied.failure().reason + ')'};

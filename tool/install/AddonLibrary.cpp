@@ -209,6 +209,13 @@ Done AddonLibrary::Save() const {
     return WriteFileAtomic(file_, bytes);
 }
 
+Done AddonLibrary::MakeStore() const {
+    if (store_.isEmpty() || FolderExists(store_))
+        return {};
+    QDir().mkpath(file_.left(file_.lastIndexOf('/')));
+    return MakeFolder(store_);
+}
+
 int AddonLibrary::IndexOf(int id) const {
     for (qsizetype i = 0; i < addons.size(); ++i)
         if (addons[i].id == id)

@@ -60,6 +60,8 @@ class AddonLibrary final {
     QString File() const { return file_; }
     QString StoreFolder() const { return store_; }
     QString StorePath(const QString& stored) const { return store_ + stored; }
+    // Makes the store's folder when it is missing, as a change of the operation in hand.
+    Done MakeStore() const;
     // What is wrong with the library file; empty when it read whole (or doesn't exist yet).
     QString damage;
 

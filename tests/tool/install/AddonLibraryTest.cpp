@@ -190,21 +190,25 @@ TEST_F(AddonLibraryTest, TheWindowIsDrivenByTheKeyboard) {
     InstallABC();
     TF_AddonLibrary window;
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* table = window.findChild<QTableWidget*>("TableAddons");
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Down);
     EXPECT_EQ(table->currentRow(), 1);
     auto* preview = window.findChild<QPushButton*>("ButtonPreviewRemoval");
-    while (!preview->hasFocus())
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int tabs = 0; tabs < 10 && !preview->hasFocus(); ++tabs)
+        QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_TRUE(preview->hasFocus());
     QTest::keyClick(preview, Qt::Key_Space);
     EXPECT_TRUE(window.findChild<QPlainTextEdit*>("MemoRemoval")->toPlainText().contains(
         QString::fromUtf8("Rétabli : ") + Path("Fly2/scenery/shared.pod") + QString::fromUtf8(" (A)")));
     EXPECT_EQ(Tree("Fly2"), Expected({"A", "B", "C"}));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(&window, Qt::Key_Tab);
+    auto* remove = window.findChild<QPushButton*>("ButtonRemove");
+    ASSERT_TRUE(remove->hasFocus());
     dialogs_.AnswerYes();
-    QTest::keyClick(window.findChild<QPushButton*>("ButtonRemove"), Qt::Key_Space);
+    QTest::keyClick(remove, Qt::Key_Space);
     EXPECT_EQ(Tree("Fly2"), Expected({"A", "C"}));
 }
 

@@ -66,6 +66,7 @@ TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
     table_->verticalHeader()->hide();
     files_->setObjectName("ListAddonFiles");
@@ -133,7 +134,6 @@ void TF_AddonLibrary::Refresh() {
         table_->setItem(i, Files, Cell(QString::number(addon.files.size())));
         table_->setItem(i, Conflicts, Cell(QString::number(ConflictCount(library_, i))));
     }
-    table_->resizeColumnsToContents();
     table_->setCurrentCell(std::clamp(row, 0, table_->rowCount() - 1), Name);
     ShowFiles();
 }

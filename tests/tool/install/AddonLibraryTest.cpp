@@ -1,5 +1,6 @@
 // The add-on library: add-ons installed by the installer, removed one at a time in any order, the folder
 // after each removal as the owner stacks say it must be.
+#include "CancellingProgress.h"
 #include "InstallFixture.h"
 
 #include "install/AddonInstall.h"
@@ -183,6 +184,24 @@ TEST_F(AddonLibraryTest, ARemovalIsUndoneFromTheHistory) {
     ASSERT_EQ(after.addons.size(), 3);
     EXPECT_EQ(after.addons[0].name, "A");
     EXPECT_EQ(after.addons[0].files.size(), before.addons[0].files.size());
+}
+
+// Cancelled after its first file, the removal leaves the add-on in the library with the files it has left,
+// which a second removal then takes away.
+TEST_F(AddonLibraryTest, ACancelledRemovalLeavesTheLibraryConsistent) {
+    InstallABC();
+    AddonLibrary library(Path("Fly2/"));
+    library.Load();
+    CancellingProgress progress(1);
+    const Outcome cancelled =
+        RemoveAddon(Path("Fly2/"), PlanRemoval(library, 1), false, [](const QString&) {}, progress);
+    EXPECT_TRUE(cancelled.text().contains("ANNULEE")) << cancelled.text().toStdString();
+    library.Load();
+    ASSERT_EQ(library.addons.size(), 3);
+    EXPECT_EQ(library.addons[1].files.size(), 2);
+    EXPECT_TRUE(library.pending.isEmpty());
+    EXPECT_EQ(Remove("B").text(), QString::fromUtf8("« B » a été désinstallé."));
+    EXPECT_EQ(Tree("Fly2"), Expected({"A", "C"}));
 }
 
 // Selected, previewed and removed with the keyboard alone.

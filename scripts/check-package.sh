@@ -42,6 +42,9 @@ status=0
 XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=offscreen timeout 1 "$bin/flykestrel" || status=$?
 [ "$status" -eq 124 ] || fail "flykestrel ended within a second with status $status"
 
+grep -qx 'License: GPL-3+' "$tmp/root/usr/share/doc/flykestrel/copyright" || fail "copyright names no GPL-3+ licence"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$tmp/root/usr/share/metainfo/$app.metainfo.xml" ||
+  fail "metainfo names no GPL-3.0-or-later licence"
 desktop-file-validate "$tmp/root/usr/share/applications/$app.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$app.metainfo.xml" || fail "appstreamcli validate"
 lintian_out=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges' || true)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots for the README, on a virtual screen: the main window on a demo installation, the add-on
-# installer after importing DEX files with navmerger, its progress window during a slow import, and the
-# history of changes that these left. Works on copies in BUILD/screenshots, with a journal of changes of
+# installer after importing DEX files with navmerger, its progress window during a slow import, the
+# library of the add-ons installed, and the history of changes that these left. Works on copies in BUILD/screenshots, with a journal of changes of
 # their own, so that the demo of `make run`, its preferences and the user's journal stay as they are.
 set -euo pipefail
 build=${1:-build}
@@ -14,7 +14,12 @@ if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
   cp "$build/bin/flykestrel" "$build/bin/navmerger" "$work/bin/"
   "$build/tools/mkfly2" "$work/Fly2" >/dev/null
   cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/Fly2/dex/REPLACE_NAVAID.DEX" "$work/addon/"
-  mkdir -p "$work/slow-addon"
+  mkdir -p "$work/slow-addon" "$work/Alpes HD" "$work/Alpes HD v2"
+  for name in alps.pod alps.scf; do
+    printf 'alpes HD' > "$work/Alpes HD/$name"
+    printf 'alpes HD v2' > "$work/Alpes HD v2/$name"
+  done
+  printf 'glaciers' > "$work/Alpes HD/glaciers.pod"
   for name in AIRPORTS_EUROPE AIRPORTS_NORTH NAVAIDS_ALPS; do
     cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/slow-addon/$name.DEX"
   done
@@ -64,7 +69,28 @@ sleep 4
 shot 'Installation en cours' "$docs/progress.png"
 kill "$pid"; wait "$pid" || true
 
-# The history: the two installations above, newest first ("Historique des modifications" at the foot of
+# A scenery add-on, then a second one over it: the library lists both, the first one's files under the
+# second's; its removal previewed ("Bibliothèque des add-ons" and "Aperçu de la désinstallation").
+for addon in "Alpes HD" "Alpes HD v2"; do
+  "$program" "$(cd "$work/$addon" && pwd)" & pid=$!
+  installer=$(xdotool search --sync --onlyvisible --name 'INSTALLATION' | head -1)
+  sleep 1
+  click "$installer" 840 738
+  sleep 1
+  kill "$pid"; wait "$pid" || true
+done
+"$program" "$(cd "$work/addon" && pwd)" & pid=$!
+installer=$(xdotool search --sync --onlyvisible --name 'INSTALLATION' | head -1)
+sleep 1
+click "$installer" 349 738
+library=$(xdotool search --sync --onlyvisible --name 'Bibliothèque des add-ons' | head -1)
+sleep 1
+click "$library" 40 92
+click "$library" 98 617
+shot 'Bibliothèque des add-ons' "$docs/library.png"
+kill "$pid"; wait "$pid" || true
+
+# The history: the installations above, newest first ("Historique des modifications" at the foot of
 # the main window).
 "$program" & pid=$!
 main=$(xdotool search --sync --onlyvisible --name 'Optimise les performances' | head -1)

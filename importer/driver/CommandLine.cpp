@@ -113,7 +113,7 @@ std::vector<std::string> CommandLine::SplitList(std::string_view text) {
 
 void CommandLine::PrintBanner() {
     std::fputs("Navmerger 1.3\n"
-               "Merges DEX files into the Fly! II navigation database\n"
+               "Merges DEX files into the Fly! II navigation database; free software, GPL-3.0-or-later\n"
                "\n",
                stderr);
 }

@@ -6,6 +6,7 @@
 #include "app/TF_main.h"
 #include "initune/ui/Tf_inikestrel.h"
 #include "install/ui/TFLYDataForm.h"
+#include "install/ui/TF_AddonLibrary.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "install/ui/TF_SceneryCopy.h"
 #include "shell/ui/TFSelDirDlg.h"
@@ -28,17 +29,22 @@ KestrelWindows::KestrelWindows()
       selDirDlg_(std::make_unique<TFSelDirDlg>()), sceneryCopy_(std::make_unique<TF_SceneryCopy>()),
       checkDlls_(std::make_unique<TF_checkdlls>()), flyData_(std::make_unique<TFLYDataForm>()),
       autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()),
-      history_(std::make_unique<TF_History>()),
-      subsystems_{*checkDlls_,  *checkPy_,     *checkSceneries_, *iniKestrel_, *options_,
-                  *slicerInput_, *sceneryCopy_, *flyData_,        *autoInstall_, *history_} {
+      history_(std::make_unique<TF_History>()), addonLibrary_(std::make_unique<TF_AddonLibrary>()),
+      subsystems_{*checkDlls_,   *checkPy_,     *checkSceneries_, *iniKestrel_,  *options_,   *slicerInput_,
+                  *sceneryCopy_, *flyData_,     *autoInstall_,    *history_,     *addonLibrary_} {
     slicerInput_->SetCoordinatesDialog(*cutLLInput_);
     main_->SetWindows(&subsystems_);
     CentreOnFirstShow(*main_, nullptr);
     for (QWidget* window : std::initializer_list<QWidget*>{
              kestrelTools_->OpenDialog1(), checkPy_.get(), checkSceneries_.get(), iniKestrel_.get(),
              options_.get(), slicerInput_.get(), cutLLInput_.get(), selDirDlg_.get(), sceneryCopy_.get(),
-             checkDlls_.get(), flyData_.get(), autoInstall_.get(), help_.get(), history_.get()})
+             checkDlls_.get(), flyData_.get(), autoInstall_.get(), help_.get(), history_.get(),
+             addonLibrary_.get()})
         CentreOnFirstShow(*window, main_.get());
+    QObject::connect(autoInstall_.get(), &TF_AutoInstall::LibraryRequested, addonLibrary_.get(), [this] {
+        addonLibrary_->show();
+        addonLibrary_->raise();
+    });
 }
 
 // The main window goes last, so no window outlives the one that shows it.

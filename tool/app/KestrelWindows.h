@@ -32,6 +32,7 @@ public:
     TF_AutoInstall& AutoInstall() const { return *autoInstall_; }
     THelpForm& Help() const { return *help_; }
     TF_History& History() const { return *history_; }
+    TF_AddonLibrary& AddonLibrary() const { return *addonLibrary_; }
 
   private:
     std::unique_ptr<TF_main> main_;
@@ -49,5 +50,6 @@ public:
     std::unique_ptr<TF_AutoInstall> autoInstall_;
     std::unique_ptr<THelpForm> help_;
     std::unique_ptr<TF_History> history_;
+    std::unique_ptr<TF_AddonLibrary> addonLibrary_;
     SubsystemWindows subsystems_;
 };

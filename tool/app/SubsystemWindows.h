@@ -1,5 +1,6 @@
 #pragma once
 
+class TF_AddonLibrary;
 class TF_AutoInstall;
 class TF_History;
 class TF_SceneryCopy;
@@ -23,4 +24,5 @@ struct SubsystemWindows final {
     TFLYDataForm& flyData;
     TF_AutoInstall& autoInstall;
     TF_History& history;
+    TF_AddonLibrary& addonLibrary;
 };

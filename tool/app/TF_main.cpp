@@ -3,6 +3,7 @@
 #include "app/SubsystemWindows.h"
 #include "fs/Failures.h"
 #include "fs/Outcome.h"
+#include "install/AddonRemoval.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
 #include "shell/MainActions.h"
@@ -117,7 +118,7 @@ const QStringList& TF_main::WorkButtons() {
     static const QStringList names = {"Button2",  "Button3",  "Button4",  "Button5",  "Button6",  "Button8",
                                       "Button9",  "Button10", "Button11", "Button12", "Button14", "Button15",
                                       "Button16", "Button17", "Button18", "Button19", "Button20", "Button21",
-                                      "Button22", "Button23", "Button24"};
+                                      "Button22", "Button23", "Button24", "ButtonLibrary"};
     return names;
 }
 
@@ -157,6 +158,8 @@ void TF_main::FormShow() {
     }
     setWindowTitle(windowTitle() + " >>> " + AppSettings().FlyFolder);
     ActivateOtherKeys(true);
+    // A removal of an add-on that a kill interrupted is undone before anything else changes files.
+    ShowOutcome(RecoverAddonLibrary(AppSettings().FlyFolder));
     {
         const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrage de FlyKestrel"));
         ShowOutcome(CheckPrefs(AppSettings().FlyFolder));

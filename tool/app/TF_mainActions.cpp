@@ -7,6 +7,7 @@
 #include "fs/Outcome.h"
 #include "initune/ui/Tf_inikestrel.h"
 #include "install/ui/TFLYDataForm.h"
+#include "install/ui/TF_AddonLibrary.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "install/ui/TF_SceneryCopy.h"
 #include "journal/JournalScope.h"
@@ -35,6 +36,7 @@ void TF_main::ConnectButtons() {
     OnClick("Button21", [this] { ShowWindow(windows_->flyData); });
     OnClick("Button19", [this] { ShowWindow(windows_->sceneryCopy); });
     OnClick("Button22", [this] { ShowWindow(windows_->autoInstall); });
+    OnClick("ButtonLibrary", [this] { ShowWindow(windows_->addonLibrary); });
 }
 
 void TF_main::ShowWindow(QWidget& window) {

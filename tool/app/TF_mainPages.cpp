@@ -222,7 +222,11 @@ QWidget* TF_main::PageInstall() {
               "c) taxiway :", "   pod vers [FLY\\taxiways],", "   tms, txp, bgr vers [FLY\\data]",
               "d) avions :", "    pas encore implémenté", "e) script :", "    pas encore implémenté",
               "f) DEX files: ", "   install *.dex files with the help of Navmerger 1.3 automatically "}));
-    layout->addWidget(Button("Button22", "Aller à la page d'installation"), 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button("Button22", "Aller à la page d'installation"));
+    buttons->addWidget(Button("ButtonLibrary", "Bibliothèque des add-ons"));
+    buttons->addStretch();
+    layout->addLayout(buttons);
     return Page("Aide Installion", layout);
 }
 

@@ -1,6 +1,7 @@
 #include "fs/CheckedLines.h"
 
 #include "fs/Fingerprint.h"
+#include "fs/NativeText.h"
 
 namespace {
 
@@ -41,4 +42,12 @@ CheckedLines ReadCheckedLines(const QByteArray& bytes) {
         read.texts << line.mid(number.size(), tab - number.size());
     }
     return read;
+}
+
+QByteArray TextField(const QString& text) {
+    return text.isEmpty() ? QByteArray("-") : ToNative(text).toPercentEncoding("/.!()[]{}@+,=~");
+}
+
+QString FieldText(const QByteArray& field) {
+    return field == "-" ? QString() : FromNative(QByteArray::fromPercentEncoding(field));
 }

@@ -18,3 +18,8 @@ struct CheckedLines final {
 
 // Splits bytes into lines and checks each whole line's number and checksum.
 CheckedLines ReadCheckedLines(const QByteArray& bytes);
+
+// A path or name as one field of a line (its bytes, with tabs, line ends and '%' escaped; "-" for empty),
+// and back.
+QByteArray TextField(const QString& text);
+QString FieldText(const QByteArray& field);

@@ -346,6 +346,14 @@ Done MakeFolder(const QString& path) {
                     [&] { return ::mkdir(ToNative(resolved).constData(), 0777) == 0; });
 }
 
+Done RemoveEmptyFolder(const QString& path) {
+    const QString resolved = ResolvePath(path);
+    if (path.isEmpty() || !IsFolder(resolved))
+        return SystemFailure(resolved, ENOTDIR);
+    return Recorded({FileChange::Kind::Delete, resolved, {}, {}},
+                    [&] { return ::rmdir(ToNative(resolved).constData()) == 0; });
+}
+
 bool SameFile(const QString& a, const QString& b) {
     return !a.isEmpty() && !b.isEmpty() && SameEntry(ResolvePath(a), ResolvePath(b));
 }

@@ -48,6 +48,7 @@ bool PathExists(const QString& path);
 bool PathExists(const ResolvedPath& path);
 Done RemoveFile(const QString& path);
 Done MakeFolder(const QString& path); // one level; fails when it exists already
+Done RemoveEmptyFolder(const QString& path);
 // Rename that fails when the target exists (in any case).
 Done RenameNoReplace(const QString& from, const QString& to);
 // Tells the recorder of renames about to be made, all at once, before the first of them.

@@ -3,6 +3,7 @@
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
+#include "install/AddonCapture.h"
 #include "install/FailedLine.h"
 #include "install/ImporterRun.h"
 #include "install/InstallPlan.h"
@@ -21,6 +22,7 @@ struct Session final {
     QString sourceFolder; // the source folder's real path
     Outcome& outcome;
     Progress& progress;
+    AddonCapture& capture;
 };
 
 void MarkInstalled(const Session& s, const InstallStep& step, const ResolvedPath& source) {
@@ -39,9 +41,12 @@ void InstallFile(const Session& s, const InstallStep& step, const ResolvedPath& 
         return Failed(s, step.source, step.refusal);
     if (!LiesInside(source, s.sourceFolder))
         return Failed(s, step.source, QStringLiteral("hors du répertoire source"));
+    if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
+        return Failed(s, step.source, kept.failure().reason);
     const ResolvedPath target = Resolve(step.target);
-    if (const Done copied = CopyFileMakingFolders(source, target, RealFolder(step.folder), s.outcome);
-        !copied)
+    const Done copied = CopyFileMakingFolders(source, target, RealFolder(step.folder), s.outcome);
+    s.capture.AfterCopy(step.target, bool(copied));
+    if (!copied)
         return Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
     s.log(QStringLiteral("Installed: ") + target.onDisk);
     MarkInstalled(s, step, source);
@@ -57,20 +62,28 @@ bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& s
     }
     const ResolvedPath target = Resolve(step.target);
     Done copied = Failure{step.source, step.refusal};
-    if (step.refusal.isEmpty())
-        copied = LiesInside(source, s.sourceFolder)
-                     ? CopyFileOver(source, target, RealFolder(step.folder))
-                     : Done(Failure{step.source, QStringLiteral("hors du répertoire source")});
+    if (step.refusal.isEmpty() && !LiesInside(source, s.sourceFolder))
+        copied = Failure{step.source, QStringLiteral("hors du répertoire source")};
+    else if (step.refusal.isEmpty())
+        copied = s.capture.BeforeCopy(step.target);
+    if (copied) {
+        copied = CopyFileOver(source, target, RealFolder(step.folder));
+        s.capture.AfterCopy(step.target, bool(copied));
+    }
     if (!copied) {
         Failed(s, step.source, copied.failure().reason);
         return true;
     }
     s.log(QStringLiteral("Copied: ") + target.onDisk);
     MarkInstalled(s, step, source);
+    if (const Done kept = s.capture.BeforeImport(); !kept) {
+        Failed(s, step.source, kept.failure().reason);
+        return true;
+    }
     const ImporterCall call{
         s.request.importer,   step.folder,           QFileInfo(step.source).fileName(), s.fly,
         s.request.toolFolder, s.request.pauseOnError};
-    RunImporter(call, s.log, s.progress);
+    s.capture.AfterImport(step.target, RunImporter(call, s.log, s.progress), s.request.pauseOnError);
     return true;
 }
 
@@ -144,12 +157,19 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);
     Outcome outcome;
-    const Session session{
-        request, log, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder), outcome, progress};
+    AddonCapture capture(request);
+    const Session session{request,  log,     WithBackslash(request.flyFolder), RealFolder(request.sourceFolder),
+                          outcome, progress, capture};
     LogLines(log, QStringLiteral("*** Installation : étapes prévues ***"), DescribePlan(plan));
+    if (!capture.Problem().isEmpty())
+        log(QString::fromUtf8("Bibliothèque des add-ons endommagée (") + capture.Problem() +
+            QString::fromUtf8(") : cette installation n'y sera pas inscrite"));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);
-    if (InstallEntries(session, plan.steps))
+    const bool finished = InstallEntries(session, plan.steps);
+    if (const Done kept = capture.Finish(); !kept)
+        log(FailedLine(QString::fromUtf8("bibliothèque des add-ons (") + kept.failure().reason + ')'));
+    if (finished)
         log(QStringLiteral("*** Installation finished ***"));
     return outcome;
 }

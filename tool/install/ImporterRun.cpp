@@ -109,7 +109,14 @@ QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, 
             QStringLiteral("-F"), folder};
 }
 
-void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress) {
+QList<JournalScope::ProgramFolder> ImporterFolders(const QString& flyFolder) {
+    const QString fly = WithBackslash(flyFolder);
+    return {{fly + QStringLiteral("SYSTEM"),
+             {QStringLiteral("*.POD"), QStringLiteral("*.TRI"), QStringLiteral("*.TMP"), QStringLiteral("*.TODO")}},
+            {fly + QStringLiteral("DATABASE"), {QStringLiteral("*")}}};
+}
+
+QString RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress) {
     const ImporterChoice importer =
         call.importer.isEmpty() ? FindImporter(call.dexFolder, call.toolFolder) : Describe(call.importer);
     const QString program = ResolvePath(importer.program);
@@ -117,15 +124,9 @@ void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& pro
         log(importer.logLine);
     OutputLines lines(log);
     // The importer rewrites the archives and tables by itself: they are kept before it starts.
-    const QString fly = WithBackslash(call.flyFolder);
-    const QStringList archives{QStringLiteral("*.POD"), QStringLiteral("*.TRI"), QStringLiteral("*.TMP"),
-                               QStringLiteral("*.TODO")};
-    const Done kept = JournalScope::BeforeProgram(
-        {{fly + QStringLiteral("SYSTEM"), archives}, {fly + QStringLiteral("DATABASE"), {QStringLiteral("*")}}},
-        program);
-    if (!kept) {
+    if (const Done kept = JournalScope::BeforeProgram(ImporterFolders(call.flyFolder), program); !kept) {
         log(FailedLine(QString::fromUtf8("import non lancé, ") + kept.failure().reason));
-        return;
+        return {};
     }
     const Result<int> result = RunAndRead(
         program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
@@ -136,4 +137,5 @@ void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& pro
     if (!result && !result.failure().reason.isEmpty())
         log(QStringLiteral("    ") + NotStartedText(result.failure()));
     log(OutcomeLine(result, program, call.dexName));
+    return result ? program : QString();
 }

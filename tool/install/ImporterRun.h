@@ -1,5 +1,8 @@
 #pragma once
 
+#include "journal/JournalScope.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -35,9 +38,13 @@ bool IsPlainDexName(const QString& name);
 // folder without its trailing '/'.
 QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, bool pauseOnError);
 
+// The folders the importer changes by itself, with the names it writes there: the archives, their backups
+// and work files in SYSTEM, everything in DATABASE.
+QList<JournalScope::ProgramFolder> ImporterFolders(const QString& flyFolder);
+
 using ImporterLog = std::function<void(const QString&)>;
 
 // Runs the importer and waits for it, calling progress's Wait meanwhile. The log lines, each logged as soon
 // as it is known: which importer runs, what it printed, line by line, then one line that says whether the
-// import succeeded.
-void RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress);
+// import succeeded. Returns the program that ran, as on disk; empty when none was started.
+QString RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress);

@@ -2,6 +2,7 @@
 
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
+#include "install/AddonLibrary.h"
 #include "install/ImporterRun.h"
 
 #include <QFileInfo>
@@ -17,6 +18,7 @@ struct Walk final {
     QString fly;          // the simulator folder with trailing '/'
     QString sourceFolder; // the source folder's real path
     QHash<QString, QString> made;
+    AddonLibrary library;
 };
 
 QString KeyOf(QString onDisk) {
@@ -150,6 +152,8 @@ InstallStep Decide(Walk& w, const QString& source, const QString& folder, bool d
     if (!step.refusal.isEmpty())
         return step;
     step.replaces = WillExist(w, to);
+    if (step.replaces && !w.made.contains(KeyOf(to.onDisk)))
+        step.owner = w.library.OwnerName(WriteTarget(to).onDisk);
     w.made.insert(KeyOf(to.onDisk), step.target);
     step.rename = PlanRename(w, from);
     if (dex)
@@ -190,6 +194,17 @@ QList<InstallStep> PlanSteps(Walk& w) {
     return steps;
 }
 
+// Whose file a copy replaces: an add-on's, the original, or the one an earlier copy made.
+QString Replaced(const InstallStep& step) {
+    if (!step.replaces)
+        return {};
+    if (step.owner.isEmpty())
+        return QString::fromUtf8(" (remplace le fichier copié plus haut)");
+    if (step.owner == OriginalFileName())
+        return QString::fromUtf8(" (remplace le fichier d'origine)");
+    return QString::fromUtf8(" (remplace le fichier de l'add-on « ") + step.owner + QString::fromUtf8(" »)");
+}
+
 void DescribeStep(const InstallStep& step, QStringList& lines) {
     if (step.dex && step.folderBlocked) {
         lines << QStringLiteral("Arrêt : le répertoire [DEX] ") + step.newFolder +
@@ -202,8 +217,7 @@ void DescribeStep(const InstallStep& step, QStringList& lines) {
         lines << QStringLiteral("Non installé : ") + step.source + QStringLiteral(" (") + step.refusal + ')';
         return;
     }
-    lines << QStringLiteral("Copie : ") + step.source + QStringLiteral(" -> ") + step.target +
-                 (step.replaces ? QStringLiteral(" (remplace le fichier existant)") : QString());
+    lines << QStringLiteral("Copie : ") + step.source + QStringLiteral(" -> ") + step.target + Replaced(step);
     const QString renamed = step.source + QStringLiteral(".installed");
     if (step.rename == InstallStep::Rename::Yes)
         lines << QStringLiteral("Renommage : ") + step.source + QStringLiteral(" -> ") + renamed;
@@ -222,7 +236,9 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
         plan.refusal = QStringLiteral("Répertoire Source manaquant pour installer!");
         return plan;
     }
-    Walk walk{request, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder), {}};
+    Walk walk{request, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder), {},
+              AddonLibrary(request.flyFolder)};
+    walk.library.Load();
     plan.refusal = DestinationProblem(walk);
     if (!plan.refusal.isEmpty())
         return plan;

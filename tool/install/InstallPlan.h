@@ -18,6 +18,7 @@ struct InstallStep final {
     bool folderBlocked = false; // newFolder can't be made: something that is not a folder is in the way
     bool dex = false;           // into the dex folder, then imported
     bool replaces = false;      // a file of the target's name is there already
+    QString owner;              // the add-on whose file it replaces, or the original; empty: a copy made above
     Rename rename = Rename::No;
     QString importer; // the importer that a DEX step runs
 };

@@ -10,6 +10,8 @@ enum class InstallType { Scenery = 0, ExternalScenery = 1, Taxiways = 2, Aircraf
 QString InstallationName(InstallType type);
 // The log line that opens an installation of the type; empty for the types that install nothing.
 QString FirstLogLine(InstallType type);
+// The type as the installer's radio group names it.
+QString InstallTypeCaption(InstallType type);
 
 // What the installer window asks for: the type, the source and where it goes.
 struct InstallRequest final {

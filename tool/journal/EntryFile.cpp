@@ -26,17 +26,9 @@ const QByteArray Version = "2";
 const QByteArray Version1Header = "FlyKestrel journal 1\n";
 const char* const KindTags = "NCRDTPK";
 
-QByteArray Field(const QString& text) {
-    return text.isEmpty() ? QByteArray("-") : ToNative(text).toPercentEncoding("/.!()[]{}@+,=~");
-}
-
-QString Unfield(const QByteArray& field) {
-    return field == "-" ? QString() : FromNative(QByteArray::fromPercentEncoding(field));
-}
-
 QByteArray StepRecord(const ChangeStep& step) {
-    return QByteArray("step\t") + KindTags[int(step.kind)] + '\t' + Field(step.path) + '\t' + Field(step.to) +
-           '\t' + Field(step.stored) + '\t' + step.before.Text().toLatin1() + '\t' +
+    return QByteArray("step\t") + KindTags[int(step.kind)] + '\t' + TextField(step.path) + '\t' + TextField(step.to) +
+           '\t' + TextField(step.stored) + '\t' + step.before.Text().toLatin1() + '\t' +
            step.after.Text().toLatin1();
 }
 
@@ -54,7 +46,7 @@ std::optional<ChangeStep> ParseStep(const QList<QByteArray>& fields, const char*
     const std::optional<Fingerprint> after = ParseFingerprint(fields[5]);
     if (tag == nullptr || *tag == '\0' || !before || !after || fields[1] == "-")
         return std::nullopt;
-    return ChangeStep{Kind(tag - tags), Unfield(fields[1]), Unfield(fields[2]), Unfield(fields[3]), *before,
+    return ChangeStep{Kind(tag - tags), FieldText(fields[1]), FieldText(fields[2]), FieldText(fields[3]), *before,
                       *after};
 }
 

@@ -1,5 +1,7 @@
 #include "journal/JournalEntry.h"
 
+#include "journal/ChangeJournal.h"
+
 #include <QHash>
 
 int JournalEntry::FileCount() const {
@@ -12,9 +14,10 @@ int ChangedFiles(const QList<ChangeStep>& steps) {
     // rename freed names another file from then on ("data" made anew once "data" became "data-save").
     QHash<QString, QString> fileAt;
     QSet<QString> changed;
+    const QString own = JournalRoot(); // the tool's own files (the add-on library) are not the user's
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const ChangeStep& step = steps[i];
-        if (step.kind == Kind::Temporary || step.kind == Kind::Program)
+        if (step.kind == Kind::Temporary || step.kind == Kind::Program || (!own.isEmpty() && step.path.startsWith(own)))
             continue;
         if (step.kind == Kind::Kept && (step.after.kind == Fingerprint::Kind::Unknown || step.after == step.before))
             continue;

@@ -29,5 +29,5 @@ struct JournalEntry final {
 };
 
 // The number of different files and folders that the steps changed: a file renamed counts once, whatever
-// its names; temporaries and what a program left as it was don't count.
+// its names; temporaries, the tool's own files and what a program left as it was don't count.
 int ChangedFiles(const QList<ChangeStep>& steps);

@@ -7,7 +7,8 @@
 
 namespace {
 
-const std::string banner = "Navmerger 1.3\nMerges DEX files into the Fly! II navigation database\n\n";
+const std::string banner =
+    "Navmerger 1.3\nMerges DEX files into the Fly! II navigation database; free software, GPL-3.0-or-later\n\n";
 const std::string usage = "You must supply the name of the DEX file to import.\n"
                           "You can also use the following options:\n"
                           "  -S  Update DEX sizes from Fly1 DEX\n"

@@ -1,5 +1,6 @@
 // Long copies cancelled half-way: each of them stops between two files, leaves the files it copied whole,
 // the others untouched and no temporary behind, and says how far it got.
+#include "CancellingProgress.h"
 #include "TempFolderTest.h"
 
 #include "activation/DllFolderBackup.h"
@@ -17,24 +18,6 @@ namespace {
 
 constexpr int Files = 300;
 constexpr int Done = 40;
-
-// Cancels at the step after the first Done, as a user would while the 41st file waits its turn.
-class CancellingProgress final : public Progress {
-  public:
-    void Start(int files, qint64 bytes) override {
-        files_ = files;
-        bytes_ = bytes;
-    }
-    bool Step(const QString& file, qint64) override {
-        steps << file;
-        return steps.size() <= Done;
-    }
-    void Wait() override {}
-
-    int files_ = 0;
-    qint64 bytes_ = 0;
-    QStringList steps;
-};
 
 struct Operation final {
     const char* name;
@@ -97,7 +80,7 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
             CreateFile(root + operation.source + '/' + name, contents[name]);
             sources << name;
         }
-        CancellingProgress progress;
+        CancellingProgress progress(Done);
         EXPECT_EQ(operation.run(Path(root), progress), texts[op]);
 
         EXPECT_EQ(progress.files_, Files);

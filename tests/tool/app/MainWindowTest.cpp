@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, ValidPathsEnableTheWorkButtonsAndShowTheFolder) {
     fly.WriteShortPreferences(fly.FlyExe());
     Start();
     EXPECT_EQ(EnabledWorkButtons(), TF_main::WorkButtons());
-    EXPECT_EQ(TF_main::WorkButtons().size(), 21);
+    EXPECT_EQ(TF_main::WorkButtons().size(), 22);
     ExpectAlwaysUsable();
     EXPECT_EQ(Page(), 0);
     EXPECT_EQ(Edit3(), fly.FlyFolder());

@@ -248,7 +248,7 @@ TEST_F(AutoInstallTest, TaxiwaysTakeEveryPodAndSkipControlFiles) {
     ChooseType(window_, 2);
     EXPECT_EQ(Destination(window_), fly_ + "taxiways/ *OR* data/");
     Click(window_, "ButtonInstall");
-    const QStringList replaced = {Copy("ksea.pod", "taxiways/")[0] + " (remplace le fichier existant)",
+    const QStringList replaced = {Copy("ksea.pod", "taxiways/")[0] + " (remplace le fichier d'origine)",
                                   Copy("ksea.pod", "taxiways/")[1]};
     EXPECT_EQ(
         Log(window_).mid(1),

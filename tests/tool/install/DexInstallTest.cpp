@@ -64,7 +64,7 @@ TEST_F(DexInstallTest, TwoDexFilesAreCopiedAndImported) {
     const QString import = "Import dans la base de données : %1 par " + QStringLiteral(NAVMERGER_PATH);
     EXPECT_EQ(log.mid(0, 8), QStringList({Planned, copy.arg("ADD_AIRPORT.DEX"), rename.arg("ADD_AIRPORT.DEX"),
                                           import.arg("ADD_AIRPORT.DEX"),
-                                          copy.arg("REPLACE_NAVAID.DEX") + " (remplace le fichier existant)",
+                                          copy.arg("REPLACE_NAVAID.DEX") + " (remplace le fichier d'origine)",
                                           rename.arg("REPLACE_NAVAID.DEX"), import.arg("REPLACE_NAVAID.DEX"),
                                           "*** Installing DEX files ***"}));
     EXPECT_EQ(log.last(), "*** Installation finished ***");
@@ -224,7 +224,7 @@ TEST_F(DexInstallTest, WindowImportsWithTheImporterBesideTheTool) {
     EXPECT_EQ(log.mid(0, 7),
               QStringList({"Activity Log:", Planned,
                            "Copie : " + Path("addon/ADD_AIRPORT.DEX") + " -> " + fly_ +
-                               "dex/ADD_AIRPORT.DEX (remplace le fichier existant)",
+                               "dex/ADD_AIRPORT.DEX (remplace le fichier d'origine)",
                            "Renommage : " + Path("addon/ADD_AIRPORT.DEX") + " -> " +
                                Path("addon/ADD_AIRPORT.DEX.installed"),
                            "Import dans la base de données : ADD_AIRPORT.DEX par " +

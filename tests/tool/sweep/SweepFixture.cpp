@@ -4,6 +4,8 @@
 #include "UndoNewest.h"
 
 #include "activation/ActivationProfile.h"
+#include "install/AddonInstall.h"
+#include "journal/JournalScope.h"
 #include "journal/ChangeJournal.h"
 
 #include <QDir>
@@ -64,6 +66,7 @@ void SweepFixture::Prepare(const QString& operation) {
         {QStringLiteral("flyini"), &SweepFixture::PrepareFlyIni},
         {QStringLiteral("data"), &SweepFixture::PrepareData},
         {QStringLiteral("dex"), &SweepFixture::PrepareDex},
+        {QStringLiteral("remove"), &SweepFixture::PrepareRemoval},
     };
     ASSERT_TRUE(preparations.contains(operation)) << operation.toStdString();
     (this->*preparations.value(operation))();
@@ -103,12 +106,36 @@ void SweepFixture::PrepareData() {
 }
 
 // Two DEX files, so that the second import finds what the first one left.
+// The stand-in works on the navaids alone: the other archives would only repeat the kills of their keeping.
 void SweepFixture::PrepareDex() {
+    for (const QString& archive : QDir(Path("Fly2/system")).entryList({"*.POD"})) {
+        if (archive != "NAVAID.POD") {
+            ASSERT_TRUE(QFile::remove(Path("Fly2/system/" + archive)));
+        }
+    }
     const QByteArray dex = Read("Fly2/dex/ADD_AIRPORT.DEX");
     CreateFile("addon/UPDATE.DEX", dex);
     CreateFile("addon/MORE.DEX", dex);
     CreateFile("work/importer", QString::fromLatin1(StandInScript).arg(Path("work")).toUtf8());
     ASSERT_TRUE(QFile::setPermissions(StandIn(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+// Add-on A replaces an original scenery file and makes two files of its own, one of which add-on B covers.
+void SweepFixture::PrepareRemoval() {
+    CreateFile("addon/A/alps.pod", "A's alps");
+    CreateFile("addon/A/shared.pod", "A's shared");
+    CreateFile("addon/A/road.bgr", LargeContents());
+    CreateFile("addon/B/shared.pod", "B's shared");
+    for (const QString name : {"A", "B"}) {
+        InstallRequest request;
+        request.sourceFolder = Path("addon/" + name);
+        request.sourceList = ListInstallSource(request.sourceFolder);
+        request.destination = fly_ + QStringLiteral("scenery/");
+        request.flyFolder = fly_;
+        request.renameSources = false;
+        const JournalScope journal(fly_, InstallationName(request.type));
+        ASSERT_TRUE(RunInstallation(request, [](const QString&) {}).ok());
+    }
 }
 
 std::vector<std::string> SweepFixture::Arguments(const QString& operation) const {

@@ -83,11 +83,8 @@ QWidget* TF_AutoInstall::BuildOptions() {
     auto* group = new QGroupBox(QString::fromUtf8("Type à installer"));
     group->setObjectName("RadioGroupType");
     auto* radios = new QVBoxLayout(group);
-    const char* const captions[] = {"scènes (+ taxiways)",          "scènes vers un répertoire externe",
-                                    "taxiways (pod)/[bgr,txp,tms]", "avions NON IMPLEMENTES",
-                                    "script NON IMPLEMENTES",       "DEX files import /Navmerger.exe"};
-    for (int id = 0; id < 6; ++id) {
-        auto* radio = new QRadioButton(QString::fromUtf8(captions[id]));
+    for (int id = 0; id <= int(InstallType::Dex); ++id) {
+        auto* radio = new QRadioButton(InstallTypeCaption(InstallType(id)));
         radio->setObjectName(QStringLiteral("RadioType%1").arg(id));
         types_->addButton(radio, id);
         radios->addWidget(radio);
@@ -151,6 +148,8 @@ QLayout* TF_AutoInstall::BuildButtons() {
     auto* quit = MakeButton("ButtonQuit", "QUITTER");
     auto* preview = MakeButton("ButtonPreview", "Aperçu");
     auto* install = MakeButton("ButtonInstall", "OK, INSTALLER");
+    auto* library = MakeButton("ButtonLibrary", "Bibliothèque des add-ons");
+    connect(library, &QPushButton::clicked, this, &TF_AutoInstall::LibraryRequested);
     connect(help, &QPushButton::clicked, this, &TF_AutoInstall::HelpClick);
     connect(quit, &QPushButton::clicked, this, &QWidget::hide);
     connect(preview, &QPushButton::clicked, this, &TF_AutoInstall::PreviewClick);
@@ -158,6 +157,7 @@ QLayout* TF_AutoInstall::BuildButtons() {
     auto* row = new QHBoxLayout;
     row->addWidget(help);
     row->addWidget(saveLog);
+    row->addWidget(library);
     row->addStretch();
     row->addWidget(quit);
     row->addWidget(preview);

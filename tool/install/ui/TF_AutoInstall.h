@@ -35,6 +35,10 @@ class TF_AutoInstall final : public QWidget {
     void PreviewClick();
     void InstallClick();
 
+  signals:
+    // "Bibliothèque des add-ons": the window that lists what was installed.
+    void LibraryRequested();
+
   protected:
     void showEvent(QShowEvent* event) override;
 

@@ -2,7 +2,7 @@
 // kill sweep can kill it before each of its disk changes:
 //   tool_sweep_runner OPERATION FLY ADDON WORK
 // FLY is the simulator folder, ADDON the add-on source folder, WORK holds the profile, the tool's own files
-// and the importer. Exit status 0 when the operation did all it was asked, 1 when it failed, 2 for a
+// and the importer. "remove" removes the first add-on of the library. Exit status 0 when the operation did all it was asked, 1 when it failed, 2 for a
 // command line it doesn't know.
 #include "activation/ActivationListing.h"
 #include "activation/ActivationProfile.h"
@@ -12,9 +12,11 @@
 #include "initune/FlyIniTuning.h"
 #include "initune/IniSaving.h"
 #include "install/AddonInstall.h"
+#include "install/AddonRemoval.h"
 #include "install/DataFolderSave.h"
 #include "install/SceneryTransfer.h"
 #include "journal/JournalScope.h"
+#include "shell/Progress.h"
 #include "shell/SimulatorPrefix.h"
 
 #include <QCoreApplication>
@@ -99,6 +101,16 @@ bool SaveData(const Folders& f) {
     return SaveDataFolder(f.fly + QStringLiteral("FLY2.EXE")).box() != Outcome::Box::Error;
 }
 
+// The first add-on of the library removed, as its window does it once the user said yes.
+bool RemoveFirstAddon(const Folders& f) {
+    AddonLibrary library(f.fly);
+    library.Load();
+    if (library.addons.isEmpty())
+        return false;
+    const RemovalPlan plan = PlanRemoval(library, 0);
+    return RemoveAddon(f.fly, plan, true, [](const QString&) {}, NoProgress()).box() == Outcome::Box::Info;
+}
+
 const QMap<QString, std::function<bool(const Folders&)>> Operations = {
     {QStringLiteral("profile"), ApplyProfile},
     {QStringLiteral("install"), [](const Folders& f) { return Install(f, InstallType::Scenery); }},
@@ -106,6 +118,7 @@ const QMap<QString, std::function<bool(const Folders&)>> Operations = {
     {QStringLiteral("flyini"), SaveFlyIni},
     {QStringLiteral("data"), SaveData},
     {QStringLiteral("dex"), [](const Folders& f) { return Install(f, InstallType::Dex); }},
+    {QStringLiteral("remove"), RemoveFirstAddon},
 };
 
 } // namespace

@@ -1,0 +1,135 @@
+#include "install/AddonCapture.h"
+
+#include "fs/FileUtils.h"
+#include "fs/NativeFolder.h"
+#include "fs/NativeFs.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString FolderName(const QString& folder) {
+    QString path = folder;
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+AddonCapture::AddonCapture(const InstallRequest& request)
+    : flyFolder_(request.flyFolder), library_(request.flyFolder) {
+    library_.Load();
+    addon_.id = library_.addons.isEmpty() ? 1 : library_.addons.last().id + 1;
+    addon_.name = FolderName(ResolvePath(request.sourceFolder));
+    addon_.type = request.type;
+    addon_.date = QDateTime::currentDateTimeUtc();
+    addon_.source = ResolvePath(request.sourceFolder);
+}
+
+Done AddonCapture::BeforeCopy(const QString& target) {
+    if (!library_.damage.isEmpty())
+        return {};
+    const QString path = WriteTarget(target);
+    missingFolders_.clear();
+    for (QString folder = FolderOfFile(path); !folder.isEmpty() && !FolderExists(folder);
+         folder = FolderOfFile(folder))
+        missingFolders_.prepend(folder);
+    for (const AddonFile& file : addon_.files)
+        if (file.path == path)
+            return {}; // written before by this same add-on: what it replaced is kept already
+    AddonFile file{path, FingerprintOf(path), {}, {}};
+    if (file.before.kind == Fingerprint::Kind::File) {
+        file.stored = library_.NewStoreName();
+        Done kept = library_.MakeStore();
+        if (kept)
+            kept = CopyWholeFile(path, library_.StorePath(file.stored));
+        if (!kept)
+            return Failure{path, QString::fromUtf8("la bibliothèque des add-ons ne peut pas garder le fichier "
+                                                   "remplacé (") +
+                                     kept.failure().reason + ')'};
+    }
+    addon_.files << file;
+    return {};
+}
+
+void AddonCapture::AfterCopy(const QString& target, bool copied) {
+    if (!library_.damage.isEmpty())
+        return;
+    const QString path = WriteTarget(target);
+    for (qsizetype i = 0; i < addon_.files.size(); ++i) {
+        AddonFile& file = addon_.files[i];
+        if (file.path != path)
+            continue;
+        if (copied)
+            file.after = FingerprintOf(path);
+        else if (file.after.kind == Fingerprint::Kind::Absent) {
+            Forget(file.stored);
+            addon_.files.removeAt(i);
+        }
+        break;
+    }
+    for (const QString& folder : missingFolders_)
+        if (copied && FolderExists(folder))
+            addon_.folders << ResolvePath(folder);
+    missingFolders_.clear();
+}
+
+Done AddonCapture::BeforeImport() {
+    if (!library_.damage.isEmpty())
+        return {};
+    beforeImport_ = DatabaseSnapshot(flyFolder_);
+    for (auto it = beforeImport_.cbegin(); it != beforeImport_.cend(); ++it) {
+        const bool inBase = std::any_of(library_.base.cbegin(), library_.base.cend(),
+                                        [&it](const DatabaseFile& file) { return file.path == it.key(); });
+        if (inBase || kept_.contains(it.key()))
+            continue;
+        DatabaseFile kept{it.key(), it.value(), library_.NewStoreName()};
+        Done copied = library_.MakeStore();
+        if (copied)
+            copied = CopyWholeFile(it.key(), library_.StorePath(kept.stored));
+        if (!copied)
+            return Failure{it.key(), QString::fromUtf8("la bibliothèque des add-ons ne peut pas garder la base de "
+                                                       "données (") +
+                                         copied.failure().reason + ')'};
+        kept_.insert(it.key(), kept);
+    }
+    return {};
+}
+
+void AddonCapture::AfterImport(const QString& dexFile, const QString& program, bool pauseOnError) {
+    if (!library_.damage.isEmpty() || program.isEmpty())
+        return;
+    addon_.imports.append({ResolvePath(dexFile), program, pauseOnError});
+    const QHash<QString, Fingerprint> now = DatabaseSnapshot(flyFolder_);
+    QStringList paths = now.keys() + beforeImport_.keys();
+    paths.removeDuplicates();
+    for (const QString& path : paths) {
+        const Fingerprint after = now.value(path);
+        if (after == beforeImport_.value(path))
+            continue;
+        if (!addon_.touched.contains(path))
+            addon_.touched << path;
+        const bool inBase = std::any_of(library_.base.cbegin(), library_.base.cend(),
+                                        [&path](const DatabaseFile& file) { return file.path == path; });
+        if (!inBase)
+            library_.base << (kept_.contains(path) ? kept_.take(path) : DatabaseFile{path, {}, {}});
+        library_.left.insert(path, after);
+    }
+}
+
+Done AddonCapture::Finish() {
+    for (const DatabaseFile& unused : std::as_const(kept_))
+        Forget(unused.stored);
+    kept_.clear();
+    if (!library_.damage.isEmpty() || (addon_.files.isEmpty() && addon_.imports.isEmpty()))
+        return {};
+    library_.addons << addon_;
+    return library_.Save();
+}
+
+void AddonCapture::Forget(const QString& stored) {
+    if (!stored.isEmpty())
+        RemoveFile(library_.StorePath(stored));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "install/AddonLibrary.h"
+
+#include <QHash>
+#include <QStringList>
+
+// What one installation writes, taken down as it goes so that the add-on can be removed on its own later:
+// before a file is written, what its path holds is kept in the library's store; before the importer runs,
+// the database files the library doesn't keep yet are kept too, and after it, those it changed are noted.
+// The add-on joins the library when the installation ends (within its journal entry, like its files).
+class AddonCapture final {
+  public:
+    explicit AddonCapture(const InstallRequest& request);
+
+    // Why the library can't take the add-on (damaged); empty when it can.
+    QString Problem() const { return library_.damage; }
+
+    // Before target is written: keeps what it holds; a failure means it must not be written.
+    Done BeforeCopy(const QString& target);
+    // After it: whether the copy was made.
+    void AfterCopy(const QString& target, bool copied);
+    Done BeforeImport();
+    // After the importer ran (program: as it ran; empty when it didn't start).
+    void AfterImport(const QString& dexFile, const QString& program, bool pauseOnError);
+    // Adds the add-on to the library when it wrote anything, and saves the library.
+    Done Finish();
+
+  private:
+    void Forget(const QString& stored);
+
+    QString flyFolder_;
+    AddonLibrary library_;
+    Addon addon_;
+    QStringList missingFolders_; // the target's folders that the copy in hand will make
+    QHash<QString, Fingerprint> beforeImport_;
+    QHash<QString, DatabaseFile> kept_; // database files kept before an import, not in the library's base
+};

@@ -1,0 +1,262 @@
+#include "install/AddonLibrary.h"
+
+#include "fs/CheckedLines.h"
+#include "fs/FileUtils.h"
+#include "fs/NativeFolder.h"
+#include "fs/NativeFs.h"
+#include "install/ImporterRun.h"
+#include "journal/ChangeJournal.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray Magic = "FlyKestrel library";
+const QByteArray Version = "1";
+
+QByteArray Number(qint64 value) {
+    return QByteArray::number(value);
+}
+
+QByteArray Print(const Fingerprint& fingerprint) {
+    return fingerprint.Text().toLatin1();
+}
+
+QList<QByteArray> Lines(const AddonLibrary& library) {
+    QList<QByteArray> lines{Magic + '\t' + Version};
+    for (const Addon& a : library.addons) {
+        const QByteArray id = Number(a.id);
+        lines << "addon\t" + id + '\t' + TextField(a.name) + '\t' + Number(int(a.type)) + '\t' +
+                     a.date.toUTC().toString(Qt::ISODate).toLatin1() + '\t' + TextField(a.source);
+        for (const AddonFile& f : a.files)
+            lines << "file\t" + id + '\t' + TextField(f.path) + '\t' + Print(f.before) + '\t' +
+                         TextField(f.stored) + '\t' + Print(f.after);
+        for (const QString& folder : a.folders)
+            lines << "folder\t" + id + '\t' + TextField(folder);
+        for (const DexImport& i : a.imports)
+            lines << "import\t" + id + '\t' + TextField(i.dexFile) + '\t' + TextField(i.importer) + '\t' +
+                         Number(i.pauseOnError ? 1 : 0);
+        for (const QString& path : a.touched)
+            lines << "touched\t" + id + '\t' + TextField(path);
+    }
+    for (const DatabaseFile& b : library.base)
+        lines << "base\t" + TextField(b.path) + '\t' + Print(b.before) + '\t' + TextField(b.stored);
+    for (auto it = library.left.cbegin(); it != library.left.cend(); ++it)
+        lines << "left\t" + TextField(it.key()) + '\t' + Print(it.value());
+    if (!library.pending.isEmpty())
+        lines << "pending\t" + TextField(library.pending);
+    lines << "end";
+    return lines;
+}
+
+std::optional<Fingerprint> ParsePrint(const QByteArray& text) {
+    const Fingerprint fingerprint = Fingerprint::Parse(QString::fromLatin1(text));
+    return Print(fingerprint) == text ? std::optional<Fingerprint>(fingerprint) : std::nullopt;
+}
+
+// Reads the records of a library's lines into it; false at the first one that is not right.
+class LibraryReader final {
+  public:
+    explicit LibraryReader(AddonLibrary& library) : library_(library) {}
+
+    bool Read(const QByteArray& kind, const QList<QByteArray>& f) {
+        if (ended_)
+            return false;
+        if (kind == "addon" && f.size() == 5)
+            return ReadAddon(f);
+        if (kind == "end" && f.isEmpty())
+            return ended_ = true;
+        if (kind == "pending" && f.size() == 1)
+            return !(library_.pending = FieldText(f[0])).isEmpty();
+        if (kind == "base" && f.size() == 3)
+            return ReadBase(f);
+        if (kind == "left" && f.size() == 2)
+            return ReadLeft(f);
+        Addon* addon = f.isEmpty() ? nullptr : Last(f[0]);
+        if (addon == nullptr)
+            return false;
+        if (kind == "file" && f.size() == 5)
+            return ReadFile(*addon, f);
+        if (kind == "folder" && f.size() == 2)
+            return (addon->folders << FieldText(f[1]), true);
+        if (kind == "import" && f.size() == 4 && (f[3] == "0" || f[3] == "1"))
+            return (addon->imports.append({FieldText(f[1]), FieldText(f[2]), f[3] == "1"}), true);
+        if (kind == "touched" && f.size() == 2)
+            return (addon->touched << FieldText(f[1]), true);
+        return false;
+    }
+
+    bool ended() const { return ended_; }
+
+  private:
+    // The add-on a record belongs to: the last one read, whose id it must name.
+    Addon* Last(const QByteArray& id) {
+        return library_.addons.isEmpty() || Number(library_.addons.last().id) != id ? nullptr
+                                                                                    : &library_.addons.last();
+    }
+
+    bool ReadAddon(const QList<QByteArray>& f) {
+        Addon addon;
+        bool id = false;
+        bool type = false;
+        addon.id = f[0].toInt(&id);
+        addon.name = FieldText(f[1]);
+        const int kind = f[2].toInt(&type);
+        addon.type = InstallType(kind);
+        addon.date = QDateTime::fromString(QString::fromLatin1(f[3]), Qt::ISODate);
+        addon.source = FieldText(f[4]);
+        const bool newer = library_.addons.isEmpty() || addon.id > library_.addons.last().id;
+        if (!id || !type || kind < 0 || kind > int(InstallType::Dex) || !addon.date.isValid() || !newer)
+            return false;
+        library_.addons << addon;
+        return true;
+    }
+
+    bool ReadFile(Addon& addon, const QList<QByteArray>& f) {
+        const std::optional<Fingerprint> before = ParsePrint(f[2]);
+        const std::optional<Fingerprint> after = ParsePrint(f[4]);
+        if (!before || !after || f[1] == "-")
+            return false;
+        addon.files.append({FieldText(f[1]), *before, FieldText(f[3]), *after});
+        return true;
+    }
+
+    bool ReadBase(const QList<QByteArray>& f) {
+        const std::optional<Fingerprint> before = ParsePrint(f[1]);
+        if (!before)
+            return false;
+        library_.base.append({FieldText(f[0]), *before, FieldText(f[2])});
+        return true;
+    }
+
+    bool ReadLeft(const QList<QByteArray>& f) {
+        const std::optional<Fingerprint> fingerprint = ParsePrint(f[1]);
+        if (fingerprint)
+            library_.left.insert(FieldText(f[0]), *fingerprint);
+        return fingerprint.has_value();
+    }
+
+    AddonLibrary& library_;
+    bool ended_ = false;
+};
+
+} // namespace
+
+QHash<QString, Fingerprint> DatabaseSnapshot(const QString& flyFolder) {
+    QHash<QString, Fingerprint> files;
+    for (const JournalScope::ProgramFolder& folder : ImporterFolders(flyFolder)) {
+        const QString resolved = ResolvePath(folder.folder);
+        for (const QString& mask : folder.masks) {
+            QStringList names;
+            ListNames(resolved, mask, names);
+            for (const QString& name : names)
+                files.insert(resolved + '/' + name, FingerprintOf(resolved + '/' + name));
+        }
+    }
+    return files;
+}
+
+QString OriginalFileName() {
+    return QString::fromUtf8("fichier d'origine");
+}
+
+AddonLibrary::AddonLibrary(const QString& flyFolder) : flyFolder_(flyFolder) {
+    const ChangeJournal journal(flyFolder);
+    if (!journal.valid())
+        return;
+    file_ = journal.Folder() + QStringLiteral("addons.library");
+    store_ = journal.Folder() + QStringLiteral("addons.store/");
+}
+
+void AddonLibrary::Load() {
+    addons.clear();
+    base.clear();
+    left.clear();
+    pending.clear();
+    damage.clear();
+    if (file_.isEmpty() || !PathExists(file_))
+        return;
+    const Result<QByteArray> bytes = ReadWholeFile(file_);
+    const CheckedLines lines = ReadCheckedLines(bytes.value_or(QByteArray()));
+    LibraryReader reader(*this);
+    for (qsizetype i = 0; i < lines.texts.size() && damage.isEmpty(); ++i) {
+        QList<QByteArray> fields = lines.texts[i].split('\t');
+        const QByteArray kind = fields.takeFirst();
+        const bool ok = i == 0 ? kind == Magic && fields == QList<QByteArray>{Version} : reader.Read(kind, fields);
+        if (!ok)
+            damage = QString::fromUtf8("ligne %1 : enregistrement « %2 » illisible")
+                         .arg(i + 1)
+                         .arg(QString::fromLatin1(kind));
+    }
+    if (damage.isEmpty())
+        damage = !bytes ? QStringLiteral("fichier illisible") : lines.damage;
+    if (damage.isEmpty() && (lines.torn || !reader.ended()))
+        damage = QStringLiteral("ligne %1 : fichier coupé").arg(lines.texts.size() + 1);
+}
+
+Done AddonLibrary::Save() const {
+    if (file_.isEmpty())
+        return Failure{file_, QString::fromUtf8("dossier personnel inconnu")};
+    QByteArray bytes;
+    const QList<QByteArray> lines = Lines(*this);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        bytes += CheckedLine(int(i), lines[i]);
+    // The journal's own folder: made, like the journal makes it, outside of any operation.
+    if (!QDir().mkpath(file_.left(file_.lastIndexOf('/'))))
+        return Failure{file_, QString::fromUtf8("le dossier de la bibliothèque ne peut pas être créé")};
+    return WriteFileAtomic(file_, bytes);
+}
+
+Done AddonLibrary::MakeStore() const {
+    if (store_.isEmpty() || FolderExists(store_))
+        return {};
+    QDir().mkpath(file_.left(file_.lastIndexOf('/')));
+    return MakeFolder(store_);
+}
+
+int AddonLibrary::IndexOf(int id) const {
+    for (qsizetype i = 0; i < addons.size(); ++i)
+        if (addons[i].id == id)
+            return int(i);
+    return -1;
+}
+
+QList<int> AddonLibrary::Owners(const QString& path) const {
+    QList<int> owners;
+    for (qsizetype i = 0; i < addons.size(); ++i)
+        for (const AddonFile& file : addons[i].files)
+            if (file.path == path) {
+                owners << int(i);
+                break;
+            }
+    return owners;
+}
+
+QString AddonLibrary::OwnerName(const QString& path) const {
+    const QList<int> owners = Owners(path);
+    return owners.isEmpty() ? OriginalFileName() : addons[owners.last()].name;
+}
+
+QString AddonLibrary::NewStoreName() {
+    if (lastStore_ < 0) {
+        lastStore_ = 0;
+        for (const QString& name : EntryNames(store_))
+            lastStore_ = std::max(lastStore_, name.toInt());
+    }
+    return QString::number(++lastStore_);
+}
+
+bool AddonLibrary::StoreNameUsed(const QString& stored) const {
+    if (stored.isEmpty())
+        return false;
+    for (const Addon& addon : addons)
+        for (const AddonFile& file : addon.files)
+            if (file.stored == stored)
+                return true;
+    for (const DatabaseFile& file : base)
+        if (file.stored == stored)
+            return true;
+    return false;
+}

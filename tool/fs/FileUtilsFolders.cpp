@@ -32,7 +32,7 @@ bool Listed(const FolderEntry& entry, Listing kind) {
 
 void ListInto(const QString& folder, const QString& mask, QStringList& list, bool recurse, Listing kind) {
     const QString prefix = WithBackslash(folder);
-    const QList<FolderEntry> entries = FolderEntries(prefix);
+    const QList<FolderEntry> entries = FolderEntries(ResolvePath(prefix));
     for (const FolderEntry& entry : entries) {
         if (Listed(entry, kind) && MatchesMask(entry.name, mask)) {
             list << prefix + entry.name;
@@ -53,7 +53,7 @@ Done CopyFolderTree(const QString& from, const QString& to) {
         if (const Done made = MakeFolder(to); !made)
             return made;
     Done result;
-    for (const FolderEntry& entry : FolderEntries(from)) {
+    for (const FolderEntry& entry : FolderEntries(ResolvePath(from))) {
         const QString source = WithBackslash(from) + entry.name;
         const QString target = WithBackslash(to) + entry.name;
         const Done done = entry.folder && !entry.link ? CopyFolderTree(source, target) : CopyFileOver(source, target);
@@ -127,7 +127,7 @@ void ListFiles(const QString& folder, const QString& mask, QStringList& list, bo
 }
 
 void ListNames(const QString& folder, const QString& mask, QStringList& list) {
-    for (const FolderEntry& entry : FolderEntries(WithBackslash(folder))) {
+    for (const FolderEntry& entry : FolderEntries(ResolvePath(WithBackslash(folder)))) {
         if (Listed(entry, Listing::Files) && MatchesMask(entry.name, mask)) {
             list << entry.name;
             KeepResponsive();

@@ -1,7 +1,6 @@
 #include "fs/NativeFolder.h"
 
 #include "fs/Fingerprint.h"
-#include "fs/NativeFs.h"
 #include "fs/NativeText.h"
 
 #include <algorithm>
@@ -106,8 +105,7 @@ QStringList ReadEntryNames(int openFolder) {
     return names;
 }
 
-QList<FolderEntry> FolderEntries(const QString& folder) {
-    const QString resolved = ResolvePath(folder);
+QList<FolderEntry> FolderEntries(const QString& resolved) {
     const QString prefix = resolved.isEmpty() || resolved.endsWith('/') ? resolved : resolved + '/';
     QList<FolderEntry> entries;
     for (const QString& name : EntryNames(resolved)) {

@@ -19,8 +19,8 @@ struct FolderEntry final {
 QStringList EntryNames(const QString& resolvedFolder);
 // The same for a folder open as a descriptor, which this closes.
 QStringList ReadEntryNames(int openFolder);
-// The entries of folder (resolved first), hidden ones included, by name without regard to case.
-QList<FolderEntry> FolderEntries(const QString& folder);
+// The entries of an already resolved folder, hidden ones included, by name without regard to case.
+QList<FolderEntry> FolderEntries(const QString& resolvedFolder);
 // The fingerprint of a native path as it stands (a final symbolic link is not followed).
 Fingerprint FingerprintOf(const QString& nativePath);
 // Whether name matches a Windows mask of '*' and '?' without regard to case; "*.*" matches every name.

@@ -2,7 +2,7 @@
 
 #include "fs/Fingerprint.h"
 #include "fs/Result.h"
-#include "install/AddonInstall.h"
+#include "install/InstallRequest.h"
 
 #include <QDateTime>
 #include <QHash>

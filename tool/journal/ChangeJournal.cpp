@@ -6,7 +6,6 @@
 #include "fs/NativeText.h"
 #include "journal/EntryFile.h"
 #include "journal/JournalStore.h"
-#include "wine/HomeFolder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -64,14 +63,6 @@ QString IdText(int id) {
 }
 
 } // namespace
-
-QString JournalRoot() {
-    const QByteArray data = qgetenv("XDG_DATA_HOME");
-    if (data.startsWith('/'))
-        return FromNative(data) + QStringLiteral("/flykestrel/");
-    const QString home = HomeFolder();
-    return home.isEmpty() ? QString() : home + QStringLiteral("/.local/share/flykestrel/");
-}
 
 ChangeJournal::ChangeJournal(const QString& flyFolder) {
     const QString root = JournalRoot();

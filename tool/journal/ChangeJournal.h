@@ -2,6 +2,7 @@
 
 #include "fs/Result.h"
 #include "journal/JournalEntry.h"
+#include "journal/JournalRoot.h"
 
 #include <QList>
 #include <QString>
@@ -41,10 +42,6 @@ class ChangeJournal final {
   private:
     QString folder_;
 };
-
-// $XDG_DATA_HOME/flykestrel/ when that is an absolute path, else $HOME/.local/share/flykestrel/ (the home
-// folder of HomeFolder.h), with a trailing '/'; empty when the home folder is unknown.
-QString JournalRoot();
 
 // The limits the user chose (the file "limits" in JournalRoot()), or the defaults.
 JournalLimits LoadJournalLimits();

@@ -1,6 +1,6 @@
 #include "journal/JournalEntry.h"
 
-#include "journal/ChangeJournal.h"
+#include "journal/JournalRoot.h"
 
 #include <QHash>
 

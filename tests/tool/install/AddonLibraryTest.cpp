@@ -69,7 +69,7 @@ class AddonLibraryTest : public InstallFixture {
     }
 
     void InstallABC() {
-        for (const QString& name : {"A", "B", "C"})
+        for (const QString name : {"A", "B", "C"})
             Install(Request("sources/" + name));
     }
 
@@ -87,7 +87,7 @@ class AddonLibraryTest : public InstallFixture {
     // file is the last present add-on's, else the original, else nothing.
     QMap<QString, QByteArray> Expected(const QStringList& present) const {
         QMap<QString, QByteArray> tree = before_;
-        for (const QString& name : {"A", "B", "C"}) {
+        for (const QString name : {"A", "B", "C"}) {
             if (!present.contains(name))
                 continue;
             for (auto file = Addons[name].cbegin(); file != Addons[name].cend(); ++file) {
@@ -234,10 +234,10 @@ TEST_F(AddonLibraryTest, TheWindowIsDrivenByTheKeyboard) {
 // Two DEX add-ons into the airports' database: removing the first leaves what an import of the second
 // alone gives; an import made by hand in between is seen and asked about.
 TEST_F(AddonLibraryTest, ADexAddOnRemovedRebuildsTheDatabaseFromTheOthers) {
-    for (const QString& folder : {"Fly2", "fresh"})
+    for (const QString folder : {"Fly2", "fresh"})
         ASSERT_TRUE(MakeFly2Installation(Path(folder), {QStringLiteral("--records"), QStringLiteral("12")}));
     AppSettings().FlyFolder = Path("Fly2/");
-    for (const QString& name : {"AIRPORT.DEX", "ADD_AIRPORT.DEX"})
+    for (const QString name : {"AIRPORT.DEX", "ADD_AIRPORT.DEX"})
         CreateFile("dex-" + name.left(3) + "/" + name, Read("Fly2/dex/" + name));
     Install(Request("dex-AIR", InstallType::Dex));
     Install(Request("dex-ADD", InstallType::Dex));

@@ -55,8 +55,9 @@ TEST_F(RemovalKillSweep, KilledBeforeEachDiskChangeThenRecoveredAtTheNextStart) 
         const Outcome recovered = RecoverAddonLibrary(fly_);
         EXPECT_NE(recovered.box(), Outcome::Box::Error) << recovered.text().toStdString();
         // Killed before the library said a removal began: its entry, if any, holds nothing of the library.
-        if (journal.Entries().value(0).operation == RemovalName("A"))
+        if (journal.Entries().value(0).operation == RemovalName("A")) {
             EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+        }
         EXPECT_EQ(Consistent(), before_);
         EXPECT_EQ(journal.Entries().value(0).operation, InstallationName(InstallType::Scenery));
         if (HasFailure())

@@ -108,9 +108,10 @@ void SweepFixture::PrepareData() {
 // Two DEX files, so that the second import finds what the first one left.
 // The stand-in works on the navaids alone: the other archives would only repeat the kills of their keeping.
 void SweepFixture::PrepareDex() {
-    for (const QString& archive : QDir(Path("Fly2/system")).entryList({"*.POD"}))
+    for (const QString& archive : QDir(Path("Fly2/system")).entryList({"*.POD"})) {
         if (archive != "NAVAID.POD")
             ASSERT_TRUE(QFile::remove(Path("Fly2/system/" + archive)));
+    }
     const QByteArray dex = Read("Fly2/dex/ADD_AIRPORT.DEX");
     CreateFile("addon/UPDATE.DEX", dex);
     CreateFile("addon/MORE.DEX", dex);
@@ -124,7 +125,7 @@ void SweepFixture::PrepareRemoval() {
     CreateFile("addon/A/shared.pod", "A's shared");
     CreateFile("addon/A/road.bgr", LargeContents());
     CreateFile("addon/B/shared.pod", "B's shared");
-    for (const QString& name : {"A", "B"}) {
+    for (const QString name : {"A", "B"}) {
         InstallRequest request;
         request.sourceFolder = Path("addon/" + name);
         request.sourceList = ListInstallSource(request.sourceFolder);

@@ -41,21 +41,9 @@ Fingerprint OfFile(const QByteArray& native) {
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {Fingerprint::Kind::Other, 0, 0};
-    Checksum sum;
-    static char buffer[1 << 16];
-    qint64 total = 0;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ::close(fd);
-            return got < 0 ? Fingerprint{Fingerprint::Kind::Other, 0, 0}
-                           : Fingerprint{Fingerprint::Kind::File, total, sum.Value()};
-        }
-        sum.Add(buffer, got);
-        total += got;
-    }
+    const Fingerprint fingerprint = FingerprintOfOpenFile(fd);
+    ::close(fd);
+    return fingerprint;
 }
 
 void AddNumber(Checksum& sum, qint64 value) {
@@ -128,6 +116,29 @@ QList<FolderEntry> FolderEntries(const QString& resolved) {
 
 bool MatchesMask(const QString& name, const QString& mask) {
     return mask == QLatin1String("*.*") || Matches(name, mask);
+}
+
+Fingerprint FingerprintOfOpenFile(int fd) {
+    Checksum sum;
+    static char buffer[1 << 16];
+    qint64 total = 0;
+    for (;;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof buffer, total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {Fingerprint::Kind::Other, 0, 0};
+        if (got == 0)
+            return {Fingerprint::Kind::File, total, sum.Value()};
+        sum.Add(buffer, got);
+        total += got;
+    }
+}
+
+Fingerprint FingerprintOfBytes(const QByteArray& bytes) {
+    Checksum sum;
+    sum.Add(bytes.constData(), bytes.size());
+    return {Fingerprint::Kind::File, bytes.size(), sum.Value()};
 }
 
 Fingerprint FingerprintOf(const QString& nativePath) {

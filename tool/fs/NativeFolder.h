@@ -23,5 +23,9 @@ QStringList ReadEntryNames(int openFolder);
 QList<FolderEntry> FolderEntries(const QString& resolvedFolder);
 // The fingerprint of a native path as it stands (a final symbolic link is not followed).
 Fingerprint FingerprintOf(const QString& nativePath);
+// The fingerprint of the plain file open at fd, read from its start (its offset is left where it is).
+Fingerprint FingerprintOfOpenFile(int fd);
+// The fingerprint of a file that would hold bytes.
+Fingerprint FingerprintOfBytes(const QByteArray& bytes);
 // Whether name matches a Windows mask of '*' and '?' without regard to case; "*.*" matches every name.
 bool MatchesMask(const QString& name, const QString& mask);

@@ -6,11 +6,15 @@
 #include "fs/Fingerprint.h"
 #include "fs/NativeText.h"
 
+#include "fs/NativeFolder.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <functional>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,40 +104,71 @@ Result<int> MakeTemporary(const QString& target, QString& temporary) {
     }
 }
 
+// Whether a clone or an in-kernel copy failed only because this file system (or this pair of them) can't
+// make it, so that the next way down may.
+bool CannotHere(int error) {
+    return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL || error == ENOSYS;
+}
+
+// copy_file_range from where both offsets stand to the end of in. A file system that copies nothing
+// (some report 0 before the end) or refuses leaves the rest to the caller, offsets where they stand.
+bool CopyInKernel(int in, int out) {
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
+        if (copied > 0)
+            continue;
+        if (copied == 0 || CannotHere(errno))
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
+}
+
+// Every byte of the plain file in into the empty file out: cloned where the file system shares blocks,
+// else copied inside the kernel, else read and written here.
+bool CopyContents(int in, int out) {
+    if (::ioctl(out, FICLONE, in) == 0)
+        return true;
+    if (!CannotHere(errno) || !CopyInKernel(in, out))
+        return false;
+    return ReadAll(in, [out](const char* data, qsizetype size) { return WriteAll(out, data, size); });
+}
+
 // The new contents go to a hidden temporary name beside target (where the write lands: WriteTarget), are
-// flushed, and then renamed over it, so a failure at any point leaves the old file as it was.
-Done WriteThroughTemporary(const QString& target, const std::function<bool(int, Checksum&, qint64&)>& fill) {
+// flushed, and then renamed over it, so a failure at any point leaves the old file as it was. fill writes
+// them and sets the fingerprint the journal records for them.
+Done WriteThroughTemporary(const QString& target, const std::function<bool(int, Fingerprint&)>& fill) {
     if (target.isEmpty())
         return Failure{target, QStringLiteral("aucun fichier")};
     QString temporary;
     const Result<int> fd = MakeTemporary(target, temporary);
     if (!fd)
         return fd.failure();
-    Checksum sum;
-    qint64 size = 0;
-    bool ok = fill(*fd, sum, size) && ::fchmod(*fd, ModeFor(target)) == 0 && ::fsync(*fd) == 0;
+    Fingerprint after{Fingerprint::Kind::File, 0, 0};
+    bool ok = fill(*fd, after) && ::fchmod(*fd, ModeFor(target)) == 0 && ::fsync(*fd) == 0;
     const int error = errno;
     ok = ::close(*fd) == 0 && ok;
     Done done = ok ? Done() : Done(SystemFailure(target, error));
     if (done)
-        done = Recorded({FileChange::Kind::Write, target, {}, {Fingerprint::Kind::File, size, sum.Value()}},
+        done = Recorded({FileChange::Kind::Write, target, {}, after},
                         [&] { return ::rename(ToNative(temporary).constData(), ToNative(target).constData()) == 0; });
     if (!done)
         ::unlink(ToNative(temporary).constData());
     return done;
 }
 
-// Copies the plain file at a resolved source to target (where the write lands).
+// Copies the plain file at a resolved source to target (where the write lands). Only the journal needs
+// the copy's fingerprint: the source is read for it, from the page cache, when one records.
 Done CopyThroughTemporary(const QString& source, const QString& target) {
     const Result<int> in = OpenForReading(source);
     if (!in)
         return in.failure();
-    const Done done = WriteThroughTemporary(target, [&in](int out, Checksum& sum, qint64& total) {
-        return ReadAll(*in, [out, &sum, &total](const char* data, qsizetype size) {
-            sum.Add(data, size);
-            total += size;
-            return WriteAll(out, data, size);
-        });
+    const Done done = WriteThroughTemporary(target, [&in](int out, Fingerprint& after) {
+        if (!CopyContents(*in, out))
+            return false;
+        if (CurrentRecorder() != nullptr)
+            after = FingerprintOfOpenFile(*in);
+        return after.kind == Fingerprint::Kind::File;
     });
     ::close(*in);
     return done;
@@ -159,9 +194,8 @@ Result<QByteArray> ReadWholeFile(const QString& path) {
 
 Done WriteFileAtomic(const QString& path, const QByteArray& bytes) {
     return WriteThroughTemporary(path.isEmpty() ? path : WriteTarget(path),
-                                 [&bytes](int fd, Checksum& sum, qint64& size) {
-                                     sum.Add(bytes.constData(), bytes.size());
-                                     size = bytes.size();
+                                 [&bytes](int fd, Fingerprint& after) {
+                                     after = FingerprintOfBytes(bytes);
                                      return WriteAll(fd, bytes.constData(), bytes.size());
                                  });
 }

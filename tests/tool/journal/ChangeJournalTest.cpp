@@ -1,7 +1,9 @@
+#include "SmallFileSystem.h"
 #include "TempFolderTest.h"
 #include "UndoNewest.h"
 
 #include "fs/FileUtils.h"
+#include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "journal/JournalScope.h"
 
@@ -160,6 +162,28 @@ TEST_F(ChangeJournalTest, AnOperationKilledAtAnyStepIsUndoneWhole) {
         EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info) << "step " << at;
         EXPECT_EQ(Tree("Fly2"), before_) << "step " << at;
     }
+}
+
+// tmpfs shares no blocks: the copy falls back from a clone to a copy of the same bytes, and the journal
+// records the fingerprint that undo then finds.
+TEST_F(ChangeJournalTest, ACopyWhereClonesAreRefusedFallsBackToTheSameBytes) {
+    const SmallFileSystem disk(F("scenery"), 1024);
+    if (!disk.available())
+        GTEST_SKIP() << disk.why().toStdString();
+    QByteArray bytes;
+    for (int i = 0; i < 300000; ++i)
+        bytes += char(i * 7 % 251);
+    CreateFile("Fly2/scenery/big.pod", bytes);
+    {
+        const JournalScope scope(fly_, QStringLiteral("Essai"));
+        ASSERT_TRUE(CopyWholeFile(F("scenery/big.pod"), F("scenery/copy.pod")));
+    }
+    EXPECT_EQ(Read("Fly2/scenery/copy.pod"), bytes);
+    ChangeJournal journal = Journal();
+    ASSERT_EQ(journal.Entries().size(), 1);
+    EXPECT_EQ(journal.Entries()[0].steps.last().after, FingerprintOf(F("scenery/copy.pod")));
+    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_FALSE(QFile::exists(F("scenery/copy.pod")));
 }
 
 TEST_F(ChangeJournalTest, AChangeThatCantBeJournaledIsNotMade) {

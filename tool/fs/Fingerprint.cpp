@@ -13,7 +13,10 @@ QString Fingerprint::Text() const {
     case Kind::Absent:
         return QStringLiteral("-");
     case Kind::File:
-        return 'f' + QString::number(size) + '.' + hex;
+        if (hash == Hash::Fnv)
+            return 'f' + QString::number(size) + '.' + hex;
+        return 'f' + QString::number(size) + ".x" + QString::number(high, 16).rightJustified(16, '0') +
+               hex.rightJustified(16, '0');
     case Kind::Folder:
         return 'd' + hex;
     case Kind::Link:
@@ -33,7 +36,11 @@ Fingerprint Fingerprint::Parse(const QString& text) {
         return {Kind::Absent, 0, 0};
     if (tag == 'f') {
         const qsizetype dot = rest.indexOf('.');
-        return {Kind::File, rest.left(dot).toLongLong(), rest.mid(dot + 1).toULongLong(nullptr, 16)};
+        const QString sum = rest.mid(dot + 1);
+        if (!sum.startsWith('x'))
+            return {Kind::File, rest.left(dot).toLongLong(), sum.toULongLong(nullptr, 16), 0, Hash::Fnv};
+        return {Kind::File, rest.left(dot).toLongLong(), sum.right(16).toULongLong(nullptr, 16),
+                sum.mid(1, 16).toULongLong(nullptr, 16), Hash::Xxh3};
     }
     if (tag == 'd')
         return {Kind::Folder, 0, rest.toULongLong(nullptr, 16)};

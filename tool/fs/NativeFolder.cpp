@@ -1,5 +1,6 @@
 #include "fs/NativeFolder.h"
 
+#include "fs/FileHash.h"
 #include "fs/Fingerprint.h"
 #include "fs/NativeText.h"
 
@@ -37,11 +38,11 @@ bool Matches(const QString& name, const QString& mask) {
     return m == mask.size();
 }
 
-Fingerprint OfFile(const QByteArray& native) {
+Fingerprint OfFile(const QByteArray& native, Fingerprint::Hash hash) {
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {Fingerprint::Kind::Other, 0, 0};
-    const Fingerprint fingerprint = FingerprintOfOpenFile(fd);
+    const Fingerprint fingerprint = FingerprintOfOpenFile(fd, hash);
     ::close(fd);
     return fingerprint;
 }
@@ -118,9 +119,9 @@ bool MatchesMask(const QString& name, const QString& mask) {
     return mask == QLatin1String("*.*") || Matches(name, mask);
 }
 
-Fingerprint FingerprintOfOpenFile(int fd) {
-    Checksum sum;
-    static char buffer[1 << 16];
+Fingerprint FingerprintOfOpenFile(int fd, Fingerprint::Hash hash) {
+    FileHash sum(hash);
+    static char buffer[1 << 18];
     qint64 total = 0;
     for (;;) {
         const ssize_t got = ::pread(fd, buffer, sizeof buffer, total);
@@ -129,26 +130,26 @@ Fingerprint FingerprintOfOpenFile(int fd) {
         if (got < 0)
             return {Fingerprint::Kind::Other, 0, 0};
         if (got == 0)
-            return {Fingerprint::Kind::File, total, sum.Value()};
+            return sum.Value();
         sum.Add(buffer, got);
         total += got;
     }
 }
 
 Fingerprint FingerprintOfBytes(const QByteArray& bytes) {
-    Checksum sum;
+    FileHash sum;
     sum.Add(bytes.constData(), bytes.size());
-    return {Fingerprint::Kind::File, bytes.size(), sum.Value()};
+    return sum.Value();
 }
 
-Fingerprint FingerprintOf(const QString& nativePath) {
+Fingerprint FingerprintOf(const QString& nativePath, Fingerprint::Hash hash) {
     const QByteArray native = ToNative(nativePath);
     struct stat st {};
     if (::lstat(native.constData(), &st) != 0)
         return {errno == ENOENT || errno == ENOTDIR ? Fingerprint::Kind::Absent : Fingerprint::Kind::Other, 0,
                 0};
     if (S_ISREG(st.st_mode))
-        return OfFile(native);
+        return OfFile(native, hash);
     Checksum sum;
     if (S_ISDIR(st.st_mode)) {
         AddTree(sum, nativePath);

@@ -21,10 +21,11 @@ QStringList EntryNames(const QString& resolvedFolder);
 QStringList ReadEntryNames(int openFolder);
 // The entries of an already resolved folder, hidden ones included, by name without regard to case.
 QList<FolderEntry> FolderEntries(const QString& resolvedFolder);
-// The fingerprint of a native path as it stands (a final symbolic link is not followed).
-Fingerprint FingerprintOf(const QString& nativePath);
+// The fingerprint of a native path as it stands (a final symbolic link is not followed), a file's bytes
+// hashed with hash: the one of the fingerprint it is to be compared with.
+Fingerprint FingerprintOf(const QString& nativePath, Fingerprint::Hash hash = Fingerprint::Hash::Xxh3);
 // The fingerprint of the plain file open at fd, read from its start (its offset is left where it is).
-Fingerprint FingerprintOfOpenFile(int fd);
+Fingerprint FingerprintOfOpenFile(int fd, Fingerprint::Hash hash = Fingerprint::Hash::Xxh3);
 // The fingerprint of a file that would hold bytes.
 Fingerprint FingerprintOfBytes(const QByteArray& bytes);
 // Whether name matches a Windows mask of '*' and '?' without regard to case; "*.*" matches every name.

@@ -49,7 +49,7 @@ void PlanRebuild(const AddonLibrary& library, int index, RemovalPlan& plan) {
     plan.rebuilt = QStringList(affected.cbegin(), affected.cend());
     plan.rebuilt.sort();
     for (const QString& path : plan.rebuilt)
-        if (library.left.contains(path) && FingerprintOf(path) != library.left.value(path))
+        if (library.left.contains(path) && FingerprintOf(path, library.left.value(path).hash) != library.left.value(path))
             plan.changedByHand << path;
 }
 
@@ -284,7 +284,7 @@ RemovalPlan PlanRemoval(const AddonLibrary& library, int index) {
             step.above = library.addons[owners.last()].name;
         } else {
             step.kind = file.before.kind == Fingerprint::Kind::Absent ? Kind::Remove : Kind::PutBack;
-            step.changed = FingerprintOf(file.path) != file.after;
+            step.changed = FingerprintOf(file.path, file.after.hash) != file.after;
         }
         plan.steps << step;
     }

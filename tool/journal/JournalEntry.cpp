@@ -30,3 +30,11 @@ int ChangedFiles(const QList<ChangeStep>& steps) {
     }
     return int(changed.size());
 }
+
+Fingerprint::Hash JournalEntry::HashUsed() const {
+    for (const ChangeStep& step : steps)
+        for (const Fingerprint fingerprint : {step.before, step.after})
+            if (fingerprint.kind == Fingerprint::Kind::File)
+                return fingerprint.hash;
+    return Fingerprint::Hash::Xxh3;
+}

@@ -26,6 +26,8 @@ struct JournalEntry final {
     bool damaged() const { return !damage.isEmpty(); }
     // The number of different files and folders the operation changed.
     int FileCount() const;
+    // The hash its files' fingerprints were made with, for comparing them with what is on disk now.
+    Fingerprint::Hash HashUsed() const;
 };
 
 // The number of different files and folders that the steps changed: a file renamed counts once, whatever

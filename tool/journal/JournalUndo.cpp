@@ -38,7 +38,7 @@ QStringList ChangedSince(const JournalEntry& entry) {
     }
     QStringList changed;
     for (const QString& at : order) {
-        const Fingerprint now = FingerprintOf(at);
+        const Fingerprint now = FingerprintOf(at, entry.HashUsed());
         if (std::none_of(states[at].cbegin(), states[at].cend(),
                          [&now](const Fingerprint& state) { return Matches(now, state); }))
             changed << at;
@@ -88,19 +88,22 @@ class EntryUndo final {
     }
 
   private:
+    Fingerprint Now(const QString& path) const {
+        return FingerprintOf(path, entry_.HashUsed());
+    }
     QString Stored(const ChangeStep& step) const {
         return journal_.StorePath(entry_.id, step.stored.toInt());
     }
     // Whether the store still holds the old file; a folder's copy has times of its own.
     bool StoreIntact(const ChangeStep& step) const {
-        return step.before.kind != Fingerprint::Kind::File || FingerprintOf(Stored(step)) == step.before;
+        return step.before.kind != Fingerprint::Kind::File || Now(Stored(step)) == step.before;
     }
     QString Redo(int index) {
         return journal_.StoreFolder(entry_.id) + QStringLiteral("redo-%1-%2").arg(index).arg(++redone_);
     }
 
     bool Revert(int index, const ChangeStep& step) {
-        const Fingerprint now = FingerprintOf(step.kind == Kind::Renamed ? step.to : step.path);
+        const Fingerprint now = Now(step.kind == Kind::Renamed ? step.to : step.path);
         switch (step.kind) {
         case Kind::Renamed:
             return RevertRename(step, now);
@@ -130,16 +133,16 @@ class EntryUndo final {
         const QSet<QString> listed = Listed(entry_.steps, index);
         for (const QString& path : ProgramEntries(step))
             if (!listed.contains(path) &&
-                !RevertCreation(index, {Kind::Created, path, {}, {}, {}, FingerprintOf(path)}))
+                !RevertCreation(index, {Kind::Created, path, {}, {}, {}, Now(path)}))
                 return false;
         const bool made = step.before.kind == Fingerprint::Kind::Absent &&
-                          FingerprintOf(step.path).kind == Fingerprint::Kind::Folder &&
+                          Now(step.path).kind == Fingerprint::Kind::Folder &&
                           EntryNames(step.path).isEmpty();
         return !made || RevertCreation(index, {Kind::Created, step.path, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}});
     }
 
     bool RevertRename(const ChangeStep& step, const Fingerprint& now) {
-        if (now.kind == Fingerprint::Kind::Absent && Matches(FingerprintOf(step.path), step.before))
+        if (now.kind == Fingerprint::Kind::Absent && Matches(Now(step.path), step.before))
             return true; // never made
         if (!RenameNoReplace(step.to, step.path))
             return false;

@@ -1,5 +1,6 @@
 #include "fs/FileUtils.h"
 
+#include "fs/CopyBatch.h"
 #include "fs/Failures.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
@@ -89,19 +90,30 @@ Failure Outside(const QString& resolved) {
     return {resolved, QStringLiteral("hors du répertoire prévu")};
 }
 
-// The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
-Done CopyResolved(const ResolvedPath& source, const ResolvedPath& target) {
+// Why source can't be copied over target; nothing when it can.
+Done CopyRefusal(const ResolvedPath& source, const ResolvedPath& target) {
     if (source.onDisk.isEmpty() || target.onDisk.isEmpty() || !FileExists(source))
         return Failure{source.onDisk, QStringLiteral("fichier source introuvable")};
     if (SameFile(source, target))
         return Failure{target.onDisk, QString::fromUtf8("la copie serait le fichier source lui-même")};
+    return {};
+}
+
+// The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
+Done CopyResolved(const ResolvedPath& source, const ResolvedPath& target) {
+    if (const Done refused = CopyRefusal(source, target); !refused)
+        return refused;
     return CopyWholeFile(source, target);
 }
 
-Done CopyMakingFolders(const ResolvedPath& source, const ResolvedPath& target, Outcome& outcome) {
+void MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
     const QString folder = FolderOfFile(target.onDisk);
     if (!folder.isEmpty() && !FolderExists(folder))
         outcome += MakeFolderChain(QString(), folder);
+}
+
+Done CopyMakingFolders(const ResolvedPath& source, const ResolvedPath& target, Outcome& outcome) {
+    MakeFoldersOf(target, outcome);
     return CopyResolved(source, target);
 }
 
@@ -136,6 +148,19 @@ Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& targe
     if (!LiesInside(WriteTarget(target), realWithin))
         return Outside(target.onDisk);
     return CopyMakingFolders(source, target, outcome);
+}
+
+Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,
+                          const QString& realWithin, Outcome& outcome) {
+    if (!LiesInside(WriteTarget(target), realWithin))
+        return Outside(target.onDisk);
+    MakeFoldersOf(target, outcome);
+    if (const QString folder = FolderOfFile(target.onDisk); !folder.isEmpty() && !FolderExists(folder))
+        return Failure{folder, QStringLiteral("répertoire introuvable")};
+    if (const Done refused = CopyRefusal(source, target); !refused)
+        return refused;
+    batch.Add(source.onDisk, WriteTarget(target).onDisk);
+    return {};
 }
 
 Done RenameNoReplace(const QString& from, const QString& to, const QString& within) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class CopyBatch;
 struct Outcome;
 
 // Free operations on paths, files and folders shared by every window. Paths are native: '/' separates
@@ -49,6 +50,10 @@ Done CopyFileOver(const ResolvedPath& source, const ResolvedPath& target, const 
 Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin,
                            Outcome& outcome);
 Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin);
+// Checks a copy and makes the target's folders as CopyFileMakingFolders does, then adds the copy to batch
+// instead of making it.
+Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,
+                          const QString& realWithin, Outcome& outcome);
 Done RemoveFile(const QString& path, const QString& within);
 // Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
 // création de sous répertoires impossible".

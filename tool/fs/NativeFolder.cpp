@@ -119,6 +119,14 @@ bool MatchesMask(const QString& name, const QString& mask) {
     return mask == QLatin1String("*.*") || Matches(name, mask);
 }
 
+bool FlushFolder(const QString& folder) {
+    const int fd = ::open(ToNative(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
 Fingerprint FingerprintOfOpenFile(int fd, Fingerprint::Hash hash) {
     FileHash sum(hash);
     static char buffer[1 << 18];

@@ -3,6 +3,7 @@
 #include "fs/NativeFs.h"
 
 #include "fs/ChangeRecorder.h"
+#include "fs/FileCopy.h"
 #include "fs/Fingerprint.h"
 #include "fs/NativeText.h"
 
@@ -56,54 +57,6 @@ bool ReadAll(int fd, const std::function<bool(const char*, qsizetype)>& sink) {
     }
 }
 
-Result<int> OpenForReading(const QString& resolved) {
-    if (resolved.isEmpty())
-        return SystemFailure(resolved, ENOENT);
-    const int fd = ::open(ToNative(resolved).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return SystemFailure(resolved, errno);
-    return fd;
-}
-
-// The replaced file's permissions, or those a new file gets.
-mode_t ModeFor(const QString& target) {
-    struct stat st {};
-    if (::stat(ToNative(target).constData(), &st) == 0)
-        return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// A hidden name beside target that no file has yet, most likely.
-QString TemporaryBeside(const QString& target) {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString suffix;
-    for (int i = 0; i < 6; ++i)
-        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
-    const qsizetype slash = target.lastIndexOf('/');
-    return target.left(slash + 1) + '.' + target.mid(slash + 1) + '.' + suffix;
-}
-
-// Makes a new temporary beside target, told to the recorder before it exists so that whatever becomes
-// of the write, the temporary can be found again; its descriptor, or the failure.
-Result<int> MakeTemporary(const QString& target, QString& temporary) {
-    for (;;) {
-        temporary = TemporaryBeside(target);
-        int fd = -1;
-        int error = 0;
-        const Done made = Recorded({FileChange::Kind::Temporary, temporary, {}, {}}, [&] {
-            fd = ::open(ToNative(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-            error = fd < 0 ? errno : 0;
-            return fd >= 0;
-        });
-        if (made)
-            return fd;
-        if (error != EEXIST)
-            return Failure{target, made.failure().reason, made.failure().refused};
-    }
-}
-
 // Whether a clone or an in-kernel copy failed only because this file system (or this pair of them) can't
 // make it, so that the next way down may.
 bool CannotHere(int error) {
@@ -124,14 +77,69 @@ bool CopyInKernel(int in, int out) {
     }
 }
 
-// Every byte of the plain file in into the empty file out: cloned where the file system shares blocks,
-// else copied inside the kernel, else read and written here.
+} // namespace
+
+Result<int> OpenForReading(const QString& resolved) {
+    if (resolved.isEmpty())
+        return SystemFailure(resolved, ENOENT);
+    const int fd = ::open(ToNative(resolved).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return SystemFailure(resolved, errno);
+    return fd;
+}
+
+mode_t ModeFor(const QString& target) {
+    struct stat st {};
+    if (::stat(ToNative(target).constData(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+QString TemporaryBeside(const QString& target) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+    const qsizetype slash = target.lastIndexOf('/');
+    return target.left(slash + 1) + '.' + target.mid(slash + 1) + '.' + suffix;
+}
+
+Result<int> CreateTemporary(const QString& temporary, const QString& target, int* error) {
+    int fd = -1;
+    int failed = 0;
+    const Done made = Recorded({FileChange::Kind::Temporary, temporary, {}, {}}, [&] {
+        fd = ::open(ToNative(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        failed = fd < 0 ? errno : 0;
+        return fd >= 0;
+    });
+    if (error != nullptr)
+        *error = failed;
+    if (!made)
+        return Failure{target, made.failure().reason, made.failure().refused};
+    return fd;
+}
+
 bool CopyContents(int in, int out) {
     if (::ioctl(out, FICLONE, in) == 0)
         return true;
     if (!CannotHere(errno) || !CopyInKernel(in, out))
         return false;
     return ReadAll(in, [out](const char* data, qsizetype size) { return WriteAll(out, data, size); });
+}
+
+namespace {
+
+// Makes a new temporary beside target; its descriptor, or the failure.
+Result<int> MakeTemporary(const QString& target, QString& temporary) {
+    for (;;) {
+        temporary = TemporaryBeside(target);
+        int error = 0;
+        const Result<int> fd = CreateTemporary(temporary, target, &error);
+        if (fd || error != EEXIST)
+            return fd;
+    }
 }
 
 // The new contents go to a hidden temporary name beside target (where the write lands: WriteTarget), are

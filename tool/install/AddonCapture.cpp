@@ -32,10 +32,11 @@ Done AddonCapture::BeforeCopy(const QString& target) {
     if (!library_.damage.isEmpty())
         return {};
     const QString path = WriteTarget(target);
-    missingFolders_.clear();
+    QStringList& missing = missingFolders_[path];
+    missing.clear();
     for (QString folder = FolderOfFile(path); !folder.isEmpty() && !FolderExists(folder);
          folder = FolderOfFile(folder))
-        missingFolders_.prepend(folder);
+        missing.prepend(folder);
     for (const AddonFile& file : addon_.files)
         if (file.path == path)
             return {}; // written before by this same add-on: what it replaced is kept already
@@ -70,10 +71,9 @@ void AddonCapture::AfterCopy(const QString& target, bool copied) {
         }
         break;
     }
-    for (const QString& folder : missingFolders_)
+    for (const QString& folder : missingFolders_.take(path))
         if (copied && FolderExists(folder))
             addon_.folders << ResolvePath(folder);
-    missingFolders_.clear();
 }
 
 Done AddonCapture::BeforeImport() {

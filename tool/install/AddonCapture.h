@@ -18,7 +18,7 @@ class AddonCapture final {
 
     // Before target is written: keeps what it holds; a failure means it must not be written.
     Done BeforeCopy(const QString& target);
-    // After it: whether the copy was made.
+    // After it (others may be written in between): whether the copy was made.
     void AfterCopy(const QString& target, bool copied);
     Done BeforeImport();
     // After the importer ran (program: as it ran; empty when it didn't start).
@@ -32,7 +32,7 @@ class AddonCapture final {
     QString flyFolder_;
     AddonLibrary library_;
     Addon addon_;
-    QStringList missingFolders_; // the target's folders that the copy in hand will make
+    QHash<QString, QStringList> missingFolders_; // by target: its folders that its copy will make
     QHash<QString, Fingerprint> beforeImport_;
     QHash<QString, DatabaseFile> kept_; // database files kept before an import, not in the library's base
 };

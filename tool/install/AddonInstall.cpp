@@ -1,5 +1,6 @@
 #include "install/AddonInstall.h"
 
+#include "fs/CopyBatch.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
@@ -35,20 +36,26 @@ void Failed(const Session& s, const QString& source, const QString& reason) {
 }
 
 // The source's name is used as it stands; the copy is refused unless it comes from the source folder
-// and lands inside its folder. A folder that can't be made is still tried, for the box that says so.
-void InstallFile(const Session& s, const InstallStep& step, const ResolvedPath& source) {
+// and lands inside its folder. A folder that can't be made is still tried, for the box that says so. The
+// copy is added to batch; the refusal, when there is one.
+Done AddFile(const Session& s, const InstallStep& step, const ResolvedPath& source, CopyBatch& batch) {
     if (!step.refusal.isEmpty() && !step.folderBlocked)
-        return Failed(s, step.source, step.refusal);
+        return Failure{step.source, step.refusal};
     if (!LiesInside(source, s.sourceFolder))
-        return Failed(s, step.source, QStringLiteral("hors du répertoire source"));
+        return Failure{step.source, QStringLiteral("hors du répertoire source")};
     if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
-        return Failed(s, step.source, kept.failure().reason);
-    const ResolvedPath target = Resolve(step.target);
-    const Done copied = CopyFileMakingFolders(source, target, RealFolder(step.folder), s.outcome);
-    s.capture.AfterCopy(step.target, bool(copied));
+        return Failure{step.source, kept.failure().reason};
+    const Done added = AddCopyMakingFolders(batch, source, Resolve(step.target), RealFolder(step.folder), s.outcome);
+    if (!added)
+        s.capture.AfterCopy(step.target, false);
+    return added;
+}
+
+void Finished(const Session& s, const InstallStep& step, const Done& copied) {
     if (!copied)
-        return Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
-    s.log(QStringLiteral("Installed: ") + target.onDisk);
+        return s.log(FailedLine(Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
+    const ResolvedPath source = Resolve(step.source);
+    s.log(QStringLiteral("Installed: ") + Resolve(step.target).onDisk);
     MarkInstalled(s, step, source);
 }
 
@@ -95,23 +102,74 @@ QString CancelledLine(qsizetype done, qsizetype all) {
         .arg(all - done);
 }
 
+// What a copy of the batch that failed says: its own reason, or which copy stopped it.
+Failure BatchFailure(const Failure& failure, const QString& target) {
+    if (failure.path == WriteTarget(target))
+        return failure;
+    return {failure.path, QString::fromUtf8("non installé, la copie de %1 a échoué : %2").arg(failure.path, failure.reason)};
+}
+
+// Steps from..to-1, none of them a DEX file, copied as one batch: each checked and its copy planned,
+// then the copies written one by one as the progress goes, and put in place together. A failure on the
+// way puts none of them in place; a cancel puts in place those written. False when cancelled.
+bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype from, qsizetype to) {
+    CopyBatch batch;
+    QList<Done> results;
+    QList<qsizetype> copies; // each step's copy in batch, or -1
+    for (qsizetype i = from; i < to; ++i) {
+        results << AddFile(s, steps[i], Resolve(steps[i].source), batch);
+        copies << (results.last() ? batch.size() - 1 : -1);
+    }
+    Done written = batch.Plan();
+    qsizetype reached = from;
+    bool cancelled = false;
+    for (; written && reached < to; ++reached) {
+        if ((cancelled = !s.progress.Step(steps[reached].source, FileSize(steps[reached].source))))
+            break;
+        if (copies[reached - from] >= 0)
+            written = batch.Write(copies[reached - from]);
+    }
+    const Done placed = written ? batch.Commit() : written;
+    batch.Abandon();
+    for (qsizetype i = from; i < to; ++i) {
+        const qsizetype copy = copies[i - from];
+        if (copy >= 0 && !batch.Placed(copy) && !placed)
+            results[i - from] = BatchFailure(placed.failure(), steps[i].target);
+        if (copy >= 0)
+            s.capture.AfterCopy(steps[i].target, batch.Placed(copy));
+        if (!cancelled || i < reached)
+            Finished(s, steps[i], results[i - from]);
+    }
+    if (cancelled)
+        s.log(CancelledLine(reached, steps.size()));
+    return !cancelled;
+}
+
 // Does the plan's steps; false when the installation had to stop.
 bool InstallEntries(const Session& s, const QList<InstallStep>& steps) {
     qint64 bytes = 0;
     for (const InstallStep& step : steps)
         bytes += FileSize(step.source);
     s.progress.Start(int(steps.size()), bytes);
-    for (qsizetype done = 0; done < steps.size(); ++done) {
+    for (qsizetype done = 0; done < steps.size();) {
         const InstallStep& step = steps[done];
+        if (!step.dex) {
+            qsizetype end = done;
+            while (end < steps.size() && !steps[end].dex)
+                ++end;
+            if (!InstallFiles(s, steps, done, end))
+                return false;
+            done = end;
+            continue;
+        }
         const ResolvedPath source = Resolve(step.source);
         if (!s.progress.Step(step.source, FileSize(source))) {
             s.log(CancelledLine(done, steps.size()));
             return false;
         }
-        if (!step.dex)
-            InstallFile(s, step, source);
-        else if (!InstallDex(s, step, source))
+        if (!InstallDex(s, step, source))
             return false;
+        ++done;
     }
     return true;
 }

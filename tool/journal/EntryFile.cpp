@@ -1,9 +1,9 @@
 #include "journal/EntryFile.h"
 
 #include "fs/CheckedLines.h"
+#include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
-#include "journal/JournalStore.h"
 
 #include <QDir>
 #include <QFileInfo>

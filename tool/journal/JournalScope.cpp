@@ -83,7 +83,7 @@ class EntryRecorder final : public ChangeRecorder {
         QStringList keys;
         for (const FileChange& change : changes) {
             const QString key = ChangeKey(change);
-            if (change.kind == FileChange::Kind::Rename && pending_.contains(key))
+            if (pending_.contains(key))
                 continue; // planned with a batch
             steps << StepFor(change);
             keys << key;

@@ -19,14 +19,6 @@ QByteArray LinkText(const QByteArray& path) {
 
 } // namespace
 
-bool FlushFolder(const QString& folder) {
-    const int fd = ::open(ToNative(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
-}
-
 bool KeepInStore(const QString& path, const QString& store, StoreBy by) {
     const QByteArray from = ToNative(path);
     const QByteArray to = ToNative(store);

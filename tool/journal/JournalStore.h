@@ -17,5 +17,3 @@ bool KeepInStore(const QString& path, const QString& store, StoreBy by = StoreBy
 bool PutBack(const QString& store, const QString& path);
 // Removes path, a file, a symbolic link or a folder with all below it.
 bool RemoveWhole(const QString& path);
-// Flushes a folder's entries to disk.
-bool FlushFolder(const QString& folder);

@@ -1,0 +1,80 @@
+// An installation's plain files are copied as one batch. One that fails half way (the disk of its last
+// target full or read-only) puts none of them in place and leaves no temporary; a cancel puts in place
+// those written before it, and leaves no temporary either. Either way the journal's entry takes it back.
+#include "CancellingProgress.h"
+#include "InstallFixture.h"
+#include "SmallFileSystem.h"
+#include "UndoNewest.h"
+
+#include "install/AddonInstall.h"
+#include "journal/JournalScope.h"
+
+namespace {
+
+class InstallBatchTest : public InstallFixture {
+  protected:
+    void SetUp() override {
+        InstallFixture::SetUp();
+        CreateFile("Fly2/FLY2.EXE", "exe");
+        CreateFile("Fly2/scenery/a.pod", "old a");
+        CreateFile("addon/a.pod", "new a");
+        CreateFile("addon/b.pod", "new b");
+        CreateFile("addon/road.bgr", "road"); // to Fly2/data, after the other two
+    }
+
+    QStringList Install(Progress& progress) const {
+        InstallRequest request;
+        request.sourceFolder = Path("addon");
+        request.sourceList = ListInstallSource(request.sourceFolder);
+        request.flyFolder = Path("Fly2");
+        request.destination = Path("Fly2/scenery/");
+        QStringList log;
+        const JournalScope scope(Path("Fly2"), QStringLiteral("Installation"));
+        RunInstallation(request, [&log](const QString& line) { log << line; }, progress);
+        return log;
+    }
+
+    void ExpectUndone(const QMap<QString, QByteArray>& before) const {
+        ChangeJournal journal(Path("Fly2"));
+        ASSERT_EQ(journal.Entries().size(), 1);
+        EXPECT_FALSE(journal.Entries()[0].damaged());
+        EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+        EXPECT_EQ(Listed(Snapshot("Fly2")), Listed(before));
+    }
+};
+
+TEST_F(InstallBatchTest, ABatchThatFailsHalfWayPutsNothingInPlace) {
+    const struct {
+        const char* name;
+        bool (SmallFileSystem::*spoil)();
+        QString reason;
+    } cases[] = {
+        {"full disk", &SmallFileSystem::Fill, "No space left on device"},
+        {"read-only disk", &SmallFileSystem::MakeReadOnly, "Read-only file system"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SmallFileSystem disk(Path("Fly2/data"));
+        if (!disk.available())
+            GTEST_SKIP() << disk.why().toStdString();
+        ASSERT_TRUE((disk.*c.spoil)());
+        const QMap<QString, QByteArray> before = Snapshot("Fly2");
+        const QStringList log = Install(NoProgress());
+        EXPECT_EQ(Listed(Snapshot("Fly2")), Listed(before));
+        EXPECT_EQ(log.filter("FAILED!!!").size(), 3) << log.join('\n').toStdString();
+        EXPECT_EQ(log.filter(c.reason).size(), 3);
+        ExpectUndone(before);
+    }
+}
+
+TEST_F(InstallBatchTest, ACancelPutsInPlaceWhatWasWrittenAndLeavesNoTemporary) {
+    const QMap<QString, QByteArray> before = Snapshot("Fly2");
+    CancellingProgress progress(1);
+    const QStringList log = Install(progress);
+    EXPECT_EQ(FilesBelow("Fly2"), QStringList({"FLY2.EXE", "scenery/a.pod"}));
+    EXPECT_EQ(Read("Fly2/scenery/a.pod"), "new a");
+    EXPECT_TRUE(log.last().contains("cancelled after 1 of 3")) << log.join('\n').toStdString();
+    ExpectUndone(before);
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+#include "fs/CopyBatch.h"
+
+#include "fs/ChangeRecorder.h"
+#include "fs/FileCopy.h"
+#include "fs/NativeFolder.h"
+#include "fs/NativeText.h"
+
+#include <QSet>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString FolderOf(const QString& path) {
+    return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 1));
+}
+
+// Writes the source's bytes into the temporary at out and starts their write-back.
+bool Fill(int out, const QString& source, const QString& target) {
+    const Result<int> in = OpenForReading(source);
+    if (!in)
+        return false;
+    const bool ok = CopyContents(*in, out) && ::fchmod(out, ModeFor(target)) == 0 &&
+                    ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE) == 0;
+    const int error = errno;
+    ::close(*in);
+    errno = error;
+    return ok;
+}
+
+} // namespace
+
+CopyBatch::~CopyBatch() {
+    Abandon();
+}
+
+void CopyBatch::Add(const QString& source, const QString& target) {
+    copies_.append({source, target, TemporaryBeside(target)});
+}
+
+Done CopyBatch::Plan() {
+    ChangeRecorder* recorder = CurrentRecorder();
+    if (recorder == nullptr)
+        return {};
+    QList<FileChange> changes;
+    for (const Copy& copy : copies_)
+        changes.append({FileChange::Kind::Temporary, copy.temporary, {}, {}});
+    for (Copy& copy : copies_) {
+        copy.after = FingerprintOf(copy.source);
+        changes.append({FileChange::Kind::Write, copy.target, {}, copy.after});
+    }
+    return recorder->Before(changes);
+}
+
+Done CopyBatch::Write(qsizetype i) {
+    Copy& copy = copies_[i];
+    const Result<int> out = CreateTemporary(copy.temporary, copy.target);
+    if (!out)
+        return out.failure();
+    copy.written = true;
+    bool ok = Fill(*out, copy.source, copy.target);
+    const int error = errno;
+    ok = ::close(*out) == 0 && ok;
+    if (ok)
+        return {};
+    ::unlink(ToNative(copy.temporary).constData());
+    copy.written = false;
+    return SystemFailure(copy.target, error);
+}
+
+// One syncfs for each file system the copies went to.
+Done CopyBatch::Flush() const {
+    QSet<QString> folders;
+    QSet<dev_t> flushed;
+    for (const Copy& copy : copies_) {
+        const QString folder = FolderOf(copy.target);
+        if (!copy.written || folders.contains(folder))
+            continue;
+        folders.insert(folder);
+        const int fd = ::open(ToNative(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat st {};
+        const bool ok = fd >= 0 && ::fstat(fd, &st) == 0 && (flushed.contains(st.st_dev) || ::syncfs(fd) == 0);
+        const int error = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (!ok)
+            return SystemFailure(copy.target, error);
+        flushed.insert(st.st_dev);
+    }
+    return {};
+}
+
+Done CopyBatch::Commit() {
+    if (const Done flushed = Flush(); !flushed) {
+        Abandon();
+        return flushed;
+    }
+    QSet<QString> folders;
+    for (Copy& copy : copies_) {
+        if (!copy.written)
+            continue;
+        const Done placed = Recorded({FileChange::Kind::Write, copy.target, {}, copy.after}, [&copy] {
+            return ::rename(ToNative(copy.temporary).constData(), ToNative(copy.target).constData()) == 0;
+        });
+        if (!placed) {
+            Abandon();
+            return placed;
+        }
+        copy.placed = true;
+        folders.insert(FolderOf(copy.target));
+    }
+    for (const QString& folder : folders)
+        if (!FlushFolder(folder))
+            return SystemFailure(folder, errno);
+    return {};
+}
+
+void CopyBatch::Abandon() {
+    for (Copy& copy : copies_) {
+        if (copy.written && !copy.placed)
+            ::unlink(ToNative(copy.temporary).constData());
+        copy.written = false;
+    }
+}

@@ -102,6 +102,20 @@ QString CancelledLine(qsizetype done, qsizetype all) {
         .arg(all - done);
 }
 
+// The sources of the copies in place that are marked installed, told to the journal at once.
+void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<qsizetype>& copies,
+               const CopyBatch& batch) {
+    QList<QPair<QString, QString>> marks;
+    for (qsizetype i = 0; i < copies.size(); ++i) {
+        const InstallStep& step = steps[from + i];
+        if (copies[i] >= 0 && batch.Placed(copies[i]) && step.rename == InstallStep::Rename::Yes) {
+            const QString source = Resolve(step.source).onDisk;
+            marks.append({source, source + QStringLiteral(".installed")});
+        }
+    }
+    PlanRenames(marks);
+}
+
 // What a copy of the batch that failed says: its own reason, or which copy stopped it.
 Failure BatchFailure(const Failure& failure, const QString& target) {
     if (failure.path == WriteTarget(target))
@@ -131,6 +145,7 @@ bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype f
     }
     const Done placed = written ? batch.Commit() : written;
     batch.Abandon();
+    PlanMarks(steps, from, copies, batch);
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype copy = copies[i - from];
         if (copy >= 0 && !batch.Placed(copy) && !placed)

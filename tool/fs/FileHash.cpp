@@ -1,6 +1,9 @@
 #include "fs/FileHash.h"
 
 #include <xxhash.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <xxh_x86dispatch.h> // the widest vector unit the processor has
+#endif
 
 FileHash::FileHash(Fingerprint::Hash hash) : hash_(hash) {
     if (hash_ == Fingerprint::Hash::Xxh3) {

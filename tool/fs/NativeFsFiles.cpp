@@ -11,6 +11,7 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <functional>
@@ -63,18 +64,22 @@ bool CannotHere(int error) {
     return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL || error == ENOSYS;
 }
 
-// copy_file_range from where both offsets stand to the end of in. A file system that copies nothing
-// (some report 0 before the end) or refuses leaves the rest to the caller, offsets where they stand.
-bool CopyInKernel(int in, int out) {
-    for (;;) {
-        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
+// copy_file_range from where both offsets stand, up to size bytes: how many it copied, or -1 on a
+// failure. A file system that copies nothing (some report 0 before the end) or refuses leaves the rest
+// to the caller, offsets where they stand.
+qint64 CopyInKernel(int in, int out, qint64 size) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t copied =
+            ::copy_file_range(in, nullptr, out, nullptr, size_t(std::min<qint64>(size - done, 1 << 30)), 0);
         if (copied > 0)
-            continue;
-        if (copied == 0 || CannotHere(errno))
-            return true;
-        if (errno != EINTR)
-            return false;
+            done += copied;
+        else if (copied == 0 || CannotHere(errno))
+            break;
+        else if (errno != EINTR)
+            return -1;
     }
+    return done;
 }
 
 } // namespace
@@ -122,11 +127,23 @@ Result<int> CreateTemporary(const QString& temporary, const QString& target, int
 }
 
 bool CopyContents(int in, int out) {
+    struct stat st {};
+    if (::fstat(in, &st) != 0)
+        return false;
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
     if (::ioctl(out, FICLONE, in) == 0)
         return true;
-    if (!CannotHere(errno) || !CopyInKernel(in, out))
+    if (!CannotHere(errno))
         return false;
-    return ReadAll(in, [out](const char* data, qsizetype size) { return WriteAll(out, data, size); });
+    const qint64 copied = CopyInKernel(in, out, st.st_size);
+    if (copied < 0)
+        return false;
+    // What the file system left to copy.
+    return copied == st.st_size ||
+           ReadAll(in, [out](const char* data, qsizetype size) { return WriteAll(out, data, size); });
 }
 
 namespace {

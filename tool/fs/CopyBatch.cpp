@@ -118,6 +118,19 @@ Done CopyBatch::Commit() {
     return {};
 }
 
+CopyBatch::Ran CopyBatch::Run(const QList<qsizetype>& copies, const std::function<bool(qsizetype)>& step) {
+    Ran run{0, false, Plan()};
+    for (; run.done && run.reached < copies.size(); ++run.reached) {
+        if ((run.cancelled = !step(run.reached)))
+            break;
+        if (copies[run.reached] >= 0)
+            run.done = Write(copies[run.reached]);
+    }
+    run.done = run.done ? Commit() : run.done;
+    Abandon();
+    return run;
+}
+
 void CopyBatch::Abandon() {
     for (Copy& copy : copies_) {
         if (copy.written && !copy.placed)

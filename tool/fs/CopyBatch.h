@@ -6,11 +6,13 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Many files copied and made durable together, keeping the promise of a single copy (a kill leaves each
 // target old or new, never partial) at the cost of one flush for all of them: the recorder is told of every
 // temporary and every write at once, before the first is made; each new file is written under a temporary
-// name beside its target and its write-back started; Commit then flushes them together, renames them into
-// place and flushes their folders once. What is not committed is removed when the batch goes.
+// name beside its target and its write-back started; then all are flushed together, renamed into place, and
+// their folders flushed once. What is not put in place is removed.
 class CopyBatch final {
   public:
     CopyBatch() = default;
@@ -21,16 +23,18 @@ class CopyBatch final {
     // A copy of the plain file source over target, both resolved (target: where the write lands).
     void Add(const QString& source, const QString& target);
     qsizetype size() const { return copies_.size(); }
-    // Tells the recorder of the whole batch; when it refuses, nothing may be written.
-    Done Plan();
-    // Writes copy i under its temporary name.
-    Done Write(qsizetype i);
-    // Flushes the copies written, then puts them in place; on a failure before the first rename, none is.
-    Done Commit();
+    // How far Run went.
+    struct Ran final {
+        qsizetype reached = 0; // the steps that were gone through
+        bool cancelled = false;
+        Done done; // the failure that put no copy in place
+    };
+    // Plans the batch, then goes through copies.size() steps in order: each is first told to step
+    // (false: a cancel, and the steps left are not gone through), then its copy is written when it has one
+    // (copies[i] >= 0); then Commit. A failure stops it: then none of the copies is in place.
+    Ran Run(const QList<qsizetype>& copies, const std::function<bool(qsizetype)>& step);
     // Whether copy i is in place.
     bool Placed(qsizetype i) const { return copies_[i].placed; }
-    // Removes every temporary that is not in place.
-    void Abandon();
 
   private:
     struct Copy final {
@@ -42,6 +46,14 @@ class CopyBatch final {
         bool placed = false;
     };
 
+    // Tells the recorder of the whole batch; when it refuses, nothing may be written.
+    Done Plan();
+    // Writes copy i under its temporary name.
+    Done Write(qsizetype i);
+    // Flushes the copies written, then puts them in place; on a failure before the first rename, none is.
+    Done Commit();
+    // Removes every temporary that is not in place.
+    void Abandon();
     Done Flush() const;
 
     QList<Copy> copies_;

@@ -134,30 +134,22 @@ bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype f
         results << AddFile(s, steps[i], Resolve(steps[i].source), batch);
         copies << (results.last() ? batch.size() - 1 : -1);
     }
-    Done written = batch.Plan();
-    qsizetype reached = from;
-    bool cancelled = false;
-    for (; written && reached < to; ++reached) {
-        if ((cancelled = !s.progress.Step(steps[reached].source, FileSize(steps[reached].source))))
-            break;
-        if (copies[reached - from] >= 0)
-            written = batch.Write(copies[reached - from]);
-    }
-    const Done placed = written ? batch.Commit() : written;
-    batch.Abandon();
+    const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
+        return s.progress.Step(steps[from + i].source, FileSize(steps[from + i].source));
+    });
     PlanMarks(steps, from, copies, batch);
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype copy = copies[i - from];
-        if (copy >= 0 && !batch.Placed(copy) && !placed)
-            results[i - from] = BatchFailure(placed.failure(), steps[i].target);
+        if (copy >= 0 && !batch.Placed(copy) && !run.done)
+            results[i - from] = BatchFailure(run.done.failure(), steps[i].target);
         if (copy >= 0)
             s.capture.AfterCopy(steps[i].target, batch.Placed(copy));
-        if (!cancelled || i < reached)
+        if (!run.cancelled || i < from + run.reached)
             Finished(s, steps[i], results[i - from]);
     }
-    if (cancelled)
-        s.log(CancelledLine(reached, steps.size()));
-    return !cancelled;
+    if (run.cancelled)
+        s.log(CancelledLine(from + run.reached, steps.size()));
+    return !run.cancelled;
 }
 
 // Does the plan's steps; false when the installation had to stop.

@@ -1,5 +1,6 @@
 #include "activation/DllFolderBackup.h"
 
+#include "fs/CopyBatch.h"
 #include "fs/Failures.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
@@ -22,6 +23,22 @@ Outcome Cancelled(qsizetype done, qsizetype all) {
         BackupCaption);
 }
 
+// Each name's copy from source into backup added to batch (its index there), or -1 and why in failed.
+QList<qsizetype> PlanCopies(CopyBatch& batch, const QString& source, const QString& backup,
+                            const QStringList& names, QList<Failure>& failed) {
+    QList<qsizetype> copies;
+    Outcome noFolderToMake;
+    const QString realBackup = RealFolder(backup);
+    for (const QString& name : names) {
+        const Done added = AddCopyMakingFolders(batch, Resolve(source + '/' + name),
+                                                Resolve(backup + '/' + name), realBackup, noFolderToMake);
+        copies << (added ? batch.size() - 1 : -1);
+        if (!added)
+            failed << added.failure();
+    }
+    return copies;
+}
+
 } // namespace
 
 Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
@@ -41,13 +58,17 @@ Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
         bytes += FileSize(source + '/' + name);
     progress.Start(int(names.size()), bytes);
     QList<Failure> failed;
-    for (qsizetype done = 0; done < names.size(); ++done) {
-        const QString file = source + '/' + names[done];
-        if (!progress.Step(file, FileSize(file)))
-            return Cancelled(done, names.size()) += NotChanged(failed);
-        if (const Done copied = CopyFileOver(file, backup + '/' + names[done], backup); !copied)
-            failed << copied.failure();
-    }
+    CopyBatch batch;
+    const QList<qsizetype> copies = PlanCopies(batch, source, backup, names, failed);
+    const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
+        const QString file = source + '/' + names[i];
+        return progress.Step(file, FileSize(file));
+    });
+    for (qsizetype i = 0; i < names.size() && !run.done; ++i)
+        if (copies[i] >= 0)
+            failed << Failure{backup + '/' + names[i], run.done.failure().reason};
+    if (run.cancelled)
+        return Cancelled(run.reached, names.size()) += NotChanged(failed);
     if (!failed.isEmpty())
         return NotChanged(failed);
     return Outcome::Info(QStringLiteral("Sauvegarde répertoire DLL terminé"), BackupCaption);

@@ -65,7 +65,7 @@ Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
         return progress.Step(file, FileSize(file));
     });
     for (qsizetype i = 0; i < names.size() && !run.done; ++i)
-        if (copies[i] >= 0)
+        if (copies[i] >= 0 && !batch.Placed(copies[i]))
             failed << Failure{backup + '/' + names[i], run.done.failure().reason};
     if (run.cancelled)
         return Cancelled(run.reached, names.size()) += NotChanged(failed);

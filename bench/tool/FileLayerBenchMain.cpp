@@ -84,7 +84,7 @@ QString Section(const QList<Row>& rows, const QList<int>& sizes, int runs) {
             "ApplyActivation over a DLL folder of N files switched all off, or all on again (journaled: "
             "inside a journal scope, as the window runs it); scenery = the "
             "same over N POD and SCF files in 10 sub-folders; backup = BackupDllFolder copying N "
-            "64-byte files, each written through a flushed temporary file. Measured inside the process: "
+            "64-byte files, written under temporary names and flushed as one batch. Measured inside the process: "
             "wall and processor (user + system) seconds; us/file = wall / processor microseconds per file. "
             "Floor: the same changes on the same fresh folder with one plain system call a step "
             "(rename(2) a file; open, read, create, write, fsync and close a copy), wall / processor "

@@ -4,6 +4,7 @@
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -86,15 +87,16 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
 namespace {
 
 Failure Outside(const QString& resolved) {
-    return {resolved, QStringLiteral("hors du répertoire prévu")};
+    return {resolved, QCoreApplication::translate("FileUtils", "hors du répertoire prévu")};
 }
 
 // The copy goes to a temporary name beside the target, so a failed copy leaves an old target intact.
 Done CopyResolved(const ResolvedPath& source, const ResolvedPath& target) {
     if (source.onDisk.isEmpty() || target.onDisk.isEmpty() || !FileExists(source))
-        return Failure{source.onDisk, QStringLiteral("fichier source introuvable")};
+        return Failure{source.onDisk, QCoreApplication::translate("FileUtils", "fichier source introuvable")};
     if (SameFile(source, target))
-        return Failure{target.onDisk, QString::fromUtf8("la copie serait le fichier source lui-même")};
+        return Failure{target.onDisk, QCoreApplication::translate(
+                                          "FileUtils", "la copie serait le fichier source lui-même")};
     return CopyWholeFile(source, target);
 }
 
@@ -168,7 +170,8 @@ Outcome MakeFolderChain(const QString& base, const QString& relative) {
         if (running.isEmpty() || running == QLatin1String("/") || FolderExists(running))
             continue;
         if (!MakeFolder(running))
-            return Outcome::Info(QStringLiteral("Erreur, création de sous répertoires impossible"));
+            return Outcome::Info(
+                QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
     }
     return {};
 }
@@ -185,5 +188,6 @@ Done MakeDatedBackup(const QString& file) {
 Outcome BackupFailed(const QString& file, const Failure& failure) {
     if (failure.refused)
         return NotChanged({{ResolvePath(file), failure.reason, true}});
-    return Outcome::Warning(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"));
+    return Outcome::Warning(
+        QCoreApplication::translate("FileUtils", "Impossible de créer un fichier de SAUVEGARDE"));
 }

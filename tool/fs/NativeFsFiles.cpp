@@ -6,6 +6,7 @@
 #include "fs/Fingerprint.h"
 #include "fs/NativeText.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -104,7 +105,7 @@ Result<int> MakeTemporary(const QString& target, QString& temporary) {
 // flushed, and then renamed over it, so a failure at any point leaves the old file as it was.
 Done WriteThroughTemporary(const QString& target, const std::function<bool(int, Checksum&, qint64&)>& fill) {
     if (target.isEmpty())
-        return Failure{target, QStringLiteral("aucun fichier")};
+        return Failure{target, QCoreApplication::translate("NativeFsFiles", "aucun fichier")};
     QString temporary;
     const Result<int> fd = MakeTemporary(target, temporary);
     if (!fd)

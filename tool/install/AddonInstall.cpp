@@ -10,6 +10,7 @@
 #include "shell/Progress.h"
 #include "shell/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -40,7 +41,8 @@ void InstallFile(const Session& s, const InstallStep& step, const ResolvedPath& 
     if (!step.refusal.isEmpty() && !step.folderBlocked)
         return Failed(s, step.source, step.refusal);
     if (!LiesInside(source, s.sourceFolder))
-        return Failed(s, step.source, QStringLiteral("hors du répertoire source"));
+        return Failed(s, step.source,
+                      QCoreApplication::translate("AddonInstall", "hors du répertoire source"));
     if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
         return Failed(s, step.source, kept.failure().reason);
     const ResolvedPath target = Resolve(step.target);
@@ -48,7 +50,7 @@ void InstallFile(const Session& s, const InstallStep& step, const ResolvedPath& 
     s.capture.AfterCopy(step.target, bool(copied));
     if (!copied)
         return Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
-    s.log(QStringLiteral("Installed: ") + target.onDisk);
+    s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(target.onDisk));
     MarkInstalled(s, step, source);
 }
 
@@ -56,14 +58,15 @@ void InstallFile(const Session& s, const InstallStep& step, const ResolvedPath& 
 // made, which ends the installation.
 bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& source) {
     if (!FolderExists(step.folder) && (step.folderBlocked || !MakeFolder(step.folder))) {
-        s.outcome +=
-            Outcome::Info(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
+        s.outcome += Outcome::Info(QCoreApplication::translate(
+            "AddonInstall", "Cannot create [DEX] folder. Dex Installation not possible!"));
         return false;
     }
     const ResolvedPath target = Resolve(step.target);
     Done copied = Failure{step.source, step.refusal};
     if (step.refusal.isEmpty() && !LiesInside(source, s.sourceFolder))
-        copied = Failure{step.source, QStringLiteral("hors du répertoire source")};
+        copied =
+            Failure{step.source, QCoreApplication::translate("AddonInstall", "hors du répertoire source")};
     else if (step.refusal.isEmpty())
         copied = s.capture.BeforeCopy(step.target);
     if (copied) {
@@ -74,7 +77,7 @@ bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& s
         Failed(s, step.source, copied.failure().reason);
         return true;
     }
-    s.log(QStringLiteral("Copied: ") + target.onDisk);
+    s.log(QCoreApplication::translate("AddonInstall", "Copied: %1").arg(target.onDisk));
     MarkInstalled(s, step, source);
     if (const Done kept = s.capture.BeforeImport(); !kept) {
         Failed(s, step.source, kept.failure().reason);
@@ -88,7 +91,8 @@ bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& s
 }
 
 QString CancelledLine(qsizetype done, qsizetype all) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "AddonInstall",
                "*** Installation cancelled after %1 of %2 files, the other %3 were not installed ***")
         .arg(done)
         .arg(all)
@@ -148,7 +152,8 @@ Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log
     const InstallPlan plan = PlanInstallation(request);
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);
-    LogLines(log, QStringLiteral("*** Aperçu : rien n'a été modifié ***"), DescribePlan(plan));
+    LogLines(log, QCoreApplication::translate("AddonInstall", "*** Aperçu : rien n'a été modifié ***"),
+             DescribePlan(plan));
     return {};
 }
 
@@ -160,16 +165,19 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
     AddonCapture capture(request);
     const Session session{request,  log,     WithBackslash(request.flyFolder), RealFolder(request.sourceFolder),
                           outcome, progress, capture};
-    LogLines(log, QStringLiteral("*** Installation : étapes prévues ***"), DescribePlan(plan));
+    LogLines(log, QCoreApplication::translate("AddonInstall", "*** Installation : étapes prévues ***"),
+             DescribePlan(plan));
     if (!capture.Problem().isEmpty())
-        log(QString::fromUtf8("Bibliothèque des add-ons endommagée (") + capture.Problem() +
-            QString::fromUtf8(") : cette installation n'y sera pas inscrite"));
+        log(QCoreApplication::translate("AddonInstall", "Bibliothèque des add-ons endommagée (%1) : cette "
+                                                        "installation n'y sera pas inscrite")
+                .arg(capture.Problem()));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);
     const bool finished = InstallEntries(session, plan.steps);
     if (const Done kept = capture.Finish(); !kept)
-        log(FailedLine(QString::fromUtf8("bibliothèque des add-ons (") + kept.failure().reason + ')'));
+        log(FailedLine(QCoreApplication::translate("AddonInstall", "bibliothèque des add-ons (%1)")
+                           .arg(kept.failure().reason)));
     if (finished)
-        log(QStringLiteral("*** Installation finished ***"));
+        log(QCoreApplication::translate("AddonInstall", "*** Installation finished ***"));
     return outcome;
 }

@@ -160,7 +160,7 @@ QHash<QString, Fingerprint> DatabaseSnapshot(const QString& flyFolder) {
 }
 
 QString OriginalFileName() {
-    return QString::fromUtf8("fichier d'origine");
+    return QCoreApplication::translate("AddonLibrary", "fichier d'origine");
 }
 
 AddonLibrary::AddonLibrary(const QString& flyFolder) : flyFolder_(flyFolder) {

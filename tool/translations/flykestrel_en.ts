@@ -155,6 +155,10 @@
         <source>le dossier de la bibliothèque ne peut pas être créé</source>
         <translation>the library folder cannot be created</translation>
     </message>
+    <message>
+        <source>fichier d&apos;origine</source>
+        <translation>original file</translation>
+    </message>
 </context>
 <context>
     <name>AddonRemoval</name>

@@ -1,22 +1,15 @@
 #pragma once
 
+#include "EnvironmentValue.h"
 #include "shell/InterfaceLanguage.h"
 
 #include <QByteArray>
 #include <QString>
 
 // The user's configuration folder set to folder for the life of the object.
-class ConfigFolderScope {
+class ConfigFolderScope : public EnvironmentValue {
   public:
-    explicit ConfigFolderScope(const QString& folder) : saved_(qgetenv("XDG_CONFIG_HOME")) {
-        qputenv("XDG_CONFIG_HOME", folder.toUtf8());
-    }
-    ~ConfigFolderScope() { qputenv("XDG_CONFIG_HOME", saved_); }
-    ConfigFolderScope(const ConfigFolderScope&) = delete;
-    ConfigFolderScope& operator=(const ConfigFolderScope&) = delete;
-
-  private:
-    QByteArray saved_;
+    explicit ConfigFolderScope(const QString& folder) : EnvironmentValue("XDG_CONFIG_HOME", folder.toUtf8()) {}
 };
 
 // English chosen in configFolder and the interface started in it as the tool starts, on a French desktop;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots for the README, on a virtual screen: the main window on a demo installation, the add-on
 # installer after importing DEX files with navmerger, its progress window during a slow import, the
-# library of the add-ons installed, and the history of changes that these left. Works on copies in BUILD/screenshots, with a journal of changes of
-# their own, so that the demo of `make run`, its preferences and the user's journal stay as they are.
+# library of the add-ons installed, and the history of changes that these left; the main window in English
+# too. Works on copies in BUILD/screenshots, with a journal of changes and a configuration folder of
+# their own, so that the demo of `make run`, its preferences and the user's journal and language stay as
+# they are.
 set -euo pipefail
 build=${1:-build}
 docs=${2:-docs}
@@ -26,6 +28,10 @@ if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
   exe="$(cd "$work/Fly2" && pwd)/FLY2.EXE"
   mkdir -p "$work/share"
   export XDG_DATA_HOME="$(cd "$work/share" && pwd)"
+  mkdir -p "$work/config"
+  export XDG_CONFIG_HOME="$(cd "$work/config" && pwd)"
+  # French whatever the machine's locale; the English shot asks for English through LANGUAGE.
+  export LANGUAGE= LC_ALL=C.UTF-8
   printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$work/bin/FlyKestrel.prf"
   SCREENSHOTS_ON_SCREEN=1 exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
 fi
@@ -45,6 +51,10 @@ click() { # window, x and y inside it
 
 "$program" & pid=$!
 shot 'Optimise les performances' "$docs/main-window.png"
+kill "$pid"; wait "$pid" || true
+
+LANGUAGE=en "$program" & pid=$!
+shot 'Optimise the performance' "$docs/main-window-en.png"
 kill "$pid"; wait "$pid" || true
 
 "$program" "$(cd "$work/addon" && pwd)" & pid=$!

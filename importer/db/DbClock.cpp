@@ -1,5 +1,7 @@
 #include "db/DbClock.h"
 
+#include "base/SourceDateEpoch.h"
+
 #include <ctime>
 #include <optional>
 
@@ -10,7 +12,9 @@ std::optional<uint32_t> fixedTime;
 } // namespace
 
 uint32_t DbClock::Now() {
-    return fixedTime ? *fixedTime : static_cast<uint32_t>(std::time(nullptr));
+    if (fixedTime)
+        return *fixedTime;
+    return SourceDateEpoch().value_or(static_cast<uint32_t>(std::time(nullptr)));
 }
 
 void DbClock::Fix(uint32_t seconds) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // The time stamps written into table headers and index files: the clock, unless fixed (the fixture
-// generator fixes it so that its output depends on the seed alone).
+// generator fixes it so that its output depends on the seed alone) or given by SOURCE_DATE_EPOCH.
 class DbClock final {
 public:
     DbClock() = delete;

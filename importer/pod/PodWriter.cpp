@@ -2,6 +2,7 @@
 
 #include "base/ErrorCodes.h"
 #include "base/FixedText.h"
+#include "base/SourceDateEpoch.h"
 #include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
@@ -29,7 +30,7 @@ Tables BuildTables(const std::vector<FlyFile>& files, const std::vector<size_t>&
         const PodEntry entry{.nameOffset = static_cast<uint32_t>(tables.names.size()),
                              .size = file.size,
                              .dataOffset = dataAt,
-                             .time = file.time};
+                             .time = ClampedToSourceDate(file.time)};
         const auto bytes = RecordBytes(entry);
         tables.directory.insert(tables.directory.end(), bytes.begin(), bytes.end());
         tables.names.append(file.name.c_str(), std::strlen(file.name.c_str()) + 1);

@@ -7,13 +7,17 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString dllStart = QStringLiteral("<DLL>");
 const QString dllEnd = QStringLiteral("</DLL>");
 const QString pyStart = QStringLiteral("<PY>");
 const QString pyEnd = QStringLiteral("</PY>");
-const QString NoDllPath = QString::fromUtf8("chemin des DLL non défini");
+QString NoDllPath() {
+    return QCoreApplication::translate("ActivationProfile", "chemin des DLL non défini");
+}
 
 void AddListings(const QString& folder, std::initializer_list<const char*> masks, QStringList& lines) {
     if (folder.isEmpty())
@@ -47,13 +51,13 @@ QStringList BuildProfile(const QString& dllPath, const QString& pythonPath) {
 
 Done SaveProfile(const QString& file, const QString& dllPath, const QString& pythonPath) {
     if (dllPath.isEmpty())
-        return Failure{file, NoDllPath};
+        return Failure{file, NoDllPath()};
     return SaveListToFile(file, BuildProfile(dllPath, pythonPath));
 }
 
 Result<ActivationProfile> ParseProfile(const QStringList& lines) {
     if (lines.isEmpty())
-        return Failure{{}, QStringLiteral("profil vide")};
+        return Failure{{}, QCoreApplication::translate("ActivationProfile", "profil vide")};
     ActivationProfile profile;
     qsizetype dllCount = 0;
     if (lines[0] == dllStart) {
@@ -63,7 +67,8 @@ Result<ActivationProfile> ParseProfile(const QStringList& lines) {
             profile.dlls->folder = FolderOfEntry(lines[1]);
     }
     if (lines.size() <= dllCount + 2)
-        return Failure{{}, QStringLiteral("pas de liste <PY> après la liste <DLL>")};
+        return Failure{
+            {}, QCoreApplication::translate("ActivationProfile", "pas de liste <PY> après la liste <DLL>")};
     if (lines[dllCount + 2] == pyStart) {
         const qsizetype first = dllCount + 3;
         const qsizetype end = lines.indexOf(pyEnd, first);
@@ -77,7 +82,7 @@ Result<ActivationProfile> ParseProfile(const QStringList& lines) {
 
 Result<ActivationProfile> LoadProfile(const QString& file, const QString& dllPath) {
     if (dllPath.isEmpty())
-        return Failure{file, NoDllPath};
+        return Failure{file, NoDllPath()};
     const Result<QStringList> lines = LoadListFromFile(file);
     if (!lines)
         return lines.failure();

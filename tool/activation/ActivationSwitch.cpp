@@ -68,13 +68,13 @@ int EachSwitch(const ActivationList& list, const std::function<bool(const Rename
 QString ActivationName(ActivationKind kind) {
     switch (kind) {
     case ActivationKind::Dll:
-        return QStringLiteral("Activation *.DLL");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Activation *.DLL"));
     case ActivationKind::Script:
-        return QStringLiteral("Activation *.PY/PYC");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Activation *.PY/PYC"));
     case ActivationKind::Scenery:
         break;
     }
-    return QString::fromUtf8("Activation [scènes]");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Activation [scènes]"));
 }
 
 // The renames as they look beforehand are journaled together, with one flush.

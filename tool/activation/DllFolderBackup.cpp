@@ -7,20 +7,24 @@
 #include "fs/Outcome.h"
 #include "shell/Progress.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
 
-const QString BackupCaption = QStringLiteral("REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE");
+QString BackupCaption() {
+    return QCoreApplication::translate("DllFolderBackup",
+                                       "REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE");
+}
 
 Outcome Cancelled(qsizetype done, qsizetype all) {
-    return Outcome::Info(
-        QStringLiteral("Sauvegarde répertoire DLL ANNULEE ! %1 fichiers sur %2 copiés, les %3 "
-                       "autres ne sont pas copiés.")
-            .arg(done)
-            .arg(all)
-            .arg(all - done),
-        BackupCaption);
+    return Outcome::Info(QCoreApplication::translate("DllFolderBackup",
+                                                     "Sauvegarde répertoire DLL ANNULEE ! %1 fichiers sur %2 "
+                                                     "copiés, les %3 autres ne sont pas copiés.")
+                             .arg(done)
+                             .arg(all)
+                             .arg(all - done),
+                         BackupCaption());
 }
 
 // Each name's copy from source into backup added to batch (its index there), or -1 and why in failed.
@@ -43,14 +47,16 @@ QList<qsizetype> PlanCopies(CopyBatch& batch, const QString& source, const QStri
 
 Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
     if (dllFolderHolder.isEmpty())
-        return Outcome::Error(QStringLiteral("Impossible de créer un nouveau répertoire Data - Chemin vers "
-                                             "fly2.exe requis!"));
+        return Outcome::Error(QCoreApplication::translate(
+            "DllFolderBackup",
+            "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!"));
     const QString source = WithBackslash(dllFolderHolder) + QStringLiteral("pc");
     const QString backup = WithBackslash(dllFolderHolder) + QStringLiteral("pc-save");
     if (!FolderExists(source))
-        return Outcome::Error(QStringLiteral("Impossible de sauvegarder DLL [pc] - Répertoire inexistant"));
+        return Outcome::Error(QCoreApplication::translate(
+            "DllFolderBackup", "Impossible de sauvegarder DLL [pc] - Répertoire inexistant"));
     if (!FolderExists(backup) && !MakeFolder(backup))
-        return Outcome::Error(QStringLiteral("Impossible de créer Backup"));
+        return Outcome::Error(QCoreApplication::translate("DllFolderBackup", "Impossible de créer Backup"));
     QStringList names;
     ListNames(source, QStringLiteral("*.*"), names);
     qint64 bytes = 0;
@@ -71,5 +77,6 @@ Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
         return Cancelled(run.reached, names.size()) += NotChanged(failed);
     if (!failed.isEmpty())
         return NotChanged(failed);
-    return Outcome::Info(QStringLiteral("Sauvegarde répertoire DLL terminé"), BackupCaption);
+    return Outcome::Info(QCoreApplication::translate("DllFolderBackup", "Sauvegarde répertoire DLL terminé"),
+                         BackupCaption());
 }

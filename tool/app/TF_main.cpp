@@ -32,15 +32,11 @@ namespace {
 constexpr int InitPage = 1;
 constexpr int InstallPage = 7;
 
-QString u8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const char* accessibleName) {
+QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const QString& accessibleName) {
     auto* button = new QToolButton;
     button->setObjectName(name);
     button->setArrowType(arrow);
-    button->setAccessibleName(u8(accessibleName));
+    button->setAccessibleName(accessibleName);
     button->setMinimumSize(40, 28);
     return button;
 }
@@ -52,7 +48,7 @@ TF_main::TF_main(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       notebook_(new QTabWidget) {
     setObjectName("F_main");
-    setWindowTitle(u8("Optimise les performances de votre Fly!2 !"));
+    setWindowTitle(tr("Optimise les performances de votre Fly!2 !"));
 
     auto* title = new QLabel("FLY! 2 Kestrel 1.7");
     title->setObjectName("Label1");
@@ -65,26 +61,26 @@ TF_main::TF_main(QWidget* parent)
     notebook_->setObjectName("TabbedNotebook1");
     notebook_->tabBar()->setUsesScrollButtons(false);
     notebook_->tabBar()->setElideMode(Qt::ElideNone);
-    notebook_->addTab(PagePrincipal(), u8("Principal"));
-    notebook_->addTab(PageInit(), u8("Init"));
-    notebook_->addTab(PageIniFiles(), u8("fly.ini/render.ini"));
-    notebook_->addTab(PageActivation(), u8("*.dll && py-c activation")); // "&&" shows one "&"
-    notebook_->addTab(PageSlicer(), u8("fly2slice"));
-    notebook_->addTab(PageControlFiles(), u8("Fichiers Touches/Manettes"));
-    notebook_->addTab(PageSceneries(), u8("Scènes"));
-    notebook_->addTab(PageInstall(), u8("Installation"));
+    notebook_->addTab(PagePrincipal(), tr("Principal"));
+    notebook_->addTab(PageInit(), tr("Init"));
+    notebook_->addTab(PageIniFiles(), tr("fly.ini/render.ini"));
+    notebook_->addTab(PageActivation(), tr("*.dll && py-c activation")); // "&&" shows one "&"
+    notebook_->addTab(PageSlicer(), tr("fly2slice"));
+    notebook_->addTab(PageControlFiles(), tr("Fichiers Touches/Manettes"));
+    notebook_->addTab(PageSceneries(), tr("Scènes"));
+    notebook_->addTab(PageInstall(), tr("Installation"));
 
-    auto* quit = new QPushButton(u8("QUITTER"));
+    auto* quit = new QPushButton(tr("QUITTER"));
     quit->setObjectName("Button1");
     quit->setMinimumWidth(160);
-    auto* left = ArrowButton("BBAllgStatL", Qt::LeftArrow, "Page précédente");
-    auto* right = ArrowButton("BBAllgStatR", Qt::RightArrow, "Page suivante");
+    auto* left = ArrowButton("BBAllgStatL", Qt::LeftArrow, tr("Page précédente"));
+    auto* right = ArrowButton("BBAllgStatR", Qt::RightArrow, tr("Page suivante"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     connect(left, &QToolButton::clicked, this, &TF_main::GoPageLeft);
     connect(right, &QToolButton::clicked, this, &TF_main::GoPageRight);
-    auto* undo = new QPushButton(u8("Annuler la dernière opération"));
+    auto* undo = new QPushButton(tr("Annuler la dernière opération"));
     undo->setObjectName("ButtonUndo");
-    auto* history = new QPushButton(u8("Historique des modifications"));
+    auto* history = new QPushButton(tr("Historique des modifications"));
     history->setObjectName("ButtonHistory");
     connect(undo, &QPushButton::clicked, this, [] { UndoLastOperation(); });
     connect(history, &QPushButton::clicked, this, [this] { ShowWindow(windows_->history); });
@@ -98,7 +94,7 @@ TF_main::TF_main(QWidget* parent)
     buttons->addWidget(history);
 
     auto* footer =
-        new QLabel(u8("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));
+        new QLabel(tr("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));
     footer->setObjectName("Label2");
     footer->setAlignment(Qt::AlignCenter);
 
@@ -161,7 +157,8 @@ void TF_main::FormShow() {
     // A removal of an add-on that a kill interrupted is undone before anything else changes files.
     ShowOutcome(RecoverAddonLibrary(AppSettings().FlyFolder));
     {
-        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrage de FlyKestrel"));
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                                                "Operation", "Démarrage de FlyKestrel")));
         ShowOutcome(CheckPrefs(AppSettings().FlyFolder));
     }
     if (StartArgumentIsFolder(AppSettings())) {

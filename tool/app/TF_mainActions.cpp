@@ -79,7 +79,8 @@ void TF_main::Button6Click() {
 
 void TF_main::Button8Click() {
     {
-        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrer FLY! 2"));
+        const JournalScope journal(AppSettings().FlyFolder,
+                                   QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Démarrer FLY! 2")));
         ShowOutcome(LaunchSimulator(AppSettings(), checkBox2_->isChecked()));
     }
     if (checkBox1_->isChecked())
@@ -88,7 +89,8 @@ void TF_main::Button8Click() {
 
 void TF_main::Button9Click() {
     {
-        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Démarrer FlySTART !"));
+        const JournalScope journal(AppSettings().FlyFolder,
+                                   QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Démarrer FlySTART !")));
         ShowOutcome(LaunchFlyStart(AppSettings(), checkBox2_->isChecked()));
     }
     if (checkBox1_->isChecked())
@@ -97,8 +99,8 @@ void TF_main::Button9Click() {
 
 void TF_main::Button14Click() {
     QString start = SlicerInputStart(AppSettings().FlyFolder);
-    const QString input = PickFile(start, QStringLiteral("TXT"), QStringLiteral("Select FLY2SLICE-InputFile"),
-                                   QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
+    const QString input = PickFile(start, QStringLiteral("TXT"), tr("Select FLY2SLICE-InputFile"),
+                                   tr("Slicer Inputfile (*.txt)|*.TXT"));
     if (const Result<void, Outcome> started = LaunchSlicer(AppSettings(), input); !started)
         ShowOutcome(started.failure());
     else if (checkBox1_->isChecked())
@@ -106,12 +108,12 @@ void TF_main::Button14Click() {
 }
 
 void TF_main::Button16Click() {
-    ShowInfo(
-        QStringLiteral("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
+    ShowInfo(tr("Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"));
     const QString chosen = SelectFolder(AppSettings().FlyFolder);
     if (!chosen.isEmpty()) {
-        const JournalScope journal(AppSettings().FlyFolder,
-                                   QString::fromUtf8("Créer un rértoire spécial (optionel)"));
+        const JournalScope journal(
+            AppSettings().FlyFolder,
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Créer un rértoire spécial (optionel)")));
         ShowOutcome(MakeSlicerWorkFolders(chosen));
     }
 }

@@ -9,6 +9,7 @@
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,16 +82,20 @@ void ConnectListEnter(QListWidget* list, QLineEdit* edit) {
 void SaveSetAs(const ControlFileWidgets& page, bool keys) {
     const QString fly = AppSettings().FlyFolder;
     QString start = keys ? WithBackslash(fly) + QStringLiteral("system") : fly;
-    const QString chosen = keys ? PickFile(start, QStringLiteral("fky"),
-                                           QStringLiteral("Enregistre un nouveau fichier TOUCHE clavier"),
-                                           QStringLiteral("*.fky|*.fky"))
-                                : PickFile(start, QStringLiteral("fcr"),
-                                           QStringLiteral("Enregistre un nouveau fichier MANETTE de jeux"),
-                                           QStringLiteral("*.fcr|*.fcr"));
+    const QString chosen =
+        keys
+            ? PickFile(start, QStringLiteral("fky"),
+                       QCoreApplication::translate("TF_main", "Enregistre un nouveau fichier TOUCHE clavier"),
+                       QStringLiteral("*.fky|*.fky"))
+            : PickFile(
+                  start, QStringLiteral("fcr"),
+                  QCoreApplication::translate("TF_main", "Enregistre un nouveau fichier MANETTE de jeux"),
+                  QStringLiteral("*.fcr|*.fcr"));
     if (chosen.isEmpty())
         return;
-    const JournalScope journal(fly, keys ? QStringLiteral("Enregistrer les Touches sous")
-                                         : QStringLiteral("Enregistrer les Boutons sous"));
+    const JournalScope journal(
+        fly, keys ? QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer les Touches sous"))
+                  : QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer les Boutons sous")));
     if (const Done saved = keys ? SaveKeysAs(fly, chosen) : SaveJoystickAs(fly, chosen); !saved)
         ShowOutcome(NotChanged({saved.failure()}));
     DoListBoxWork(page);
@@ -116,14 +121,16 @@ void TF_main::ConnectControlFilePage() {
     ConnectListEnter(page.keys, page.keyEdit);
     ConnectListEnter(page.joysticks, page.joystickEdit);
     OnClick("Button17", [page] {
-        const JournalScope journal(AppSettings().FlyFolder,
-                                   QString::fromUtf8("Utilisez la sélection (Touches)"));
+        const JournalScope journal(
+            AppSettings().FlyFolder,
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Utilisez la sélection (Touches)")));
         if (const Result<void, Outcome> used = UseKeySet(AppSettings().FlyFolder, page.keyEdit->text()); !used)
             ShowOutcome(used.failure());
     });
     OnClick("Button24", [page] {
-        const JournalScope journal(AppSettings().FlyFolder,
-                                   QString::fromUtf8("Utilisez la sélection (Boutons)"));
+        const JournalScope journal(
+            AppSettings().FlyFolder,
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Utilisez la sélection (Boutons)")));
         if (const Result<void, Outcome> used = UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text());
             !used)
             ShowOutcome(used.failure());

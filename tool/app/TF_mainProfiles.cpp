@@ -29,14 +29,17 @@ class WaitCursor final {
 };
 
 // The dialog starts in the simulator folder; choosing a file elsewhere doesn't move that setting.
-QString PickProfile(const char* title, const char* filter) {
+QString PickProfile(const QString& title, const QString& filter) {
     QString start = AppSettings().FlyFolder;
-    return PickFile(start, QStringLiteral("f2p"), QString::fromUtf8(title), QString::fromUtf8(filter));
+    return PickFile(start, QStringLiteral("f2p"), title, filter);
 }
 
 void SaveProfileAs() {
-    const QString file = PickProfile("Enregistre le status des DL et PY", "*.f2p|*.f2p");
-    const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Enregistrer profil"));
+    const QString file =
+        PickProfile(QCoreApplication::translate("TF_main", "Enregistre le status des DL et PY"),
+                    QStringLiteral("*.f2p|*.f2p"));
+    const JournalScope journal(AppSettings().FlyFolder,
+                               QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer profil")));
     if (file.isEmpty())
         return;
     if (const Done saved = SaveProfile(file, AppSettings().DLLPath, AppSettings().PythonPath); !saved)
@@ -54,10 +57,12 @@ void LoadSection(ActivationWindow& window, const std::optional<ProfileSection>& 
 // Fills the DLL and script windows from a chosen profile; false, after the application's error box, when
 // none was chosen or it can't be loaded.
 bool LoadProfileIntoWindows(const SubsystemWindows& windows) {
-    const QString file = PickProfile("Charge le status des DL et PY", "*.f2p |*.f2p");
+    const QString file = PickProfile(QCoreApplication::translate("TF_main", "Charge le status des DL et PY"),
+                                     QStringLiteral("*.f2p |*.f2p"));
     const Result<ActivationProfile> profile = LoadProfile(file, AppSettings().DLLPath);
     if (!profile) {
-        ShowError(QStringLiteral("Impossible de charger le profil! Raison inconnue."));
+        ShowError(
+            QCoreApplication::translate("TF_main", "Impossible de charger le profil! Raison inconnue."));
         return false;
     }
     LoadSection(windows.checkDlls, profile->dlls);
@@ -69,8 +74,9 @@ void BackupDllFolderWithMessage(QWidget* owner) {
     Outcome outcome;
     {
         const WaitCursor hourglass;
-        TF_Progress progress(owner, QStringLiteral("Copie répertoire DLL en cours"));
-        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Copie répertoire DLL"));
+        TF_Progress progress(owner, QCoreApplication::translate("TF_main", "Copie répertoire DLL en cours"));
+        const JournalScope journal(AppSettings().FlyFolder,
+                                   QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Copie répertoire DLL")));
         outcome = BackupDllFolder(AppSettings().DLLFolderHolder, progress);
     }
     ShowOutcome(outcome);
@@ -92,7 +98,8 @@ void TF_main::ConnectProfileButtons() {
             ShowProfileWindows();
     });
     OnClick("Button12", [this] {
-        const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Charger et appliquer profil"));
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                                                "Operation", "Charger et appliquer profil")));
         if (!LoadProfileIntoWindows(*windows_))
             return;
         ShowProfileWindows();

@@ -2,20 +2,17 @@
 #include "app/KestrelWindows.h"
 #include "app/TF_main.h"
 #include "shell/Dialogs.h"
+#include "shell/InterfaceLanguage.h"
 #include "shell/Preferences.h"
 #include "shell/SimulatorPrefix.h"
 #include "shell/ui/QtDialogService.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("FlyKestrel");
-    QTranslator qtTranslations;
-    if (qtTranslations.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    UseLanguage(LanguageOf(StoredLanguageChoice(), QProcessEnvironment::systemEnvironment()));
 
     ResolveWindowsPathsThroughSimulator();
     StartUpSettings(QCoreApplication::applicationDirPath(), QCoreApplication::arguments().value(1));

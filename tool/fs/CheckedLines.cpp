@@ -3,6 +3,8 @@
 #include "fs/Fingerprint.h"
 #include "fs/NativeText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QByteArray LineSum(const QByteArray& text) {
@@ -12,7 +14,7 @@ QByteArray LineSum(const QByteArray& text) {
 }
 
 QString LineDamage(int number, const QString& what) {
-    return QStringLiteral("ligne %1 : %2").arg(number + 1).arg(what);
+    return QCoreApplication::translate("CheckedLines", "ligne %1 : %2").arg(number + 1).arg(what);
 }
 
 } // namespace
@@ -31,12 +33,14 @@ CheckedLines ReadCheckedLines(const QByteArray& bytes) {
         const QByteArray& line = lines[i];
         const qsizetype tab = line.lastIndexOf('\t');
         if (tab < 0 || line.mid(tab + 1) != LineSum(line.left(tab))) {
-            read.damage = LineDamage(int(i), QString::fromUtf8("somme de contrôle fausse"));
+            read.damage =
+                LineDamage(int(i), QCoreApplication::translate("CheckedLines", "somme de contrôle fausse"));
             break;
         }
         const QByteArray number = QByteArray::number(i) + '\t';
         if (!line.startsWith(number)) {
-            read.damage = LineDamage(int(i), QString::fromUtf8("numéro de ligne faux"));
+            read.damage =
+                LineDamage(int(i), QCoreApplication::translate("CheckedLines", "numéro de ligne faux"));
             break;
         }
         read.texts << line.mid(number.size(), tab - number.size());

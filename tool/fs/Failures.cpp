@@ -1,5 +1,6 @@
 #include "fs/Failures.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -16,7 +17,7 @@ Outcome NotChanged(const QList<Failure>& failures) {
     for (const Failure& failure : failures)
         if (!reasons.contains(failure.reason))
             reasons << failure.reason;
-    QString text = QString::fromUtf8("Ces fichiers n'ont pas été changés :");
+    QString text = QCoreApplication::translate("Failures", "Ces fichiers n'ont pas été changés :");
     for (const QString& reason : reasons) {
         int named = 0;
         int others = 0;
@@ -30,8 +31,8 @@ Outcome NotChanged(const QList<Failure>& failures) {
                 ++others;
         }
         if (others > 0)
-            text += QStringLiteral("\net %1 autres").arg(others);
-        text += QStringLiteral("\nRaison : ") + reason;
+            text += QCoreApplication::translate("Failures", "\net %1 autres").arg(others);
+        text += QCoreApplication::translate("Failures", "\nRaison : %1").arg(reason);
     }
     return Outcome::Error(text);
 }

@@ -5,6 +5,7 @@
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -87,15 +88,16 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
 namespace {
 
 Failure Outside(const QString& resolved) {
-    return {resolved, QStringLiteral("hors du répertoire prévu")};
+    return {resolved, QCoreApplication::translate("FileUtils", "hors du répertoire prévu")};
 }
 
 // Why source can't be copied over target; nothing when it can.
 Done CopyRefusal(const ResolvedPath& source, const ResolvedPath& target) {
     if (source.onDisk.isEmpty() || target.onDisk.isEmpty() || !FileExists(source))
-        return Failure{source.onDisk, QStringLiteral("fichier source introuvable")};
+        return Failure{source.onDisk, QCoreApplication::translate("FileUtils", "fichier source introuvable")};
     if (SameFile(source, target))
-        return Failure{target.onDisk, QString::fromUtf8("la copie serait le fichier source lui-même")};
+        return Failure{target.onDisk, QCoreApplication::translate(
+                                          "FileUtils", "la copie serait le fichier source lui-même")};
     return {};
 }
 
@@ -156,7 +158,7 @@ Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const Re
         return Outside(target.onDisk);
     MakeFoldersOf(target, outcome);
     if (const QString folder = FolderOfFile(target.onDisk); !folder.isEmpty() && !FolderExists(folder))
-        return Failure{folder, QStringLiteral("répertoire introuvable")};
+        return Failure{folder, QCoreApplication::translate("FileUtils", "répertoire introuvable")};
     if (const Done refused = CopyRefusal(source, target); !refused)
         return refused;
     batch.Add(source.onDisk, WriteTarget(target).onDisk);
@@ -193,7 +195,8 @@ Outcome MakeFolderChain(const QString& base, const QString& relative) {
         if (running.isEmpty() || running == QLatin1String("/") || FolderExists(running))
             continue;
         if (!MakeFolder(running))
-            return Outcome::Info(QStringLiteral("Erreur, création de sous répertoires impossible"));
+            return Outcome::Info(
+                QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
     }
     return {};
 }
@@ -210,5 +213,6 @@ Done MakeDatedBackup(const QString& file) {
 Outcome BackupFailed(const QString& file, const Failure& failure) {
     if (failure.refused)
         return NotChanged({{ResolvePath(file), failure.reason, true}});
-    return Outcome::Warning(QStringLiteral("Impossible de créer un fichier de SAUVEGARDE"));
+    return Outcome::Warning(
+        QCoreApplication::translate("FileUtils", "Impossible de créer un fichier de SAUVEGARDE"));
 }

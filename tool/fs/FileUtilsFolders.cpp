@@ -84,7 +84,8 @@ bool DesktopHasTrash() {
 Done DeleteFolder(const QString& folder) {
     const QString resolved = ResolvePath(folder);
     if (QFile::encodeName(resolved) != ToNative(resolved))
-        return Failure{resolved, QStringLiteral("nom de fichier illisible pour la corbeille")};
+        return Failure{resolved, QCoreApplication::translate("FileUtilsFolders",
+                                                             "nom de fichier illisible pour la corbeille")};
     return Recorded({FileChange::Kind::Delete, resolved, {}, {}}, [&] {
         return (DesktopHasTrash() && QFile::moveToTrash(resolved)) || QDir(resolved).removeRecursively();
     });
@@ -107,7 +108,8 @@ Done ShellFileOp(const QString& operation, bool /*renameOnCollision*/, bool /*no
         return RenameNoReplace(from, FolderTarget(from, to));
     if (op == QLatin1String("COPY"))
         return CopyFolderTree(from, FolderTarget(from, to));
-    return Failure{ResolvePath(from), QStringLiteral("opération inconnue ") + operation};
+    return Failure{ResolvePath(from),
+                   QCoreApplication::translate("FileUtilsFolders", "opération inconnue %1").arg(operation)};
 }
 
 Done ShellDelete(const QString& folder) {

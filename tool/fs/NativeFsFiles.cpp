@@ -9,6 +9,7 @@
 
 #include "fs/NativeFolder.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -164,7 +165,7 @@ Result<int> MakeTemporary(const QString& target, QString& temporary) {
 // them and sets the fingerprint the journal records for them.
 Done WriteThroughTemporary(const QString& target, const std::function<bool(int, Fingerprint&)>& fill) {
     if (target.isEmpty())
-        return Failure{target, QStringLiteral("aucun fichier")};
+        return Failure{target, QCoreApplication::translate("NativeFsFiles", "aucun fichier")};
     QString temporary;
     const Result<int> fd = MakeTemporary(target, temporary);
     if (!fd)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -23,7 +24,7 @@ struct Outcome final {
     }
     static Outcome Error(const QString& text) { return {{{Box::Error, text, {}}}}; }
     static Outcome Warning(const QString& text) {
-        return {{{Box::Warning, text, QStringLiteral("Attention")}}};
+        return {{{Box::Warning, text, QCoreApplication::translate("Outcome", "Attention")}}};
     }
     static Outcome Question(const QString& text, const QString& caption = {}) {
         return {{{Box::Question, text, caption}}};

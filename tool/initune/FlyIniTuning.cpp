@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 // The simulator's own name for the switch that lets the user adjust the sky.
@@ -118,7 +120,11 @@ QStringList LoadRecommendations(const QString& programFolder) {
 }
 
 Outcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
-    StartIniGrid(grid, IniMode::FlyIni, 1, {"FLY! function", "OLD value", "Recommended", "NEW value"});
+    StartIniGrid(grid, IniMode::FlyIni, 1,
+                 {QCoreApplication::translate("IniTuning", "FLY! function"),
+                  QCoreApplication::translate("IniTuning", "OLD value"),
+                  QCoreApplication::translate("IniTuning", "Recommended"),
+                  QCoreApplication::translate("IniTuning", "NEW value")});
     grid.recColumn = 2;
     if (const Outcome outcome = ReadIniIntoGrid(grid, path, false); !outcome.ok())
         return outcome;
@@ -170,6 +176,6 @@ int SearchName(IniGrid& grid, const QString& text, Outcome& outcome) {
         }
     }
     grid.searchPosition = -1;
-    outcome = Outcome::Info(text + " NOT FOUND!");
+    outcome = Outcome::Info(QCoreApplication::translate("IniTuning", "%1 NOT FOUND!").arg(text));
     return -1;
 }

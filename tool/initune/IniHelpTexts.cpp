@@ -1,16 +1,24 @@
 #include "initune/IniHelpTexts.h"
 
+#include <QCoreApplication>
+
 namespace {
-const char* const CloseLine = "* Cliquer sur [AIDE] à nouveau pour fermer cette fenêtre !";
+QString CloseLine() {
+    return QCoreApplication::translate("IniHelpTexts",
+                                       "* Cliquer sur [AIDE] à nouveau pour fermer cette fenêtre !");
+}
 }
 
 QString FlyIniHelpText() {
-    return QString::fromUtf8(
+    return QCoreApplication::translate(
+               "IniHelpTexts",
                "Important:\n"
-               "Les modifications ne sont écrites dans fly.ini qu'avec le bouton \"OK, Enregistrer fichier\". "
+               "Les modifications ne sont écrites dans fly.ini qu'avec le bouton \"OK, Enregistrer "
+               "fichier\". "
                "QUITTER sans enregistrer ne change rien.\n\n"
                "[APPLIQUER les valeurs par défaut] copie les valeurs recommandées dans la colonne NEW value, "
-               "partout où elles diffèrent de la valeur actuelle. Vous pouvez ensuite vider une case NEW value "
+               "partout où elles diffèrent de la valeur actuelle. Vous pouvez ensuite vider une case NEW "
+               "value "
                "pour garder l'ancienne valeur.\n"
                "Les valeurs recommandées viennent du fichier \"flyinirec.txt\", dans le répertoire de "
                "FlyKestrel. Modifiez-le avec un éditeur de texte : une ligne par réglage, nom=valeur.\n\n"
@@ -27,13 +35,15 @@ QString FlyIniHelpText() {
                "[Sélectionner SearchOtherDrives] recommande SearchOtherDrives=1 : Fly! cherche alors un "
                "répertoire de scènes à la racine des autres disques. Utile quand les scènes sont partagées "
                "entre plusieurs installations, réparties sur plusieurs disques, ou sur un CD/DVD.\n\n"
-               "Avant l'enregistrement, une copie de sauvegarde est faite : le nom du fichier suivi de la date "
+               "Avant l'enregistrement, une copie de sauvegarde est faite : le nom du fichier suivi de la "
+               "date "
                "et de l'heure (jjmmaahhmmss) et de .BAK, par exemple fly.ini061226231500.BAK.\n\n") +
-           QString::fromUtf8(CloseLine);
+           CloseLine();
 }
 
 QString RenderIniHelpText() {
-    return QString::fromUtf8(
+    return QCoreApplication::translate(
+               "IniHelpTexts",
                "Important:\n"
                "Lisez une explication du fichier render.ini avant de changer des valeurs.\n\n"
                "Ne donnez pas toute la mémoire de la carte graphique aux textures. Commencez avec "
@@ -44,7 +54,8 @@ QString RenderIniHelpText() {
                "Vous pouvez mettre Fly! en arrière-plan avec [CTRL] + [ESC] en laissant FlyKestrel ouvert, "
                "puis redémarrer Fly! pour qu'il charge les valeurs modifiées.\n\n"
                "Attention : des valeurs à zéro font planter Fly!\n\n"
-               "Avant l'enregistrement, une copie de sauvegarde est faite : le nom du fichier suivi de la date "
+               "Avant l'enregistrement, une copie de sauvegarde est faite : le nom du fichier suivi de la "
+               "date "
                "et de l'heure (jjmmaahhmmss) et de .BAK, par exemple render.ini061226231500.BAK.\n\n") +
-           QString::fromUtf8(CloseLine);
+           CloseLine();
 }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& headers) {
     grid.Clear();
     grid.mode = mode;
@@ -19,10 +21,12 @@ void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& h
 
 Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
     if (!FileExists(path))
-        return Outcome::Info(ResolvePath(path) + " NON TROUVE!!!");
+        return Outcome::Info(
+            QCoreApplication::translate("IniTuning", "%1 NON TROUVE!!!").arg(ResolvePath(path)));
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
-        return Outcome::Error(QString::fromUtf8("Lecture impossible : ") + ResolvePath(path));
+        return Outcome::Error(
+            QCoreApplication::translate("IniTuning", "Lecture impossible : %1").arg(ResolvePath(path)));
     const QList<QByteArray> lines = SplitLines(*bytes);
     grid.path = path;
     grid.SetRowCount(std::max(static_cast<int>(lines.size()) + grid.firstDataRow, grid.firstDataRow + 1));

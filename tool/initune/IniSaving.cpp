@@ -4,6 +4,8 @@
 #include "fs/NativeFs.h"
 #include "initune/RenderIniTuning.h"
 
+#include <QCoreApplication>
+
 Outcome SaveIni(IniGrid& grid) {
     if (grid.path.isEmpty())
         return {};
@@ -15,7 +17,7 @@ Outcome SaveIni(IniGrid& grid) {
     if (const Done backup = MakeDatedBackup(grid.path); !backup)
         return BackupFailed(grid.path, backup.failure());
     if (const Done saved = WriteFileAtomic(grid.path, grid.TakeNewValuesAndBuildText()); !saved)
-        return Outcome::Error(QString::fromUtf8("Impossible d'enregistrer ") + grid.path + QStringLiteral(" : ") +
-                              saved.failure().reason);
+        return Outcome::Error(QCoreApplication::translate("IniTuning", "Impossible d'enregistrer %1 : %2")
+                                  .arg(grid.path, saved.failure().reason));
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "initune/IniLoading.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -17,11 +18,11 @@ constexpr int TotalRow = 1;
 const QLatin1String NoCountMarker("999");
 
 QString NotAnInteger(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QCoreApplication::translate("IniTuning", "'%1' is not a valid integer value").arg(text);
 }
 
 QString TooManyTextures(const QString& name, const QString& count, qint64 bytes) {
-    return QString::fromUtf8("Nombre de textures trop grand pour %1 : %2 (%3 au plus)")
+    return QCoreApplication::translate("IniTuning", "Nombre de textures trop grand pour %1 : %2 (%3 au plus)")
         .arg(name, count, QString::number(MaxProduct / bytes));
 }
 
@@ -46,11 +47,13 @@ Outcome CheckNewCount(IniGrid& grid, int row) {
         return {};
     const QString name = grid.Cell(row, 0);
     if (name.isEmpty() || name.startsWith('['))
-        return Refuse(grid, row, QStringLiteral("Pas d''en têtes ou de lignes vides!"));
+        return Refuse(grid, row,
+                      QCoreApplication::translate("IniTuning", "Pas d''en têtes ou de lignes vides!"));
     if (!OnlyDigits(count))
         return Refuse(grid, row,
-                      QStringLiteral("Les nouvelles valeurs ne doivent comportées que des chiffres (0..9), "
-                                     "pas d''autres caractères"));
+                      QCoreApplication::translate("IniTuning",
+                                                  "Les nouvelles valeurs ne doivent comportées que des "
+                                                  "chiffres (0..9), pas d''autres caractères"));
     const auto bytes = TextureBytes(name);
     bool ok = false;
     const qint64 value = count.toLongLong(&ok);
@@ -77,7 +80,7 @@ Outcome ComputeTotal(IniGrid& grid) {
         if (!ok)
             return Outcome::Error(NotAnInteger(memory));
     }
-    grid.SetCell(TotalRow, 0, QStringLiteral("Memory in MB (without AGP)"));
+    grid.SetCell(TotalRow, 0, QCoreApplication::translate("IniTuning", "Memory in MB (without AGP)"));
     grid.SetCell(TotalRow, grid.memColumn, QString::number(total));
     return {};
 }
@@ -105,7 +108,11 @@ std::optional<qint64> TextureMegabytes(qint64 count, qint64 bytes) {
 }
 
 Outcome LoadRenderIni(IniGrid& grid, const QString& path) {
-    StartIniGrid(grid, IniMode::RenderIni, 2, {"FLY! function", "OLD value", "Memory (MB)", "NEW value"});
+    StartIniGrid(grid, IniMode::RenderIni, 2,
+                 {QCoreApplication::translate("IniTuning", "FLY! function"),
+                  QCoreApplication::translate("IniTuning", "OLD value"),
+                  QCoreApplication::translate("IniTuning", "Memory (MB)"),
+                  QCoreApplication::translate("IniTuning", "NEW value")});
     grid.memColumn = 2;
     if (const Outcome outcome = ReadIniIntoGrid(grid, path, true); !outcome.ok())
         return outcome;

@@ -4,6 +4,7 @@
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -47,9 +48,10 @@ Done AddonCapture::BeforeCopy(const QString& target) {
         if (kept)
             kept = CopyWholeFile(path, library_.StorePath(file.stored));
         if (!kept)
-            return Failure{path, QString::fromUtf8("la bibliothèque des add-ons ne peut pas garder le fichier "
-                                                   "remplacé (") +
-                                     kept.failure().reason + ')'};
+            return Failure{path, QCoreApplication::translate("AddonCapture",
+                                                             "la bibliothèque des add-ons ne peut pas "
+                                                             "garder le fichier remplacé (%1)")
+                                     .arg(kept.failure().reason)};
     }
     addon_.files << file;
     return {};
@@ -90,9 +92,10 @@ Done AddonCapture::BeforeImport() {
         if (copied)
             copied = CopyWholeFile(it.key(), library_.StorePath(kept.stored));
         if (!copied)
-            return Failure{it.key(), QString::fromUtf8("la bibliothèque des add-ons ne peut pas garder la base de "
-                                                       "données (") +
-                                         copied.failure().reason + ')'};
+            return Failure{it.key(),
+                           QCoreApplication::translate("AddonCapture", "la bibliothèque des add-ons ne peut "
+                                                                       "pas garder la base de données (%1)")
+                               .arg(copied.failure().reason)};
         kept_.insert(it.key(), kept);
     }
     return {};

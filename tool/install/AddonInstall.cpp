@@ -11,6 +11,7 @@
 #include "shell/Progress.h"
 #include "shell/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -42,7 +43,7 @@ Done AddFile(const Session& s, const InstallStep& step, const ResolvedPath& sour
     if (!step.refusal.isEmpty() && !step.folderBlocked)
         return Failure{step.source, step.refusal};
     if (!LiesInside(source, s.sourceFolder))
-        return Failure{step.source, QStringLiteral("hors du répertoire source")};
+        return Failure{step.source, QCoreApplication::translate("AddonInstall", "hors du répertoire source")};
     if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
         return Failure{step.source, kept.failure().reason};
     const Done added = AddCopyMakingFolders(batch, source, Resolve(step.target), RealFolder(step.folder), s.outcome);
@@ -55,7 +56,7 @@ void Finished(const Session& s, const InstallStep& step, const Done& copied) {
     if (!copied)
         return s.log(FailedLine(Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
     const ResolvedPath source = Resolve(step.source);
-    s.log(QStringLiteral("Installed: ") + Resolve(step.target).onDisk);
+    s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(Resolve(step.target).onDisk));
     MarkInstalled(s, step, source);
 }
 
@@ -63,14 +64,15 @@ void Finished(const Session& s, const InstallStep& step, const Done& copied) {
 // made, which ends the installation.
 bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& source) {
     if (!FolderExists(step.folder) && (step.folderBlocked || !MakeFolder(step.folder))) {
-        s.outcome +=
-            Outcome::Info(QStringLiteral("Cannot create [DEX] folder. Dex Installation not possible!"));
+        s.outcome += Outcome::Info(QCoreApplication::translate(
+            "AddonInstall", "Cannot create [DEX] folder. Dex Installation not possible!"));
         return false;
     }
     const ResolvedPath target = Resolve(step.target);
     Done copied = Failure{step.source, step.refusal};
     if (step.refusal.isEmpty() && !LiesInside(source, s.sourceFolder))
-        copied = Failure{step.source, QStringLiteral("hors du répertoire source")};
+        copied =
+            Failure{step.source, QCoreApplication::translate("AddonInstall", "hors du répertoire source")};
     else if (step.refusal.isEmpty())
         copied = s.capture.BeforeCopy(step.target);
     if (copied) {
@@ -81,7 +83,7 @@ bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& s
         Failed(s, step.source, copied.failure().reason);
         return true;
     }
-    s.log(QStringLiteral("Copied: ") + target.onDisk);
+    s.log(QCoreApplication::translate("AddonInstall", "Copied: %1").arg(target.onDisk));
     MarkInstalled(s, step, source);
     if (const Done kept = s.capture.BeforeImport(); !kept) {
         Failed(s, step.source, kept.failure().reason);
@@ -95,7 +97,8 @@ bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& s
 }
 
 QString CancelledLine(qsizetype done, qsizetype all) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "AddonInstall",
                "*** Installation cancelled after %1 of %2 files, the other %3 were not installed ***")
         .arg(done)
         .arg(all)
@@ -120,7 +123,8 @@ void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<qsiz
 Failure BatchFailure(const Failure& failure, const QString& target) {
     if (failure.path == WriteTarget(target))
         return failure;
-    return {failure.path, QString::fromUtf8("non installé, la copie de %1 a échoué : %2").arg(failure.path, failure.reason)};
+    return {failure.path, QCoreApplication::translate("AddonInstall", "non installé, la copie de %1 a échoué : %2")
+                              .arg(failure.path, failure.reason)};
 }
 
 // Steps from..to-1, none of them a DEX file, copied as one batch: each checked and its copy planned,
@@ -213,7 +217,8 @@ Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log
     const InstallPlan plan = PlanInstallation(request);
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);
-    LogLines(log, QStringLiteral("*** Aperçu : rien n'a été modifié ***"), DescribePlan(plan));
+    LogLines(log, QCoreApplication::translate("AddonInstall", "*** Aperçu : rien n'a été modifié ***"),
+             DescribePlan(plan));
     return {};
 }
 
@@ -225,16 +230,19 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
     AddonCapture capture(request);
     const Session session{request,  log,     WithBackslash(request.flyFolder), RealFolder(request.sourceFolder),
                           outcome, progress, capture};
-    LogLines(log, QStringLiteral("*** Installation : étapes prévues ***"), DescribePlan(plan));
+    LogLines(log, QCoreApplication::translate("AddonInstall", "*** Installation : étapes prévues ***"),
+             DescribePlan(plan));
     if (!capture.Problem().isEmpty())
-        log(QString::fromUtf8("Bibliothèque des add-ons endommagée (") + capture.Problem() +
-            QString::fromUtf8(") : cette installation n'y sera pas inscrite"));
+        log(QCoreApplication::translate("AddonInstall", "Bibliothèque des add-ons endommagée (%1) : cette "
+                                                        "installation n'y sera pas inscrite")
+                .arg(capture.Problem()));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);
     const bool finished = InstallEntries(session, plan.steps);
     if (const Done kept = capture.Finish(); !kept)
-        log(FailedLine(QString::fromUtf8("bibliothèque des add-ons (") + kept.failure().reason + ')'));
+        log(FailedLine(QCoreApplication::translate("AddonInstall", "bibliothèque des add-ons (%1)")
+                           .arg(kept.failure().reason)));
     if (finished)
-        log(QStringLiteral("*** Installation finished ***"));
+        log(QCoreApplication::translate("AddonInstall", "*** Installation finished ***"));
     return outcome;
 }

@@ -7,6 +7,7 @@
 #include "install/ImporterRun.h"
 #include "journal/ChangeJournal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -159,7 +160,7 @@ QHash<QString, Fingerprint> DatabaseSnapshot(const QString& flyFolder) {
 }
 
 QString OriginalFileName() {
-    return QString::fromUtf8("fichier d'origine");
+    return QCoreApplication::translate("AddonLibrary", "fichier d'origine");
 }
 
 AddonLibrary::AddonLibrary(const QString& flyFolder) : flyFolder_(flyFolder) {
@@ -186,26 +187,28 @@ void AddonLibrary::Load() {
         const QByteArray kind = fields.takeFirst();
         const bool ok = i == 0 ? kind == Magic && fields == QList<QByteArray>{Version} : reader.Read(kind, fields);
         if (!ok)
-            damage = QString::fromUtf8("ligne %1 : enregistrement « %2 » illisible")
+            damage = QCoreApplication::translate("AddonLibrary", "ligne %1 : enregistrement « %2 » illisible")
                          .arg(i + 1)
                          .arg(QString::fromLatin1(kind));
     }
     if (damage.isEmpty())
-        damage = !bytes ? QStringLiteral("fichier illisible") : lines.damage;
+        damage = !bytes ? QCoreApplication::translate("AddonLibrary", "fichier illisible") : lines.damage;
     if (damage.isEmpty() && (lines.torn || !reader.ended()))
-        damage = QStringLiteral("ligne %1 : fichier coupé").arg(lines.texts.size() + 1);
+        damage = QCoreApplication::translate("AddonLibrary", "ligne %1 : fichier coupé")
+                     .arg(lines.texts.size() + 1);
 }
 
 Done AddonLibrary::Save() const {
     if (file_.isEmpty())
-        return Failure{file_, QString::fromUtf8("dossier personnel inconnu")};
+        return Failure{file_, QCoreApplication::translate("AddonLibrary", "dossier personnel inconnu")};
     QByteArray bytes;
     const QList<QByteArray> lines = Lines(*this);
     for (qsizetype i = 0; i < lines.size(); ++i)
         bytes += CheckedLine(int(i), lines[i]);
     // The journal's own folder: made, like the journal makes it, outside of any operation.
     if (!QDir().mkpath(file_.left(file_.lastIndexOf('/'))))
-        return Failure{file_, QString::fromUtf8("le dossier de la bibliothèque ne peut pas être créé")};
+        return Failure{file_, QCoreApplication::translate(
+                                  "AddonLibrary", "le dossier de la bibliothèque ne peut pas être créé")};
     return WriteFileAtomic(file_, bytes);
 }
 

@@ -11,6 +11,7 @@
 #include "journal/JournalUndo.h"
 #include "shell/Progress.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -224,9 +225,11 @@ class Remover final {
 };
 
 Outcome Cancelled(const QString& name) {
-    return Outcome::Info(QString::fromUtf8("Désinstallation de ") + Quoted(name) +
-                         QString::fromUtf8(" ANNULEE : l'add-on reste dans la bibliothèque avec les fichiers qui "
-                                           "n'ont pas encore été traités."));
+    return Outcome::Info(
+        QCoreApplication::translate("AddonRemoval",
+                                    "Désinstallation de « %1 » ANNULEE : l'add-on reste dans la "
+                                    "bibliothèque avec les fichiers qui n'ont pas encore été traités.")
+            .arg(name));
 }
 
 } // namespace
@@ -247,22 +250,27 @@ QStringList RemovalPlan::Describe() const {
     QStringList lines;
     for (const RemovalStep& step : steps) {
         if (step.changed)
-            lines << QString::fromUtf8("Conservé sous ") + UserSaveName(step.path) +
-                         QString::fromUtf8(" : modifié depuis l'installation");
+            lines << QCoreApplication::translate("AddonRemoval",
+                                                 "Conservé sous %1 : modifié depuis l'installation")
+                         .arg(UserSaveName(step.path));
         if (step.kind == Kind::PutBack)
-            lines << QString::fromUtf8("Rétabli : ") + step.path + QStringLiteral(" (") + step.below + ')';
+            lines << QCoreApplication::translate("AddonRemoval", "Rétabli : %1 (%2)")
+                         .arg(step.path, step.below);
         else if (step.kind == Kind::Remove)
-            lines << QString::fromUtf8("Supprimé : ") + step.path;
+            lines << QCoreApplication::translate("AddonRemoval", "Supprimé : %1").arg(step.path);
         else
-            lines << QString::fromUtf8("Laissé : ") + step.path + QString::fromUtf8(" (le fichier de ") +
-                         Quoted(step.above) + QString::fromUtf8(" reste en place)");
+            lines << QCoreApplication::translate("AddonRemoval",
+                                                 "Laissé : %1 (le fichier de « %2 » reste en place)")
+                         .arg(step.path, step.above);
     }
     for (const QString& folder : folders)
-        lines << QString::fromUtf8("Répertoire supprimé s'il est vide : ") + folder;
+        lines << QCoreApplication::translate("AddonRemoval", "Répertoire supprimé s'il est vide : %1")
+                     .arg(folder);
     for (const QString& path : rebuilt)
-        lines << QString::fromUtf8("Base de données rétablie : ") + path;
+        lines << QCoreApplication::translate("AddonRemoval", "Base de données rétablie : %1").arg(path);
     for (const DexImport& import : imports)
-        lines << QString::fromUtf8("Import à nouveau : ") + import.dexFile + QStringLiteral(" par ") + import.importer;
+        lines << QCoreApplication::translate("AddonRemoval", "Import à nouveau : %1 par %2")
+                     .arg(import.dexFile, import.importer);
     return lines;
 }
 
@@ -299,12 +307,14 @@ Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keep
     AddonLibrary library(flyFolder);
     library.Load();
     if (!library.damage.isEmpty())
-        return Outcome::Error(QString::fromUtf8("La bibliothèque des add-ons ") + library.File() +
-                              QString::fromUtf8(" est endommagée (") + library.damage +
-                              QString::fromUtf8(") : rien n'a été désinstallé."));
+        return Outcome::Error(
+            QCoreApplication::translate(
+                "AddonRemoval",
+                "La bibliothèque des add-ons %1 est endommagée (%2) : rien n'a été désinstallé.")
+                .arg(library.File(), library.damage));
     if (library.IndexOf(plan.id) != plan.index || (!keepChanged && !plan.Changed().isEmpty()))
-        return Outcome::Info(QString::fromUtf8("La bibliothèque des add-ons a changé entre-temps : rien n'a été "
-                                               "désinstallé."));
+        return Outcome::Info(QCoreApplication::translate(
+            "AddonRemoval", "La bibliothèque des add-ons a changé entre-temps : rien n'a été désinstallé."));
     const JournalScope journal(flyFolder, RemovalName(plan.name));
     library.pending = RemovalName(plan.name);
     if (const Done marked = library.Save(); !marked)
@@ -322,7 +332,10 @@ Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keep
         outcome += NotChanged({saved.failure()});
     if (!whole)
         return outcome += Cancelled(plan.name);
-    return outcome.ok() ? Outcome::Info(Quoted(plan.name) + QString::fromUtf8(" a été désinstallé.")) : outcome;
+    return outcome.ok()
+               ? Outcome::Info(
+                     QCoreApplication::translate("AddonRemoval", "« %1 » a été désinstallé.").arg(plan.name))
+               : outcome;
 }
 
 Outcome RecoverAddonLibrary(const QString& flyFolder) {
@@ -333,15 +346,17 @@ Outcome RecoverAddonLibrary(const QString& flyFolder) {
     ChangeJournal journal(flyFolder);
     const QList<JournalEntry> entries = journal.Entries();
     if (entries.isEmpty() || entries[0].operation != library.pending || entries[0].running)
-        return Outcome::Error(QString::fromUtf8("La bibliothèque des add-ons garde une désinstallation interrompue "
-                                                "(") +
-                              library.pending +
-                              QString::fromUtf8(") qui ne peut pas être annulée seule : annulez-la depuis "
-                                                "l'historique des modifications."));
+        return Outcome::Error(QCoreApplication::translate(
+                                  "AddonRemoval", "La bibliothèque des add-ons garde une désinstallation "
+                                                  "interrompue (%1) qui ne peut pas être annulée seule : "
+                                                  "annulez-la depuis l'historique des modifications.")
+                                  .arg(library.pending));
     const Outcome undone = UndoEntries(journal, entries.mid(0, 1));
     if (undone.box() != Outcome::Box::Info)
         return undone;
-    return Outcome::Info(QString::fromUtf8("La désinstallation interrompue « ") + library.pending +
-                         QString::fromUtf8(" » a été annulée : la bibliothèque des add-ons et les fichiers sont "
-                                           "comme avant elle."));
+    return Outcome::Info(
+        QCoreApplication::translate("AddonRemoval",
+                                    "La désinstallation interrompue « %1 » a été annulée : la "
+                                    "bibliothèque des add-ons et les fichiers sont comme avant elle.")
+            .arg(library.pending));
 }

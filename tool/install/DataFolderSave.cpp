@@ -4,6 +4,8 @@
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct DataFolders final {
@@ -16,19 +18,26 @@ DataFolders FoldersBeside(const QString& flyExePath) {
             base + QStringLiteral("data-save$$$"), base + QStringLiteral("data$$$")};
 }
 
-Outcome CannotRename(const QString& from, const QString& to, const QString& end = {}) {
-    return Outcome::Error(QStringLiteral("Impossible de renommer ") + ResolvePath(from) +
-                          QStringLiteral(" vers ") + ResolvePath(to) + end);
+// nothingRestored: the restore stopped before changing anything.
+Outcome CannotRename(const QString& from, const QString& to, bool nothingRestored = false) {
+    const QString text =
+        nothingRestored ? QCoreApplication::translate(
+                              "DataFolderSave", "Impossible de renommer %1 vers %2 - rien n'a été restauré!")
+                        : QCoreApplication::translate("DataFolderSave", "Impossible de renommer %1 vers %2");
+    return Outcome::Error(text.arg(ResolvePath(from), ResolvePath(to)));
 }
 
-const QString BupCaption = QStringLiteral("Répertoire [BUP] automatique");
+QString BupCaption() {
+    return QCoreApplication::translate("DataFolderSave", "Répertoire [BUP] automatique");
+}
 
 } // namespace
 
 Outcome SaveDataFolder(const QString& flyExePath) {
     if (flyExePath.isEmpty())
-        return Outcome::Error(
-            QStringLiteral("Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!"));
+        return Outcome::Error(QCoreApplication::translate(
+            "DataFolderSave",
+            "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!"));
     const DataFolders f = FoldersBeside(flyExePath);
     Outcome outcome;
     if (FolderExists(f.save)) {
@@ -36,41 +45,46 @@ Outcome SaveDataFolder(const QString& flyExePath) {
         if (!ShellRename(f.save, f.olderSave))
             return CannotRename(f.save, f.olderSave);
         outcome = Outcome::Info(
-            QStringLiteral("Le répertoire [data-save] existe déja! - le renommez [data-save$$$] ?"),
-            QStringLiteral("Information:"));
+            QCoreApplication::translate(
+                "DataFolderSave", "Le répertoire [data-save] existe déja! - le renommez [data-save$$$] ?"),
+            QCoreApplication::translate("DataFolderSave", "Information:"));
     }
     if (!ShellRename(f.data, f.save))
         return outcome += CannotRename(f.data, f.save);
     if (FolderExists(f.data))
-        return outcome += Outcome::Error(QStringLiteral(
+        return outcome += Outcome::Error(QCoreApplication::translate(
+                   "DataFolderSave",
                    "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe existe déja!"));
     if (!MakeFolder(f.data))
-        return outcome +=
-               Outcome::Error(QStringLiteral("Impossible de créer") + QStringLiteral(" NewEdFolderName"));
+        return outcome += Outcome::Error(
+                   QCoreApplication::translate("DataFolderSave", "Impossible de créer NewEdFolderName"));
     return outcome += Outcome::Info(
-               QStringLiteral("Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"), BupCaption);
+               QCoreApplication::translate("DataFolderSave",
+                                           "Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!"),
+               BupCaption());
 }
 
 Outcome RestoreDataFolder(const QString& flyExePath) {
     if (flyExePath.isEmpty())
-        return Outcome::Error(
-            QStringLiteral("Impossible de créer un sous répertoire Data - Chemin vers fly2.exe requis!"));
+        return Outcome::Error(QCoreApplication::translate(
+            "DataFolderSave", "Impossible de créer un sous répertoire Data - Chemin vers fly2.exe requis!"));
     const DataFolders f = FoldersBeside(flyExePath);
     if (!FolderExists(f.save))
-        return Outcome::Error(
-            QStringLiteral("Impossible de restaurer [data] - Le répertoire [data-save] n''existe pas!"));
-    const QString nothingRestored = QStringLiteral(" - rien n'a été restauré!");
+        return Outcome::Error(QCoreApplication::translate(
+            "DataFolderSave", "Impossible de restaurer [data] - Le répertoire [data-save] n''existe pas!"));
     if (FolderExists(f.replaced))
         ShellDelete(f.replaced);
     const bool dataAside = FolderExists(f.data);
     if (dataAside && !ShellRename(f.data, f.replaced))
-        return CannotRename(f.data, f.replaced, nothingRestored);
+        return CannotRename(f.data, f.replaced, true);
     if (!ShellRename(f.save, f.data)) {
         // The live folder goes back where it was, so the simulator never finds itself without one.
         if (dataAside)
             ShellRename(f.replaced, f.data);
-        return CannotRename(f.save, f.data, nothingRestored);
+        return CannotRename(f.save, f.data, true);
     }
-    return Outcome::Info(QStringLiteral("[data] enregistré sous [data$$$]. [data-save] renommé [data]!"),
-                         BupCaption);
+    return Outcome::Info(
+        QCoreApplication::translate("DataFolderSave",
+                                    "[data] enregistré sous [data$$$]. [data-save] renommé [data]!"),
+        BupCaption());
 }

@@ -1,7 +1,9 @@
 #include "install/FailedLine.h"
 
+#include <QCoreApplication>
+
 QString FailedLine(const QString& what) {
-    return QStringLiteral("FAILED!!!: ") + what;
+    return QCoreApplication::translate("FailedLine", "FAILED!!!: %1").arg(what);
 }
 
 QString FailedLine(const Failure& failure) {

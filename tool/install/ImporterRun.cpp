@@ -8,10 +8,9 @@
 #include "shell/SimulatorPrefix.h"
 #include "wine/Launcher.h"
 
-namespace {
+#include <QCoreApplication>
 
-const QString ImportedLine = QStringLiteral("Imported to database with Navmerger.exe 1.3");
-const QString ImporterLine = QStringLiteral("Importer: ");
+namespace {
 
 // Cuts the importer's output into log lines as it comes, one indented log line per output line, so that it
 // stands apart from the installer's own lines. A blank line waits for a line with text after it: the blank
@@ -54,26 +53,31 @@ class OutputLines final {
 
 QString OutcomeLine(const Result<int>& result, const QString& program, const QString& dexName) {
     if (!result)
-        return FailedLine(QStringLiteral("Navmerger.exe 1.3 could not be started (") + program +
-                          QStringLiteral("), ") + dexName + QStringLiteral(" not imported"));
+        return FailedLine(QCoreApplication::translate(
+                              "ImporterRun", "Navmerger.exe 1.3 could not be started (%1), %2 not imported")
+                              .arg(program, dexName));
     if (*result < 0)
-        return FailedLine(QStringLiteral("Navmerger.exe 1.3 ended abnormally, ") + dexName +
-                          QStringLiteral(" not imported"));
+        return FailedLine(
+            QCoreApplication::translate("ImporterRun", "Navmerger.exe 1.3 ended abnormally, %1 not imported")
+                .arg(dexName));
     if (*result != 0)
-        return FailedLine(QStringLiteral("import of ") + dexName +
-                          QStringLiteral(" into the database failed, Navmerger.exe 1.3 exit status ") +
-                          QString::number(*result));
-    return ImportedLine;
+        return FailedLine(
+            QCoreApplication::translate(
+                "ImporterRun", "import of %1 into the database failed, Navmerger.exe 1.3 exit status %2")
+                .arg(dexName, QString::number(*result)));
+    return QCoreApplication::translate("ImporterRun", "Imported to database with Navmerger.exe 1.3");
 }
 
 // The log line for program; empty for a Windows program where wine is not installed.
 ImporterChoice Describe(const QString& program) {
     const QString onDisk = ResolvePath(program);
     if (!IsWindowsProgram(onDisk))
-        return {program, ImporterLine + onDisk};
+        return {program, QCoreApplication::translate("ImporterRun", "Importer: %1").arg(onDisk)};
     if (WineProgram().isEmpty())
         return {program, {}};
-    return {program, ImporterLine + onDisk + QStringLiteral(" (Windows program, through wine)")};
+    return {program,
+            QCoreApplication::translate("ImporterRun", "Importer: %1 (Windows program, through wine)")
+                .arg(onDisk)};
 }
 
 } // namespace
@@ -91,8 +95,9 @@ ImporterChoice FindImporter(const QString& dexFolder, const QString& toolFolder)
     }
     ImporterChoice beside = Describe(WithBackslash(toolFolder) + QStringLiteral("navmerger"));
     if (!passedOver.isEmpty())
-        beside.logLine += QStringLiteral(" (") + passedOver +
-                          QStringLiteral(" is a Windows program and wine is not installed)");
+        beside.logLine +=
+            QCoreApplication::translate("ImporterRun", " (%1 is a Windows program and wine is not installed)")
+                .arg(passedOver);
     return beside;
 }
 
@@ -125,7 +130,8 @@ QString RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& 
     OutputLines lines(log);
     // The importer rewrites the archives and tables by itself: they are kept before it starts.
     if (const Done kept = JournalScope::BeforeProgram(ImporterFolders(call.flyFolder), program); !kept) {
-        log(FailedLine(QString::fromUtf8("import non lancé, ") + kept.failure().reason));
+        log(FailedLine(
+            QCoreApplication::translate("ImporterRun", "import non lancé, %1").arg(kept.failure().reason)));
         return {};
     }
     const Result<int> result = RunAndRead(

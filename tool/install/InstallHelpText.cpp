@@ -1,7 +1,10 @@
 #include "install/InstallHelpText.h"
 
+#include <QCoreApplication>
+
 QString InstallHelpText() {
-    return QString::fromUtf8(
+    return QCoreApplication::translate(
+        "InstallHelpText",
         "INSTALLATION (semi-)automatique des scènes, taxiways et fichiers DEX\n"
         "\n"
         "Préparation :\n"

@@ -5,6 +5,7 @@
 #include "install/AddonLibrary.h"
 #include "install/ImporterRun.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -86,8 +87,8 @@ void NoteFolder(Walk& w, InstallStep& step) {
     step.newFolder = OnDisk(w, ResolvePath(step.folder));
     step.folderBlocked = FolderBlocked(step.folder);
     if (step.folderBlocked)
-        step.refusal =
-            QStringLiteral("le répertoire ") + step.newFolder + QStringLiteral(" ne peut pas être créé");
+        step.refusal = QCoreApplication::translate("InstallPlan", "le répertoire %1 ne peut pas être créé")
+                           .arg(step.newFolder);
     else
         w.made.insert(Key(step.folder), step.newFolder);
 }
@@ -96,22 +97,23 @@ void NoteFolder(Walk& w, InstallStep& step) {
 QString PathRefusal(const Walk& w, const InstallStep& step, const ResolvedPath& source,
                     const ResolvedPath& target) {
     if (step.dex && !IsPlainDexName(QFileInfo(step.source).fileName()))
-        return QStringLiteral("nom que l'importateur lirait comme autre chose qu'un fichier");
+        return QCoreApplication::translate("InstallPlan",
+                                           "nom que l'importateur lirait comme autre chose qu'un fichier");
     if (!LiesInside(source, w.sourceFolder))
-        return QStringLiteral("hors du répertoire source");
+        return QCoreApplication::translate("InstallPlan", "hors du répertoire source");
     if (!LiesInside(WriteTarget(target), RealFolder(step.folder)))
-        return QStringLiteral("la copie sortirait de son répertoire");
+        return QCoreApplication::translate("InstallPlan", "la copie sortirait de son répertoire");
     return {};
 }
 
 // The failures of the copy itself, once its folder is there.
 QString CopyRefusal(const ResolvedPath& source, const ResolvedPath& target) {
     if (!FileExists(source))
-        return QStringLiteral("fichier source introuvable");
+        return QCoreApplication::translate("InstallPlan", "fichier source introuvable");
     if (SameFile(source, target))
-        return QStringLiteral("la copie serait le fichier source lui-même");
+        return QCoreApplication::translate("InstallPlan", "la copie serait le fichier source lui-même");
     if (FolderExists(target))
-        return QStringLiteral("un répertoire porte ce nom à la destination");
+        return QCoreApplication::translate("InstallPlan", "un répertoire porte ce nom à la destination");
     return {};
 }
 
@@ -165,10 +167,12 @@ InstallStep Decide(Walk& w, const QString& source, const QString& folder, bool d
 QString DestinationProblem(const Walk& w) {
     const QString scenery = w.fly + QStringLiteral("scenery/");
     if (w.request.type == InstallType::Scenery && w.request.destination != scenery)
-        return QStringLiteral("Réinitialisez la valeur par défaut du répertoire de Fly! ou vérifié le bouton "
-                              "radio [Fichier scène extérieur]");
+        return QCoreApplication::translate("InstallPlan",
+                                           "Réinitialisez la valeur par défaut du répertoire de Fly! "
+                                           "ou vérifié le bouton radio [Fichier scène extérieur]");
     if (w.request.type == InstallType::ExternalScenery && w.request.destination == scenery)
-        return QStringLiteral("Select EXTERNAL scenery folder OR check [scenery] radiobutton");
+        return QCoreApplication::translate("InstallPlan",
+                                           "Select EXTERNAL scenery folder OR check [scenery] radiobutton");
     return {};
 }
 
@@ -199,33 +203,38 @@ QString Replaced(const InstallStep& step) {
     if (!step.replaces)
         return {};
     if (step.owner.isEmpty())
-        return QString::fromUtf8(" (remplace le fichier copié plus haut)");
+        return QCoreApplication::translate("InstallPlan", " (remplace le fichier copié plus haut)");
     if (step.owner == OriginalFileName())
-        return QString::fromUtf8(" (remplace le fichier d'origine)");
-    return QString::fromUtf8(" (remplace le fichier de l'add-on « ") + step.owner + QString::fromUtf8(" »)");
+        return QCoreApplication::translate("InstallPlan", " (remplace le fichier d'origine)");
+    return QCoreApplication::translate("InstallPlan", " (remplace le fichier de l'add-on « %1 »)")
+        .arg(step.owner);
 }
 
 void DescribeStep(const InstallStep& step, QStringList& lines) {
     if (step.dex && step.folderBlocked) {
-        lines << QStringLiteral("Arrêt : le répertoire [DEX] ") + step.newFolder +
-                     QStringLiteral(" ne peut pas être créé, l'installation s'arrête ici");
+        lines << QCoreApplication::translate("InstallPlan",
+                                             "Arrêt : le répertoire [DEX] %1 ne peut pas être créé, "
+                                             "l'installation s'arrête ici")
+                     .arg(step.newFolder);
         return;
     }
     if (!step.newFolder.isEmpty() && !step.folderBlocked)
-        lines << QStringLiteral("Nouveau répertoire : ") + step.newFolder;
+        lines << QCoreApplication::translate("InstallPlan", "Nouveau répertoire : %1").arg(step.newFolder);
     if (!step.refusal.isEmpty()) {
-        lines << QStringLiteral("Non installé : ") + step.source + QStringLiteral(" (") + step.refusal + ')';
+        lines << QCoreApplication::translate("InstallPlan", "Non installé : %1 (%2)")
+                     .arg(step.source, step.refusal);
         return;
     }
-    lines << QStringLiteral("Copie : ") + step.source + QStringLiteral(" -> ") + step.target + Replaced(step);
+    lines << QCoreApplication::translate("InstallPlan", "Copie : %1 -> %2").arg(step.source, step.target) +
+                 Replaced(step);
     const QString renamed = step.source + QStringLiteral(".installed");
     if (step.rename == InstallStep::Rename::Yes)
-        lines << QStringLiteral("Renommage : ") + step.source + QStringLiteral(" -> ") + renamed;
+        lines << QCoreApplication::translate("InstallPlan", "Renommage : %1 -> %2").arg(step.source, renamed);
     else if (step.rename == InstallStep::Rename::Blocked)
-        lines << QStringLiteral("Pas de renommage : ") + renamed + QStringLiteral(" existe déjà");
+        lines << QCoreApplication::translate("InstallPlan", "Pas de renommage : %1 existe déjà").arg(renamed);
     if (step.dex)
-        lines << QStringLiteral("Import dans la base de données : ") + QFileInfo(step.source).fileName() +
-                     QStringLiteral(" par ") + step.importer;
+        lines << QCoreApplication::translate("InstallPlan", "Import dans la base de données : %1 par %2")
+                     .arg(QFileInfo(step.source).fileName(), step.importer);
 }
 
 } // namespace
@@ -233,7 +242,8 @@ void DescribeStep(const InstallStep& step, QStringList& lines) {
 InstallPlan PlanInstallation(const InstallRequest& request) {
     InstallPlan plan;
     if (request.sourceFolder.isEmpty()) {
-        plan.refusal = QStringLiteral("Répertoire Source manaquant pour installer!");
+        plan.refusal =
+            QCoreApplication::translate("InstallPlan", "Répertoire Source manaquant pour installer!");
         return plan;
     }
     Walk walk{request, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder), {},
@@ -252,6 +262,6 @@ QStringList DescribePlan(const InstallPlan& plan) {
     for (const InstallStep& step : plan.steps)
         DescribeStep(step, lines);
     if (plan.steps.isEmpty())
-        lines << QStringLiteral("Aucun fichier à installer");
+        lines << QCoreApplication::translate("InstallPlan", "Aucun fichier à installer");
     return lines;
 }

@@ -1,5 +1,7 @@
 #include "install/InstallRequest.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct TypeTexts final {
@@ -10,13 +12,22 @@ struct TypeTexts final {
 
 // By type, in the order of the enumeration.
 const TypeTexts Texts[] = {
-    {"Installation scénes", "*** Installing Scenery ***", "scènes (+ taxiways)"},
-    {"Installation scènes vers un répertoire externe", "*** Installing Scenery to external/other folder ***",
-     "scènes vers un répertoire externe"},
-    {"Installation taxiways", "*** Installing Taxiways ***", "taxiways (pod)/[bgr,txp,tms]"},
-    {"Installation avions", "", "avions NON IMPLEMENTES"},
-    {"Installation script", "", "script NON IMPLEMENTES"},
-    {"Installation DEX files", "*** Installing DEX files ***", "DEX files import /Navmerger.exe"},
+    {QT_TRANSLATE_NOOP("Operation", "Installation scénes"),
+     QT_TRANSLATE_NOOP("InstallRequest", "*** Installing Scenery ***"),
+     QT_TRANSLATE_NOOP("InstallRequest", "scènes (+ taxiways)")},
+    {QT_TRANSLATE_NOOP("Operation", "Installation scènes vers un répertoire externe"),
+     QT_TRANSLATE_NOOP("InstallRequest", "*** Installing Scenery to external/other folder ***"),
+     QT_TRANSLATE_NOOP("InstallRequest", "scènes vers un répertoire externe")},
+    {QT_TRANSLATE_NOOP("Operation", "Installation taxiways"),
+     QT_TRANSLATE_NOOP("InstallRequest", "*** Installing Taxiways ***"),
+     QT_TRANSLATE_NOOP("InstallRequest", "taxiways (pod)/[bgr,txp,tms]")},
+    {QT_TRANSLATE_NOOP("Operation", "Installation avions"), "",
+     QT_TRANSLATE_NOOP("InstallRequest", "avions NON IMPLEMENTES")},
+    {QT_TRANSLATE_NOOP("Operation", "Installation script"), "",
+     QT_TRANSLATE_NOOP("InstallRequest", "script NON IMPLEMENTES")},
+    {QT_TRANSLATE_NOOP("Operation", "Installation DEX files"),
+     QT_TRANSLATE_NOOP("InstallRequest", "*** Installing DEX files ***"),
+     QT_TRANSLATE_NOOP("InstallRequest", "DEX files import /Navmerger.exe")},
 };
 
 } // namespace
@@ -26,9 +37,9 @@ QString InstallationName(InstallType type) {
 }
 
 QString FirstLogLine(InstallType type) {
-    return QString::fromUtf8(Texts[int(type)].firstLine);
+    return QCoreApplication::translate("InstallRequest", Texts[int(type)].firstLine);
 }
 
 QString InstallTypeCaption(InstallType type) {
-    return QString::fromUtf8(Texts[int(type)].caption);
+    return QCoreApplication::translate("InstallRequest", Texts[int(type)].caption);
 }

@@ -5,6 +5,7 @@
 #include "fs/Outcome.h"
 #include "shell/Progress.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -35,7 +36,8 @@ qint64 CheckedBytes(const SceneryCopyRequest& request) {
 
 Outcome CancelledBox(int done, int all) {
     return Outcome::Info(
-        QStringLiteral("Copie ANNULEE ! %1 fichiers sur %2 traités, les %3 autres sont inchangés.")
+        QCoreApplication::translate(
+            "SceneryTransfer", "Copie ANNULEE ! %1 fichiers sur %2 traités, les %3 autres sont inchangés.")
             .arg(done)
             .arg(all)
             .arg(all - done));
@@ -84,8 +86,8 @@ Outcome SceneryCopy::Continue(Progress& progress) {
         }
         if (request_.mode == SourceMode::Delete) {
             asked_ = next_++;
-            return outcome +=
-                   Outcome::Question(QStringLiteral("Do you really want to *DELETE* all Source Files?"));
+            return outcome += Outcome::Question(QCoreApplication::translate(
+                       "SceneryTransfer", "Do you really want to *DELETE* all Source Files?"));
         }
         if (request_.mode == SourceMode::SwitchOff)
             if (const Done off = RenameNoReplace(source, source + QStringLiteral(".notused"), from); !off)
@@ -97,7 +99,8 @@ Outcome SceneryCopy::Continue(Progress& progress) {
 Outcome SceneryCopy::Answer(bool yes) {
     const int asked = std::exchange(asked_, -1);
     if (!yes)
-        return Outcome::Info(QStringLiteral("NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
+        return Outcome::Info(QCoreApplication::translate(
+            "SceneryTransfer", "NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
     const QString from = WithBackslash(request_.sourceFolder);
     if (const Done removed = RemoveFile(from + request_.entries[asked].name, from); !removed)
         failed_ << removed.failure();

@@ -7,6 +7,7 @@
 #include "journal/EntryFile.h"
 #include "journal/JournalStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -156,9 +157,11 @@ JournalLimits LoadJournalLimits() {
 Done SaveJournalLimits(const JournalLimits& limits) {
     const QString root = JournalRoot();
     if (root.isEmpty())
-        return Failure{QStringLiteral("limits"), QString::fromUtf8("dossier personnel inconnu")};
+        return Failure{QStringLiteral("limits"),
+                       QCoreApplication::translate("ChangeJournal", "dossier personnel inconnu")};
     if (!QDir().mkpath(root))
-        return Failure{root, QString::fromUtf8("le dossier ne peut pas être créé")};
+        return Failure{root,
+                       QCoreApplication::translate("ChangeJournal", "le dossier ne peut pas être créé")};
     const QByteArray text = QByteArray::number(limits.keepDays) + ' ' +
                             QByteArray::number(limits.maxStoreBytes / (1024 * 1024)) + '\n';
     const RecorderScope unrecorded(nullptr);

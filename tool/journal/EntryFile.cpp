@@ -5,6 +5,7 @@
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -82,25 +83,30 @@ class EntryReader final {
             return;
         const int whole = int(lines.texts.size());
         if (whole < 3)
-            Damage(whole + 1, QStringLiteral("entrée incomplète"));
+            Damage(whole + 1, QCoreApplication::translate("EntryFile", "entrée incomplète"));
         else if (sealedLines > 0 && whole != sealedLines && !(whole == sealedLines - 1 && !entry_.ended))
-            Damage(whole + (lines.torn ? 1 : 0), QStringLiteral("coupée : %1 lignes sur %2").arg(whole).arg(sealedLines));
+            Damage(whole + (lines.torn ? 1 : 0),
+                   QCoreApplication::translate("EntryFile", "coupée : %1 lignes sur %2")
+                       .arg(whole)
+                       .arg(sealedLines));
         else if (sealedLines > 0 && !entry_.ended)
             entry_.ended = true; // only the closing line is missing: every change is there
     }
 
   private:
     void Damage(int line, const QString& what) {
-        entry_.damage = QStringLiteral("ligne %1 : %2").arg(line).arg(what);
+        entry_.damage = QCoreApplication::translate("EntryFile", "ligne %1 : %2").arg(line).arg(what);
     }
 
     void ReadLine(int number, const QByteArray& text) {
         if (entry_.ended)
-            return Damage(number + 1, QStringLiteral("ligne après la fin de l'entrée"));
+            return Damage(number + 1,
+                          QCoreApplication::translate("EntryFile", "ligne après la fin de l'entrée"));
         QList<QByteArray> fields = text.split('\t');
         const QByteArray kind = fields.takeFirst();
         if (!ReadRecord(number, kind, fields))
-            Damage(number + 1, QString::fromUtf8("enregistrement « %1 » illisible").arg(QString::fromLatin1(kind)));
+            Damage(number + 1, QCoreApplication::translate("EntryFile", "enregistrement « %1 » illisible")
+                                   .arg(QString::fromLatin1(kind)));
     }
 
     bool ReadRecord(int number, const QByteArray& kind, const QList<QByteArray>& fields) {
@@ -193,13 +199,13 @@ void ReadVersion1(JournalEntry& entry, const QByteArray& bytes) {
             ok = ok && reader.ReadAfter(fields[0], fields[1]);
         }
         if (!ok)
-            entry.damage = QStringLiteral("ligne %1 : illisible").arg(i + 2);
+            entry.damage = QCoreApplication::translate("EntryFile", "ligne %1 : illisible").arg(i + 2);
     }
     for (ChangeStep& step : entry.steps)
         if (step.kind == Kind::Replaced && step.after.kind == Fingerprint::Kind::Unknown)
             step.kind = Kind::Kept;
     if (!entry.damaged() && (entry.operation.isEmpty() || !entry.time.isValid()))
-        entry.damage = QStringLiteral("ligne 2 : entrée incomplète");
+        entry.damage = QCoreApplication::translate("EntryFile", "ligne 2 : entrée incomplète");
     if (entry.ended)
         entry.endedFiles = ChangedFiles(entry.steps);
 }
@@ -222,7 +228,7 @@ JournalEntry ReadEntryFile(const QString& folder, const QString& name) {
     entry.running = IsLocked(entry.file);
     const Result<QByteArray> bytes = ReadWholeFile(entry.file);
     if (!bytes)
-        entry.damage = QStringLiteral("fichier illisible");
+        entry.damage = QCoreApplication::translate("EntryFile", "fichier illisible");
     else if (bytes->startsWith(Version1Header))
         ReadVersion1(entry, *bytes);
     else
@@ -342,7 +348,8 @@ int WriteAt(int fd, const QByteArray& bytes, qint64 offset) {
 
 Done EntryWriter::Write(const QList<QByteArray>& records) {
     if (fd_ < 0)
-        return Failure{folder_, QString::fromUtf8("l'entrée ne peut plus être écrite")};
+        return Failure{folder_,
+                       QCoreApplication::translate("EntryFile", "l'entrée ne peut plus être écrite")};
     QByteArray bytes;
     for (qsizetype i = 0; i < records.size(); ++i)
         bytes += CheckedLine(int(lines_ + i), records[i]);

@@ -8,6 +8,7 @@
 #include "journal/EntryFile.h"
 #include "journal/JournalStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -185,7 +186,8 @@ class EntryRecorder final : public ChangeRecorder {
 
     Failure JournalFailure(const QString& reason) const {
         return {journal_.Folder(),
-                QString::fromUtf8("l'historique des modifications ne peut pas être écrit dans %1 (%2)")
+                QCoreApplication::translate(
+                    "JournalScope", "l'historique des modifications ne peut pas être écrit dans %1 (%2)")
                     .arg(journal_.Folder(), reason)};
     }
 

@@ -7,6 +7,7 @@
 #include "journal/ChangeJournal.h"
 #include "journal/JournalStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -55,8 +56,10 @@ QStringList ChangedSince(const JournalEntry& entry) {
 QString RunningReason(const JournalEntry& entry) {
     for (const ChangeStep& step : entry.steps)
         if (step.kind == Kind::Program)
-            return QString::fromUtf8(" : le programme %1 qu'elle a lancé tourne encore.").arg(step.to);
-    return QString::fromUtf8(" : elle est encore en cours.");
+            return QCoreApplication::translate("JournalUndo",
+                                               "le programme %1 qu'elle a lancé tourne encore.")
+                .arg(step.to);
+    return QCoreApplication::translate("JournalUndo", "elle est encore en cours.");
 }
 
 // The entries a program's folder held when it started: the Kept steps that follow its Program step.
@@ -195,75 +198,89 @@ class EntryUndo final {
 };
 
 QString Quoted(const QString& operation) {
-    return QString::fromUtf8("« ") + operation + QString::fromUtf8(" »");
+    return QCoreApplication::translate("JournalUndo", "« %1 »").arg(OperationText(operation));
 }
 
 Outcome Undone(const QStringList& operations) {
-    return Outcome::Info(QString::fromUtf8("Annulé : ") + operations.join(QStringLiteral(", ")));
+    return Outcome::Info(
+        QCoreApplication::translate("JournalUndo", "Annulé : %1").arg(operations.join(QStringLiteral(", "))));
 }
 
-const QString NothingChanged = QString::fromUtf8(" Rien n'a été changé.");
+QString NothingChanged() {
+    return QCoreApplication::translate("JournalUndo", "Rien n'a été changé.");
+}
 
 // Why entries can't be undone at all, before anything is touched: empty when they can.
 Outcome Unready(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
     if (!StillNewest(journal, entries))
-        return Outcome::Info(QString::fromUtf8("L'historique des modifications a changé entre-temps : rien "
-                                               "n'a été annulé."));
+        return Outcome::Info(QCoreApplication::translate(
+            "JournalUndo", "L'historique des modifications a changé entre-temps : rien n'a été annulé."));
     for (const JournalEntry& entry : entries) {
         if (entry.damaged())
-            return Outcome::Error(QString::fromUtf8("Impossible d'annuler : l'entrée %1 de l'historique des "
-                                                    "modifications est endommagée (%2).")
-                                      .arg(entry.file, entry.damage) +
-                                  NothingChanged);
+            return Outcome::Error(QCoreApplication::translate(
+                                      "JournalUndo", "Impossible d'annuler : l'entrée %1 de l'historique "
+                                                     "des modifications est endommagée (%2). %3")
+                                      .arg(entry.file, entry.damage, NothingChanged()));
         if (entry.running)
-            return Outcome::Error(QString::fromUtf8("Impossible d'annuler ") + Quoted(entry.operation) +
-                                  RunningReason(entry) + NothingChanged);
+            return Outcome::Error(
+                QCoreApplication::translate("JournalUndo", "Impossible d'annuler %1 : %2 %3")
+                    .arg(Quoted(entry.operation), RunningReason(entry), NothingChanged()));
     }
     return {};
 }
 
 Outcome UndoOne(ChangeJournal& journal, const JournalEntry& entry) {
-    const QString cannot = QString::fromUtf8("Impossible d'annuler ") + Quoted(entry.operation);
+    const QString operation = Quoted(entry.operation);
     if (const QStringList changed = ChangedSince(entry); !changed.isEmpty())
-        return Outcome::Error(cannot + QString::fromUtf8(" : ces fichiers ont été modifiés depuis :\n") +
-                              changed.join('\n'));
+        return Outcome::Error(
+            QCoreApplication::translate(
+                "JournalUndo", "Impossible d'annuler %1 : ces fichiers ont été modifiés depuis :\n%2")
+                .arg(operation, changed.join('\n')));
     if (const QString failed = EntryUndo(journal, entry).Run(); !failed.isEmpty())
-        return Outcome::Error(cannot + QStringLiteral(" : ") + failed +
-                              QString::fromUtf8(" n'a pas pu être rétabli.") + NothingChanged);
+        return Outcome::Error(QCoreApplication::translate(
+                                  "JournalUndo", "Impossible d'annuler %1 : %2 n'a pas pu être rétabli. %3")
+                                  .arg(operation, failed, NothingChanged()));
     if (!journal.Remove(entry))
-        return Outcome::Error(QString::fromUtf8("Impossible d'effacer l'historique de ") + Quoted(entry.operation));
+        return Outcome::Error(
+            QCoreApplication::translate("JournalUndo", "Impossible d'effacer l'historique de %1")
+                .arg(operation));
     return {};
 }
 
 } // namespace
 
+QString OperationText(const QString& operation) {
+    return QCoreApplication::translate("Operation", operation.toUtf8().constData());
+}
+
 QString EntryLine(const JournalEntry& entry) {
-    QString line = entry.time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
-                   QStringLiteral("   ") +
-                   (entry.operation.isEmpty() ? QString::fromUtf8("(opération illisible)") : entry.operation);
+    QString line =
+        entry.time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + QStringLiteral("   ") +
+        (entry.operation.isEmpty() ? QCoreApplication::translate("JournalUndo", "(opération illisible)")
+                                   : OperationText(entry.operation));
     if (entry.damaged())
-        return line + QString::fromUtf8("   endommagée (") + QFileInfo(entry.file).fileName() +
-               QStringLiteral(", ") + entry.damage + ')';
+        return line + QCoreApplication::translate("JournalUndo", "   endommagée (%1, %2)")
+                          .arg(QFileInfo(entry.file).fileName(), entry.damage);
     const int files = entry.FileCount();
-    line += QStringLiteral("   (") + QString::number(files) +
-            (files == 1 ? QStringLiteral(" fichier)") : QStringLiteral(" fichiers)"));
+    line += files == 1 ? QCoreApplication::translate("JournalUndo", "   (1 fichier)")
+                       : QCoreApplication::translate("JournalUndo", "   (%1 fichiers)").arg(files);
     if (entry.running)
-        line += QStringLiteral(" en cours");
+        line += QCoreApplication::translate("JournalUndo", " en cours");
     else if (!entry.ended)
-        line += QString::fromUtf8(" interrompue");
+        line += QCoreApplication::translate("JournalUndo", " interrompue");
     return line;
 }
 
 Outcome UndoQuestion(const QList<JournalEntry>& entries, int count) {
     if (entries.isEmpty() || count <= 0)
-        return Outcome::Info(QString::fromUtf8("Aucune opération à annuler."));
+        return Outcome::Info(QCoreApplication::translate("JournalUndo", "Aucune opération à annuler."));
     if (count == 1)
-        return Outcome::Question(QStringLiteral("Annuler ") + Quoted(entries[0].operation) +
-                                 QStringLiteral(" ?"));
+        return Outcome::Question(
+            QCoreApplication::translate("JournalUndo", "Annuler %1 ?").arg(Quoted(entries[0].operation)));
     count = int(std::min<qsizetype>(count, entries.size()));
-    return Outcome::Question(QString::fromUtf8("Annuler les %1 dernières opérations, de ").arg(count) +
-                             Quoted(entries[0].operation) + QString::fromUtf8(" à ") +
-                             Quoted(entries[count - 1].operation) + QStringLiteral(" ?"));
+    return Outcome::Question(
+        QCoreApplication::translate("JournalUndo", "Annuler les %1 dernières opérations, de %2 à %3 ?")
+            .arg(QString::number(count), Quoted(entries[0].operation), Quoted(entries[count - 1].operation)));
 }
 
 bool StillNewest(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
@@ -276,7 +293,7 @@ bool StillNewest(const ChangeJournal& journal, const QList<JournalEntry>& entrie
 
 Outcome UndoEntries(ChangeJournal& journal, const QList<JournalEntry>& entries) {
     if (entries.isEmpty())
-        return Outcome::Info(QString::fromUtf8("Aucune opération à annuler."));
+        return Outcome::Info(QCoreApplication::translate("JournalUndo", "Aucune opération à annuler."));
     if (const Outcome refused = Unready(journal, entries); !refused.ok())
         return refused;
     QStringList done;

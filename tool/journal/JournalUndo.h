@@ -8,6 +8,9 @@
 class ChangeJournal;
 struct JournalEntry;
 
+// An operation's name as the journal keeps it, in the language of the interface.
+QString OperationText(const QString& operation);
+
 // The history's line for an entry: local date and time, the operation, how many files; "interrompue" when
 // it didn't end, "en cours" while it runs, "endommagée" with the entry file and what is wrong with it.
 QString EntryLine(const JournalEntry& entry);

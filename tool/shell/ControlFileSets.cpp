@@ -5,9 +5,13 @@
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString NoFlyFolder = QString::fromUtf8("répertoire de Fly!2 non défini");
+QString NoFlyFolder() {
+    return QCoreApplication::translate("ControlFileSets", "répertoire de Fly!2 non défini");
+}
 
 QString KeyFolder(const QString& flyFolder) {
     return WithBackslash(flyFolder) + QStringLiteral("system/");
@@ -58,12 +62,12 @@ Result<void, Outcome> UseJoystickSet(const QString& flyFolder, const QString& na
 
 Done SaveKeysAs(const QString& flyFolder, const QString& target) {
     if (flyFolder.isEmpty())
-        return Failure{target, NoFlyFolder};
+        return Failure{target, NoFlyFolder()};
     return CopyFileOver(KeyFolder(flyFolder) + QStringLiteral("default.key"), target);
 }
 
 Done SaveJoystickAs(const QString& flyFolder, const QString& target) {
     if (flyFolder.isEmpty())
-        return Failure{target, NoFlyFolder};
+        return Failure{target, NoFlyFolder()};
     return CopyFileOver(WithBackslash(flyFolder) + QStringLiteral("control.txt"), target);
 }

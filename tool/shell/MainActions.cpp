@@ -9,6 +9,7 @@
 #include "shell/SlicerLaunch.h"
 #include "wine/Launcher.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -18,8 +19,10 @@ Outcome KeepDefaultOnce(const QString& original, const QString& keptDefault, con
     if (FileExists(keptDefault))
         return {};
     if (!CopyFileOver(original, keptDefault))
-        return Outcome::Info(QStringLiteral("Votre systtème Fly! est peut être défectueux. Non trouvé : ") +
-                             ResolvePath(original));
+        return Outcome::Info(
+            QCoreApplication::translate("MainActions",
+                                        "Votre systtème Fly! est peut être défectueux. Non trouvé : %1")
+                .arg(ResolvePath(original)));
     CopyFileOver(original, spare);
     return {};
 }
@@ -86,7 +89,7 @@ QString SlicerInputStart(const QString& flyFolder) {
 
 Result<void, Outcome> LaunchSlicer(Settings& settings, const QString& input) {
     if (input.isEmpty())
-        return Outcome::Info(QStringLiteral("Aucun fichier sélectionné"));
+        return Outcome::Info(QCoreApplication::translate("MainActions", "Aucun fichier sélectionné"));
     return StartFly2Slice(settings, QFileInfo(input).fileName());
 }
 
@@ -96,10 +99,12 @@ Outcome MakeSlicerWorkFolders(const QString& chosen) {
     for (const QString& folder :
          {base, base + "TGA", base + "Slicer Files", base + "SCF Files", base + "POD", base + "RAS"}) {
         if (FolderExists(folder))
-            outcome += Outcome::Info(QStringLiteral("Le répertoire") + ResolvePath(folder) +
-                                     QStringLiteral(" existe déja !"));
+            outcome +=
+                Outcome::Info(QCoreApplication::translate("MainActions", "Le répertoire%1 existe déja !")
+                                  .arg(ResolvePath(folder)));
         else if (!MakeFolder(folder))
-            outcome += Outcome::Info(QStringLiteral("Création impossible ") + ResolvePath(folder));
+            outcome += Outcome::Info(QCoreApplication::translate("MainActions", "Création impossible %1")
+                                         .arg(ResolvePath(folder)));
     }
     return outcome;
 }

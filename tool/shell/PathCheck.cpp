@@ -5,11 +5,13 @@
 #include "fs/Outcome.h"
 #include "shell/Settings.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString Caption = QStringLiteral("Information:");
-const QString Missing =
-    QStringLiteral("Auto remplissage impossible! Le(s) sous répertoire(s) n''existe(nt) pas! - ");
+QString Caption() {
+    return QCoreApplication::translate("PathCheck", "Information:");
+}
 
 QString FolderWithBackslash(const QString& file) {
     return WithBackslash(FolderOfFile(file));
@@ -45,10 +47,10 @@ void ResetCaptions(PathFields& fields) {
 Result<void, Outcome> CheckFlyFolder(PathFields& fields, Settings& s, bool showMessages) {
     fields.LblFLYPath = FileExists(s.FlyExePath) ? s.FlyExePath : QString();
     if (fields.LblFLYPath.isEmpty())
-        return Outcome::Info(
-            QStringLiteral("Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé "
-                           "le bouton [fly2.exe répertoire]"),
-            Caption);
+        return Outcome::Info(QCoreApplication::translate(
+                                 "PathCheck", "Auto remplissage impossible! Répertoire de Fly!2 non "
+                                              "spécifié - veuillez utilisé le bouton [fly2.exe répertoire]"),
+                             Caption());
     const QString f = FolderWithBackslash(fields.LblFLYPath);
     s.FlyFolder = f;
     s.SceneryFolder = f + "scenery/";
@@ -61,9 +63,12 @@ Result<void, Outcome> CheckFlyFolder(PathFields& fields, Settings& s, bool showM
     ResetCaptions(fields);
     if (!showMessages)
         return Outcome();
-    return Outcome::Info(Missing + ResolvePath(f + "system") +
-                             QStringLiteral(" Ce n''est pas une installation de Fly!2 valide!"),
-                         Caption);
+    return Outcome::Info(QCoreApplication::translate("PathCheck",
+                                                     "Auto remplissage impossible! Le(s) sous "
+                                                     "répertoire(s) n''existe(nt) pas! - %1 Ce "
+                                                     "n''est pas une installation de Fly!2 valide!")
+                             .arg(ResolvePath(f + "system")),
+                         Caption());
 }
 
 QStringList MissingSubfolders(const PathFields& fields) {
@@ -76,9 +81,12 @@ QStringList MissingSubfolders(const PathFields& fields) {
 }
 
 Outcome CreateSubfolderQuestion(const PathFields& fields, const QString& relative) {
-    return Outcome::Question(Missing + ResolvePath(FolderWithBackslash(fields.LblFLYPath) + relative) +
-                                 QStringLiteral("- Voulez vous créer un répertoire vide?"),
-                             Caption);
+    return Outcome::Question(QCoreApplication::translate("PathCheck",
+                                                         "Auto remplissage impossible! Le(s) sous "
+                                                         "répertoire(s) n''existe(nt) pas! - %1- "
+                                                         "Voulez vous créer un répertoire vide?")
+                                 .arg(ResolvePath(FolderWithBackslash(fields.LblFLYPath) + relative)),
+                             Caption());
 }
 
 Outcome CreateSubfolder(const PathFields& fields, const QString& relative) {
@@ -151,5 +159,7 @@ QString FolderDialogStart(const QString& setting, const QString& flyFolder) {
 }
 
 Outcome AutofillInfo() {
-    return Outcome::Info(QStringLiteral("Use [FLY!II.EXE-Path] button to enable AUTOFILL!"), Caption);
+    return Outcome::Info(
+        QCoreApplication::translate("PathCheck", "Use [FLY!II.EXE-Path] button to enable AUTOFILL!"),
+        Caption());
 }

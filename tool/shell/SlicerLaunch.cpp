@@ -6,6 +6,8 @@
 #include "shell/SimulatorPrefix.h"
 #include "wine/Launcher.h"
 
+#include <QCoreApplication>
+
 Result<void, Outcome> StartFly2Slice(Settings& settings, const QString& parameter) {
     if (FileExists(settings.Fly2SlicePath)) {
         const Done started = StartProgram(settings.Fly2SlicePath, {QStringLiteral("-i"), parameter},
@@ -17,6 +19,7 @@ Result<void, Outcome> StartFly2Slice(Settings& settings, const QString& paramete
     settings.Fly2SlicePath = WithBackslash(settings.FlyFolder) + QStringLiteral("fly2slice.exe");
     if (FileExists(settings.Fly2SlicePath))
         return Outcome();
-    return Outcome::Info(QStringLiteral("fly2slice.exe recherché mais non trouvé >>>") +
-                         ResolvePath(settings.Fly2SlicePath));
+    return Outcome::Info(
+        QCoreApplication::translate("SlicerLaunch", "fly2slice.exe recherché mais non trouvé >>>%1")
+            .arg(ResolvePath(settings.Fly2SlicePath)));
 }

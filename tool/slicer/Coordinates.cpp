@@ -2,6 +2,7 @@
 
 #include "slicer/ConvertError.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -44,7 +45,8 @@ int ReadWholeNumber(const QString& text) {
     bool ok = AllDigits(digits);
     const int value = ok ? text.toInt(&ok) : 0;
     if (!ok)
-        throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw ConvertError(
+            QCoreApplication::translate("Coordinates", "'%1' is not a valid integer value").arg(text));
     return value;
 }
 
@@ -57,7 +59,8 @@ long double ReadDecimalNumber(const QString& text) {
     long double value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
     if (first == last || error != std::errc() || end != last || !std::isfinite(value))
-        throw ConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw ConvertError(
+            QCoreApplication::translate("Coordinates", "'%1' is not a valid floating point value").arg(text));
     return value;
 }
 

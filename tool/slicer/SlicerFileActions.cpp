@@ -4,14 +4,20 @@
 #include "slicer/ConvertError.h"
 #include "slicer/SlicerFiles.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString WriteErrorMessage(const QString& path) {
-    return QStringLiteral("Erreur d'entrée/sortie : impossible d'écrire le fichier ") + path;
+    return QCoreApplication::translate("SlicerFileActions",
+                                       "Erreur d'entrée/sortie : impossible d'écrire le fichier %1")
+        .arg(path);
 }
 
 QString ReadErrorMessage(const QString& path) {
-    return QStringLiteral("Erreur d'entrée/sortie : impossible de lire le fichier ") + path;
+    return QCoreApplication::translate("SlicerFileActions",
+                                       "Erreur d'entrée/sortie : impossible de lire le fichier %1")
+        .arg(path);
 }
 
 Outcome WrittenOrError(const QString& path, const QStringList& lines, const QString& info) {
@@ -24,7 +30,9 @@ Outcome WrittenOrError(const QString& path, const QStringList& lines, const QStr
 
 Outcome WriteSlicerInput(const QString& file, const SlicerSettings& settings) {
     const QStringList lines = SlicerInputLines(settings);
-    Outcome outcome = WrittenOrError(file, lines, QStringLiteral("Slicer-InputFile written to >>> ") + file);
+    Outcome outcome = WrittenOrError(
+        file, lines,
+        QCoreApplication::translate("SlicerFileActions", "Slicer-InputFile written to >>> %1").arg(file));
     const QString copy = SlicerInputCopyPath(file);
     if (outcome.box() != Outcome::Box::Error && !copy.isEmpty() && !WriteLines(copy, lines))
         outcome += Outcome::Error(WriteErrorMessage(copy));
@@ -37,7 +45,9 @@ Outcome WriteSceneryControl(const SlicerSettings& settings, const QString& flyFo
     try {
         const QStringList lines = SceneryControlLines(settings);
         const QString path = SceneryControlPath(settings.podFile, flyFolder);
-        return WrittenOrError(path, lines, QStringLiteral("Fichier SCF enregistré vers >>>") + path);
+        return WrittenOrError(
+            path, lines,
+            QCoreApplication::translate("SlicerFileActions", "Fichier SCF enregistré vers >>>%1").arg(path));
     } catch (const ConvertError& error) {
         return Outcome::Error(error.message());
     }
@@ -54,7 +64,8 @@ Result<SlicerSettings, Outcome> LoadValues(const QString& file) {
     try {
         if (std::optional<SlicerSettings> settings = ReadValuesLines(SplitValuesLines(*bytes)))
             return *settings;
-        return Outcome::Info(QStringLiteral("Format de fichier erroné - pas un fichier FlyKestrel"));
+        return Outcome::Info(QCoreApplication::translate(
+            "SlicerFileActions", "Format de fichier erroné - pas un fichier FlyKestrel"));
     } catch (const ConvertError& error) {
         return Outcome::Error(error.message());
     }

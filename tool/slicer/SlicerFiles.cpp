@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 
+#include <QCoreApplication>
+
 namespace {
 
 using S = SlicerSettings;
@@ -180,24 +182,24 @@ QStringList SceneryControlLines(const SlicerSettings& settings) {
 
 QString MissingForSlicerInput(const SlicerSettings& s) {
     if (s.textureFile.isEmpty())
-        return QStringLiteral("Fichier TGA nécessaire");
+        return QCoreApplication::translate("SlicerFiles", "Fichier TGA nécessaire");
     if (s.podCreate && s.podFile.isEmpty())
-        return QStringLiteral("Fichier POD nécessaire");
+        return QCoreApplication::translate("SlicerFiles", "Fichier POD nécessaire");
     if (s.elevationsCreate && AnyEmpty({s.elevationData, s.elevationLowerLeftLat, s.elevationLowerLeftLon,
                                         s.elevationUpperRightLat, s.elevationUpperRightLon}))
-        return QStringLiteral("Fichier RAS, Elevation Lat-Lon nécessaires");
+        return QCoreApplication::translate("SlicerFiles", "Fichier RAS, Elevation Lat-Lon nécessaires");
     if (s.texturesCreate && AnyEmpty({s.textureLowerLeftLat, s.textureLowerLeftLon, s.textureUpperRightLat,
                                       s.textureUpperRightLon}))
-        return QStringLiteral("Texture Lat-Lon nécessaires");
+        return QCoreApplication::translate("SlicerFiles", "Texture Lat-Lon nécessaires");
     return {};
 }
 
 QString MissingForSceneryControl(const SlicerSettings& s) {
     if (AnyEmpty(
             {s.textureLowerLeftLat, s.textureLowerLeftLon, s.textureUpperRightLat, s.textureUpperRightLon}))
-        return QStringLiteral("Texture Lat-Lon nécessaires");
+        return QCoreApplication::translate("SlicerFiles", "Texture Lat-Lon nécessaires");
     if (s.podFile.isEmpty())
-        return QStringLiteral("Fichier POD nécessaire");
+        return QCoreApplication::translate("SlicerFiles", "Fichier POD nécessaire");
     return {};
 }
 

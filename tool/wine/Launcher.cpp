@@ -2,6 +2,7 @@
 
 #include "fs/NativeFs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -21,8 +22,9 @@ Result<Command> CommandFor(const QString& program, const QStringList& arguments,
         return Command{resolved, arguments, {}};
     const QString wine = WineProgram();
     if (wine.isEmpty())
-        return Failure{resolved, QStringLiteral("c'est un programme Windows, et wine est nécessaire pour le "
-                                                "démarrer. Veuillez installer wine.")};
+        return Failure{resolved, QCoreApplication::translate(
+                                     "Launcher", "c'est un programme Windows, et wine est nécessaire pour le "
+                                                 "démarrer. Veuillez installer wine.")};
     return Command{wine, QStringList{resolved} + arguments, winePrefix};
 }
 
@@ -59,8 +61,10 @@ QString WineProgram() {
 }
 
 QString NotStartedText(const Failure& failure) {
-    return QStringLiteral("Impossible de démarrer ") + failure.path +
-           (failure.reason.isEmpty() ? QString() : QStringLiteral(" : ") + failure.reason);
+    if (failure.reason.isEmpty())
+        return QCoreApplication::translate("Launcher", "Impossible de démarrer %1").arg(failure.path);
+    return QCoreApplication::translate("Launcher", "Impossible de démarrer %1 : %2")
+        .arg(failure.path, failure.reason);
 }
 
 Done StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder,

@@ -1,5 +1,6 @@
 // The main window: start-up state, the 21 work buttons, page arrows, "Initialise Kestrel", the start
 // argument and the preferences file written (or not) when the tool ends.
+#include "EnglishInterface.h"
 #include "FlyFolderFixture.h"
 #include "ScriptedDialogs.h"
 
@@ -193,6 +194,27 @@ TEST_F(MainWindowTest, LaunchAndCloseLeavesThePreferencesFileAsItWas) {
     ButtonOf("Button9")->click();
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(fly.Read("tool/FlyKestrel.prf"), before);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// English chosen at the last start: the main window speaks English, and the preferences file, which other
+// copies of the tool read, is written exactly as in French.
+TEST_F(MainWindowTest, EnglishChoiceShowsEnglishAndLeavesThePreferencesFileAsInFrench) {
+    fly.WriteShortPreferences(fly.FlyExe());
+    Start();
+    ButtonOf("Button1")->click();
+    const QByteArray french = fly.Read("tool/FlyKestrel.prf");
+
+    const EnglishInterface english(fly.Path("config"));
+    Start();
+    EXPECT_EQ(Main().windowTitle(), "Optimise the performance of your Fly!2! >>> " + fly.FlyFolder());
+    EXPECT_EQ(Main().findChild<QTabWidget*>("TabbedNotebook1")->tabText(0), "Main");
+    EXPECT_EQ(ButtonOf("Button8")->text(), "Start FLY! 2");
+    EXPECT_EQ(Main().findChild<QCheckBox*>("CheckBox1")->text(),
+              "Start the program below AND CLOSE FlyKestrel");
+    EXPECT_EQ(ButtonOf("Button1")->text(), "QUIT");
+    ButtonOf("Button1")->click();
+    EXPECT_EQ(fly.Read("tool/FlyKestrel.prf"), french);
     EXPECT_TRUE(dialogs.shown().empty());
 }
 

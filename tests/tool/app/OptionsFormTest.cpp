@@ -1,4 +1,5 @@
 // The path window: OK stores the fields, Cancel doesn't, the folder buttons store at once.
+#include "EnglishInterface.h"
 #include "FlyFolderFixture.h"
 #include "ScriptedDialogs.h"
 
@@ -6,6 +7,7 @@
 
 #include "wine/HomeFolder.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,6 +61,27 @@ TEST_F(OptionsFormTest, OkStoresTheFieldsAndCancelDoesNot) {
     EXPECT_EQ(AppSettings().FlyIniPath, f + "system/fly.ini");
     EXPECT_EQ(AppSettings().RenderIniPath, f + "system/render.ini");
     EXPECT_EQ(AppSettings().DLLFolderHolder, f + "modules/");
+}
+
+// The language is kept in the configuration folder by OK only, for the next start, and shown again.
+TEST_F(OptionsFormTest, LanguageIsStoredByOkOnly) {
+    const ConfigFolderScope config(fly.Path("config"));
+    form.show();
+    auto* language = form.findChild<QComboBox*>("ComboLanguage");
+    ASSERT_EQ(language->currentText(), "Automatique");
+    language->setCurrentText("English");
+    Click("BtnCancel");
+    EXPECT_EQ(StoredLanguageChoice(), LanguageChoice::Automatic);
+    EXPECT_FALSE(fly.Exists("config/flykestrel/flykestrel.conf"));
+
+    form.show();
+    EXPECT_EQ(language->currentText(), "Automatique");
+    language->setCurrentText("English");
+    Click("BtnOK");
+    EXPECT_EQ(StoredLanguageChoice(), LanguageChoice::English);
+    form.show();
+    EXPECT_EQ(language->currentText(), "English");
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(OptionsFormTest, OkWithAMissingFly2ExeKeepsTheWindowOpen) {

@@ -1,6 +1,7 @@
-// Test entry point for the tool: an offscreen application, the scripted dialog service, a data folder of
-// its own, Windows paths resolved as the tool does, GoogleTest.
+// Test entry point for the tool: an offscreen application in French, the scripted dialog service, a data
+// folder of its own, Windows paths resolved as the tool does, GoogleTest.
 #include "ScriptedDialogs.h"
+#include "shell/InterfaceLanguage.h"
 #include "shell/SimulatorPrefix.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    // French, the language the texts are written in, whatever the machine's locale; Qt's own texts too.
+    UseLanguage(Language::French);
     // The journal of changes goes to a folder of the test run's own, never to the user's.
     const QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());

@@ -1,4 +1,5 @@
 // The installer window driven as the user does, for scenery, taxiways and the types not implemented.
+#include "EnglishInterface.h"
 #include "InstallFixture.h"
 
 #include "install/ui/TF_AutoInstall.h"
@@ -142,6 +143,22 @@ TEST_F(AutoInstallTest, PreviewFillsTheLogAndChangesNothing) {
     Click(window_, "ButtonInstall");
     EXPECT_EQ(Log(window_),
               preview + QStringList{Planned} + Copy("scene.pod", "scenery/") +
+                  QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "scenery/scene.pod",
+                               "*** Installation finished ***"}));
+}
+
+TEST_F(AutoInstallTest, EnglishLogsThePreviewAndTheInstallationInEnglish) {
+    const EnglishInterface english(Path("config"));
+    CreateFile("addon/scene.pod", "pod");
+    OpenOn(Path("addon"));
+    Click(window_, "ButtonPreview");
+    const QStringList steps{"Copy: " + Path("addon/scene.pod") + " -> " + fly_ + "scenery/scene.pod",
+                            "Rename: " + Path("addon/scene.pod") + " -> " +
+                                Path("addon/scene.pod.installed")};
+    EXPECT_EQ(Log(window_), QStringList{"*** Preview: nothing was changed ***"} + steps);
+    Click(window_, "ButtonInstall");
+    EXPECT_EQ(Log(window_).mid(3),
+              QStringList{"*** Installation: planned steps ***"} + steps +
                   QStringList({"*** Installing Scenery ***", "Installed: " + fly_ + "scenery/scene.pod",
                                "*** Installation finished ***"}));
 }

@@ -1,4 +1,5 @@
 // The history window and the main window's undo button, driven as a user drives them.
+#include "EnglishInterface.h"
 #include "ScriptedDialogs.h"
 #include "TempFolderTest.h"
 
@@ -114,6 +115,23 @@ TEST_F(HistoryWindowTest, TheMainWindowUndoesTheLastOperationOnlyOnYes) {
                                              QString::fromUtf8("Annuler « Activation *.DLL » ?"),
                                              QString::fromUtf8("Annulé : « Activation *.DLL »")}));
     EXPECT_EQ(Read("Fly2/system/fly.ini"), "Enregistrer fly.ini");
+}
+
+// In English the window, its lines and the question name the operations in English; the journal keeps them
+// as they were written.
+TEST_F(HistoryWindowTest, EnglishShowsTheWindowAndTheQuestionInEnglish) {
+    const EnglishInterface english(Path("config"));
+    TF_History history;
+    history.show();
+    EXPECT_EQ(history.windowTitle(), "Change history");
+    auto* list = history.findChild<QListWidget*>("ListHistory");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().endsWith("   *.DLL activation   (1 file)"));
+    EXPECT_TRUE(list->item(1)->text().endsWith("   Save fly.ini   (1 file)"));
+    dialogs_.AnswerNo();
+    QTest::mouseClick(history.findChild<QPushButton*>("ButtonUndoLast"), Qt::LeftButton);
+    EXPECT_EQ(dialogs_.Texts(), QStringList({"Undo \"*.DLL activation\"?"}));
+    EXPECT_EQ(ChangeJournal(AppSettings().FlyFolder).Entries().front().operation, "Activation *.DLL");
 }
 
 // The arrows step the value without a write; the value is kept once editing ends, and a limits file that

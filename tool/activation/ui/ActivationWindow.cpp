@@ -6,6 +6,7 @@
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@
 namespace {
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
+    auto* button = new QPushButton(QCoreApplication::translate("ActivationWindow", caption));
     button->setObjectName(QLatin1String(name));
     row->addWidget(button);
     return button;
@@ -28,19 +29,19 @@ QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
 ActivationWindow::ActivationWindow(ActivationKind kind, const Texts& texts, QWidget* parent)
     : QWidget(parent, Qt::Window), kind_(kind), label3_(new QLabel), list_(new QListWidget),
       extraRow_(new QHBoxLayout) {
-    setWindowTitle(QString::fromUtf8(texts.caption));
-    auto* header = new QLabel(QString::fromUtf8(texts.header));
+    setWindowTitle(tr(texts.caption));
+    auto* header = new QLabel(tr(texts.header));
     header->setObjectName(QStringLiteral("Label1"));
     label3_->setObjectName(QStringLiteral("Label3"));
     label3_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     list_->setObjectName(QLatin1String(texts.listName));
-    list_->setAccessibleName(QString::fromUtf8(texts.listAccessibleName));
+    list_->setAccessibleName(tr(texts.listAccessibleName));
     list_->setSortingEnabled(false);
 
     auto* buttons = new QHBoxLayout;
-    connect(AddButton(buttons, "Button1", "OK, CHANGER et QUITTER"), &QPushButton::clicked, this,
+    connect(AddButton(buttons, "Button1", QT_TR_NOOP("OK, CHANGER et QUITTER")), &QPushButton::clicked, this,
             &ActivationWindow::Button1Click);
-    connect(AddButton(buttons, "Button2", "ANNULER sans changement"), &QPushButton::clicked, this,
+    connect(AddButton(buttons, "Button2", QT_TR_NOOP("ANNULER sans changement")), &QPushButton::clicked, this,
             &ActivationWindow::Button2Click);
     auto* marks = new QHBoxLayout;
     connect(AddButton(marks, "Button3", texts.checkAll), &QPushButton::clicked, this,

@@ -32,6 +32,8 @@ class ActivationWindow : public QWidget {
     void Button4Click();
 
   protected:
+    // The window's French texts, marked with QT_TRANSLATE_NOOP("ActivationWindow", ...); listName is an
+    // object name.
     struct Texts final {
         const char* caption;
         const char* header;

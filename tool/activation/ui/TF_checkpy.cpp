@@ -4,11 +4,14 @@
 #include "shell/Settings.h"
 
 TF_checkpy::TF_checkpy(QWidget* parent)
-    : ActivationWindow(ActivationKind::Script,
-                       {"ACTIVATION des fichiers Python de FLY!2 ON/OFF",
-                        "COCHEES = PY-C ACTIVES // NON COCHEES = PY-C INACTIVES", "PYCheckListBox",
-                        "Fichiers Python (cochés = actifs)", "Tout COCHER", "Tout DECOCHER"},
-                       parent) {
+    : ActivationWindow(
+          ActivationKind::Script,
+          {QT_TRANSLATE_NOOP("ActivationWindow", "ACTIVATION des fichiers Python de FLY!2 ON/OFF"),
+           QT_TRANSLATE_NOOP("ActivationWindow", "COCHEES = PY-C ACTIVES // NON COCHEES = PY-C INACTIVES"),
+           "PYCheckListBox", QT_TRANSLATE_NOOP("ActivationWindow", "Fichiers Python (cochés = actifs)"),
+           QT_TRANSLATE_NOOP("ActivationWindow", "Tout COCHER"),
+           QT_TRANSLATE_NOOP("ActivationWindow", "Tout DECOCHER")},
+          parent) {
     setObjectName(QStringLiteral("TF_checkpy"));
 }
 

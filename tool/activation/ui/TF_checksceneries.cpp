@@ -8,9 +8,13 @@
 
 TF_checksceneries::TF_checksceneries(QWidget* parent)
     : ActivationWindow(ActivationKind::Scenery,
-                       {"ACTIVATION des scènes de FLY!2 ON/OFF",
-                        "COCHEES = Scènes ACTIVES // NON COCHEES = Scènes INACTIVES", "SceneCheckListBox",
-                        "Fichiers de scènes (cochés = actifs)", "TOUT cocher", "Décocher TOUT"},
+                       {QT_TRANSLATE_NOOP("ActivationWindow", "ACTIVATION des scènes de FLY!2 ON/OFF"),
+                        QT_TRANSLATE_NOOP("ActivationWindow",
+                                          "COCHEES = Scènes ACTIVES // NON COCHEES = Scènes INACTIVES"),
+                        "SceneCheckListBox",
+                        QT_TRANSLATE_NOOP("ActivationWindow", "Fichiers de scènes (cochés = actifs)"),
+                        QT_TRANSLATE_NOOP("ActivationWindow", "TOUT cocher"),
+                        QT_TRANSLATE_NOOP("ActivationWindow", "Décocher TOUT")},
                        parent) {
     setObjectName(QStringLiteral("TF_checksceneries"));
 }

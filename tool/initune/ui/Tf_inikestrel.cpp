@@ -29,7 +29,7 @@ QPlainTextEdit* MakeHelpMemo(const char* name, const QString& accessibleName, co
 
 Tf_inikestrel::Tf_inikestrel(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Tf_inikestrel");
-    setWindowTitle(QString::fromUtf8("*.INI kestrel"));
+    setWindowTitle(Tf_inikestrel::tr("*.INI kestrel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeTopPanel());
     layout->addWidget(MakeGridArea(), 1);
@@ -57,7 +57,7 @@ QWidget* Tf_inikestrel::MakeTopPanel() {
     buttonLoadRenderIni_ = AddButton("ButtonLoadRenderIni", QStringLiteral("render.ini"));
     buttonLoadFlyIni_->hide();
     buttonLoadRenderIni_->hide();
-    buttonHelp_ = AddButton("ButtonHelp", QStringLiteral("Aide"));
+    buttonHelp_ = AddButton("ButtonHelp", Tf_inikestrel::tr("Aide"));
     row->addWidget(labelPath_, 1);
     row->addWidget(buttonLoadFlyIni_);
     row->addWidget(buttonLoadRenderIni_);
@@ -71,14 +71,15 @@ QWidget* Tf_inikestrel::MakeGridArea() {
     stack->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget(0, IniGrid::ColumnCount);
     table_->setObjectName("StringGrid1");
-    table_->setAccessibleName(QString::fromUtf8("Grille des valeurs du fichier INI"));
+    table_->setAccessibleName(Tf_inikestrel::tr("Grille des valeurs du fichier INI"));
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(std::max(16, fontMetrics().height() + 6));
     table_->horizontalHeader()->setDefaultSectionSize(250);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    memoFlyHelp_ = MakeHelpMemo("MemoFlyHelp", QString::fromUtf8("Aide fly.ini"), FlyIniHelpText());
-    memoRenderHelp_ = MakeHelpMemo("MemoRenderHelp", QString::fromUtf8("Aide render.ini"), RenderIniHelpText());
+    memoFlyHelp_ = MakeHelpMemo("MemoFlyHelp", Tf_inikestrel::tr("Aide fly.ini"), FlyIniHelpText());
+    memoRenderHelp_ =
+        MakeHelpMemo("MemoRenderHelp", Tf_inikestrel::tr("Aide render.ini"), RenderIniHelpText());
     // The help texts lie over the grid in the same cell.
     stack->addWidget(table_, 0, 0);
     stack->addWidget(memoFlyHelp_, 0, 0);
@@ -92,10 +93,11 @@ QWidget* Tf_inikestrel::MakeBottomPanel() {
     panel->setFrameShape(QFrame::StyledPanel);
     auto* rows = new QVBoxLayout(panel);
     auto* actions = new QHBoxLayout;
-    buttonSave_ = AddButton("ButtonSave", QStringLiteral("OK, enregistrer"));
-    buttonQuit_ = AddButton("ButtonQuit", QStringLiteral("QUITTER sans enregistrer"));
-    buttonApplyDefaults_ = AddButton("ButtonApplyDefaults", QString::fromUtf8("APPLIQUER les valeurs par défaut"));
-    buttonApplyCalc_ = AddButton("ButtonApplyCalc", QStringLiteral("APPLIQUER/CALC. nouvelles valeurs"));
+    buttonSave_ = AddButton("ButtonSave", Tf_inikestrel::tr("OK, enregistrer"));
+    buttonQuit_ = AddButton("ButtonQuit", Tf_inikestrel::tr("QUITTER sans enregistrer"));
+    buttonApplyDefaults_ =
+        AddButton("ButtonApplyDefaults", Tf_inikestrel::tr("APPLIQUER les valeurs par défaut"));
+    buttonApplyCalc_ = AddButton("ButtonApplyCalc", Tf_inikestrel::tr("APPLIQUER/CALC. nouvelles valeurs"));
     actions->addWidget(buttonSave_);
     actions->addWidget(buttonQuit_);
     actions->addStretch(1);
@@ -103,13 +105,13 @@ QWidget* Tf_inikestrel::MakeBottomPanel() {
     actions->addWidget(buttonApplyCalc_);
     auto* search = new QHBoxLayout;
     buttonSearchOtherDrives_ =
-        AddButton("ButtonSearchOtherDrives", QString::fromUtf8("Sélectionner SearchOtherDrives"));
-    buttonSearch_ = AddButton("ButtonSearch", QStringLiteral("Chercher"));
+        AddButton("ButtonSearchOtherDrives", Tf_inikestrel::tr("Sélectionner SearchOtherDrives"));
+    buttonSearch_ = AddButton("ButtonSearch", Tf_inikestrel::tr("Chercher"));
     editSearch_ = new QLineEdit;
     editSearch_->setObjectName("EditSearch");
-    editSearch_->setAccessibleName(QString::fromUtf8("Nom à chercher"));
+    editSearch_->setAccessibleName(Tf_inikestrel::tr("Nom à chercher"));
     editSearch_->installEventFilter(this);
-    buttonSearchAgain_ = AddButton("ButtonSearchAgain", QStringLiteral("Chercher encore"));
+    buttonSearchAgain_ = AddButton("ButtonSearchAgain", Tf_inikestrel::tr("Chercher encore"));
     search->addWidget(buttonSearchOtherDrives_);
     search->addStretch(1);
     search->addWidget(buttonSearch_);

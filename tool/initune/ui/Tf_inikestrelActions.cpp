@@ -55,8 +55,7 @@ void Tf_inikestrel::ShowModeButtons() {
 
 void Tf_inikestrel::ShowGrid() {
     const QSignalBlocker blocker(table_);
-    labelPath_->setText(grid_.path.isEmpty() ? QString::fromUtf8("pas de fichiers sélectionnés")
-                                             : grid_.path);
+    labelPath_->setText(grid_.path.isEmpty() ? tr("pas de fichiers sélectionnés") : grid_.path);
     table_->clearContents();
     table_->setRowCount(std::max(grid_.RowCount() - 1, 0));
     QStringList headers;
@@ -110,9 +109,11 @@ void Tf_inikestrel::ButtonLoadRenderIniClick() {
 void Tf_inikestrel::ButtonSaveClick() {
     Outcome outcome;
     {
-        const JournalScope journal(AppSettings().FlyFolder, grid_.mode == IniMode::RenderIni
-                                                                ? QStringLiteral("Enregistrer render.ini")
-                                                                : QStringLiteral("Enregistrer fly.ini"));
+        const JournalScope journal(
+            AppSettings().FlyFolder,
+            grid_.mode == IniMode::RenderIni
+                ? QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer render.ini"))
+                : QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer fly.ini")));
         outcome = SaveIni(grid_);
     }
     if (outcome.ok()) {

@@ -15,11 +15,11 @@
 
 TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("TFLYDataForm");
-    setWindowTitle(QStringLiteral("Sauvegarder le répertoire [DATA] de Fly!2 avant \"Slice\""));
+    setWindowTitle(TFLYDataForm::tr("Sauvegarder le répertoire [DATA] de Fly!2 avant \"Slice\""));
 
-    auto* save = MakeButton("ButtonSave", QStringLiteral("Enregistrement auto. [DATA]"));
-    auto* restore = MakeButton("ButtonRestore", QStringLiteral("Restauration auto. [DATA]"));
-    auto* back = MakeButton("ButtonBack", QStringLiteral("Retour"));
+    auto* save = MakeButton("ButtonSave", TFLYDataForm::tr("Enregistrement auto. [DATA]"));
+    auto* restore = MakeButton("ButtonRestore", TFLYDataForm::tr("Restauration auto. [DATA]"));
+    auto* back = MakeButton("ButtonBack", TFLYDataForm::tr("Retour"));
     connect(save, &QPushButton::clicked, this, &TFLYDataForm::SaveClick);
     connect(restore, &QPushButton::clicked, this, &TFLYDataForm::RestoreClick);
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
@@ -30,19 +30,19 @@ TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeLabel(
         "LabelIntro",
-        QStringLiteral(
+        TFLYDataForm::tr(
             "Avant de créer une scène avec fly2slice, le répertoire [DATA] de Fly!2 doit être sauvegardé : "
             "un nouveau répertoire [data] vide est créé pour le travail du slicer. Après le slice, ce "
             "répertoire est mis de côté et le répertoire sauvegardé est restauré avec les boutons "
             "ci-dessous.")));
     layout->addWidget(
-        BuildGroup("GroupSave", "LabelSave", QStringLiteral("Enregistrement"),
-                   QStringLiteral("Enregistre votre répertoire [DATA] de Fly! et crée un nouveau "
-                                  "répertoire [data] vide, si ce répertoire n'existe pas encore"),
+        BuildGroup("GroupSave", "LabelSave", TFLYDataForm::tr("Enregistrement"),
+                   TFLYDataForm::tr("Enregistre votre répertoire [DATA] de Fly! et crée un nouveau "
+                                    "répertoire [data] vide, si ce répertoire n'existe pas encore"),
                    save));
     layout->addWidget(BuildGroup(
-        "GroupRestore", "LabelRestore", QStringLiteral("Restauration"),
-        QStringLiteral(
+        "GroupRestore", "LabelRestore", TFLYDataForm::tr("Restauration"),
+        TFLYDataForm::tr(
             "Vous êtes averti : n'utilisez cette fonction que si vous êtes sur que votre répertoire "
             "[DATA] n'a pas de données importantes. [DATA] sera enregistrer sous [DATA$$$], [DATA-save] "
             "renommé [DATA] Vous pouvez supprimer [DATA$$$] plus tard manuellement !"),
@@ -65,7 +65,8 @@ QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const
 void TFLYDataForm::SaveClick() {
     Outcome outcome;
     {
-        const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Enregistrement auto. [DATA]"));
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                                                "Operation", "Enregistrement auto. [DATA]")));
         outcome = SaveDataFolder(AppSettings().FlyExePath);
     }
     ShowOutcome(outcome);
@@ -74,7 +75,8 @@ void TFLYDataForm::SaveClick() {
 void TFLYDataForm::RestoreClick() {
     Outcome outcome;
     {
-        const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Restauration auto. [DATA]"));
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                                                "Operation", "Restauration auto. [DATA]")));
         outcome = RestoreDataFolder(AppSettings().FlyExePath);
     }
     ShowOutcome(outcome);

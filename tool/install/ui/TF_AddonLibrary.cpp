@@ -44,10 +44,10 @@ QString Stack(const AddonLibrary& library, const AddonFile& file) {
     for (const AddonFile& first : library.addons[owners.first()].files)
         if (first.path == file.path)
             bottom = &first;
-    QStringList layers{bottom->before.kind == Fingerprint::Kind::Absent ? QStringLiteral("rien")
-                                                                          : OriginalFileName()};
+    QStringList layers{bottom->before.kind == Fingerprint::Kind::Absent ? TF_AddonLibrary::tr("rien")
+                                                                        : OriginalFileName()};
     for (const int owner : owners)
-        layers << QString::fromUtf8("« ") + library.addons[owner].name + QString::fromUtf8(" »");
+        layers << TF_AddonLibrary::tr("« %1 »").arg(library.addons[owner].name);
     return file.path + QStringLiteral("   (") + layers.join(QString::fromUtf8(" → ")) + ')';
 }
 
@@ -57,12 +57,10 @@ TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
     : QWidget(parent, Qt::Window), state_(MakeLabel("LabelLibrary", {})), table_(new QTableWidget(0, 5)),
       files_(new QListWidget), log_(new QPlainTextEdit), library_(QString()) {
     setObjectName("TF_AddonLibrary");
-    setWindowTitle(QString::fromUtf8("Bibliothèque des add-ons"));
+    setWindowTitle(TF_AddonLibrary::tr("Bibliothèque des add-ons"));
     table_->setObjectName("TableAddons");
-    table_->setAccessibleName(QString::fromUtf8("Add-ons installés, dans l'ordre de leur installation"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Nom"), QStringLiteral("Type"), QStringLiteral("Date"), QStringLiteral("Fichiers"),
-         QStringLiteral("Conflits")});
+    table_->setAccessibleName(TF_AddonLibrary::tr("Add-ons installés, dans l'ordre de leur installation"));
+    table_->setHorizontalHeaderLabels({tr("Nom"), tr("Type"), tr("Date"), tr("Fichiers"), tr("Conflits")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
@@ -70,9 +68,10 @@ TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
     table_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
     table_->verticalHeader()->hide();
     files_->setObjectName("ListAddonFiles");
-    files_->setAccessibleName(QString::fromUtf8("Fichiers de l'add-on choisi, avec ce qui se trouve dessous"));
+    files_->setAccessibleName(
+        TF_AddonLibrary::tr("Fichiers de l'add-on choisi, avec ce qui se trouve dessous"));
     log_->setObjectName("MemoRemoval");
-    log_->setAccessibleName(QString::fromUtf8("Aperçu et journal de la désinstallation"));
+    log_->setAccessibleName(TF_AddonLibrary::tr("Aperçu et journal de la désinstallation"));
     log_->setReadOnly(true);
     connect(table_, &QTableWidget::currentCellChanged, this, &TF_AddonLibrary::ShowFiles);
     connect(table_, &QTableWidget::itemChanged, this, &TF_AddonLibrary::Renamed);
@@ -80,8 +79,9 @@ TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(state_);
     layout->addWidget(table_, 2);
-    layout->addWidget(MakeLabel("LabelAddonFiles", QString::fromUtf8("Fichiers de l'add-on (pile des "
-                                                                     "propriétaires, du bas vers le haut) :")));
+    layout->addWidget(
+        MakeLabel("LabelAddonFiles", TF_AddonLibrary::tr("Fichiers de l'add-on (pile des "
+                                                         "propriétaires, du bas vers le haut) :")));
     layout->addWidget(files_, 2);
     layout->addWidget(log_, 1);
     layout->addLayout(BuildButtons());
@@ -89,9 +89,9 @@ TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
 }
 
 QLayout* TF_AddonLibrary::BuildButtons() {
-    auto* preview = MakeButton("ButtonPreviewRemoval", QString::fromUtf8("Aperçu de la désinstallation"));
-    auto* remove = MakeButton("ButtonRemove", QStringLiteral("Désinstaller"));
-    auto* close = MakeButton("ButtonClose", QStringLiteral("Fermer"));
+    auto* preview = MakeButton("ButtonPreviewRemoval", TF_AddonLibrary::tr("Aperçu de la désinstallation"));
+    auto* remove = MakeButton("ButtonRemove", TF_AddonLibrary::tr("Désinstaller"));
+    auto* close = MakeButton("ButtonClose", tr("Fermer"));
     connect(preview, &QPushButton::clicked, this, &TF_AddonLibrary::PreviewClick);
     connect(remove, &QPushButton::clicked, this, &TF_AddonLibrary::RemoveClick);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
@@ -116,14 +116,14 @@ void TF_AddonLibrary::Refresh() {
     library_ = AddonLibrary(AppSettings().FlyFolder);
     library_.Load();
     if (!library_.damage.isEmpty())
-        state_->setText(QString::fromUtf8("La bibliothèque ") + library_.File() +
-                        QString::fromUtf8(" est endommagée (") + library_.damage +
-                        QString::fromUtf8(") : aucun add-on ne peut être désinstallé."));
+        state_->setText(tr("La bibliothèque %1 est endommagée (%2) : aucun add-on ne peut être désinstallé.")
+                            .arg(library_.File(), library_.damage));
     else if (library_.addons.isEmpty())
-        state_->setText(QString::fromUtf8("Aucun add-on installé par l'installateur de FlyKestrel."));
+        state_->setText(TF_AddonLibrary::tr("Aucun add-on installé par l'installateur de FlyKestrel."));
     else
-        state_->setText(QString::fromUtf8("Add-ons installés, du plus ancien au plus récent (double-cliquez "
-                                          "un nom pour le changer) :"));
+        state_->setText(
+            TF_AddonLibrary::tr("Add-ons installés, du plus ancien au plus récent (double-cliquez "
+                                "un nom pour le changer) :"));
     const QSignalBlocker quiet(table_);
     table_->setRowCount(int(library_.addons.size()));
     for (int i = 0; i < library_.addons.size(); ++i) {
@@ -146,7 +146,7 @@ void TF_AddonLibrary::ShowFiles() {
     for (const AddonFile& file : library_.addons[row].files)
         files_->addItem(Stack(library_, file));
     for (const DexImport& import : library_.addons[row].imports)
-        files_->addItem(QString::fromUtf8("Import : ") + import.dexFile);
+        files_->addItem(tr("Import : %1").arg(import.dexFile));
 }
 
 // A new name is kept in the library, as a change of its own in the history.
@@ -170,7 +170,7 @@ int TF_AddonLibrary::Selected() {
     const int row = table_->currentRow();
     if (row >= 0 && row < library_.addons.size())
         return row;
-    ShowInfo(QString::fromUtf8("Choisissez d'abord un add-on dans la liste."));
+    ShowInfo(TF_AddonLibrary::tr("Choisissez d'abord un add-on dans la liste."));
     return -1;
 }
 
@@ -179,26 +179,27 @@ void TF_AddonLibrary::PreviewClick() {
     if (index < 0)
         return;
     const RemovalPlan plan = PlanRemoval(library_, index);
-    log_->setPlainText(QString::fromUtf8("*** Aperçu de la désinstallation de « ") + plan.name +
-                       QString::fromUtf8(" » : rien n'a été modifié ***\n") + plan.Describe().join('\n'));
+    log_->setPlainText(
+        tr("*** Aperçu de la désinstallation de « %1 » : rien n'a été modifié ***").arg(plan.name) + '\n' +
+        plan.Describe().join('\n'));
 }
 
 bool TF_AddonLibrary::Confirmed(const RemovalPlan& plan, bool& keepChanged) {
-    const QString quoted = QString::fromUtf8("« ") + plan.name + QString::fromUtf8(" »");
-    if (!AskYesNo(QStringLiteral("Désinstaller ") + quoted + QStringLiteral(" ?")))
+    if (!AskYesNo(tr("Désinstaller « %1 » ?").arg(plan.name)))
         return false;
     const QStringList changed = plan.Changed();
     keepChanged = !changed.isEmpty();
     if (keepChanged &&
-        !AskYesNo(QString::fromUtf8("Ces fichiers de ") + quoted +
-                  QString::fromUtf8(" ont été modifiés depuis son installation :\n") + changed.join('\n') +
-                  QString::fromUtf8("\nLes garder sous le nom <fichier>.usersave et désinstaller quand même ?")))
+        !AskYesNo(
+            tr("Ces fichiers de « %1 » ont été modifiés depuis son installation :\n%2\nLes garder sous le "
+               "nom <fichier>.usersave et désinstaller quand même ?")
+                .arg(plan.name, changed.join('\n'))))
         return false;
     return plan.changedByHand.isEmpty() ||
-           AskYesNo(QString::fromUtf8("La base de données n'est plus celle que la bibliothèque a laissée (un "
-                                      "import fait à la main ?) :\n") +
-                    plan.changedByHand.join('\n') + QString::fromUtf8("\nLa reconstruire sans ") + quoted +
-                    QStringLiteral(" ?"));
+           AskYesNo(
+               tr("La base de données n'est plus celle que la bibliothèque a laissée (un import fait à la "
+                  "main ?) :\n%1\nLa reconstruire sans « %2 » ?")
+                   .arg(plan.changedByHand.join('\n'), plan.name));
 }
 
 void TF_AddonLibrary::RemoveClick() {
@@ -213,10 +214,10 @@ void TF_AddonLibrary::RemoveClick() {
     bool keepChanged = false;
     if (!Confirmed(plan, keepChanged))
         return;
-    log_->setPlainText(QString::fromUtf8("*** Désinstallation de « ") + plan.name + QString::fromUtf8(" » ***"));
+    log_->setPlainText(tr("*** Désinstallation de « %1 » ***").arg(plan.name));
     Outcome outcome;
     {
-        TF_Progress progress(this, QStringLiteral("Désinstallation en cours"));
+        TF_Progress progress(this, TF_AddonLibrary::tr("Désinstallation en cours"));
         outcome = RemoveAddon(AppSettings().FlyFolder, plan, keepChanged,
                               [this](const QString& line) { log_->appendPlainText(line); }, progress);
     }

@@ -31,22 +31,24 @@ QString FlyScenery() {
     return WithBackslash(AppSettings().FlyFolder) + QStringLiteral("scenery/");
 }
 
-const QString NoExternalFolder = QStringLiteral("Répertoire externe de scènes pas encore défini!");
+QString NoExternalFolder() {
+    return TF_AutoInstall::tr("Répertoire externe de scènes pas encore défini!");
+}
 
 } // namespace
 
 TF_AutoInstall::TF_AutoInstall(QWidget* parent)
     : QWidget(parent, Qt::Window), sourceLabel_(MakeLabel("LabelSource", {})), sourceList_(new QListWidget),
       destination_(new QLineEdit), baseLabel_(MakeLabel("LabelBase", {})), types_(new QButtonGroup(this)),
-      rename_(new QCheckBox(QString::fromUtf8("Renommer les fichiers sources installés [xxx.installed]"))),
-      pause_(new QCheckBox(QString::fromUtf8("NAVMerger: exécution en attente si erreur"))),
+      rename_(new QCheckBox(TF_AutoInstall::tr("Renommer les fichiers sources installés [xxx.installed]"))),
+      pause_(new QCheckBox(TF_AutoInstall::tr("NAVMerger: exécution en attente si erreur"))),
       log_(new QPlainTextEdit) {
     setObjectName("TF_AutoInstall");
-    setWindowTitle(QString::fromUtf8("INSTALLATION scénes/avions/objets (semi-)automatique"));
+    setWindowTitle(TF_AutoInstall::tr("INSTALLATION scénes/avions/objets (semi-)automatique"));
     log_->setObjectName("MemoLog");
-    log_->setAccessibleName(QString::fromUtf8("Journal d'activité"));
+    log_->setAccessibleName(TF_AutoInstall::tr("Journal d'activité"));
     log_->setReadOnly(true);
-    log_->setPlainText(QStringLiteral("Activity Log:"));
+    log_->setPlainText(TF_AutoInstall::tr("Activity Log:"));
     log_->setMinimumHeight(160);
 
     auto* top = new QHBoxLayout;
@@ -61,13 +63,15 @@ TF_AutoInstall::TF_AutoInstall(QWidget* parent)
 }
 
 QWidget* TF_AutoInstall::BuildSource() {
-    auto* group = new QGroupBox(QStringLiteral("S O U R C E"));
+    auto* group = new QGroupBox(TF_AutoInstall::tr("S O U R C E"));
     group->setObjectName("GroupSource");
     sourceLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     sourceList_->setObjectName("ListSource");
-    sourceList_->setAccessibleName(QString::fromUtf8("Contenu du répertoire source"));
-    auto* choose = MakeButton("ButtonSource", "SOURCE: sélectionner le répertoire source de l'installation");
-    auto* save = MakeButton("ButtonSaveSource", "Enregistrer le répertoire source par défaut");
+    sourceList_->setAccessibleName(TF_AutoInstall::tr("Contenu du répertoire source"));
+    auto* choose = MakeButton(
+        "ButtonSource", TF_AutoInstall::tr("SOURCE: sélectionner le répertoire source de l'installation"));
+    auto* save =
+        MakeButton("ButtonSaveSource", TF_AutoInstall::tr("Enregistrer le répertoire source par défaut"));
     connect(choose, &QPushButton::clicked, this, &TF_AutoInstall::SourceClick);
     connect(save, &QPushButton::clicked, this, &TF_AutoInstall::SaveSourceClick);
     auto* layout = new QVBoxLayout(group);
@@ -80,7 +84,7 @@ QWidget* TF_AutoInstall::BuildSource() {
 
 QWidget* TF_AutoInstall::BuildOptions() {
     auto* box = new QWidget;
-    auto* group = new QGroupBox(QString::fromUtf8("Type à installer"));
+    auto* group = new QGroupBox(TF_AutoInstall::tr("Type à installer"));
     group->setObjectName("RadioGroupType");
     auto* radios = new QVBoxLayout(group);
     for (int id = 0; id <= int(InstallType::Dex); ++id) {
@@ -112,43 +116,43 @@ QWidget* TF_AutoInstall::BuildOptions() {
 QWidget* TF_AutoInstall::BuildDestination() {
     auto* box = new QGroupBox;
     destination_->setObjectName("EditDestination");
-    destination_->setAccessibleName(QString::fromUtf8("Répertoire d'installation"));
+    destination_->setAccessibleName(TF_AutoInstall::tr("Répertoire d'installation"));
     destinationButtons_ = {
-        MakeButton(
-            "ButtonDestination",
-            "DESTINATION SCENES: Utiliser le répertoire de Fly2 ou une autre/externe répertoire de scènes"),
-        MakeButton("ButtonFlyFolder", "Retour au répertoire présélectionner de Fly!"),
-        MakeButton("ButtonExternal", "Sélectionne le répertoire autre/externe"),
-        MakeButton("ButtonSaveExternal", "Répertoire externe de destination des scènes")};
+        MakeButton("ButtonDestination", TF_AutoInstall::tr("DESTINATION SCENES: Utiliser le répertoire de "
+                                                           "Fly2 ou une autre/externe répertoire de scènes")),
+        MakeButton("ButtonFlyFolder", TF_AutoInstall::tr("Retour au répertoire présélectionner de Fly!")),
+        MakeButton("ButtonExternal", TF_AutoInstall::tr("Sélectionne le répertoire autre/externe")),
+        MakeButton("ButtonSaveExternal", TF_AutoInstall::tr("Répertoire externe de destination des scènes"))};
     connect(destinationButtons_[0], &QPushButton::clicked, this, &TF_AutoInstall::DestinationClick);
     connect(destinationButtons_[1], &QPushButton::clicked, this, &TF_AutoInstall::FlyFolderClick);
     connect(destinationButtons_[2], &QPushButton::clicked, this, &TF_AutoInstall::ExternalClick);
     connect(destinationButtons_[3], &QPushButton::clicked, this, &TF_AutoInstall::SaveExternalClick);
     auto* layout = new QGridLayout(box);
     layout->addWidget(
-        MakeLabel("LabelDestination", QString::fromUtf8("Répertoire d'installation  - un nouveau sous "
-                                                        "répertoire peut être ajouté/édité ci-dessous")),
+        MakeLabel("LabelDestination", TF_AutoInstall::tr("Répertoire d'installation  - un nouveau sous "
+                                                         "répertoire peut être ajouté/édité ci-dessous")),
         0, 0, 1, 2);
     layout->addWidget(destination_, 1, 0, 1, 2);
     layout->addWidget(destinationButtons_[0], 2, 0, 1, 2);
     layout->addWidget(destinationButtons_[1], 3, 0);
     layout->addWidget(destinationButtons_[2], 3, 1);
     layout->addWidget(destinationButtons_[3], 4, 0, 1, 2);
-    layout->addWidget(MakeLabel("LabelBaseTitle", QString::fromUtf8("Répertoire de base de FLY!2 (data, art, "
-                                                                    "aircraft, ...)")),
-                      5, 0, 1, 2);
+    layout->addWidget(
+        MakeLabel("LabelBaseTitle", TF_AutoInstall::tr("Répertoire de base de FLY!2 (data, art, "
+                                                       "aircraft, ...)")),
+        5, 0, 1, 2);
     layout->addWidget(baseLabel_, 6, 0, 1, 2);
     return box;
 }
 
 QLayout* TF_AutoInstall::BuildButtons() {
-    auto* help = MakeButton("ButtonHelp", "AIDE");
-    auto* saveLog = MakeButton("ButtonSaveLog", "Sauve Log en fichier texte");
+    auto* help = MakeButton("ButtonHelp", TF_AutoInstall::tr("AIDE"));
+    auto* saveLog = MakeButton("ButtonSaveLog", TF_AutoInstall::tr("Sauve Log en fichier texte"));
     saveLog->setEnabled(false);
-    auto* quit = MakeButton("ButtonQuit", "QUITTER");
-    auto* preview = MakeButton("ButtonPreview", "Aperçu");
-    auto* install = MakeButton("ButtonInstall", "OK, INSTALLER");
-    auto* library = MakeButton("ButtonLibrary", "Bibliothèque des add-ons");
+    auto* quit = MakeButton("ButtonQuit", TF_AutoInstall::tr("QUITTER"));
+    auto* preview = MakeButton("ButtonPreview", TF_AutoInstall::tr("Aperçu"));
+    auto* install = MakeButton("ButtonInstall", TF_AutoInstall::tr("OK, INSTALLER"));
+    auto* library = MakeButton("ButtonLibrary", TF_AutoInstall::tr("Bibliothèque des add-ons"));
     connect(library, &QPushButton::clicked, this, &TF_AutoInstall::LibraryRequested);
     connect(help, &QPushButton::clicked, this, &TF_AutoInstall::HelpClick);
     connect(quit, &QPushButton::clicked, this, &QWidget::hide);
@@ -221,7 +225,7 @@ void TF_AutoInstall::SaveSourceClick() {
     if (sourceLabel_->text().isEmpty() || sourceLabel_->text() == AppSettings().FlyFolder)
         return;
     AppSettings().InstallSourceFolder = sourceFolder_;
-    ShowInfo(QStringLiteral("Copied: ") + sourceFolder_);
+    ShowInfo(TF_AutoInstall::tr("Copied: %1").arg(sourceFolder_));
 }
 
 void TF_AutoInstall::DestinationClick() {
@@ -242,7 +246,7 @@ void TF_AutoInstall::FlyFolderClick() {
 void TF_AutoInstall::ExternalClick() {
     const QString external = AppSettings().ExternalSceneryFolder;
     if (external.isEmpty())
-        ShowInfo(NoExternalFolder);
+        ShowInfo(NoExternalFolder());
     else
         destination_->setText(WithBackslash(external));
 }
@@ -251,7 +255,7 @@ void TF_AutoInstall::SaveExternalClick() {
     if (destination_->text() != FlyScenery())
         AppSettings().ExternalSceneryFolder = destination_->text();
     else
-        ShowInfo(NoExternalFolder);
+        ShowInfo(NoExternalFolder());
 }
 
 void TF_AutoInstall::HelpClick() {
@@ -289,7 +293,7 @@ void TF_AutoInstall::InstallClick() {
     const InstallRequest request = Request();
     Outcome outcome;
     {
-        TF_Progress progress(this, QStringLiteral("Installation en cours"));
+        TF_Progress progress(this, TF_AutoInstall::tr("Installation en cours"));
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
         outcome = RunInstallation(
             request, [this](const QString& line) { AppendLog(line); }, progress);

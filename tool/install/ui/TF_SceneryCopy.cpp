@@ -48,12 +48,12 @@ QLabel* FolderLabel(const char* name) {
 TF_SceneryCopy::TF_SceneryCopy(QWidget* parent)
     : QWidget(parent, Qt::Window), sourceLabel_(FolderLabel("LabelSource")),
       destinationLabel_(FolderLabel("LabelDestination")), list_(new QListWidget),
-      subFolders_(new QCheckBox(QStringLiteral("Sous répertoire"))),
-      unused_(new QCheckBox(QStringLiteral("Inutilisé"))), modes_(new QButtonGroup(this)) {
+      subFolders_(new QCheckBox(TF_SceneryCopy::tr("Sous répertoire"))),
+      unused_(new QCheckBox(TF_SceneryCopy::tr("Inutilisé"))), modes_(new QButtonGroup(this)) {
     setObjectName("TF_SceneryCopy");
-    setWindowTitle(QStringLiteral("Copie les scènes de FLY!2"));
+    setWindowTitle(TF_SceneryCopy::tr("Copie les scènes de FLY!2"));
     list_->setObjectName("CheckListBox1");
-    list_->setAccessibleName(QStringLiteral("Fichiers de scènes à copier"));
+    list_->setAccessibleName(TF_SceneryCopy::tr("Fichiers de scènes à copier"));
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(list_, 1);
@@ -67,9 +67,10 @@ TF_SceneryCopy::TF_SceneryCopy(QWidget* parent)
 
 QWidget* TF_SceneryCopy::BuildFolders() {
     auto* box = new QWidget;
-    auto* source = MakeButton("ButtonSource", "Sélectionner le répertoire source des scènes");
-    auto* destination =
-        MakeButton("ButtonDestination", "Sélectionner le répertoire de destination des scènes");
+    auto* source =
+        MakeButton("ButtonSource", TF_SceneryCopy::tr("Sélectionner le répertoire source des scènes"));
+    auto* destination = MakeButton(
+        "ButtonDestination", TF_SceneryCopy::tr("Sélectionner le répertoire de destination des scènes"));
     connect(source, &QPushButton::clicked, this, &TF_SceneryCopy::SourceClick);
     connect(destination, &QPushButton::clicked, this, &TF_SceneryCopy::DestinationClick);
     auto* layout = new QGridLayout(box);
@@ -84,7 +85,7 @@ QWidget* TF_SceneryCopy::BuildFolders() {
 
 QWidget* TF_SceneryCopy::BuildOptions() {
     auto* box = new QWidget;
-    auto* copyGroup = new QGroupBox(QStringLiteral("Cocher ci-dessous pour copier :"));
+    auto* copyGroup = new QGroupBox(TF_SceneryCopy::tr("Cocher ci-dessous pour copier :"));
     subFolders_->setObjectName("CheckSubFolders");
     subFolders_->setChecked(true);
     unused_->setObjectName("CheckUnused");
@@ -94,20 +95,20 @@ QWidget* TF_SceneryCopy::BuildOptions() {
     copyLayout->addWidget(subFolders_);
     copyLayout->addWidget(unused_);
 
-    auto* modeGroup = new QGroupBox(QStringLiteral("FICHIERS SOURCES"));
+    auto* modeGroup = new QGroupBox(TF_SceneryCopy::tr("FICHIERS SOURCES"));
     modeGroup->setObjectName("RadioGroupSources");
     auto* modeLayout = new QVBoxLayout(modeGroup);
-    const char* const captions[] = {"inchangé", "tout à OFF", "supprimer"};
+    const QString captions[] = {tr("inchangé"), tr("tout à OFF"), tr("supprimer")};
     for (int id = 0; id < 3; ++id) {
-        auto* radio = new QRadioButton(QString::fromUtf8(captions[id]));
+        auto* radio = new QRadioButton(captions[id]);
         radio->setObjectName(QStringLiteral("RadioSources%1").arg(id));
         modes_->addButton(radio, id);
         modeLayout->addWidget(radio);
     }
     modes_->button(0)->setChecked(true);
 
-    auto* all = MakeButton("ButtonCheckAll", "TOUT cocher");
-    auto* none = MakeButton("ButtonCheckNone", "Tout DECOCHER");
+    auto* all = MakeButton("ButtonCheckAll", TF_SceneryCopy::tr("TOUT cocher"));
+    auto* none = MakeButton("ButtonCheckNone", TF_SceneryCopy::tr("Tout DECOCHER"));
     connect(all, &QPushButton::clicked, this, [this] { SetAllMarks(true); });
     connect(none, &QPushButton::clicked, this, [this] { SetAllMarks(false); });
     auto* layout = new QVBoxLayout(box);
@@ -121,8 +122,8 @@ QWidget* TF_SceneryCopy::BuildOptions() {
 }
 
 QLayout* TF_SceneryCopy::BuildButtons() {
-    auto* cancel = MakeButton("ButtonCancel", "ANNULER sans COPIER");
-    auto* copy = MakeButton("ButtonCopy", "OK, COPIER et QUITTER");
+    auto* cancel = MakeButton("ButtonCancel", TF_SceneryCopy::tr("ANNULER sans COPIER"));
+    auto* copy = MakeButton("ButtonCopy", TF_SceneryCopy::tr("OK, COPIER et QUITTER"));
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
     connect(copy, &QPushButton::clicked, this, &TF_SceneryCopy::CopyClick);
     auto* row = new QHBoxLayout;
@@ -180,7 +181,7 @@ void TF_SceneryCopy::DestinationClick() {
 
 void TF_SceneryCopy::CopyClick() {
     if (sourceLabel_->text().isEmpty() || destinationLabel_->text().isEmpty()) {
-        ShowInfo(QStringLiteral("Autre Source ou Cible non défini!"));
+        ShowInfo(TF_SceneryCopy::tr("Autre Source ou Cible non défini!"));
         return;
     }
     const SceneryCopyRequest request{sourceLabel_->text(), destinationLabel_->text(), Entries(),
@@ -194,8 +195,9 @@ void TF_SceneryCopy::CopyClick() {
 
 // False when the copy stopped before its end (cancelled, or a deletion refused).
 bool TF_SceneryCopy::CopyAll(const SceneryCopyRequest& request, QList<Failure>& failed) {
-    TF_Progress progress(this, QStringLiteral("Copie des scènes en cours"));
-    const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8("Déplacement [scènes]"));
+    TF_Progress progress(this, TF_SceneryCopy::tr("Copie des scènes en cours"));
+    const JournalScope journal(AppSettings().FlyFolder,
+                               QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Déplacement [scènes]")));
     SceneryCopy copy(request);
     for (;;) {
         const bool yes = ShowOutcome(copy.Continue(progress));

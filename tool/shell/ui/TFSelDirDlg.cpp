@@ -18,29 +18,29 @@ TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     : QDialog(parent), drives_(new QComboBox), folders_(new QTreeView), files_(new QListWidget),
       model_(new QFileSystemModel(this)), folderLabel_(new QLabel) {
     setObjectName("FSelDirDlg");
-    setWindowTitle(QString::fromUtf8("Sélectionner un répertoire"));
+    setWindowTitle(tr("Sélectionner un répertoire"));
     setModal(true);
 
     drives_->setObjectName("DriveComboBox1");
-    drives_->setAccessibleName(QString::fromUtf8("Lecteur"));
+    drives_->setAccessibleName(tr("Lecteur"));
     folderLabel_->setObjectName("DirLabel");
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     model_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     model_->setRootPath("/");
     folders_->setObjectName("DirectoryListBox1");
-    folders_->setAccessibleName(QString::fromUtf8("Répertoires"));
+    folders_->setAccessibleName(tr("Répertoires"));
     folders_->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column)
         folders_->hideColumn(column);
     folders_->header()->hide();
     files_->setObjectName("FileListBox1");
-    files_->setAccessibleName(QString::fromUtf8("Fichiers du répertoire"));
+    files_->setAccessibleName(tr("Fichiers du répertoire"));
     files_->setSelectionMode(QAbstractItemView::NoSelection);
 
     auto* ok = new QPushButton("OK");
     ok->setObjectName("OKBtn");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Annuler");
+    auto* cancel = new QPushButton(tr("Annuler"));
     cancel->setObjectName("CancelBtn");
     connect(ok, &QPushButton::clicked, this, &TFSelDirDlg::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -62,7 +62,7 @@ TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     layout->addWidget(drives_);
     layout->addWidget(folderLabel_);
     layout->addWidget(folders_, 3);
-    layout->addWidget(new QLabel(QString::fromUtf8("Fichiers du répertoire :")));
+    layout->addWidget(new QLabel(tr("Fichiers du répertoire :")));
     layout->addWidget(files_, 2);
     layout->addLayout(buttons);
     resize(536, 496);

@@ -22,16 +22,16 @@
 
 namespace {
 
-QPushButton* Button(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
+QPushButton* Button(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
     button->setObjectName(QLatin1String(name));
     return button;
 }
 
-QSpinBox* SpinBox(const char* name, const char* accessibleName, int maximum) {
+QSpinBox* SpinBox(const char* name, const QString& accessibleName, int maximum) {
     auto* box = new QSpinBox;
     box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(QString::fromUtf8(accessibleName));
+    box->setAccessibleName(accessibleName);
     box->setRange(1, maximum);
     return box;
 }
@@ -51,7 +51,7 @@ void UndoShown(QList<JournalEntry> shown, int id, const Redisplay& redisplay) {
                                       [id](const JournalEntry& entry) { return entry.id == id; });
         const int count = int(row - shown.cbegin()) + 1;
         if (row == shown.cend() && !shown.isEmpty()) {
-            ShowInfo(QString::fromUtf8("Cette opération n'est plus dans l'historique des modifications."));
+            ShowInfo(TF_History::tr("Cette opération n'est plus dans l'historique des modifications."));
             return;
         }
         const Outcome question = UndoQuestion(shown, count);
@@ -79,18 +79,18 @@ void UndoLastOperation() {
 
 TF_History::TF_History(QWidget* parent)
     : QWidget(parent, Qt::Window), list_(new QListWidget),
-      days_(SpinBox("SpinKeepDays", "Garder les opérations pendant (jours)", 3650)),
-      megabytes_(SpinBox("SpinKeepMegabytes", "Taille maximale de l'historique (Mo)", 100000)),
+      days_(SpinBox("SpinKeepDays", tr("Garder les opérations pendant (jours)"), 3650)),
+      megabytes_(SpinBox("SpinKeepMegabytes", tr("Taille maximale de l'historique (Mo)"), 100000)),
       watch_(new QTimer(this)) {
     setObjectName("TF_History");
-    setWindowTitle(QStringLiteral("Historique des modifications"));
+    setWindowTitle(tr("Historique des modifications"));
     list_->setObjectName("ListHistory");
-    list_->setAccessibleName(QString::fromUtf8("Opérations enregistrées, la plus récente en haut"));
+    list_->setAccessibleName(tr("Opérations enregistrées, la plus récente en haut"));
     list_->setMinimumSize(640, 280);
 
-    auto* last = Button("ButtonUndoLast", "Annuler la dernière opération");
-    auto* down = Button("ButtonUndoSelected", "Annuler jusqu'à la sélection");
-    auto* close = Button("ButtonClose", "Fermer");
+    auto* last = Button("ButtonUndoLast", tr("Annuler la dernière opération"));
+    auto* down = Button("ButtonUndoSelected", tr("Annuler jusqu'à la sélection"));
+    auto* close = Button("ButtonClose", tr("Fermer"));
     connect(last, &QPushButton::clicked, this, [this] { UndoDownTo(0); });
     connect(down, &QPushButton::clicked, this, [this] { UndoDownTo(list_->currentRow()); });
     connect(list_, &QListWidget::itemActivated, this, [this] { UndoDownTo(list_->currentRow()); });
@@ -105,11 +105,10 @@ TF_History::TF_History(QWidget* parent)
 
     auto* limits = new QFormLayout;
     limits->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    limits->addRow(QString::fromUtf8("Garder les opérations pendant (jours) :"), days_);
-    limits->addRow(QString::fromUtf8("Taille maximale de l'historique (Mo) :"), megabytes_);
-    auto* note =
-        new QLabel(QString::fromUtf8("Les 20 dernières opérations sont toujours gardées. L'historique "
-                                     "est rangé hors du répertoire de Fly!2."));
+    limits->addRow(tr("Garder les opérations pendant (jours) :"), days_);
+    limits->addRow(tr("Taille maximale de l'historique (Mo) :"), megabytes_);
+    auto* note = new QLabel(tr("Les 20 dernières opérations sont toujours gardées. L'historique "
+                               "est rangé hors du répertoire de Fly!2."));
     note->setObjectName("LabelKeep");
     note->setWordWrap(true);
     const JournalLimits kept = LoadJournalLimits();
@@ -120,8 +119,7 @@ TF_History::TF_History(QWidget* parent)
     connect(megabytes_, &QSpinBox::editingFinished, this, &TF_History::SaveLimits);
 
     auto* layout = new QVBoxLayout(this);
-    auto* intro =
-        new QLabel(QString::fromUtf8("Opérations qui ont modifié des fichiers, la plus récente en haut :"));
+    auto* intro = new QLabel(tr("Opérations qui ont modifié des fichiers, la plus récente en haut :"));
     intro->setObjectName("LabelHistory");
     layout->addWidget(intro);
     layout->addWidget(list_, 1);

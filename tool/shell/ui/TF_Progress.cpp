@@ -18,16 +18,19 @@ constexpr qint64 ShowAfterMs = 500;
 constexpr int WindowWidth = 560;
 constexpr int LineWidth = WindowWidth - 40; // within the layout's margins
 
-// In the units a French user reads: octets, Ko, Mo, Go.
+// In the units and number format of the interface's language: octets, Ko, Mo, Go in French.
 QString SizeText(qint64 bytes) {
     if (bytes < 1024)
-        return QStringLiteral("%1 octets").arg(bytes);
-    const char* const units[] = {"Ko", "Mo", "Go", "To"};
+        return TF_Progress::tr("%1 octets").arg(bytes);
+    const char* const units[] = {
+        QT_TRANSLATE_NOOP("TF_Progress", "%1 Ko"), QT_TRANSLATE_NOOP("TF_Progress", "%1 Mo"),
+        QT_TRANSLATE_NOOP("TF_Progress", "%1 Go"), QT_TRANSLATE_NOOP("TF_Progress", "%1 To")};
     double size = double(bytes) / 1024;
     int unit = 0;
     for (; size >= 1024 && unit < 3; ++unit)
         size /= 1024;
-    return QLocale(QLocale::French).toString(size, 'f', 1) + ' ' + QLatin1String(units[unit]);
+    const QLocale numbers(TF_Progress::tr("fr", "the language whose number format sizes take"));
+    return TF_Progress::tr(units[unit]).arg(numbers.toString(size, 'f', 1));
 }
 
 QLabel* InfoLabel(const char* name) {
@@ -40,13 +43,13 @@ QLabel* InfoLabel(const char* name) {
 
 TF_Progress::TF_Progress(QWidget* owner, const QString& title, Clock clock)
     : QDialog(owner), files_(InfoLabel("LabelFiles")), bytes_(InfoLabel("LabelBytes")),
-      current_(InfoLabel("LabelCurrent")), bar_(new QProgressBar),
-      cancel_(new QPushButton(QStringLiteral("Annuler"))), clock_(std::move(clock)) {
+      current_(InfoLabel("LabelCurrent")), bar_(new QProgressBar), cancel_(new QPushButton(tr("Annuler"))),
+      clock_(std::move(clock)) {
     setObjectName("TF_Progress");
     setWindowTitle(title);
     setWindowModality(Qt::ApplicationModal);
     bar_->setObjectName("ProgressBar");
-    bar_->setAccessibleName(QStringLiteral("Avancement"));
+    bar_->setAccessibleName(tr("Avancement"));
     cancel_->setObjectName("ButtonCancel");
     connect(cancel_, &QPushButton::clicked, this, &TF_Progress::reject);
     auto* buttons = new QHBoxLayout;
@@ -92,17 +95,16 @@ void TF_Progress::Wait() {
 void TF_Progress::reject() {
     cancelled_ = true;
     cancel_->setEnabled(false);
-    current_->setText(QStringLiteral("Annulation après le fichier en cours..."));
+    current_->setText(tr("Annulation après le fichier en cours..."));
 }
 
 void TF_Progress::Refresh() {
-    files_->setText(QStringLiteral("Fichiers traités : %1 sur %2").arg(doneFiles_).arg(allFiles_));
-    bytes_->setText(
-        QStringLiteral("Données copiées : %1 sur %2").arg(SizeText(doneBytes_), SizeText(allBytes_)));
+    files_->setText(tr("Fichiers traités : %1 sur %2").arg(doneFiles_).arg(allFiles_));
+    bytes_->setText(tr("Données copiées : %1 sur %2").arg(SizeText(doneBytes_), SizeText(allBytes_)));
     bar_->setValue(doneFiles_);
     if (cancelled_)
         return;
-    const QString prefix = QStringLiteral("Fichier en cours : ");
+    const QString prefix = tr("Fichier en cours : ");
     const QFontMetrics metrics = current_->fontMetrics();
     current_->setText(
         prefix + metrics.elidedText(file_, Qt::ElideMiddle, LineWidth - metrics.horizontalAdvance(prefix)));

@@ -16,14 +16,14 @@ THelpForm* shared = nullptr;
 
 THelpForm::THelpForm(QWidget* parent) : QDialog(parent), memo_(new QPlainTextEdit) {
     setObjectName("HelpForm");
-    setWindowTitle("FlyKestrel Help");
+    setWindowTitle(tr("FlyKestrel Help"));
     if (shared == nullptr)
         shared = this;
 
-    auto* group = new QGroupBox("Help");
+    auto* group = new QGroupBox(tr("Help"));
     group->setObjectName("GroupBox1");
     memo_->setObjectName("Memo1");
-    memo_->setAccessibleName(QString::fromUtf8("Texte d'aide"));
+    memo_->setAccessibleName(tr("Texte d'aide"));
     memo_->setReadOnly(true);
     // Lines wrap to the window, so only the vertical bar is ever needed.
     memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -33,7 +33,7 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent), memo_(new QPlainTextEdi
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(memo_);
 
-    auto* close = new QPushButton("Close");
+    auto* close = new QPushButton(tr("Close"));
     close->setObjectName("BitBtn1");
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;

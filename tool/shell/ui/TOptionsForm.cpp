@@ -3,11 +3,14 @@
 #include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
+#include "shell/InterfaceLanguage.h"
 #include "shell/MainActions.h"
+#include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 #include "wine/WineInstallations.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,58 +21,57 @@
 #include <QVBoxLayout>
 
 TOptionsForm::TOptionsForm(QWidget* parent)
-    : QDialog(parent), grid_(new QGridLayout), installations_(new QListWidget) {
+    : QDialog(parent), grid_(new QGridLayout), installations_(new QListWidget), language_(new QComboBox) {
     setObjectName("OptionsForm");
-    setWindowTitle(QString::fromUtf8("Sélectionner le chemin"));
+    setWindowTitle(tr("Sélectionner le chemin"));
     setModal(true);
 
-    const auto u8 = [](const char* text) { return QString::fromUtf8(text); };
-    AddRow("BtnFLY2Exe", u8("FLY.EXE - Répertoire"), &PathFields::LblFLYPath, "LblFLYPath",
-           u8("Chemin de fly2.exe"), &TOptionsForm::ChooseFlyExe);
-    AddInfoRow("BtnDLLFolderHolder", u8("[PC](DLLs) Répertoire"), &PathFields::LblDLLFolderHolder,
-               "LblDLLFolderHolder", u8("Répertoire contenant le répertoire des DLL"));
-    AddInfoRow("BtnBMPPath", u8("DLL - Répertoire"), &PathFields::LblDLLPath, "LblDLLPath",
-               u8("Répertoire des DLL"));
-    AddInfoRow("BtnUBBMPPath", u8("PY/PYC - Répertoire"), &PathFields::LblPythonPath, "LblPythonPath",
-               u8("Répertoire des scripts PY/PYC"));
-    AddInfoRow("Button3", u8("FLY.INI Répertoire"), &PathFields::LblFlyIniPath, "LblFlyIniPath",
-               u8("Chemin de fly.ini"));
-    AddInfoRow("BtnSCFPath", u8("RENDER.INI Répertoire"), &PathFields::LblRenderIniPath, "LblRenderIniPath",
-               u8("Chemin de render.ini"));
-    AddRow("Button6", u8("Flystart.exe Répertoire"), &PathFields::LblFLYStartPath, "LblFLYStartPath",
-           u8("Chemin de flystart.exe"), &TOptionsForm::ChooseFlyStart);
-    AddRow("Button5", u8("Fly2slice.exe Répertoire"), &PathFields::LblFly2SlicerName, "LblFly2SlicerName",
-           u8("Chemin de fly2slice.exe"), &TOptionsForm::ChooseFly2Slice);
-    AddRow("BtnTGAPath", u8("*.TGA Répertoire"), &PathFields::LblTGAPath, "LblTGAPath",
-           u8("Répertoire des *.TGA"), &TOptionsForm::ChooseTgaFolder);
-    AddRow("BtnRASPath", u8("*.RAS Répertoire"), &PathFields::LblRASPath, "LblRASPath",
-           u8("Répertoire des *.RAS"), &TOptionsForm::ChooseRasFolder);
+    AddRow("BtnFLY2Exe", tr("FLY.EXE - Répertoire"), &PathFields::LblFLYPath, "LblFLYPath",
+           tr("Chemin de fly2.exe"), &TOptionsForm::ChooseFlyExe);
+    AddInfoRow("BtnDLLFolderHolder", tr("[PC](DLLs) Répertoire"), &PathFields::LblDLLFolderHolder,
+               "LblDLLFolderHolder", tr("Répertoire contenant le répertoire des DLL"));
+    AddInfoRow("BtnBMPPath", tr("DLL - Répertoire"), &PathFields::LblDLLPath, "LblDLLPath",
+               tr("Répertoire des DLL"));
+    AddInfoRow("BtnUBBMPPath", tr("PY/PYC - Répertoire"), &PathFields::LblPythonPath, "LblPythonPath",
+               tr("Répertoire des scripts PY/PYC"));
+    AddInfoRow("Button3", tr("FLY.INI Répertoire"), &PathFields::LblFlyIniPath, "LblFlyIniPath",
+               tr("Chemin de fly.ini"));
+    AddInfoRow("BtnSCFPath", tr("RENDER.INI Répertoire"), &PathFields::LblRenderIniPath, "LblRenderIniPath",
+               tr("Chemin de render.ini"));
+    AddRow("Button6", tr("Flystart.exe Répertoire"), &PathFields::LblFLYStartPath, "LblFLYStartPath",
+           tr("Chemin de flystart.exe"), &TOptionsForm::ChooseFlyStart);
+    AddRow("Button5", tr("Fly2slice.exe Répertoire"), &PathFields::LblFly2SlicerName, "LblFly2SlicerName",
+           tr("Chemin de fly2slice.exe"), &TOptionsForm::ChooseFly2Slice);
+    AddRow("BtnTGAPath", tr("*.TGA Répertoire"), &PathFields::LblTGAPath, "LblTGAPath",
+           tr("Répertoire des *.TGA"), &TOptionsForm::ChooseTgaFolder);
+    AddRow("BtnRASPath", tr("*.RAS Répertoire"), &PathFields::LblRASPath, "LblRASPath",
+           tr("Répertoire des *.RAS"), &TOptionsForm::ChooseRasFolder);
     grid_->setColumnStretch(1, 1);
     grid_->setVerticalSpacing(10);
 
     auto* hint =
-        new QLabel(u8("Si non rempli en mode automatique alors rechercher le chemin de fly.exe pour valider "
+        new QLabel(tr("Si non rempli en mode automatique alors rechercher le chemin de fly.exe pour valider "
                       "les autres chemins automatiquement."));
     hint->setObjectName("Label1");
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
 
-    auto* foundLabel = new QLabel(u8("Installations trouvées :"));
+    auto* foundLabel = new QLabel(tr("Installations trouvées :"));
     foundLabel->setObjectName("LabelInstallations");
     installations_->setObjectName("ListInstallations");
-    installations_->setAccessibleName(u8("Installations de Fly!2 trouvées dans Wine"));
+    installations_->setAccessibleName(tr("Installations de Fly!2 trouvées dans Wine"));
     installations_->setMaximumHeight(80);
     foundLabel->setBuddy(installations_);
-    auto* use = new QPushButton(u8("Utiliser cette installation"));
+    auto* use = new QPushButton(tr("Utiliser cette installation"));
     use->setObjectName("ButtonUseInstallation");
     connect(use, &QPushButton::clicked, this, &TOptionsForm::UseInstallationClick);
     auto* found = new QHBoxLayout;
     found->addWidget(installations_, 1);
     found->addWidget(use, 0, Qt::AlignTop);
 
-    auto* ok = new QPushButton(u8("OK - utiliser valeurs!"));
+    auto* ok = new QPushButton(tr("OK - utiliser valeurs!"));
     ok->setObjectName("BtnOK");
-    auto* cancel = new QPushButton(u8("Annuler "));
+    auto* cancel = new QPushButton(tr("Annuler "));
     cancel->setObjectName("BtnCancel");
     connect(ok, &QPushButton::clicked, this, &TOptionsForm::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -84,11 +86,29 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     layout->addLayout(found);
     layout->addSpacing(8);
     layout->addLayout(grid_);
+    layout->addSpacing(8);
+    layout->addLayout(LanguageRow());
     layout->addSpacing(12);
     layout->addWidget(hint);
     layout->addSpacing(12);
     layout->addLayout(buttons);
     resize(sizeHint().expandedTo(QSize(602, 0)));
+}
+
+QLayout* TOptionsForm::LanguageRow() {
+    // In the order of LanguageChoice; each language is named in itself.
+    language_->addItems({tr("Automatique"), QStringLiteral("Français"), QStringLiteral("English")});
+    language_->setObjectName("ComboLanguage");
+    auto* label = new QLabel(tr("Langue de l'interface"));
+    label->setBuddy(language_);
+    language_->setAccessibleName(label->text());
+    auto* note = new QLabel(tr("(prend effet au prochain démarrage)"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(language_);
+    row->addWidget(note);
+    row->addStretch();
+    return row;
 }
 
 void TOptionsForm::AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
@@ -137,6 +157,7 @@ void TOptionsForm::showEvent(QShowEvent* event) {
     installations_->clear();
     installations_->addItems(FindWineInstallations());
     installations_->setCurrentRow(0);
+    language_->setCurrentIndex(static_cast<int>(StoredLanguageChoice()));
     if (FindFlyExe(AppSettings())) {
         fields_.LblFLYPath = AppSettings().FlyExePath;
         CheckPaths();
@@ -153,8 +174,12 @@ void TOptionsForm::UseInstallationClick() {
 }
 
 void TOptionsForm::OkClick() {
-    if (OptionsOk(fields_, AppSettings()))
-        accept();
+    if (!OptionsOk(fields_, AppSettings()))
+        return;
+    const auto language = static_cast<LanguageChoice>(language_->currentIndex());
+    if (language != StoredLanguageChoice() && !StoreLanguageChoice(language))
+        ShowError(tr("La langue choisie n'a pas pu être enregistrée dans %1.").arg(UserConfigFolder()));
+    accept();
 }
 
 bool TOptionsForm::CheckPaths() {
@@ -164,7 +189,8 @@ bool TOptionsForm::CheckPaths() {
     }
     // The folders are made in the simulator folder just checked, whose journal tells of them, whatever
     // folder the tool knew before, if any.
-    const JournalScope journal(AppSettings().FlyFolder, QStringLiteral("Initialise Kestrel"));
+    const JournalScope journal(AppSettings().FlyFolder,
+                               QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Initialise Kestrel")));
     for (const QString& relative : MissingSubfolders(fields_)) {
         if (!ShowOutcome(CreateSubfolderQuestion(fields_, relative))) {
             ResetCaptions(fields_);
@@ -183,8 +209,8 @@ void TOptionsForm::UseFlyExe(const QString& flyExe) {
 
 void TOptionsForm::ChooseFlyExe() {
     QString start = FlyExeDialogStart(AppSettings());
-    const QString chosen = PickFile(start, QString(), QStringLiteral("Fichier fly2.exe trouvé"),
-                                    QStringLiteral("FLY2.EXE |fly2.exe"));
+    const QString chosen =
+        PickFile(start, QString(), tr("Fichier fly2.exe trouvé"), tr("FLY2.EXE |fly2.exe"));
     if (chosen.isEmpty()) {
         ResetCaptions(fields_);
         return;
@@ -194,15 +220,13 @@ void TOptionsForm::ChooseFlyExe() {
 
 void TOptionsForm::ChooseFlyStart() {
     QString start = AppSettings().FlyFolder;
-    fields_.LblFLYStartPath =
-        PickFile(start, QString(), QStringLiteral("Chemin vers Flystart.exe Utility trouvé"),
-                 QStringLiteral("Cehemin vers FLY! Start Utility (flystart.exe) | flystart.exe"));
+    fields_.LblFLYStartPath = PickFile(start, QString(), tr("Chemin vers Flystart.exe Utility trouvé"),
+                                       tr("Cehemin vers FLY! Start Utility (flystart.exe) | flystart.exe"));
 }
 
 void TOptionsForm::ChooseFly2Slice() {
-    fields_.LblFly2SlicerName =
-        PickFile(AppSettings().Fly2SliceFolder, QString(), QStringLiteral("Find Tool 2 File"),
-                 QStringLiteral("YourTool2Prg.EXE (*.exe)|*.EXE"));
+    fields_.LblFly2SlicerName = PickFile(AppSettings().Fly2SliceFolder, QString(), tr("Find Tool 2 File"),
+                                         tr("YourTool2Prg.EXE (*.exe)|*.EXE"));
 }
 
 // The folder is stored at once, and a cancelled dialog empties it.

@@ -6,11 +6,14 @@
 #include <utility>
 #include <vector>
 
+class QComboBox;
 class QGridLayout;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 
-// The path settings window "Sélectionner le chemin". Each read-only field shows the value that OK stores.
+// The path settings window "Sélectionner le chemin". Each read-only field shows the value that OK stores;
+// OK also stores the language of the interface.
 class TOptionsForm final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TOptionsForm)
@@ -27,6 +30,8 @@ class TOptionsForm final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // "Langue de l'interface": the choice of the next start, kept in the user's configuration folder.
+    QLayout* LanguageRow();
     void AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,
                 const char* fieldName, const QString& accessibleName, void (TOptionsForm::*action)());
     void AddInfoRow(const char* buttonName, const QString& caption, QString PathFields::*field,
@@ -52,4 +57,5 @@ class TOptionsForm final : public QDialog {
     std::vector<std::pair<QLineEdit*, QString PathFields::*>> edits_;
     QGridLayout* grid_;
     QListWidget* installations_; // the simulator folders registered in the Wine prefixes
+    QComboBox* language_;        // the language of the next start, stored by OK
 };

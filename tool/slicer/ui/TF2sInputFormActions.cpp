@@ -18,7 +18,9 @@
 
 namespace {
 
-const QString NoFileChosen = QStringLiteral("Aucun fichier sélectionné!");
+QString NoFileChosen() {
+    return TF2sInputForm::tr("Aucun fichier sélectionné!");
+}
 
 // The file work of one button, journaled under its caption.
 Outcome JournaledAs(const QString& operation, const std::function<Outcome()>& work) {
@@ -92,10 +94,11 @@ void TF2sInputForm::Apply(const SlicerSettings& s) {
 
 void TF2sInputForm::ReadTgaClick() {
     QString start = AppSettings().FlyFolder;
-    const QString file = PickFile(start, QStringLiteral("TGA"), QStringLiteral("Sélectionner le fichier TGA"),
-                                  QStringLiteral("TGA Graphicfiles (*.tga)|*.TGA"));
+    const QString file =
+        PickFile(start, QStringLiteral("TGA"), TF2sInputForm::tr("Sélectionner le fichier TGA"),
+                 TF2sInputForm::tr("TGA Graphicfiles (*.tga)|*.TGA"));
     if (file.isEmpty())
-        ShowInfo(QStringLiteral("Fichier TGA non sélectionné!"));
+        ShowInfo(TF2sInputForm::tr("Fichier TGA non sélectionné!"));
     else
         textureFile_->setText(file);
 }
@@ -103,7 +106,7 @@ void TF2sInputForm::ReadTgaClick() {
 void TF2sInputForm::ReadRasClick() {
     const QString folder = SelectFolder(AppSettings().RASPath);
     if (folder.isEmpty())
-        ShowInfo(QStringLiteral("Fichier RASs non sélectionné!"));
+        ShowInfo(TF2sInputForm::tr("Fichier RASs non sélectionné!"));
     else
         elevationData_->setText(folder);
 }
@@ -129,8 +132,8 @@ void TF2sInputForm::AskCorners(const Corners& corners) {
 void TF2sInputForm::PodNameClick() {
     QString start = AppSettings().FlyFolder;
     const QString file =
-        PickFile(start, QStringLiteral("POD"), QStringLiteral("Ecriture fichier POD pour Fly2"),
-                 QStringLiteral("FLY Pod-File (*.pod)|*.POD"));
+        PickFile(start, QStringLiteral("POD"), TF2sInputForm::tr("Ecriture fichier POD pour Fly2"),
+                 TF2sInputForm::tr("FLY Pod-File (*.pod)|*.POD"));
     if (!file.isEmpty())
         podFile_->setText(file);
 }
@@ -141,44 +144,44 @@ void TF2sInputForm::WriteSlicerFileClick() {
         ShowInfo(missing);
         return;
     }
-    ShowInfo(
-        QStringLiteral("Pour éviter les erreurs placez ce fichier dans le réprtoire de base de Fly! ou est "
-                       "situé fly2sclice.exe!"));
+    ShowInfo(TF2sInputForm::tr(
+        "Pour éviter les erreurs placez ce fichier dans le réprtoire de base de Fly! ou est "
+        "situé fly2sclice.exe!"));
     QString start = AppSettings().FlyFolder;
     const QString file =
-        PickFile(start, QStringLiteral("TXT"), QStringLiteral("Sélectionner le nom du fichier Fly2Slice"),
-                 QStringLiteral("Fichier d''entrée Fly2Slice (*.txt)|*.TXT"));
+        PickFile(start, QStringLiteral("TXT"), TF2sInputForm::tr("Sélectionner le nom du fichier Fly2Slice"),
+                 TF2sInputForm::tr("Fichier d''entrée Fly2Slice (*.txt)|*.TXT"));
     if (file.isEmpty())
-        ShowInfo(NoFileChosen);
+        ShowInfo(NoFileChosen());
     else
-        ShowOutcome(JournaledAs(QString::fromUtf8("Créer FLY!2 Slicerfile"),
+        ShowOutcome(JournaledAs(QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Créer FLY!2 Slicerfile")),
                                 [&] { return WriteSlicerInput(file, settings); }));
 }
 
 void TF2sInputForm::WriteSceneryControlClick() {
-    ShowOutcome(JournaledAs(QStringLiteral("Ecrire fichier *.SCF"),
+    ShowOutcome(JournaledAs(QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Ecrire fichier *.SCF")),
                             [this] { return WriteSceneryControl(Gather(), AppSettings().FlyFolder); }));
 }
 
 void TF2sInputForm::SaveValuesClick() {
     QString start = AppSettings().FlyFolder;
-    const QString file =
-        PickFile(start, QStringLiteral("FTV"), QStringLiteral("Enregistre les valeurs du ficheir d''entrées"),
-                 QStringLiteral("Enregistre les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
+    const QString file = PickFile(start, QStringLiteral("FTV"),
+                                  TF2sInputForm::tr("Enregistre les valeurs du ficheir d''entrées"),
+                                  TF2sInputForm::tr("Enregistre les valeurs (*.ftv)|*.FTV"));
     if (file.isEmpty())
-        ShowInfo(NoFileChosen);
+        ShowInfo(NoFileChosen());
     else
-        ShowOutcome(
-            JournaledAs(QStringLiteral("Enregistrer valeurs"), [&] { return SaveValues(file, Gather()); }));
+        ShowOutcome(JournaledAs(QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer valeurs")),
+                                [&] { return SaveValues(file, Gather()); }));
 }
 
 void TF2sInputForm::LoadValuesClick() {
     QString start = AppSettings().FlyFolder;
     const QString file =
-        PickFile(start, QStringLiteral("FTV"), QStringLiteral("Charge les valeurs du fichiers d''entrée"),
-                 QStringLiteral("Charge les valeurs") + QStringLiteral(" (*.ftv)|*.FTV"));
+        PickFile(start, QStringLiteral("FTV"), TF2sInputForm::tr("Charge les valeurs du fichiers d''entrée"),
+                 TF2sInputForm::tr("Charge les valeurs (*.ftv)|*.FTV"));
     if (file.isEmpty()) {
-        ShowInfo(NoFileChosen);
+        ShowInfo(NoFileChosen());
         return;
     }
     if (const Result<SlicerSettings, Outcome> loaded = LoadValues(file); loaded)
@@ -190,10 +193,10 @@ void TF2sInputForm::LoadValuesClick() {
 void TF2sInputForm::StartSlicerClick() {
     QString start = SlicerFilesFolder(AppSettings().FlyFolder);
     const QString file = PickFile(start, QStringLiteral("TXT"),
-                                  QStringLiteral("Sélectionner lefihcier d''entrée pour Fly2Slice"),
-                                  QStringLiteral("Slicer Inputfile (*.txt)|*.TXT"));
+                                  TF2sInputForm::tr("Sélectionner lefihcier d''entrée pour Fly2Slice"),
+                                  TF2sInputForm::tr("Slicer Inputfile (*.txt)|*.TXT"));
     if (file.isEmpty()) {
-        ShowInfo(QStringLiteral("Aucun fichier sélectionné"));
+        ShowInfo(TF2sInputForm::tr("Aucun fichier sélectionné"));
         return;
     }
     // This window tells why the slicer didn't start in an information box, whichever the reason.

@@ -1,0 +1,22 @@
+# Fails when the translation file TS is not complete for the tool's sources in SOURCE_DIR: a message
+# unfinished, obsolete or vanished, or a text of the sources that lupdate would add (run on a copy in WORK).
+file(READ ${TS} original)
+foreach(state unfinished obsolete vanished)
+  string(FIND "${original}" "type=\"${state}\"" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "${TS} has a message of type \"${state}\"")
+  endif()
+endforeach()
+file(GLOB_RECURSE sources ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
+get_filename_component(name ${TS} NAME)
+file(MAKE_DIRECTORY ${WORK})
+configure_file(${TS} ${WORK}/${name} COPYONLY)
+execute_process(COMMAND ${LUPDATE} -silent -locations none -I ${SOURCE_DIR} ${sources} -ts ${WORK}/${name}
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "lupdate failed")
+endif()
+file(READ ${WORK}/${name} updated)
+if(NOT updated STREQUAL original)
+  message(FATAL_ERROR "lupdate changes ${TS}: texts are missing from it; compare with ${WORK}/${name}")
+endif()

@@ -1,5 +1,6 @@
 #include "fs/FileUtils.h"
 
+#include "fs/ChangeRecorder.h"
 #include "fs/CopyBatch.h"
 #include "fs/Failures.h"
 #include "fs/NativeFs.h"
@@ -9,6 +10,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -157,8 +159,9 @@ Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const Re
     if (!LiesInside(WriteTarget(target), realWithin))
         return Outside(target.onDisk);
     MakeFoldersOf(target, outcome);
+    // The error its write would meet, told now so that the batch is not refused for it.
     if (const QString folder = FolderOfFile(target.onDisk); !folder.isEmpty() && !FolderExists(folder))
-        return Failure{folder, QCoreApplication::translate("FileUtils", "répertoire introuvable")};
+        return SystemFailure(target.onDisk, PathExists(folder) ? ENOTDIR : ENOENT);
     if (const Done refused = CopyRefusal(source, target); !refused)
         return refused;
     batch.Add(source.onDisk, WriteTarget(target).onDisk);

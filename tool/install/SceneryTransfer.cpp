@@ -1,5 +1,6 @@
 #include "install/SceneryTransfer.h"
 
+#include "fs/CopyBatch.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
@@ -67,6 +68,8 @@ Outcome SceneryCopy::Continue(Progress& progress) {
     const int all = int(request_.entries.size());
     if (next_ == 0)
         progress.Start(CheckedBefore(request_, all), CheckedBytes(request_));
+    if (request_.mode != SourceMode::Delete)
+        return CopyAsOneBatch(progress);
     Outcome outcome;
     asked_ = -1;
     for (; next_ < all; ++next_) {
@@ -84,15 +87,55 @@ Outcome SceneryCopy::Continue(Progress& progress) {
             failed_ << copied.failure();
             continue;
         }
-        if (request_.mode == SourceMode::Delete) {
-            asked_ = next_++;
-            return outcome += Outcome::Question(QCoreApplication::translate(
-                       "SceneryTransfer", "Do you really want to *DELETE* all Source Files?"));
+        asked_ = next_++;
+        return outcome += Outcome::Question(QCoreApplication::translate(
+                   "SceneryTransfer", "Do you really want to *DELETE* all Source Files?"));
+    }
+    return outcome;
+}
+
+// Source's copy over target added to batch (its index there), or -1: skipped when the source lies outside
+// the source folder, refused with the reason in failed_.
+qsizetype SceneryCopy::PlanCopy(CopyBatch& batch, const QString& source, const QString& target,
+                                const QString& realTo, Outcome& outcome) {
+    if (!LiesInside(source, WithBackslash(request_.sourceFolder)))
+        return -1;
+    const Done added = AddCopyMakingFolders(batch, Resolve(source), Resolve(target), realTo, outcome);
+    if (!added)
+        failed_ << added.failure();
+    return added ? batch.size() - 1 : -1;
+}
+
+// Without deletions nothing waits on the user between the copies: the checked entries are copied as one
+// batch, and with SourceMode::SwitchOff each source whose copy is in place is then switched off.
+Outcome SceneryCopy::CopyAsOneBatch(Progress& progress) {
+    const QString from = WithBackslash(request_.sourceFolder);
+    const QString to = WithBackslash(request_.destinationFolder);
+    const QString realTo = RealFolder(to);
+    Outcome outcome;
+    CopyBatch batch;
+    QStringList names;       // the checked entries, in order
+    QList<qsizetype> copies; // each one's copy in batch, or -1
+    for (const SceneryEntry& entry : std::as_const(request_.entries)) {
+        if (entry.checked) {
+            names << entry.name;
+            copies << PlanCopy(batch, from + entry.name, to + entry.name, realTo, outcome);
         }
-        if (request_.mode == SourceMode::SwitchOff)
-            if (const Done off = RenameNoReplace(source, source + QStringLiteral(".notused"), from); !off)
+    }
+    const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
+        return progress.Step(from + names[i], FileSize(from + names[i]));
+    });
+    next_ = int(request_.entries.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (copies[i] >= 0 && !batch.Placed(copies[i]) && !run.done)
+            failed_ << Failure{to + names[i], run.done.failure().reason};
+        if (copies[i] >= 0 && batch.Placed(copies[i]) && request_.mode == SourceMode::SwitchOff)
+            if (const Done off = RenameNoReplace(from + names[i], from + names[i] + QStringLiteral(".notused"), from);
+                !off)
                 failed_ << off.failure();
     }
+    if ((cancelled_ = run.cancelled))
+        outcome += CancelledBox(int(run.reached), int(names.size()));
     return outcome;
 }
 

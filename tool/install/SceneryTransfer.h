@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+class CopyBatch;
 class Progress;
 
 // Copying scenery files, with their sub-folders, from one scenery folder to another.
@@ -38,8 +39,9 @@ class SceneryCopy final {
 
     // The boxes to show on the way (folders that couldn't be made). With SourceMode::Delete it stops after
     // each copy and ends them with the question whether to delete that source, whose answer goes to
-    // Answer before the next Continue. The first call announces the whole copy to progress; a cancel
-    // there stops before the next checked entry with the box that says how far the copy got.
+    // Answer before the next Continue; otherwise it copies every checked entry as one batch. The first
+    // call announces the whole copy to progress; a cancel there stops before the next checked entry with
+    // the box that says how far the copy got (the copies made before it are in place).
     Outcome Continue(Progress& progress);
     // Yes deletes the source asked about; No gives the box that ends the copy.
     Outcome Answer(bool yes);
@@ -49,6 +51,10 @@ class SceneryCopy final {
     const QList<Failure>& Failed() const { return failed_; }
 
   private:
+    qsizetype PlanCopy(CopyBatch& batch, const QString& source, const QString& target, const QString& realTo,
+                       Outcome& outcome);
+    Outcome CopyAsOneBatch(Progress& progress);
+
     SceneryCopyRequest request_;
     int next_ = 0;
     int asked_ = -1;

@@ -428,10 +428,6 @@ Reason: %1</translation>
         <source>Impossible de créer un fichier de SAUVEGARDE</source>
         <translation>Cannot create a BACKUP file</translation>
     </message>
-    <message>
-        <source>répertoire introuvable</source>
-        <translation>folder not found</translation>
-    </message>
 </context>
 <context>
     <name>FileUtilsFolders</name>

@@ -63,6 +63,7 @@ void SweepFixture::Prepare(const QString& operation) {
         {QStringLiteral("profile"), &SweepFixture::PrepareProfile},
         {QStringLiteral("install"), &SweepFixture::PrepareSceneries},
         {QStringLiteral("move"), &SweepFixture::PrepareSceneries},
+        {QStringLiteral("copy"), &SweepFixture::PrepareSceneries},
         {QStringLiteral("flyini"), &SweepFixture::PrepareFlyIni},
         {QStringLiteral("data"), &SweepFixture::PrepareData},
         {QStringLiteral("dex"), &SweepFixture::PrepareDex},

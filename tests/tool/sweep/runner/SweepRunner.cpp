@@ -2,8 +2,9 @@
 // kill sweep can kill it before each of its disk changes:
 //   tool_sweep_runner OPERATION FLY ADDON WORK
 // FLY is the simulator folder, ADDON the add-on source folder, WORK holds the profile, the tool's own files
-// and the importer. "remove" removes the first add-on of the library. Exit status 0 when the operation did all it was asked, 1 when it failed, 2 for a
-// command line it doesn't know.
+// and the importer. "move" copies the sceneries deleting their sources, "copy" switching them off; "remove"
+// removes the first add-on of the library. Exit status 0 when the operation did all it was asked, 1 when
+// it failed, 2 for a command line it doesn't know.
 #include "activation/ActivationListing.h"
 #include "activation/ActivationProfile.h"
 #include "activation/ActivationSwitch.h"
@@ -74,10 +75,10 @@ bool Install(const Folders& f, InstallType type) {
     return outcome.ok() && !failed;
 }
 
-// Every deletion the copy asks about is answered yes.
-bool MoveSceneries(const Folders& f) {
+// Every deletion the copy asks about is answered yes; without deletions the copy asks nothing.
+bool CopySceneries(const Folders& f, SourceMode mode) {
     const SceneryCopyRequest request{f.addon, f.fly + QStringLiteral("scenery"),
-                                     ListSceneryFiles(f.addon, true, false), SourceMode::Delete};
+                                     ListSceneryFiles(f.addon, true, false), mode};
     const JournalScope journal(f.fly, QString::fromUtf8("Déplacement [scènes]"));
     SceneryCopy copy(request);
     for (copy.Continue(NoProgress()); copy.Asking(); copy.Continue(NoProgress()))
@@ -114,7 +115,8 @@ bool RemoveFirstAddon(const Folders& f) {
 const QMap<QString, std::function<bool(const Folders&)>> Operations = {
     {QStringLiteral("profile"), ApplyProfile},
     {QStringLiteral("install"), [](const Folders& f) { return Install(f, InstallType::Scenery); }},
-    {QStringLiteral("move"), MoveSceneries},
+    {QStringLiteral("move"), [](const Folders& f) { return CopySceneries(f, SourceMode::Delete); }},
+    {QStringLiteral("copy"), [](const Folders& f) { return CopySceneries(f, SourceMode::SwitchOff); }},
     {QStringLiteral("flyini"), SaveFlyIni},
     {QStringLiteral("data"), SaveData},
     {QStringLiteral("dex"), [](const Folders& f) { return Install(f, InstallType::Dex); }},

@@ -90,8 +90,9 @@ int ApplyActivation(const ActivationList& list, QList<Failure>* failed) {
                 failed->append({ResolvePath(rename.first), journaled.failure().reason, true});
         return 0;
     }
-    return EachSwitch(list, [&list, failed](const Rename& rename) {
-        const Done renamed = RenameNoReplace(rename.first, rename.second, list.root);
+    const QString realRoot = RealFolder(list.root);
+    return EachSwitch(list, [&realRoot, failed](const Rename& rename) {
+        const Done renamed = RenameNoReplace(Resolve(rename.first), rename.second, realRoot);
         if (!renamed && failed != nullptr)
             failed->append(renamed.failure());
         return bool(renamed);

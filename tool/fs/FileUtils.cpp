@@ -173,7 +173,7 @@ Done RenameNoReplace(const QString& from, const QString& to, const QString& with
 }
 
 Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin) {
-    if (!LiesInside(from, realWithin) || !LiesInside(Resolve(to), realWithin))
+    if (!LiesInside(from, realWithin) || !LiesInside(ResolveBeside(from, to), realWithin))
         return Outside(from.onDisk);
     return RenameNoReplace(from.onDisk, to);
 }

@@ -167,6 +167,15 @@ ResolvedPath Resolve(const QString& path) {
     return resolved;
 }
 
+ResolvedPath ResolveBeside(const ResolvedPath& sibling, const QString& path) {
+    const qsizetype slash = sibling.onDisk.lastIndexOf('/');
+    const QString name = path.mid(slash + 1);
+    if (slash < 0 || !path.startsWith(QStringView(sibling.onDisk).left(slash + 1)) || name.isEmpty() ||
+        name.contains('/') || name == QLatin1String(".") || name == QLatin1String(".."))
+        return Resolve(path);
+    return {ResolvePath(path), sibling.realFolder};
+}
+
 QString RealFolder(const QString& folder) {
     return folder.isEmpty() ? QString() : Canonical(ResolvePath(folder));
 }

@@ -33,6 +33,8 @@ using WindowsPathResolver = std::function<QString(const QString&)>;
 WindowsPathResolver SetWindowsPathResolver(WindowsPathResolver resolver);
 // The path resolved once, for the functions below that take a ResolvedPath.
 ResolvedPath Resolve(const QString& path);
+// The same for a path named in the folder of sibling as it is on disk, whose real folder it shares.
+ResolvedPath ResolveBeside(const ResolvedPath& sibling, const QString& path);
 // The real path of folder as LiesInside compares it: its existing beginning with every symbolic link
 // followed, the rest cleaned of "." and "..".
 QString RealFolder(const QString& folder);

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+struct Outcome;
+struct Settings;
 struct SubsystemWindows;
 class QCheckBox;
 class QLineEdit;
@@ -61,6 +63,9 @@ class TF_main final : public QWidget {
     void Button6Click();
     void Button8Click();
     void Button9Click();
+    // Starts a program with launch inside a journal entry named operation (the *.HST files it may delete),
+    // then ends the tool when the user asked for it.
+    void StartJournaled(const char* operation, Outcome (*launch)(const Settings&, bool));
     void Button14Click();
     static void Button16Click();
 

@@ -77,24 +77,21 @@ void TF_main::Button6Click() {
     windows_->iniKestrel.OpenRenderIni();
 }
 
-void TF_main::Button8Click() {
+void TF_main::StartJournaled(const char* operation, Outcome (*launch)(const Settings&, bool)) {
     {
-        const JournalScope journal(AppSettings().FlyFolder,
-                                   QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Démarrer FLY! 2")));
-        ShowOutcome(LaunchSimulator(AppSettings(), checkBox2_->isChecked()));
+        const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(operation));
+        ShowOutcome(launch(AppSettings(), checkBox2_->isChecked()));
     }
     if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
 
+void TF_main::Button8Click() {
+    StartJournaled(QT_TRANSLATE_NOOP("Operation", "Démarrer FLY! 2"), LaunchSimulator);
+}
+
 void TF_main::Button9Click() {
-    {
-        const JournalScope journal(AppSettings().FlyFolder,
-                                   QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Démarrer FlySTART !")));
-        ShowOutcome(LaunchFlyStart(AppSettings(), checkBox2_->isChecked()));
-    }
-    if (checkBox1_->isChecked())
-        EndWithoutSaving();
+    StartJournaled(QT_TRANSLATE_NOOP("Operation", "Démarrer FlySTART !"), LaunchFlyStart);
 }
 
 void TF_main::Button14Click() {

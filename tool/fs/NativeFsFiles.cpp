@@ -36,15 +36,22 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
     return true;
 }
 
-// Hands every chunk of the plain file at fd to sink; false on a read error or when sink refuses.
-bool ReadAll(int fd, const std::function<bool(const char*, qsizetype)>& sink) {
+// The size of the plain file open at fd, or -1 with errno saying why not (EISDIR for a folder).
+qint64 PlainSize(int fd) {
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        return false;
+        return -1;
     if (!S_ISREG(st.st_mode)) {
         errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-        return false;
+        return -1;
     }
+    return st.st_size;
+}
+
+// Hands every chunk of the plain file at fd to sink; false on a read error or when sink refuses.
+bool ReadAll(int fd, const std::function<bool(const char*, qsizetype)>& sink) {
+    if (PlainSize(fd) < 0)
+        return false;
     static char buffer[1 << 20];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -128,23 +135,19 @@ Result<int> CreateTemporary(const QString& temporary, const QString& target, int
 }
 
 bool CopyContents(int in, int out) {
-    struct stat st {};
-    if (::fstat(in, &st) != 0)
+    const qint64 size = PlainSize(in);
+    if (size < 0)
         return false;
-    if (!S_ISREG(st.st_mode)) {
-        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-        return false;
-    }
     if (::ioctl(out, FICLONE, in) == 0)
         return true;
     if (!CannotHere(errno))
         return false;
-    const qint64 copied = CopyInKernel(in, out, st.st_size);
+    const qint64 copied = CopyInKernel(in, out, size);
     if (copied < 0)
         return false;
     // What the file system left to copy.
-    return copied == st.st_size ||
-           ReadAll(in, [out](const char* data, qsizetype size) { return WriteAll(out, data, size); });
+    return copied == size ||
+           ReadAll(in, [out](const char* data, qsizetype length) { return WriteAll(out, data, length); });
 }
 
 namespace {

@@ -1,4 +1,4 @@
-// flykestrel_bench [--runs N] [--sizes 1000,10000] [--work DIR] [--out FILE]
+// flykestrel_bench [--runs N] [--sizes 1000,10000] [--work DIR] [--out FILE] [--only TITLE-PART]
 //     times the file layer's batches at each size in folders below DIR, then its copies against their
 //     baselines, and writes its section of the results page (FILE, replacing the section there, or stdout).
 #include "CopyTargets.h"
@@ -126,6 +126,7 @@ int main(int argc, char** argv) {
     QList<int> sizes{1000, 10000};
     QString out;
     QString work = QStringLiteral(BENCH_DATA_DIR);
+    QString only; // a part of the scenarios' titles: only those run, without the copies or a page
     for (int i = 1; i + 1 < argc; i += 2) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -139,16 +140,24 @@ int main(int argc, char** argv) {
             out = value;
         } else if (arg == QLatin1String("--work")) {
             work = value;
+        } else if (arg == QLatin1String("--only")) {
+            only = value;
         }
     }
     try {
         QList<Row> rows;
         for (const FileLayerScenario& scenario : FileLayerScenarios()) {
+            if (!scenario.title.contains(only))
+                continue;
             for (const int files : sizes) {
                 std::fprintf(stderr, "flykestrel_bench: %s, %d files\n", qPrintable(scenario.title), files);
                 const ScenarioCost cost = MeasureScenario(scenario, work, files, runs);
                 rows.append({scenario.title, files, cost.layer, cost.floor});
             }
+        }
+        if (!only.isEmpty()) {
+            std::fputs(Section(rows, sizes, runs).toUtf8().constData(), stdout);
+            return 0;
         }
         std::fprintf(stderr, "flykestrel_bench: copies against their baselines\n");
         const QString section = Section(rows, sizes, runs) + CopyTargetsSection(work + QStringLiteral("/copies"), runs);

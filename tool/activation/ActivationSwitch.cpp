@@ -2,11 +2,12 @@
 
 #include "activation/EntryPaths.h"
 #include "fs/FileUtils.h"
+#include "fs/ListedFolder.h"
 #include "fs/NativeFs.h"
 
 #include <QStringList>
 
-#include <functional>
+#include <map>
 #include <optional>
 
 namespace {
@@ -29,38 +30,55 @@ QStringList KindMarks(ActivationKind kind) {
     return {};
 }
 
-using Rename = QPair<QString, QString>;
+using Rename = QPair<ResolvedPath, ResolvedPath>;
 
 // The ".notused" operations work on the file name only, so that a folder whose name happens to hold
 // ".notused" or a kind mark plays no part and a rename never leaves the file's own folder.
-std::optional<Rename> SwitchOf(const QString& fullName, bool active, const QString& kindMark) {
-    const QString folder = FolderOfEntry(fullName);
-    const QString name = BareName(fullName);
+std::optional<Rename> SwitchOf(ListedFolder& folder, const QString& name, bool active, const QString& kindMark) {
     bool hasKind = false;
-    const QString target =
-        folder + (active ? ActiveName(name, kindMark, &hasKind) : InactiveName(name, kindMark, &hasKind));
+    const QString target = active ? ActiveName(name, kindMark, &hasKind) : InactiveName(name, kindMark, &hasKind);
     if (!hasKind)
         return std::nullopt;
-    if (PathExists(target) && !SameFile(target, fullName))
+    const QString found = folder.Find(name);
+    const QString there = folder.Find(target);
+    if (!there.isEmpty() && there != found)
         return std::nullopt; // both names exist: neither is renamed
-    if (FileExists(fullName))
-        return target != fullName ? std::optional<Rename>({fullName, target}) : std::nullopt;
-    const QString other = folder + ToggleNotUsed(name, kindMark);
-    return other != target && FileExists(other) ? std::optional<Rename>({other, target}) : std::nullopt;
+    QString source = found;
+    if (!folder.IsFile(found)) {
+        const QString other = ToggleNotUsed(name, kindMark);
+        source = other != target ? folder.Find(other) : QString();
+        if (!folder.IsFile(source))
+            return std::nullopt;
+    } else if (target == name) {
+        return std::nullopt;
+    }
+    folder.Renamed(source, target);
+    return Rename{folder.PathOf(source), folder.PathOf(target)};
 }
 
-// Hands act each rename the list asks for, in list order, each decided when its turn comes; the number
-// of renames act made.
-int EachSwitch(const ActivationList& list, const std::function<bool(const Rename&)>& act) {
-    int done = 0;
+// Each rename the list asks for, in list order, decided on the folders as the renames before it leave
+// them; each folder is listed once, however the entries write its name.
+QList<Rename> Switches(const ActivationList& list) {
+    QList<Rename> renames;
+    std::map<QString, ListedFolder> byDisk;
+    std::map<QString, ListedFolder*> byName;
     const QStringList marks = KindMarks(list.kind);
     for (const ActivationEntry& entry : list.entries) {
         const QString fullName = FullName(list, entry.name);
+        if (fullName.isEmpty())
+            continue;
+        const QString folderName = FolderOfEntry(fullName);
+        ListedFolder*& listed = byName[folderName];
+        if (listed == nullptr) {
+            const QString onDisk = ResolvePath(folderName);
+            listed = &byDisk.try_emplace(onDisk, onDisk).first->second;
+        }
+        ListedFolder& folder = *listed;
         for (const QString& mark : marks)
-            if (const std::optional<Rename> rename = SwitchOf(fullName, entry.checked, mark))
-                done += act(*rename) ? 1 : 0;
+            if (const std::optional<Rename> rename = SwitchOf(folder, BareName(fullName), entry.checked, mark))
+                renames << *rename;
     }
-    return done;
+    return renames;
 }
 
 } // namespace
@@ -77,24 +95,7 @@ QString ActivationName(ActivationKind kind) {
     return QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Activation [scènes]"));
 }
 
-// The renames as they look beforehand are journaled together, with one flush.
+// The renames are journaled together, with one flush, before the first is made.
 int ApplyActivation(const ActivationList& list, QList<Failure>* failed) {
-    QList<Rename> planned;
-    EachSwitch(list, [&planned](const Rename& rename) {
-        planned << rename;
-        return false;
-    });
-    if (const Done journaled = PlanRenames(planned); !journaled) {
-        for (const Rename& rename : planned)
-            if (failed != nullptr)
-                failed->append({ResolvePath(rename.first), journaled.failure().reason, true});
-        return 0;
-    }
-    const QString realRoot = RealFolder(list.root);
-    return EachSwitch(list, [&realRoot, failed](const Rename& rename) {
-        const Done renamed = RenameNoReplace(Resolve(rename.first), rename.second, realRoot);
-        if (!renamed && failed != nullptr)
-            failed->append(renamed.failure());
-        return bool(renamed);
-    });
+    return RenameAllNoReplace(Switches(list), RealFolder(list.root), failed);
 }

@@ -178,6 +178,34 @@ Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString&
     return RenameNoReplace(from.onDisk, to);
 }
 
+int RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,
+                       QList<Failure>* failed) {
+    const auto fail = [failed](const Failure& failure) {
+        if (failed != nullptr)
+            failed->append(failure);
+    };
+    QList<QPair<QString, QString>> inside;
+    for (const auto& [from, to] : renames) {
+        if (LiesInside(from, realWithin) && LiesInside(to, realWithin))
+            inside.append({from.onDisk, to.onDisk});
+        else
+            fail(Outside(from.onDisk));
+    }
+    if (const Done planned = PlanResolvedRenames(inside); !planned) {
+        for (const auto& rename : inside)
+            fail({rename.first, planned.failure().reason, true});
+        return 0;
+    }
+    int made = 0;
+    for (const auto& [from, to] : inside) {
+        if (const Done renamed = RenameResolvedNoReplace(from, to); renamed)
+            ++made;
+        else
+            fail(renamed.failure());
+    }
+    return made;
+}
+
 Done RemoveFile(const QString& path, const QString& within) {
     if (!LiesInside(path, within))
         return Outside(ResolvePath(path));

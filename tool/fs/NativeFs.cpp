@@ -281,9 +281,13 @@ Done RenameNoReplace(const QString& from, const QString& to) {
     const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to);
     if (!names)
         return SystemFailure(ResolvePath(from), ENOENT);
-    const QByteArray a = ToNative(names->first);
-    const QByteArray b = ToNative(names->second);
-    return Recorded({FileChange::Kind::Rename, names->first, names->second, {}}, [&] {
+    return RenameResolvedNoReplace(names->first, names->second);
+}
+
+Done RenameResolvedNoReplace(const QString& from, const QString& to) {
+    const QByteArray a = ToNative(from);
+    const QByteArray b = ToNative(to);
+    return Recorded({FileChange::Kind::Rename, from, to, {}}, [&] {
         if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
             return true;
         return (errno == EINVAL || errno == ENOSYS) && RenameWithoutRenameat2(a, b);
@@ -291,13 +295,22 @@ Done RenameNoReplace(const QString& from, const QString& to) {
 }
 
 Done PlanRenames(const QList<QPair<QString, QString>>& renames) {
+    if (CurrentRecorder() == nullptr)
+        return {};
+    QList<QPair<QString, QString>> resolved;
+    for (const auto& [from, to] : renames)
+        if (const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to))
+            resolved << *names;
+    return PlanResolvedRenames(resolved);
+}
+
+Done PlanResolvedRenames(const QList<QPair<QString, QString>>& renames) {
     ChangeRecorder* recorder = CurrentRecorder();
     if (recorder == nullptr)
         return {};
     QList<FileChange> changes;
     for (const auto& [from, to] : renames)
-        if (const std::optional<QPair<QString, QString>> names = ResolvedRename(from, to))
-            changes.append({FileChange::Kind::Rename, names->first, names->second, {}});
+        changes.append({FileChange::Kind::Rename, from, to, {}});
     return recorder->Before(changes);
 }
 

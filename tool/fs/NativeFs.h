@@ -53,8 +53,12 @@ Done MakeFolder(const QString& path); // one level; fails when it exists already
 Done RemoveEmptyFolder(const QString& path);
 // Rename that fails when the target exists (in any case).
 Done RenameNoReplace(const QString& from, const QString& to);
+// The same between names resolved already (ResolvedRename, or a ListedFolder), the target no entry yet.
+Done RenameResolvedNoReplace(const QString& from, const QString& to);
 // Tells the recorder of renames about to be made, all at once, before the first of them.
 Done PlanRenames(const QList<QPair<QString, QString>>& renames);
+// The same for renames between resolved names, as RenameResolvedNoReplace will make them.
+Done PlanResolvedRenames(const QList<QPair<QString, QString>>& renames);
 // The resolved names that RenameNoReplace(from, to) would rename from and to; nothing when it can't.
 std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to);
 // Whether both paths name the same existing file.

@@ -103,6 +103,18 @@ TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
     EXPECT_EQ(FilesBelow("sc.pod"), QStringList({"y.scf.notused"}));
 }
 
+// Each switch is decided on the folder as the switches listed before it leave it: a file listed twice (in
+// two cases) ends as its last line asks. A link to a DLL is switched; a folder named like one is not.
+TEST_F(ActivationProfileTest, EachSwitchSeesTheSwitchesBeforeIt) {
+    CreateFile("modules/pc/a.dll");
+    CreateFile("modules/gps.bin");
+    CreateDir("modules/pc/dir.dll");
+    ASSERT_EQ(::symlink("../gps.bin", Path("modules/pc/gps.dll").toUtf8().constData()), 0);
+    const ActivationEntries entries{{"a.dll", false}, {"A.DLL", true}, {"gps.dll", false}, {"dir.dll", false}};
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("modules/pc/"), Path("modules/pc"), entries}), 3);
+    EXPECT_EQ(Entries("modules/pc"), QStringList({"A.DLL", "dir.dll", "gps.dll.notused"}));
+}
+
 // Names found in a folder are one name each, whatever they hold; the lists switch them where they lie.
 TEST_F(ActivationProfileTest, ListedNamesWithBackslashesAndDrivesStayWhole) {
     CreateFile("modules/pc/a\\..\\..\\x.dll");

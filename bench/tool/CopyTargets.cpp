@@ -182,11 +182,15 @@ QList<Figure> Clone(const QString& work, QString& skipped) {
 
 } // namespace
 
-QString CopyTargetsSection(const QString& work, int runs) {
-    QList<Figure> figures = SmallFiles(work + "/install", runs);
-    figures << LargeFile(work, runs);
+QString CopyTargetsSection(const QString& work, int runs, const QString& only) {
+    QList<Figure> figures;
     QString skipped;
-    figures << Clone(work, skipped);
+    if (QStringLiteral("installer").contains(only))
+        figures << SmallFiles(work + "/install", runs);
+    if (only.isEmpty()) {
+        figures << LargeFile(work, runs);
+        figures << Clone(work, skipped);
+    }
     QString text = QStringLiteral(
         "\n## Copies against their baselines\n\nEach figure (wall seconds, median of %1 runs, each after a sync) "
         "beside its baseline run in the same invocation on the same data. The installer runs as its window "

@@ -1,4 +1,5 @@
 // flykestrel_bench [--runs N] [--sizes 1000,10000] [--work DIR] [--out FILE] [--only TITLE-PART]
+//     (--only: the scenarios whose title holds the text, "installer" for the installer's copies, to stdout)
 //     times the file layer's batches at each size in folders below DIR, then its copies against their
 //     baselines, and writes its section of the results page (FILE, replacing the section there, or stdout).
 #include "CopyTargets.h"
@@ -126,7 +127,7 @@ int main(int argc, char** argv) {
     QList<int> sizes{1000, 10000};
     QString out;
     QString work = QStringLiteral(BENCH_DATA_DIR);
-    QString only; // a part of the scenarios' titles: only those run, without the copies or a page
+    QString only;
     for (int i = 1; i + 1 < argc; i += 2) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -156,7 +157,8 @@ int main(int argc, char** argv) {
             }
         }
         if (!only.isEmpty()) {
-            std::fputs(Section(rows, sizes, runs).toUtf8().constData(), stdout);
+            const QString copies = CopyTargetsSection(work + QStringLiteral("/copies"), runs, only);
+            std::fputs((rows.isEmpty() ? copies : Section(rows, sizes, runs) + copies).toUtf8().constData(), stdout);
             return 0;
         }
         std::fprintf(stderr, "flykestrel_bench: copies against their baselines\n");

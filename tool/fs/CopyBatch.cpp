@@ -31,6 +31,16 @@ bool Fill(int out, const QString& source, const QString& target) {
     return ok;
 }
 
+// The fingerprint of the bytes a copy of source writes: a link is followed, as the copy follows it.
+Fingerprint ContentsOf(const QString& source) {
+    const Result<int> in = OpenForReading(source);
+    if (!in)
+        return {Fingerprint::Kind::Other, 0, 0};
+    const Fingerprint contents = FingerprintOfOpenFile(*in);
+    ::close(*in);
+    return contents;
+}
+
 } // namespace
 
 CopyBatch::~CopyBatch() {
@@ -49,7 +59,7 @@ Done CopyBatch::Plan() {
     for (const Copy& copy : copies_)
         changes.append({FileChange::Kind::Temporary, copy.temporary, {}, {}});
     for (Copy& copy : copies_) {
-        copy.after = FingerprintOf(copy.source);
+        copy.after = ContentsOf(copy.source);
         changes.append({FileChange::Kind::Write, copy.target, {}, copy.after});
     }
     return recorder->Before(changes);

@@ -35,6 +35,8 @@ class CopyBatch final {
     Ran Run(const QList<qsizetype>& copies, const std::function<bool(qsizetype)>& step);
     // Whether copy i is in place.
     bool Placed(qsizetype i) const { return copies_[i].placed; }
+    // The fingerprint of what copy i writes, taken when a recorder was told of it; else Unknown.
+    Fingerprint Written(qsizetype i) const { return copies_[i].after; }
 
   private:
     struct Copy final {

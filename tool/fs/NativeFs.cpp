@@ -4,6 +4,8 @@
 #include "fs/FolderIndex.h"
 #include "fs/NativeText.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -60,9 +62,11 @@ QString Absolute(const QString& path) {
     return JoinPath(current, path);
 }
 
+thread_local QHash<QString, QString>* keptRealFolders = nullptr;
+
 // path with its longest existing beginning replaced by its real path (links followed) and the rest
 // cleaned of "." and ".." by the text; empty when not even the root can be found.
-QString Canonical(const QString& path) {
+QString FindCanonical(const QString& path) {
     const QStringList parts = Absolute(path).split('/', Qt::SkipEmptyParts);
     for (qsizetype known = parts.size(); known >= 0; --known) {
         char* real = ::realpath(ToNative('/' + parts.mid(0, known).join('/')).constData(), nullptr);
@@ -79,6 +83,17 @@ QString Canonical(const QString& path) {
         return result;
     }
     return {};
+}
+
+QString Canonical(const QString& path) {
+    if (keptRealFolders == nullptr)
+        return FindCanonical(path);
+    const auto kept = keptRealFolders->constFind(path);
+    if (kept != keptRealFolders->cend())
+        return *kept;
+    const QString real = FindCanonical(path);
+    keptRealFolders->insert(path, real);
+    return real;
 }
 
 // How many leading parts exist as written, so that none of them needs a search: a whole path that exists
@@ -119,6 +134,12 @@ std::optional<QString> LinkTarget(const QString& resolved) {
 }
 
 } // namespace
+
+RealFoldersKept::RealFoldersKept() : previous_(std::exchange(keptRealFolders, &kept_)) {}
+
+RealFoldersKept::~RealFoldersKept() {
+    keptRealFolders = previous_;
+}
 
 bool IsWindowsPath(const QString& path) {
     return path.size() >= 3 && path[0].unicode() < 128 && path[0].isLetter() && path[1] == ':' &&

@@ -4,6 +4,7 @@
 #include "fs/Result.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -38,6 +39,22 @@ ResolvedPath ResolveBeside(const ResolvedPath& sibling, const QString& path);
 // The real path of folder as LiesInside compares it: its existing beginning with every symbolic link
 // followed, the rest cleaned of "." and "..".
 QString RealFolder(const QString& folder);
+
+// While one lives, the real folders found on this thread (by Resolve, RealFolder and LiesInside) are kept
+// and found again without asking the system: for an operation that walks many files in few folders and
+// makes, removes or renames no symbolic link and removes or renames no folder on the way (a folder it
+// makes is fine: its real path is the one found before it was made).
+class RealFoldersKept final {
+  public:
+    RealFoldersKept();
+    ~RealFoldersKept();
+    RealFoldersKept(const RealFoldersKept&) = delete;
+    RealFoldersKept& operator=(const RealFoldersKept&) = delete;
+
+  private:
+    QHash<QString, QString> kept_;
+    QHash<QString, QString>* previous_;
+};
 
 bool FileExists(const QString& path);
 bool FileExists(const ResolvedPath& path);

@@ -38,9 +38,8 @@ Done AddonCapture::BeforeCopy(const QString& target) {
     for (QString folder = FolderOfFile(path); !folder.isEmpty() && !FolderExists(folder);
          folder = FolderOfFile(folder))
         missing.prepend(folder);
-    for (const AddonFile& file : addon_.files)
-        if (file.path == path)
-            return {}; // written before by this same add-on: what it replaced is kept already
+    if (fileAt_.contains(path))
+        return {}; // written before by this same add-on: what it replaced is kept already
     AddonFile file{path, FingerprintOf(path), {}, {}};
     if (file.before.kind == Fingerprint::Kind::File) {
         file.stored = library_.NewStoreName();
@@ -53,25 +52,21 @@ Done AddonCapture::BeforeCopy(const QString& target) {
                                                              "garder le fichier remplacé (%1)")
                                      .arg(kept.failure().reason)};
     }
+    fileAt_.insert(path, addon_.files.size());
     addon_.files << file;
     return {};
 }
 
-void AddonCapture::AfterCopy(const QString& target, bool copied) {
+void AddonCapture::AfterCopy(const QString& target, bool copied, const Fingerprint& written) {
     if (!library_.damage.isEmpty())
         return;
     const QString path = WriteTarget(target);
-    for (qsizetype i = 0; i < addon_.files.size(); ++i) {
+    if (const qsizetype i = fileAt_.value(path, -1); i >= 0) {
         AddonFile& file = addon_.files[i];
-        if (file.path != path)
-            continue;
         if (copied)
-            file.after = FingerprintOf(path);
-        else if (file.after.kind == Fingerprint::Kind::Absent) {
-            Forget(file.stored);
-            addon_.files.removeAt(i);
-        }
-        break;
+            file.after = written.kind == Fingerprint::Kind::Unknown ? FingerprintOf(path) : written;
+        else if (file.after.kind == Fingerprint::Kind::Absent)
+            ForgetFile(i);
     }
     for (const QString& folder : missingFolders_.take(path))
         if (copied && FolderExists(folder))
@@ -130,6 +125,14 @@ Done AddonCapture::Finish() {
         return {};
     library_.addons << addon_;
     return library_.Save();
+}
+
+void AddonCapture::ForgetFile(qsizetype i) {
+    Forget(addon_.files[i].stored);
+    fileAt_.remove(addon_.files[i].path);
+    addon_.files.removeAt(i);
+    for (qsizetype later = i; later < addon_.files.size(); ++later)
+        fileAt_[addon_.files[later].path] = later;
 }
 
 void AddonCapture::Forget(const QString& stored) {

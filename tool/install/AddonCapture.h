@@ -18,8 +18,10 @@ class AddonCapture final {
 
     // Before target is written: keeps what it holds; a failure means it must not be written.
     Done BeforeCopy(const QString& target);
-    // After it (others may be written in between): whether the copy was made.
-    void AfterCopy(const QString& target, bool copied);
+    // After it (others may be written in between): whether the copy was made, and the fingerprint of what
+    // was written when the copy knows it (Unknown: read from the target).
+    void AfterCopy(const QString& target, bool copied,
+                   const Fingerprint& written = {Fingerprint::Kind::Unknown, 0, 0});
     Done BeforeImport();
     // After the importer ran (program: as it ran; empty when it didn't start).
     void AfterImport(const QString& dexFile, const QString& program, bool pauseOnError);
@@ -28,10 +30,13 @@ class AddonCapture final {
 
   private:
     void Forget(const QString& stored);
+    // Drops file i of the add-on, with what the store kept for it.
+    void ForgetFile(qsizetype i);
 
     QString flyFolder_;
     AddonLibrary library_;
     Addon addon_;
+    QHash<QString, qsizetype> fileAt_; // each file of addon_ by its path
     QHash<QString, QStringList> missingFolders_; // by target: its folders that its copy will make
     QHash<QString, Fingerprint> beforeImport_;
     QHash<QString, DatabaseFile> kept_; // database files kept before an import, not in the library's base

@@ -147,7 +147,7 @@ bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype f
         if (copy >= 0 && !batch.Placed(copy) && !run.done)
             results[i - from] = BatchFailure(run.done.failure(), steps[i].target);
         if (copy >= 0)
-            s.capture.AfterCopy(steps[i].target, batch.Placed(copy));
+            s.capture.AfterCopy(steps[i].target, batch.Placed(copy), batch.Written(copy));
         if (!run.cancelled || i < from + run.reached)
             Finished(s, steps[i], results[i - from]);
     }
@@ -223,6 +223,7 @@ Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log
 }
 
 Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Progress& progress) {
+    const RealFoldersKept realFolders; // an installation makes folders, and no links
     const InstallPlan plan = PlanInstallation(request);
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);

@@ -24,6 +24,7 @@
 #include "slicer/SlicerFileActions.h"
 
 #include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -121,6 +122,8 @@ class UndoOperationsTest : public TempFolderTest {
         CreateFile("addon/Same.pod", "new scenery");
         CreateFile("addon/More.SCF", "control");
         CreateFile("addon/sub/Deep.pod", "deep");
+        // Copies follow a link: the journal must know the bytes they write, not the link.
+        ASSERT_EQ(::symlink("sub/Deep.pod", Path("addon/Linked.pod").toUtf8().constData()), 0);
         ASSERT_TRUE(QFile::copy(Path("Fly2/dex/ADD_AIRPORT.DEX"), Path("addon/ADD_AIRPORT.DEX")));
     }
 

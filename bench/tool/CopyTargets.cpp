@@ -187,10 +187,10 @@ QString CopyTargetsSection(const QString& work, int runs, const QString& only) {
     QString skipped;
     if (QStringLiteral("installer").contains(only))
         figures << SmallFiles(work + "/install", runs);
-    if (only.isEmpty()) {
+    if (QStringLiteral("large file").contains(only))
         figures << LargeFile(work, runs);
+    if (QStringLiteral("clone").contains(only))
         figures << Clone(work, skipped);
-    }
     QString text = QStringLiteral(
         "\n## Copies against their baselines\n\nEach figure (wall seconds, median of %1 runs, each after a sync) "
         "beside its baseline run in the same invocation on the same data. The installer runs as its window "

@@ -1,5 +1,6 @@
 // flykestrel_bench [--runs N] [--sizes 1000,10000] [--work DIR] [--out FILE] [--only TITLE-PART]
-//     (--only: the scenarios whose title holds the text, "installer" for the installer's copies, to stdout)
+//     (--only: the scenarios whose title holds the text, or "installer", "large file" or "clone" among the
+//     copies, to stdout)
 //     times the file layer's batches at each size in folders below DIR, then its copies against their
 //     baselines, and writes its section of the results page (FILE, replacing the section there, or stdout).
 #include "CopyTargets.h"

@@ -187,7 +187,8 @@ Done WriteThroughTemporary(const QString& target, const std::function<bool(int, 
 }
 
 // Copies the plain file at a resolved source to target (where the write lands). Only the journal needs
-// the copy's fingerprint: the source is read for it, from the page cache, when one records.
+// the copy's fingerprint: the source is read for it, from the page cache, when one records, while the
+// disk takes the copy (its write-back started first; the flush after waits for it).
 Done CopyThroughTemporary(const QString& source, const QString& target) {
     const Result<int> in = OpenForReading(source);
     if (!in)
@@ -195,8 +196,10 @@ Done CopyThroughTemporary(const QString& source, const QString& target) {
     const Done done = WriteThroughTemporary(target, [&in](int out, Fingerprint& after) {
         if (!CopyContents(*in, out))
             return false;
-        if (CurrentRecorder() != nullptr)
-            after = FingerprintOfOpenFile(*in);
+        if (CurrentRecorder() == nullptr)
+            return true;
+        ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE);
+        after = FingerprintOfOpenFile(*in);
         return after.kind == Fingerprint::Kind::File;
     });
     ::close(*in);

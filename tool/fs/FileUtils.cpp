@@ -173,9 +173,10 @@ Done RenameNoReplace(const QString& from, const QString& to, const QString& with
 }
 
 Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin) {
-    if (!LiesInside(from, realWithin) || !LiesInside(ResolveBeside(from, to), realWithin))
+    const ResolvedPath target = ResolveBeside(from, to);
+    if (!LiesInside(from, realWithin) || !LiesInside(target, realWithin))
         return Outside(from.onDisk);
-    return RenameNoReplace(from.onDisk, to);
+    return RenameBesideNoReplace(from, target, to);
 }
 
 int RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,

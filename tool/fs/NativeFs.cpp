@@ -280,15 +280,8 @@ bool RenameWithoutRenameat2(const QByteArray& from, const QByteArray& to) {
     return ::rename(from.constData(), to.constData()) == 0;
 }
 
-} // namespace
-
-std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to) {
-    if (from.isEmpty() || to.isEmpty())
-        return std::nullopt;
-    const QString source = ResolvePath(from);
-    QString target = ResolvePath(to);
-    if (!Exists(source))
-        return std::nullopt;
+// The names of a rename from an existing resolved source to the target named to, found at target.
+std::optional<QPair<QString, QString>> RenameNames(const QString& source, QString target, const QString& to) {
     if (target == source) {
         // Only the case of the name changes: the entry found is the source itself.
         target = JoinPath(source.left(source.lastIndexOf('/') + 1), LastName(NativeForm(to)));
@@ -296,6 +289,27 @@ std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const
             return std::nullopt;
     }
     return qMakePair(source, target);
+}
+
+} // namespace
+
+std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to) {
+    if (from.isEmpty() || to.isEmpty())
+        return std::nullopt;
+    const QString source = ResolvePath(from);
+    if (!Exists(source))
+        return std::nullopt;
+    return RenameNames(source, ResolvePath(to), to);
+}
+
+Done RenameBesideNoReplace(const ResolvedPath& from, const ResolvedPath& target, const QString& to) {
+    const std::optional<QPair<QString, QString>> names =
+        from.onDisk.isEmpty() || to.isEmpty() || !Exists(from.onDisk)
+            ? std::nullopt
+            : RenameNames(from.onDisk, target.onDisk, to);
+    if (!names)
+        return SystemFailure(from.onDisk, ENOENT);
+    return RenameResolvedNoReplace(names->first, names->second);
 }
 
 Done RenameNoReplace(const QString& from, const QString& to) {

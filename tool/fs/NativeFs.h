@@ -72,6 +72,8 @@ Done RemoveEmptyFolder(const QString& path);
 Done RenameNoReplace(const QString& from, const QString& to);
 // The same between names resolved already (ResolvedRename, or a ListedFolder), the target no entry yet.
 Done RenameResolvedNoReplace(const QString& from, const QString& to);
+// The same for a resolved source and the target named to, resolved beside it (ResolveBeside).
+Done RenameBesideNoReplace(const ResolvedPath& from, const ResolvedPath& target, const QString& to);
 // Tells the recorder of renames about to be made, all at once, before the first of them.
 Done PlanRenames(const QList<QPair<QString, QString>>& renames);
 // The same for renames between resolved names, as RenameResolvedNoReplace will make them.

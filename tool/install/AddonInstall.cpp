@@ -39,24 +39,25 @@ void Failed(const Session& s, const QString& source, const QString& reason) {
 // The source's name is used as it stands; the copy is refused unless it comes from the source folder
 // and lands inside its folder. A folder that can't be made is still tried, for the box that says so. The
 // copy is added to batch; the refusal, when there is one.
-Done AddFile(const Session& s, const InstallStep& step, const ResolvedPath& source, CopyBatch& batch) {
+Done AddFile(const Session& s, const InstallStep& step, const ResolvedPath& source, const ResolvedPath& target,
+             CopyBatch& batch) {
     if (!step.refusal.isEmpty() && !step.folderBlocked)
         return Failure{step.source, step.refusal};
     if (!LiesInside(source, s.sourceFolder))
         return Failure{step.source, QCoreApplication::translate("AddonInstall", "hors du répertoire source")};
     if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
         return Failure{step.source, kept.failure().reason};
-    const Done added = AddCopyMakingFolders(batch, source, Resolve(step.target), RealFolder(step.folder), s.outcome);
+    const Done added = AddCopyMakingFolders(batch, source, target, RealFolder(step.folder), s.outcome);
     if (!added)
         s.capture.AfterCopy(step.target, false);
     return added;
 }
 
-void Finished(const Session& s, const InstallStep& step, const Done& copied) {
+void Finished(const Session& s, const InstallStep& step, const ResolvedPath& source, const ResolvedPath& target,
+              const Done& copied) {
     if (!copied)
         return s.log(FailedLine(Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
-    const ResolvedPath source = Resolve(step.source);
-    s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(Resolve(step.target).onDisk));
+    s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(target.onDisk));
     MarkInstalled(s, step, source);
 }
 
@@ -106,15 +107,12 @@ QString CancelledLine(qsizetype done, qsizetype all) {
 }
 
 // The sources of the copies in place that are marked installed, told to the journal at once.
-void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<qsizetype>& copies,
-               const CopyBatch& batch) {
+void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<ResolvedPath>& sources,
+               const QList<qsizetype>& copies, const CopyBatch& batch) {
     QList<QPair<QString, QString>> marks;
     for (qsizetype i = 0; i < copies.size(); ++i) {
-        const InstallStep& step = steps[from + i];
-        if (copies[i] >= 0 && batch.Placed(copies[i]) && step.rename == InstallStep::Rename::Yes) {
-            const QString source = Resolve(step.source).onDisk;
-            marks.append({source, source + QStringLiteral(".installed")});
-        }
+        if (copies[i] >= 0 && batch.Placed(copies[i]) && steps[from + i].rename == InstallStep::Rename::Yes)
+            marks.append({sources[i].onDisk, sources[i].onDisk + QStringLiteral(".installed")});
     }
     PlanRenames(marks);
 }
@@ -132,16 +130,18 @@ Failure BatchFailure(const Failure& failure, const QString& target) {
 // way puts none of them in place; a cancel puts in place those written. False when cancelled.
 bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype from, qsizetype to) {
     CopyBatch batch;
+    QList<ResolvedPath> sources, targets;
     QList<Done> results;
     QList<qsizetype> copies; // each step's copy in batch, or -1
     for (qsizetype i = from; i < to; ++i) {
-        results << AddFile(s, steps[i], Resolve(steps[i].source), batch);
+        sources << Resolve(steps[i].source);
+        targets << Resolve(steps[i].target);
+        results << AddFile(s, steps[i], sources.last(), targets.last(), batch);
         copies << (results.last() ? batch.size() - 1 : -1);
     }
-    const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
-        return s.progress.Step(steps[from + i].source, FileSize(steps[from + i].source));
-    });
-    PlanMarks(steps, from, copies, batch);
+    const CopyBatch::Ran run = batch.Run(
+        copies, [&](qsizetype i) { return s.progress.Step(steps[from + i].source, FileSize(sources[i])); });
+    PlanMarks(steps, from, sources, copies, batch);
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype copy = copies[i - from];
         if (copy >= 0 && !batch.Placed(copy) && !run.done)
@@ -149,7 +149,7 @@ bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype f
         if (copy >= 0)
             s.capture.AfterCopy(steps[i].target, batch.Placed(copy), batch.Written(copy));
         if (!run.cancelled || i < from + run.reached)
-            Finished(s, steps[i], results[i - from]);
+            Finished(s, steps[i], sources[i - from], targets[i - from], results[i - from]);
     }
     if (run.cancelled)
         s.log(CancelledLine(from + run.reached, steps.size()));

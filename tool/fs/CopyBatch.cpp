@@ -31,16 +31,6 @@ bool Fill(int out, const QString& source, const QString& target) {
     return ok;
 }
 
-// The fingerprint of the bytes a copy of source writes: a link is followed, as the copy follows it.
-Fingerprint ContentsOf(const QString& source) {
-    const Result<int> in = OpenForReading(source);
-    if (!in)
-        return {Fingerprint::Kind::Other, 0, 0};
-    const Fingerprint contents = FingerprintOfOpenFile(*in);
-    ::close(*in);
-    return contents;
-}
-
 } // namespace
 
 CopyBatch::~CopyBatch() {
@@ -59,7 +49,7 @@ Done CopyBatch::Plan() {
     for (const Copy& copy : copies_)
         changes.append({FileChange::Kind::Temporary, copy.temporary, {}, {}});
     for (Copy& copy : copies_) {
-        copy.after = ContentsOf(copy.source);
+        copy.after = FingerprintOfContents(copy.source);
         changes.append({FileChange::Kind::Write, copy.target, {}, copy.after});
     }
     return recorder->Before(changes);

@@ -1,5 +1,6 @@
 #include "fs/ListedFolder.h"
 
+#include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
 
@@ -8,27 +9,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-ListedFolder::ListedFolder(const QString& folder) {
-    const QString resolved = ResolvePath(folder);
-    onDisk_ = resolved.isEmpty() || resolved.endsWith('/') ? resolved : resolved + '/';
-    realFolder_ = RealFolder(resolved.isEmpty() ? QStringLiteral(".") : resolved);
-    const int open = ::open(resolved.isEmpty() ? "." : ToNative(resolved).constData(),
-                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* dir = open < 0 ? nullptr : ::fdopendir(open);
-    if (dir == nullptr) {
-        if (open >= 0)
-            ::close(open);
-        return;
-    }
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name == "." || name == "..")
-            continue;
-        const QString text = FromNative(name);
-        types_.insert(text, entry->d_type);
-        folded_.Add(text);
-    }
-    ::closedir(dir);
+ListedFolder::ListedFolder(const QString& resolvedFolder)
+    : onDisk_(resolvedFolder.isEmpty() || resolvedFolder.endsWith('/') ? resolvedFolder : resolvedFolder + '/'),
+      realFolder_(RealFolder(resolvedFolder.isEmpty() ? QStringLiteral(".") : resolvedFolder)) {
+    const QByteArray native = resolvedFolder.isEmpty() ? QByteArray(".") : ToNative(resolvedFolder);
+    ReadEntries(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC),
+                [this](const QString& name, unsigned char type) {
+                    types_.insert(name, type);
+                    folded_.Add(name);
+                });
 }
 
 QString ListedFolder::Find(const QString& name) const {

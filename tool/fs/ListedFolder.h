@@ -12,8 +12,8 @@
 // decision sees the folder as the earlier renames leave it.
 class ListedFolder final {
   public:
-    // folder as a list or profile names it (NativeFs.h resolves it).
-    explicit ListedFolder(const QString& folder);
+    // An already resolved folder (ResolvePath of NativeFs.h); empty: the current folder.
+    explicit ListedFolder(const QString& resolvedFolder);
 
     // The entry named name as it is on disk; empty when there is none.
     QString Find(const QString& name) const;

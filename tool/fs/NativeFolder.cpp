@@ -38,15 +38,6 @@ bool Matches(const QString& name, const QString& mask) {
     return m == mask.size();
 }
 
-Fingerprint OfFile(const QByteArray& native, Fingerprint::Hash hash) {
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {Fingerprint::Kind::Other, 0, 0};
-    const Fingerprint fingerprint = FingerprintOfOpenFile(fd, hash);
-    ::close(fd);
-    return fingerprint;
-}
-
 void AddNumber(Checksum& sum, qint64 value) {
     sum.Add(reinterpret_cast<const char*>(&value), sizeof value);
 }
@@ -79,19 +70,23 @@ QStringList EntryNames(const QString& resolvedFolder) {
 
 QStringList ReadEntryNames(int openFolder) {
     QStringList names;
+    ReadEntries(openFolder, [&names](const QString& name, unsigned char) { names << name; });
+    return names;
+}
+
+void ReadEntries(int openFolder, const std::function<void(const QString&, unsigned char)>& take) {
     DIR* dir = openFolder < 0 ? nullptr : ::fdopendir(openFolder);
     if (dir == nullptr) {
         if (openFolder >= 0)
             ::close(openFolder);
-        return names;
+        return;
     }
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name != "." && name != "..")
-            names << FromNative(name);
+            take(FromNative(name), entry->d_type);
     }
     ::closedir(dir);
-    return names;
 }
 
 QList<FolderEntry> FolderEntries(const QString& resolved) {
@@ -144,6 +139,15 @@ Fingerprint FingerprintOfOpenFile(int fd, Fingerprint::Hash hash) {
     }
 }
 
+Fingerprint FingerprintOfContents(const QString& nativePath, Fingerprint::Hash hash) {
+    const int fd = ::open(ToNative(nativePath).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {Fingerprint::Kind::Other, 0, 0};
+    const Fingerprint fingerprint = FingerprintOfOpenFile(fd, hash);
+    ::close(fd);
+    return fingerprint;
+}
+
 Fingerprint FingerprintOfBytes(const QByteArray& bytes) {
     FileHash sum;
     sum.Add(bytes.constData(), bytes.size());
@@ -157,7 +161,7 @@ Fingerprint FingerprintOf(const QString& nativePath, Fingerprint::Hash hash) {
         return {errno == ENOENT || errno == ENOTDIR ? Fingerprint::Kind::Absent : Fingerprint::Kind::Other, 0,
                 0};
     if (S_ISREG(st.st_mode))
-        return OfFile(native, hash);
+        return FingerprintOfContents(nativePath, hash);
     Checksum sum;
     if (S_ISDIR(st.st_mode)) {
         AddTree(sum, nativePath);

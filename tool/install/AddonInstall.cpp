@@ -110,10 +110,9 @@ QString CancelledLine(qsizetype done, qsizetype all) {
 void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<ResolvedPath>& sources,
                const QList<qsizetype>& copies, const CopyBatch& batch) {
     QList<QPair<QString, QString>> marks;
-    for (qsizetype i = 0; i < copies.size(); ++i) {
+    for (qsizetype i = 0; i < copies.size(); ++i)
         if (copies[i] >= 0 && batch.Placed(copies[i]) && steps[from + i].rename == InstallStep::Rename::Yes)
             marks.append({sources[i].onDisk, sources[i].onDisk + QStringLiteral(".installed")});
-    }
     PlanRenames(marks);
 }
 

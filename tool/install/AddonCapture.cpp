@@ -96,10 +96,11 @@ Done AddonCapture::BeforeImport() {
     return {};
 }
 
-void AddonCapture::AfterImport(const QString& dexFile, const QString& program, bool pauseOnError) {
-    if (!library_.damage.isEmpty() || program.isEmpty())
+void AddonCapture::AfterImport(const QString& dexFile, const Result<QString>& ran, bool pauseOnError) {
+    if (!library_.damage.isEmpty())
         return;
-    addon_.imports.append({ResolvePath(dexFile), program, pauseOnError});
+    if (ran)
+        addon_.imports.append({ResolvePath(dexFile), *ran, pauseOnError});
     const QHash<QString, Fingerprint> now = DatabaseSnapshot(flyFolder_);
     QStringList paths = now.keys() + beforeImport_.keys();
     paths.removeDuplicates();

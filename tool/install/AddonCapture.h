@@ -23,8 +23,9 @@ class AddonCapture final {
     void AfterCopy(const QString& target, bool copied,
                    const Fingerprint& written = {Fingerprint::Kind::Unknown, 0, 0});
     Done BeforeImport();
-    // After the importer ran (program: as it ran; empty when it didn't start).
-    void AfterImport(const QString& dexFile, const QString& program, bool pauseOnError);
+    // After the importer ran: what it changed is noted whatever its end; the import itself only when it
+    // succeeded (ran: the program as it ran), since a removal imports it again.
+    void AfterImport(const QString& dexFile, const Result<QString>& ran, bool pauseOnError);
     // Adds the add-on to the library when it wrote anything, and saves the library.
     Done Finish();
 

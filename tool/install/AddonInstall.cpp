@@ -93,6 +93,7 @@ bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& s
     const ImporterCall call{
         s.request.importer,   step.folder,           QFileInfo(step.source).fileName(), s.fly,
         s.request.toolFolder, s.request.pauseOnError};
+    // A failed import is told in the log by the importer's own lines, and the installation goes on.
     s.capture.AfterImport(step.target, RunImporter(call, s.log, s.progress), s.request.pauseOnError);
     return true;
 }

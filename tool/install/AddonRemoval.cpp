@@ -100,19 +100,22 @@ class Remover final {
         }
     }
 
-    void Database() {
+    // The database rebuilt without the add-on; the failed import that stops the rebuild, if one does.
+    Done Database() {
         if (Addon().imports.isEmpty())
-            return;
+            return {};
         for (const QString& path : plan_.rebuilt)
             if (const Done put = PutDatabaseBack(path); !put)
                 failed_ << put.failure();
         Addon().imports.clear();
         Addon().touched.clear();
         for (const int index : plan_.reimported)
-            ImportAgain(library_.addons[index]);
+            if (const Done imported = ImportAgain(library_.addons[index]); !imported)
+                return imported;
         for (const QString& path : plan_.rebuilt)
             library_.left.insert(path, FingerprintOf(path));
         ForgetUntouchedBase();
+        return {};
     }
 
     // Takes the add-on out of the library once nothing of it is left, and the store files nobody names.
@@ -188,17 +191,19 @@ class Remover final {
         return CopyWholeFile(library_.StorePath(base->stored), path);
     }
 
-    void ImportAgain(::Addon& addon) {
+    Done ImportAgain(::Addon& addon) {
         for (const DexImport& import : addon.imports) {
             const QHash<QString, Fingerprint> before = DatabaseSnapshot(plan_.flyFolder);
             const ImporterCall call{import.importer, FolderOfFile(import.dexFile) + '/',
                                     QFileInfo(import.dexFile).fileName(), plan_.flyFolder, {}, import.pauseOnError};
-            RunImporter(call, log_, progress_);
+            if (const Result<QString> ran = RunImporter(call, log_, progress_); !ran)
+                return ran.failure();
             const QHash<QString, Fingerprint> after = DatabaseSnapshot(plan_.flyFolder);
             for (auto it = after.cbegin(); it != after.cend(); ++it)
                 if (before.value(it.key()) != it.value() && !addon.touched.contains(it.key()))
                     addon.touched << it.key();
         }
+        return {};
     }
 
     // What no DEX add-on changes any more needs no keeping as it was before them.
@@ -232,10 +237,44 @@ Outcome Cancelled(const QString& name) {
             .arg(name));
 }
 
+// A database that can't be rebuilt without the add-on is no removal: the whole removal is undone, so that
+// the database and the library are as they were before it.
+Outcome TakenBack(const QString& flyFolder, const QString& name, const Failure& import) {
+    const QString failed =
+        QCoreApplication::translate("AddonRemoval",
+                                    "La base de données n'a pas pu être reconstruite sans « %1 » : l'import "
+                                    "à nouveau de %2 a échoué (%3).")
+            .arg(name, import.path, import.reason);
+    ChangeJournal journal(flyFolder);
+    const QList<JournalEntry> entries = journal.Entries();
+    Outcome undone;
+    if (!entries.isEmpty() && entries[0].operation == RemovalName(name))
+        undone = UndoEntries(journal, entries.mid(0, 1));
+    if (undone.box() == Outcome::Box::Info)
+        return Outcome::Error(
+            failed + ' ' +
+            QCoreApplication::translate("AddonRemoval", "La désinstallation a été annulée : « %1 » reste dans "
+                                                        "la bibliothèque, la base de données est comme avant.")
+                .arg(name));
+    Outcome outcome = Outcome::Error(
+        failed + ' ' +
+        QCoreApplication::translate("AddonRemoval", "La désinstallation n'a pas pu être annulée : annulez-la "
+                                                    "depuis l'historique des modifications."));
+    return outcome += undone;
+}
+
 } // namespace
 
 QString RemovalName(const QString& addonName) {
     return QString::fromUtf8("Désinstallation ") + Quoted(addonName);
+}
+
+QString RemovedName(const QString& removal) {
+    const QString prefix = QString::fromUtf8("Désinstallation « ");
+    const QString suffix = QString::fromUtf8(" »");
+    if (!removal.startsWith(prefix) || !removal.endsWith(suffix))
+        return removal;
+    return removal.mid(prefix.size(), removal.size() - prefix.size() - suffix.size());
 }
 
 QStringList RemovalPlan::Changed() const {
@@ -315,21 +354,28 @@ Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keep
     if (library.IndexOf(plan.id) != plan.index || (!keepChanged && !plan.Changed().isEmpty()))
         return Outcome::Info(QCoreApplication::translate(
             "AddonRemoval", "La bibliothèque des add-ons a changé entre-temps : rien n'a été désinstallé."));
-    const JournalScope journal(flyFolder, RemovalName(plan.name));
-    library.pending = RemovalName(plan.name);
-    if (const Done marked = library.Save(); !marked)
-        return NotChanged({marked.failure()});
-    Remover remover(library, plan, log, progress);
-    const bool whole = remover.Files(keepChanged);
-    if (whole) {
-        remover.Folders();
-        remover.Database();
+    Outcome outcome;
+    Done rebuilt;
+    bool whole = false;
+    {
+        const JournalScope journal(flyFolder, RemovalName(plan.name));
+        library.pending = RemovalName(plan.name);
+        if (const Done marked = library.Save(); !marked)
+            return NotChanged({marked.failure()});
+        Remover remover(library, plan, log, progress);
+        whole = remover.Files(keepChanged);
+        if (whole) {
+            remover.Folders();
+            rebuilt = remover.Database();
+        }
+        remover.Finish();
+        library.pending.clear();
+        outcome = NotChanged(remover.failed());
+        if (const Done saved = library.Save(); !saved)
+            outcome += NotChanged({saved.failure()});
     }
-    remover.Finish();
-    library.pending.clear();
-    Outcome outcome = NotChanged(remover.failed());
-    if (const Done saved = library.Save(); !saved)
-        outcome += NotChanged({saved.failure()});
+    if (!rebuilt)
+        return TakenBack(flyFolder, plan.name, rebuilt.failure());
     if (!whole)
         return outcome += Cancelled(plan.name);
     return outcome.ok()
@@ -356,7 +402,7 @@ Outcome RecoverAddonLibrary(const QString& flyFolder) {
         return undone;
     return Outcome::Info(
         QCoreApplication::translate("AddonRemoval",
-                                    "La désinstallation interrompue « %1 » a été annulée : la "
+                                    "La désinstallation interrompue de « %1 » a été annulée : la "
                                     "bibliothèque des add-ons et les fichiers sont comme avant elle.")
-            .arg(library.pending));
+            .arg(RemovedName(library.pending)));
 }

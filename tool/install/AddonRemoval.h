@@ -45,6 +45,8 @@ struct RemovalPlan final {
 
 // The journal's name for the removal of an add-on: "Désinstallation « NAME »".
 QString RemovalName(const QString& addonName);
+// The add-on's name in such an operation's name; the operation's name when it is not one.
+QString RemovedName(const QString& removal);
 
 RemovalPlan PlanRemoval(const AddonLibrary& library, int index);
 

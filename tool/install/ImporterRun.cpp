@@ -14,7 +14,7 @@ namespace {
 
 // Cuts the importer's output into log lines as it comes, one indented log line per output line, so that it
 // stands apart from the installer's own lines. A blank line waits for a line with text after it: the blank
-// lines at the end are dropped.
+// lines at the end are dropped. Keeps what the importer said last, for a failure.
 class OutputLines final {
   public:
     explicit OutputLines(const ImporterLog& log) : log_(log) {}
@@ -31,6 +31,9 @@ class OutputLines final {
         Line(pending_);
         pending_.clear();
     }
+    // The importer's error report when it printed one ("An error has occurred:" and the lines after it),
+    // else its last line.
+    QString Said() const { return report_.isEmpty() ? last_ : report_.join(QLatin1Char(' ')); }
 
   private:
     void Line(const QByteArray& bytes) {
@@ -44,28 +47,37 @@ class OutputLines final {
         for (; blanks_ > 0; --blanks_)
             log_(QString());
         log_(QStringLiteral("    ") + line);
+        last_ = line.trimmed();
+        if (last_ == QLatin1String("An error has occurred:")) {
+            reporting_ = true;
+            report_.clear();
+        } else if (reporting_) {
+            report_ << last_;
+        }
     }
 
     const ImporterLog& log_;
     QByteArray pending_;
     int blanks_ = 0;
+    QString last_;
+    QStringList report_;
+    bool reporting_ = false;
 };
 
-QString OutcomeLine(const Result<int>& result, const QString& program, const QString& dexName) {
+// Why the import of dexName failed, in the log's words; empty when it succeeded.
+QString ImportFailure(const Result<int>& result, const QString& program, const QString& dexName) {
     if (!result)
-        return FailedLine(QCoreApplication::translate(
-                              "ImporterRun", "Navmerger.exe 1.3 could not be started (%1), %2 not imported")
-                              .arg(program, dexName));
+        return QCoreApplication::translate("ImporterRun",
+                                           "Navmerger.exe 1.3 could not be started (%1), %2 not imported")
+            .arg(program, dexName);
     if (*result < 0)
-        return FailedLine(
-            QCoreApplication::translate("ImporterRun", "Navmerger.exe 1.3 ended abnormally, %1 not imported")
-                .arg(dexName));
+        return QCoreApplication::translate("ImporterRun", "Navmerger.exe 1.3 ended abnormally, %1 not imported")
+            .arg(dexName);
     if (*result != 0)
-        return FailedLine(
-            QCoreApplication::translate(
-                "ImporterRun", "import of %1 into the database failed, Navmerger.exe 1.3 exit status %2")
-                .arg(dexName, QString::number(*result)));
-    return QCoreApplication::translate("ImporterRun", "Imported to database with Navmerger.exe 1.3");
+        return QCoreApplication::translate(
+                   "ImporterRun", "import of %1 into the database failed, Navmerger.exe 1.3 exit status %2")
+            .arg(dexName, QString::number(*result));
+    return {};
 }
 
 // The log line for program; empty for a Windows program where wine is not installed.
@@ -121,18 +133,20 @@ QList<JournalScope::ProgramFolder> ImporterFolders(const QString& flyFolder) {
             {fly + QStringLiteral("DATABASE"), {QStringLiteral("*")}}};
 }
 
-QString RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress) {
+Result<QString> RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress) {
     const ImporterChoice importer =
         call.importer.isEmpty() ? FindImporter(call.dexFolder, call.toolFolder) : Describe(call.importer);
     const QString program = ResolvePath(importer.program);
+    const QString dexFile = ResolvePath(call.dexFolder + call.dexName);
     if (!importer.logLine.isEmpty())
         log(importer.logLine);
     OutputLines lines(log);
     // The importer rewrites the archives and tables by itself: they are kept before it starts.
     if (const Done kept = JournalScope::BeforeProgram(ImporterFolders(call.flyFolder), program); !kept) {
-        log(FailedLine(
-            QCoreApplication::translate("ImporterRun", "import non lancé, %1").arg(kept.failure().reason)));
-        return {};
+        const QString reason =
+            QCoreApplication::translate("ImporterRun", "import non lancé, %1").arg(kept.failure().reason);
+        log(FailedLine(reason));
+        return Failure{dexFile, reason};
     }
     const Result<int> result = RunAndRead(
         program, ImporterArguments(call.dexName, ResolvePath(call.flyFolder), call.pauseOnError),
@@ -142,6 +156,12 @@ QString RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& 
     lines.Finish();
     if (!result && !result.failure().reason.isEmpty())
         log(QStringLiteral("    ") + NotStartedText(result.failure()));
-    log(OutcomeLine(result, program, call.dexName));
-    return result ? program : QString();
+    const QString failure = ImportFailure(result, program, call.dexName);
+    if (failure.isEmpty()) {
+        log(QCoreApplication::translate("ImporterRun", "Imported to database with Navmerger.exe 1.3"));
+        return program;
+    }
+    log(FailedLine(failure));
+    const QString said = result ? lines.Said() : NotStartedText(result.failure());
+    return Failure{dexFile, said.isEmpty() ? failure : failure + QStringLiteral(" : ") + said};
 }

@@ -46,5 +46,6 @@ using ImporterLog = std::function<void(const QString&)>;
 
 // Runs the importer and waits for it, calling progress's Wait meanwhile. The log lines, each logged as soon
 // as it is known: which importer runs, what it printed, line by line, then one line that says whether the
-// import succeeded. Returns the program that ran, as on disk; empty when none was started.
-QString RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress);
+// import succeeded. Returns the program that ran, as on disk; or the failure: the DEX file, and why, with
+// what the importer said of it.
+Result<QString> RunImporter(const ImporterCall& call, const ImporterLog& log, Progress& progress);

@@ -215,8 +215,20 @@
         <translation>The add-on library holds an interrupted removal (%1) that cannot be undone on its own: undo it from the change history.</translation>
     </message>
     <message>
-        <source>La désinstallation interrompue « %1 » a été annulée : la bibliothèque des add-ons et les fichiers sont comme avant elle.</source>
-        <translation>The interrupted removal &quot;%1&quot; was undone: the add-on library and the files are as they were before it.</translation>
+        <source>La base de données n&apos;a pas pu être reconstruite sans « %1 » : l&apos;import à nouveau de %2 a échoué (%3).</source>
+        <translation>The database could not be rebuilt without &quot;%1&quot;: importing %2 again failed (%3).</translation>
+    </message>
+    <message>
+        <source>La désinstallation a été annulée : « %1 » reste dans la bibliothèque, la base de données est comme avant.</source>
+        <translation>The removal was undone: &quot;%1&quot; stays in the library, the database is as it was.</translation>
+    </message>
+    <message>
+        <source>La désinstallation n&apos;a pas pu être annulée : annulez-la depuis l&apos;historique des modifications.</source>
+        <translation>The removal could not be undone: undo it from the history of changes.</translation>
+    </message>
+    <message>
+        <source>La désinstallation interrompue de « %1 » a été annulée : la bibliothèque des add-ons et les fichiers sont comme avant elle.</source>
+        <translation>The interrupted removal of &quot;%1&quot; was undone: the add-on library and the files are as they were before it.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "EnvironmentValue.h"
 #include "InstallFixture.h"
 
+#include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/AddonLibrary.h"
@@ -263,6 +264,53 @@ TEST_F(AddonLibraryTest, ADexAddOnRemovedRebuildsTheDatabaseFromTheOthers) {
     library.Load();
     ASSERT_EQ(library.addons.size(), 1);
     EXPECT_FALSE(PlanRemoval(library, 0).changedByHand.isEmpty());
+}
+
+// A removal whose database can't be rebuilt is taken back whole: the importer that imports the other add-on
+// again fails, is missing or is killed; the database, the folder and the library stay as before the
+// removal, and the box names the DEX file and what went wrong.
+TEST_F(AddonLibraryTest, ARemovalWhoseImportAgainFailsIsTakenBackWhole) {
+    const struct {
+        const char* importer; // the stand-in's script then; empty: no importer at all
+        const char* said;     // what the box must hold of it
+    } cases[] = {
+        {"echo 'An error has occurred:'; echo 'Unable to open ADD_AIRPORT.DEX'; exit 2",
+         "exit status 2 : Unable to open ADD_AIRPORT.DEX"},
+        {"", "could not be started"},
+        {"kill -9 $$", "ended abnormally"},
+    };
+    ASSERT_TRUE(MakeFly2Installation(Path("Fly2"), {QStringLiteral("--records"), QStringLiteral("12")}));
+    const QString importer = Path("importer/navmerger");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.said);
+        CreateFile("importer/navmerger", "#!/bin/sh\nexec '" + QByteArray(NAVMERGER_PATH) + "' \"$@\"\n");
+        QFile(importer).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        for (const QString name : {"AIRPORT.DEX", "ADD_AIRPORT.DEX"})
+            CreateFile("dex-" + name.left(3) + "/" + name, Read("Fly2/dex/" + name));
+        for (const QString folder : {"dex-AIR", "dex-ADD"}) {
+            InstallRequest request = Request(folder, InstallType::Dex);
+            request.importer = importer;
+            Install(request);
+        }
+        const QMap<QString, QByteArray> installed = Tree("Fly2");
+        const QByteArray library = ReadFile(AddonLibrary(Path("Fly2/")).File());
+        QFile::remove(importer);
+        if (*c.importer != 0)
+            CreateFile("importer/navmerger", "#!/bin/sh\n" + QByteArray(c.importer) + "\n");
+        QFile(importer).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const Outcome removed = Remove("dex-AIR");
+        EXPECT_EQ(removed.box(), Outcome::Box::Error);
+        EXPECT_TRUE(removed.text().contains(ResolvePath(Path("Fly2/dex/ADD_AIRPORT.DEX"))) &&
+                    removed.text().contains(QString::fromUtf8(c.said)) &&
+                    removed.text().contains(QString::fromUtf8("La désinstallation a été annulée")))
+            << removed.text().toStdString();
+        EXPECT_EQ(Tree("Fly2"), installed);
+        EXPECT_EQ(ReadFile(AddonLibrary(Path("Fly2/")).File()), library);
+        // The next case starts from this state: both add-ons taken back from the history.
+        ChangeJournal journal(Path("Fly2/"));
+        EXPECT_EQ(UndoEntries(journal, journal.Entries().mid(0, 2)).box(), Outcome::Box::Info);
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
+#include "install/AddonLibrary.h"
 #include "install/ImporterRun.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "shell/Progress.h"
@@ -96,6 +97,11 @@ TEST_F(DexInstallTest, FailedImportIsLoggedAsFailed) {
     EXPECT_TRUE(outcome.startsWith(failed)) << outcome.toStdString();
     EXPECT_NE(outcome.mid(failed.size()).toInt(), 0);
     EXPECT_EQ(Read("Fly2/system/AIRPORT.POD"), airports);
+    // Its copy is the add-on's, but not an import that a removal would make again.
+    AddonLibrary library(Path("Fly2/"));
+    library.Load();
+    ASSERT_EQ(library.addons.size(), 1);
+    EXPECT_TRUE(library.addons[0].imports.isEmpty());
 }
 
 TEST_F(DexInstallTest, ImporterThatCannotStartIsReported) {

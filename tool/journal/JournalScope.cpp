@@ -6,6 +6,7 @@
 #include "fs/NativeText.h"
 #include "journal/ChangeJournal.h"
 #include "journal/EntryFile.h"
+#include "journal/JournalRoot.h"
 #include "journal/JournalStore.h"
 
 #include <QCoreApplication>
@@ -68,6 +69,28 @@ QList<ChangeStep> ProgramSteps(const QString& folder, const QStringList& masks, 
     for (const QString& path : ProgramEntries(steps.front()))
         steps.append({Kind::Kept, path, {}, {}, FingerprintOf(path), {Fingerprint::Kind::Unknown, 0, 0}});
     return steps;
+}
+
+// Whether every path the steps changed holds again what it held before the first of them: an operation
+// refused whole (each copy refused, what the library kept for it dropped again) changed nothing. A folder
+// made for the tool's own files (the library's store) is no change of the user's.
+bool LeftAsItWas(const QList<ChangeStep>& changed) {
+    const QString own = JournalRoot();
+    QHash<QString, Fingerprint> before;
+    for (const ChangeStep& step : changed) {
+        if (step.kind == Kind::Program)
+            return false;
+        if (step.kind == Kind::Created && step.after.kind == Fingerprint::Kind::Folder && !own.isEmpty() &&
+            step.path.startsWith(own))
+            continue;
+        before.insert(step.path, before.value(step.path, step.before));
+        if (step.kind == Kind::Renamed)
+            before.insert(step.to, before.value(step.to, Fingerprint{}));
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        if (FingerprintOf(it.key(), it.value().hash) != it.value())
+            return false;
+    return true;
 }
 
 } // namespace
@@ -163,11 +186,15 @@ class EntryRecorder final : public ChangeRecorder {
             else if (made_[i])
                 changed << steps_[i];
         }
-        if (changed.isEmpty() && !temporaryLeft) {
+        // Telling whether the changes were all taken back reads the changed files again: it is done only for
+        // an entry that changed none of the user's files (a refused installation changed the library's
+        // store, then took that back).
+        const int files = ChangedFiles(changed);
+        if (!temporaryLeft && (changed.isEmpty() || (files == 0 && LeftAsItWas(changed)))) {
             writer_.Discard();
             RemoveWhole(journal_.StoreFolder(id_));
         } else {
-            writer_.Seal(ChangedFiles(changed));
+            writer_.Seal(files);
         }
     }
 

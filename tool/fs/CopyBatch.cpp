@@ -52,7 +52,9 @@ Done CopyBatch::Plan() {
         copy.after = FingerprintOfContents(copy.source);
         changes.append({FileChange::Kind::Write, copy.target, {}, copy.after});
     }
-    return recorder->Before(changes);
+    if (const Done told = recorder->Before(changes); !told)
+        return Failure{told.failure().path, told.failure().reason, true};
+    return {};
 }
 
 Done CopyBatch::Write(qsizetype i) {

@@ -110,14 +110,46 @@ Done CopyResolved(const ResolvedPath& source, const ResolvedPath& target) {
     return CopyWholeFile(source, target);
 }
 
-void MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
+// Each missing level of base + relative, made in turn; the first that can't be made stops it.
+Done MakeFolders(const QString& base, const QString& relative) {
+    QString rest = relative;
+    if (rest.endsWith('/'))
+        rest.chop(1);
+    const QString start = base.isEmpty() ? QString() : WithBackslash(base);
+    qsizetype end = 0;
+    while (end < rest.size()) {
+        end = rest.indexOf('/', end + 1);
+        if (end < 0)
+            end = rest.size();
+        const QString running = start + rest.left(end);
+        if (running.isEmpty() || running == QLatin1String("/") || FolderExists(running))
+            continue;
+        if (PathExists(running))
+            return SystemFailure(running, ENOTDIR);
+        if (const Done made = MakeFolder(running); !made)
+            return made;
+    }
+    return {};
+}
+
+Outcome FoldersNotMade() {
+    return Outcome::Info(QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
+}
+
+// The folders of target that are missing; when one can't be made, the box that says so goes to outcome.
+Done MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
     const QString folder = FolderOfFile(target.onDisk);
-    if (!folder.isEmpty() && !FolderExists(folder))
-        outcome += MakeFolderChain(QString(), folder);
+    if (folder.isEmpty() || FolderExists(folder))
+        return {};
+    const Done made = MakeFolders(QString(), folder);
+    if (!made)
+        outcome += FoldersNotMade();
+    return made;
 }
 
 Done CopyMakingFolders(const ResolvedPath& source, const ResolvedPath& target, Outcome& outcome) {
-    MakeFoldersOf(target, outcome);
+    // A folder that can't be made is still tried: the copy's own failure says why.
+    (void)MakeFoldersOf(target, outcome);
     return CopyResolved(source, target);
 }
 
@@ -158,10 +190,10 @@ Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const Re
                           const QString& realWithin, Outcome& outcome) {
     if (!LiesInside(WriteTarget(target), realWithin))
         return Outside(target.onDisk);
-    MakeFoldersOf(target, outcome);
-    // The error its write would meet, told now so that the batch is not refused for it.
-    if (const QString folder = FolderOfFile(target.onDisk); !folder.isEmpty() && !FolderExists(folder))
-        return SystemFailure(target.onDisk, PathExists(folder) ? ENOTDIR : ENOENT);
+    // Why its folder can't be made is the error its write would meet, told now so that the batch is not
+    // refused for it.
+    if (const Done made = MakeFoldersOf(target, outcome); !made)
+        return Failure{target.onDisk, made.failure().reason, made.failure().refused};
     if (const Done refused = CopyRefusal(source, target); !refused)
         return refused;
     batch.Add(source.onDisk, WriteTarget(target).onDisk);
@@ -214,23 +246,7 @@ Done RemoveFile(const QString& path, const QString& within) {
 }
 
 Outcome MakeFolderChain(const QString& base, const QString& relative) {
-    QString rest = relative;
-    if (rest.endsWith('/'))
-        rest.chop(1);
-    const QString start = base.isEmpty() ? QString() : WithBackslash(base);
-    qsizetype end = 0;
-    while (end < rest.size()) {
-        end = rest.indexOf('/', end + 1);
-        if (end < 0)
-            end = rest.size();
-        const QString running = start + rest.left(end);
-        if (running.isEmpty() || running == QLatin1String("/") || FolderExists(running))
-            continue;
-        if (!MakeFolder(running))
-            return Outcome::Info(
-                QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
-    }
-    return {};
+    return MakeFolders(base, relative) ? Outcome{} : FoldersNotMade();
 }
 
 Done MakeDatedBackup(const QString& file) {

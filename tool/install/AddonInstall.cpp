@@ -117,10 +117,13 @@ void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<Reso
     PlanRenames(marks);
 }
 
-// What a copy of the batch that failed says: its own reason, or which copy stopped it.
+// What a copy of the batch that failed says: its own reason, why the batch was refused before any copy
+// (the journal of changes can't record it), or which copy stopped it.
 Failure BatchFailure(const Failure& failure, const QString& target) {
     if (failure.path == WriteTarget(target))
         return failure;
+    if (failure.refused)
+        return {target, QCoreApplication::translate("AddonInstall", "non installé : %1").arg(failure.reason)};
     return {failure.path, QCoreApplication::translate("AddonInstall", "non installé, la copie de %1 a échoué : %2")
                               .arg(failure.path, failure.reason)};
 }

@@ -136,6 +136,10 @@
         <source>non installé, la copie de %1 a échoué : %2</source>
         <translation>not installed, the copy of %1 failed: %2</translation>
     </message>
+    <message>
+        <source>non installé : %1</source>
+        <translation>not installed: %1</translation>
+    </message>
 </context>
 <context>
     <name>AddonLibrary</name>

@@ -69,6 +69,22 @@ TEST_F(InstallBatchTest, ABatchThatFailsHalfWayPutsNothingInPlace) {
     }
 }
 
+// The journal's disk full: each file says the journal is why, not a copy that was never tried.
+TEST_F(InstallBatchTest, AJournalThatCantBeWrittenIsTheReasonGiven) {
+    SmallFileSystem journalDisk(Path("home"));
+    if (!journalDisk.available())
+        GTEST_SKIP() << journalDisk.why().toStdString();
+    ASSERT_TRUE(journalDisk.Fill());
+    const QMap<QString, QByteArray> before = Snapshot("Fly2");
+    const QStringList failed = Install(NoProgress()).filter("FAILED!!!");
+    EXPECT_EQ(Listed(Snapshot("Fly2")), Listed(before));
+    EXPECT_EQ(failed.size(), 3);
+    for (const QString& line : failed)
+        EXPECT_TRUE(line.contains(QString::fromUtf8("l'historique des modifications ne peut pas être écrit")) &&
+                    !line.contains(QString::fromUtf8("la copie de")))
+            << line.toStdString();
+}
+
 TEST_F(InstallBatchTest, ACancelPutsInPlaceWhatWasWrittenAndLeavesNoTemporary) {
     const QMap<QString, QByteArray> before = Snapshot("Fly2");
     CancellingProgress progress(1);

@@ -3,6 +3,7 @@
 #include "fs/ChangeRecorder.h"
 #include "fs/FileCopy.h"
 #include "fs/NativeFolder.h"
+#include "fs/NativeFs.h"
 #include "fs/NativeText.h"
 
 #include <QSet>
@@ -37,8 +38,8 @@ CopyBatch::~CopyBatch() {
     Abandon();
 }
 
-void CopyBatch::Add(const QString& source, const QString& target) {
-    copies_.append({source, target, TemporaryBeside(target)});
+void CopyBatch::Add(const QString& source, const QString& target, const QStringList& madeFolders) {
+    copies_.append({source, target, TemporaryBeside(target), madeFolders});
 }
 
 Done CopyBatch::Plan() {
@@ -130,7 +131,20 @@ CopyBatch::Ran CopyBatch::Run(const QList<qsizetype>& copies, const std::functio
     }
     run.done = run.done ? Commit() : run.done;
     Abandon();
+    RemoveFoldersLeftEmpty();
     return run;
+}
+
+void CopyBatch::RemoveFoldersLeftEmpty() {
+    for (qsizetype i = copies_.size() - 1; i >= 0; --i) {
+        if (copies_[i].placed)
+            continue;
+        const QStringList& folders = copies_[i].madeFolders;
+        for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder)
+            // A folder that can't be removed is only an empty folder left: the copy's failure is what counts.
+            if (FolderExists(*folder) && EntryNames(*folder).isEmpty())
+                (void)RemoveEmptyFolder(*folder);
+    }
 }
 
 void CopyBatch::Abandon() {

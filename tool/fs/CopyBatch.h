@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -20,8 +21,10 @@ class CopyBatch final {
     CopyBatch(const CopyBatch&) = delete;
     CopyBatch& operator=(const CopyBatch&) = delete;
 
-    // A copy of the plain file source over target, both resolved (target: where the write lands).
-    void Add(const QString& source, const QString& target);
+    // A copy of the plain file source over target, both resolved (target: where the write lands), with
+    // the folders made for it, outermost first: those still empty once the batch has run without putting
+    // it in place are removed again.
+    void Add(const QString& source, const QString& target, const QStringList& madeFolders = {});
     qsizetype size() const { return copies_.size(); }
     // How far Run went.
     struct Ran final {
@@ -43,6 +46,7 @@ class CopyBatch final {
         QString source;
         QString target;
         QString temporary;
+        QStringList madeFolders;
         Fingerprint after{Fingerprint::Kind::Unknown, 0, 0};
         bool written = false;
         bool placed = false;
@@ -56,6 +60,8 @@ class CopyBatch final {
     Done Commit();
     // Removes every temporary that is not in place.
     void Abandon();
+    // Removes the folders made for copies that are not in place, where nothing else went into them.
+    void RemoveFoldersLeftEmpty();
     Done Flush() const;
 
     QList<Copy> copies_;

@@ -110,12 +110,14 @@ Done CopyResolved(const ResolvedPath& source, const ResolvedPath& target) {
     return CopyWholeFile(source, target);
 }
 
-// Each missing level of base + relative, made in turn; the first that can't be made stops it.
-Done MakeFolders(const QString& base, const QString& relative) {
+// Each missing level of base + relative, made in turn; the first that can't be made stops it. The folders
+// made, outermost first.
+Result<QStringList> MakeFolders(const QString& base, const QString& relative) {
     QString rest = relative;
     if (rest.endsWith('/'))
         rest.chop(1);
     const QString start = base.isEmpty() ? QString() : WithBackslash(base);
+    QStringList made;
     qsizetype end = 0;
     while (end < rest.size()) {
         end = rest.indexOf('/', end + 1);
@@ -126,22 +128,23 @@ Done MakeFolders(const QString& base, const QString& relative) {
             continue;
         if (PathExists(running))
             return SystemFailure(running, ENOTDIR);
-        if (const Done made = MakeFolder(running); !made)
-            return made;
+        if (const Done level = MakeFolder(running); !level)
+            return level.failure();
+        made << running;
     }
-    return {};
+    return made;
 }
 
 Outcome FoldersNotMade() {
     return Outcome::Info(QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
 }
 
-// The folders of target that are missing; when one can't be made, the box that says so goes to outcome.
-Done MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
+// The folders of target that are missing, made; when one can't be, the box that says so goes to outcome.
+Result<QStringList> MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
     const QString folder = FolderOfFile(target.onDisk);
     if (folder.isEmpty() || FolderExists(folder))
-        return {};
-    const Done made = MakeFolders(QString(), folder);
+        return QStringList{};
+    Result<QStringList> made = MakeFolders(QString(), folder);
     if (!made)
         outcome += FoldersNotMade();
     return made;
@@ -190,13 +193,14 @@ Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const Re
                           const QString& realWithin, Outcome& outcome) {
     if (!LiesInside(WriteTarget(target), realWithin))
         return Outside(target.onDisk);
-    // Why its folder can't be made is the error its write would meet, told now so that the batch is not
-    // refused for it.
-    if (const Done made = MakeFoldersOf(target, outcome); !made)
-        return Failure{target.onDisk, made.failure().reason, made.failure().refused};
     if (const Done refused = CopyRefusal(source, target); !refused)
         return refused;
-    batch.Add(source.onDisk, WriteTarget(target).onDisk);
+    // Why its folder can't be made is the error its write would meet, told now so that the batch is not
+    // refused for it.
+    const Result<QStringList> made = MakeFoldersOf(target, outcome);
+    if (!made)
+        return Failure{target.onDisk, made.failure().reason, made.failure().refused};
+    batch.Add(source.onDisk, WriteTarget(target).onDisk, *made);
     return {};
 }
 

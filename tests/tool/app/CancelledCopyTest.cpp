@@ -102,4 +102,16 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
     }
 }
 
+// The folders a cancelled copy made for the files it never copied go again.
+TEST_F(CancelledCopyTest, FoldersMadeForFilesNotCopiedGoAgain) {
+    for (const char* name : {"a.pod", "x/b.pod", "x/y/c.pod", "z/d.pod"})
+        CreateFile(QStringLiteral("src/") + name, name);
+    SceneryCopyRequest request{Path("src"), Path("dst"), {}, SourceMode::Keep};
+    request.entries = ListSceneryFiles(request.sourceFolder, true, false);
+    CancellingProgress progress(1);
+    SceneryCopy copy(request);
+    EXPECT_FALSE(copy.Continue(progress).ok());
+    EXPECT_EQ(Tree("dst"), (QMap<QString, QByteArray>{{"a.pod", "a.pod"}}));
+}
+
 } // namespace

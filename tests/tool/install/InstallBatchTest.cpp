@@ -90,6 +90,7 @@ TEST_F(InstallBatchTest, ACancelPutsInPlaceWhatWasWrittenAndLeavesNoTemporary) {
     CancellingProgress progress(1);
     const QStringList log = Install(progress);
     EXPECT_EQ(FilesBelow("Fly2"), QStringList({"FLY2.EXE", "scenery/a.pod"}));
+    EXPECT_FALSE(QFileInfo::exists(Path("Fly2/data"))); // made for road.bgr, which was never copied
     EXPECT_EQ(Read("Fly2/scenery/a.pod"), "new a");
     EXPECT_TRUE(log.last().contains("cancelled after 1 of 3")) << log.join('\n').toStdString();
     ExpectUndone(before);

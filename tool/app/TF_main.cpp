@@ -4,6 +4,7 @@
 #include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "install/AddonRemoval.h"
+#include "journal/FolderLock.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
 #include "shell/MainActions.h"
@@ -154,6 +155,8 @@ void TF_main::FormShow() {
     }
     setWindowTitle(windowTitle() + " >>> " + AppSettings().FlyFolder);
     ActivateOtherKeys(true);
+    if (!HoldFlyFolder())
+        return;
     // A removal of an add-on that a kill interrupted is undone before anything else changes files.
     ShowOutcome(RecoverAddonLibrary(AppSettings().FlyFolder));
     {
@@ -165,6 +168,17 @@ void TF_main::FormShow() {
         notebook_->setCurrentIndex(InstallPage);
         QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);
     }
+}
+
+bool TF_main::HoldFlyFolder() {
+    if (FolderLock::HoldForSession(AppSettings().FlyFolder))
+        return true;
+    ShowInfo(tr("Une autre copie de FlyKestrel est déjà ouverte sur %1.\nCelle-ci peut afficher les listes, "
+                "les réglages, l'historique des modifications et la bibliothèque des add-ons, mais ne peut "
+                "rien changer dans ce dossier (activer, installer, enregistrer, annuler) tant que l'autre "
+                "reste ouverte.")
+                 .arg(AppSettings().FlyFolder));
+    return false;
 }
 
 void TF_main::closeEvent(QCloseEvent* event) {

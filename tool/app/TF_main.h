@@ -53,6 +53,9 @@ class TF_main final : public QWidget {
     void OnClick(const char* buttonName, std::function<void()> handler);
     void ConnectButtons();
     void FormShow();
+    // Takes the simulator folder for this copy of the tool; when another copy has it, says what this one
+    // may and may not do, and false.
+    bool HoldFlyFolder();
     void UMShowInstall();
     // Shows the window of another part non-modally, in front.
     void ShowWindow(QWidget& window);

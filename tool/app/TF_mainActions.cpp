@@ -65,8 +65,10 @@ void TF_main::EndWithoutSaving() {
 }
 
 void TF_main::Button7Click() {
-    if (windows_->options.exec() == QDialog::Accepted)
-        ActivateOtherKeys(true);
+    if (windows_->options.exec() != QDialog::Accepted)
+        return;
+    ActivateOtherKeys(true);
+    HoldFlyFolder();
 }
 
 void TF_main::Button5Click() {

@@ -6,6 +6,7 @@
 #include "fs/NativeText.h"
 #include "journal/ChangeJournal.h"
 #include "journal/EntryFile.h"
+#include "journal/FolderLock.h"
 #include "journal/JournalRoot.h"
 #include "journal/JournalStore.h"
 
@@ -98,7 +99,8 @@ bool LeftAsItWas(const QList<ChangeStep>& changed) {
 // The recorder of one open entry.
 class EntryRecorder final : public ChangeRecorder {
   public:
-    EntryRecorder(const QString& flyFolder, const QString& operation) : journal_(flyFolder), operation_(operation) {}
+    EntryRecorder(const QString& flyFolder, const QString& operation)
+        : journal_(flyFolder), operation_(operation), lock_(journal_) {}
 
     bool valid() const { return journal_.valid(); }
 
@@ -244,6 +246,8 @@ class EntryRecorder final : public ChangeRecorder {
     Done Record(QList<ChangeStep> steps) {
         if (steps.isEmpty())
             return {};
+        if (!lock_.held())
+            return lock_.Refusal();
         if (id_ == 0) {
             journal_.Prune(LoadJournalLimits());
             id_ = journal_.NewId();
@@ -276,6 +280,7 @@ class EntryRecorder final : public ChangeRecorder {
 
     ChangeJournal journal_;
     QString operation_;
+    FolderLock lock_;
     EntryWriter writer_;
     int id_ = 0;
     bool created_ = false;

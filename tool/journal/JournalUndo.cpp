@@ -5,6 +5,7 @@
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
 #include "journal/ChangeJournal.h"
+#include "journal/FolderLock.h"
 #include "journal/JournalStore.h"
 
 #include <QCoreApplication>
@@ -294,6 +295,10 @@ bool StillNewest(const ChangeJournal& journal, const QList<JournalEntry>& entrie
 Outcome UndoEntries(ChangeJournal& journal, const QList<JournalEntry>& entries) {
     if (entries.isEmpty())
         return Outcome::Info(QCoreApplication::translate("JournalUndo", "Aucune opération à annuler."));
+    const FolderLock lock(journal);
+    if (!lock.held())
+        return Outcome::Error(QCoreApplication::translate("JournalUndo", "Impossible d'annuler : %1.")
+                                  .arg(lock.Refusal().reason));
     if (const Outcome refused = Unready(journal, entries); !refused.ok())
         return refused;
     QStringList done;

@@ -457,6 +457,13 @@ Reason: %1</translation>
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>une autre copie de FlyKestrel est ouverte sur ce dossier et seule elle peut le modifier</source>
+        <translation>another copy of FlyKestrel is open on this folder and only it may change it</translation>
+    </message>
+</context>
+<context>
     <name>ImporterRun</name>
     <message>
         <source>Navmerger.exe 1.3 could not be started (%1), %2 not imported</source>
@@ -944,6 +951,10 @@ Procedure F - DEX files (extensions of the navigation database):
     <message>
         <source>Annuler les %1 dernières opérations, de %2 à %3 ?</source>
         <translation>Undo the last %1 operations, from %2 to %3?</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;annuler : %1.</source>
+        <translation>Cannot undo: %1.</translation>
     </message>
 </context>
 <context>
@@ -2438,6 +2449,12 @@ are never changed</translation>
     <message>
         <source>Facilite l&apos;ajustement des paramètres pour améliorer les performances de Fly!2</source>
         <translation>Makes it easy to adjust the settings that improve the performance of Fly!2</translation>
+    </message>
+    <message>
+        <source>Une autre copie de FlyKestrel est déjà ouverte sur %1.
+Celle-ci peut afficher les listes, les réglages, l&apos;historique des modifications et la bibliothèque des add-ons, mais ne peut rien changer dans ce dossier (activer, installer, enregistrer, annuler) tant que l&apos;autre reste ouverte.</source>
+        <translation>Another copy of FlyKestrel is already open on %1.
+This one can show the lists, the settings, the history of changes and the add-on library, but cannot change anything in this folder (switch on or off, install, save, undo) while the other one stays open.</translation>
     </message>
 </context>
 <context>

@@ -10,16 +10,27 @@ if [ ! -e "$demo/FLY2.EXE" ]; then
   "$build/tools/mkfly2" "$demo"
 fi
 
-# The preferences file lies beside the program. Line 7 holds the path of FLY2.EXE: when it names no file
-# (first run, or the demo was made anew elsewhere), the file is written to point at the demo.
+# The preferences file lies beside the program. It is written to point at the demo, with every folder the
+# path window would fill in, when its line 7 (the path of FLY2.EXE) names no file (first run, or the demo
+# was made anew elsewhere), or when it names the demo's without the folders (written by an older version
+# of this script). A file that points at another installation is left alone.
 prefs="$bin/FlyKestrel.prf"
-exe="$(cd "$demo" && pwd)/FLY2.EXE"
+fly="$(cd "$demo" && pwd)"
 stored=""
+dlls=""
 if [ -e "$prefs" ]; then
   stored="$(sed -n '7{s/\r$//;p;q}' "$prefs")"
+  dlls="$(sed -n '2{s/\r$//;p;q}' "$prefs")"
 fi
-if [ -z "$stored" ] || [ ! -f "$stored" ]; then
-  printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$prefs"
+if [ -z "$stored" ] || [ ! -f "$stored" ] || { [ "$stored" = "$fly/FLY2.EXE" ] && [ -z "$dlls" ]; }; then
+  start=""
+  [ -f "$fly/flystart.exe" ] && start="$fly/flystart.exe"
+  # Header, DLLPath, PythonPath, FlyIniPath, RenderIniPath, FlyStartPath, FlyExePath, SpareSetting,
+  # Fly2SliceFolder, DLLFolderHolder, Fly2SlicePath, TGAPath, RASPath, InstallSourceFolder,
+  # ExternalSceneryFolder.
+  printf '%s\r\n' '<FlyKestrel 1.7>' "$fly/modules/pc" "$fly/modules/scripts/global" "$fly/system/fly.ini" \
+    "$fly/system/render.ini" "$start" "$fly/FLY2.EXE" '' '' "$fly/modules/" "$fly/Fly2Slice.exe" '' '' '' '' \
+    > "$prefs"
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

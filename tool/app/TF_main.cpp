@@ -1,7 +1,6 @@
 #include "app/TF_main.h"
 
 #include "app/SubsystemWindows.h"
-#include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "install/AddonRemoval.h"
 #include "journal/JournalScope.h"
@@ -168,8 +167,9 @@ void TF_main::FormShow() {
 }
 
 void TF_main::closeEvent(QCloseEvent* event) {
-    if (const Done written = WritePreferences(PreferencesFile()); !written)
-        ShowOutcome(NotChanged({written.failure()}));
+    // The window closes and the tool ends whatever happens: a preferences file that can't be written is
+    // left as it was (it is written whole through a temporary), without a word.
+    (void)WritePreferences(PreferencesFile());
     event->accept();
     emit EndTool();
 }

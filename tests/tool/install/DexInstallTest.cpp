@@ -260,7 +260,7 @@ TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
     request.importer = importer;
     QStringList log;
     bool endedBeforeFirst = true;
-    RunInstallation(
+    const Outcome outcome = RunInstallation(
         request,
         [&](const QString& line) {
             if (line == "    first")
@@ -268,6 +268,7 @@ TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
             log << line;
         },
         waits);
+    EXPECT_TRUE(outcome.ok());
     EXPECT_FALSE(endedBeforeFirst);
     EXPECT_GT(waits.count, 0);
     EXPECT_EQ(log.mid(7),

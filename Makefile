@@ -8,7 +8,7 @@ ifdef CI
 CMAKE_FLAGS += -DWERROR=ON
 endif
 
-.PHONY: all deps configure build test run package screenshots sanitize sanitize-importer faults faults-tool bench bench-tool fuzz windows test-windows clean
+.PHONY: all deps configure build test run package screenshots sanitize sanitize-tool sanitize-importer faults faults-tool bench bench-tool fuzz windows test-windows clean
 
 all: build
 
@@ -47,6 +47,13 @@ sanitize: deps
 	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build build-sanitize -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(TEST_JOBS)
+
+# The tool's tests alone under the sanitizers (CI runs them): builds only what they need.
+TOOL_TEST_TARGETS = $(addprefix test_tool_,shell app journal activation initune slicer install sweep) tool_sweep_runner
+sanitize-tool: deps
+	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-sanitize --target flykestrel navmerger mkfly2 $(TOOL_TEST_TARGETS) -j$(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(TEST_JOBS) -R '^tool/'
 
 # The importer's tests alone under the sanitizers: builds only navmerger, mkfly2 and their tests.
 sanitize-importer: deps

@@ -93,11 +93,12 @@ void Install(const QString& work, int files) {
     request.sourceList = ListInstallSource(request.sourceFolder);
     request.flyFolder = work + "/Fly2";
     request.destination = work + "/Fly2/scenery/";
+    Outcome outcome;
     {
         const JournalScope scope(request.flyFolder, InstallationName(request.type));
-        RunInstallation(request, [](const QString&) {});
+        outcome = RunInstallation(request, [](const QString&) {});
     }
-    if (QDir(work + "/Fly2/scenery").entryList(QDir::Files).size() != files)
+    if (!outcome.ok() || QDir(work + "/Fly2/scenery").entryList(QDir::Files).size() != files)
         throw std::runtime_error("the installer did not copy every file");
 }
 

@@ -4,11 +4,14 @@
 #include "activation/ui/TF_checkpy.h"
 #include "activation/ui/TF_checksceneries.h"
 #include "app/TF_main.h"
+#include "fs/Outcome.h"
 #include "initune/ui/Tf_inikestrel.h"
 #include "install/ui/TFLYDataForm.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "install/ui/TF_SceneryCopy.h"
+#include "journal/JournalScope.h"
+#include "shell/ui/ShowOutcome.h"
 #include "shell/ui/TFSelDirDlg.h"
 #include "shell/ui/TF_History.h"
 #include "shell/ui/TFormKestrelTools.h"
@@ -45,7 +48,11 @@ KestrelWindows::KestrelWindows()
         addonLibrary_->show();
         addonLibrary_->raise();
     });
+    // Whichever window's operation it was, a journal entry that can't be sealed is told as it ends.
+    JournalScope::SetUnsealedWarning([](const Outcome& warning) { ShowOutcome(warning); });
 }
 
 // The main window goes last, so no window outlives the one that shows it.
-KestrelWindows::~KestrelWindows() = default;
+KestrelWindows::~KestrelWindows() {
+    JournalScope::SetUnsealedWarning({});
+}

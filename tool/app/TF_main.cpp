@@ -182,6 +182,9 @@ bool TF_main::HoldFlyFolder() {
 }
 
 void TF_main::closeEvent(QCloseEvent* event) {
+    // The window closes and the tool ends whatever happens; a preferences file that can't be written is
+    // left as it was (it is written whole through a temporary), and the user learns the settings were not
+    // kept rather than finding them gone at the next start.
     if (const Done written = WritePreferences(PreferencesFile()); !written)
         ShowOutcome(NotChanged({written.failure()}));
     event->accept();

@@ -1,7 +1,8 @@
 #include "fs/ChangeRecorder.h"
 
+#include "fs/SystemReason.h"
+
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -34,5 +35,5 @@ Done Recorded(const FileChange& change, const std::function<bool()>& make) {
 }
 
 Failure SystemFailure(const QString& path, int error) {
-    return {path, QString::fromLocal8Bit(std::strerror(error == 0 ? EIO : error))};
+    return {path, SystemReason(error == 0 ? EIO : error)};
 }

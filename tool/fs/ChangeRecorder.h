@@ -52,5 +52,5 @@ class RecorderScope final {
 // Tells the recorder of change, then makes it with make (which leaves errno set when it fails) unless the
 // recorder refused it, and tells whether it was made. A failure names change.path.
 Done Recorded(const FileChange& change, const std::function<bool()>& make);
-// The failure of a system call on path: the system's text for error.
+// The failure of a system call on path: the system's reason for error (SystemReason.h).
 Failure SystemFailure(const QString& path, int error);

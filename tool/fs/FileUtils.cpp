@@ -258,7 +258,9 @@ Done MakeDatedBackup(const QString& file) {
         return {};
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("ddMMyyHHmmss"));
     const QString backup = ResolvePath(file) + stamp + QStringLiteral(".BAK");
-    RemoveFile(backup);
+    // A backup of the same second is replaced; there is none as a rule, and the copy's own result is
+    // what tells whether a backup exists.
+    (void)RemoveFile(backup);
     return CopyFileOver(file, backup);
 }
 

@@ -27,7 +27,7 @@ void ReadEntries(int openFolder, const std::function<void(const QString& name, u
 // The entries of an already resolved folder, hidden ones included, by name without regard to case.
 QList<FolderEntry> FolderEntries(const QString& resolvedFolder);
 // Flushes a folder's entries to disk.
-bool FlushFolder(const QString& folder);
+[[nodiscard]] bool FlushFolder(const QString& folder);
 // The fingerprint of a native path as it stands (a final symbolic link is not followed), a file's bytes
 // hashed with hash: the one of the fingerprint it is to be compared with.
 Fingerprint FingerprintOf(const QString& nativePath, Fingerprint::Hash hash = Fingerprint::Hash::Xxh3);

@@ -8,7 +8,7 @@
 // application's error box, warnings captioned "Attention", and at most one question, last, whose answer the
 // window hands to the step that follows it. Empty when there is nothing to say. A function that has nothing
 // else to return returns one; a function that also returns a value appends to one passed in.
-struct Outcome final {
+struct [[nodiscard]] Outcome final {
     enum class Box { None, Info, Error, Warning, Question };
 
     struct Notice final {

@@ -17,7 +17,7 @@ struct Failure final {
 // What a function that can fail returns: its value, or why it failed. The reason is a Failure where a
 // file or a program is to blame; an action that ends in what its window must tell the user instead carries
 // that Outcome (possibly empty: nothing was done and there is nothing to say).
-template <typename T, typename Reason = Failure> class Result final {
+template <typename T, typename Reason = Failure> class [[nodiscard]] Result final {
   public:
     Result(T value) : value_(std::move(value)) {}            // NOLINT: a value converts to its result
     Result(Reason failure) : failure_(std::move(failure)) {} // NOLINT
@@ -36,7 +36,7 @@ template <typename T, typename Reason = Failure> class Result final {
     Reason failure_;
 };
 
-template <typename Reason> class Result<void, Reason> final {
+template <typename Reason> class [[nodiscard]] Result<void, Reason> final {
   public:
     Result() = default;
     Result(Reason failure) : ok_(false), failure_(std::move(failure)) {} // NOLINT

@@ -105,7 +105,8 @@ QString RecommendationsFile(const QString& programFolder) {
         QByteArray text;
         for (const QString& line : DefaultRecommendations())
             text += IniGrid::Encode(line) + "\r\n";
-        WriteFileAtomic(file, text);
+        // A file that can't be made leaves the grid's column of recommendations empty, which shows.
+        (void)WriteFileAtomic(file, text);
     }
     return file;
 }

@@ -137,6 +137,8 @@ void AddonCapture::ForgetFile(qsizetype i) {
 }
 
 void AddonCapture::Forget(const QString& stored) {
+    // A copy that no add-on refers to any more: one that stays costs room in the store, and its name is
+    // never given again.
     if (!stored.isEmpty())
-        RemoveFile(library_.StorePath(stored));
+        (void)RemoveFile(library_.StorePath(stored));
 }

@@ -27,9 +27,11 @@ struct Session final {
     AddonCapture& capture;
 };
 
+// The mark is a courtesy to the user, and the file is installed either way: a rename that fails (or that
+// the journal refuses) leaves the source under its own name without a line in the log.
 void MarkInstalled(const Session& s, const InstallStep& step, const ResolvedPath& source) {
     if (step.rename == InstallStep::Rename::Yes)
-        RenameNoReplace(source, source.onDisk + QStringLiteral(".installed"), s.sourceFolder);
+        (void)RenameNoReplace(source, source.onDisk + QStringLiteral(".installed"), s.sourceFolder);
 }
 
 void Failed(const Session& s, const QString& source, const QString& reason) {
@@ -114,7 +116,8 @@ void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<Reso
     for (qsizetype i = 0; i < copies.size(); ++i)
         if (copies[i] >= 0 && batch.Placed(copies[i]) && steps[from + i].rename == InstallStep::Rename::Yes)
             marks.append({sources[i].onDisk, sources[i].onDisk + QStringLiteral(".installed")});
-    PlanRenames(marks);
+    // A plan the journal can't take only costs the batch: each rename is then told, or refused, alone.
+    (void)PlanRenames(marks);
 }
 
 // What a copy of the batch that failed says: its own reason, why the batch was refused before any copy

@@ -123,9 +123,11 @@ class Remover final {
         const ::Addon& addon = Addon();
         if (addon.files.isEmpty() && addon.folders.isEmpty() && addon.imports.isEmpty())
             library_.addons.removeAt(library_.IndexOf(id_));
+        // A copy that can't be removed costs room in the store only: no add-on names it, and its name is
+        // never given again.
         for (const QString& stored : std::as_const(released_))
             if (!library_.StoreNameUsed(stored))
-                RemoveFile(library_.StorePath(stored));
+                (void)RemoveFile(library_.StorePath(stored));
     }
 
     const QList<Failure>& failed() const { return failed_; }

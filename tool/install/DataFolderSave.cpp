@@ -73,15 +73,25 @@ Outcome RestoreDataFolder(const QString& flyExePath) {
         return Outcome::Error(QCoreApplication::translate(
             "DataFolderSave", "Impossible de restaurer [data] - Le répertoire [data-save] n''existe pas!"));
     if (FolderExists(f.replaced))
-        ShellDelete(f.replaced);
+        if (const Done deleted = ShellDelete(f.replaced); !deleted)
+            return Outcome::Error(
+                QCoreApplication::translate("DataFolderSave",
+                                            "Impossible de supprimer %1 (%2) - rien n'a été restauré!")
+                    .arg(ResolvePath(f.replaced), deleted.failure().reason));
     const bool dataAside = FolderExists(f.data);
     if (dataAside && !ShellRename(f.data, f.replaced))
         return CannotRename(f.data, f.replaced, true);
     if (!ShellRename(f.save, f.data)) {
-        // The live folder goes back where it was, so the simulator never finds itself without one.
-        if (dataAside)
-            ShellRename(f.replaced, f.data);
-        return CannotRename(f.save, f.data, true);
+        Outcome outcome = CannotRename(f.save, f.data, true);
+        // The live folder goes back where it was, so the simulator never finds itself without one; where it
+        // can't, the user must know where it is.
+        if (dataAside && !ShellRename(f.replaced, f.data))
+            outcome += Outcome::Error(
+                QCoreApplication::translate(
+                    "DataFolderSave",
+                    "Impossible de renommer %1 vers %2 - le répertoire [data] est resté sous %1!")
+                    .arg(ResolvePath(f.replaced), ResolvePath(f.data)));
+        return outcome;
     }
     return Outcome::Info(
         QCoreApplication::translate("DataFolderSave",

@@ -106,7 +106,9 @@ QString ChangeJournal::StorePath(int id, int index) const {
 bool ChangeJournal::Remove(const JournalEntry& entry) {
     if (::unlink(ToNative(entry.file).constData()) != 0 && errno != ENOENT)
         return false;
-    FlushFolder(folder_);
+    // An entry whose removal a crash takes back before it reached the disk comes back without its store:
+    // an undo that needs the store then fails whole, changing nothing.
+    (void)FlushFolder(folder_);
     QDir(StoreFolder(entry.id)).removeRecursively();
     return true;
 }
@@ -120,9 +122,10 @@ void ChangeJournal::Prune(const JournalLimits& limits) {
         const JournalEntry& entry = entries[i];
         bytes += BytesBelow(StoreFolder(entry.id));
         const bool alwaysKept = i < limits.keepAtLeast || entry.running;
-        if (!alwaysKept && (entry.time < oldest || bytes > limits.maxStoreBytes))
-            Remove(entry);
-        else
+        // An entry that can't be removed keeps its store.
+        const bool removed =
+            !alwaysKept && (entry.time < oldest || bytes > limits.maxStoreBytes) && Remove(entry);
+        if (!removed)
             kept << IdText(entry.id);
     }
     // An entry that a killed writer never finished, and stores without an entry; other files that live
@@ -133,7 +136,7 @@ void ChangeJournal::Prune(const JournalLimits& limits) {
         id.toInt(&numbered);
         const bool leftover = name.endsWith(QLatin1String(".new")) || name.endsWith(QLatin1String(".store"));
         if (numbered && leftover && !kept.contains(id))
-            RemoveWhole(folder_ + name);
+            (void)RemoveWhole(folder_ + name); // what is left is tried again by the next prune
     }
 }
 

@@ -4,6 +4,7 @@
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
+#include "fs/SystemReason.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,10 +59,6 @@ bool IsLocked(const QString& path) {
     const bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return locked;
-}
-
-QString SystemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString EntryFileName(int id) {
@@ -244,7 +241,7 @@ EntryWriter::~EntryWriter() {
 }
 
 Failure EntryWriter::Failed(int error) const {
-    return {folder_, SystemError(error)};
+    return {folder_, SystemReason(error)};
 }
 
 void EntryWriter::Close() {
@@ -304,20 +301,31 @@ Done EntryWriter::AppendProgramEnd(const QList<QPair<int, Fingerprint>>& after, 
 }
 
 Done EntryWriter::Seal(int files) {
-    const Done done = Write({"end\t" + QByteArray::number(files)});
+    const qint64 unended = size_;
+    Done done = Write({"end\t" + QByteArray::number(files)});
     if (done) {
         const QString sealed = folder_ + EntryFileName(id_).replace(QStringLiteral(".entry"),
                                                                     QStringLiteral("-%1.entry").arg(lines_));
-        if (::rename(ToNative(path_).constData(), ToNative(sealed).constData()) == 0)
-            FlushFolder(folder_);
+        if (::rename(ToNative(path_).constData(), ToNative(sealed).constData()) != 0) {
+            done = Failed(errno);
+            // Under its open name the entry must read as interrupted, not as ended: without the seal's
+            // count of lines nothing would tell it cut short. Where the end can't be cut off, it reads as
+            // ended all the same, and the failure still goes to the user.
+            if (::ftruncate(fd_, unended) == 0)
+                (void)::fdatasync(fd_);
+        } else if (!FlushFolder(folder_)) {
+            done = Failed(errno);
+        }
     }
     Close();
     return done;
 }
 
 void EntryWriter::Discard() {
+    // An entry of an operation that changed nothing: if its removal is lost to a crash, it comes back as an
+    // interrupted operation of no file, which undoes to nothing.
     if (fd_ >= 0 && ::unlink(ToNative(path_).constData()) == 0)
-        FlushFolder(folder_);
+        (void)FlushFolder(folder_);
     Close();
 }
 

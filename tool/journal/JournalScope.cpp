@@ -9,6 +9,7 @@
 #include "journal/FolderLock.h"
 #include "journal/JournalRoot.h"
 #include "journal/JournalStore.h"
+#include "journal/JournalUndo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +25,7 @@ using Kind = ChangeStep::Kind;
 
 thread_local EntryRecorder* active = nullptr;
 std::function<void(int)> stepHook;
+std::function<void(const Outcome&)> showUnsealed;
 
 QString ChangeKey(const FileChange& change) {
     return QString::number(int(change.kind)) + change.path + QChar(0) + change.to;
@@ -166,20 +168,22 @@ class EntryRecorder final : public ChangeRecorder {
             steps_[index].after = fingerprint;
             made_[index] = fingerprint != steps_[index].before;
             // What the program left as it was needs no copy.
+            // A copy that can't be removed costs room in the store only, and goes with the entry.
             if (!made_[index] && !steps_[index].stored.isEmpty())
-                RemoveWhole(journal_.StorePath(id_, index));
+                (void)RemoveWhole(journal_.StorePath(id_, index));
         }
         for (const ChangeStep& step : created)
             Add(step, true);
         program_.clear();
     }
 
-    // Seals the entry, or removes it when its operation changed nothing.
-    void Close() {
+    // Seals the entry, or removes it when its operation changed nothing; fails when the entry can't be
+    // sealed. A store that can't be removed here is one without an entry, which the next Prune removes.
+    Done Close() {
         if (!created_ && id_ != 0)
-            RemoveWhole(journal_.StoreFolder(id_)); // what a refused first change left
+            (void)RemoveWhole(journal_.StoreFolder(id_)); // what a refused first change left
         if (!writer_.open())
-            return;
+            return {}; // the change it failed for was refused, with the journal named as the reason
         QList<ChangeStep> changed;
         bool temporaryLeft = false;
         for (qsizetype i = 0; i < steps_.size(); ++i) {
@@ -194,11 +198,14 @@ class EntryRecorder final : public ChangeRecorder {
         const int files = ChangedFiles(changed);
         if (!temporaryLeft && (changed.isEmpty() || (files == 0 && LeftAsItWas(changed)))) {
             writer_.Discard();
-            RemoveWhole(journal_.StoreFolder(id_));
-        } else {
-            writer_.Seal(files);
+            (void)RemoveWhole(journal_.StoreFolder(id_));
+            return {};
         }
+        return writer_.Seal(files);
     }
+
+    QString Operation() const { return operation_; }
+    QString Folder() const { return journal_.Folder(); }
 
   private:
     QList<ChangeStep> Created(const ChangeStep& program, const QSet<QString>& listed) const {
@@ -237,10 +244,12 @@ class EntryRecorder final : public ChangeRecorder {
         return !kept || FlushFolder(journal_.StoreFolder(id_));
     }
 
+    // The copies of steps that were never recorded. One that can't be removed is replaced or refused by
+    // the later step that gets its number, never taken for that step's old contents.
     void ForgetOldContents(const QList<ChangeStep>& steps) {
         for (const ChangeStep& step : steps)
             if (!step.stored.isEmpty())
-                RemoveWhole(journal_.StorePath(id_, step.stored.toInt()));
+                (void)RemoveWhole(journal_.StorePath(id_, step.stored.toInt()));
     }
 
     Done Record(QList<ChangeStep> steps) {
@@ -307,7 +316,13 @@ JournalScope::~JournalScope() {
         return;
     scope_.reset();
     active = nullptr;
-    recorder_->Close();
+    const Done sealed = recorder_->Close();
+    if (!sealed && showUnsealed)
+        showUnsealed(Outcome::Warning(
+            QCoreApplication::translate("JournalScope",
+                                        "L'opération « %1 » n'a pas pu être close dans l'historique des "
+                                        "modifications %2 (%3) : l'historique est peut-être incomplet.")
+                .arg(OperationText(recorder_->Operation()), recorder_->Folder(), sealed.failure().reason)));
 }
 
 Done JournalScope::BeforeProgram(const QList<ProgramFolder>& folders, const QString& program) {
@@ -317,6 +332,10 @@ Done JournalScope::BeforeProgram(const QList<ProgramFolder>& folders, const QStr
 void JournalScope::AfterProgram() {
     if (active != nullptr)
         active->AfterProgram();
+}
+
+void JournalScope::SetUnsealedWarning(std::function<void(const Outcome&)> show) {
+    showUnsealed = std::move(show);
 }
 
 void JournalScope::SetStepHook(std::function<void(int)> hook) {

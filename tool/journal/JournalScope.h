@@ -9,6 +9,7 @@
 #include <memory>
 
 class EntryRecorder;
+struct Outcome;
 class RecorderScope;
 
 // While one lives, every change that the file layer makes on this thread is journaled for the simulator
@@ -34,6 +35,10 @@ class JournalScope final {
     };
     static Done BeforeProgram(const QList<ProgramFolder>& folders, const QString& program);
     static void AfterProgram();
+
+    // Where the warning goes when an entry can't be sealed as its scope ends, and so reads as interrupted
+    // (or its seal may not outlive a crash): the windows show it. Without one, nobody is told.
+    static void SetUnsealedWarning(std::function<void(const Outcome&)> show);
 
     // Test seam: called with the number of each step once it is flushed, before its change.
     static void SetStepHook(std::function<void(int)> hook);

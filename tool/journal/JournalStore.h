@@ -16,4 +16,4 @@ bool KeepInStore(const QString& path, const QString& store, StoreBy by = StoreBy
 // Puts what store holds back at path, which must not exist or is a file that is replaced whole.
 bool PutBack(const QString& store, const QString& path);
 // Removes path, a file, a symbolic link or a folder with all below it.
-bool RemoveWhole(const QString& path);
+[[nodiscard]] bool RemoveWhole(const QString& path);

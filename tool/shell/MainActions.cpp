@@ -23,7 +23,8 @@ Outcome KeepDefaultOnce(const QString& original, const QString& keptDefault, con
             QCoreApplication::translate("MainActions",
                                         "Votre systtème Fly! est peut être défectueux. Non trouvé : %1")
                 .arg(ResolvePath(original)));
-    CopyFileOver(original, spare);
+    // A second safety copy beside the one just kept: the kept one is what counts, so its failure is silent.
+    (void)CopyFileOver(original, spare);
     return {};
 }
 
@@ -66,8 +67,10 @@ void DeleteHST(const QString& flyFolder) {
         return;
     QStringList files;
     ListFiles(folder, QStringLiteral("*.hst"), files, false);
+    // A courtesy before a launch: a file that stays (or that the journal refuses) leaves the simulator as it
+    // was, so the launch goes on without a word.
     for (const QString& file : files)
-        RemoveFile(file, folder);
+        (void)RemoveFile(file, folder);
 }
 
 Outcome LaunchSimulator(const Settings& settings, bool deleteHst) {

@@ -30,8 +30,9 @@ void MakeMissingFolders(const QString& folder) {
     QString path;
     for (const QString& part : folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         path += QLatin1Char('/') + part;
+        // A level that can't be made fails each write into it, which reports or drops its own failure.
         if (!FolderExists(path))
-            MakeFolder(path);
+            (void)MakeFolder(path);
     }
 }
 

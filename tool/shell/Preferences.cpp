@@ -42,8 +42,8 @@ void StartUpSettings(const QString& programFolder, const QString& startArgument)
     s.CopySourceFolder.clear();
     s.CopyTargetFolder.clear();
     s.HelpMemoFlag = true;
-    // Without a file that can be read, the settings stay empty, as at the first start.
-    ReadPreferences(PreferencesFile());
+    // Without a file that can be read, the settings stay empty, as at the first start, without a word.
+    (void)ReadPreferences(PreferencesFile());
 }
 
 // The first line is a header that is never checked: a file with another first line reads the same.

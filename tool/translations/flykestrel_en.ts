@@ -329,6 +329,14 @@
         <source>[data] enregistré sous [data$$$]. [data-save] renommé [data]!</source>
         <translation>[data] saved as [data$$$]. [data-save] renamed to [data]!</translation>
     </message>
+    <message>
+        <source>Impossible de supprimer %1 (%2) - rien n&apos;a été restauré!</source>
+        <translation>Cannot delete %1 (%2) - nothing was restored!</translation>
+    </message>
+    <message>
+        <source>Impossible de renommer %1 vers %2 - le répertoire [data] est resté sous %1!</source>
+        <translation>Cannot rename %1 to %2 - the [data] folder remains at %1!</translation>
+    </message>
 </context>
 <context>
     <name>DllFolderBackup</name>
@@ -867,6 +875,10 @@ Procedure F - DEX files (extensions of the navigation database):
         <source>l&apos;historique des modifications ne peut pas être écrit dans %1 (%2)</source>
         <translation>the change history cannot be written in %1 (%2)</translation>
     </message>
+    <message>
+        <source>L&apos;opération « %1 » n&apos;a pas pu être close dans l&apos;historique des modifications %2 (%3) : l&apos;historique est peut-être incomplet.</source>
+        <translation>The operation &quot;%1&quot; could not be closed in the change history %2 (%3): the history may be incomplete.</translation>
+    </message>
 </context>
 <context>
     <name>JournalUndo</name>
@@ -1209,6 +1221,37 @@ Procedure F - DEX files (extensions of the navigation database):
     <message>
         <source>fly2slice.exe recherché mais non trouvé &gt;&gt;&gt;%1</source>
         <translation>fly2slice.exe looked for but not found &gt;&gt;&gt; %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>Aucun espace disponible sur le périphérique</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Quota de disque dépassé</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Système de fichiers en lecture seule</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>Permission refusée</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Aucun fichier ou dossier de ce nom</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Le fichier existe</source>
+        <translation>File exists</translation>
+    </message>
+    <message>
+        <source>Erreur d&apos;entrée/sortie</source>
+        <translation>Input/output error</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,20 @@ TEST_F(MainWindowTest, LaunchAndCloseLeavesThePreferencesFileAsItWas) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
+TEST_F(MainWindowTest, APreferencesFileThatCantBeWrittenIsToldAndTheToolEnds) {
+    fly.CreateFile("tool/FlyKestrel.prf/in the way");
+    Start();
+    QSignalSpy ended(&Main(), &TF_main::EndTool);
+    ButtonOf("Button1")->click();
+    EXPECT_FALSE(Main().isVisible());
+    EXPECT_EQ(ended.count(), 1);
+    ASSERT_EQ(dialogs.Texts().size(), 1);
+    EXPECT_TRUE(dialogs.Texts()[0].startsWith(QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") +
+                                              fly.PreferencesFile()))
+        << dialogs.Texts()[0].toStdString();
+    EXPECT_EQ(fly.FilesBelow("tool"), QStringList{"FlyKestrel.prf/in the way"});
+}
+
 // English chosen at the last start: the main window speaks English, and the preferences file, which other
 // copies of the tool read, is written exactly as in French.
 TEST_F(MainWindowTest, EnglishChoiceShowsEnglishAndLeavesThePreferencesFileAsInFrench) {

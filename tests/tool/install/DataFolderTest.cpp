@@ -1,9 +1,14 @@
 // Putting the simulator's data folder aside before slicing and bringing it back.
 #include "InstallFixture.h"
+#include "SmallFileSystem.h"
 
 #include "install/ui/TFLYDataForm.h"
+#include "journal/JournalScope.h"
 
 #include <QPushButton>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -78,6 +83,44 @@ TEST_F(DataFolderTest, RestoreThatCannotMoveDataAsideRestoresNothing) {
     Click("ButtonRestore");
     EXPECT_EQ(Boxes(), QStringList({"error|Impossible de renommer " + Path("Fly2/data") + " vers " +
                                     Path("Fly2/data$$$") + " - rien n'a été restauré!"}));
+    EXPECT_EQ(FilesBelow("Fly2/data"), QStringList({"sliced.pod"}));
+    EXPECT_EQ(FilesBelow("Fly2/data-save"), QStringList({"city.txp", "terrain.tms"}));
+}
+
+// The put-aside folder can't take the live one's place (something took the name on the way), nor can the
+// live folder go back: the user is told where it is.
+TEST_F(DataFolderTest, RestoreThatCannotPutDataBackSaysWhereItIs) {
+    Click("ButtonSave");
+    CreateFile("Fly2/data/sliced.pod");
+    JournalScope::SetStepHook([this](int step) {
+        if (step == 2) // its rename of data-save to data
+            CreateFile("Fly2/data", "in the way");
+    });
+    dialogs_.Clear();
+    Click("ButtonRestore");
+    JournalScope::SetStepHook({});
+    EXPECT_EQ(Boxes(), QStringList({"error|Impossible de renommer " + Path("Fly2/data-save") + " vers " +
+                                        Path("Fly2/data") + " - rien n'a été restauré!",
+                                    "error|Impossible de renommer " + Path("Fly2/data$$$") + " vers " +
+                                        Path("Fly2/data") + " - le répertoire [data] est resté sous " +
+                                        Path("Fly2/data$$$") + "!"}));
+    EXPECT_EQ(FilesBelow("Fly2/data$$$"), QStringList({"sliced.pod"}));
+    EXPECT_EQ(FilesBelow("Fly2/data-save"), QStringList({"city.txp", "terrain.tms"}));
+}
+
+// An older restored folder that can't be deleted (here a disk mounted on it) stops the restore before it
+// changes anything, and says why.
+TEST_F(DataFolderTest, RestoreThatCannotDeleteTheOlderRestoredFolderRestoresNothing) {
+    Click("ButtonSave");
+    CreateFile("Fly2/data/sliced.pod");
+    SmallFileSystem disk(Path("Fly2/data$$$"));
+    if (!disk.available())
+        GTEST_SKIP() << disk.why().toStdString();
+    dialogs_.Clear();
+    Click("ButtonRestore");
+    EXPECT_EQ(Boxes(), QStringList({"error|Impossible de supprimer " + Path("Fly2/data$$$") + " (" +
+                                    QString::fromLocal8Bit(std::strerror(EBUSY)) +
+                                    ") - rien n'a été restauré!"}));
     EXPECT_EQ(FilesBelow("Fly2/data"), QStringList({"sliced.pod"}));
     EXPECT_EQ(FilesBelow("Fly2/data-save"), QStringList({"city.txp", "terrain.tms"}));
 }

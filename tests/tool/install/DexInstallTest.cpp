@@ -266,7 +266,7 @@ TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
     request.importer = importer;
     QStringList log;
     bool endedBeforeFirst = true;
-    RunInstallation(
+    const Outcome outcome = RunInstallation(
         request,
         [&](const QString& line) {
             if (line == "    first")
@@ -274,6 +274,7 @@ TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
             log << line;
         },
         waits);
+    EXPECT_TRUE(outcome.ok());
     EXPECT_FALSE(endedBeforeFirst);
     EXPECT_GT(waits.count, 0);
     EXPECT_EQ(log.mid(7),

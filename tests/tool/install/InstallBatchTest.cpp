@@ -31,7 +31,9 @@ class InstallBatchTest : public InstallFixture {
         request.destination = Path("Fly2/scenery/");
         QStringList log;
         const JournalScope scope(Path("Fly2"), QStringLiteral("Installation"));
-        RunInstallation(request, [&log](const QString& line) { log << line; }, progress);
+        const Outcome outcome =
+            RunInstallation(request, [&log](const QString& line) { log << line; }, progress);
+        EXPECT_TRUE(outcome.ok()); // what failed is in the log
         return log;
     }
 
@@ -50,8 +52,8 @@ TEST_F(InstallBatchTest, ABatchThatFailsHalfWayPutsNothingInPlace) {
         bool (SmallFileSystem::*spoil)();
         QString reason;
     } cases[] = {
-        {"full disk", &SmallFileSystem::Fill, "No space left on device"},
-        {"read-only disk", &SmallFileSystem::MakeReadOnly, "Read-only file system"},
+        {"full disk", &SmallFileSystem::Fill, "Aucun espace disponible sur le périphérique"},
+        {"read-only disk", &SmallFileSystem::MakeReadOnly, "Système de fichiers en lecture seule"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

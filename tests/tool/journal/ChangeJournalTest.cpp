@@ -7,7 +7,9 @@
 #include "fs/NativeFs.h"
 #include "journal/JournalScope.h"
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,6 +34,7 @@ class ChangeJournalTest : public TempFolderTest {
     }
     void TearDown() override {
         JournalScope::SetStepHook({});
+        JournalScope::SetUnsealedWarning({});
         qputenv("XDG_DATA_HOME", saved_);
         TempFolderTest::TearDown();
     }
@@ -184,6 +187,36 @@ TEST_F(ChangeJournalTest, ACopyWhereClonesAreRefusedFallsBackToTheSameBytes) {
     EXPECT_EQ(journal.Entries()[0].steps.last().after, FingerprintOf(F("scenery/copy.pod")));
     EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
     EXPECT_FALSE(QFile::exists(F("scenery/copy.pod")));
+}
+
+// An entry that can't be sealed (here a folder holds its sealed name) reads as interrupted, not as ended,
+// still undoes, and the user is told that the history may be incomplete.
+TEST_F(ChangeJournalTest, AnEntryThatCantBeSealedReadsAsInterruptedAndIsTold) {
+    QList<Outcome> told;
+    JournalScope::SetUnsealedWarning([&told](const Outcome& warning) { told << warning; });
+    const QString folder = Journal().Folder();
+    QString sealed;
+    {
+        const JournalScope scope(fly_, QStringLiteral("Essai"));
+        EXPECT_TRUE(WriteFileAtomic(F("system/fly.ini"), "[x]\r\na=2\r\n"));
+        const qsizetype lines = ReadFile(folder + "000001.entry").count('\n');
+        sealed = folder + QStringLiteral("000001-%1.entry").arg(lines + 1); // with its end line
+        WriteFile(sealed + "/x", "in the way");
+    }
+    ASSERT_TRUE(QDir(sealed).removeRecursively());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].box(), Outcome::Box::Warning);
+    EXPECT_EQ(told[0].text(),
+              QString::fromUtf8("L'opération « Essai » n'a pas pu être close dans l'historique des "
+                                "modifications ") +
+                  folder + " (" + QString::fromLocal8Bit(std::strerror(EISDIR)) +
+                  QString::fromUtf8(") : l'historique est peut-être incomplet."));
+    ChangeJournal journal = Journal();
+    ASSERT_EQ(journal.Entries().size(), 1);
+    EXPECT_FALSE(journal.Entries()[0].damaged());
+    EXPECT_FALSE(journal.Entries()[0].ended);
+    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(Tree("Fly2"), before_);
 }
 
 TEST_F(ChangeJournalTest, AChangeThatCantBeJournaledIsNotMade) {

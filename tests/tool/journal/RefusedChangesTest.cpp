@@ -17,8 +17,6 @@
 #include <QAbstractButton>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,7 +35,8 @@ QString NotChangedBox(const QStringList& paths, const QString& reason) {
 
 QString JournalFull(const QString& flyFolder) {
     return QString::fromUtf8("l'historique des modifications ne peut pas être écrit dans ") +
-           ChangeJournal(flyFolder).Folder() + " (No space left on device)";
+           ChangeJournal(flyFolder).Folder() +
+           QString::fromUtf8(" (Aucun espace disponible sur le périphérique)");
 }
 
 // The journal of the simulator folder Fly2 goes to the folder "data", where a test can mount a full disk.
@@ -59,10 +58,11 @@ class RefusedChangesTest : public TempFolderTest {
     // root, the folder's mode. The system's reason for a change refused there; empty when neither works.
     static QString MakeReadOnly(SmallFileSystem& disk, const QString& folder) {
         if (disk.available())
-            return disk.MakeReadOnly() ? QString::fromLocal8Bit(std::strerror(EROFS)) : QString();
+            return disk.MakeReadOnly() ? QString::fromUtf8("Système de fichiers en lecture seule")
+                                       : QString();
         if (::geteuid() == 0 || ::chmod(QFile::encodeName(folder).constData(), 0555) != 0)
             return {};
-        return QString::fromLocal8Bit(std::strerror(EACCES));
+        return QString::fromUtf8("Permission refusée");
     }
 
     QList<JournalEntry> Entries() const { return ChangeJournal(AppSettings().FlyFolder).Entries(); }
@@ -151,7 +151,8 @@ TEST_F(RefusedChangesTest, SceneryCopyToAFullDisk) {
     Click(window, "ButtonDestination");
     Click(window, "ButtonCopy");
     ExpectRefused(window,
-                  NotChangedBox({Path("target/a.pod"), Path("target/b.scf")}, "No space left on device"),
+                  NotChangedBox({Path("target/a.pod"), Path("target/b.scf")},
+                                QString::fromUtf8("Aucun espace disponible sur le périphérique")),
                   "target", target);
     EXPECT_EQ(FilesBelow("source"), QStringList({"a.pod", "b.scf"}));
 }

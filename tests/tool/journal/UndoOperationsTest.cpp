@@ -99,8 +99,12 @@ const QList<Operation> Operations = {
          SceneryCopyRequest request{addon, fly + "scenery", ListSceneryFiles(addon, true, false),
                                     SourceMode::Delete};
          SceneryCopy copy(request);
-         for (copy.Continue(NoProgress()); copy.Asking(); copy.Continue(NoProgress()))
+         Outcome said = copy.Continue(NoProgress());
+         while (copy.Asking()) {
              EXPECT_TRUE(copy.Answer(true).ok());
+             said = copy.Continue(NoProgress());
+         }
+         EXPECT_TRUE(said.ok());
      }},
     {"Enregistrement auto. [DATA]",
      [](const QString& fly, const QString&) {

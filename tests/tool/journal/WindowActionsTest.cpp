@@ -67,7 +67,7 @@ class WindowActionsTest : public TempFolderTest, public ::testing::WithParamInte
         PathFields fields;
         ASSERT_TRUE(PathsValidAtStart(fields, AppSettings()));
         ASSERT_TRUE(OptionsOk(fields, AppSettings()));
-        CheckPrefs(fly);
+        ASSERT_TRUE(CheckPrefs(fly).ok());
         Start();
     }
     void TearDown() override {

@@ -294,7 +294,7 @@ TEST_F(FileUtilsTest, ListFilesRoundTripWithCrLf) {
     const Result<QStringList> missing = LoadListFromFile(Path("missing.txt"));
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.failure().path, Path("missing.txt"));
-    EXPECT_EQ(missing.failure().reason, "No such file or directory");
+    EXPECT_EQ(missing.failure().reason, QString::fromUtf8("Aucun fichier ou dossier de ce nom"));
 }
 
 // Names that are not UTF-8 (a folder unpacked from a Windows archive) are found, opened and renamed.

@@ -62,9 +62,10 @@ TEST_F(NameLookupTest, EveryChangeToAFolderShowsInTheNextLookup) {
         {[](const QString& f) { ::unlink(ToNative(f + "GPS.dll")); }, "gps.dll", "Gps.DLL"},
         {[&](const QString& f) { rename(f + "Gps.DLL", f + "gps.dll.notused"); }, "GPS.DLL", "GPS.DLL"},
         {[](const QString&) {}, "GPS.DLL.NOTUSED", "gps.dll.notused"},
-        {[](const QString& f) { RenameNoReplace(f + "GPS.DLL.NOTUSED", f + "GPS.DLL"); }, "gps.dll", "GPS.DLL"},
-        {[](const QString& f) { RemoveFile(f + "gps.dll"); }, "gps.dll", "gps.dll"},
-        {[](const QString& f) { WriteFileAtomic(f + "Fly.INI", "x"); }, "fly.ini", "Fly.INI"},
+        {[](const QString& f) { EXPECT_TRUE(RenameNoReplace(f + "GPS.DLL.NOTUSED", f + "GPS.DLL")); },
+         "gps.dll", "GPS.DLL"},
+        {[](const QString& f) { EXPECT_TRUE(RemoveFile(f + "gps.dll")); }, "gps.dll", "gps.dll"},
+        {[](const QString& f) { EXPECT_TRUE(WriteFileAtomic(f + "Fly.INI", "x")); }, "fly.ini", "Fly.INI"},
         {[&](const QString& f) {
              rename(f, base + "pc.old");
              ::mkdir(ToNative(f), 0777);

@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QMap>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -75,16 +76,25 @@ bool Install(const Folders& f, InstallType type) {
     return outcome.ok() && !failed;
 }
 
+// What the copy says on the way beside its question tells of a failure (a folder that couldn't be made).
+bool OnlyAsks(const Outcome& said) {
+    return std::all_of(said.notices.cbegin(), said.notices.cend(),
+                       [](const Outcome::Notice& notice) { return notice.box == Outcome::Box::Question; });
+}
+
 // Every deletion the copy asks about is answered yes; without deletions the copy asks nothing.
 bool CopySceneries(const Folders& f, SourceMode mode) {
     const SceneryCopyRequest request{f.addon, f.fly + QStringLiteral("scenery"),
                                      ListSceneryFiles(f.addon, true, false), mode};
     const JournalScope journal(f.fly, QString::fromUtf8("Déplacement [scènes]"));
     SceneryCopy copy(request);
-    for (copy.Continue(NoProgress()); copy.Asking(); copy.Continue(NoProgress()))
+    bool quiet = OnlyAsks(copy.Continue(NoProgress()));
+    while (copy.Asking()) {
         if (!copy.Answer(true).ok())
             return false;
-    return !copy.Cancelled() && copy.Failed().isEmpty();
+        quiet = OnlyAsks(copy.Continue(NoProgress())) && quiet;
+    }
+    return quiet && !copy.Cancelled() && copy.Failed().isEmpty();
 }
 
 // The recommendations (from WORK) are loaded and applied before the save, as the window does in two clicks.

@@ -73,6 +73,7 @@ TEST_F(InstallBatchTest, ABatchThatFailsHalfWayPutsNothingInPlace) {
 
 // The journal's disk full: each file says the journal is why, not a copy that was never tried.
 TEST_F(InstallBatchTest, AJournalThatCantBeWrittenIsTheReasonGiven) {
+    CreateDir("Fly2/data");
     SmallFileSystem journalDisk(Path("home"));
     if (!journalDisk.available())
         GTEST_SKIP() << journalDisk.why().toStdString();

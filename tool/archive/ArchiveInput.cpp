@@ -177,6 +177,6 @@ QString ArchiveInput::formatName() const {
 
 Failure ArchiveInput::LibFailure() const {
     const char* text = handle_ ? archive_error_string(handle_->a) : nullptr;
-    return ArchiveFailure(path_, Damaged(text ? QString::fromUtf8(text)
+    return ArchiveFailure(path_, Damaged(text ? QString::fromUtf8(text).trimmed()
                                              : QCoreApplication::translate("Archive", "erreur inconnue")));
 }

@@ -66,7 +66,7 @@ Result<QList<Found>> WithZipDirectory(const QList<ArchiveHeader>& headers, const
         // libarchive turns the '\' of names written on Windows into '/'.
         const QByteArray name = QByteArray(header.name).replace('\\', '/');
         if ((name != QByteArray(zip[i].rawName).replace('\\', '/') && name != zip[i].name.toUtf8().replace('\\', '/')) ||
-            header.size != qint64(zip[i].size))
+            (header.type == ArchiveHeader::Type::File && header.size != qint64(zip[i].size)))
             return Disagreeing(path, zip[i].name);
         found += Found{header, zip[i].name, zip[i].crc};
     }

@@ -53,10 +53,12 @@ void SetKind(archive_entry* entry, const FixtureEntry& fixture) {
 void SetFormat(archive* a, const QString& format) {
     if (format == "zip")
         archive_write_set_format_zip(a);
-    else if (format == "7z")
+    else if (format.startsWith("7z"))
         archive_write_set_format_7zip(a);
     else
         archive_write_set_format_pax_restricted(a);
+    if (format == "7z-stored")
+        archive_write_set_format_option(a, "7zip", "compression", "store");
     if (format == "tar.gz")
         archive_write_add_filter_gzip(a);
     if (format == "tar.bz2")

@@ -23,7 +23,7 @@ inline FixtureEntry Folder(const QByteArray& name) {
     return {name, {}, FixtureEntry::Kind::Folder};
 }
 
-// libarchive's writer: "zip" (Deflate), "7z" (LZMA), "tar", "tar.gz", "tar.bz2", "tar.xz".
+// libarchive's writer: "zip" (Deflate), "7z" (LZMA), "7z-stored", "tar", "tar.gz", "tar.bz2", "tar.xz".
 QByteArray WrittenArchive(const QString& format, const QList<FixtureEntry>& entries);
 
 // A ZIP entry written field by field (stored: its data as given, whatever the method says).

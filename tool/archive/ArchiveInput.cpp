@@ -30,7 +30,8 @@ class Utf8Locale final {
 
 // The filters built into libarchive only: one that would start an outside program is refused.
 bool SupportFilters(archive* a) {
-    return archive_read_support_filter_gzip(a) == ARCHIVE_OK && archive_read_support_filter_bzip2(a) == ARCHIVE_OK &&
+    return archive_read_support_filter_gzip(a) == ARCHIVE_OK &&
+           archive_read_support_filter_bzip2(a) == ARCHIVE_OK &&
            archive_read_support_filter_xz(a) == ARCHIVE_OK;
 }
 
@@ -88,7 +89,8 @@ Done ArchiveInput::Open(const QString& path, std::optional<ArchiveKind> kind) {
     handle_ = std::make_unique<Handle>();
     archive* a = handle_->a;
     bool supported = true;
-    for (const ArchiveKind each : {ArchiveKind::Rar4, ArchiveKind::Rar5, ArchiveKind::SevenZip, ArchiveKind::Tar})
+    for (const ArchiveKind each :
+         {ArchiveKind::Rar4, ArchiveKind::Rar5, ArchiveKind::SevenZip, ArchiveKind::Tar})
         if (!kind || *kind == each)
             supported = SupportKind(a, each) && supported;
     if (kind == ArchiveKind::Zip)
@@ -178,5 +180,5 @@ QString ArchiveInput::formatName() const {
 Failure ArchiveInput::LibFailure() const {
     const char* text = handle_ ? archive_error_string(handle_->a) : nullptr;
     return ArchiveFailure(path_, Damaged(text ? QString::fromUtf8(text).trimmed()
-                                             : QCoreApplication::translate("Archive", "erreur inconnue")));
+                                              : QCoreApplication::translate("Archive", "erreur inconnue")));
 }

@@ -12,8 +12,8 @@
 // One header as libarchive reads it.
 struct ArchiveHeader final {
     enum class Type { File, Folder, SymbolicLink, HardLink, Other };
-    QByteArray name;   // libarchive's pathname
-    QString utf8;      // its UTF-8 form; null when libarchive has none
+    QByteArray name; // libarchive's pathname
+    QString utf8;    // its UTF-8 form; null when libarchive has none
     Type type = Type::File;
     std::optional<qint64> size;
     bool encrypted = false;

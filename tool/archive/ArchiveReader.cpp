@@ -10,10 +10,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Archive", text);
-}
-
 QString Hex(quint32 crc) {
     return QStringLiteral("%1").arg(crc, 8, 16, QChar(u'0'));
 }
@@ -31,7 +27,9 @@ Failure ArchiveReader::Fail(const Failure& failure) {
 }
 
 Done ArchiveReader::Open() {
-    const Failure changed = ArchiveFailure(table_.path, Tr("l'archive a changé depuis la lecture de sa table"));
+    const Failure changed = ArchiveFailure(
+        table_.path,
+        QCoreApplication::translate("Archive", "l'archive a changé depuis la lecture de sa table"));
     if (!table_.checks || QFileInfo(table_.path).size() != table_.checks->fileSize)
         return changed;
     input_ = std::make_unique<ArchiveInput>();
@@ -53,8 +51,11 @@ Result<const ArchiveEntry*> ArchiveReader::Next() {
         const qsizetype at = ++header_;
         if (at == headers.size() && !*next)
             break;
-        if (at == headers.size() || !*next || (*next)->name != headers[at].name || (*next)->size != headers[at].size)
-            return Fail(ArchiveFailure(table_.path, Tr("l'archive a changé depuis la lecture de sa table")));
+        if (at == headers.size() || !*next || (*next)->name != headers[at].name ||
+            (*next)->size != headers[at].size)
+            return Fail(ArchiveFailure(
+                table_.path,
+                QCoreApplication::translate("Archive", "l'archive a changé depuis la lecture de sa table")));
         if (headers[at].entry >= 0 && !table_.entries[headers[at].entry].folder) {
             current_ = &table_.entries[headers[at].entry];
             streamed_ = 0;
@@ -81,8 +82,9 @@ Result<qint64> ArchiveReader::Read(char* data, qint64 max) {
         return qint64(0);
     }
     if (*read > current_->size - streamed_)
-        return Fail(EntryFailure(table_.path, current_->name,
-                                 Tr("plus d'octets que les %1 annoncés").arg(current_->size)));
+        return Fail(EntryFailure(
+            table_.path, current_->name,
+            QCoreApplication::translate("Archive", "plus d'octets que les %1 annoncés").arg(current_->size)));
     streamed_ += *read;
     crc_ = Crc32(crc_, QByteArrayView(data, *read));
     return *read;
@@ -91,10 +93,14 @@ Result<qint64> ArchiveReader::Read(char* data, qint64 max) {
 Done ArchiveReader::CheckEnd() {
     if (streamed_ != current_->size)
         return EntryFailure(table_.path, current_->name,
-                            Tr("%1 octets au lieu des %2 annoncés").arg(streamed_).arg(current_->size));
+                            QCoreApplication::translate("Archive", "%1 octets au lieu des %2 annoncés")
+                                .arg(streamed_)
+                                .arg(current_->size));
     const std::optional<quint32>& crc = table_.checks->headers[header_].crc;
     if (crc && *crc != crc_)
         return EntryFailure(table_.path, current_->name,
-                            Tr("somme de contrôle CRC-32 fausse (%1 attendue, %2 trouvée)").arg(Hex(*crc), Hex(crc_)));
+                            QCoreApplication::translate(
+                                "Archive", "somme de contrôle CRC-32 fausse (%1 attendue, %2 trouvée)")
+                                .arg(Hex(*crc), Hex(crc_)));
     return {};
 }

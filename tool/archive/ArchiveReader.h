@@ -38,9 +38,9 @@ class ArchiveReader final {
     ArchiveTable table_;
     std::unique_ptr<ArchiveInput> input_;
     std::optional<Failure> failed_;
-    int header_ = -1;             // the archive's header read last
+    int header_ = -1; // the archive's header read last
     const ArchiveEntry* current_ = nullptr;
-    qint64 streamed_ = 0;         // bytes of the current entry
-    quint32 crc_ = 0;             // their CRC-32 so far
-    bool ended_ = false;          // its end was reached and checked
+    qint64 streamed_ = 0; // bytes of the current entry
+    quint32 crc_ = 0;     // their CRC-32 so far
+    bool ended_ = false;  // its end was reached and checked
 };

@@ -14,10 +14,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Archive", text);
-}
-
 // One header of the archive with what its format's own records add to it.
 struct Found final {
     ArchiveHeader header;
@@ -35,7 +31,8 @@ QString DecodedName(const ArchiveHeader& header, ArchiveKind kind) {
 }
 
 // Every header libarchive reads, up to the first past a limit.
-Result<QList<ArchiveHeader>> ReadHeaders(ArchiveInput& input, const QString& path, const ArchiveLimits& limits) {
+Result<QList<ArchiveHeader>> ReadHeaders(ArchiveInput& input, const QString& path,
+                                         const ArchiveLimits& limits) {
     ArchiveLimitCheck limit(limits);
     QList<ArchiveHeader> headers;
     for (;;) {
@@ -53,19 +50,23 @@ Result<QList<ArchiveHeader>> ReadHeaders(ArchiveInput& input, const QString& pat
 }
 
 Failure Disagreeing(const QString& path, const QString& name) {
-    return EntryFailure(path, name, Damaged(Tr("en-têtes qui ne s'accordent pas")));
+    return EntryFailure(path, name,
+                        Damaged(QCoreApplication::translate("Archive", "en-têtes qui ne s'accordent pas")));
 }
 
 // A ZIP archive's headers hold the names and sizes of its central directory, entry for entry.
-Result<QList<Found>> WithZipDirectory(const QList<ArchiveHeader>& headers, const QList<ZipEntry>& zip, const QString& path) {
+Result<QList<Found>> WithZipDirectory(const QList<ArchiveHeader>& headers, const QList<ZipEntry>& zip,
+                                      const QString& path) {
     QList<Found> found;
     for (qsizetype i = 0; i < qMax(headers.size(), zip.size()); ++i) {
         if (i >= headers.size() || i >= zip.size())
-            return Disagreeing(path, i < zip.size() ? zip[i].name : DecodedName(headers[i], ArchiveKind::Zip));
+            return Disagreeing(path,
+                               i < zip.size() ? zip[i].name : DecodedName(headers[i], ArchiveKind::Zip));
         const ArchiveHeader& header = headers[i];
         // libarchive turns the '\' of names written on Windows into '/'.
         const QByteArray name = QByteArray(header.name).replace('\\', '/');
-        if ((name != QByteArray(zip[i].rawName).replace('\\', '/') && name != zip[i].name.toUtf8().replace('\\', '/')) ||
+        if ((name != QByteArray(zip[i].rawName).replace('\\', '/') &&
+             name != zip[i].name.toUtf8().replace('\\', '/')) ||
             (header.type == ArchiveHeader::Type::File && header.size != qint64(zip[i].size)))
             return Disagreeing(path, zip[i].name);
         found += Found{header, zip[i].name, zip[i].crc};
@@ -82,7 +83,8 @@ Result<QList<Found>> WithRarHeaders(ByteFile& file, const QList<ArchiveHeader>& 
     QList<Found> found;
     for (qsizetype i = 0; i < qMax(headers.size(), rar->size()); ++i) {
         const QString name = i < headers.size() ? DecodedName(headers[i], kind) : QString();
-        if (i >= headers.size() || i >= rar->size() || (rar->at(i).size && headers[i].size != rar->at(i).size))
+        if (i >= headers.size() || i >= rar->size() ||
+            (rar->at(i).size && headers[i].size != rar->at(i).size))
             return Disagreeing(path, name);
         found += Found{headers[i], name, rar->at(i).crc};
         found.back().header.encrypted |= rar->at(i).encrypted;
@@ -105,19 +107,20 @@ Result<QList<Found>> Decoded(const QList<ArchiveHeader>& headers, ArchiveKind ki
 std::optional<QString> EntryRefusal(const ArchiveHeader& header) {
     switch (header.type) {
     case ArchiveHeader::Type::SymbolicLink:
-        return Tr("lien symbolique");
+        return QCoreApplication::translate("Archive", "lien symbolique");
     case ArchiveHeader::Type::HardLink:
-        return Tr("lien physique");
+        return QCoreApplication::translate("Archive", "lien physique");
     case ArchiveHeader::Type::Other:
-        return Tr("ni un fichier ni un dossier (périphérique, tube ou socket)");
+        return QCoreApplication::translate("Archive",
+                                           "ni un fichier ni un dossier (périphérique, tube ou socket)");
     case ArchiveHeader::Type::File:
     case ArchiveHeader::Type::Folder:
         break;
     }
     if (header.encrypted)
-        return Tr("chiffrée par un mot de passe");
+        return QCoreApplication::translate("Archive", "chiffrée par un mot de passe");
     if (!header.size)
-        return Tr("taille non indiquée");
+        return QCoreApplication::translate("Archive", "taille non indiquée");
     return std::nullopt;
 }
 
@@ -132,7 +135,8 @@ QString TopFolder(const QList<ArchiveEntry>& entries) {
 }
 
 // The table of the entries found, each checked on its own and against those before it.
-Result<ArchiveTable> Tabled(const QList<Found>& found, ArchiveTable table, const std::shared_ptr<ArchiveChecks>& checks) {
+Result<ArchiveTable> Tabled(const QList<Found>& found, ArchiveTable table,
+                            const std::shared_ptr<ArchiveChecks>& checks) {
     NameClashes clashes;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const ArchiveHeader& header = found[i].header;
@@ -143,9 +147,9 @@ Result<ArchiveTable> Tabled(const QList<Found>& found, ArchiveTable table, const
         const bool folder = header.type == ArchiveHeader::Type::Folder || found[i].name.endsWith(u'/') ||
                             found[i].name.endsWith(u'\\');
         if (why.isEmpty() && folder && *header.size > 0)
-            why = Tr("dossier qui contient des données");
+            why = QCoreApplication::translate("Archive", "dossier qui contient des données");
         if (why.isEmpty() && name.isEmpty() && !folder)
-            why = Tr("nom vide");
+            why = QCoreApplication::translate("Archive", "nom vide");
         if (!why.isEmpty())
             return EntryFailure(table.path, found[i].name, why);
         HeaderCheck check{header.name, *header.size, found[i].crc, -1};
@@ -163,11 +167,14 @@ Result<ArchiveTable> Tabled(const QList<Found>& found, ArchiveTable table, const
 }
 
 // A ZIP archive's central directory, read and checked; none when the file is no ZIP archive.
-Result<std::optional<QList<ZipEntry>>> ReadZip(ByteFile& file, const QString& path, const ArchiveLimits& limits) {
+Result<std::optional<QList<ZipEntry>>> ReadZip(ByteFile& file, const QString& path,
+                                               const ArchiveLimits& limits) {
     const std::optional<qint64> endAt = FindZipEnd(file);
     if (!endAt) {
         if (file.Read(0, 4) == QByteArrayLiteral("PK\x03\x04"))
-            return ArchiveFailure(path, Tr("répertoire central ZIP introuvable (archive coupée ?)"));
+            return ArchiveFailure(
+                path, QCoreApplication::translate("Archive",
+                                                  "répertoire central ZIP introuvable (archive coupée ?)"));
         return std::optional<QList<ZipEntry>>();
     }
     const Result<ZipEnd> end = ReadZipEnd(file, *endAt, path);
@@ -184,7 +191,7 @@ Result<std::optional<QList<ZipEntry>>> ReadZip(ByteFile& file, const QString& pa
 Result<ArchiveTable> ReadArchiveTable(const QString& path, const ArchiveLimits& limits) {
     ByteFile file(path);
     if (!file.Open())
-        return ArchiveFailure(path, Tr("archive illisible"));
+        return ArchiveFailure(path, QCoreApplication::translate("Archive", "archive illisible"));
     const Result<std::optional<QList<ZipEntry>>> zip = ReadZip(file, path, limits);
     if (!zip)
         return zip.failure();
@@ -196,8 +203,9 @@ Result<ArchiveTable> ReadArchiveTable(const QString& path, const ArchiveLimits& 
         return headers.failure();
     const std::optional<ArchiveKind> kind = *zip ? ArchiveKind::Zip : input.kind();
     if (!kind)
-        return ArchiveFailure(path, Tr("format d'archive non pris en charge"));
-    const Result<QList<Found>> found = *zip                        ? WithZipDirectory(*headers, **zip, path)
+        return ArchiveFailure(path,
+                              QCoreApplication::translate("Archive", "format d'archive non pris en charge"));
+    const Result<QList<Found>> found = *zip ? WithZipDirectory(*headers, **zip, path)
                                        : *kind == ArchiveKind::Rar4 || *kind == ArchiveKind::Rar5
                                            ? WithRarHeaders(file, *headers, *kind, path, limits)
                                            : Decoded(*headers, *kind);

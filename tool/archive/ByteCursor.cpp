@@ -34,7 +34,7 @@ quint64 ByteCursor::VarInt() {
 QByteArray ByteCursor::Bytes(quint64 count) {
     if (!Has(count))
         return {};
-    const QByteArray bytes = bytes_.sliced(at_, qsizetype(count)).toByteArray();
+    const QByteArray bytes = bytes_.mid(at_, qsizetype(count));
     at_ += qsizetype(count);
     return bytes;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
+
+#include <utility>
 
 // Little-endian fields of a record read in order. Reading past the end reads zeros and leaves the cursor
-// failed, so that a record is read whole and checked once.
+// failed, so that a record is read whole and checked once. The cursor shares the bytes it reads, so that
+// it may be made from a record just read.
 class ByteCursor final {
   public:
-    explicit ByteCursor(QByteArrayView bytes, qsizetype at = 0) : bytes_(bytes), at_(at) {}
+    explicit ByteCursor(QByteArray bytes, qsizetype at = 0) : bytes_(std::move(bytes)), at_(at) {}
 
     quint8 U8() { return quint8(Take(1)); }
     quint16 U16() { return quint16(Take(2)); }
@@ -26,7 +28,7 @@ class ByteCursor final {
     bool Has(quint64 count);
     quint64 Take(int count);
 
-    QByteArrayView bytes_;
+    QByteArray bytes_;
     qsizetype at_ = 0;
     bool ok_ = true;
 };

@@ -69,16 +69,19 @@ RarFile Rar5File(ByteCursor& in, const QByteArray& extra) {
     if (flags & 0x2)
         in.Skip(4); // time
     const std::optional<quint32> crc = flags & 0x4 ? std::optional<quint32>(in.U32()) : std::nullopt;
-    return RarFile{flags & 0x8 ? std::nullopt : std::optional<qint64>(qint64(size)), crc, Rar5Encrypted(extra)};
+    return RarFile{flags & 0x8 ? std::nullopt : std::optional<qint64>(qint64(size)), crc,
+                   Rar5Encrypted(extra)};
 }
 
 // One RAR 5 header at pos (a file header adds its file): the position of the next one.
 quint64 ReadRar5Block(ByteFile& file, quint64 pos, QList<RarFile>* files, Stop* stop) {
-    const std::optional<QByteArray> base = file.Read(pos, qMin(quint64(14), quint64(file.size()) - qMin(pos, quint64(file.size()))));
+    const std::optional<QByteArray> base =
+        file.Read(pos, qMin(quint64(14), quint64(file.size()) - qMin(pos, quint64(file.size()))));
     ByteCursor in(base.value_or(QByteArray()), 4);
     const quint64 headerSize = in.VarInt();
     const quint64 bodyAt = pos + quint64(in.at());
-    const std::optional<QByteArray> header = in.ok() && headerSize <= MaxRar5Header ? file.Read(bodyAt, headerSize) : std::nullopt;
+    const std::optional<QByteArray> header =
+        in.ok() && headerSize <= MaxRar5Header ? file.Read(bodyAt, headerSize) : std::nullopt;
     ByteCursor body(header.value_or(QByteArray()));
     const quint64 type = body.VarInt();
     const quint64 flags = body.VarInt();
@@ -102,7 +105,8 @@ quint64 ReadRar5Block(ByteFile& file, quint64 pos, QList<RarFile>* files, Stop* 
 } // namespace
 
 Result<QList<RarFile>> ReadRarHeaders(ByteFile& file, bool rar5, const QString& path, qint64 entryLimit) {
-    const QByteArray signature = rar5 ? QByteArrayLiteral("Rar!\x1a\x07\x01\x00") : QByteArrayLiteral("Rar!\x1a\x07\x00");
+    const QByteArray signature =
+        rar5 ? QByteArrayLiteral("Rar!\x1a\x07\x01\x00") : QByteArrayLiteral("Rar!\x1a\x07\x00");
     const std::optional<qint64> at = file.Find(signature, SignatureWithin);
     if (!at)
         return ArchiveFailure(path, HeaderDamage(0));
@@ -115,7 +119,8 @@ Result<QList<RarFile>> ReadRarHeaders(ByteFile& file, bool rar5, const QString& 
         if (stop == Stop::Damaged)
             return ArchiveFailure(path, HeaderDamage(block));
         if (stop == Stop::Encrypted)
-            return ArchiveFailure(path, QCoreApplication::translate("Archive", "archive chiffrée par un mot de passe"));
+            return ArchiveFailure(
+                path, QCoreApplication::translate("Archive", "archive chiffrée par un mot de passe"));
     }
     return files;
 }

@@ -24,4 +24,5 @@ struct ZipEntry final {
 // order libarchive reads them in), each checked against its local header: the same name, method and
 // encryption, its data inside the archive and apart from every other entry's. An entry encrypted, or
 // packed in a method libarchive can't unpack, is refused; so is the first one past entryLimit.
-Result<QList<ZipEntry>> ReadZipDirectory(ByteFile& file, const ZipEnd& end, const QString& path, qint64 entryLimit);
+Result<QList<ZipEntry>> ReadZipDirectory(ByteFile& file, const ZipEnd& end, const QString& path,
+                                         qint64 entryLimit);

@@ -14,10 +14,6 @@ constexpr qint64 EndSize = 22;
 constexpr qint64 Zip64LocatorSize = 20;
 constexpr qint64 Zip64EndSize = 56;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Archive", text);
-}
-
 struct Fields final {
     quint64 entries = 0;
     quint64 size = 0;
@@ -89,11 +85,17 @@ Result<ZipEnd> ReadZipEnd(ByteFile& file, qint64 endAt, const QString& path) {
     if (const auto wide = ReadZip64(file, endAt - Zip64LocatorSize, &directoryEnd))
         fields = *wide;
     else if (zip64)
-        return ArchiveFailure(path, DirectoryDamage(quint64(endAt), Tr("fin d'archive ZIP64 introuvable")));
+        return ArchiveFailure(
+            path, DirectoryDamage(quint64(endAt),
+                                  QCoreApplication::translate("Archive", "fin d'archive ZIP64 introuvable")));
     if (!fields.oneDisk)
-        return ArchiveFailure(path, DirectoryDamage(quint64(endAt), Tr("archive en plusieurs parties")));
+        return ArchiveFailure(
+            path, DirectoryDamage(quint64(endAt),
+                                  QCoreApplication::translate("Archive", "archive en plusieurs parties")));
     if (fields.size > quint64(directoryEnd) || fields.offset > quint64(directoryEnd) - fields.size)
-        return ArchiveFailure(path, DirectoryDamage(quint64(endAt), Tr("répertoire central hors du fichier")));
+        return ArchiveFailure(
+            path, DirectoryDamage(quint64(endAt), QCoreApplication::translate(
+                                                      "Archive", "répertoire central hors du fichier")));
     ZipEnd found;
     found.entries = fields.entries;
     found.directorySize = fields.size;
@@ -103,5 +105,7 @@ Result<ZipEnd> ReadZipEnd(ByteFile& file, qint64 endAt, const QString& path) {
 }
 
 QString DirectoryDamage(quint64 offset, const QString& what) {
-    return QCoreApplication::translate("Archive", "répertoire central ZIP illisible à l'octet %1 : %2").arg(offset).arg(what);
+    return QCoreApplication::translate("Archive", "répertoire central ZIP illisible à l'octet %1 : %2")
+        .arg(offset)
+        .arg(what);
 }

@@ -10,7 +10,7 @@
 // Where a ZIP archive's central directory lies, from its end record (ZIP64's where the archive has one).
 struct ZipEnd final {
     quint64 entries = 0;
-    quint64 directoryAt = 0;   // in the file
+    quint64 directoryAt = 0; // in the file
     quint64 directorySize = 0;
     // What the archive's offsets are counted from in the file: the size of the bytes before the archive,
     // the program of a self-extracting .exe.

@@ -108,7 +108,8 @@ QByteArray WrittenArchive(const QString& format, const QList<FixtureEntry>& entr
         SetKind(entry, fixture);
         EXPECT_EQ(archive_write_header(a, entry), ARCHIVE_OK) << archive_error_string(a);
         if (fixture.kind == FixtureEntry::Kind::File && !fixture.data.isEmpty()) {
-            EXPECT_EQ(archive_write_data(a, fixture.data.constData(), size_t(fixture.data.size())), fixture.data.size());
+            EXPECT_EQ(archive_write_data(a, fixture.data.constData(), size_t(fixture.data.size())),
+                      fixture.data.size());
         }
         archive_entry_free(entry);
     }
@@ -153,7 +154,8 @@ QByteArray ZipArchive(const QList<ZipFixture>& entries, bool zip64) {
         Put<quint32>(central, crc);
         Put<quint32>(central, zip64 ? 0xffffffff : quint32(entry.data.size()));
         Put<quint32>(central, zip64 ? 0xffffffff : size);
-        for (const quint16 field : {quint16(entry.name.size()), quint16(extra.size()), quint16(0), quint16(0), quint16(0)})
+        for (const quint16 field :
+             {quint16(entry.name.size()), quint16(extra.size()), quint16(0), quint16(0), quint16(0)})
             Put<quint16>(central, field);
         Put<quint32>(central, entry.unixMode << 16);
         Put<quint32>(central, zip64 ? 0xffffffff : offset);
@@ -169,7 +171,8 @@ QByteArray ZipArchive(const QList<ZipFixture>& entries, bool zip64) {
         Put<quint16>(out, 45);
         Put<quint32>(out, 0);
         Put<quint32>(out, 0);
-        for (const quint64 field : {quint64(entries.size()), quint64(entries.size()), quint64(central.size()), centralAt})
+        for (const quint64 field :
+             {quint64(entries.size()), quint64(entries.size()), quint64(central.size()), centralAt})
             Put<quint64>(out, field);
         Put<quint32>(out, 0x07064b50);
         Put<quint32>(out, 0);
@@ -177,7 +180,8 @@ QByteArray ZipArchive(const QList<ZipFixture>& entries, bool zip64) {
         Put<quint32>(out, 1);
     }
     Put<quint32>(out, 0x06054b50);
-    for (const quint16 field : {quint16(0), quint16(0), quint16(zip64 ? 0xffff : entries.size()), quint16(zip64 ? 0xffff : entries.size())})
+    for (const quint16 field : {quint16(0), quint16(0), quint16(zip64 ? 0xffff : entries.size()),
+                                quint16(zip64 ? 0xffff : entries.size())})
         Put<quint16>(out, field);
     Put<quint32>(out, zip64 ? 0xffffffff : quint32(central.size()));
     Put<quint32>(out, zip64 ? 0xffffffff : quint32(centralAt));
@@ -211,7 +215,8 @@ QByteArray Rar4Archive(const QList<RarFixture>& entries) {
         Put<quint8>(body, 0x30); // stored
         Put<quint16>(body, quint16(entry.name.size()));
         Put<quint32>(body, entry.folder ? 0x10 : 0x20);
-        Rar4Block(out, 0x74, quint16(0x8000 | (entry.folder ? 0xe0 : 0) | (entry.encrypted ? 0x04 : 0)), body + entry.name);
+        Rar4Block(out, 0x74, quint16(0x8000 | (entry.folder ? 0xe0 : 0) | (entry.encrypted ? 0x04 : 0)),
+                  body + entry.name);
         out += entry.data;
     }
     Rar4Block(out, 0x7b, 0x4000, {});

@@ -32,11 +32,11 @@ struct ZipFixture final {
     QByteArray data{};
     quint16 flags = 0;
     quint16 method = 0;
-    QByteArray localName{};             // null: name
-    std::optional<quint32> size{};      // the unpacked size stated; none: the data's
-    QByteArray extra{};                 // central directory extra fields
-    quint32 localAtShift = 0;         // added to the local header offset stated
-    quint32 unixMode = 0;             // made on Unix with this mode, when not 0
+    QByteArray localName{};        // null: name
+    std::optional<quint32> size{}; // the unpacked size stated; none: the data's
+    QByteArray extra{};            // central directory extra fields
+    quint32 localAtShift = 0;      // added to the local header offset stated
+    quint32 unixMode = 0;          // made on Unix with this mode, when not 0
 };
 // Entries in order, then the central directory and its end record (ZIP64's too when asked).
 QByteArray ZipArchive(const QList<ZipFixture>& entries, bool zip64 = false);

@@ -15,23 +15,28 @@ const QByteArray Accented = "MyScenery/Ça été à là.txt"; // UTF-8
 
 // The add-on most cases hold: a top folder, a folder in it, two files.
 QList<FixtureEntry> Addon() {
-    return {Folder("MyScenery/"), Folder("MyScenery/Sub/"), File("MyScenery/Sub/a.txt", "hello"), File(Accented, "world!!")};
+    return {Folder("MyScenery/"), Folder("MyScenery/Sub/"), File("MyScenery/Sub/a.txt", "hello"),
+            File(Accented, "world!!")};
 }
 
 QList<RarFixture> RarAddon() {
-    return {{.name = "MyScenery", .folder = true}, {.name = "MyScenery/Sub/a.txt", .data = "hello"},
+    return {{.name = "MyScenery", .folder = true},
+            {.name = "MyScenery/Sub/a.txt", .data = "hello"},
             {.name = Accented, .data = "world!!"}};
 }
 
 QList<ZipFixture> ZipAddon() {
-    return {{.name = "MyScenery/"}, {.name = "MyScenery/Sub/a.txt", .data = "hello"},
+    return {{.name = "MyScenery/"},
+            {.name = "MyScenery/Sub/a.txt", .data = "hello"},
             {.name = Accented, .data = "world!!", .flags = 0x0800}};
 }
 
 // What the table and the streams should hold: each entry by name, a folder's ending in '/'.
 using Expected = QMap<QString, QByteArray>;
 
-const Expected AddonEntries{{"MyScenery/", {}}, {"MyScenery/Sub/", {}}, {"MyScenery/Sub/a.txt", "hello"},
+const Expected AddonEntries{{"MyScenery/", {}},
+                            {"MyScenery/Sub/", {}},
+                            {"MyScenery/Sub/a.txt", "hello"},
                             {QString::fromUtf8(Accented), "world!!"}};
 
 Expected Without(Expected entries, const QString& name) {
@@ -52,14 +57,18 @@ const FormatCase Cases[] = {
     {"ZipUtf8Flag", [] { return ZipArchive(ZipAddon()); }, "ZIP", Without(AddonEntries, "MyScenery/Sub/")},
     {"ZipDosNames",
      [] { return ZipArchive({{.name = "MyScenery/\x85 \x82 \x8a \x87 \xb7.txt", .data = "dos"}}); },
-     "ZIP", {{QString::fromUtf8("MyScenery/à é è ç À.txt"), "dos"}}},
+     "ZIP",
+     {{QString::fromUtf8("MyScenery/à é è ç À.txt"), "dos"}}},
     {"ZipUnicodePathField",
      [] {
          const QByteArray dos = "MyScenery/\x82t\x82.txt";
          return ZipArchive({{.name = dos, .data = "u", .extra = UnicodePathField(dos, "MyScenery/Été.txt")}});
      },
-     "ZIP", {{QString::fromUtf8("MyScenery/Été.txt"), "u"}}},
-    {"ZipBackslashes", [] { return ZipArchive({{.name = "MyScenery\\Sub\\a.txt", .data = "hello"}}); }, "ZIP",
+     "ZIP",
+     {{QString::fromUtf8("MyScenery/Été.txt"), "u"}}},
+    {"ZipBackslashes",
+     [] { return ZipArchive({{.name = "MyScenery\\Sub\\a.txt", .data = "hello"}}); },
+     "ZIP",
      {{"MyScenery/Sub/a.txt", "hello"}}},
     {"Zip64", [] { return ZipArchive(ZipAddon(), true); }, "ZIP", Without(AddonEntries, "MyScenery/Sub/")},
     {"SelfExtractingZip", [] { return ExeStub(3000) + ZipArchive(ZipAddon()); }, "ZIP",
@@ -72,14 +81,22 @@ const FormatCase Cases[] = {
     {"TarBz2", [] { return WrittenArchive("tar.bz2", Addon()); }, "tar.bz2", AddonEntries},
     {"TarXz", [] { return WrittenArchive("tar.xz", Addon()); }, "tar.xz", AddonEntries},
     {"TarDotSlashTwoFolders",
-     [] { return WrittenArchive("tar", {Folder("./"), File("./A/x.txt", "x"), File("./B/y.txt", "yy")}); }, "tar",
-     {{"A/x.txt", "x"}, {"B/y.txt", "yy"}}, QString()},
+     [] {
+         return WrittenArchive("tar", {Folder("./"), File("./A/x.txt", "x"), File("./B/y.txt", "yy")});
+     },
+     "tar",
+     {{"A/x.txt", "x"}, {"B/y.txt", "yy"}},
+     QString()},
     {"Rar4", [] { return Rar4Archive(RarAddon()); }, "RAR 4", Without(AddonEntries, "MyScenery/Sub/")},
     // libarchive finds a RAR archive behind a program at 64 KiB and on.
     {"SelfExtractingRar4", [] { return ExeStub(0x10000) + Rar4Archive(RarAddon()); }, "RAR 4",
      Without(AddonEntries, "MyScenery/Sub/")},
     {"Rar5", [] { return Rar5Archive(RarAddon()); }, "RAR 5", Without(AddonEntries, "MyScenery/Sub/")},
-    {"FileAtTop", [] { return WrittenArchive("zip", {File("readme.txt", "r")}); }, "ZIP", {{"readme.txt", "r"}}, QString()},
+    {"FileAtTop",
+     [] { return WrittenArchive("zip", {File("readme.txt", "r")}); },
+     "ZIP",
+     {{"readme.txt", "r"}},
+     QString()},
 };
 
 void PrintTo(const FormatCase& format, std::ostream* out) {

@@ -33,7 +33,8 @@ QByteArray Zip(const QList<ZipFixture>& entries) {
 
 // A ZIP archive cut at its central directory's middle: its end record is gone with it.
 QByteArray CutZip() {
-    const QByteArray whole = Zip({{.name = "MyScenery/a.txt", .data = "hello"}, {.name = "MyScenery/b.txt", .data = "b"}});
+    const QByteArray whole =
+        Zip({{.name = "MyScenery/a.txt", .data = "hello"}, {.name = "MyScenery/b.txt", .data = "b"}});
     return whole.left(whole.indexOf("PK\x01\x02") + 30);
 }
 
@@ -60,35 +61,71 @@ const RefusalCase Cases[] = {
      "..\\SYSTEM\\fly.ini : nom avec « .. », qui sortirait du dossier"},
     {"Colon", [] { return Tar({File("MyScenery/a.txt:stream", "x")}); },
      "MyScenery/a.txt:stream : nom avec un deux-points"},
-    {"SymbolicLinkInTar", [] { return Tar({{"MyScenery/link", "/etc", Kind::SymbolicLink}}); },
+    {"SymbolicLinkInTar",
+     [] {
+         return Tar({{"MyScenery/link", "/etc", Kind::SymbolicLink}});
+     },
      "MyScenery/link : lien symbolique"},
-    {"SymbolicLinkInZip", [] { return Zip({{.name = "MyScenery/link", .data = "/etc", .unixMode = 0120777}}); },
+    {"SymbolicLinkInZip",
+     [] { return Zip({{.name = "MyScenery/link", .data = "/etc", .unixMode = 0120777}}); },
      "MyScenery/link : lien symbolique"},
-    {"HardLink", [] { return Tar({File("MyScenery/a", "x"), {"MyScenery/b", "MyScenery/a", Kind::HardLink}}); },
+    {"HardLink",
+     [] {
+         return Tar({File("MyScenery/a", "x"), {"MyScenery/b", "MyScenery/a", Kind::HardLink}});
+     },
      "MyScenery/b : lien physique"},
-    {"Fifo", [] { return Tar({{"MyScenery/fifo", {}, Kind::Fifo}}); },
+    {"Fifo",
+     [] {
+         return Tar({{"MyScenery/fifo", {}, Kind::Fifo}});
+     },
      "MyScenery/fifo : ni un fichier ni un dossier (périphérique, tube ou socket)"},
-    {"Device", [] { return Tar({{"MyScenery/tty", {}, Kind::Device}}); },
+    {"Device",
+     [] {
+         return Tar({{"MyScenery/tty", {}, Kind::Device}});
+     },
      "MyScenery/tty : ni un fichier ni un dossier (périphérique, tube ou socket)"},
-    {"CaseOnlyDuplicate", [] { return Tar({File("MyScenery/a.txt", "1"), File("MyScenery/A.TXT", "2")}); },
+    {"CaseOnlyDuplicate",
+     [] {
+         return Tar({File("MyScenery/a.txt", "1"), File("MyScenery/A.TXT", "2")});
+     },
      "MyScenery/A.TXT : même nom que « MyScenery/a.txt » à la casse près"},
-    {"FolderInOtherCase", [] { return Zip({{.name = "MyScenery/a", .data = "1"}, {.name = "MYSCENERY/b", .data = "2"}}); },
+    {"FolderInOtherCase",
+     [] {
+         return Zip({{.name = "MyScenery/a", .data = "1"}, {.name = "MYSCENERY/b", .data = "2"}});
+     },
      "MYSCENERY/b : même nom que « MyScenery » à la casse près"},
-    {"FileAndFolder", [] { return Tar({File("MyScenery/x", "1"), File("MyScenery/x/y", "2")}); },
+    {"FileAndFolder",
+     [] {
+         return Tar({File("MyScenery/x", "1"), File("MyScenery/x/y", "2")});
+     },
      "MyScenery/x/y : « MyScenery/x » à la fois fichier et dossier"},
-    {"SameFileTwice", [] { return Tar({File("MyScenery/x", "1"), File("MyScenery/./x", "2")}); },
+    {"SameFileTwice",
+     [] {
+         return Tar({File("MyScenery/x", "1"), File("MyScenery/./x", "2")});
+     },
      "MyScenery/x : nom donné deux fois"},
-    {"EncryptedZipEntry", [] { return Zip({{.name = "MyScenery/secret.txt", .data = "????????????x", .flags = 1}}); },
+    {"EncryptedZipEntry",
+     [] { return Zip({{.name = "MyScenery/secret.txt", .data = "????????????x", .flags = 1}}); },
      "MyScenery/secret.txt : chiffrée par un mot de passe"},
-    {"EncryptedRarEntry", [] { return Rar4Archive({{.name = "MyScenery/secret.txt", .data = "x", .encrypted = true}}); },
+    {"EncryptedRarEntry",
+     [] { return Rar4Archive({{.name = "MyScenery/secret.txt", .data = "x", .encrypted = true}}); },
      "MyScenery/secret.txt : chiffrée par un mot de passe"},
     {"Deflate64", [] { return Zip({{.name = "MyScenery/big.bmp", .data = "x", .method = 9}}); },
      "MyScenery/big.bmp : méthode de compression 9 (Deflate64) non prise en charge"},
-    {"TooManyEntriesInZip", [] { return Zip({{.name = "a", .data = "1"}, {.name = "b", .data = "2"}, {.name = "c", .data = "3"}}); },
+    {"TooManyEntriesInZip",
+     [] {
+         return Zip({{.name = "a", .data = "1"}, {.name = "b", .data = "2"}, {.name = "c", .data = "3"}});
+     },
      "c : au-delà de la limite de 2 entrées", TwoEntries},
-    {"TooManyEntriesIn7z", [] { return WrittenArchive("7z", {File("a", "1"), File("b", "2"), File("c", "3")}); },
+    {"TooManyEntriesIn7z",
+     [] {
+         return WrittenArchive("7z", {File("a", "1"), File("b", "2"), File("c", "3")});
+     },
      "c : au-delà de la limite de 2 entrées", TwoEntries},
-    {"TotalSizeBomb", [] { return WrittenArchive("tar.gz", {File("a", "123456"), File("b", "123456")}); },
+    {"TotalSizeBomb",
+     [] {
+         return WrittenArchive("tar.gz", {File("a", "123456"), File("b", "123456")});
+     },
      "b : taille totale décompressée au-delà de la limite de 10 octets", TenBytes},
     {"EntrySizeBomb", [] { return Zip({{.name = "a", .data = "123456"}}); },
      "a : 6 octets, au-delà de la limite de 5 octets par fichier", FiveBytesAFile},
@@ -99,7 +136,10 @@ const RefusalCase Cases[] = {
      [] { return Zip({{.name = "MyScenery/a.txt", .data = "x", .localName = "../../a.txt"}}); },
      "MyScenery/a.txt : deux noms pour une même entrée (« ../../a.txt » dans l'en-tête local)"},
     {"OverlappingZipEntries",
-     [] { return Zip({{.name = "a", .data = "data"}, {.name = "b", .data = "data", .localAtShift = quint32(-35)}}); },
+     [] {
+         return Zip(
+             {{.name = "a", .data = "data"}, {.name = "b", .data = "data", .localAtShift = quint32(-35)}});
+     },
      "a : données qui chevauchent celles de b"},
     {"InvalidUtf8Name", [] { return Zip({{.name = "MyScenery/\xff.txt", .data = "x", .flags = 0x0800}}); },
      "MyScenery/\uFFFD.txt : nom marqué UTF-8 qui n'est pas de l'UTF-8 valide"},
@@ -128,7 +168,8 @@ TEST(ArchiveDamage, DamagedCompressedTarIsRefusedInLibarchivesWords) {
     bytes.chop(8); // the gzip trailer: CRC-32 and size
     const Result<ArchiveTable> table = ReadArchiveTable(FixtureFile(folder.path(), "addon.tar.gz", bytes));
     ASSERT_FALSE(table);
-    EXPECT_TRUE(table.failure().reason.startsWith("archive endommagée (")) << table.failure().reason.toStdString();
+    EXPECT_TRUE(table.failure().reason.startsWith("archive endommagée ("))
+        << table.failure().reason.toStdString();
 }
 
 } // namespace

@@ -19,7 +19,8 @@ QByteArray Flipped(QByteArray bytes) {
     return bytes;
 }
 
-const QString WrongCrc = "MyScenery/a.txt : somme de contrôle CRC-32 fausse (3610a686 attendue, 0b708f36 trouvée)";
+const QString WrongCrc =
+    "MyScenery/a.txt : somme de contrôle CRC-32 fausse (3610a686 attendue, 0b708f36 trouvée)";
 
 struct StreamCase final {
     const char* label;
@@ -32,12 +33,14 @@ void PrintTo(const StreamCase& stream, std::ostream* out) {
 }
 
 const StreamCase Cases[] = {
-    {"StoredZipEntryDamaged", [] { return Flipped(ZipArchive({{.name = "MyScenery/a.txt", .data = "hello"}})); }, WrongCrc},
-    {"StoredRar4EntryDamaged", [] { return Rar4Archive({{.name = "MyScenery/a.txt", .data = "iello", .crcOf = "hello"}}); },
-     WrongCrc},
-    {"StoredRar5EntryDamaged", [] { return Rar5Archive({{.name = "MyScenery/a.txt", .data = "iello", .crcOf = "hello"}}); },
-     WrongCrc},
-    {"Stored7zEntryDamaged", [] { return Flipped(WrittenArchive("7z-stored", {File("MyScenery/a.txt", "hello")})); },
+    {"StoredZipEntryDamaged",
+     [] { return Flipped(ZipArchive({{.name = "MyScenery/a.txt", .data = "hello"}})); }, WrongCrc},
+    {"StoredRar4EntryDamaged",
+     [] { return Rar4Archive({{.name = "MyScenery/a.txt", .data = "iello", .crcOf = "hello"}}); }, WrongCrc},
+    {"StoredRar5EntryDamaged",
+     [] { return Rar5Archive({{.name = "MyScenery/a.txt", .data = "iello", .crcOf = "hello"}}); }, WrongCrc},
+    {"Stored7zEntryDamaged",
+     [] { return Flipped(WrittenArchive("7z-stored", {File("MyScenery/a.txt", "hello")})); },
      "MyScenery/a.txt : archive endommagée (7-Zip bad CRC: 0xb708f36 should be 0x3610a686)"},
     {"RarSizeLies", [] { return Rar4Archive({{.name = "MyScenery/a.txt", .data = "hello", .size = 4}}); },
      "MyScenery/a.txt : plus d'octets que les 4 annoncés"},
@@ -63,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Damage, ArchiveStream, ::testing::ValuesIn(Cases),
 
 TEST(ArchiveStreaming, ArchiveChangedSinceItsTableWasReadIsRefused) {
     const QTemporaryDir folder;
-    const QString path = FixtureFile(folder.path(), "addon.zip", ZipArchive({{.name = "a.txt", .data = "hello"}}));
+    const QString path =
+        FixtureFile(folder.path(), "addon.zip", ZipArchive({{.name = "a.txt", .data = "hello"}}));
     const Result<ArchiveTable> table = ReadArchiveTable(path);
     ASSERT_TRUE(table);
     FixtureFile(folder.path(), "addon.zip", ZipArchive({{.name = "b.txt", .data = "hello"}}));
@@ -76,8 +80,9 @@ TEST(ArchiveStreaming, ArchiveChangedSinceItsTableWasReadIsRefused) {
 // A solid 7z archive: the entries before the one wanted are unpacked to skip them, never kept.
 TEST(ArchiveStreaming, EntriesNotReadAreSkipped) {
     const QTemporaryDir folder;
-    const QString path = FixtureFile(folder.path(), "addon.7z",
-                                     WrittenArchive("7z", {File("a", QByteArray(100000, 'a')), File("b", "bee"), File("c", "sea")}));
+    const QString path = FixtureFile(
+        folder.path(), "addon.7z",
+        WrittenArchive("7z", {File("a", QByteArray(100000, 'a')), File("b", "bee"), File("c", "sea")}));
     const Result<ArchiveTable> table = ReadArchiveTable(path);
     ASSERT_TRUE(table);
     ArchiveReader reader(*table);
@@ -86,8 +91,8 @@ TEST(ArchiveStreaming, EntriesNotReadAreSkipped) {
     for (Result<const ArchiveEntry*> entry = reader.Next(); entry && *entry; entry = reader.Next()) {
         names += (*entry)->name;
         char chunk[16];
-        for (Result<qint64> read = reader.Read(chunk, sizeof chunk); (*entry)->name == "b" && read && *read > 0;
-             read = reader.Read(chunk, sizeof chunk))
+        for (Result<qint64> read = reader.Read(chunk, sizeof chunk);
+             (*entry)->name == "b" && read && *read > 0; read = reader.Read(chunk, sizeof chunk))
             b.append(chunk, *read);
     }
     EXPECT_EQ(names, QStringList({"a", "b", "c"}));

@@ -120,68 +120,78 @@ QByteArray WrittenArchive(const QString& format, const QList<FixtureEntry>& entr
     return out;
 }
 
+namespace {
+
+// One entry's local header and data onto out, its central directory entry onto central.
+void PutZipEntry(const ZipFixture& entry, bool zip64, QByteArray& out, QByteArray& central) {
+    const quint32 offset = quint32(out.size()) + entry.localAtShift;
+    const quint32 crc = Crc32(0, entry.data);
+    const quint32 size = entry.size.value_or(quint32(entry.data.size()));
+    const QByteArray localName = entry.localName.isNull() ? entry.name : entry.localName;
+    QByteArray wide; // ZIP64's sizes (and, in the central directory, offset)
+    Put<quint16>(wide, 1);
+    Put<quint16>(wide, 16);
+    Put<quint64>(wide, size);
+    Put<quint64>(wide, quint64(entry.data.size()));
+    const auto putCommon = [&](QByteArray& to) {
+        for (const quint16 field : {quint16(20), entry.flags, entry.method, quint16(0), quint16(0x21)})
+            Put<quint16>(to, field);
+        Put<quint32>(to, crc);
+        Put<quint32>(to, zip64 ? 0xffffffff : quint32(entry.data.size()));
+        Put<quint32>(to, zip64 ? 0xffffffff : size);
+    };
+    Put<quint32>(out, 0x04034b50);
+    putCommon(out);
+    Put<quint16>(out, quint16(localName.size()));
+    Put<quint16>(out, zip64 ? quint16(wide.size()) : 0);
+    out += localName + (zip64 ? wide : QByteArray()) + entry.data;
+    QByteArray extra = entry.extra;
+    if (zip64) {
+        wide[2] = 24;
+        Put<quint64>(wide, offset);
+        extra += wide;
+    }
+    Put<quint32>(central, 0x02014b50);
+    Put<quint16>(central, entry.unixMode ? quint16(3 << 8 | 30) : 20);
+    putCommon(central);
+    for (const quint16 field :
+         {quint16(entry.name.size()), quint16(extra.size()), quint16(0), quint16(0), quint16(0)})
+        Put<quint16>(central, field);
+    Put<quint32>(central, entry.unixMode << 16);
+    Put<quint32>(central, zip64 ? 0xffffffff : offset);
+    central += entry.name + extra;
+}
+
+// ZIP64's end record and its locator, for count entries in a central directory of size bytes at centralAt.
+void PutZip64End(QByteArray& out, quint64 count, quint64 size, quint64 centralAt) {
+    const quint64 recordAt = quint64(out.size());
+    Put<quint32>(out, 0x06064b50);
+    Put<quint64>(out, 44);
+    Put<quint16>(out, 45);
+    Put<quint16>(out, 45);
+    Put<quint32>(out, 0);
+    Put<quint32>(out, 0);
+    for (const quint64 field : {count, count, size, centralAt})
+        Put<quint64>(out, field);
+    Put<quint32>(out, 0x07064b50);
+    Put<quint32>(out, 0);
+    Put<quint64>(out, recordAt);
+    Put<quint32>(out, 1);
+}
+
+} // namespace
+
 QByteArray ZipArchive(const QList<ZipFixture>& entries, bool zip64) {
     QByteArray out, central;
-    for (const ZipFixture& entry : entries) {
-        const quint32 offset = quint32(out.size()) + entry.localAtShift;
-        const quint32 crc = Crc32(0, entry.data);
-        const quint32 size = entry.size.value_or(quint32(entry.data.size()));
-        const QByteArray localName = entry.localName.isNull() ? entry.name : entry.localName;
-        QByteArray wide; // ZIP64's sizes (and, in the central directory, offset)
-        Put<quint16>(wide, 1);
-        Put<quint16>(wide, 16);
-        Put<quint64>(wide, size);
-        Put<quint64>(wide, quint64(entry.data.size()));
-        Put<quint32>(out, 0x04034b50);
-        for (const quint16 field : {quint16(20), entry.flags, entry.method, quint16(0), quint16(0x21)})
-            Put<quint16>(out, field);
-        Put<quint32>(out, crc);
-        Put<quint32>(out, zip64 ? 0xffffffff : quint32(entry.data.size()));
-        Put<quint32>(out, zip64 ? 0xffffffff : size);
-        Put<quint16>(out, quint16(localName.size()));
-        Put<quint16>(out, zip64 ? quint16(wide.size()) : 0);
-        out += localName + (zip64 ? wide : QByteArray()) + entry.data;
-        QByteArray extra = entry.extra;
-        if (zip64) {
-            wide[2] = 24;
-            Put<quint64>(wide, offset);
-            extra += wide;
-        }
-        Put<quint32>(central, 0x02014b50);
-        Put<quint16>(central, entry.unixMode ? quint16(3 << 8 | 30) : 20);
-        for (const quint16 field : {quint16(20), entry.flags, entry.method, quint16(0), quint16(0x21)})
-            Put<quint16>(central, field);
-        Put<quint32>(central, crc);
-        Put<quint32>(central, zip64 ? 0xffffffff : quint32(entry.data.size()));
-        Put<quint32>(central, zip64 ? 0xffffffff : size);
-        for (const quint16 field :
-             {quint16(entry.name.size()), quint16(extra.size()), quint16(0), quint16(0), quint16(0)})
-            Put<quint16>(central, field);
-        Put<quint32>(central, entry.unixMode << 16);
-        Put<quint32>(central, zip64 ? 0xffffffff : offset);
-        central += entry.name + extra;
-    }
+    for (const ZipFixture& entry : entries)
+        PutZipEntry(entry, zip64, out, central);
     const quint64 centralAt = quint64(out.size());
     out += central;
-    if (zip64) {
-        const quint64 recordAt = quint64(out.size());
-        Put<quint32>(out, 0x06064b50);
-        Put<quint64>(out, 44);
-        Put<quint16>(out, 45);
-        Put<quint16>(out, 45);
-        Put<quint32>(out, 0);
-        Put<quint32>(out, 0);
-        for (const quint64 field :
-             {quint64(entries.size()), quint64(entries.size()), quint64(central.size()), centralAt})
-            Put<quint64>(out, field);
-        Put<quint32>(out, 0x07064b50);
-        Put<quint32>(out, 0);
-        Put<quint64>(out, recordAt);
-        Put<quint32>(out, 1);
-    }
+    if (zip64)
+        PutZip64End(out, quint64(entries.size()), quint64(central.size()), centralAt);
+    const quint16 count = zip64 ? 0xffff : quint16(entries.size());
     Put<quint32>(out, 0x06054b50);
-    for (const quint16 field : {quint16(0), quint16(0), quint16(zip64 ? 0xffff : entries.size()),
-                                quint16(zip64 ? 0xffff : entries.size())})
+    for (const quint16 field : {quint16(0), quint16(0), count, count})
         Put<quint16>(out, field);
     Put<quint32>(out, zip64 ? 0xffffffff : quint32(central.size()));
     Put<quint32>(out, zip64 ? 0xffffffff : quint32(centralAt));

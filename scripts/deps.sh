@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config ccache
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libxxhash-dev
+  qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libxxhash-dev libarchive-dev
   xvfb xauth
   "$@"  # extra packages for one target, e.g. clang for `make fuzz`
 )

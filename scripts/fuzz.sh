@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ with clang into BUILD and runs each for SECONDS, starting from a
 # seed corpus made by mkfly2 (archives, templates, tables and DEX files of a small installation) and
-# the journal entries of fuzz/seeds.
+# the journal entries and add-on archives of fuzz/seeds.
 # Usage: scripts/fuzz.sh [BUILD [SECONDS [JOBS]]]. Findings go to BUILD/findings/<target>/; the run
 # fails when any target found one.
 set -euo pipefail
 build=${1:-build-fuzz}
 seconds=${2:-60}
 jobs=${3:-$(nproc)}
-targets=(archive template table journal)
+targets=(archive template table journal addon_archive)
 
 cmake -S . -B "$build" -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target mkfly2 navmerger "${targets[@]/#/fuzz_}" -j"$jobs"
@@ -38,6 +38,9 @@ fi
 # Journal entries: our own seeds, one sealed and one cut short (tool/journal/EntryFile.h).
 mkdir -p "$seeds/journal"
 cp fuzz/seeds/journal/* "$seeds/journal/"
+# Add-on archives of every format, made by the archive tests' fixture writer (tests/tool/archive).
+mkdir -p "$seeds/addon_archive"
+cp fuzz/seeds/addon_archive/* "$seeds/addon_archive/"
 
 failed=0
 for target in "${targets[@]}"; do

@@ -236,6 +236,209 @@
     </message>
 </context>
 <context>
+    <name>Archive</name>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>archive endommagée (%1)</source>
+        <translation>damaged archive (%1)</translation>
+    </message>
+    <message>
+        <source>%1 Gio</source>
+        <translation>%1 GiB</translation>
+    </message>
+    <message>
+        <source>%1 Mio</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 octets</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>erreur inconnue</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>taille invalide</source>
+        <translation>invalid size</translation>
+    </message>
+    <message>
+        <source>%1 octets, au-delà de la limite de %2 par fichier</source>
+        <translation>%1 bytes, beyond the limit of %2 per file</translation>
+    </message>
+    <message>
+        <source>taille totale décompressée au-delà de la limite de %1</source>
+        <translation>total unpacked size beyond the limit of %1</translation>
+    </message>
+    <message>
+        <source>au-delà de la limite de %1 entrées</source>
+        <translation>beyond the limit of %1 entries</translation>
+    </message>
+    <message>
+        <source>même nom que « %1 » à la casse près</source>
+        <translation>same name as &quot;%1&quot; but for case</translation>
+    </message>
+    <message>
+        <source>« %1 » à la fois fichier et dossier</source>
+        <translation>&quot;%1&quot; both a file and a folder</translation>
+    </message>
+    <message>
+        <source>nom donné deux fois</source>
+        <translation>name given twice</translation>
+    </message>
+    <message>
+        <source>en-tête RAR illisible à l&apos;octet %1</source>
+        <translation>unreadable RAR header at byte %1</translation>
+    </message>
+    <message>
+        <source>archive chiffrée par un mot de passe</source>
+        <translation>archive encrypted with a password</translation>
+    </message>
+    <message>
+        <source>répertoire central ZIP illisible à l&apos;octet %1 : %2</source>
+        <translation>unreadable ZIP central directory at byte %1: %2</translation>
+    </message>
+    <message>
+        <source>l&apos;archive a changé depuis la lecture de sa table</source>
+        <translation>the archive changed since its table was read</translation>
+    </message>
+    <message>
+        <source>plus d&apos;octets que les %1 annoncés</source>
+        <translation>more bytes than the %1 stated</translation>
+    </message>
+    <message>
+        <source>%1 octets au lieu des %2 annoncés</source>
+        <translation>%1 bytes instead of the %2 stated</translation>
+    </message>
+    <message>
+        <source>somme de contrôle CRC-32 fausse (%1 attendue, %2 trouvée)</source>
+        <translation>wrong CRC-32 checksum (%1 expected, %2 found)</translation>
+    </message>
+    <message>
+        <source>en-têtes qui ne s&apos;accordent pas</source>
+        <translation>headers that disagree</translation>
+    </message>
+    <message>
+        <source>lien symbolique</source>
+        <translation>symbolic link</translation>
+    </message>
+    <message>
+        <source>lien physique</source>
+        <translation>hard link</translation>
+    </message>
+    <message>
+        <source>ni un fichier ni un dossier (périphérique, tube ou socket)</source>
+        <translation>neither a file nor a folder (device, pipe or socket)</translation>
+    </message>
+    <message>
+        <source>chiffrée par un mot de passe</source>
+        <translation>encrypted with a password</translation>
+    </message>
+    <message>
+        <source>taille non indiquée</source>
+        <translation>size not stated</translation>
+    </message>
+    <message>
+        <source>dossier qui contient des données</source>
+        <translation>folder that holds data</translation>
+    </message>
+    <message>
+        <source>nom vide</source>
+        <translation>empty name</translation>
+    </message>
+    <message>
+        <source>répertoire central ZIP introuvable (archive coupée ?)</source>
+        <translation>ZIP central directory not found (archive cut short?)</translation>
+    </message>
+    <message>
+        <source>archive illisible</source>
+        <translation>unreadable archive</translation>
+    </message>
+    <message>
+        <source>format d&apos;archive non pris en charge</source>
+        <translation>archive format not supported</translation>
+    </message>
+    <message>
+        <source>nom absolu</source>
+        <translation>absolute name</translation>
+    </message>
+    <message>
+        <source>nom avec une lettre de lecteur</source>
+        <translation>name with a drive letter</translation>
+    </message>
+    <message>
+        <source>nom avec un deux-points</source>
+        <translation>name with a colon</translation>
+    </message>
+    <message>
+        <source>nom avec un caractère de contrôle</source>
+        <translation>name with a control character</translation>
+    </message>
+    <message>
+        <source>nom avec « .. », qui sortirait du dossier</source>
+        <translation>name with &quot;..&quot;, which would leave the folder</translation>
+    </message>
+    <message>
+        <source>signature d&apos;entrée attendue</source>
+        <translation>entry signature expected</translation>
+    </message>
+    <message>
+        <source>entrée incomplète</source>
+        <translation>incomplete entry</translation>
+    </message>
+    <message>
+        <source>méthode de compression %1 non prise en charge</source>
+        <translation>compression method %1 not supported</translation>
+    </message>
+    <message>
+        <source>nom marqué UTF-8 qui n&apos;est pas de l&apos;UTF-8 valide</source>
+        <translation>name flagged UTF-8 that is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>octets après la dernière entrée</source>
+        <translation>bytes after the last entry</translation>
+    </message>
+    <message>
+        <source>données hors de l&apos;archive</source>
+        <translation>data outside the archive</translation>
+    </message>
+    <message>
+        <source>en-tête local introuvable</source>
+        <translation>local header not found</translation>
+    </message>
+    <message>
+        <source>deux noms pour une même entrée (« %1 » dans l&apos;en-tête local)</source>
+        <translation>two names for one entry (&quot;%1&quot; in the local header)</translation>
+    </message>
+    <message>
+        <source>en-tête local et répertoire central en désaccord</source>
+        <translation>local header and central directory disagree</translation>
+    </message>
+    <message>
+        <source>répertoire central de plus de 256 Mio</source>
+        <translation>central directory of more than 256 MiB</translation>
+    </message>
+    <message>
+        <source>répertoire central hors du fichier</source>
+        <translation>central directory outside the file</translation>
+    </message>
+    <message>
+        <source>données qui chevauchent celles de %1</source>
+        <translation>data overlapping that of %1</translation>
+    </message>
+    <message>
+        <source>fin d&apos;archive ZIP64 introuvable</source>
+        <translation>ZIP64 end of archive not found</translation>
+    </message>
+    <message>
+        <source>archive en plusieurs parties</source>
+        <translation>archive in several parts</translation>
+    </message>
+</context>
+<context>
     <name>ChangeJournal</name>
     <message>
         <source>dossier personnel inconnu</source>

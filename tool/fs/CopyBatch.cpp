@@ -2,6 +2,7 @@
 
 #include "fs/ChangeRecorder.h"
 #include "fs/FileCopy.h"
+#include "fs/FileHash.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
@@ -39,7 +40,11 @@ CopyBatch::~CopyBatch() {
 }
 
 void CopyBatch::Add(const QString& source, const QString& target, const QStringList& madeFolders) {
-    copies_.append({source, target, TemporaryBeside(target), madeFolders});
+    copies_.append({source, {}, target, TemporaryBeside(target), madeFolders});
+}
+
+void CopyBatch::AddFrom(Contents contents, const QString& target, const QStringList& madeFolders) {
+    copies_.append({{}, std::move(contents), target, TemporaryBeside(target), madeFolders});
 }
 
 Done CopyBatch::Plan() {
@@ -50,6 +55,8 @@ Done CopyBatch::Plan() {
     for (const Copy& copy : copies_)
         changes.append({FileChange::Kind::Temporary, copy.temporary, {}, {}});
     for (Copy& copy : copies_) {
+        if (copy.contents)
+            continue; // told once written
         copy.after = FingerprintOfContents(copy.source);
         changes.append({FileChange::Kind::Write, copy.target, {}, copy.after});
     }
@@ -64,6 +71,16 @@ Done CopyBatch::Write(qsizetype i) {
     if (!out)
         return out.failure();
     copy.written = true;
+    if (copy.contents) {
+        Done streamed = Stream(copy, *out, copy.after);
+        if (::close(*out) != 0 && streamed)
+            streamed = SystemFailure(copy.target, errno);
+        if (!streamed) {
+            ::unlink(ToNative(copy.temporary).constData());
+            copy.written = false;
+        }
+        return streamed;
+    }
     bool ok = Fill(*out, copy.source, copy.target);
     const int error = errno;
     ok = ::close(*out) == 0 && ok;
@@ -72,6 +89,41 @@ Done CopyBatch::Write(qsizetype i) {
     ::unlink(ToNative(copy.temporary).constData());
     copy.written = false;
     return SystemFailure(copy.target, error);
+}
+
+Done CopyBatch::Stream(const Copy& copy, int out, Fingerprint& after) const {
+    FileHash hash;
+    const Done given = copy.contents([&](const char* data, qint64 size) -> Done {
+        hash.Add(data, size);
+        for (qint64 done = 0; done < size;) {
+            const ssize_t wrote = ::write(out, data + done, size_t(size - done));
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            if (wrote <= 0)
+                return SystemFailure(copy.target, wrote < 0 ? errno : EIO);
+            done += wrote;
+        }
+        return {};
+    });
+    if (!given)
+        return given;
+    if (::fchmod(out, ModeFor(copy.target)) != 0 || ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE) != 0)
+        return SystemFailure(copy.target, errno);
+    after = hash.Value();
+    return {};
+}
+
+Done CopyBatch::PlanStreamed() const {
+    ChangeRecorder* recorder = CurrentRecorder();
+    QList<FileChange> changes;
+    for (const Copy& copy : copies_)
+        if (copy.contents && copy.written)
+            changes.append({FileChange::Kind::Write, copy.target, {}, copy.after});
+    if (recorder == nullptr || changes.isEmpty())
+        return {};
+    if (const Done told = recorder->Before(changes); !told)
+        return Failure{told.failure().path, told.failure().reason, true};
+    return {};
 }
 
 // One syncfs for each file system the copies went to.
@@ -100,6 +152,10 @@ Done CopyBatch::Commit() {
     if (const Done flushed = Flush(); !flushed) {
         Abandon();
         return flushed;
+    }
+    if (const Done told = PlanStreamed(); !told) {
+        Abandon();
+        return told;
     }
     QSet<QString> folders;
     for (Copy& copy : copies_) {

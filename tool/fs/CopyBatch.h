@@ -25,6 +25,13 @@ class CopyBatch final {
     // the folders made for it, outermost first: those still empty once the batch has run without putting
     // it in place are removed again.
     void Add(const QString& source, const QString& target, const QStringList& madeFolders = {});
+    // Hands a file's bytes, piece by piece, to write (which fails when they can't be written), or fails
+    // itself when they can't all be had (an archive's entry that is damaged).
+    using Writer = std::function<Done(const char* data, qint64 size)>;
+    using Contents = std::function<Done(const Writer& write)>;
+    // A copy of what contents gives over target, as Add otherwise. Its fingerprint is taken as it is
+    // written, and the recorder is told of the write once it is known, before the batch puts it in place.
+    void AddFrom(Contents contents, const QString& target, const QStringList& madeFolders = {});
     qsizetype size() const { return copies_.size(); }
     // How far Run went.
     struct Ran final {
@@ -43,7 +50,8 @@ class CopyBatch final {
 
   private:
     struct Copy final {
-        QString source;
+        QString source; // empty for a copy of contents
+        Contents contents;
         QString target;
         QString temporary;
         QStringList madeFolders;
@@ -56,6 +64,10 @@ class CopyBatch final {
     Done Plan();
     // Writes copy i under its temporary name.
     Done Write(qsizetype i);
+    // Writes the bytes contents gives into out, and takes their fingerprint.
+    Done Stream(const Copy& copy, int out, Fingerprint& after) const;
+    // Tells the recorder of the writes of contents, now that what they write is known.
+    Done PlanStreamed() const;
     // Flushes the copies written, then puts them in place; on a failure before the first rename, none is.
     Done Commit();
     // Removes every temporary that is not in place.

@@ -139,16 +139,6 @@ Outcome FoldersNotMade() {
     return Outcome::Info(QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
 }
 
-// The folders of target that are missing, made; when one can't be, the box that says so goes to outcome.
-Result<QStringList> MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
-    const QString folder = FolderOfFile(target.onDisk);
-    if (folder.isEmpty() || FolderExists(folder))
-        return QStringList{};
-    Result<QStringList> made = MakeFolders(QString(), folder);
-    if (!made)
-        outcome += FoldersNotMade();
-    return made;
-}
 
 Done CopyMakingFolders(const ResolvedPath& source, const ResolvedPath& target, Outcome& outcome) {
     // A folder that can't be made is still tried: the copy's own failure says why.
@@ -269,4 +259,14 @@ Outcome BackupFailed(const QString& file, const Failure& failure) {
         return NotChanged({{ResolvePath(file), failure.reason, true}});
     return Outcome::Warning(
         QCoreApplication::translate("FileUtils", "Impossible de créer un fichier de SAUVEGARDE"));
+}
+
+Result<QStringList> MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
+    const QString folder = FolderOfFile(target.onDisk);
+    if (folder.isEmpty() || FolderExists(folder))
+        return QStringList{};
+    Result<QStringList> made = MakeFolders(QString(), folder);
+    if (!made)
+        outcome += FoldersNotMade();
+    return made;
 }

@@ -65,6 +65,8 @@ Done RemoveFile(const QString& path, const QString& within);
 // Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
 // création de sous répertoires impossible".
 Outcome MakeFolderChain(const QString& base, const QString& relative);
+// The missing folders of target made, outermost first; when one can't be, the box above goes to outcome.
+Result<QStringList> MakeFoldersOf(const ResolvedPath& target, Outcome& outcome);
 // Copies an existing file to file + ddmmyyhhnnss + ".BAK". Fails only when the file exists and the copy
 // failed; a caller that warns then shows BackupFailed.
 Done MakeDatedBackup(const QString& file);

@@ -3,27 +3,18 @@
 #include "fs/FileUtils.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
+#include "install/InstallSource.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-QString FolderName(const QString& folder) {
-    QString path = folder;
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    return QFileInfo(path).fileName();
-}
-
-} // namespace
 
 AddonCapture::AddonCapture(const InstallRequest& request)
     : flyFolder_(request.flyFolder), library_(request.flyFolder) {
     library_.Load();
     addon_.id = library_.addons.isEmpty() ? 1 : library_.addons.last().id + 1;
-    addon_.name = FolderName(ResolvePath(request.sourceFolder));
+    addon_.name = SourceName(ResolvePath(request.sourceFolder));
     addon_.type = request.type;
     addon_.date = QDateTime::currentDateTimeUtc();
     addon_.source = ResolvePath(request.sourceFolder);

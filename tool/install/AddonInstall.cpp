@@ -1,5 +1,6 @@
 #include "install/AddonInstall.h"
 
+#include "archive/ArchiveReader.h"
 #include "fs/CopyBatch.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
@@ -14,87 +15,119 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
-// Each path of a step is resolved once, when the step comes, and handed on.
+// The installation in hand: the plan it trusts, and the archive it streams from, in archive order.
 struct Session final {
     const InstallRequest& request;
+    const InstallPlan& plan;
     const InstallLog& log;
-    QString fly;          // the simulator folder with trailing '/'
-    QString sourceFolder; // the source folder's real path
+    QString fly; // the simulator folder with trailing '/'
     Outcome& outcome;
     Progress& progress;
     AddonCapture& capture;
+    std::unique_ptr<ArchiveReader> reader; // for an archive's plan
+    std::vector<char> buffer = std::vector<char>(std::size_t(1) << 18);
+    int installed = 0; // files put in place
 };
 
 // The mark is a courtesy to the user, and the file is installed either way: a rename that fails (or that
 // the journal refuses) leaves the source under its own name without a line in the log.
-void MarkInstalled(const Session& s, const InstallStep& step, const ResolvedPath& source) {
+void MarkInstalled(const InstallStep& step) {
     if (step.rename == InstallStep::Rename::Yes)
-        (void)RenameNoReplace(source, source.onDisk + QStringLiteral(".installed"), s.sourceFolder);
+        (void)RenameNoReplace(step.file.path, step.file.path.onDisk + QStringLiteral(".installed"),
+                              step.file.path.realFolder);
 }
 
 void Failed(const Session& s, const QString& source, const QString& reason) {
     s.log(FailedLine(Failure{source, reason}));
 }
 
-// The source's name is used as it stands; the copy is refused unless it comes from the source folder
-// and lands inside its folder. A folder that can't be made is still tried, for the box that says so. The
-// copy is added to batch; the refusal, when there is one.
-Done AddFile(const Session& s, const InstallStep& step, const ResolvedPath& source, const ResolvedPath& target,
-             CopyBatch& batch) {
-    if (!step.refusal.isEmpty() && !step.folderBlocked)
-        return Failure{step.source, step.refusal};
-    if (!LiesInside(source, s.sourceFolder))
-        return Failure{step.source, QCoreApplication::translate("AddonInstall", "hors du répertoire source")};
-    if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
-        return Failure{step.source, kept.failure().reason};
-    const Done added = AddCopyMakingFolders(batch, source, target, RealFolder(step.folder), s.outcome);
-    if (!added)
-        s.capture.AfterCopy(step.target, false);
-    return added;
+// The bytes of the archive's entry at position, which the reader reaches in archive order.
+CopyBatch::Contents EntryContents(Session& s, int position) {
+    return [&s, position](const CopyBatch::Writer& write) -> Done {
+        for (;;) {
+            const Result<const ArchiveEntry*> next = s.reader->Next();
+            if (!next)
+                return next.failure();
+            if (*next == nullptr)
+                return Failure{s.plan.source.root,
+                               QCoreApplication::translate("AddonInstall", "entrée %1 introuvable").arg(position)};
+            if ((*next)->position == position)
+                break;
+        }
+        for (;;) {
+            const Result<qint64> got = s.reader->Read(s.buffer.data(), qint64(s.buffer.size()));
+            if (!got || *got == 0)
+                return got ? Done() : Done(got.failure());
+            if (const Done written = write(s.buffer.data(), *got); !written)
+                return written;
+        }
+    };
 }
 
-void Finished(const Session& s, const InstallStep& step, const ResolvedPath& source, const ResolvedPath& target,
-              const Done& copied) {
+// The copy of a step that the plan lets through, added to batch; the folders it needs are made first. A
+// folder that can't be made is still tried, for the box that says so.
+Done AddFile(Session& s, const InstallStep& step, CopyBatch& batch) {
+    if (!step.refusal.isEmpty() && !step.folderBlocked)
+        return Failure{step.source, step.refusal};
+    if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
+        return Failure{step.source, kept.failure().reason};
+    const Result<QStringList> made = MakeFoldersOf(step.to, s.outcome);
+    if (!made) {
+        s.capture.AfterCopy(step.target, false);
+        return Failure{step.source, made.failure().reason, made.failure().refused};
+    }
+    const QString target = WriteTarget(step.to).onDisk;
+    if (step.file.entry >= 0)
+        batch.AddFrom(EntryContents(s, step.file.entry), target, *made);
+    else
+        batch.Add(step.file.path.onDisk, target, *made);
+    return {};
+}
+
+void Finished(Session& s, const InstallStep& step, const Done& copied) {
     if (!copied)
         return s.log(FailedLine(Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
-    s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(target.onDisk));
-    MarkInstalled(s, step, source);
+    ++s.installed;
+    s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(step.target));
+    MarkInstalled(step);
+}
+
+// The copy of one step as a batch of its own.
+Done CopyAlone(Session& s, const InstallStep& step) {
+    CopyBatch batch;
+    if (const Done added = AddFile(s, step, batch); !added)
+        return added;
+    const CopyBatch::Ran run = batch.Run({0}, [](qsizetype) { return true; });
+    s.capture.AfterCopy(step.target, batch.Placed(0), batch.Written(0));
+    return run.done;
 }
 
 // One .dex entry: copied into the dex folder, then imported there. False when the dex folder can't be
 // made, which ends the installation.
-bool InstallDex(const Session& s, const InstallStep& step, const ResolvedPath& source) {
+bool InstallDex(Session& s, const InstallStep& step) {
     if (!FolderExists(step.folder) && (step.folderBlocked || !MakeFolder(step.folder))) {
         s.outcome += Outcome::Info(QCoreApplication::translate(
             "AddonInstall", "Cannot create [DEX] folder. Dex Installation not possible!"));
         return false;
     }
-    const ResolvedPath target = Resolve(step.target);
-    Done copied = Failure{step.source, step.refusal};
-    if (step.refusal.isEmpty() && !LiesInside(source, s.sourceFolder))
-        copied =
-            Failure{step.source, QCoreApplication::translate("AddonInstall", "hors du répertoire source")};
-    else if (step.refusal.isEmpty())
-        copied = s.capture.BeforeCopy(step.target);
-    if (copied) {
-        copied = CopyFileOver(source, target, RealFolder(step.folder));
-        s.capture.AfterCopy(step.target, bool(copied));
-    }
-    if (!copied) {
-        Failed(s, step.source, copied.failure().reason);
+    if (const Done copied = CopyAlone(s, step); !copied) {
+        Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
         return true;
     }
-    s.log(QCoreApplication::translate("AddonInstall", "Copied: %1").arg(target.onDisk));
-    MarkInstalled(s, step, source);
+    ++s.installed;
+    s.log(QCoreApplication::translate("AddonInstall", "Copied: %1").arg(step.target));
+    MarkInstalled(step);
     if (const Done kept = s.capture.BeforeImport(); !kept) {
         Failed(s, step.source, kept.failure().reason);
         return true;
     }
-    const ImporterCall call{
-        s.request.importer,   step.folder,           QFileInfo(step.source).fileName(), s.fly,
-        s.request.toolFolder, s.request.pauseOnError};
+    const ImporterCall call{s.request.importer,   step.folder,           step.to.Name(), s.fly,
+                            s.request.toolFolder, s.request.pauseOnError};
     // A failed import is told in the log by the importer's own lines, and the installation goes on.
     s.capture.AfterImport(step.target, RunImporter(call, s.log, s.progress), s.request.pauseOnError);
     return true;
@@ -110,12 +143,12 @@ QString CancelledLine(qsizetype done, qsizetype all) {
 }
 
 // The sources of the copies in place that are marked installed, told to the journal at once.
-void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<ResolvedPath>& sources,
-               const QList<qsizetype>& copies, const CopyBatch& batch) {
+void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<qsizetype>& copies,
+               const CopyBatch& batch) {
     QList<QPair<QString, QString>> marks;
     for (qsizetype i = 0; i < copies.size(); ++i)
         if (copies[i] >= 0 && batch.Placed(copies[i]) && steps[from + i].rename == InstallStep::Rename::Yes)
-            marks.append({sources[i].onDisk, sources[i].onDisk + QStringLiteral(".installed")});
+            marks.append({steps[from + i].file.path.onDisk, steps[from + i].file.path.onDisk + QStringLiteral(".installed")});
     // A plan the journal can't take only costs the batch: each rename is then told, or refused, alone.
     (void)PlanRenames(marks);
 }
@@ -134,20 +167,18 @@ Failure BatchFailure(const Failure& failure, const QString& target) {
 // Steps from..to-1, none of them a DEX file, copied as one batch: each checked and its copy planned,
 // then the copies written one by one as the progress goes, and put in place together. A failure on the
 // way puts none of them in place; a cancel puts in place those written. False when cancelled.
-bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype from, qsizetype to) {
+bool InstallFiles(Session& s, qsizetype from, qsizetype to) {
+    const QList<InstallStep>& steps = s.plan.steps;
     CopyBatch batch;
-    QList<ResolvedPath> sources, targets;
     QList<Done> results;
     QList<qsizetype> copies; // each step's copy in batch, or -1
     for (qsizetype i = from; i < to; ++i) {
-        sources << Resolve(steps[i].source);
-        targets << Resolve(steps[i].target);
-        results << AddFile(s, steps[i], sources.last(), targets.last(), batch);
+        results << AddFile(s, steps[i], batch);
         copies << (results.last() ? batch.size() - 1 : -1);
     }
-    const CopyBatch::Ran run = batch.Run(
-        copies, [&](qsizetype i) { return s.progress.Step(steps[from + i].source, FileSize(sources[i])); });
-    PlanMarks(steps, from, sources, copies, batch);
+    const CopyBatch::Ran run =
+        batch.Run(copies, [&](qsizetype i) { return s.progress.Step(steps[from + i].source, steps[from + i].file.size); });
+    PlanMarks(steps, from, copies, batch);
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype copy = copies[i - from];
         if (copy >= 0 && !batch.Placed(copy) && !run.done)
@@ -155,7 +186,7 @@ bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype f
         if (copy >= 0)
             s.capture.AfterCopy(steps[i].target, batch.Placed(copy), batch.Written(copy));
         if (!run.cancelled || i < from + run.reached)
-            Finished(s, steps[i], sources[i - from], targets[i - from], results[i - from]);
+            Finished(s, steps[i], results[i - from]);
     }
     if (run.cancelled)
         s.log(CancelledLine(from + run.reached, steps.size()));
@@ -163,10 +194,11 @@ bool InstallFiles(const Session& s, const QList<InstallStep>& steps, qsizetype f
 }
 
 // Does the plan's steps; false when the installation had to stop.
-bool InstallEntries(const Session& s, const QList<InstallStep>& steps) {
+bool InstallEntries(Session& s) {
+    const QList<InstallStep>& steps = s.plan.steps;
     qint64 bytes = 0;
     for (const InstallStep& step : steps)
-        bytes += FileSize(step.source);
+        bytes += step.file.size;
     s.progress.Start(int(steps.size()), bytes);
     for (qsizetype done = 0; done < steps.size();) {
         const InstallStep& step = steps[done];
@@ -174,21 +206,28 @@ bool InstallEntries(const Session& s, const QList<InstallStep>& steps) {
             qsizetype end = done;
             while (end < steps.size() && !steps[end].dex)
                 ++end;
-            if (!InstallFiles(s, steps, done, end))
+            if (!InstallFiles(s, done, end))
                 return false;
             done = end;
             continue;
         }
-        const ResolvedPath source = Resolve(step.source);
-        if (!s.progress.Step(step.source, FileSize(source))) {
+        if (!s.progress.Step(step.source, step.file.size)) {
             s.log(CancelledLine(done, steps.size()));
             return false;
         }
-        if (!InstallDex(s, step, source))
+        if (!InstallDex(s, step))
             return false;
         ++done;
     }
     return true;
+}
+
+// An archive that gave any file is marked as installed once, as a source folder's files are.
+void MarkArchive(const Session& s) {
+    if (s.plan.archiveRename != InstallStep::Rename::Yes)
+        return;
+    const ResolvedPath archive = Resolve(s.plan.source.root);
+    (void)RenameNoReplace(archive, archive.onDisk + QStringLiteral(".installed"), archive.realFolder);
 }
 
 void LogLines(const InstallLog& log, const QString& heading, const QStringList& lines) {
@@ -235,8 +274,9 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
         return Outcome::Info(plan.refusal);
     Outcome outcome;
     AddonCapture capture(request);
-    const Session session{request,  log,     WithBackslash(request.flyFolder), RealFolder(request.sourceFolder),
-                          outcome, progress, capture};
+    Session session{request, plan, log, WithBackslash(request.flyFolder), outcome, progress, capture, nullptr};
+    if (plan.source.archive)
+        session.reader = std::make_unique<ArchiveReader>(*plan.source.archive);
     LogLines(log, QCoreApplication::translate("AddonInstall", "*** Installation : étapes prévues ***"),
              DescribePlan(plan));
     if (!capture.Problem().isEmpty())
@@ -245,7 +285,9 @@ Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Pr
                 .arg(capture.Problem()));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);
-    const bool finished = InstallEntries(session, plan.steps);
+    const bool finished = InstallEntries(session);
+    if (finished && session.installed > 0)
+        MarkArchive(session);
     if (const Done kept = capture.Finish(); !kept)
         log(FailedLine(QCoreApplication::translate("AddonInstall", "bibliothèque des add-ons (%1)")
                            .arg(kept.failure().reason)));

@@ -109,7 +109,7 @@ class LibraryReader final {
         addon.date = QDateTime::fromString(QString::fromLatin1(f[3]), Qt::ISODate);
         addon.source = FieldText(f[4]);
         const bool newer = library_.addons.isEmpty() || addon.id > library_.addons.last().id;
-        if (!id || !type || kind < 0 || kind > int(InstallType::Dex) || !addon.date.isValid() || !newer)
+        if (!id || !type || kind < 0 || kind > int(InstallType::Tree) || !addon.date.isValid() || !newer)
             return false;
         library_.addons << addon;
         return true;

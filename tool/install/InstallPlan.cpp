@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 // The walk changes nothing, so it keeps what the installation will have made by the time it reaches each
@@ -17,7 +19,7 @@ namespace {
 struct Walk final {
     const InstallRequest& request;
     QString fly;          // the simulator folder with trailing '/'
-    QString sourceFolder; // the source folder's real path
+    QString sourceFolder; // a source folder's real path; empty for an archive
     QHash<QString, QString> made;
     AddonLibrary library;
 };
@@ -80,47 +82,54 @@ bool FolderBlocked(const QString& folder) {
     return false;
 }
 
-// The step's folder, when it is missing and not made by an earlier step, is made for this one.
+// The step's folder, when it is missing and not made by an earlier step, is made for this one, with every
+// level of it that is missing.
 void NoteFolder(Walk& w, InstallStep& step) {
     if (FolderExists(step.folder) || w.made.contains(Key(step.folder)))
         return;
     step.newFolder = OnDisk(w, ResolvePath(step.folder));
     step.folderBlocked = FolderBlocked(step.folder);
-    if (step.folderBlocked)
+    if (step.folderBlocked) {
         step.refusal = QCoreApplication::translate("InstallPlan", "le répertoire %1 ne peut pas être créé")
                            .arg(step.newFolder);
-    else
-        w.made.insert(Key(step.folder), step.newFolder);
+        return;
+    }
+    for (QString level = WithBackslash(step.folder); !FolderExists(level) && !w.made.contains(Key(level));) {
+        w.made.insert(Key(level), OnDisk(w, ResolvePath(level)));
+        const QString parent = ParentFolder(level);
+        if (parent == level)
+            break;
+        level = parent;
+    }
 }
 
-// The refusals that leave every folder as it is.
-QString PathRefusal(const Walk& w, const InstallStep& step, const ResolvedPath& source,
-                    const ResolvedPath& target) {
-    if (step.dex && !IsPlainDexName(QFileInfo(step.source).fileName()))
+// The refusals that leave every folder as it is. An archive's names were checked with its table.
+QString PathRefusal(const Walk& w, const InstallStep& step) {
+    if (step.dex && !IsPlainDexName(step.to.Name()))
         return QCoreApplication::translate("InstallPlan",
                                            "nom que l'importateur lirait comme autre chose qu'un fichier");
-    if (!LiesInside(source, w.sourceFolder))
+    if (step.file.entry < 0 && !LiesInside(step.file.path, w.sourceFolder))
         return QCoreApplication::translate("InstallPlan", "hors du répertoire source");
-    if (!LiesInside(WriteTarget(target), RealFolder(step.folder)))
+    if (!LiesInside(WriteTarget(step.to), RealFolder(step.folder)))
         return QCoreApplication::translate("InstallPlan", "la copie sortirait de son répertoire");
     return {};
 }
 
 // The failures of the copy itself, once its folder is there.
-QString CopyRefusal(const ResolvedPath& source, const ResolvedPath& target) {
-    if (!FileExists(source))
+QString CopyRefusal(const SourceFile& source, const ResolvedPath& target) {
+    if (source.entry < 0 && !FileExists(source.path))
         return QCoreApplication::translate("InstallPlan", "fichier source introuvable");
-    if (SameFile(source, target))
+    if (source.entry < 0 && SameFile(source.path, target))
         return QCoreApplication::translate("InstallPlan", "la copie serait le fichier source lui-même");
     if (FolderExists(target))
         return QCoreApplication::translate("InstallPlan", "un répertoire porte ce nom à la destination");
     return {};
 }
 
-InstallStep::Rename PlanRename(Walk& w, const ResolvedPath& source) {
+InstallStep::Rename PlanRename(Walk& w, const QString& source) {
     if (!w.request.renameSources)
         return InstallStep::Rename::No;
-    const ResolvedPath renamed = Resolve(source.onDisk + QStringLiteral(".installed"));
+    const ResolvedPath renamed = Resolve(source + QStringLiteral(".installed"));
     if (WillExist(w, renamed))
         return InstallStep::Rename::Blocked;
     w.made.insert(KeyOf(renamed.onDisk), renamed.onDisk);
@@ -135,29 +144,30 @@ QString ImporterOf(const InstallRequest& request, const QString& dexFolder) {
 
 // In the order the installation checks: a DEX file's folder is made before anything else; another file's
 // only for a copy whose source and target both stay inside their folders.
-InstallStep Decide(Walk& w, const QString& source, const QString& folder, bool dex) {
+InstallStep Decide(Walk& w, const SourceFile& file, const QString& folder, const QString& name, bool dex) {
     InstallStep step;
-    step.source = source;
+    step.source = file.shown;
+    step.file = file;
     step.folder = folder;
     step.dex = dex;
-    const ResolvedPath from = Resolve(source);
-    ResolvedPath to = Resolve(folder + QFileInfo(source).fileName());
-    to.onDisk = step.target = OnDisk(w, to.onDisk);
+    step.to = Resolve(folder + name);
+    step.to.onDisk = step.target = OnDisk(w, step.to.onDisk);
     if (dex)
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
-        step.refusal = PathRefusal(w, step, from, to);
+        step.refusal = PathRefusal(w, step);
     if (!dex && step.refusal.isEmpty())
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
-        step.refusal = CopyRefusal(from, to);
+        step.refusal = CopyRefusal(file, step.to);
     if (!step.refusal.isEmpty())
         return step;
-    step.replaces = WillExist(w, to);
-    if (step.replaces && !w.made.contains(KeyOf(to.onDisk)))
-        step.owner = w.library.OwnerName(WriteTarget(to).onDisk);
-    w.made.insert(KeyOf(to.onDisk), step.target);
-    step.rename = PlanRename(w, from);
+    step.replaces = WillExist(w, step.to);
+    if (step.replaces && !w.made.contains(KeyOf(step.to.onDisk)))
+        step.owner = w.library.OwnerName(WriteTarget(step.to).onDisk);
+    w.made.insert(KeyOf(step.to.onDisk), step.target);
+    if (file.entry < 0)
+        step.rename = PlanRename(w, file.path.onDisk);
     if (dex)
         step.importer = ImporterOf(w.request, folder);
     return step;
@@ -176,26 +186,46 @@ QString DestinationProblem(const Walk& w) {
     return {};
 }
 
-QList<InstallStep> PlanSteps(Walk& w) {
+// Every file at the same path below the simulator folder; those outside its own folders only once the
+// user said so.
+void PlanTree(Walk& w, InstallPlan& plan) {
+    for (const SourceFile& file : std::as_const(plan.source.files)) {
+        const qsizetype slash = file.name.lastIndexOf('/');
+        InstallStep step = Decide(w, file, w.fly + file.name.left(slash + 1), file.name.mid(slash + 1), false);
+        if (!InKnownFolder(file.name)) {
+            plan.outside << file.shown;
+            if (!w.request.installOutside && step.refusal.isEmpty())
+                step.refusal = QCoreApplication::translate(
+                    "InstallPlan", "hors des répertoires de Fly!, installé seulement si vous le confirmez");
+        }
+        plan.steps.append(step);
+    }
+}
+
+void PlanSteps(Walk& w, InstallPlan& plan) {
     const InstallType type = w.request.type;
-    QList<InstallStep> steps;
     if (type == InstallType::Aircraft || type == InstallType::Script)
-        return steps;
-    for (const QString& source : w.request.sourceList) {
-        const QString extension = ExtensionOf(QFileInfo(source).fileName());
+        return;
+    if (type == InstallType::Tree)
+        return PlanTree(w, plan);
+    for (const SourceFile& file : std::as_const(plan.source.files)) {
+        if (file.name.contains('/')) {
+            plan.leftOut << file.shown;
+            continue;
+        }
+        const QString extension = ExtensionOf(file.name);
         if (type == InstallType::Dex) {
             if (extension != QLatin1String(".dex"))
                 continue;
-            steps.append(Decide(w, source, w.fly + QStringLiteral("dex/"), true));
-            if (steps.last().folderBlocked)
+            plan.steps.append(Decide(w, file, w.fly + QStringLiteral("dex/"), file.name, true));
+            if (plan.steps.last().folderBlocked)
                 break;
             continue;
         }
         const QString folder = TargetFolder(w, extension);
         if (!folder.isEmpty())
-            steps.append(Decide(w, source, folder, false));
+            plan.steps.append(Decide(w, file, folder, file.name, false));
     }
-    return steps;
 }
 
 // Whose file a copy replaces: an add-on's, the original, or the one an earlier copy made.
@@ -234,7 +264,15 @@ void DescribeStep(const InstallStep& step, QStringList& lines) {
         lines << QCoreApplication::translate("InstallPlan", "Pas de renommage : %1 existe déjà").arg(renamed);
     if (step.dex)
         lines << QCoreApplication::translate("InstallPlan", "Import dans la base de données : %1 par %2")
-                     .arg(QFileInfo(step.source).fileName(), step.importer);
+                     .arg(step.to.Name(), step.importer);
+}
+
+void DescribeArchiveRename(const InstallPlan& plan, QStringList& lines) {
+    const QString renamed = plan.source.root + QStringLiteral(".installed");
+    if (plan.archiveRename == InstallStep::Rename::Yes)
+        lines << QCoreApplication::translate("InstallPlan", "Renommage : %1 -> %2").arg(plan.source.root, renamed);
+    else if (plan.archiveRename == InstallStep::Rename::Blocked)
+        lines << QCoreApplication::translate("InstallPlan", "Pas de renommage : %1 existe déjà").arg(renamed);
 }
 
 } // namespace
@@ -246,14 +284,26 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
             QCoreApplication::translate("InstallPlan", "Répertoire Source manaquant pour installer!");
         return plan;
     }
-    Walk walk{request, WithBackslash(request.flyFolder), RealFolder(request.sourceFolder), {},
-              AddonLibrary(request.flyFolder)};
-    walk.library.Load();
+    Walk walk{request, WithBackslash(request.flyFolder), {}, {}, AddonLibrary(request.flyFolder)};
     plan.refusal = DestinationProblem(walk);
     if (!plan.refusal.isEmpty())
         return plan;
+    Result<InstallSource> source = ReadInstallSource(request);
+    if (!source) {
+        plan.refusal = QCoreApplication::translate("InstallPlan", "Archive refusée, rien n'a été installé : %1\n%2")
+                           .arg(source.failure().path, source.failure().reason);
+        return plan;
+    }
+    plan.source = std::move(*source);
+    if (!plan.source.archive)
+        walk.sourceFolder = RealFolder(request.sourceFolder);
+    walk.library.Load();
     plan.firstLine = FirstLogLine(request.type);
-    plan.steps = PlanSteps(walk);
+    PlanSteps(walk, plan);
+    const bool installs = std::any_of(plan.steps.cbegin(), plan.steps.cend(),
+                                      [](const InstallStep& step) { return step.refusal.isEmpty(); });
+    if (plan.source.archive && installs)
+        plan.archiveRename = PlanRename(walk, plan.source.root);
     return plan;
 }
 
@@ -263,5 +313,11 @@ QStringList DescribePlan(const InstallPlan& plan) {
         DescribeStep(step, lines);
     if (plan.steps.isEmpty())
         lines << QCoreApplication::translate("InstallPlan", "Aucun fichier à installer");
+    DescribeArchiveRename(plan, lines);
+    for (const QString& file : plan.leftOut)
+        lines << QCoreApplication::translate("InstallPlan",
+                                             "Laissé de côté : %1 (dans un sous-répertoire : le type « %2 » "
+                                             "l'installe)")
+                     .arg(file, InstallTypeCaption(InstallType::Tree));
     return lines;
 }

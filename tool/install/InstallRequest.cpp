@@ -28,6 +28,9 @@ const TypeTexts Texts[] = {
     {QT_TRANSLATE_NOOP("Operation", "Installation DEX files"),
      QT_TRANSLATE_NOOP("InstallRequest", "*** Installing DEX files ***"),
      QT_TRANSLATE_NOOP("InstallRequest", "DEX files import /Navmerger.exe")},
+    {QT_TRANSLATE_NOOP("Operation", "Installation arborescence de Fly!"),
+     QT_TRANSLATE_NOOP("InstallRequest", "*** Installing into the Fly! folders ***"),
+     QT_TRANSLATE_NOOP("InstallRequest", "arborescence de Fly! (avions, scripts, modules, sons...)")},
 };
 
 } // namespace

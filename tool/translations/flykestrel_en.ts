@@ -93,10 +93,6 @@
 <context>
     <name>AddonInstall</name>
     <message>
-        <source>hors du répertoire source</source>
-        <translation>outside the source folder</translation>
-    </message>
-    <message>
         <source>Installed: %1</source>
         <translation>Installed: %1</translation>
     </message>
@@ -139,6 +135,10 @@
     <message>
         <source>non installé : %1</source>
         <translation>not installed: %1</translation>
+    </message>
+    <message>
+        <source>entrée %1 introuvable</source>
+        <translation>entry %1 not found</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1028,20 @@ Procedure F - DEX files (extensions of the navigation database):
         <source>Aucun fichier à installer</source>
         <translation>No file to install</translation>
     </message>
+    <message>
+        <source>hors des répertoires de Fly!, installé seulement si vous le confirmez</source>
+        <translation>outside the Fly! folders, installed only if you confirm it</translation>
+    </message>
+    <message>
+        <source>Archive refusée, rien n&apos;a été installé : %1
+%2</source>
+        <translation>Archive refused, nothing was installed: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Laissé de côté : %1 (dans un sous-répertoire : le type « %2 » l&apos;installe)</source>
+        <translation>Left out: %1 (in a sub-folder: the type &quot;%2&quot; installs it)</translation>
+    </message>
 </context>
 <context>
     <name>InstallRequest</name>
@@ -1070,6 +1084,14 @@ Procedure F - DEX files (extensions of the navigation database):
     <message>
         <source>DEX files import /Navmerger.exe</source>
         <translation>DEX files import /Navmerger.exe</translation>
+    </message>
+    <message>
+        <source>*** Installing into the Fly! folders ***</source>
+        <translation>*** Installing into the Fly! folders ***</translation>
+    </message>
+    <message>
+        <source>arborescence de Fly! (avions, scripts, modules, sons...)</source>
+        <translation>Fly! folder tree (aircraft, scripts, modules, sounds...)</translation>
     </message>
 </context>
 <context>
@@ -1330,6 +1352,10 @@ Procedure F - DEX files (extensions of the navigation database):
     <message>
         <source>Enregistrer fly.ini</source>
         <translation>Save fly.ini</translation>
+    </message>
+    <message>
+        <source>Installation arborescence de Fly!</source>
+        <translation>Installation into the Fly! folder tree</translation>
     </message>
 </context>
 <context>

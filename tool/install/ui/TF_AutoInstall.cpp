@@ -87,7 +87,7 @@ QWidget* TF_AutoInstall::BuildOptions() {
     auto* group = new QGroupBox(TF_AutoInstall::tr("Type à installer"));
     group->setObjectName("RadioGroupType");
     auto* radios = new QVBoxLayout(group);
-    for (int id = 0; id <= int(InstallType::Dex); ++id) {
+    for (int id = 0; id <= int(InstallType::Tree); ++id) {
         auto* radio = new QRadioButton(InstallTypeCaption(InstallType(id)));
         radio->setObjectName(QStringLiteral("RadioType%1").arg(id));
         types_->addButton(radio, id);

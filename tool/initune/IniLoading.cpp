@@ -20,9 +20,12 @@ void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& h
 }
 
 Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
+    // A path the settings don't hold yet (the path window's OK fills it in) is named by its file.
+    const QString unknown =
+        grid.mode == IniMode::RenderIni ? QStringLiteral("render.ini") : QStringLiteral("fly.ini");
     if (!FileExists(path))
-        return Outcome::Info(
-            QCoreApplication::translate("IniTuning", "%1 NON TROUVE!!!").arg(ResolvePath(path)));
+        return Outcome::Info(QCoreApplication::translate("IniTuning", "%1 NON TROUVE!!!")
+                                 .arg(path.isEmpty() ? unknown : ResolvePath(path)));
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
         return Outcome::Error(

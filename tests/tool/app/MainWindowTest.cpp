@@ -2,6 +2,7 @@
 // argument and the preferences file written (or not) when the tool ends.
 #include "EnglishInterface.h"
 #include "FlyFolderFixture.h"
+#include "ModalSteps.h"
 #include "ScriptedDialogs.h"
 
 #include "app/KestrelWindows.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -112,8 +112,8 @@ TEST_F(MainWindowTest, InitialiseKestrelWithCancelChangesNothing) {
     fly.WriteShortPreferences(fly.FlyExe());
     Start();
     dialogs.AnswerNo(); // the path window asks to create modules/pc
-    QTimer::singleShot(0, [this] { windows->Options().findChild<QPushButton*>("BtnCancel")->click(); });
-    ButtonOf("Button7")->click();
+    RunModal(windows->Options(), [this] { ButtonOf("Button7")->click(); },
+             [this] { Click(windows->Options(), "BtnCancel"); });
     EXPECT_EQ(windows->Options().result(), QDialog::Rejected);
     EXPECT_TRUE(EnabledWorkButtons().isEmpty());
     EXPECT_EQ(Page(), 1);
@@ -126,8 +126,8 @@ TEST_F(MainWindowTest, InitialiseKestrelWithOkEnablesTheButtonsWithoutTheCaption
     fly.WriteShortPreferences(fly.FlyExe());
     Start();
     dialogs.AnswerYes(); // create modules/pc
-    QTimer::singleShot(0, [this] { windows->Options().findChild<QPushButton*>("BtnOK")->click(); });
-    ButtonOf("Button7")->click();
+    RunModal(windows->Options(), [this] { ButtonOf("Button7")->click(); },
+             [this] { Click(windows->Options(), "BtnOK"); });
     EXPECT_EQ(windows->Options().result(), QDialog::Accepted);
     EXPECT_EQ(EnabledWorkButtons(), TF_main::WorkButtons());
     EXPECT_EQ(Page(), 0);

@@ -1,4 +1,5 @@
 // The shared dialogs: the Qt dialog service, the folder dialog, the open dialog's filters, the help window.
+#include "ModalSteps.h"
 #include "ScriptedDialogs.h"
 
 #include "shell/ui/QtDialogService.h"
@@ -49,16 +50,21 @@ TEST(KestrelToolsTest, PickFileReturnsTheChosenFileAndKeepsTheCurrentFolder) {
     QFile(dir.path() + "/input.txt").open(QIODevice::WriteOnly);
     const QString current = QDir::currentPath();
     TFormKestrelTools tools;
-    QTimer::singleShot(0, [&] {
-        EXPECT_EQ(tools.OpenDialog1()->windowTitle(), "Select FLY2SLICE-InputFile");
-        EXPECT_EQ(tools.OpenDialog1()->defaultSuffix(), "TXT");
-        QDir::setCurrent(dir.path());
-        tools.OpenDialog1()->selectFile(dir.path() + "/input.txt");
-        QMetaObject::invokeMethod(tools.OpenDialog1(), "accept");
-    });
-    EXPECT_EQ(
-        tools.PickFile(dir.path(), "TXTX", "Select FLY2SLICE-InputFile", "Slicer Inputfile (*.txt)|*.TXT"),
-        dir.path() + "/input.txt");
+    QString picked;
+    RunModal(
+        *tools.OpenDialog1(),
+        [&] {
+            picked = tools.PickFile(dir.path(), "TXTX", "Select FLY2SLICE-InputFile",
+                                    "Slicer Inputfile (*.txt)|*.TXT");
+        },
+        [&] {
+            EXPECT_EQ(tools.OpenDialog1()->windowTitle(), "Select FLY2SLICE-InputFile");
+            EXPECT_EQ(tools.OpenDialog1()->defaultSuffix(), "TXT");
+            QDir::setCurrent(dir.path());
+            tools.OpenDialog1()->selectFile(dir.path() + "/input.txt");
+            QMetaObject::invokeMethod(tools.OpenDialog1(), "accept");
+        });
+    EXPECT_EQ(picked, dir.path() + "/input.txt");
     EXPECT_EQ(QDir::currentPath(), current);
 
     QTimer::singleShot(0, [&] { tools.OpenDialog1()->reject(); });
@@ -87,13 +93,18 @@ TEST(KestrelToolsTest, EveryPickStartsWithoutAFileNameAndListsMatchesInAnyCase) 
         QFile(dir.path() + "/" + name).open(QIODevice::WriteOnly);
     TFormKestrelTools tools;
     QFileDialog* dialog = tools.OpenDialog1();
-    QTimer::singleShot(0, [&] {
-        dialog->selectFile(dir.path() + "/Alps.tga");
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    EXPECT_EQ(
-        tools.PickFile(dir.path(), "TGA", "Sélectionner le fichier TGA", "TGA Graphicfiles (*.tga)|*.TGA"),
-        dir.path() + "/Alps.tga");
+    QString picked;
+    RunModal(
+        *dialog,
+        [&] {
+            picked = tools.PickFile(dir.path(), "TGA", "Sélectionner le fichier TGA",
+                                    "TGA Graphicfiles (*.tga)|*.TGA");
+        },
+        [&] {
+            dialog->selectFile(dir.path() + "/Alps.tga");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    EXPECT_EQ(picked, dir.path() + "/Alps.tga");
 
     QStringList offered, listed;
     QTimer::singleShot(0, [&] {
@@ -127,24 +138,26 @@ TEST_F(SelDirDlgTest, OkReturnsTheCurrentFolderAndListsItsFiles) {
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Sélectionner un répertoire"));
     QString current;
     QStringList files;
-    QTimer::singleShot(0, [&] {
+    QString chosen;
+    RunModal(dialog, [&] { chosen = dialog.Execute(dir.path() + "/Fly2"); }, [&] {
         current = dialog.CurrentFolder();
         const auto* list = dialog.findChild<QListWidget*>("FileListBox1");
         for (int row = 0; row < list->count(); ++row)
             files << list->item(row)->text();
-        dialog.findChild<QPushButton*>("OKBtn")->click();
+        Click(dialog, "OKBtn");
     });
-    EXPECT_EQ(dialog.Execute(dir.path() + "/Fly2"), dir.path() + "/Fly2");
+    EXPECT_EQ(chosen, dir.path() + "/Fly2");
     EXPECT_EQ(current, dir.path() + "/Fly2");
     EXPECT_EQ(files, QStringList{"FLY2.EXE"});
 }
 
 TEST_F(SelDirDlgTest, CancelReturnsNothingAndAMissingStartOpensItsParent) {
-    QTimer::singleShot(0, [this] {
+    QString chosen = "<not run>";
+    RunModal(dialog, [&] { chosen = dialog.Execute(dir.path() + "/Fly2/gone/deeper"); }, [this] {
         EXPECT_EQ(dialog.CurrentFolder(), dir.path() + "/Fly2");
-        dialog.findChild<QPushButton*>("CancelBtn")->click();
+        Click(dialog, "CancelBtn");
     });
-    EXPECT_EQ(dialog.Execute(dir.path() + "/Fly2/gone/deeper"), "");
+    EXPECT_EQ(chosen, "");
 }
 
 // The one help window serves every window in turn: each text replaces the last one whole, and Close

@@ -29,6 +29,9 @@ public:
     void AnswerNo() { yesNo_.push_back(false); }
     void AnswerFolder(const QString& folder) { folders_.push_back(folder); }
     void AnswerFile(const QString& file) { files_.push_back(file); }
+    // For a walk through the windows: once the answers run out, a question is answered No and a folder or
+    // file dialog cancelled instead of failing the test. Every dialog is still recorded.
+    void AnswerTheRestWithNo() { unscriptedAnswered_ = true; }
     // Runs action while the next question is shown, as if it happened while the user read it.
     void OnQuestion(std::function<void()> action) { onQuestion_ = std::move(action); }
 
@@ -52,4 +55,5 @@ private:
     std::deque<QString> folders_;
     std::deque<QString> files_;
     std::function<void()> onQuestion_;
+    bool unscriptedAnswered_ = false;
 };

@@ -112,6 +112,8 @@ TEST_F(FlyIniTuningTest, MissingFileIsReportedAndNothingIsWritten) {
     EXPECT_EQ(grid.Cell(1, 0), "");
     EXPECT_TRUE(SaveIni(grid).ok());
     EXPECT_FALSE(QFile::exists(path));
+    // Before the path window's OK the path is not known: the file is named.
+    EXPECT_EQ(LoadFlyIni(grid, "", AppSettings().ProgramFolder).text(), "fly.ini NON TROUVE!!!");
 }
 
 TEST_F(FlyIniTuningTest, MissingRecommendationsAreWrittenWithTheDefaults) {

@@ -145,6 +145,7 @@ TEST_F(RenderIniTuningTest, MissingFileLeavesTheGridEmpty) {
     EXPECT_EQ(outcome.text(), SystemFile("render.ini") + " NON TROUVE!!!");
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_TRUE(grid.path.isEmpty());
+    EXPECT_EQ(LoadRenderIni(grid, "").text(), "render.ini NON TROUVE!!!");
 }
 
 } // namespace

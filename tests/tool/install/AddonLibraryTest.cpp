@@ -16,13 +16,17 @@
 #include "journal/JournalUndo.h"
 #include "shell/Progress.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -204,6 +208,73 @@ TEST_F(AddonLibraryTest, ACancelledRemovalLeavesTheLibraryConsistent) {
     EXPECT_TRUE(library.pending.isEmpty());
     EXPECT_EQ(Remove("B").text(), QString::fromUtf8("« B » a été désinstallé."));
     EXPECT_EQ(Tree("Fly2"), Expected({"A", "C"}));
+}
+
+// Whether "Aperçu de la désinstallation" and "Désinstaller" can be pressed.
+std::pair<bool, bool> RemovalEnabled(const TF_AddonLibrary& window) {
+    return {window.findChild<QPushButton*>("ButtonPreviewRemoval")->isEnabled(),
+            window.findChild<QPushButton*>("ButtonRemove")->isEnabled()};
+}
+
+// A library with no add-on, whatever the reason, shows an empty table and offers no removal.
+TEST_F(AddonLibraryTest, WithoutAnAddOnTheTableIsEmptyAndNothingCanBeRemoved) {
+    const QString file = AddonLibrary(Path("Fly2/")).File();
+    const QString none = QString::fromUtf8("Aucun add-on installé par l'installateur de FlyKestrel.");
+    const QString damaged = QString::fromUtf8("La bibliothèque ") + file + QString::fromUtf8(" est endommagée (");
+    QRandomGenerator random(7);
+    QByteArray garbage(300, 0);
+    for (char& byte : garbage)
+        byte = char(random.bounded(256));
+    const struct {
+        const char* what;
+        std::function<void(TF_AddonLibrary&)> make;
+        QString state;
+    } cases[] = {
+        {"none installed", [](TF_AddonLibrary&) {}, none},
+        {"the last one removed",
+         [this](TF_AddonLibrary& window) {
+             Install(Request("sources/A"));
+             window.show();
+             dialogs_.AnswerYes();
+             window.findChild<QPushButton*>("ButtonRemove")->click();
+         },
+         none},
+        {"random bytes", [&](TF_AddonLibrary&) { WriteFile(file, garbage); }, damaged},
+        {"an empty file", [&](TF_AddonLibrary&) { WriteFile(file, {}); }, damaged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(Path("home")).removeRecursively();
+        TF_AddonLibrary window;
+        c.make(window);
+        window.hide();
+        window.show();
+        EXPECT_EQ(window.findChild<QTableWidget*>("TableAddons")->rowCount(), 0);
+        EXPECT_TRUE(window.findChild<QLabel*>("LabelLibrary")->text().startsWith(c.state));
+        EXPECT_EQ(RemovalEnabled(window), std::make_pair(false, false));
+    }
+}
+
+// The removal buttons work on the selected add-on; a damaged library still previews, but removes nothing.
+TEST_F(AddonLibraryTest, TheRemovalButtonsFollowTheSelection) {
+    InstallABC();
+    TF_AddonLibrary window;
+    window.show();
+    auto* table = window.findChild<QTableWidget*>("TableAddons");
+    EXPECT_EQ(RemovalEnabled(window), std::make_pair(true, true));
+    table->clearSelection();
+    EXPECT_EQ(RemovalEnabled(window), std::make_pair(false, false));
+    table->selectRow(2);
+    EXPECT_EQ(RemovalEnabled(window), std::make_pair(true, true));
+
+    const QString file = AddonLibrary(Path("Fly2/")).File();
+    QByteArray bytes = ReadFile(file);
+    bytes.chop(1);
+    WriteFile(file, bytes.left(bytes.lastIndexOf('\n') + 1)); // without its last line
+    window.hide();
+    window.show();
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(RemovalEnabled(window), std::make_pair(true, false));
 }
 
 // Selected, previewed and removed with the keyboard alone.

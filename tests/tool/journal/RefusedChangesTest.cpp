@@ -1,6 +1,7 @@
 // Changes that a full or read-only disk stops, made through the windows: the one box that names the files
 // and the reason, the window still open, nothing changed and no entry left in the journal. The disks are
 // small file systems, which take root to mount; elsewhere the cases are skipped.
+#include "ModalSteps.h"
 #include "ScriptedDialogs.h"
 #include "SmallFileSystem.h"
 #include "TempFolderTest.h"
@@ -14,19 +15,12 @@
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
 
-#include <QAbstractButton>
 #include <QFileInfo>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-void Click(const QWidget& window, const char* name) {
-    auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
-    ASSERT_NE(button, nullptr) << name;
-    button->click();
-}
 
 QString NotChangedBox(const QStringList& paths, const QString& reason) {
     return QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") + paths.join('\n') +

@@ -1,6 +1,7 @@
 // Every window action that changes files, done through its window as the user does it, leaves exactly one
 // new entry in the journal, named as the user knows the action and counting the files it changed.
 #include "Mkfly2.h"
+#include "ModalSteps.h"
 #include "ScriptedDialogs.h"
 #include "TempFolderTest.h"
 
@@ -25,7 +26,6 @@
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -45,12 +45,6 @@ struct WindowAction final {
 
 void PrintTo(const WindowAction& action, std::ostream* out) {
     *out << action.operation;
-}
-
-void Click(const QWidget& window, const char* name) {
-    auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
-    ASSERT_NE(button, nullptr) << name;
-    button->click();
 }
 
 // A synthetic installation set up as the path window leaves it, with the copies that a first start-up keeps,
@@ -96,11 +90,10 @@ class WindowActionsTest : public TempFolderTest, public ::testing::WithParamInte
     }
     // The path window of "Initialise Kestrel", its buttons clicked once it runs.
     void InitialiseKestrel(const std::vector<const char*>& buttons) {
-        QTimer::singleShot(0, [this, buttons] {
+        RunModal(windows->Options(), [this] { Click(Main(), "Button7"); }, [this, &buttons] {
             for (const char* button : buttons)
                 Click(windows->Options(), button);
         });
-        Click(Main(), "Button7");
     }
     // "Initialise Kestrel" from a tool set up for no simulator folder or for another one: this installation
     // chosen in the path window, which offers to make its missing DLL folder.

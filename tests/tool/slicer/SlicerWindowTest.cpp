@@ -1,3 +1,4 @@
+#include "ModalSteps.h"
 #include "QStringPrinter.h"
 #include "ScriptedDialogs.h"
 
@@ -14,7 +15,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,10 +24,6 @@ template <typename T> T* Find(const QWidget& window, const char* name) {
     if (widget == nullptr)
         ADD_FAILURE() << "no widget " << name;
     return widget;
-}
-
-void Click(const QWidget& window, const char* name) {
-    Find<QPushButton>(window, name)->click();
 }
 
 bool Enabled(const QWidget& window, const char* name) {
@@ -259,17 +255,12 @@ TEST(CoordinateDialog, ConvertsAtEveryKeystrokeAndKeepsItsEntries) {
     EXPECT_EQ(Find<QLineEdit>(*dialog, "OutC3Lat")->text(), "48.000000000000000000"); // kept
 
     // OK needs all four outputs.
-    bool accepted = false;
-    QTimer::singleShot(0, dialog, [&] {
+    RunModal(*dialog, [&] { Click(form, "BtnTexLatLon"); }, [&] {
         Click(*dialog, "BtnOK");
         QTest::keyClicks(Find<QLineEdit>(*dialog, "EditC3Lon"), "E8.5");
         Click(*dialog, "BtnOK");
-        accepted = dialog->result() == QDialog::Accepted;
-        if (!accepted)
-            dialog->reject();
     });
-    Click(form, "BtnTexLatLon");
-    EXPECT_TRUE(accepted);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialogs.Texts().last(), "Valeurs valides manquantes - appuyer sur un autre bouton!");
     const SlicerSettings s = form.Gather();
     EXPECT_EQ(QStringList({s.textureLowerLeftLat, s.textureLowerLeftLon, s.textureUpperRightLat,
@@ -279,13 +270,11 @@ TEST(CoordinateDialog, ConvertsAtEveryKeystrokeAndKeepsItsEntries) {
 
     // The next use starts from the same entries; leaving without values changes nothing.
     Find<QCheckBox>(form, "CBElevCreate")->click();
-    QTimer::singleShot(0, dialog, [&] {
+    RunModal(*dialog, [&] { Click(form, "BtnElevLatLon"); }, [&] {
         EXPECT_EQ(Find<QLineEdit>(*dialog, "EditC3Lon")->text(), "E8.5");
         Click(*dialog, "BtnExit");
     });
-    Click(form, "BtnElevLatLon");
     EXPECT_EQ(form.Gather().elevationLowerLeftLat, "");
-    QTimer::singleShot(0, dialog, [&] { Click(*dialog, "BtnOK"); });
-    Click(form, "BtnElevLatLon");
+    RunModal(*dialog, [&] { Click(form, "BtnElevLatLon"); }, [&] { Click(*dialog, "BtnOK"); });
     EXPECT_EQ(form.Gather().elevationUpperRightLon, "8.500000000000000000");
 }

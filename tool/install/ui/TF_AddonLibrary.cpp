@@ -11,6 +11,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -55,7 +56,9 @@ QString Stack(const AddonLibrary& library, const AddonFile& file) {
 
 TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
     : QWidget(parent, Qt::Window), state_(MakeLabel("LabelLibrary", {})), table_(new QTableWidget(0, 5)),
-      files_(new QListWidget), log_(new QPlainTextEdit), library_(QString()) {
+      files_(new QListWidget), log_(new QPlainTextEdit),
+      preview_(MakeButton("ButtonPreviewRemoval", TF_AddonLibrary::tr("Aperçu de la désinstallation"))),
+      remove_(MakeButton("ButtonRemove", TF_AddonLibrary::tr("Désinstaller"))), library_(QString()) {
     setObjectName("TF_AddonLibrary");
     setWindowTitle(TF_AddonLibrary::tr("Bibliothèque des add-ons"));
     table_->setObjectName("TableAddons");
@@ -75,6 +78,7 @@ TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
     log_->setReadOnly(true);
     connect(table_, &QTableWidget::currentCellChanged, this, &TF_AddonLibrary::ShowFiles);
     connect(table_, &QTableWidget::itemChanged, this, &TF_AddonLibrary::Renamed);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &TF_AddonLibrary::EnableRemoval);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(state_);
@@ -89,15 +93,13 @@ TF_AddonLibrary::TF_AddonLibrary(QWidget* parent)
 }
 
 QLayout* TF_AddonLibrary::BuildButtons() {
-    auto* preview = MakeButton("ButtonPreviewRemoval", TF_AddonLibrary::tr("Aperçu de la désinstallation"));
-    auto* remove = MakeButton("ButtonRemove", TF_AddonLibrary::tr("Désinstaller"));
     auto* close = MakeButton("ButtonClose", tr("Fermer"));
-    connect(preview, &QPushButton::clicked, this, &TF_AddonLibrary::PreviewClick);
-    connect(remove, &QPushButton::clicked, this, &TF_AddonLibrary::RemoveClick);
+    connect(preview_, &QPushButton::clicked, this, &TF_AddonLibrary::PreviewClick);
+    connect(remove_, &QPushButton::clicked, this, &TF_AddonLibrary::RemoveClick);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     auto* row = new QHBoxLayout;
-    row->addWidget(preview);
-    row->addWidget(remove);
+    row->addWidget(preview_);
+    row->addWidget(remove_);
     row->addStretch();
     row->addWidget(close);
     return row;
@@ -134,8 +136,22 @@ void TF_AddonLibrary::Refresh() {
         table_->setItem(i, Files, Cell(QString::number(addon.files.size())));
         table_->setItem(i, Conflicts, Cell(QString::number(ConflictCount(library_, i))));
     }
-    table_->setCurrentCell(std::clamp(row, 0, table_->rowCount() - 1), Name);
+    // The add-on selected before stays selected, or the last one when it went; none in an empty library.
+    if (table_->rowCount() > 0)
+        table_->setCurrentCell(std::clamp(row, 0, table_->rowCount() - 1), Name);
     ShowFiles();
+    EnableRemoval();
+}
+
+void TF_AddonLibrary::EnableRemoval() {
+    const bool selected = SelectedRow() >= 0;
+    preview_->setEnabled(selected);
+    remove_->setEnabled(selected && library_.damage.isEmpty());
+}
+
+int TF_AddonLibrary::SelectedRow() const {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    return rows.size() == 1 && rows.first().row() < library_.addons.size() ? rows.first().row() : -1;
 }
 
 void TF_AddonLibrary::ShowFiles() {
@@ -167,8 +183,7 @@ void TF_AddonLibrary::Renamed(QTableWidgetItem* item) {
 }
 
 int TF_AddonLibrary::Selected() {
-    const int row = table_->currentRow();
-    if (row >= 0 && row < library_.addons.size())
+    if (const int row = SelectedRow(); row >= 0)
         return row;
     ShowInfo(TF_AddonLibrary::tr("Choisissez d'abord un add-on dans la liste."));
     return -1;

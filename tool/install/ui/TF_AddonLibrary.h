@@ -7,6 +7,7 @@
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -30,7 +31,11 @@ class TF_AddonLibrary final : public QWidget {
     QLayout* BuildButtons();
     void ShowFiles();
     void Renamed(QTableWidgetItem* item);
-    // The selected add-on's index in the library, or -1 (with the box that says why).
+    // The removal buttons work on the selected add-on; a damaged library removes none.
+    void EnableRemoval();
+    // The selected add-on's index in the library, or -1.
+    int SelectedRow() const;
+    // The same, with the box that says why when there is none.
     int Selected();
     // Asks before a removal: whether to remove, to keep files changed since, to rebuild a database
     // changed by hand. False when the user said No to one of them.
@@ -40,5 +45,7 @@ class TF_AddonLibrary final : public QWidget {
     QTableWidget* table_;
     QListWidget* files_;
     QPlainTextEdit* log_;
+    QPushButton* preview_;
+    QPushButton* remove_;
     AddonLibrary library_;
 };

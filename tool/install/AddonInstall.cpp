@@ -268,8 +268,12 @@ Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log
 }
 
 Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Progress& progress) {
+    return RunInstallation(request, PlanInstallation(request), log, progress);
+}
+
+Outcome RunInstallation(const InstallRequest& request, const InstallPlan& plan, const InstallLog& log,
+                        Progress& progress) {
     const RealFoldersKept realFolders; // an installation makes folders, and no links
-    const InstallPlan plan = PlanInstallation(request);
     if (!plan.refusal.isEmpty())
         return Outcome::Info(plan.refusal);
     Outcome outcome;

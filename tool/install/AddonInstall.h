@@ -31,3 +31,6 @@ Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log
 // between two files, with a last log line that says how far the installation got.
 Outcome RunInstallation(const InstallRequest& request, const InstallLog& log,
                         Progress& progress = NoProgress());
+// The same with the plan made for request just before (PlanInstallation), so that its source is read once.
+Outcome RunInstallation(const InstallRequest& request, const struct InstallPlan& plan, const InstallLog& log,
+                        Progress& progress);

@@ -278,6 +278,7 @@ void DescribeArchiveRename(const InstallPlan& plan, QStringList& lines) {
 } // namespace
 
 InstallPlan PlanInstallation(const InstallRequest& request) {
+    const RealFoldersKept realFolders; // the walk makes nothing
     InstallPlan plan;
     if (request.sourceFolder.isEmpty()) {
         plan.refusal =

@@ -2060,6 +2060,26 @@ Rebuild it without &quot;%2&quot;?</translation>
         <source>Installation en cours</source>
         <translation>Installation in progress</translation>
     </message>
+    <message>
+        <source>SOURCE : une archive téléchargée (.zip, .rar, .7z...)</source>
+        <translation>SOURCE: a downloaded archive (.zip, .rar, .7z...)</translation>
+    </message>
+    <message>
+        <source>Archive de l&apos;add-on</source>
+        <translation>The add-on&apos;s archive</translation>
+    </message>
+    <message>
+        <source>Archives d&apos;add-on</source>
+        <translation>Add-on archives</translation>
+    </message>
+    <message>
+        <source>Ces fichiers ne sont dans aucun répertoire de Fly! (aircraft, modules, scenery...) :
+%1
+Les installer quand même ?</source>
+        <translation>These files lie in none of the Fly! folders (aircraft, modules, scenery...):
+%1
+Install them anyway?</translation>
+    </message>
 </context>
 <context>
     <name>TF_History</name>

@@ -113,7 +113,7 @@ class EveryWindowTest : public ::testing::TestWithParam<std::tuple<State, bool>>
     // The newest operation of the journal, after the first start-up's: a scenery switched off. Returns its
     // entry file.
     QString JournalEntry() const {
-        CheckPrefs(Fly());
+        EXPECT_TRUE(CheckPrefs(Fly()).ok());
         {
             const JournalScope journal(Fly(), QStringLiteral("Activation [scènes]"));
             EXPECT_TRUE(RenameNoReplace(Fly() + "scenery/alps.pod", Fly() + "scenery/alps.pod.notused"));
@@ -313,11 +313,11 @@ void EveryWindowTest::WalkInstaller() {
     if (!Open(installer, "Button22"))
         return;
     walk.Press(installer,
-               {"RadioType2", "RadioType3", "RadioType4", "RadioType5", "RadioType0", "RadioType1",
+               {"RadioType2", "RadioType3", "RadioType4", "RadioType5", "RadioType6", "RadioType0", "RadioType1",
                 "ButtonDestination", "ButtonExternal", "ButtonSaveExternal", "ButtonFlyFolder", "CheckRename",
                 "CheckPause", "ButtonSaveSource", "ButtonSaveLog", "ButtonInstall"});
     dialogs.AnswerFolder(Path("addon"));
-    walk.Press(installer, {"ButtonSource", "ButtonSaveSource", "ButtonPreview"});
+    walk.Press(installer, {"ButtonSourceArchive", "ButtonSource", "ButtonSaveSource", "ButtonPreview"});
     WalkModal(
         windows->Help(), [&] { walk.Press(installer, {"ButtonHelp"}); }, {}, "BitBtn1");
     WalkLibrary([&] {
@@ -404,7 +404,7 @@ const State States[] = {
     // has been journaled.
     {"EmptyHistory", true, Prefs::Full,
      [](T& t) {
-         CheckPrefs(t.Fly());
+         EXPECT_TRUE(CheckPrefs(t.Fly()).ok());
          QDir().mkpath(ChangeJournal(t.Fly()).Folder());
      }},
 };

@@ -1,4 +1,5 @@
 // Installing DEX files: copied into the simulator's dex folder and imported there by the real importer.
+#include "ArchiveFixtures.h"
 #include "InstallFixture.h"
 
 #include "fs/NativeFs.h"
@@ -83,6 +84,27 @@ TEST_F(DexInstallTest, TwoDexFilesAreCopiedAndImported) {
     EXPECT_EQ(Read("Fly2/system/NAVAID.TRI"), navaids);
     EXPECT_NE(Read("Fly2/system/AIRPORT.POD"), airports);
     EXPECT_NE(Read("Fly2/system/NAVAID.POD"), navaids);
+}
+
+// From an archive, the DEX files go to the dex folder and the importer as from a folder.
+TEST_F(DexInstallTest, DexFilesOfAnArchiveAreImported) {
+    ASSERT_TRUE(QDir().mkpath(Path("downloads")));
+    const QString archive = FixtureFile(Path("downloads"), "update.zip",
+                                        WrittenArchive("zip", {File("update/ADD_AIRPORT.DEX",
+                                                                    Read("Fly2/dex/ADD_AIRPORT.DEX"))}));
+    ASSERT_TRUE(QFile::remove(Path("Fly2/dex/ADD_AIRPORT.DEX")));
+    const QByteArray airports = Read("Fly2/system/AIRPORT.POD");
+    InstallRequest request;
+    request.type = InstallType::Dex;
+    request.sourceFolder = archive;
+    request.flyFolder = fly_;
+    request.destination = fly_ + "scenery/";
+    request.importer = QStringLiteral(NAVMERGER_PATH);
+    QStringList log;
+    EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+    EXPECT_TRUE(log.contains("Copied: " + fly_ + "dex/ADD_AIRPORT.DEX")) << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains("Imported to database with Navmerger.exe 1.3"));
+    EXPECT_NE(Read("Fly2/system/AIRPORT.POD"), airports);
 }
 
 TEST_F(DexInstallTest, FailedImportIsLoggedAsFailed) {

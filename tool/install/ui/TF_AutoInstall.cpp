@@ -3,6 +3,8 @@
 #include "fs/FileUtils.h"
 #include "fs/Outcome.h"
 #include "install/InstallHelpText.h"
+#include "install/InstallPlan.h"
+#include "install/InstallSource.h"
 #include "install/ui/InstallWidgets.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
@@ -70,14 +72,20 @@ QWidget* TF_AutoInstall::BuildSource() {
     sourceList_->setAccessibleName(TF_AutoInstall::tr("Contenu du répertoire source"));
     auto* choose = MakeButton(
         "ButtonSource", TF_AutoInstall::tr("SOURCE: sélectionner le répertoire source de l'installation"));
+    auto* archive = MakeButton("ButtonSourceArchive",
+                               TF_AutoInstall::tr("SOURCE : une archive téléchargée (.zip, .rar, .7z...)"));
     auto* save =
         MakeButton("ButtonSaveSource", TF_AutoInstall::tr("Enregistrer le répertoire source par défaut"));
     connect(choose, &QPushButton::clicked, this, &TF_AutoInstall::SourceClick);
+    connect(archive, &QPushButton::clicked, this, &TF_AutoInstall::SourceArchiveClick);
     connect(save, &QPushButton::clicked, this, &TF_AutoInstall::SaveSourceClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(choose, 1);
+    buttons->addWidget(archive);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(sourceLabel_);
     layout->addWidget(sourceList_, 1);
-    layout->addWidget(choose);
+    layout->addLayout(buttons);
     layout->addWidget(save);
     return group;
 }
@@ -169,11 +177,16 @@ QLayout* TF_AutoInstall::BuildButtons() {
     return row;
 }
 
+// An archive's table is read once, into the plan of the preview or the installation: the list names
+// the archive alone until then.
 void TF_AutoInstall::SetSourceFolder(const QString& folder) {
     sourceFolder_ = folder;
     sourceLabel_->setText(folder);
     sourceList_->clear();
-    sourceList_->addItems(ListInstallSource(folder));
+    if (IsArchiveSource(folder))
+        sourceList_->addItem(folder);
+    else
+        sourceList_->addItems(ListInstallSource(folder));
 }
 
 InstallType TF_AutoInstall::Type() const {
@@ -217,6 +230,18 @@ void TF_AutoInstall::showEvent(QShowEvent* event) {
 
 void TF_AutoInstall::SourceClick() {
     const QString chosen = SelectFolder(SourceDialogStart(sourceFolder_, AppSettings()));
+    if (!chosen.isEmpty())
+        SetSourceFolder(chosen);
+}
+
+void TF_AutoInstall::SourceArchiveClick() {
+    QString start = SourceDialogStart(IsArchiveSource(sourceFolder_) ? FolderOfFile(sourceFolder_) : sourceFolder_,
+                                      AppSettings());
+    const QString chosen =
+        PickFile(start, QStringLiteral("zip"), TF_AutoInstall::tr("Archive de l'add-on"),
+                 TF_AutoInstall::tr("Archives d'add-on") +
+                     QStringLiteral("|*.zip;*.ZIP;*.rar;*.RAR;*.7z;*.7Z;*.exe;*.EXE;*.tar;*.tar.gz;*.tgz;*.tar.bz2;"
+                                    "*.tbz2;*.tar.xz;*.txz"));
     if (!chosen.isEmpty())
         SetSourceFolder(chosen);
 }
@@ -289,14 +314,23 @@ void TF_AutoInstall::PreviewClick() {
     ShowOutcome(outcome);
 }
 
+// Files of a tree outside the simulator's own folders are installed only once the user says so.
 void TF_AutoInstall::InstallClick() {
-    const InstallRequest request = Request();
+    InstallRequest request = Request();
+    InstallPlan plan = PlanInstallation(request);
+    if (!plan.outside.isEmpty() && plan.refusal.isEmpty() &&
+        AskYesNo(TF_AutoInstall::tr("Ces fichiers ne sont dans aucun répertoire de Fly! (aircraft, modules, "
+                                    "scenery...) :\n%1\nLes installer quand même ?")
+                     .arg(plan.outside.join('\n')))) {
+        request.installOutside = true;
+        plan = PlanInstallation(request);
+    }
     Outcome outcome;
     {
         TF_Progress progress(this, TF_AutoInstall::tr("Installation en cours"));
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
         outcome = RunInstallation(
-            request, [this](const QString& line) { AppendLog(line); }, progress);
+            request, plan, [this](const QString& line) { AppendLog(line); }, progress);
     }
     ShowOutcome(outcome);
 }

@@ -20,12 +20,14 @@ class TF_AutoInstall final : public QWidget {
   public:
     explicit TF_AutoInstall(QWidget* parent = nullptr);
 
+    // The source: a folder, or an archive.
     QString SourceFolder() const { return sourceFolder_; }
     void SetSourceFolder(const QString& folder);
     InstallType Type() const;
     void SetType(InstallType type);
 
     void SourceClick();
+    void SourceArchiveClick();
     void SaveSourceClick();
     void DestinationClick();
     void FlyFolderClick();

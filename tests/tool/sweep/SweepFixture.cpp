@@ -1,5 +1,6 @@
 #include "SweepFixture.h"
 
+#include "ArchiveFixtures.h"
 #include "Mkfly2.h"
 #include "UndoNewest.h"
 
@@ -62,6 +63,7 @@ void SweepFixture::Prepare(const QString& operation) {
     static const QMap<QString, void (SweepFixture::*)()> preparations = {
         {QStringLiteral("profile"), &SweepFixture::PrepareProfile},
         {QStringLiteral("install"), &SweepFixture::PrepareSceneries},
+        {QStringLiteral("zip"), &SweepFixture::PrepareArchive},
         {QStringLiteral("move"), &SweepFixture::PrepareSceneries},
         {QStringLiteral("copy"), &SweepFixture::PrepareSceneries},
         {QStringLiteral("flyini"), &SweepFixture::PrepareFlyIni},
@@ -94,6 +96,15 @@ void SweepFixture::PrepareSceneries() {
     CreateFile("addon/.hidden.pod", "hidden");
     for (int i = 0; i < ExtraFiles(); ++i)
         CreateFile(QStringLiteral("addon/Extra%1.scf").arg(i), QByteArray::number(i));
+}
+
+// The same add-on as an archive downloaded into the add-on folder: one top folder holding the files.
+void SweepFixture::PrepareArchive() {
+    QList<FixtureEntry> entries{File("MyScenery/Large.POD", LargeContents()), File("MyScenery/Coast.POD", "new coast"),
+                                File("MyScenery/road.bgr", "road"), File("MyScenery/sub/Deep.scf", "deep")};
+    for (int i = 0; i < ExtraFiles(); ++i)
+        entries << File(QStringLiteral("MyScenery/Extra%1.scf").arg(i).toUtf8(), QByteArray::number(i));
+    CreateFile("addon/MyScenery.zip", WrittenArchive("zip", entries));
 }
 
 // Recommendations that change a value and add a line.

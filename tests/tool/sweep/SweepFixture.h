@@ -20,8 +20,9 @@ class SweepFixture : public TempFolderTest {
   protected:
     void SetUp() override;
 
-    // Fills the folders for the runner's operation: "profile", "install", "move", "copy", "flyini", "data",
-    // "dex", "remove" (two add-ons installed, the first stacked under the second).
+    // Fills the folders for the runner's operation: "profile", "install", "zip" (the add-on as an archive),
+    // "move", "copy", "flyini", "data", "dex", "remove" (two add-ons installed, the first stacked under the
+    // second).
     void Prepare(const QString& operation);
     // The runner's command line for the operation.
     std::vector<std::string> Arguments(const QString& operation) const;
@@ -40,6 +41,7 @@ class SweepFixture : public TempFolderTest {
   private:
     void PrepareProfile();
     void PrepareSceneries();
+    void PrepareArchive();
     void PrepareFlyIni();
     void PrepareData();
     void PrepareDex();

@@ -29,7 +29,7 @@ const SweepCase Cases[] = {
     {"profile", "Charger et appliquer profil"}, {"install", "Installation scénes"},
     {"move", "Déplacement [scènes]"},           {"flyini", "Enregistrer fly.ini"},
     {"data", "Enregistrement auto. [DATA]"},    {"dex", "Installation DEX files"},
-    {"copy", "Déplacement [scènes]"},
+    {"copy", "Déplacement [scènes]"},           {"zip", "Installation scénes"},
 };
 
 struct Tally final {

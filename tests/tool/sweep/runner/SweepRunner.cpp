@@ -3,7 +3,7 @@
 //   tool_sweep_runner OPERATION FLY ADDON WORK
 // FLY is the simulator folder, ADDON the add-on source folder, WORK holds the profile, the tool's own files
 // and the importer. "move" copies the sceneries deleting their sources, "copy" switching them off; "remove"
-// removes the first add-on of the library. Exit status 0 when the operation did all it was asked, 1 when
+// removes the first add-on of the library; "zip" installs the add-on from its archive "MyScenery.zip". Exit status 0 when the operation did all it was asked, 1 when
 // it failed, 2 for a command line it doesn't know.
 #include "activation/ActivationListing.h"
 #include "activation/ActivationProfile.h"
@@ -58,11 +58,12 @@ bool ApplyProfile(const Folders& f) {
     return true;
 }
 
-bool Install(const Folders& f, InstallType type) {
+// From the add-on folder, or from the archive in it ("zip").
+bool Install(const Folders& f, InstallType type, const QString& archive = {}) {
     InstallRequest request;
     request.type = type;
-    request.sourceFolder = f.addon;
-    request.sourceList = ListInstallSource(f.addon);
+    request.sourceFolder = archive.isEmpty() ? f.addon : f.addon + '/' + archive;
+    request.sourceList = ListInstallSource(request.sourceFolder);
     request.destination = f.fly + QStringLiteral("scenery/");
     request.flyFolder = f.fly;
     request.renameSources = true;
@@ -125,6 +126,8 @@ bool RemoveFirstAddon(const Folders& f) {
 const QMap<QString, std::function<bool(const Folders&)>> Operations = {
     {QStringLiteral("profile"), ApplyProfile},
     {QStringLiteral("install"), [](const Folders& f) { return Install(f, InstallType::Scenery); }},
+    {QStringLiteral("zip"),
+     [](const Folders& f) { return Install(f, InstallType::Scenery, QStringLiteral("MyScenery.zip")); }},
     {QStringLiteral("move"), [](const Folders& f) { return CopySceneries(f, SourceMode::Delete); }},
     {QStringLiteral("copy"), [](const Folders& f) { return CopySceneries(f, SourceMode::SwitchOff); }},
     {QStringLiteral("flyini"), SaveFlyIni},

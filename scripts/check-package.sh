@@ -27,7 +27,7 @@ for file in "${expected[@]}"; do
   grep -qxF "./$file" <<<"$list" || fail "$file is not in the package"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6core6 libqt6widgets6 libxxhash0; do
+for lib in libqt6core6 libqt6widgets6 libxxhash0 libarchive13; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 

@@ -199,6 +199,8 @@ class EntryUndo final {
 };
 
 QString Quoted(const QString& operation) {
+    if (operation.isEmpty())
+        return QCoreApplication::translate("JournalUndo", "(opération illisible)");
     return QCoreApplication::translate("JournalUndo", "« %1 »").arg(OperationText(operation));
 }
 
@@ -211,11 +213,8 @@ QString NothingChanged() {
     return QCoreApplication::translate("JournalUndo", "Rien n'a été changé.");
 }
 
-// Why entries can't be undone at all, before anything is touched: empty when they can.
-Outcome Unready(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
-    if (!StillNewest(journal, entries))
-        return Outcome::Info(QCoreApplication::translate(
-            "JournalUndo", "L'historique des modifications a changé entre-temps : rien n'a été annulé."));
+// Why none of entries can be undone, whatever the answer to a question: one of them is damaged or runs.
+Outcome Blocked(const QList<JournalEntry>& entries) {
     for (const JournalEntry& entry : entries) {
         if (entry.damaged())
             return Outcome::Error(QCoreApplication::translate(
@@ -228,6 +227,14 @@ Outcome Unready(const ChangeJournal& journal, const QList<JournalEntry>& entries
                     .arg(Quoted(entry.operation), RunningReason(entry), NothingChanged()));
     }
     return {};
+}
+
+// Why entries can't be undone at all, before anything is touched: empty when they can.
+Outcome Unready(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
+    if (!StillNewest(journal, entries))
+        return Outcome::Info(QCoreApplication::translate(
+            "JournalUndo", "L'historique des modifications a changé entre-temps : rien n'a été annulé."));
+    return Blocked(entries);
 }
 
 Outcome UndoOne(ChangeJournal& journal, const JournalEntry& entry) {
@@ -275,10 +282,12 @@ QString EntryLine(const JournalEntry& entry) {
 Outcome UndoQuestion(const QList<JournalEntry>& entries, int count) {
     if (entries.isEmpty() || count <= 0)
         return Outcome::Info(QCoreApplication::translate("JournalUndo", "Aucune opération à annuler."));
+    count = int(std::min<qsizetype>(count, entries.size()));
+    if (const Outcome blocked = Blocked(entries.mid(0, count)); !blocked.ok())
+        return blocked;
     if (count == 1)
         return Outcome::Question(
             QCoreApplication::translate("JournalUndo", "Annuler %1 ?").arg(Quoted(entries[0].operation)));
-    count = int(std::min<qsizetype>(count, entries.size()));
     return Outcome::Question(
         QCoreApplication::translate("JournalUndo", "Annuler les %1 dernières opérations, de %2 à %3 ?")
             .arg(QString::number(count), Quoted(entries[0].operation), Quoted(entries[count - 1].operation)));

@@ -81,6 +81,8 @@ class DamagedEntryTest : public TempFolderTest {
             EXPECT_EQ(undone.text(), QString::fromUtf8("Annulé : « Activation *.DLL »"));
             EXPECT_EQ(Tree("Fly2"), before_);
         } else {
+            // Refused before any question is asked.
+            EXPECT_EQ(UndoQuestion(entries, 1).text(), undone.text());
             EXPECT_EQ(undone.box(), Outcome::Box::Error);
             EXPECT_TRUE(undone.text().startsWith(QString::fromUtf8("Impossible d'annuler : l'entrée ") + file))
                 << undone.text().toStdString();

@@ -27,7 +27,7 @@ for file in "${expected[@]}"; do
   grep -qxF "./$file" <<<"$list" || fail "$file is not in the package"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6core6 libqt6widgets6 libxxhash0 libarchive13; do
+for lib in libqt6core6 libqt6widgets6 libqt6network6 libxxhash0 libarchive13; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
@@ -46,6 +46,9 @@ grep -qx 'License: GPL-3+' "$tmp/root/usr/share/doc/flykestrel/copyright" || fai
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$tmp/root/usr/share/metainfo/$app.metainfo.xml" ||
   fail "metainfo names no GPL-3.0-or-later licence"
 desktop-file-validate "$tmp/root/usr/share/applications/$app.desktop" || fail "desktop-file-validate"
+entry="$tmp/root/usr/share/applications/$app.desktop"
+grep -qx 'Exec=flykestrel %f' "$entry" && grep -q '^MimeType=.*application/zip;.*inode/directory;' "$entry" ||
+  fail "the menu entry opens no archive or folder"
 appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$app.metainfo.xml" || fail "appstreamcli validate"
 lintian_out=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges' || true)
 [ -z "$lintian_out" ] || echo "$lintian_out"

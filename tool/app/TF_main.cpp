@@ -6,6 +6,7 @@
 #include "install/AddonRemoval.h"
 #include "journal/FolderLock.h"
 #include "journal/JournalScope.h"
+#include "shell/ArgumentHandover.h"
 #include "shell/Dialogs.h"
 #include "shell/MainActions.h"
 #include "shell/PathCheck.h"
@@ -47,7 +48,7 @@ QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const QString& a
 TF_main::TF_main(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      notebook_(new QTabWidget) {
+      handover_(new ArgumentHandover(this)), notebook_(new QTabWidget) {
     setObjectName("F_main");
     setWindowTitle(tr("Optimise les performances de votre Fly!2 !"));
 
@@ -109,6 +110,7 @@ TF_main::TF_main(QWidget* parent)
     ConnectButtons();
     ConnectProfileButtons();
     ConnectControlFilePage();
+    connect(handover_, &ArgumentHandover::ArgumentArrived, this, &TF_main::TakeHandedArgument);
 }
 
 const QStringList& TF_main::WorkButtons() {
@@ -164,15 +166,30 @@ void TF_main::FormShow() {
                                                                 "Operation", "Démarrage de FlyKestrel")));
         ShowOutcome(CheckPrefs(AppSettings().FlyFolder));
     }
-    if (StartArgumentIsFolder(AppSettings())) {
-        notebook_->setCurrentIndex(InstallPage);
-        QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);
-    }
+    OpenStartArgument();
+}
+
+void TF_main::OpenStartArgument() {
+    if (!StartArgumentIsSource(AppSettings()))
+        return;
+    notebook_->setCurrentIndex(InstallPage);
+    QMetaObject::invokeMethod(this, &TF_main::UMShowInstall, Qt::QueuedConnection);
+}
+
+void TF_main::TakeHandedArgument(const QString& argument) {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    ShowWindow(*this);
+    AppSettings().StartArgument = argument;
+    OpenStartArgument();
 }
 
 bool TF_main::HoldFlyFolder() {
-    if (FolderLock::HoldForSession(AppSettings().FlyFolder))
+    if (FolderLock::HoldForSession(AppSettings().FlyFolder)) {
+        // Without the socket, a copy started later meets the folder's lock instead.
+        (void)handover_->Listen(AppSettings().FlyFolder);
         return true;
+    }
+    handover_->Close();
     ShowInfo(tr("Une autre copie de FlyKestrel est déjà ouverte sur %1.\nCelle-ci peut afficher les listes, "
                 "les réglages, l'historique des modifications et la bibliothèque des add-ons, mais ne peut "
                 "rien changer dans ce dossier (activer, installer, enregistrer, annuler) tant que l'autre "

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class ArgumentHandover;
 struct Outcome;
 struct Settings;
 struct SubsystemWindows;
@@ -53,9 +54,13 @@ class TF_main final : public QWidget {
     void OnClick(const char* buttonName, std::function<void()> handler);
     void ConnectButtons();
     void FormShow();
-    // Takes the simulator folder for this copy of the tool; when another copy has it, says what this one
-    // may and may not do, and false.
+    // Takes the simulator folder for this copy of the tool, and the arguments of the copies started on it
+    // later; when another copy has it, says what this one may and may not do, and false.
     bool HoldFlyFolder();
+    // Page 7 and the installer on StartArgument when it names an add-on source.
+    void OpenStartArgument();
+    // The argument of a copy started later on this folder: this window in front, then as at start-up.
+    void TakeHandedArgument(const QString& argument);
     void UMShowInstall();
     // Shows the window of another part non-modally, in front.
     void ShowWindow(QWidget& window);
@@ -79,6 +84,7 @@ class TF_main final : public QWidget {
     void ConnectControlFilePage();
 
     const SubsystemWindows* windows_ = nullptr;
+    ArgumentHandover* handover_;
     QTabWidget* notebook_;
     QLineEdit* edit3_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;

@@ -1,9 +1,12 @@
-// flykestrel: reads the preferences, creates every window, shows the main window.
+// flykestrel: reads the preferences, creates every window, shows the main window; or hands its argument
+// to the copy already running on the simulator folder, and ends.
 #include "app/KestrelWindows.h"
 #include "app/TF_main.h"
+#include "shell/ArgumentHandover.h"
 #include "shell/Dialogs.h"
 #include "shell/InterfaceLanguage.h"
 #include "shell/Preferences.h"
+#include "shell/Settings.h"
 #include "shell/SimulatorPrefix.h"
 #include "shell/ui/QtDialogService.h"
 
@@ -16,6 +19,8 @@ int main(int argc, char** argv) {
 
     ResolveWindowsPathsThroughSimulator();
     StartUpSettings(QCoreApplication::applicationDirPath(), QCoreApplication::arguments().value(1));
+    if (ArgumentHandover::HandStartArgumentOver(AppSettings()))
+        return 0;
     KestrelWindows windows;
     QtDialogService dialogs(windows.SelDirDlg(), windows.KestrelTools());
     SetDialogService(&dialogs);

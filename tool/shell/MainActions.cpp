@@ -3,6 +3,7 @@
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
+#include "shell/AddonSource.h"
 #include "shell/PathCheck.h"
 #include "shell/Settings.h"
 #include "shell/SimulatorPrefix.h"
@@ -46,9 +47,8 @@ bool PathsValidAtStart(PathFields& fields, Settings& settings) {
     return CheckValidPathes(fields, settings);
 }
 
-bool StartArgumentIsFolder(const Settings& settings) {
-    const QString& argument = settings.StartArgument;
-    return !argument.isEmpty() && FolderExists(argument);
+bool StartArgumentIsSource(const Settings& settings) {
+    return IsAddonSource(settings.StartArgument);
 }
 
 Outcome CheckPrefs(const QString& flyFolder) {

@@ -12,8 +12,9 @@ struct Settings;
 
 // FormShow's quiet path check: true when FlyExePath exists and the check passes (fields filled).
 bool PathsValidAtStart(PathFields& fields, Settings& settings);
-// True when the first command-line argument names an existing folder (the installer opens on it).
-bool StartArgumentIsFolder(const Settings& settings);
+// True when the first command-line argument names an add-on source, an existing folder or archive (the
+// installer opens on it).
+bool StartArgumentIsSource(const Settings& settings);
 // First-run safety copies FLYdefault.fcr / control.bup and system/FLYdefault.fky / system/default.bup.
 Outcome CheckPrefs(const QString& flyFolder);
 // Deletes the plain "*.hst" files of FlyFolder + "aircraft".

@@ -137,22 +137,26 @@ TEST_F(MainWindowTest, InitialiseKestrelWithOkEnablesTheButtonsWithoutTheCaption
     EXPECT_TRUE(QDir(fly.Path("Fly2/modules/pc")).exists());
 }
 
-// The installer opens only after the main window has appeared, and takes the folder in a later turn still.
+// The installer opens only after the main window has appeared, and takes the folder or archive in a later
+// turn still.
 TEST_F(MainWindowTest, StartArgumentOpensTheInstallerWhenPathsAreValid) {
     fly.WriteShortPreferences(fly.FlyExe());
-    QDir().mkpath(fly.Path("addon"));
-    Start(fly.Path("addon"));
-    TF_AutoInstall& installer = windows->AutoInstall();
-    EXPECT_EQ(Page(), 7);
-    EXPECT_FALSE(installer.isVisible());
-    QCoreApplication::sendPostedEvents(&Main());
-    EXPECT_TRUE(installer.isVisible());
-    EXPECT_TRUE(installer.SourceFolder().isEmpty());
-    QCoreApplication::sendPostedEvents(&installer);
-    EXPECT_EQ(installer.SourceFolder(), fly.Path("addon"));
+    for (const QString& source : {fly.CreateDir("addon"), fly.CreateFile("Addon.7Z")}) {
+        SCOPED_TRACE(source.toStdString());
+        Start(source);
+        TF_AutoInstall& installer = windows->AutoInstall();
+        EXPECT_EQ(Page(), 7);
+        EXPECT_FALSE(installer.isVisible());
+        QCoreApplication::sendPostedEvents(&Main());
+        EXPECT_TRUE(installer.isVisible());
+        EXPECT_TRUE(installer.SourceFolder().isEmpty());
+        QCoreApplication::sendPostedEvents(&installer);
+        EXPECT_EQ(installer.SourceFolder(), source);
+        windows.reset();
+    }
 }
 
-TEST_F(MainWindowTest, StartArgumentIsIgnoredWithInvalidPathsOrAMissingFolder) {
+TEST_F(MainWindowTest, StartArgumentIsIgnoredWithInvalidPathsOrWhenNoFolderOrArchive) {
     QDir().mkpath(fly.Path("addon"));
     Start(fly.Path("addon")); // no preferences: paths not valid
     QCoreApplication::sendPostedEvents();
@@ -161,12 +165,16 @@ TEST_F(MainWindowTest, StartArgumentIsIgnoredWithInvalidPathsOrAMissingFolder) {
     windows.reset();
 
     fly.WriteShortPreferences(fly.FlyExe());
-    Start(fly.Path("gone"));
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(Page(), 0);
-    EXPECT_FALSE(windows->AutoInstall().isVisible());
-    EXPECT_TRUE(windows->AutoInstall().SourceFolder().isEmpty());
+    for (const QString& ignored : {fly.Path("gone"), fly.Path("gone.zip"), fly.CreateFile("notes.txt")}) {
+        SCOPED_TRACE(ignored.toStdString());
+        Start(ignored);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(Page(), 0);
+        EXPECT_FALSE(windows->AutoInstall().isVisible());
+        EXPECT_TRUE(windows->AutoInstall().SourceFolder().isEmpty());
+        windows.reset();
+    }
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheFifteenLinesOfThePreferencesFile) {

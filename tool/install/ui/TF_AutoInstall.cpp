@@ -15,12 +15,15 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +38,12 @@ QString FlyScenery() {
 
 QString NoExternalFolder() {
     return TF_AutoInstall::tr("Répertoire externe de scènes pas encore défini!");
+}
+
+// The one local file or folder that a drop carries; empty for several, or for one not on this machine.
+QString DroppedPath(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
 }
 
 } // namespace
@@ -61,6 +70,9 @@ TF_AutoInstall::TF_AutoInstall(QWidget* parent)
     layout->addWidget(BuildDestination());
     layout->addWidget(log_, 1);
     layout->addLayout(BuildButtons());
+    // A file dropped on the destination field would otherwise become its text.
+    destination_->setAcceptDrops(false);
+    setAcceptDrops(true);
     resize(900, 760);
 }
 
@@ -226,6 +238,19 @@ void TF_AutoInstall::showEvent(QShowEvent* event) {
     baseLabel_->setText(AppSettings().FlyFolder);
     destination_->setText(FlyScenery());
     TypeChanged();
+}
+
+void TF_AutoInstall::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TF_AutoInstall::dropEvent(QDropEvent* event) {
+    const QString path = DroppedPath(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    SetSourceFolder(path);
 }
 
 void TF_AutoInstall::SourceClick() {

@@ -43,6 +43,9 @@ class TF_AutoInstall final : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // One local file or folder dropped on the window becomes the source.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QWidget* BuildSource();

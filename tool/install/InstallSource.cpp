@@ -2,26 +2,15 @@
 
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
+#include "shell/AddonSource.h"
 
 #include <QFileInfo>
 
 namespace {
 
-const char* const ArchiveExtensions[] = {".zip", ".rar", ".7z", ".exe", ".tar", ".tar.gz", ".tgz",
-                                         ".tar.bz2", ".tbz2", ".tar.xz", ".txz"};
-
 // The simulator's own top folders, those an add-on that mirrors its tree writes into.
 const char* const KnownFolders[] = {"aircraft", "art",    "data",    "database", "dex",    "modules",
                                     "scenery",  "scripts", "sound",  "sounds",   "system", "taxiways"};
-
-QString ArchiveExtension(const QString& path) {
-    const QString name = QFileInfo(path).fileName().toLower();
-    QString longest;
-    for (const char* extension : ArchiveExtensions)
-        if (name.endsWith(QLatin1String(extension)) && qsizetype(qstrlen(extension)) > longest.size())
-            longest = QLatin1String(extension);
-    return longest;
-}
 
 bool IsKnownFolder(const QString& name) {
     for (const char* known : KnownFolders)
@@ -64,7 +53,7 @@ QList<SourceFile> ArchiveFiles(const ArchiveTable& table, InstallType type) {
 } // namespace
 
 bool IsArchiveSource(const QString& path) {
-    return !ArchiveExtension(path).isEmpty() && FileExists(path);
+    return IsArchiveName(path) && FileExists(path);
 }
 
 Result<InstallSource> ReadInstallSource(const InstallRequest& request) {

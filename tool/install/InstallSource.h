@@ -30,8 +30,7 @@ struct InstallSource final {
     QList<SourceFile> files;
 };
 
-// Whether path names an archive the installer reads, by its extension (.zip, .rar, .7z, a self-extracting
-// .exe, .tar and the compressed tars).
+// Whether path is an existing file named as an archive the installer reads (shell/AddonSource.h).
 bool IsArchiveSource(const QString& path);
 
 // The source of request; the failure (the archive, the entry and why) when its archive is refused.

@@ -39,7 +39,7 @@ package:
 
 # Screenshots of the main window and of the installer at work on the demo installation, into docs/.
 screenshots: configure
-	@scripts/deps.sh xdotool imagemagick
+	@scripts/deps.sh xdotool imagemagick libarchive-tools
 	cmake --build $(BUILD) --target flykestrel navmerger mkfly2 -j$(JOBS)
 	scripts/screenshots.sh $(BUILD) docs
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshots for the README, on a virtual screen: the main window on a demo installation, the add-on
-# installer after importing DEX files with navmerger, its progress window during a slow import, the
+# installer after importing DEX files with navmerger, the installer on an archive, its progress window during a slow import, the
 # library of the add-ons installed, and the history of changes that these left; the main window in English
 # too. Works on copies in BUILD/screenshots, with a journal of changes and a configuration folder of
 # their own, so that the demo of `make run`, its preferences and the user's journal and language stay as
@@ -25,6 +25,13 @@ if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
   for name in AIRPORTS_EUROPE AIRPORTS_NORTH NAVAIDS_ALPS; do
     cp "$work/Fly2/dex/ADD_AIRPORT.DEX" "$work/slow-addon/$name.DEX"
   done
+  # The same scenery as the archive a user downloads, one top folder in it, a file too deep for its type.
+  mkdir -p "$work/zip/Lacs été/extra"
+  printf 'lacs' > "$work/zip/Lacs été/lacs.pod"
+  printf 'lacs' > "$work/zip/Lacs été/lacs.scf"
+  printf 'rives' > "$work/zip/Lacs été/rives.bgr"
+  printf 'carte' > "$work/zip/Lacs été/extra/carte.pod"
+  (cd "$work/zip" && bsdtar -a -cf "Lacs été.zip" "Lacs été")
   exe="$(cd "$work/Fly2" && pwd)/FLY2.EXE"
   mkdir -p "$work/share"
   export XDG_DATA_HOME="$(cd "$work/share" && pwd)"
@@ -77,6 +84,14 @@ click "$installer" 556 180
 click "$installer" 840 738
 sleep 4
 shot 'Installation en cours' "$docs/progress.png"
+kill "$pid"; wait "$pid" || true
+
+# The installer on an archive, its installation previewed ("Aperçu").
+"$program" "$(cd "$work/zip" && pwd)/Lacs été.zip" & pid=$!
+installer=$(xdotool search --sync --onlyvisible --name 'INSTALLATION' | head -1)
+sleep 1
+click "$installer" 745 738
+import -window "$installer" "$docs/installer-archive.png"
 kill "$pid"; wait "$pid" || true
 
 # A scenery add-on, then a second one over it: the library lists both, the first one's files under the

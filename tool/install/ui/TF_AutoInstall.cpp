@@ -91,13 +91,11 @@ QWidget* TF_AutoInstall::BuildSource() {
     connect(choose, &QPushButton::clicked, this, &TF_AutoInstall::SourceClick);
     connect(archive, &QPushButton::clicked, this, &TF_AutoInstall::SourceArchiveClick);
     connect(save, &QPushButton::clicked, this, &TF_AutoInstall::SaveSourceClick);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(choose, 1);
-    buttons->addWidget(archive);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(sourceLabel_);
     layout->addWidget(sourceList_, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(choose);
+    layout->addWidget(archive);
     layout->addWidget(save);
     return group;
 }

@@ -40,7 +40,7 @@ if [ -z "${SCREENSHOTS_ON_SCREEN:-}" ]; then
   # French whatever the machine's locale; the English shot asks for English through LANGUAGE.
   export LANGUAGE= LC_ALL=C.UTF-8
   printf '<FlyKestrel 1.7>\r\n\r\n\r\n\r\n\r\n\r\n%s\r\n' "$exe" > "$work/bin/FlyKestrel.prf"
-  SCREENSHOTS_ON_SCREEN=1 exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
+  SCREENSHOTS_ON_SCREEN=1 exec timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$docs"
 fi
 
 # On the virtual screen from here, without a window manager: windows have no frame.

@@ -8,14 +8,14 @@
 #include <QPushButton>
 
 TF_checkdlls::TF_checkdlls(QWidget* parent)
-    : ActivationWindow(
+    : FolderCheckWindow(
           ActivationKind::Dll,
           {QT_TRANSLATE_NOOP("ActivationWindow", "ACTIVATION des fichiers DLL de FLY!2 ON/OFF"),
            QT_TRANSLATE_NOOP("ActivationWindow", "COCHEES = DLL ACTIVES // NON COCHEES = DLL INACTIVES"),
            "DLLCheckListBox", QT_TRANSLATE_NOOP("ActivationWindow", "Fichiers DLL (cochés = actifs)"),
            QT_TRANSLATE_NOOP("ActivationWindow", "Tout COCHER"),
            QT_TRANSLATE_NOOP("ActivationWindow", "Tout DECOCHER")},
-          parent) {
+          &Settings::DLLPath, ListDllEntries, parent) {
     setObjectName(QStringLiteral("TF_checkdlls"));
     auto* button = new QPushButton(tr("DECOCHER DLL CRITIQUES"));
     button->setObjectName(QStringLiteral("Button5"));
@@ -28,15 +28,4 @@ void TF_checkdlls::Button5Click() {
     ActivationEntries entries = Entries();
     UncheckCriticalDlls(entries);
     SetEntries(entries);
-}
-
-void TF_checkdlls::FillList() {
-    QString folder = FolderLabel();
-    const ActivationEntries entries = ListDllEntries(AppSettings().DLLPath, folder);
-    SetFolderLabel(folder);
-    SetEntries(entries);
-}
-
-QString TF_checkdlls::RootFolder() const {
-    return AppSettings().DLLPath;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "activation/ui/ActivationWindow.h"
+#include "activation/ui/FolderCheckWindow.h"
 
 // Switching the DLLs of the DLL folder on and off.
-class TF_checkdlls final : public ActivationWindow {
+class TF_checkdlls final : public FolderCheckWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TF_checkdlls)
   public:
@@ -11,8 +11,4 @@ class TF_checkdlls final : public ActivationWindow {
 
     // "DECOCHER DLL CRITIQUES": unchecks the DLLs the simulator can't do without; renames nothing.
     void Button5Click();
-
-  protected:
-    void FillList() override;
-    QString RootFolder() const override;
 };

@@ -4,24 +4,13 @@
 #include "shell/Settings.h"
 
 TF_checkpy::TF_checkpy(QWidget* parent)
-    : ActivationWindow(
+    : FolderCheckWindow(
           ActivationKind::Script,
           {QT_TRANSLATE_NOOP("ActivationWindow", "ACTIVATION des fichiers Python de FLY!2 ON/OFF"),
            QT_TRANSLATE_NOOP("ActivationWindow", "COCHEES = PY-C ACTIVES // NON COCHEES = PY-C INACTIVES"),
            "PYCheckListBox", QT_TRANSLATE_NOOP("ActivationWindow", "Fichiers Python (cochés = actifs)"),
            QT_TRANSLATE_NOOP("ActivationWindow", "Tout COCHER"),
            QT_TRANSLATE_NOOP("ActivationWindow", "Tout DECOCHER")},
-          parent) {
+          &Settings::PythonPath, ListScriptEntries, parent) {
     setObjectName(QStringLiteral("TF_checkpy"));
-}
-
-void TF_checkpy::FillList() {
-    QString folder = FolderLabel();
-    const ActivationEntries entries = ListScriptEntries(AppSettings().PythonPath, folder);
-    SetFolderLabel(folder);
-    SetEntries(entries);
-}
-
-QString TF_checkpy::RootFolder() const {
-    return AppSettings().PythonPath;
 }

@@ -17,6 +17,9 @@ QString TemporaryBeside(const QString& target);
 // Creates the temporary for target, told to the recorder before it exists so that whatever becomes of
 // the write, it can be found again; its descriptor, or the failure (naming target; error: errno).
 Result<int> CreateTemporary(const QString& temporary, const QString& target, int* error = nullptr);
+// Writes every byte of data to fd, at offset when it is not negative (else where fd stands), going on
+// after an interrupted or short write: 0, or the error (a write that takes nothing: ENOSPC).
+int WriteFully(int fd, const char* data, qsizetype size, qint64 offset = -1);
 // Every byte of the plain file in into the empty file out: cloned where the file system shares blocks,
 // else copied inside the kernel, else read and written here. False with errno set when it fails.
 bool CopyContents(int in, int out);

@@ -24,16 +24,9 @@
 namespace {
 
 bool WriteAll(int fd, const char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(size));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
+    const int error = WriteFully(fd, data, size);
+    errno = error;
+    return error == 0;
 }
 
 // The size of the plain file open at fd, or -1 with errno saying why not (EISDIR for a folder).
@@ -91,6 +84,21 @@ qint64 CopyInKernel(int in, int out, qint64 size) {
 }
 
 } // namespace
+
+int WriteFully(int fd, const char* data, qsizetype size, qint64 offset) {
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t n = offset < 0 ? ::write(fd, data + done, size_t(size - done))
+                                     : ::pwrite(fd, data + done, size_t(size - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ENOSPC;
+        done += n;
+    }
+    return 0;
+}
 
 Result<int> OpenForReading(const QString& resolved) {
     if (resolved.isEmpty())

@@ -1,6 +1,7 @@
 #include "journal/EntryFile.h"
 
 #include "fs/CheckedLines.h"
+#include "fs/FileCopy.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
@@ -336,19 +337,10 @@ void EntryWriter::LetProgramsInherit(bool inherit) {
 
 namespace {
 
-// Writes all of bytes at offset; the error when it can't.
+// Writes all of bytes at offset and flushes them; the error when it can't.
 int WriteAt(int fd, const QByteArray& bytes, qint64 offset) {
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + written, size_t(bytes.size() - written), offset + written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return ENOSPC;
-        written += n;
-    }
+    if (const int error = WriteFully(fd, bytes.constData(), bytes.size(), offset); error != 0)
+        return error;
     return ::fdatasync(fd) == 0 ? 0 : errno;
 }
 

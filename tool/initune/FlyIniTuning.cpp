@@ -121,13 +121,10 @@ QStringList LoadRecommendations(const QString& programFolder) {
 }
 
 Outcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
-    StartIniGrid(grid, IniMode::FlyIni, 1,
-                 {QCoreApplication::translate("IniTuning", "FLY! function"),
-                  QCoreApplication::translate("IniTuning", "OLD value"),
-                  QCoreApplication::translate("IniTuning", "Recommended"),
-                  QCoreApplication::translate("IniTuning", "NEW value")});
-    grid.recColumn = 2;
-    if (const Outcome outcome = ReadIniIntoGrid(grid, path, false); !outcome.ok())
+    if (const Outcome outcome = LoadIniPage(grid, IniMode::FlyIni, 1,
+                                            QCoreApplication::translate("IniTuning", "Recommended"),
+                                            &IniGrid::recColumn, path);
+        !outcome.ok())
         return outcome;
     MergeRecommendations(grid, LoadRecommendations(programFolder));
     return {};

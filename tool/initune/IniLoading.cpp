@@ -7,6 +7,10 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// Empties the grid and lays it out for mode: the headers in row 0, OLD in column 1, NEW in column 3, the
+// data from dataRow on (one empty data row to begin with).
 void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& headers) {
     grid.Clear();
     grid.mode = mode;
@@ -19,6 +23,8 @@ void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& h
         grid.SetCell(0, column, headers[column]);
 }
 
+// Reads path into the data rows (values trimmed of blanks when trimValues); the outcome says why nothing
+// was read.
 Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
     // A path the settings don't hold yet (the path window's OK fills it in) is named by its file.
     const QString unknown =
@@ -35,4 +41,16 @@ Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
     grid.SetRowCount(std::max(static_cast<int>(lines.size()) + grid.firstDataRow, grid.firstDataRow + 1));
     grid.PutLines(lines, grid.firstDataRow, trimValues);
     return {};
+}
+
+} // namespace
+
+Outcome LoadIniPage(IniGrid& grid, IniMode mode, int dataRow, const QString& third, int IniGrid::*role,
+                    const QString& path) {
+    StartIniGrid(grid, mode, dataRow,
+                 {QCoreApplication::translate("IniTuning", "FLY! function"),
+                  QCoreApplication::translate("IniTuning", "OLD value"), third,
+                  QCoreApplication::translate("IniTuning", "NEW value")});
+    grid.*role = 2;
+    return ReadIniIntoGrid(grid, path, mode == IniMode::RenderIni);
 }

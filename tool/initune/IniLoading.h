@@ -5,9 +5,8 @@
 
 #include <QStringList>
 
-// Empties the grid and lays it out for mode: the headers in row 0, OLD in column 1, NEW in column 3,
-// the data from dataRow on (one empty data row to begin with).
-void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& headers);
-// Reads path into the data rows (values trimmed of blanks when trimValues); the outcome says why
-// nothing was read.
-Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues);
+// One tuning page: the grid started for mode with the headers "FLY! function", "OLD value", third and
+// "NEW value", column 2 given its role (IniGrid::recColumn or memColumn), then the file at path read into
+// it (values trimmed for render.ini).
+Outcome LoadIniPage(IniGrid& grid, IniMode mode, int dataRow, const QString& third, int IniGrid::*role,
+                    const QString& path);

@@ -108,13 +108,10 @@ std::optional<qint64> TextureMegabytes(qint64 count, qint64 bytes) {
 }
 
 Outcome LoadRenderIni(IniGrid& grid, const QString& path) {
-    StartIniGrid(grid, IniMode::RenderIni, 2,
-                 {QCoreApplication::translate("IniTuning", "FLY! function"),
-                  QCoreApplication::translate("IniTuning", "OLD value"),
-                  QCoreApplication::translate("IniTuning", "Memory (MB)"),
-                  QCoreApplication::translate("IniTuning", "NEW value")});
-    grid.memColumn = 2;
-    if (const Outcome outcome = ReadIniIntoGrid(grid, path, true); !outcome.ok())
+    if (const Outcome outcome = LoadIniPage(grid, IniMode::RenderIni, 2,
+                                            QCoreApplication::translate("IniTuning", "Memory (MB)"),
+                                            &IniGrid::memColumn, path);
+        !outcome.ok())
         return outcome;
     return ComputeMemory(grid);
 }

@@ -28,68 +28,59 @@ Outcome JournaledAs(const QString& operation, const std::function<Outcome()>& wo
     return work();
 }
 
+// Each control of the window by its object name, with the value it holds.
+template <typename T> struct Field final {
+    const char* control;
+    T SlicerSettings::*field;
+};
+using S = SlicerSettings;
+const Field<bool> FlagFields[] = {
+    {"CBTexCreate", &S::texturesCreate},    {"CBTexDistance", &S::texturesDistance},
+    {"CBTexNight", &S::nightCreate},        {"CBWaterMask", &S::waterMask},
+    {"CBWaterPure", &S::waterPure},         {"CBKeepExisting", &S::keepExisting},
+    {"CBElevCreate", &S::elevationsCreate}, {"CBGlobeTile", &S::globeTileEnabled},
+    {"CBPodCreate", &S::podCreate},
+};
+const Field<int> NumberFields[] = {
+    {"SENightCutoff", &S::nightCutoff},     {"SESamplesX", &S::samplesX},
+    {"SESamplesY", &S::samplesY},           {"SESubTolerance", &S::subdivideTolerance},
+    {"SESubDensity", &S::subdivideDensity}, {"SEGlobeX", &S::globeTileX},
+    {"SEGlobeZ", &S::globeTileZ},
+};
+const Field<QString> TextFields[] = {
+    {"EditTGA", &S::textureFile},
+    {"EditTexLLLat", &S::textureLowerLeftLat},
+    {"EditTexLLLon", &S::textureLowerLeftLon},
+    {"EditTexURLat", &S::textureUpperRightLat},
+    {"EditTexURLon", &S::textureUpperRightLon},
+    {"EditRAS", &S::elevationData},
+    {"EditElevLLLat", &S::elevationLowerLeftLat},
+    {"EditElevLLLon", &S::elevationLowerLeftLon},
+    {"EditElevURLat", &S::elevationUpperRightLat},
+    {"EditElevURLon", &S::elevationUpperRightLon},
+    {"EditPod", &S::podFile},
+};
+
 } // namespace
 
 SlicerSettings TF2sInputForm::Gather() const {
     SlicerSettings s;
-    s.texturesCreate = texturesCreate_->isChecked();
-    s.texturesDistance = texturesDistance_->isChecked();
-    s.nightCreate = nightCreate_->isChecked();
-    s.nightCutoff = nightCutoff_->value();
-    s.waterMask = waterMask_->isChecked();
-    s.waterPure = waterPure_->isChecked();
-    s.textureFile = textureFile_->text();
-    s.textureLowerLeftLat = textureCorners_.lowerLeftLat->text();
-    s.textureLowerLeftLon = textureCorners_.lowerLeftLon->text();
-    s.textureUpperRightLat = textureCorners_.upperRightLat->text();
-    s.textureUpperRightLon = textureCorners_.upperRightLon->text();
-    s.keepExisting = keepExisting_->isChecked();
-    s.elevationsCreate = elevationsCreate_->isChecked();
-    s.elevationData = elevationData_->text();
-    s.samplesX = samplesX_->value();
-    s.samplesY = samplesY_->value();
-    s.elevationLowerLeftLat = elevationCorners_.lowerLeftLat->text();
-    s.elevationLowerLeftLon = elevationCorners_.lowerLeftLon->text();
-    s.elevationUpperRightLat = elevationCorners_.upperRightLat->text();
-    s.elevationUpperRightLon = elevationCorners_.upperRightLon->text();
-    s.subdivideTolerance = subdivideTolerance_->value();
-    s.subdivideDensity = subdivideDensity_->value();
-    s.globeTileEnabled = globeTile_->isChecked();
-    s.globeTileX = globeTileX_->value();
-    s.globeTileZ = globeTileZ_->value();
-    s.podCreate = podCreate_->isChecked();
-    s.podFile = podFile_->text();
+    for (const auto& [name, field] : FlagFields)
+        s.*field = findChild<QCheckBox*>(QLatin1String(name))->isChecked();
+    for (const auto& [name, field] : NumberFields)
+        s.*field = findChild<QSpinBox*>(QLatin1String(name))->value();
+    for (const auto& [name, field] : TextFields)
+        s.*field = findChild<QLineEdit*>(QLatin1String(name))->text();
     return s;
 }
 
 void TF2sInputForm::Apply(const SlicerSettings& s) {
-    texturesCreate_->setChecked(s.texturesCreate);
-    texturesDistance_->setChecked(s.texturesDistance);
-    nightCreate_->setChecked(s.nightCreate);
-    nightCutoff_->setValue(s.nightCutoff);
-    waterMask_->setChecked(s.waterMask);
-    waterPure_->setChecked(s.waterPure);
-    textureFile_->setText(s.textureFile);
-    textureCorners_.lowerLeftLat->setText(s.textureLowerLeftLat);
-    textureCorners_.lowerLeftLon->setText(s.textureLowerLeftLon);
-    textureCorners_.upperRightLat->setText(s.textureUpperRightLat);
-    textureCorners_.upperRightLon->setText(s.textureUpperRightLon);
-    keepExisting_->setChecked(s.keepExisting);
-    elevationsCreate_->setChecked(s.elevationsCreate);
-    elevationData_->setText(s.elevationData);
-    samplesX_->setValue(s.samplesX);
-    samplesY_->setValue(s.samplesY);
-    elevationCorners_.lowerLeftLat->setText(s.elevationLowerLeftLat);
-    elevationCorners_.lowerLeftLon->setText(s.elevationLowerLeftLon);
-    elevationCorners_.upperRightLat->setText(s.elevationUpperRightLat);
-    elevationCorners_.upperRightLon->setText(s.elevationUpperRightLon);
-    subdivideTolerance_->setValue(s.subdivideTolerance);
-    subdivideDensity_->setValue(s.subdivideDensity);
-    globeTile_->setChecked(s.globeTileEnabled);
-    globeTileX_->setValue(s.globeTileX);
-    globeTileZ_->setValue(s.globeTileZ);
-    podCreate_->setChecked(s.podCreate);
-    podFile_->setText(s.podFile);
+    for (const auto& [name, field] : FlagFields)
+        findChild<QCheckBox*>(QLatin1String(name))->setChecked(s.*field);
+    for (const auto& [name, field] : NumberFields)
+        findChild<QSpinBox*>(QLatin1String(name))->setValue(s.*field);
+    for (const auto& [name, field] : TextFields)
+        findChild<QLineEdit*>(QLatin1String(name))->setText(s.*field);
 }
 
 void TF2sInputForm::ReadTgaClick() {

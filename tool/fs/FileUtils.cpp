@@ -136,9 +136,9 @@ Result<QStringList> MakeFolders(const QString& base, const QString& relative) {
 }
 
 Outcome FoldersNotMade() {
-    return Outcome::Info(QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
+    return Outcome::Info(
+        QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
 }
-
 
 Done CopyMakingFolders(const ResolvedPath& source, const ResolvedPath& target, Outcome& outcome) {
     // A folder that can't be made is still tried: the copy's own failure says why.

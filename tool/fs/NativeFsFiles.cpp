@@ -187,8 +187,9 @@ Done WriteThroughTemporary(const QString& target, const std::function<bool(int, 
     ok = ::close(*fd) == 0 && ok;
     Done done = ok ? Done() : Done(SystemFailure(target, error));
     if (done)
-        done = Recorded({FileChange::Kind::Write, target, {}, after},
-                        [&] { return ::rename(ToNative(temporary).constData(), ToNative(target).constData()) == 0; });
+        done = Recorded({FileChange::Kind::Write, target, {}, after}, [&] {
+            return ::rename(ToNative(temporary).constData(), ToNative(target).constData()) == 0;
+        });
     if (!done)
         ::unlink(ToNative(temporary).constData());
     return done;

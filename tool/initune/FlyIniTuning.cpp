@@ -121,9 +121,9 @@ QStringList LoadRecommendations(const QString& programFolder) {
 }
 
 Outcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
-    if (const Outcome outcome = LoadIniPage(grid, IniMode::FlyIni, 1,
-                                            QCoreApplication::translate("IniTuning", "Recommended"),
-                                            &IniGrid::recColumn, path);
+    if (const Outcome outcome =
+            LoadIniPage(grid, IniMode::FlyIni, 1, QCoreApplication::translate("IniTuning", "Recommended"),
+                        &IniGrid::recColumn, path);
         !outcome.ok())
         return outcome;
     MergeRecommendations(grid, LoadRecommendations(programFolder));

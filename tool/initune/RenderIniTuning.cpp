@@ -108,9 +108,9 @@ std::optional<qint64> TextureMegabytes(qint64 count, qint64 bytes) {
 }
 
 Outcome LoadRenderIni(IniGrid& grid, const QString& path) {
-    if (const Outcome outcome = LoadIniPage(grid, IniMode::RenderIni, 2,
-                                            QCoreApplication::translate("IniTuning", "Memory (MB)"),
-                                            &IniGrid::memColumn, path);
+    if (const Outcome outcome =
+            LoadIniPage(grid, IniMode::RenderIni, 2, QCoreApplication::translate("IniTuning", "Memory (MB)"),
+                        &IniGrid::memColumn, path);
         !outcome.ok())
         return outcome;
     return ComputeMemory(grid);

@@ -54,8 +54,9 @@ CopyBatch::Contents EntryContents(Session& s, int position) {
             if (!next)
                 return next.failure();
             if (*next == nullptr)
-                return Failure{s.plan.source.root,
-                               QCoreApplication::translate("AddonInstall", "entrée %1 introuvable").arg(position)};
+                return Failure{
+                    s.plan.source.root,
+                    QCoreApplication::translate("AddonInstall", "entrée %1 introuvable").arg(position)};
             if ((*next)->position == position)
                 break;
         }
@@ -91,7 +92,8 @@ Done AddFile(Session& s, const InstallStep& step, CopyBatch& batch) {
 
 void Finished(Session& s, const InstallStep& step, const Done& copied) {
     if (!copied)
-        return s.log(FailedLine(Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
+        return s.log(FailedLine(
+            Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
     ++s.installed;
     s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(step.target));
     MarkInstalled(step);
@@ -148,7 +150,8 @@ void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<qsiz
     QList<QPair<QString, QString>> marks;
     for (qsizetype i = 0; i < copies.size(); ++i)
         if (copies[i] >= 0 && batch.Placed(copies[i]) && steps[from + i].rename == InstallStep::Rename::Yes)
-            marks.append({steps[from + i].file.path.onDisk, steps[from + i].file.path.onDisk + QStringLiteral(".installed")});
+            marks.append({steps[from + i].file.path.onDisk,
+                          steps[from + i].file.path.onDisk + QStringLiteral(".installed")});
     // A plan the journal can't take only costs the batch: each rename is then told, or refused, alone.
     (void)PlanRenames(marks);
 }
@@ -160,8 +163,9 @@ Failure BatchFailure(const Failure& failure, const QString& target) {
         return failure;
     if (failure.refused)
         return {target, QCoreApplication::translate("AddonInstall", "non installé : %1").arg(failure.reason)};
-    return {failure.path, QCoreApplication::translate("AddonInstall", "non installé, la copie de %1 a échoué : %2")
-                              .arg(failure.path, failure.reason)};
+    return {failure.path,
+            QCoreApplication::translate("AddonInstall", "non installé, la copie de %1 a échoué : %2")
+                .arg(failure.path, failure.reason)};
 }
 
 // Steps from..to-1, none of them a DEX file, copied as one batch: each checked and its copy planned,
@@ -176,8 +180,9 @@ bool InstallFiles(Session& s, qsizetype from, qsizetype to) {
         results << AddFile(s, steps[i], batch);
         copies << (results.last() ? batch.size() - 1 : -1);
     }
-    const CopyBatch::Ran run =
-        batch.Run(copies, [&](qsizetype i) { return s.progress.Step(steps[from + i].source, steps[from + i].file.size); });
+    const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
+        return s.progress.Step(steps[from + i].source, steps[from + i].file.size);
+    });
     PlanMarks(steps, from, copies, batch);
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype copy = copies[i - from];
@@ -278,7 +283,8 @@ Outcome RunInstallation(const InstallRequest& request, const InstallPlan& plan, 
         return Outcome::Info(plan.refusal);
     Outcome outcome;
     AddonCapture capture(request);
-    Session session{request, plan, log, WithBackslash(request.flyFolder), outcome, progress, capture, nullptr};
+    Session session{request, plan,     log,     WithBackslash(request.flyFolder),
+                    outcome, progress, capture, nullptr};
     if (plan.source.archive)
         session.reader = std::make_unique<ArchiveReader>(*plan.source.archive);
     LogLines(log, QCoreApplication::translate("AddonInstall", "*** Installation : étapes prévues ***"),

@@ -71,7 +71,8 @@ QString ImportFailure(const Result<int>& result, const QString& program, const Q
                                            "Navmerger.exe 1.3 could not be started (%1), %2 not imported")
             .arg(program, dexName);
     if (*result < 0)
-        return QCoreApplication::translate("ImporterRun", "Navmerger.exe 1.3 ended abnormally, %1 not imported")
+        return QCoreApplication::translate("ImporterRun",
+                                           "Navmerger.exe 1.3 ended abnormally, %1 not imported")
             .arg(dexName);
     if (*result != 0)
         return QCoreApplication::translate(
@@ -129,7 +130,8 @@ QStringList ImporterArguments(const QString& dexName, const QString& flyFolder, 
 QList<JournalScope::ProgramFolder> ImporterFolders(const QString& flyFolder) {
     const QString fly = WithBackslash(flyFolder);
     return {{fly + QStringLiteral("SYSTEM"),
-             {QStringLiteral("*.POD"), QStringLiteral("*.TRI"), QStringLiteral("*.TMP"), QStringLiteral("*.TODO")}},
+             {QStringLiteral("*.POD"), QStringLiteral("*.TRI"), QStringLiteral("*.TMP"),
+              QStringLiteral("*.TODO")}},
             {fly + QStringLiteral("DATABASE"), {QStringLiteral("*")}}};
 }
 

@@ -191,7 +191,8 @@ QString DestinationProblem(const Walk& w) {
 void PlanTree(Walk& w, InstallPlan& plan) {
     for (const SourceFile& file : std::as_const(plan.source.files)) {
         const qsizetype slash = file.name.lastIndexOf('/');
-        InstallStep step = Decide(w, file, w.fly + file.name.left(slash + 1), file.name.mid(slash + 1), false);
+        InstallStep step =
+            Decide(w, file, w.fly + file.name.left(slash + 1), file.name.mid(slash + 1), false);
         if (!InKnownFolder(file.name)) {
             plan.outside << file.shown;
             if (!w.request.installOutside && step.refusal.isEmpty())
@@ -270,7 +271,8 @@ void DescribeStep(const InstallStep& step, QStringList& lines) {
 void DescribeArchiveRename(const InstallPlan& plan, QStringList& lines) {
     const QString renamed = plan.source.root + QStringLiteral(".installed");
     if (plan.archiveRename == InstallStep::Rename::Yes)
-        lines << QCoreApplication::translate("InstallPlan", "Renommage : %1 -> %2").arg(plan.source.root, renamed);
+        lines << QCoreApplication::translate("InstallPlan", "Renommage : %1 -> %2")
+                     .arg(plan.source.root, renamed);
     else if (plan.archiveRename == InstallStep::Rename::Blocked)
         lines << QCoreApplication::translate("InstallPlan", "Pas de renommage : %1 existe déjà").arg(renamed);
 }
@@ -291,8 +293,9 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
         return plan;
     Result<InstallSource> source = ReadInstallSource(request);
     if (!source) {
-        plan.refusal = QCoreApplication::translate("InstallPlan", "Archive refusée, rien n'a été installé : %1\n%2")
-                           .arg(source.failure().path, source.failure().reason);
+        plan.refusal =
+            QCoreApplication::translate("InstallPlan", "Archive refusée, rien n'a été installé : %1\n%2")
+                .arg(source.failure().path, source.failure().reason);
         return plan;
     }
     plan.source = std::move(*source);

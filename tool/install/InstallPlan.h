@@ -23,7 +23,7 @@ struct InstallStep final {
     bool folderBlocked = false; // newFolder can't be made: something that is not a folder is in the way
     bool dex = false;           // into the dex folder, then imported
     bool replaces = false;      // a file of the target's name is there already
-    QString owner;              // the add-on whose file it replaces, or the original; empty: a copy made above
+    QString owner; // the add-on whose file it replaces, or the original; empty: a copy made above
     Rename rename = Rename::No;
     QString importer; // the importer that a DEX step runs
 };
@@ -33,8 +33,8 @@ struct InstallPlan final {
     QString firstLine; // the type's first log line, or empty
     InstallSource source;
     QList<InstallStep> steps;
-    QStringList leftOut;  // an archive's files in sub-folders, which only the tree type installs
-    QStringList outside;  // for the tree type, files outside the simulator's folders: refused unconfirmed
+    QStringList leftOut; // an archive's files in sub-folders, which only the tree type installs
+    QStringList outside; // for the tree type, files outside the simulator's folders: refused unconfirmed
     InstallStep::Rename archiveRename = InstallStep::Rename::No; // an archive source's ".installed" mark
 };
 

@@ -9,8 +9,8 @@
 namespace {
 
 // The simulator's own top folders, those an add-on that mirrors its tree writes into.
-const char* const KnownFolders[] = {"aircraft", "art",    "data",    "database", "dex",    "modules",
-                                    "scenery",  "scripts", "sound",  "sounds",   "system", "taxiways"};
+const char* const KnownFolders[] = {"aircraft", "art",     "data",  "database", "dex",    "modules",
+                                    "scenery",  "scripts", "sound", "sounds",   "system", "taxiways"};
 
 bool IsKnownFolder(const QString& name) {
     for (const char* known : KnownFolders)
@@ -30,7 +30,7 @@ QList<SourceFile> FolderFiles(const InstallRequest& request) {
     for (const QString& path : std::as_const(paths)) {
         const ResolvedPath resolved = Resolve(path);
         const QString name = request.type == InstallType::Tree ? RelativeTo(path, request.sourceFolder)
-                                                                : QFileInfo(path).fileName();
+                                                               : QFileInfo(path).fileName();
         files.append({name, path, resolved, -1, FileSize(resolved)});
     }
     return files;

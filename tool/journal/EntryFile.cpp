@@ -30,8 +30,8 @@ const QByteArray Version1Header = "FlyKestrel journal 1\n";
 const char* const KindTags = "NCRDTPK";
 
 QByteArray StepRecord(const ChangeStep& step) {
-    return QByteArray("step\t") + KindTags[int(step.kind)] + '\t' + TextField(step.path) + '\t' + TextField(step.to) +
-           '\t' + TextField(step.stored) + '\t' + step.before.Text().toLatin1() + '\t' +
+    return QByteArray("step\t") + KindTags[int(step.kind)] + '\t' + TextField(step.path) + '\t' +
+           TextField(step.to) + '\t' + TextField(step.stored) + '\t' + step.before.Text().toLatin1() + '\t' +
            step.after.Text().toLatin1();
 }
 
@@ -49,8 +49,8 @@ std::optional<ChangeStep> ParseStep(const QList<QByteArray>& fields, const char*
     const std::optional<Fingerprint> after = ParseFingerprint(fields[5]);
     if (tag == nullptr || *tag == '\0' || !before || !after || fields[1] == "-")
         return std::nullopt;
-    return ChangeStep{Kind(tag - tags), FieldText(fields[1]), FieldText(fields[2]), FieldText(fields[3]), *before,
-                      *after};
+    return ChangeStep{
+        Kind(tag - tags), FieldText(fields[1]), FieldText(fields[2]), FieldText(fields[3]), *before, *after};
 }
 
 bool IsLocked(const QString& path) {
@@ -165,7 +165,8 @@ class EntryReader final {
     int StepIndex(const QByteArray& text, Kind kind) const {
         bool ok = false;
         const int index = text.toInt(&ok);
-        return ok && index >= 0 && index < entry_.steps.size() && entry_.steps[index].kind == kind ? index : -1;
+        return ok && index >= 0 && index < entry_.steps.size() && entry_.steps[index].kind == kind ? index
+                                                                                                   : -1;
     }
 
     JournalEntry& entry_;
@@ -262,8 +263,7 @@ Done EntryWriter::Create(const QString& folder, int id, const QString& operation
     fd_ = ::open(ToNative(fresh).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd_ < 0)
         return Failed(errno);
-    QList<QByteArray> records{Magic + '\t' + Version,
-                              "operation\t" + operation.toUtf8().toPercentEncoding(),
+    QList<QByteArray> records{Magic + '\t' + Version, "operation\t" + operation.toUtf8().toPercentEncoding(),
                               "time\t" + time.toUTC().toString(Qt::ISODate).toLatin1()};
     for (const ChangeStep& step : steps)
         records << StepRecord(step);
@@ -289,8 +289,8 @@ Done EntryWriter::AppendSteps(const QList<ChangeStep>& steps) {
     return Write(records);
 }
 
-Done EntryWriter::AppendProgramEnd(const QList<QPair<int, Fingerprint>>& after, const QList<ChangeStep>& created,
-                                   const QList<int>& programSteps) {
+Done EntryWriter::AppendProgramEnd(const QList<QPair<int, Fingerprint>>& after,
+                                   const QList<ChangeStep>& created, const QList<int>& programSteps) {
     QList<QByteArray> records;
     for (const auto& [step, fingerprint] : after)
         records << "after\t" + QByteArray::number(step) + '\t' + fingerprint.Text().toLatin1();

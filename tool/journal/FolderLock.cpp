@@ -75,9 +75,10 @@ FolderLock::~FolderLock() {
 }
 
 Failure FolderLock::Refusal() const {
-    return {file_, QCoreApplication::translate("FolderLock",
-                                               "une autre copie de FlyKestrel est ouverte sur ce dossier et "
-                                               "seule elle peut le modifier"),
+    return {file_,
+            QCoreApplication::translate("FolderLock",
+                                        "une autre copie de FlyKestrel est ouverte sur ce dossier et "
+                                        "seule elle peut le modifier"),
             true};
 }
 

@@ -39,8 +39,7 @@ TEST_F(DemoTest, TheFirstStartListsTheDemosDllsAndScripts) {
         const char* list;
         const char* folder;
     } lists[] = {{"Button3", &windows.CheckDlls(), "DLLCheckListBox", "modules/pc"},
-                 {"Button4", &windows.CheckPy(), "PYCheckListBox",
-                  "modules/scripts/global"}};
+                 {"Button4", &windows.CheckPy(), "PYCheckListBox", "modules/scripts/global"}};
     for (const auto& l : lists) {
         SCOPED_TRACE(l.button);
         windows.Main().findChild<QAbstractButton*>(l.button)->click();

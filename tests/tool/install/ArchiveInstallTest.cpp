@@ -100,7 +100,8 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
         const QString archive = FixtureFile(Path("downloads"), format.file, format.bytes());
         const InstallRequest request = Request(archive);
         const QStringList preview = DescribePlan(PlanInstallation(request));
-        EXPECT_TRUE(preview.contains("Laissé de côté : " + archive + "/MyScenery/extra/deep.pod (dans un "
+        EXPECT_TRUE(preview.contains("Laissé de côté : " + archive +
+                                     "/MyScenery/extra/deep.pod (dans un "
                                      "sous-répertoire : le type « arborescence de Fly! (avions, scripts, "
                                      "modules, sons...) » l'installe)"))
             << preview.join('\n').toStdString();
@@ -121,7 +122,8 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
         (void)Install(request);
         library.Load();
         ASSERT_EQ(library.addons.size(), 1);
-        EXPECT_EQ(RemoveAddon(Path("Fly2/"), PlanRemoval(library, 0), false, [](const QString&) {}, NoProgress())
+        EXPECT_EQ(RemoveAddon(
+                      Path("Fly2/"), PlanRemoval(library, 0), false, [](const QString&) {}, NoProgress())
                       .box(),
                   Outcome::Box::Info);
         EXPECT_EQ(Tree("Fly2"), before);
@@ -131,7 +133,8 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
 
 // The rename option marks the archive itself, once, and undo takes the mark back with the rest.
 TEST_F(ArchiveInstallTest, TheArchiveItselfIsMarkedInstalled) {
-    const QString archive = FixtureFile(Path("downloads"), "MyScenery.zip", WrittenArchive("zip", AddonEntries()));
+    const QString archive =
+        FixtureFile(Path("downloads"), "MyScenery.zip", WrittenArchive("zip", AddonEntries()));
     InstallRequest request = Request(archive);
     request.renameSources = true;
     (void)Install(request);
@@ -161,22 +164,26 @@ TEST_F(ArchiveInstallTest, AHostileArchiveChangesNothing) {
         QByteArray bytes;
         QString why;
     } cases[] = {
-        {"dot dot", WrittenArchive("tar", {File("MyScenery/../../evil.pod", "x")}), QString::fromUtf8("« .. »")},
+        {"dot dot", WrittenArchive("tar", {File("MyScenery/../../evil.pod", "x")}),
+         QString::fromUtf8("« .. »")},
         {"absolute", WrittenArchive("tar", {File("/tmp/evil.pod", "x")}), "nom absolu"},
-        {"link", WrittenArchive("tar", {{"MyScenery/a.pod", "/etc/passwd", FixtureEntry::Kind::SymbolicLink}}),
+        {"link",
+         WrittenArchive("tar", {{"MyScenery/a.pod", "/etc/passwd", FixtureEntry::Kind::SymbolicLink}}),
          "lien symbolique"},
         {"case", WrittenArchive("zip", {File("A/x.pod", "1"), File("A/X.POD", "2")}), "casse"},
         {"encrypted", ZipArchive({{.name = "a.pod", .data = "x", .flags = 1}}), "mot de passe"},
         {"cut short", ZipArchive(ZipEntries()).chopped(30), "ZIP"},
     };
-    (void)Install(Request(FixtureFile(Path("downloads"), "first.zip", WrittenArchive("zip", AddonEntries()))));
+    (void)Install(
+        Request(FixtureFile(Path("downloads"), "first.zip", WrittenArchive("zip", AddonEntries()))));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         const QString archive = FixtureFile(Path("downloads"), QString(c.label) + ".zip", c.bytes);
         const QMap<QString, QByteArray> before = Everything();
         QStringList log;
         const JournalScope journal(Path("Fly2/"), InstallationName(InstallType::Scenery));
-        const Outcome refused = RunInstallation(Request(archive), [&log](const QString& line) { log << line; });
+        const Outcome refused =
+            RunInstallation(Request(archive), [&log](const QString& line) { log << line; });
         EXPECT_TRUE(refused.text().startsWith(QString::fromUtf8("Archive refusée, rien n'a été installé : ") +
                                               archive + '\n'))
             << refused.text().toStdString();
@@ -203,15 +210,16 @@ TEST_F(ArchiveInstallTest, AnEntryDamagedInTheArchiveInstallsNothing) {
 // named, the files outside its folders only once confirmed.
 TEST_F(ArchiveInstallTest, TheTreeTypeCopiesEachFileToItsPath) {
     CreateFile("Fly2/modules/pc/hud.dll", "old hud");
-    const QString archive = FixtureFile(
-        Path("downloads"), "Cessna.zip",
-        WrittenArchive("zip", {File("Cessna/Aircraft/C172/c172.cfg", "cfg"), File("Cessna/Modules/pc/hud.dll", "hud"),
-                               File("Cessna/readme.txt", "read me")}));
+    const QString archive = FixtureFile(Path("downloads"), "Cessna.zip",
+                                        WrittenArchive("zip", {File("Cessna/Aircraft/C172/c172.cfg", "cfg"),
+                                                               File("Cessna/Modules/pc/hud.dll", "hud"),
+                                                               File("Cessna/readme.txt", "read me")}));
     InstallRequest request = Request(archive, InstallType::Tree);
     const InstallPlan plan = PlanInstallation(request);
     EXPECT_EQ(plan.outside, QStringList{archive + "/Cessna/readme.txt"});
     EXPECT_TRUE(DescribePlan(plan).contains("Copie : " + archive + "/Cessna/Modules/pc/hud.dll -> " +
-                                            Path("Fly2/modules/pc/hud.dll") + " (remplace le fichier d'origine)"))
+                                            Path("Fly2/modules/pc/hud.dll") +
+                                            " (remplace le fichier d'origine)"))
         << DescribePlan(plan).join('\n').toStdString();
     EXPECT_EQ(Install(request).filter("FAILED!!!").size(), 1);
     EXPECT_EQ(Read("Fly2/aircraft/C172/c172.cfg"), "cfg");

@@ -258,13 +258,13 @@ void TF_AutoInstall::SourceClick() {
 }
 
 void TF_AutoInstall::SourceArchiveClick() {
-    QString start = SourceDialogStart(IsArchiveSource(sourceFolder_) ? FolderOfFile(sourceFolder_) : sourceFolder_,
-                                      AppSettings());
-    const QString chosen =
-        PickFile(start, QStringLiteral("zip"), TF_AutoInstall::tr("Archive de l'add-on"),
-                 TF_AutoInstall::tr("Archives d'add-on") +
-                     QStringLiteral("|*.zip;*.ZIP;*.rar;*.RAR;*.7z;*.7Z;*.exe;*.EXE;*.tar;*.tar.gz;*.tgz;*.tar.bz2;"
-                                    "*.tbz2;*.tar.xz;*.txz"));
+    QString start = SourceDialogStart(
+        IsArchiveSource(sourceFolder_) ? FolderOfFile(sourceFolder_) : sourceFolder_, AppSettings());
+    const QString chosen = PickFile(
+        start, QStringLiteral("zip"), TF_AutoInstall::tr("Archive de l'add-on"),
+        TF_AutoInstall::tr("Archives d'add-on") +
+            QStringLiteral("|*.zip;*.ZIP;*.rar;*.RAR;*.7z;*.7Z;*.exe;*.EXE;*.tar;*.tar.gz;*.tgz;*.tar.bz2;"
+                           "*.tbz2;*.tar.xz;*.txz"));
     if (!chosen.isEmpty())
         SetSourceFolder(chosen);
 }

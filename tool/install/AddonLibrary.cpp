@@ -177,6 +177,7 @@ void AddonLibrary::Load() {
     left.clear();
     pending.clear();
     damage.clear();
+    owners_.clear();
     if (file_.isEmpty() || !PathExists(file_))
         return;
     const Result<QByteArray> bytes = ReadWholeFile(file_);
@@ -196,6 +197,10 @@ void AddonLibrary::Load() {
     if (damage.isEmpty() && (lines.torn || !reader.ended()))
         damage = QCoreApplication::translate("AddonLibrary", "ligne %1 : fichier coupé")
                      .arg(lines.texts.size() + 1);
+    for (qsizetype i = 0; i < addons.size(); ++i)
+        for (const AddonFile& file : addons[i].files)
+            if (QList<int>& owners = owners_[file.path]; owners.isEmpty() || owners.last() != i)
+                owners << int(i);
 }
 
 Done AddonLibrary::Save() const {
@@ -226,19 +231,14 @@ int AddonLibrary::IndexOf(int id) const {
     return -1;
 }
 
-QList<int> AddonLibrary::Owners(const QString& path) const {
-    QList<int> owners;
-    for (qsizetype i = 0; i < addons.size(); ++i)
-        for (const AddonFile& file : addons[i].files)
-            if (file.path == path) {
-                owners << int(i);
-                break;
-            }
-    return owners;
+const QList<int>& AddonLibrary::Owners(const QString& path) const {
+    static const QList<int> none;
+    const auto found = owners_.constFind(path);
+    return found == owners_.cend() ? none : *found;
 }
 
 QString AddonLibrary::OwnerName(const QString& path) const {
-    const QList<int> owners = Owners(path);
+    const QList<int>& owners = Owners(path);
     return owners.isEmpty() ? OriginalFileName() : addons[owners.last()].name;
 }
 
@@ -251,15 +251,13 @@ QString AddonLibrary::NewStoreName() {
     return QString::number(++lastStore_);
 }
 
-bool AddonLibrary::StoreNameUsed(const QString& stored) const {
-    if (stored.isEmpty())
-        return false;
+QSet<QString> AddonLibrary::StoreNamesUsed() const {
+    QSet<QString> used;
     for (const Addon& addon : addons)
         for (const AddonFile& file : addon.files)
-            if (file.stored == stored)
-                return true;
+            used.insert(file.stored);
     for (const DatabaseFile& file : base)
-        if (file.stored == stored)
-            return true;
-    return false;
+        used.insert(file.stored);
+    used.remove(QString());
+    return used;
 }

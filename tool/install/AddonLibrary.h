@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -70,24 +71,27 @@ class AddonLibrary final {
     QHash<QString, Fingerprint> left; // database files as the library's last import left them
     QString pending;                  // a removal that began and didn't end: its journal operation
 
-    // Reads the library file; a missing file is an empty library.
+    // Reads the library file; a missing file is an empty library. The owners of every path are indexed
+    // as it reads.
     void Load();
     Done Save() const;
 
     int IndexOf(int id) const;
-    // The add-ons that wrote path, by index, in the order they were installed.
-    QList<int> Owners(const QString& path) const;
+    // The add-ons that wrote path, by index, in the order they were installed, as the library was read:
+    // a caller that changes the add-ons' files afterwards asks no more.
+    const QList<int>& Owners(const QString& path) const;
     // The name of the owner of what path holds now: the top add-on, or "fichier d'origine".
     QString OwnerName(const QString& path) const;
-    // A name for a new file of the store, and whether a store file is still named by some record.
+    // A name for a new file of the store, and the store files that some record still names.
     QString NewStoreName();
-    bool StoreNameUsed(const QString& stored) const;
+    QSet<QString> StoreNamesUsed() const;
 
   private:
     QString flyFolder_;
     QString file_;
     QString store_;
     int lastStore_ = -1;
+    QHash<QString, QList<int>> owners_;
 };
 
 // The library's name for "what was there before any add-on".

@@ -125,8 +125,9 @@ class Remover final {
             library_.addons.removeAt(library_.IndexOf(id_));
         // A copy that can't be removed costs room in the store only: no add-on names it, and its name is
         // never given again.
+        const QSet<QString> used = library_.StoreNamesUsed();
         for (const QString& stored : std::as_const(released_))
-            if (!library_.StoreNameUsed(stored))
+            if (!stored.isEmpty() && !used.contains(stored))
                 (void)RemoveFile(library_.StorePath(stored));
     }
 
@@ -162,10 +163,12 @@ class Remover final {
             released_ << mine.stored;
             return;
         }
-        const QList<int> owners = library_.Owners(step.path);
-        const auto above = std::find_if(owners.cbegin(), owners.cend(),
-                                        [this](int index) { return library_.addons[index].id > id_; });
-        AddonFile* upper = FileOf(library_.addons[*above], step.path);
+        const int above = library_.IndexOf(step.upperId);
+        AddonFile* upper = above < 0 ? nullptr : FileOf(library_.addons[above], step.path);
+        if (upper == nullptr) {
+            released_ << mine.stored;
+            return;
+        }
         released_ << upper->stored;
         upper->before = mine.before;
         upper->stored = mine.stored;
@@ -323,7 +326,7 @@ RemovalPlan PlanRemoval(const AddonLibrary& library, int index) {
     plan.id = addon.id;
     plan.name = addon.name;
     for (const AddonFile& file : addon.files) {
-        const QList<int> owners = library.Owners(file.path);
+        const QList<int>& owners = library.Owners(file.path);
         const qsizetype at = owners.indexOf(index);
         RemovalStep step;
         step.path = file.path;
@@ -331,6 +334,7 @@ RemovalPlan PlanRemoval(const AddonLibrary& library, int index) {
         if (at + 1 < owners.size()) {
             step.kind = Kind::DropLayer;
             step.above = library.addons[owners.last()].name;
+            step.upperId = library.addons[owners[at + 1]].id;
         } else {
             step.kind = file.before.kind == Fingerprint::Kind::Absent ? Kind::Remove : Kind::PutBack;
             step.changed = FingerprintOf(file.path, file.after.hash) != file.after;

@@ -22,6 +22,7 @@ struct RemovalStep final {
     QString path;
     QString below;        // the owner of the layer that comes back: an add-on's name or the original
     QString above;        // for DropLayer: the add-on on top
+    int upperId = 0;      // for DropLayer: the add-on just above, whose layer then lies on what this one lay on
     bool changed = false; // on top, but changed since by someone else: kept as <path>.usersave first
 };
 

@@ -40,7 +40,7 @@ QTableWidgetItem* Cell(const QString& text, bool editable = false) {
 
 // What lies under a file, from the bottom: nothing or the original, then each add-on that wrote it.
 QString Stack(const AddonLibrary& library, const AddonFile& file) {
-    const QList<int> owners = library.Owners(file.path);
+    const QList<int>& owners = library.Owners(file.path);
     const AddonFile* bottom = nullptr;
     for (const AddonFile& first : library.addons[owners.first()].files)
         if (first.path == file.path)

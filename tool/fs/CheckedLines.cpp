@@ -5,12 +5,36 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
+
 namespace {
 
-QByteArray LineSum(const QByteArray& text) {
+quint64 LineSum(QByteArrayView text) {
     Checksum sum;
     sum.Add(text.constData(), text.size());
-    return QByteArray::number(sum.Value(), 16).rightJustified(16, '0');
+    return sum.Value();
+}
+
+// The checksum as its line ends with it: 16 hexadecimal digits.
+void AppendSum(QByteArray& out, quint64 sum) {
+    for (int shift = 60; shift >= 0; shift -= 4)
+        out += "0123456789abcdef"[(sum >> shift) & 15];
+}
+
+bool SumIs(QByteArrayView digits, quint64 sum) {
+    if (digits.size() != 16)
+        return false;
+    for (int i = 0, shift = 60; i < 16; ++i, shift -= 4)
+        if (digits[i] != "0123456789abcdef"[(sum >> shift) & 15])
+            return false;
+    return true;
+}
+
+// Whether line starts with "<number>\t"; the length of that start, or 0.
+qsizetype NumberLength(QByteArrayView line, qsizetype number) {
+    char digits[24];
+    const int n = std::snprintf(digits, sizeof digits, "%lld\t", static_cast<long long>(number));
+    return line.startsWith(QByteArrayView(digits, n)) ? n : 0;
 }
 
 QString LineDamage(int number, const QString& what) {
@@ -19,39 +43,69 @@ QString LineDamage(int number, const QString& what) {
 
 } // namespace
 
+void AppendCheckedLine(QByteArray& out, int number, QByteArrayView text) {
+    const qsizetype start = out.size();
+    out += QByteArray::number(number);
+    out += '\t';
+    out += text;
+    const quint64 sum = LineSum(QByteArrayView(out).sliced(start));
+    out += '\t';
+    AppendSum(out, sum);
+    out += '\n';
+}
+
 QByteArray CheckedLine(int number, const QByteArray& text) {
-    const QByteArray line = QByteArray::number(number) + '\t' + text;
-    return line + '\t' + LineSum(line) + '\n';
+    QByteArray line;
+    AppendCheckedLine(line, number, text);
+    return line;
 }
 
 CheckedLines ReadCheckedLines(const QByteArray& bytes) {
     CheckedLines read;
-    QList<QByteArray> lines = bytes.split('\n');
-    read.torn = !lines.last().isEmpty();
-    lines.removeLast();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray& line = lines[i];
+    const QByteArrayView all(bytes);
+    qsizetype start = 0;
+    for (qsizetype i = 0;; ++i) {
+        const qsizetype end = all.indexOf('\n', start);
+        if (end < 0) {
+            read.torn = start < all.size();
+            break;
+        }
+        const QByteArrayView line = all.sliced(start, end - start);
+        start = end + 1;
         const qsizetype tab = line.lastIndexOf('\t');
-        if (tab < 0 || line.mid(tab + 1) != LineSum(line.left(tab))) {
+        if (tab < 0 || !SumIs(line.sliced(tab + 1), LineSum(line.first(tab)))) {
             read.damage =
                 LineDamage(int(i), QCoreApplication::translate("CheckedLines", "somme de contrôle fausse"));
             break;
         }
-        const QByteArray number = QByteArray::number(i) + '\t';
-        if (!line.startsWith(number)) {
+        const qsizetype number = NumberLength(line, i);
+        if (number == 0) {
             read.damage =
                 LineDamage(int(i), QCoreApplication::translate("CheckedLines", "numéro de ligne faux"));
             break;
         }
-        read.texts << line.mid(number.size(), tab - number.size());
+        read.texts << line.sliced(number, tab - number).toByteArray();
     }
     return read;
+}
+
+QList<QByteArrayView> Fields(QByteArrayView text) {
+    QList<QByteArrayView> fields;
+    for (qsizetype start = 0;;) {
+        const qsizetype tab = text.indexOf('\t', start);
+        fields << text.sliced(start, (tab < 0 ? text.size() : tab) - start);
+        if (tab < 0)
+            return fields;
+        start = tab + 1;
+    }
 }
 
 QByteArray TextField(const QString& text) {
     return text.isEmpty() ? QByteArray("-") : ToNative(text).toPercentEncoding("/.!()[]{}@+,=~");
 }
 
-QString FieldText(const QByteArray& field) {
-    return field == "-" ? QString() : FromNative(QByteArray::fromPercentEncoding(field));
+QString FieldText(QByteArrayView field) {
+    if (field == "-")
+        return QString();
+    return field.contains('%') ? FromNative(QByteArray::fromPercentEncoding(field.toByteArray())) : FromNative(field);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -9,6 +10,7 @@
 
 // "<number>\t<text>\t<checksum>\n"; text holds no line end.
 QByteArray CheckedLine(int number, const QByteArray& text);
+void AppendCheckedLine(QByteArray& out, int number, QByteArrayView text);
 
 struct CheckedLines final {
     QList<QByteArray> texts; // the text of each whole line, in order, up to the first damage
@@ -22,4 +24,6 @@ CheckedLines ReadCheckedLines(const QByteArray& bytes);
 // A path or name as one field of a line (its bytes, with tabs, line ends and '%' escaped; "-" for empty),
 // and back.
 QByteArray TextField(const QString& text);
-QString FieldText(const QByteArray& field);
+QString FieldText(QByteArrayView field);
+// The fields of a line's text, between its tabs; views into text.
+QList<QByteArrayView> Fields(QByteArrayView text);

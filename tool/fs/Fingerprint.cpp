@@ -7,46 +7,93 @@ void Checksum::Add(const char* data, qsizetype size) {
     }
 }
 
-QString Fingerprint::Text() const {
-    const QString hex = QString::number(sum, 16);
+namespace {
+
+void AppendHex(QByteArray& out, quint64 value, int width) {
+    char digits[16];
+    int n = 0;
+    do {
+        digits[n++] = "0123456789abcdef"[value & 15];
+        value >>= 4;
+    } while (value != 0);
+    for (int pad = width - n; pad > 0; --pad)
+        out += '0';
+    while (n > 0)
+        out += digits[--n];
+}
+
+// The unsigned number that text is, in base (10 or 16), when it is one.
+std::optional<quint64> Number(QByteArrayView text, int base) {
+    bool ok = false;
+    const quint64 value = text.toULongLong(&ok, base);
+    return ok && !text.isEmpty() && text[0] != '+' ? std::optional<quint64>(value) : std::nullopt;
+}
+
+std::optional<Fingerprint> ParseFile(QByteArrayView rest) {
+    const qsizetype dot = rest.indexOf('.');
+    const std::optional<quint64> size = Number(rest.first(std::max<qsizetype>(dot, 0)), 10);
+    const QByteArrayView sum = rest.sliced(dot + 1);
+    if (dot < 0 || !size)
+        return std::nullopt;
+    if (!sum.startsWith('x')) {
+        const std::optional<quint64> fnv = Number(sum, 16);
+        return fnv ? std::optional<Fingerprint>({Fingerprint::Kind::File, qint64(*size), *fnv, 0,
+                                                 Fingerprint::Hash::Fnv})
+                   : std::nullopt;
+    }
+    const std::optional<quint64> high = sum.size() == 33 ? Number(sum.sliced(1, 16), 16) : std::nullopt;
+    const std::optional<quint64> low = sum.size() == 33 ? Number(sum.sliced(17), 16) : std::nullopt;
+    return high && low ? std::optional<Fingerprint>({Fingerprint::Kind::File, qint64(*size), *low, *high,
+                                                     Fingerprint::Hash::Xxh3})
+                       : std::nullopt;
+}
+
+} // namespace
+
+void Fingerprint::AppendText(QByteArray& out) const {
     switch (kind) {
     case Kind::Absent:
-        return QStringLiteral("-");
+        out += '-';
+        return;
     case Kind::File:
-        if (hash == Hash::Fnv)
-            return 'f' + QString::number(size) + '.' + hex;
-        return 'f' + QString::number(size) + ".x" + QString::number(high, 16).rightJustified(16, '0') +
-               hex.rightJustified(16, '0');
+        out += 'f';
+        out += QByteArray::number(size);
+        out += hash == Hash::Fnv ? "." : ".x";
+        if (hash == Hash::Xxh3)
+            AppendHex(out, high, 16);
+        AppendHex(out, sum, hash == Hash::Fnv ? 0 : 16);
+        return;
     case Kind::Folder:
-        return 'd' + hex;
     case Kind::Link:
-        return 'l' + hex;
+        out += kind == Kind::Folder ? 'd' : 'l';
+        AppendHex(out, sum, 0);
+        return;
     case Kind::Other:
-        return QStringLiteral("o");
+        out += 'o';
+        return;
     case Kind::Unknown:
         break;
     }
-    return QStringLiteral("?");
+    out += '?';
 }
 
-Fingerprint Fingerprint::Parse(const QString& text) {
-    const QChar tag = text.isEmpty() ? QChar('?') : text[0];
-    const QString rest = text.mid(1);
-    if (tag == '-')
-        return {Kind::Absent, 0, 0};
-    if (tag == 'f') {
-        const qsizetype dot = rest.indexOf('.');
-        const QString sum = rest.mid(dot + 1);
-        if (!sum.startsWith('x'))
-            return {Kind::File, rest.left(dot).toLongLong(), sum.toULongLong(nullptr, 16), 0, Hash::Fnv};
-        return {Kind::File, rest.left(dot).toLongLong(), sum.right(16).toULongLong(nullptr, 16),
-                sum.mid(1, 16).toULongLong(nullptr, 16), Hash::Xxh3};
-    }
-    if (tag == 'd')
-        return {Kind::Folder, 0, rest.toULongLong(nullptr, 16)};
-    if (tag == 'l')
-        return {Kind::Link, 0, rest.toULongLong(nullptr, 16)};
-    if (tag == 'o')
-        return {Kind::Other, 0, 0};
-    return {Kind::Unknown, 0, 0};
+QByteArray Fingerprint::Text() const {
+    QByteArray text;
+    AppendText(text);
+    return text;
+}
+
+std::optional<Fingerprint> Fingerprint::Parse(QByteArrayView text) {
+    std::optional<Fingerprint> parsed;
+    const QByteArrayView rest = text.isEmpty() ? text : text.sliced(1);
+    if (text == "-")
+        parsed = Fingerprint{Kind::Absent, 0, 0};
+    else if (text == "o" || text == "?")
+        parsed = Fingerprint{text == "o" ? Kind::Other : Kind::Unknown, 0, 0};
+    else if (text.startsWith('f'))
+        parsed = ParseFile(rest);
+    else if (const std::optional<quint64> sum = Number(rest, 16); sum && (text.startsWith('d') || text.startsWith('l')))
+        parsed = Fingerprint{text.startsWith('d') ? Kind::Folder : Kind::Link, 0, *sum};
+    // Only the one text that a fingerprint prints: no leading zeros, no capitals.
+    return parsed && parsed->Text() == text ? parsed : std::nullopt;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 // What a path holds at one moment, small enough to keep with every journaled change: nothing, a plain file
 // (its size and a hash of its bytes: XXH3 of 128 bits; FNV-1a of 64 bits in what was written before), a folder (a checksum of the names, kinds, sizes and times of
@@ -22,9 +25,10 @@ struct Fingerprint final {
     bool operator==(const Fingerprint&) const = default;
 
     // "-", "f<size>.x<high><sum>" (32 digits; "f<size>.<sum>" for FNV-1a), "d<sum>", "l<sum>", "o" or "?"
-    // (not known yet); Parse(Text()) gives it back.
-    QString Text() const;
-    static Fingerprint Parse(const QString& text);
+    // (not known yet), in hexadecimal but the size; Parse(Text()) gives it back, and only such a text parses.
+    QByteArray Text() const;
+    void AppendText(QByteArray& out) const;
+    static std::optional<Fingerprint> Parse(QByteArrayView text);
 };
 
 // The FNV-1a checksum of the bytes, fed in pieces: of lines, names, and folders' listings.

@@ -10,7 +10,7 @@ bool IsKeptByte(char16_t c) {
 
 // The length of the valid UTF-8 sequence at bytes[i] and its code point; 0 when it is not valid
 // (overlong forms, encoded surrogates and values past U+10FFFF are not).
-int Utf8Sequence(const QByteArray& bytes, qsizetype i, char32_t& code) {
+int Utf8Sequence(QByteArrayView bytes, qsizetype i, char32_t& code) {
     const auto byte = [&bytes](qsizetype at) { return static_cast<unsigned char>(bytes[at]); };
     const unsigned char lead = byte(i);
     int length = 0;
@@ -56,7 +56,7 @@ void AppendUtf8(QByteArray& bytes, char32_t code) {
 
 } // namespace
 
-QString FromNative(const QByteArray& bytes) {
+QString FromNative(QByteArrayView bytes) {
     QString text;
     text.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size();) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Names and lines as the file system and our files hold them: bytes, mostly UTF-8. A file copied from
@@ -8,5 +9,5 @@
 // byte that is not part of valid UTF-8 is kept as one of the lone surrogates U+DC80 to U+DCFF and turned
 // back into that byte on the way out. Valid UTF-8 reads exactly as Qt reads it.
 
-QString FromNative(const QByteArray& bytes);
+QString FromNative(QByteArrayView bytes);
 QByteArray ToNative(const QString& text);

@@ -21,40 +21,66 @@ QByteArray Number(qint64 value) {
     return QByteArray::number(value);
 }
 
-QByteArray Print(const Fingerprint& fingerprint) {
-    return fingerprint.Text().toLatin1();
-}
-
-QList<QByteArray> Lines(const AddonLibrary& library) {
-    QList<QByteArray> lines{Magic + '\t' + Version};
-    for (const Addon& a : library.addons) {
-        const QByteArray id = Number(a.id);
-        lines << "addon\t" + id + '\t' + TextField(a.name) + '\t' + Number(int(a.type)) + '\t' +
-                     a.date.toUTC().toString(Qt::ISODate).toLatin1() + '\t' + TextField(a.source);
-        for (const AddonFile& f : a.files)
-            lines << "file\t" + id + '\t' + TextField(f.path) + '\t' + Print(f.before) + '\t' +
-                         TextField(f.stored) + '\t' + Print(f.after);
-        for (const QString& folder : a.folders)
-            lines << "folder\t" + id + '\t' + TextField(folder);
-        for (const DexImport& i : a.imports)
-            lines << "import\t" + id + '\t' + TextField(i.dexFile) + '\t' + TextField(i.importer) + '\t' +
-                         Number(i.pauseOnError ? 1 : 0);
-        for (const QString& path : a.touched)
-            lines << "touched\t" + id + '\t' + TextField(path);
+// The library's lines, each record built in one buffer and appended checked to the file's bytes.
+class LibraryWriter final {
+  public:
+    LibraryWriter& operator<<(QByteArrayView text) {
+        line_ += text;
+        return *this;
     }
-    for (const DatabaseFile& b : library.base)
-        lines << "base\t" + TextField(b.path) + '\t' + Print(b.before) + '\t' + TextField(b.stored);
-    for (auto it = library.left.cbegin(); it != library.left.cend(); ++it)
-        lines << "left\t" + TextField(it.key()) + '\t' + Print(it.value());
-    if (!library.pending.isEmpty())
-        lines << "pending\t" + TextField(library.pending);
-    lines << "end";
-    return lines;
+    LibraryWriter& operator<<(const Fingerprint& fingerprint) {
+        line_ += '\t';
+        fingerprint.AppendText(line_);
+        return *this;
+    }
+    // A text field, after its tab.
+    LibraryWriter& Field(const QString& text) {
+        line_ += '\t';
+        line_ += TextField(text);
+        return *this;
+    }
+    void End() {
+        AppendCheckedLine(bytes_, number_++, line_);
+        line_.resize(0);
+    }
+    const QByteArray& bytes() const { return bytes_; }
+
+  private:
+    QByteArray bytes_;
+    QByteArray line_;
+    int number_ = 0;
+};
+
+void WriteAddon(LibraryWriter& out, const Addon& a) {
+    const QByteArray id = '\t' + Number(a.id);
+    (out << "addon" << id).Field(a.name) << '\t' + Number(int(a.type)) << "\t"
+        << a.date.toUTC().toString(Qt::ISODate).toLatin1();
+    out.Field(a.source).End();
+    for (const AddonFile& f : a.files) {
+        (out << "file" << id).Field(f.path) << f.before;
+        (out.Field(f.stored) << f.after).End();
+    }
+    for (const QString& folder : a.folders)
+        (out << "folder" << id).Field(folder).End();
+    for (const DexImport& i : a.imports)
+        ((out << "import" << id).Field(i.dexFile).Field(i.importer) << (i.pauseOnError ? "\t1" : "\t0")).End();
+    for (const QString& path : a.touched)
+        (out << "touched" << id).Field(path).End();
 }
 
-std::optional<Fingerprint> ParsePrint(const QByteArray& text) {
-    const Fingerprint fingerprint = Fingerprint::Parse(QString::fromLatin1(text));
-    return Print(fingerprint) == text ? std::optional<Fingerprint>(fingerprint) : std::nullopt;
+QByteArray Bytes(const AddonLibrary& library) {
+    LibraryWriter out;
+    (out << Magic << "\t" << Version).End();
+    for (const Addon& a : library.addons)
+        WriteAddon(out, a);
+    for (const DatabaseFile& b : library.base)
+        ((out << "base").Field(b.path) << b.before).Field(b.stored).End();
+    for (auto it = library.left.cbegin(); it != library.left.cend(); ++it)
+        ((out << "left").Field(it.key()) << it.value()).End();
+    if (!library.pending.isEmpty())
+        (out << "pending").Field(library.pending).End();
+    (out << "end").End();
+    return out.bytes();
 }
 
 // Reads the records of a library's lines into it; false at the first one that is not right.
@@ -62,7 +88,7 @@ class LibraryReader final {
   public:
     explicit LibraryReader(AddonLibrary& library) : library_(library) {}
 
-    bool Read(const QByteArray& kind, const QList<QByteArray>& f) {
+    bool Read(QByteArrayView kind, const QList<QByteArrayView>& f) {
         if (ended_)
             return false;
         if (kind == "addon" && f.size() == 5)
@@ -93,12 +119,12 @@ class LibraryReader final {
 
   private:
     // The add-on a record belongs to: the last one read, whose id it must name.
-    Addon* Last(const QByteArray& id) {
+    Addon* Last(QByteArrayView id) {
         return library_.addons.isEmpty() || Number(library_.addons.last().id) != id ? nullptr
                                                                                     : &library_.addons.last();
     }
 
-    bool ReadAddon(const QList<QByteArray>& f) {
+    bool ReadAddon(const QList<QByteArrayView>& f) {
         Addon addon;
         bool id = false;
         bool type = false;
@@ -106,7 +132,7 @@ class LibraryReader final {
         addon.name = FieldText(f[1]);
         const int kind = f[2].toInt(&type);
         addon.type = InstallType(kind);
-        addon.date = QDateTime::fromString(QString::fromLatin1(f[3]), Qt::ISODate);
+        addon.date = QDateTime::fromString(QString::fromLatin1(f[3].toByteArray()), Qt::ISODate);
         addon.source = FieldText(f[4]);
         const bool newer = library_.addons.isEmpty() || addon.id > library_.addons.last().id;
         if (!id || !type || kind < 0 || kind > int(InstallType::Tree) || !addon.date.isValid() || !newer)
@@ -115,25 +141,25 @@ class LibraryReader final {
         return true;
     }
 
-    bool ReadFile(Addon& addon, const QList<QByteArray>& f) {
-        const std::optional<Fingerprint> before = ParsePrint(f[2]);
-        const std::optional<Fingerprint> after = ParsePrint(f[4]);
+    bool ReadFile(Addon& addon, const QList<QByteArrayView>& f) {
+        const std::optional<Fingerprint> before = Fingerprint::Parse(f[2]);
+        const std::optional<Fingerprint> after = Fingerprint::Parse(f[4]);
         if (!before || !after || f[1] == "-")
             return false;
         addon.files.append({FieldText(f[1]), *before, FieldText(f[3]), *after});
         return true;
     }
 
-    bool ReadBase(const QList<QByteArray>& f) {
-        const std::optional<Fingerprint> before = ParsePrint(f[1]);
+    bool ReadBase(const QList<QByteArrayView>& f) {
+        const std::optional<Fingerprint> before = Fingerprint::Parse(f[1]);
         if (!before)
             return false;
         library_.base.append({FieldText(f[0]), *before, FieldText(f[2])});
         return true;
     }
 
-    bool ReadLeft(const QList<QByteArray>& f) {
-        const std::optional<Fingerprint> fingerprint = ParsePrint(f[1]);
+    bool ReadLeft(const QList<QByteArrayView>& f) {
+        const std::optional<Fingerprint> fingerprint = Fingerprint::Parse(f[1]);
         if (fingerprint)
             library_.left.insert(FieldText(f[0]), *fingerprint);
         return fingerprint.has_value();
@@ -184,13 +210,13 @@ void AddonLibrary::Load() {
     const CheckedLines lines = ReadCheckedLines(bytes.value_or(QByteArray()));
     LibraryReader reader(*this);
     for (qsizetype i = 0; i < lines.texts.size() && damage.isEmpty(); ++i) {
-        QList<QByteArray> fields = lines.texts[i].split('\t');
-        const QByteArray kind = fields.takeFirst();
-        const bool ok = i == 0 ? kind == Magic && fields == QList<QByteArray>{Version} : reader.Read(kind, fields);
+        QList<QByteArrayView> fields = Fields(lines.texts[i]);
+        const QByteArrayView kind = fields.takeFirst();
+        const bool ok = i == 0 ? kind == Magic && fields.size() == 1 && fields[0] == Version : reader.Read(kind, fields);
         if (!ok)
             damage = QCoreApplication::translate("AddonLibrary", "ligne %1 : enregistrement « %2 » illisible")
                          .arg(i + 1)
-                         .arg(QString::fromLatin1(kind));
+                         .arg(QString::fromLatin1(kind.toByteArray()));
     }
     if (damage.isEmpty())
         damage = !bytes ? QCoreApplication::translate("AddonLibrary", "fichier illisible") : lines.damage;
@@ -206,10 +232,7 @@ void AddonLibrary::Load() {
 Done AddonLibrary::Save() const {
     if (file_.isEmpty())
         return Failure{file_, QCoreApplication::translate("AddonLibrary", "dossier personnel inconnu")};
-    QByteArray bytes;
-    const QList<QByteArray> lines = Lines(*this);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        bytes += CheckedLine(int(i), lines[i]);
+    const QByteArray bytes = Bytes(*this);
     // The journal's own folder: made, like the journal makes it, outside of any operation.
     if (!QDir().mkpath(file_.left(file_.lastIndexOf('/'))))
         return Failure{file_, QCoreApplication::translate(

@@ -31,22 +31,16 @@ const char* const KindTags = "NCRDTPK";
 
 QByteArray StepRecord(const ChangeStep& step) {
     return QByteArray("step\t") + KindTags[int(step.kind)] + '\t' + TextField(step.path) + '\t' +
-           TextField(step.to) + '\t' + TextField(step.stored) + '\t' + step.before.Text().toLatin1() + '\t' +
-           step.after.Text().toLatin1();
-}
-
-// A fingerprint's text, refused unless it reads back as itself.
-std::optional<Fingerprint> ParseFingerprint(const QByteArray& text) {
-    const Fingerprint fingerprint = Fingerprint::Parse(QString::fromLatin1(text));
-    return fingerprint.Text().toLatin1() == text ? std::optional<Fingerprint>(fingerprint) : std::nullopt;
+           TextField(step.to) + '\t' + TextField(step.stored) + '\t' + step.before.Text() + '\t' +
+           step.after.Text();
 }
 
 std::optional<ChangeStep> ParseStep(const QList<QByteArray>& fields, const char* tags) {
     if (fields.size() != 6 || fields[0].size() != 1)
         return std::nullopt;
     const char* tag = std::strchr(tags, fields[0][0]);
-    const std::optional<Fingerprint> before = ParseFingerprint(fields[4]);
-    const std::optional<Fingerprint> after = ParseFingerprint(fields[5]);
+    const std::optional<Fingerprint> before = Fingerprint::Parse(fields[4]);
+    const std::optional<Fingerprint> after = Fingerprint::Parse(fields[5]);
     if (tag == nullptr || *tag == '\0' || !before || !after || fields[1] == "-")
         return std::nullopt;
     return ChangeStep{
@@ -142,7 +136,7 @@ class EntryReader final {
     }
     bool ReadAfter(const QByteArray& index, const QByteArray& text) {
         const int step = StepIndex(index, Kind::Kept);
-        const std::optional<Fingerprint> after = ParseFingerprint(text);
+        const std::optional<Fingerprint> after = Fingerprint::Parse(text);
         if (step < 0 || !after)
             return false;
         entry_.steps[step].after = *after;
@@ -293,7 +287,7 @@ Done EntryWriter::AppendProgramEnd(const QList<QPair<int, Fingerprint>>& after,
                                    const QList<ChangeStep>& created, const QList<int>& programSteps) {
     QList<QByteArray> records;
     for (const auto& [step, fingerprint] : after)
-        records << "after\t" + QByteArray::number(step) + '\t' + fingerprint.Text().toLatin1();
+        records << "after\t" + QByteArray::number(step) + '\t' + fingerprint.Text();
     for (const ChangeStep& step : created)
         records << StepRecord(step);
     for (const int step : programSteps)

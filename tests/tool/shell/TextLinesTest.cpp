@@ -1,4 +1,6 @@
 // Splitting and joining the lines of the text files the tool reads and writes.
+#include "fs/CheckedLines.h"
+#include "fs/Fingerprint.h"
 #include "fs/TextLines.h"
 #include "fs/NativeText.h"
 
@@ -33,4 +35,34 @@ TEST(NativeText, EveryByteComesBackAndUtf8ReadsAsQtReadsIt) {
               QString::fromUtf8("sc\xc3\xa8nes \xf0\x9f\x9b\xa9"));
     EXPECT_EQ(FromNative("r\xe9g").size(), 3);
     EXPECT_EQ(ToNative(QStringLiteral("première")), "premi\xc3\xa8re");
+}
+
+// The texts our safety files store: each fingerprint reads back as itself, and only its own text reads.
+TEST(StoredTexts, FingerprintsReadBackAndNoOtherTextReads) {
+    const Fingerprint prints[] = {{},
+                                  {Fingerprint::Kind::File, 0, 1, 0},
+                                  {Fingerprint::Kind::File, 123456, 0xfedcba9876543210ull, 0x0123ull},
+                                  {Fingerprint::Kind::File, 7, 0xabcull, 0, Fingerprint::Hash::Fnv},
+                                  {Fingerprint::Kind::Folder, 0, 0x42},
+                                  {Fingerprint::Kind::Link, 0, 0},
+                                  {Fingerprint::Kind::Other, 0, 0},
+                                  {Fingerprint::Kind::Unknown, 0, 0}};
+    for (const Fingerprint& print : prints)
+        EXPECT_EQ(Fingerprint::Parse(print.Text()), print) << print.Text().constData();
+    for (const char* text : {"", "f", "f12", "f12.", "f-1.x00000000000000000000000000000001", "f1.xABC",
+                             "f1.x0000000000000000000000000000001", "f01.abc", "f+1.abc", "d", "d0042", "dX",
+                             "l1 ", "oo", "x"})
+        EXPECT_FALSE(Fingerprint::Parse(text).has_value()) << text;
+}
+
+TEST(StoredTexts, CheckedLinesNameTheFirstDamagedLine) {
+    const QByteArray whole = CheckedLine(0, "a\tb") + CheckedLine(1, "") + CheckedLine(2, "c");
+    EXPECT_EQ(ReadCheckedLines(whole).texts, QList<QByteArray>({"a\tb", "", "c"}));
+    EXPECT_TRUE(ReadCheckedLines(whole.chopped(1)).torn);
+    QByteArray flipped = whole;
+    flipped[whole.indexOf("\tc\t") + 1] = 'd';
+    EXPECT_EQ(ReadCheckedLines(flipped).damage, QString::fromUtf8("ligne 3 : somme de contrôle fausse"));
+    const QByteArray swapped = CheckedLine(0, "a") + CheckedLine(2, "c");
+    EXPECT_EQ(ReadCheckedLines(swapped).damage, QString::fromUtf8("ligne 2 : numéro de ligne faux"));
+    EXPECT_EQ(Fields("a\t\tb"), QList<QByteArrayView>({"a", "", "b"}));
 }

@@ -1,6 +1,6 @@
 // navmerger_bench [--runs N] [--only TITLE-PREFIX] [--budget STEPS] [--out FILE]
 //     generates the benchmark installations with mkfly2, measures navmerger on each and writes the
-//     results page (default: stdout).
+//     navmerger section of the results page (FILE, replacing that section there; default: stdout).
 // navmerger_bench literal FLY DEX -R|- EVERY REPORT
 //     (internal) runs the literal import and writes its figures to REPORT.
 #include "BenchReport.h"
@@ -15,6 +15,7 @@
 #include <exception>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -61,11 +62,12 @@ int main(int argc, char** argv) {
             figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, runs, budget, argv[0]));
         }
         const std::string loadAfter = LoadAverage();
-        std::ofstream file;
-        if (!outPath.empty())
-            file.open(outPath);
-        std::ostream& out = outPath.empty() ? std::cout : file;
-        WriteReport(out, figures, runs, loadBefore, loadAfter);
+        std::ostringstream report;
+        WriteReport(report, figures, runs, loadBefore, loadAfter);
+        if (outPath.empty())
+            std::cout << report.str();
+        else
+            WriteSection(outPath, report.str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "navmerger_bench: %s\n", e.what());
         return 1;

@@ -1,5 +1,7 @@
 #include "db/DbFileWriter.h"
 
+#include "platform/PrefaultedArray.h"
+
 namespace {
 
 constexpr size_t kBufferSize = 1 << 20;
@@ -8,7 +10,7 @@ constexpr size_t kBufferSize = 1 << 20;
 
 int DbFileWriter::Create(const std::string& path, bool viaTemporary) {
     buffer_.clear();
-    buffer_.reserve(kBufferSize);
+    ReservePrefaulted(buffer_, kBufferSize);
     error_ = file_.Create(path, viaTemporary);
     return error_;
 }

@@ -13,6 +13,7 @@
 #include "db/SortKeys.h"
 #include "db/TriDbdHeader.h"
 #include "platform/NativeFs.h"
+#include "platform/PrefaultedArray.h"
 #include "pod/PodList.h"
 
 #include <algorithm>
@@ -79,7 +80,11 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
 std::vector<uint32_t> TriDb::IndexedRanks(const SortKeys& keys, const TriDbTemplateEntry* filter,
                                           uint32_t filterMask) const {
     std::vector<uint32_t> taken;
-    taken.reserve(keys.Count());
+    // Without a filter nearly every rank is taken.
+    if (filter)
+        taken.reserve(keys.Count());
+    else
+        ReservePrefaulted(taken, keys.Count());
     for (size_t rank = 0; rank < keys.Count(); ++rank) {
         if (!keys.HasKey(rank))
             continue;

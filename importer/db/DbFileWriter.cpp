@@ -1,7 +1,5 @@
 #include "db/DbFileWriter.h"
 
-#include "platform/PrefaultedArray.h"
-
 namespace {
 
 constexpr size_t kBufferSize = 1 << 20;
@@ -10,7 +8,7 @@ constexpr size_t kBufferSize = 1 << 20;
 
 int DbFileWriter::Create(const std::string& path, bool viaTemporary) {
     buffer_.clear();
-    ReservePrefaulted(buffer_, kBufferSize);
+    buffer_.reserve(kBufferSize);
     error_ = file_.Create(path, viaTemporary);
     return error_;
 }

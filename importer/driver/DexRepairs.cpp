@@ -9,6 +9,7 @@
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -95,13 +96,16 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
 
     RunwayTexts dexTexts(dex);
     RunwayTexts tableTexts(table);
+    const auto loadAhead = [&dex](size_t row) {
+        const TriDbRecord record = std::as_const(dex).GetRecord(static_cast<int>(row));
+        __builtin_prefetch(record.GetData());
+        __builtin_prefetch(record.GetData() + std::max<size_t>(record.GetBufferSize(), 1) - 1);
+    };
     RunwayKeyMatcher matcher(
         static_cast<size_t>(dex.GetRecordCount()), [&dexTexts](size_t row) { return dexTexts.Row(row); },
-        [&tableTexts](size_t row) { return tableTexts.Row(row); });
+        [&tableTexts](size_t row) { return tableTexts.Row(row); }, loadAhead);
     size_t changes = 0;
-    const RunwayKeyMatcher::Change report = ReportChange(dex, dexTexts, changes);
-    for (size_t row = 0; row < static_cast<size_t>(table.GetRecordCount()); ++row)
-        matcher.Match(row, report);
+    matcher.MatchAll(static_cast<size_t>(table.GetRecordCount()), ReportChange(dex, dexTexts, changes));
     if (changes == 0) {
         MessageSink::Printf("No mismatched runway keys found.\n");
         return;

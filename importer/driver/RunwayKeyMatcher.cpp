@@ -1,6 +1,9 @@
 #include "driver/RunwayKeyMatcher.h"
 
+#include "platform/PrefaultedArray.h"
+
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <utility>
 
@@ -21,11 +24,16 @@ uint32_t RunwayKeyMatcher::HashOf(const RunwayKeyRow& row) {
     return static_cast<uint32_t>(hash ^ (hash >> 32));
 }
 
-RunwayKeyMatcher::RunwayKeyMatcher(size_t dexCount, RowAt dexRow, RowAt databaseRow)
-    : dexRow_(std::move(dexRow)), databaseRow_(std::move(databaseRow)), links_(dexCount),
-      heads_(std::bit_ceil(std::max<size_t>(dexCount, 1)), kNone), keyFrom_(dexCount, kNone) {
+RunwayKeyMatcher::RunwayKeyMatcher(size_t dexCount, RowAt dexRow, RowAt databaseRow, LoadAhead loadDexRow)
+    : dexRow_(std::move(dexRow)), databaseRow_(std::move(databaseRow)), loadDexRow_(std::move(loadDexRow)) {
+    const size_t buckets = std::bit_ceil(std::max<size_t>(dexCount, 1));
+    ReservePrefaulted(links_, dexCount);
+    ReservePrefaulted(heads_, buckets);
+    ReservePrefaulted(keyFrom_, dexCount);
+    heads_.assign(buckets, kNone);
+    keyFrom_.assign(dexCount, kNone);
     for (size_t i = 0; i < dexCount; ++i)
-        links_[i].hash = HashOf(dexRow_(i));
+        links_.push_back({HashOf(dexRow_(i)), kNone});
     // Pushed at the head from the last row back, so that each chain runs in DEX order.
     for (size_t i = dexCount; i-- > 0;) {
         uint32_t& head = heads_[Bucket(links_[i].hash)];
@@ -34,9 +42,33 @@ RunwayKeyMatcher::RunwayKeyMatcher(size_t dexCount, RowAt dexRow, RowAt database
     }
 }
 
-void RunwayKeyMatcher::Match(size_t databaseRow, const Change& change) {
+// A look-up waits on memory twice, for its bucket and then for the first DEX row there (its link and its
+// bytes): each is loaded some database rows ahead, the bucket twice as far ahead as the row.
+void RunwayKeyMatcher::MatchAll(size_t databaseCount, const Change& change) {
+    constexpr size_t kApart = 8;
+    std::array<uint32_t, 4 * kApart> hashes{}; // by database row modulo its size
+    const auto hashAhead = [&](size_t row) {
+        hashes[row % hashes.size()] = HashOf(databaseRow_(row));
+        __builtin_prefetch(&heads_[Bucket(hashes[row % hashes.size()])]);
+    };
+    for (size_t row = 0; row < std::min(databaseCount, 2 * kApart); ++row)
+        hashAhead(row);
+    for (size_t row = 0; row < databaseCount; ++row) {
+        if (row + 2 * kApart < databaseCount)
+            hashAhead(row + 2 * kApart);
+        if (row + kApart < databaseCount) {
+            if (const uint32_t first = heads_[Bucket(hashes[(row + kApart) % hashes.size()])]; first != kNone) {
+                __builtin_prefetch(&links_[first]);
+                __builtin_prefetch(&keyFrom_[first]);
+                loadDexRow_(first);
+            }
+        }
+        Match(row, hashes[row % hashes.size()], change);
+    }
+}
+
+void RunwayKeyMatcher::Match(size_t databaseRow, uint32_t hash, const Change& change) {
     const RunwayKeyRow database = databaseRow_(databaseRow);
-    const uint32_t hash = HashOf(database);
     for (uint32_t i = heads_[Bucket(hash)]; i != kNone; i = links_[i].next) {
         if (links_[i].hash != hash)
             continue;

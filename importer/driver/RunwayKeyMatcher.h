@@ -20,15 +20,18 @@ struct RunwayKeyRow final {
 class RunwayKeyMatcher final {
 public:
     using RowAt = std::function<RunwayKeyRow(size_t)>;
+    // Starts loading the bytes a DEX row's texts lie in: the DEX rows are visited out of their order.
+    using LoadAhead = std::function<void(size_t)>;
     // Sees each change as it is made: the DEX row, its key before and the key it takes.
     using Change = std::function<void(size_t dexRow, std::string_view oldKey, std::string_view newKey)>;
 
     // Reads the DEX rows 0 to dexCount - 1 through dexRow, now and while matching, and the database rows
     // through databaseRow; the texts they give must stay as they are while the matcher lives.
-    RunwayKeyMatcher(size_t dexCount, RowAt dexRow, RowAt databaseRow);
+    RunwayKeyMatcher(size_t dexCount, RowAt dexRow, RowAt databaseRow, LoadAhead loadDexRow);
 
-    // Gives that database row's key to each DEX row of its airport and runway whose key differs, in DEX order.
-    void Match(size_t databaseRow, const Change& change);
+    // For each database row from 0 to databaseCount - 1 in turn, gives its key to each DEX row of its airport
+    // and runway whose key differs, in DEX order.
+    void MatchAll(size_t databaseCount, const Change& change);
     // Whether a database row's key replaced the DEX row's own.
     bool Changed(size_t dexRow) const { return keyFrom_[dexRow] != kNone; }
     std::string_view KeyOf(size_t dexRow) const;
@@ -42,11 +45,13 @@ private:
     };
 
     static uint32_t HashOf(const RunwayKeyRow& row);
+    void Match(size_t databaseRow, uint32_t hash, const Change& change);
     size_t Bucket(uint32_t hash) const { return hash & (heads_.size() - 1); }
     std::string_view KeyOf(size_t dexRow, const RunwayKeyRow& own) const;
 
     RowAt dexRow_;
     RowAt databaseRow_;
+    LoadAhead loadDexRow_;
     std::vector<Link> links_;
     std::vector<uint32_t> heads_; // the first DEX row of each bucket, each chain in DEX order
     std::vector<uint32_t> keyFrom_;

@@ -5,7 +5,8 @@
 
 // Maps in at once the pages of memory about to be written whole: one call instead of a page fault a page,
 // which costs several times as much, the more so on a virtual machine. Only a hint: where the system has
-// no such call (or refuses it), the pages come in on first write as before.
+// no such call (or refuses it), the pages come in on first write as before. The 2 MiB stretches inside
+// the memory are asked for as huge pages.
 void PrefaultForWrite(void* data, size_t bytes);
 
 // Room for count elements in array, its pages mapped in: for arrays filled whole right after.

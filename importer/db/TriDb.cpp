@@ -164,17 +164,17 @@ void TriDb::ExpandRecordSize() {
     DropKeyIndex();
 }
 
-void TriDb::Save(const std::string& path, const std::string& writeTo) {
-    Write(path, writeTo, nullptr);
+void TriDb::Save(const std::string& path, const std::string& writeTo, bool flushed) {
+    Write(path, writeTo, flushed, nullptr);
 }
 
 void TriDb::SaveEdited(const std::string& path, const RecordEdit& edit) {
-    Write(path, {}, &edit);
+    Write(path, {}, true, &edit);
 }
 
-void TriDb::Write(const std::string& path, const std::string& writeTo, const RecordEdit* edit) {
+void TriDb::Write(const std::string& path, const std::string& writeTo, bool flushed, const RecordEdit* edit) {
     DbFileWriter file;
-    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
+    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false, flushed))
         throw ZorException("TriDb", 311, static_cast<uint32_t>(error),
                            FormatMessage("Unable to open file %s\n", ShownPath(path).c_str()));
     header_->SetRecordCount(GetRecordCount());

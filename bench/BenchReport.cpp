@@ -137,7 +137,7 @@ void WriteReport(std::ostream& out, const std::vector<BenchFigures>& figures, in
         << "n-th outer record only and its time was multiplied by n. Floor: plain sequential reads of the "
         << "table and DEX, sorts of three columns of 16-byte keys as long as the table (its own order and two "
         << "indexes), and plain sequential writes (each file flushed) of as many bytes as the import writes "
-        << "(table, indexes, archive), in wall seconds.\n\n"
+        << "(table, indexes, archive), in wall seconds, measured after each run (the median of as many).\n\n"
         << "| scenario | table + DEX MiB | wall s | user + sys s | peak RSS MiB (x input) | us/record | literal s | "
            "speed-up | floor s | wall / floor |\n"
         << "|---|---|---|---|---|---|---|---|---|---|\n";

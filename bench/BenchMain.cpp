@@ -1,5 +1,6 @@
-// navmerger_bench [--runs N] [--only TITLE-PREFIX] [--budget STEPS] [--out FILE]
-//     generates the benchmark installations with mkfly2, measures navmerger on each and writes the
+// navmerger_bench [--runs N] [--only TITLE-PREFIX] [--budget STEPS] [--out FILE] [--navmerger PROGRAM]
+//     generates the benchmark installations with mkfly2, measures navmerger (the one built beside it,
+//     or PROGRAM: another build, set against the same floors) on each and writes the
 //     navmerger section of the results page (FILE, replacing that section there; default: stdout).
 // navmerger_bench literal FLY DEX -R|- EVERY REPORT
 //     (internal) runs the literal import and writes its figures to REPORT.
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     double budget = 1e9;
     std::string only;
     std::string outPath;
+    std::string navmerger = NAVMERGER_PATH;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string arg = argv[i];
         if (arg == "--runs")
@@ -51,6 +53,8 @@ int main(int argc, char** argv) {
             budget = std::atof(argv[i + 1]);
         else if (arg == "--out")
             outPath = argv[i + 1];
+        else if (arg == "--navmerger")
+            navmerger = argv[i + 1];
     }
     try {
         const std::string loadBefore = LoadAverage();
@@ -59,7 +63,7 @@ int main(int argc, char** argv) {
             if (scenario.title.rfind(only, 0) != 0)
                 continue;
             std::fprintf(stderr, "bench: %s\n", scenario.title.c_str());
-            figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, runs, budget, argv[0]));
+            figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, runs, budget, argv[0], navmerger));
         }
         const std::string loadAfter = LoadAverage();
         std::ostringstream report;

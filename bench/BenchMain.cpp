@@ -38,7 +38,7 @@ int RunLiteral(char** argv) {
 int main(int argc, char** argv) {
     if (argc == 7 && std::string(argv[1]) == "literal")
         return RunLiteral(argv);
-    int runs = 3;
+    int runs = 7;
     double budget = 1e9;
     std::string only;
     std::string outPath;

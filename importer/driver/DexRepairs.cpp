@@ -112,9 +112,10 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
     }
     // The DEX's records are views of its file: the new keys go into the copies written, and the view goes
     // before the new file takes the old one's place.
-    dex.SaveEdited(dexName, [&matcher](size_t row, TriDbRecord& copy) {
+    const int keyField = dex.GetTemplate().GetFieldIndex("rkey");
+    dex.SaveEdited(dexName, [&matcher, keyField](size_t row, TriDbRecord& copy) {
         if (matcher.Changed(row))
-            copy.SetFieldText("rkey", std::string(matcher.KeyOf(row)));
+            copy.SetFieldText(keyField, matcher.KeyOf(row));
     });
     MessageSink::Printf("Saved %s with new record keys\n", ShownPath(dexName).c_str());
 }

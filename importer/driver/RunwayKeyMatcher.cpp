@@ -46,9 +46,12 @@ RunwayKeyMatcher::RunwayKeyMatcher(size_t dexCount, RowAt dexRow, RowAt database
 // bytes): each is loaded some database rows ahead, the bucket twice as far ahead as the row.
 void RunwayKeyMatcher::MatchAll(size_t databaseCount, const Change& change) {
     constexpr size_t kApart = 8;
-    std::array<uint32_t, 4 * kApart> hashes{}; // by database row modulo its size
+    // The rows and their hashes, by database row modulo their size.
+    std::array<RunwayKeyRow, 4 * kApart> rows{};
+    std::array<uint32_t, 4 * kApart> hashes{};
     const auto hashAhead = [&](size_t row) {
-        hashes[row % hashes.size()] = HashOf(databaseRow_(row));
+        rows[row % rows.size()] = databaseRow_(row);
+        hashes[row % hashes.size()] = HashOf(rows[row % rows.size()]);
         __builtin_prefetch(&heads_[Bucket(hashes[row % hashes.size()])]);
     };
     for (size_t row = 0; row < std::min(databaseCount, 2 * kApart); ++row)
@@ -63,12 +66,12 @@ void RunwayKeyMatcher::MatchAll(size_t databaseCount, const Change& change) {
                 loadDexRow_(first);
             }
         }
-        Match(row, hashes[row % hashes.size()], change);
+        Match(row, rows[row % rows.size()], hashes[row % hashes.size()], change);
     }
 }
 
-void RunwayKeyMatcher::Match(size_t databaseRow, uint32_t hash, const Change& change) {
-    const RunwayKeyRow database = databaseRow_(databaseRow);
+void RunwayKeyMatcher::Match(size_t databaseRow, const RunwayKeyRow& database, uint32_t hash,
+                             const Change& change) {
     for (uint32_t i = heads_[Bucket(hash)]; i != kNone; i = links_[i].next) {
         if (links_[i].hash != hash)
             continue;

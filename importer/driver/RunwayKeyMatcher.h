@@ -45,7 +45,7 @@ private:
     };
 
     static uint32_t HashOf(const RunwayKeyRow& row);
-    void Match(size_t databaseRow, uint32_t hash, const Change& change);
+    void Match(size_t databaseRow, const RunwayKeyRow& database, uint32_t hash, const Change& change);
     size_t Bucket(uint32_t hash) const { return hash & (heads_.size() - 1); }
     std::string_view KeyOf(size_t dexRow, const RunwayKeyRow& own) const;
 

@@ -51,13 +51,12 @@ private:
 };
 
 // Reports each key taken over; a key field that is no text fails before the first report.
-RunwayKeyMatcher::Change ReportChange(const TriDb& dex, RunwayTexts& dexTexts, size_t& changes) {
-    return [&dex, &dexTexts, &changes](size_t row, std::string_view oldKey, std::string_view newKey) {
+RunwayKeyMatcher::Change ReportChange(const TriDb& dex, size_t& changes) {
+    return [&dex, &changes](size_t, std::string_view oldKey, const RunwayKeyRow& database) {
         if (changes++ == 0)
-            TriDbRecord(&dex.GetTemplate(), nullptr, 0).SetFieldText("rkey", std::string(newKey));
-        const RunwayKeyRow texts = dexTexts.Row(row);
-        MessageSink::Print({"Replacing runway key ", oldKey, " with ", newKey, " for airport ", texts.airport,
-                            " runway ", texts.runway, "\n"});
+            TriDbRecord(&dex.GetTemplate(), nullptr, 0).SetFieldText("rkey", std::string(database.key));
+        MessageSink::Print({"Replacing runway key ", oldKey, " with ", database.key, " for airport ",
+                            database.airport, " runway ", database.runway, "\n"});
     };
 }
 
@@ -105,7 +104,7 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
         static_cast<size_t>(dex.GetRecordCount()), [&dexTexts](size_t row) { return dexTexts.Row(row); },
         [&tableTexts](size_t row) { return tableTexts.Row(row); }, loadAhead);
     size_t changes = 0;
-    matcher.MatchAll(static_cast<size_t>(table.GetRecordCount()), ReportChange(dex, dexTexts, changes));
+    matcher.MatchAll(static_cast<size_t>(table.GetRecordCount()), ReportChange(dex, changes));
     if (changes == 0) {
         MessageSink::Printf("No mismatched runway keys found.\n");
         return;

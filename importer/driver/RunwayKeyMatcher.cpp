@@ -81,7 +81,7 @@ void RunwayKeyMatcher::Match(size_t databaseRow, const RunwayKeyRow& database, u
         const std::string_view key = KeyOf(i, row);
         if (key == database.key)
             continue;
-        change(i, key, database.key);
+        change(i, key, database);
         keyFrom_[i] = static_cast<uint32_t>(databaseRow);
     }
 }

@@ -22,8 +22,9 @@ public:
     using RowAt = std::function<RunwayKeyRow(size_t)>;
     // Starts loading the bytes a DEX row's texts lie in: the DEX rows are visited out of their order.
     using LoadAhead = std::function<void(size_t)>;
-    // Sees each change as it is made: the DEX row, its key before and the key it takes.
-    using Change = std::function<void(size_t dexRow, std::string_view oldKey, std::string_view newKey)>;
+    // Sees each change as it is made: the DEX row, its key before, and the database row whose key it takes
+    // (whose airport and runway are the DEX row's).
+    using Change = std::function<void(size_t dexRow, std::string_view oldKey, const RunwayKeyRow& database)>;
 
     // Reads the DEX rows 0 to dexCount - 1 through dexRow, now and while matching, and the database rows
     // through databaseRow; the texts they give must stay as they are while the matcher lives.

@@ -33,8 +33,9 @@ std::vector<KeyChange> MatchRunwayKeys(const std::vector<TextRow>& database, std
         dex.size(), [&dex](size_t i) { return Viewed(dex[i]); },
         [&database](size_t i) { return Viewed(database[i]); }, [](size_t) {});
     std::vector<KeyChange> changes;
-    matcher.MatchAll(database.size(), [&changes](size_t i, std::string_view oldKey, std::string_view newKey) {
-        changes.push_back({i, std::string(oldKey), std::string(newKey)});
+    matcher.MatchAll(database.size(), [&](size_t i, std::string_view oldKey, const RunwayKeyRow& row) {
+        EXPECT_TRUE(row.airport == dex[i].airport && row.runway == dex[i].runway);
+        changes.push_back({i, std::string(oldKey), std::string(row.key)});
     });
     for (size_t i = 0; i < dex.size(); ++i) {
         dex[i].key = std::string(matcher.KeyOf(i));

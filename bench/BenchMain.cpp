@@ -1,6 +1,7 @@
-// navmerger_bench [--runs N] [--only TITLE-PREFIX] [--budget STEPS] [--out FILE]
-//     generates the benchmark installations with mkfly2, measures navmerger on each and writes the
-//     results page (default: stdout).
+// navmerger_bench [--runs N] [--only TITLE-PREFIX] [--budget STEPS] [--out FILE] [--navmerger PROGRAM]
+//     generates the benchmark installations with mkfly2, measures navmerger (the one built beside it,
+//     or PROGRAM: another build, set against the same floors) on each and writes the
+//     navmerger section of the results page (FILE, replacing that section there; default: stdout).
 // navmerger_bench literal FLY DEX -R|- EVERY REPORT
 //     (internal) runs the literal import and writes its figures to REPORT.
 #include "BenchReport.h"
@@ -15,6 +16,7 @@
 #include <exception>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -36,10 +38,11 @@ int RunLiteral(char** argv) {
 int main(int argc, char** argv) {
     if (argc == 7 && std::string(argv[1]) == "literal")
         return RunLiteral(argv);
-    int runs = 3;
+    int runs = 7;
     double budget = 1e9;
     std::string only;
     std::string outPath;
+    std::string navmerger = NAVMERGER_PATH;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string arg = argv[i];
         if (arg == "--runs")
@@ -50,6 +53,8 @@ int main(int argc, char** argv) {
             budget = std::atof(argv[i + 1]);
         else if (arg == "--out")
             outPath = argv[i + 1];
+        else if (arg == "--navmerger")
+            navmerger = argv[i + 1];
     }
     try {
         const std::string loadBefore = LoadAverage();
@@ -58,14 +63,15 @@ int main(int argc, char** argv) {
             if (scenario.title.rfind(only, 0) != 0)
                 continue;
             std::fprintf(stderr, "bench: %s\n", scenario.title.c_str());
-            figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, runs, budget, argv[0]));
+            figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, runs, budget, argv[0], navmerger));
         }
         const std::string loadAfter = LoadAverage();
-        std::ofstream file;
-        if (!outPath.empty())
-            file.open(outPath);
-        std::ostream& out = outPath.empty() ? std::cout : file;
-        WriteReport(out, figures, runs, loadBefore, loadAfter);
+        std::ostringstream report;
+        WriteReport(report, figures, runs, loadBefore, loadAfter);
+        if (outPath.empty())
+            std::cout << report.str();
+        else
+            WriteSection(outPath, report.str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "navmerger_bench: %s\n", e.what());
         return 1;

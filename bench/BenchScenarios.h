@@ -27,6 +27,6 @@ struct BenchFigures final {
 };
 
 const std::vector<BenchScenario>& AllScenarios();
-// Generates the scenario under dataFolder (once), then measures it.
+// Generates the scenario under dataFolder (once), then measures the navmerger program on it.
 BenchFigures MeasureScenario(const BenchScenario& scenario, const std::string& dataFolder, int runs,
-                             double literalBudget, const std::string& self);
+                             double literalBudget, const std::string& self, const std::string& navmerger);

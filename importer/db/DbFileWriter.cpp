@@ -6,10 +6,10 @@ constexpr size_t kBufferSize = 1 << 20;
 
 } // namespace
 
-int DbFileWriter::Create(const std::string& path, bool viaTemporary) {
+int DbFileWriter::Create(const std::string& path, bool viaTemporary, bool flushed) {
     buffer_.clear();
     buffer_.reserve(kBufferSize);
-    error_ = file_.Create(path, viaTemporary);
+    error_ = file_.Create(path, viaTemporary, flushed);
     return error_;
 }
 

@@ -12,7 +12,8 @@
 class DbFileWriter final {
 public:
     // Returns 0 or the system's error number.
-    int Create(const std::string& path, bool viaTemporary = true);
+    // flushed: as OutputFile::Create's (a work file read back and removed by its import need not be).
+    int Create(const std::string& path, bool viaTemporary = true, bool flushed = true);
     // Returns size, or 0 once a write has failed (the failure is kept for Commit).
     size_t Write(const void* data, size_t size);
     // Flushes to disk, then renames a temporary over the target; 0 or the first error met.

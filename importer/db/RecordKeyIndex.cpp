@@ -2,6 +2,7 @@
 
 #include "db/TriDbRecord.h"
 #include "db/TriDbTemplate.h"
+#include "platform/PrefaultedArray.h"
 
 #include <algorithm>
 #include <array>
@@ -31,6 +32,7 @@ size_t CellsFor(size_t slots) {
 
 RecordKeyIndex::RecordKeyIndex(int keyField, const TriDbTemplate& recordTemplate, size_t expected)
     : keyField_(keyField), template_(&recordTemplate), field_(recordTemplate.GetField(keyField)) {
+    ReservePrefaulted(cells_, CellsFor(expected));
     cells_.assign(CellsFor(expected), Cell{0, kEmpty});
 }
 

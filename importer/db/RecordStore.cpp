@@ -1,8 +1,10 @@
 #include "db/RecordStore.h"
+#include "platform/PrefaultedArray.h"
 
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -22,6 +24,7 @@ void RecordStore::Reset(size_t recordSize) {
 
 void RecordStore::Load(const FlyFile& image, size_t offset, size_t count, size_t slotSize, bool view) {
     Reset(recordSize_);
+    ReservePrefaulted(slots_, count);
     slots_.resize(count);
     const uint8_t* from = image.data + offset;
     if (view && slotSize >= recordSize_) {
@@ -36,6 +39,17 @@ void RecordStore::Load(const FlyFile& image, size_t offset, size_t count, size_t
         slots_[n] = block_.get() + n * recordSize_;
         std::memcpy(slots_[n], from + n * slotSize, copied);
     }
+}
+
+// The slots copied over are written at once, their pages mapped in first; the room beyond comes in as used.
+void RecordStore::Reserve(size_t count) {
+    if (count <= slots_.capacity())
+        return;
+    std::vector<uint8_t*> grown;
+    grown.reserve(count);
+    PrefaultForWrite(grown.data(), slots_.size() * sizeof(uint8_t*));
+    grown.assign(slots_.begin(), slots_.end());
+    slots_ = std::move(grown);
 }
 
 namespace {

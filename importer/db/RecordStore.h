@@ -38,7 +38,7 @@ public:
     bool Share(size_t slot, const uint8_t* bytes, const RecordStore& source);
     bool AppendShared(const uint8_t* bytes, const RecordStore& source);
     // Room for count records in the record order, so that appending up to there copies no slots.
-    void Reserve(size_t count) { slots_.reserve(count); }
+    void Reserve(size_t count);
     void Remove(size_t slot) { slots_[slot] = nullptr; }
     // Starts loading the record's bytes into the cache, its first and last line; numbers out of range are
     // ignored. A pass in an order other than that of the bytes waits on memory for each record otherwise.

@@ -1,6 +1,7 @@
 #include "db/SortKeys.h"
 
 #include "base/FixedText.h"
+#include "platform/PrefaultedArray.h"
 
 #include <algorithm>
 #include <array>
@@ -40,7 +41,7 @@ void PutHead(const Entry& entry, char* text) {
 } // namespace
 
 SortKeys::SortKeys(size_t count, const std::function<std::string(size_t)>& keyOf) {
-    entries_.reserve(count);
+    ReservePrefaulted(entries_, count);
     for (size_t n = 0; n < count; ++n) {
         const std::string key = keyOf(n);
         if (key.size() > width_)
@@ -220,7 +221,7 @@ void SortKeys::Sort() {
 
 std::vector<int> SortKeys::Order() const {
     std::vector<int> order;
-    order.reserve(entries_.size());
+    ReservePrefaulted(order, entries_.size());
     for (const Entry& entry : entries_)
         order.push_back(entry.record);
     return order;

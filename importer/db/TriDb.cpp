@@ -164,28 +164,54 @@ void TriDb::ExpandRecordSize() {
     DropKeyIndex();
 }
 
-void TriDb::Save(const std::string& path, const std::string& writeTo) {
+void TriDb::Save(const std::string& path, const std::string& writeTo, bool flushed) {
+    Write(path, writeTo, flushed, nullptr);
+}
+
+void TriDb::SaveEdited(const std::string& path, const RecordEdit& edit) {
+    Write(path, {}, true, &edit);
+}
+
+void TriDb::Write(const std::string& path, const std::string& writeTo, bool flushed, const RecordEdit* edit) {
     DbFileWriter file;
-    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
+    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false, flushed))
         throw ZorException("TriDb", 311, static_cast<uint32_t>(error),
                            FormatMessage("Unable to open file %s\n", ShownPath(path).c_str()));
     header_->SetRecordCount(GetRecordCount());
     header_->WriteToFile(file);
-    if (sortOrder_) {
-        const std::vector<int>& order = *sortOrder_;
-        for (size_t i = 0; i < order.size(); ++i) {
-            if (i + kPrefetchAhead < order.size())
-                store_.Prefetch(static_cast<size_t>(order[i + kPrefetchAhead]));
-            RecordAt(static_cast<size_t>(order[i])).Write(file);
-        }
-    } else {
-        for (size_t slot = 0; slot < store_.Count(); ++slot)
-            RecordAt(slot).Write(file);
-    }
+    WriteRecords(file, edit);
+    if (edit != nullptr)
+        Clear();
     // Every write is checked: a failure leaves the previous file as it was.
     if (const int error = file.Commit())
         throw ZorException("TriDb", 320, static_cast<uint32_t>(error),
                            FormatMessage("Unable to write to file %s\n", ShownPath(path).c_str()));
+}
+
+void TriDb::WriteRecords(DbFileWriter& file, const RecordEdit* edit) const {
+    std::optional<TriDbRecord> copy;
+    if (edit != nullptr)
+        copy.emplace(&recordTemplate_, nullptr, 0);
+    const auto put = [&](size_t slot) {
+        if (!copy) {
+            RecordAt(slot).Write(file);
+            return;
+        }
+        copy->Assign(RecordAt(slot));
+        (*edit)(slot, *copy);
+        copy->Write(file);
+    };
+    if (!sortOrder_) {
+        for (size_t slot = 0; slot < store_.Count(); ++slot)
+            put(slot);
+        return;
+    }
+    const std::vector<int>& order = *sortOrder_;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i + kPrefetchAhead < order.size())
+            store_.Prefetch(static_cast<size_t>(order[i + kPrefetchAhead]));
+        put(static_cast<size_t>(order[i]));
+    }
 }
 
 // The saved file's pages are those just written: mapping them costs no read, and the images held before

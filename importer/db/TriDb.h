@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class DbFileWriter;
 class FlyFile;
 class IndexGen;
 class SortKeys;
@@ -73,16 +74,24 @@ public:
     void SortByKey(const std::function<void(const TriDbRecord&)>& check = nullptr);
     const std::vector<int>* GetSortOrder() const { return sortOrder_ ? &*sortOrder_ : nullptr; }
     // Writes header and records (in sort order when there is one) to path through a temporary file; with
-    // writeTo, straight to that file instead (an import's work file; messages still name path).
-    void Save(const std::string& path, const std::string& writeTo = {});
+    // writeTo, straight to that file instead (an import's work file; messages still name path), flushed to
+    // disk unless flushed is false (a work file that its import removes again).
+    void Save(const std::string& path, const std::string& writeTo = {}, bool flushed = true);
+    // Sees a copy of each record (by record number) before Save writes it, and may change the copy; the
+    // table's records stay as they are.
+    using RecordEdit = std::function<void(size_t record, TriDbRecord& copy)>;
+    // Save through a temporary file, each record written as edit leaves its copy. The table is cleared
+    // before the file is put in place, so that no view of the file it replaces is left to hold that back.
+    void SaveEdited(const std::string& path, const RecordEdit& edit);
     // The records become views, in saved order, into saved: the file Save has just written, which the
     // table keeps. The table then equals that file loaded again. Fails like Load on a file of another size.
     void ViewSaved(const FlyFile& saved);
     // Writes GetFlyFolder() + "DATABASE\" + indexName for this DBD table through a temporary file; with
-    // writeTo, straight to that file instead (an import's work file; messages still name the index file).
+    // writeTo, straight to that file instead (an import's work file; messages still name the index file),
+    // flushed as by Save.
     void CreateIndex(const std::string& indexName, const IndexGen& generator,
                      const std::optional<std::string>& filterCode, uint32_t filterMask,
-                     const std::string& writeTo = {});
+                     const std::string& writeTo = {}, bool flushed = true);
 
 private:
     void CreateHeader(const std::string& tableName);
@@ -95,12 +104,14 @@ private:
     // The hashes of the DEX records being loaded ahead, by record number modulo its size.
     using LookAheadHashes = std::array<uint32_t, 2 * kPrefetchAhead>;
     void PrefetchLookUps(const TriDb& dex, size_t n, LookAheadHashes& hashes) const;
+    void Write(const std::string& path, const std::string& writeTo, bool flushed, const RecordEdit* edit);
+    void WriteRecords(DbFileWriter& file, const RecordEdit* edit) const;
     void RemoveSlot(size_t slot);
     void Compact();
     TriDbRecord RecordAt(size_t slot) const;
     std::vector<uint32_t> IndexedRanks(const SortKeys& keys, const TriDbTemplateEntry* filter,
                                        uint32_t filterMask) const;
-    void WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
+    void WriteIndexFile(const std::string& path, const std::string& writeTo, bool flushed, const IndexGen& generator,
                         const SortKeys& keys, const std::vector<uint32_t>& taken) const;
     void DropKeyIndex() { keyIndex_.reset(); }
 

@@ -13,6 +13,7 @@
 #include "db/SortKeys.h"
 #include "db/TriDbdHeader.h"
 #include "platform/NativeFs.h"
+#include "platform/PrefaultedArray.h"
 #include "pod/PodList.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ void TriDb::SortByKey(const std::function<void(const TriDbRecord&)>& check) {
 
 void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
                         const std::optional<std::string>& filterCode, uint32_t filterMask,
-                        const std::string& writeTo) {
+                        const std::string& writeTo, bool flushed) {
     const std::string path = PodList::GetFlyFolder() + "DATABASE\\" + indexName;
     MessageSink::Printf("Creating index file %s\n", ShownPath(path).c_str());
     const auto* dbd = dynamic_cast<const TriDbdHeader*>(header_.get());
@@ -72,14 +73,18 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
     const SortKeys keys(store_.Count(), [&](size_t n) { return KeyTextOf(&generator, RecordAt(n)); });
     sortOrder_ = keys.Order();
     const TriDbTemplateEntry* filter = filterCode ? &recordTemplate_.GetField(*filterCode) : nullptr;
-    WriteIndexFile(path, writeTo, generator, keys, IndexedRanks(keys, filter, filterMask));
+    WriteIndexFile(path, writeTo, flushed, generator, keys, IndexedRanks(keys, filter, filterMask));
 }
 
 // The ranks of the key order whose records have a key and pass the filter; only a filter reads the records.
 std::vector<uint32_t> TriDb::IndexedRanks(const SortKeys& keys, const TriDbTemplateEntry* filter,
                                           uint32_t filterMask) const {
     std::vector<uint32_t> taken;
-    taken.reserve(keys.Count());
+    // Without a filter nearly every rank is taken.
+    if (filter)
+        taken.reserve(keys.Count());
+    else
+        ReservePrefaulted(taken, keys.Count());
     for (size_t rank = 0; rank < keys.Count(); ++rank) {
         if (!keys.HasKey(rank))
             continue;
@@ -92,10 +97,10 @@ std::vector<uint32_t> TriDb::IndexedRanks(const SortKeys& keys, const TriDbTempl
 }
 
 // The entries come in key order, so the keys are read one after the other.
-void TriDb::WriteIndexFile(const std::string& path, const std::string& writeTo, const IndexGen& generator,
-                           const SortKeys& keys, const std::vector<uint32_t>& taken) const {
+void TriDb::WriteIndexFile(const std::string& path, const std::string& writeTo, bool flushed,
+                           const IndexGen& generator, const SortKeys& keys, const std::vector<uint32_t>& taken) const {
     DbFileWriter file;
-    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false))
+    if (const int error = writeTo.empty() ? file.Create(path) : file.Create(writeTo, false, flushed))
         throw ZorException("TriDb", 506, static_cast<uint32_t>(error), "Unable to open file");
     const auto header = RecordBytes(IndexHeader(static_cast<uint32_t>(taken.size()), generator));
     file.Write(header.data(), header.size());

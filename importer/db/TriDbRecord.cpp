@@ -71,7 +71,10 @@ std::string TriDbRecord::GetFieldText(const std::string& code) const {
 }
 
 void TriDbRecord::SetFieldText(const std::string& code, const std::string& value) {
-    const int index = recordTemplate_->GetFieldIndex(code);
+    SetFieldText(recordTemplate_->GetFieldIndex(code), value);
+}
+
+void TriDbRecord::SetFieldText(int index, std::string_view value) {
     const TriDbTemplateEntry& field = recordTemplate_->GetField(index);
     if (field.type != 'C')
         throw ZorException("TriDbRecord", 165, ErrorCode::kFieldNotText,

@@ -33,6 +33,7 @@ public:
     std::string GetFieldText(const std::string& code) const;
     // 'C' fields only; strncpy semantics over the field's width.
     void SetFieldText(const std::string& code, const std::string& value);
+    void SetFieldText(int index, std::string_view value);
 
     uint8_t FirstByte() const;
     const TriDbTemplate* GetTemplate() const { return recordTemplate_; }

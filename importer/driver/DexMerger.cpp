@@ -71,7 +71,7 @@ void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& da
                                TriDb& table) {
     const std::string tableName = MergeInMemory(dexName, database, table);
     const std::string saved = work.WorkFile(database.table);
-    table.Save(PodList::FullName(tableName), saved);
+    table.Save(PodList::FullName(tableName), saved, work.FlushesWorkFiles());
     work.Wrote(database.table);
     FlyFile image;
     image.OpenDisk(saved);
@@ -162,7 +162,8 @@ void DexMerger::RebuildIndexes(const NavDatabase& database, ImportTransaction* w
         if (!index.filterCode.empty())
             filter = index.filterCode;
         table.CreateIndex(index.file, *generator, filter, index.filterMask,
-                          work != nullptr ? work->WorkFile(index.file) : std::string());
+                          work != nullptr ? work->WorkFile(index.file) : std::string(),
+                          work == nullptr || work->FlushesWorkFiles());
         if (work != nullptr)
             work->Wrote(index.file);
     }

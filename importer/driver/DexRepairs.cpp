@@ -9,20 +9,55 @@
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 
+#include <algorithm>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <utility>
+
 namespace {
 
-std::vector<RunwayKeyRow> RunwayRows(const TriDb& table) {
-    std::vector<RunwayKeyRow> rows;
-    rows.reserve(static_cast<size_t>(table.GetRecordCount()));
-    const TriDbTemplate& layout = table.GetTemplate();
-    const int airport = layout.GetFieldIndex("rapt");
-    const int runway = layout.GetFieldIndex("rhid");
-    const int key = layout.GetFieldIndex("rkey");
-    for (int i = 0; i < table.GetRecordCount(); ++i) {
-        const TriDbRecord& record = table.GetRecord(i);
-        rows.push_back({record.GetFieldText(airport), record.GetFieldText(runway), record.GetFieldText(key)});
+// The three fields of a runway table's records as texts, each as the record's field text reads it: a view
+// of the record's bytes where the field is text inside the record, else a formatted copy kept here.
+class RunwayTexts final {
+public:
+    explicit RunwayTexts(const TriDb& table)
+        : table_(table), airport_(Field("rapt")), runway_(Field("rhid")), key_(Field("rkey")) {}
+
+    RunwayKeyRow Row(size_t record) {
+        const TriDbRecord view = table_.GetRecord(static_cast<int>(record));
+        return {Text(view, airport_), Text(view, runway_), Text(view, key_)};
     }
-    return rows;
+
+private:
+    int Field(const std::string& code) const { return table_.GetTemplate().GetFieldIndex(code); }
+
+    std::string_view Text(const TriDbRecord& record, int index) {
+        const TriDbTemplateEntry& field = record.GetTemplate()->GetField(index);
+        if (field.type == 'D' || field.type == 'I' || field.width == 1)
+            return formatted_.emplace_back(record.GetFieldText(index));
+        std::string outside; // filled only for a field reaching out of the record
+        std::string_view bytes = record.FieldBytes(field.offset, field.width, outside);
+        if (!outside.empty())
+            bytes = formatted_.emplace_back(std::move(outside));
+        return bytes.substr(0, bytes.find('\0'));
+    }
+
+    const TriDb& table_;
+    const int airport_;
+    const int runway_;
+    const int key_;
+    std::deque<std::string> formatted_;
+};
+
+// Reports each key taken over; a key field that is no text fails before the first report.
+RunwayKeyMatcher::Change ReportChange(const TriDb& dex, size_t& changes) {
+    return [&dex, &changes](size_t, std::string_view oldKey, const RunwayKeyRow& database) {
+        if (changes++ == 0)
+            TriDbRecord(&dex.GetTemplate(), nullptr, 0).SetFieldText("rkey", std::string(database.key));
+        MessageSink::Print({"Replacing runway key ", oldKey, " with ", database.key, " for airport ",
+                            database.airport, " runway ", database.runway, "\n"});
+    };
 }
 
 } // namespace
@@ -48,29 +83,38 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
     FlyFile dexFile;
     dexFile.OpenDisk(dexName);
     TriDb dex;
-    dex.Load(dexFile);
+    dex.Load(dexFile, true);
+    dexFile.Reset(); // the records hold the view
     if (UpperAscii(dex.GetHeader()->GetDatabaseName()) != "RUNWAY.DBD")
         return;
     MessageSink::Printf("Checking runway DB for mismatches, may take a while...\n");
     FlyFile tableFile;
     PodList::OpenFlyFile("DATABASE\\RUNWAY.DBD", tableFile, false);
     TriDb table;
-    table.Load(tableFile);
+    table.Load(tableFile, true);
 
-    std::vector<RunwayKeyRow> dexRows = RunwayRows(dex);
-    const std::vector<RunwayKeyReplacement> replacements = MatchRunwayKeys(RunwayRows(table), dexRows);
-    for (const RunwayKeyReplacement& change : replacements) {
-        const RunwayKeyRow& row = dexRows[static_cast<size_t>(change.dexRecord)];
-        dex.GetRecord(change.dexRecord).SetFieldText("rkey", change.newKey);
-        MessageSink::Printf("Replacing runway key %s with %s for airport %s runway %s\n",
-                            change.oldKey.c_str(), change.newKey.c_str(), row.airport.c_str(),
-                            row.runway.c_str());
-    }
-    if (replacements.empty()) {
+    RunwayTexts dexTexts(dex);
+    RunwayTexts tableTexts(table);
+    const auto loadAhead = [&dex](size_t row) {
+        const TriDbRecord record = std::as_const(dex).GetRecord(static_cast<int>(row));
+        __builtin_prefetch(record.GetData());
+        __builtin_prefetch(record.GetData() + std::max<size_t>(record.GetBufferSize(), 1) - 1);
+    };
+    RunwayKeyMatcher matcher(
+        static_cast<size_t>(dex.GetRecordCount()), [&dexTexts](size_t row) { return dexTexts.Row(row); },
+        [&tableTexts](size_t row) { return tableTexts.Row(row); }, loadAhead);
+    size_t changes = 0;
+    matcher.MatchAll(static_cast<size_t>(table.GetRecordCount()), ReportChange(dex, changes));
+    if (changes == 0) {
         MessageSink::Printf("No mismatched runway keys found.\n");
         return;
     }
-    dexFile.Reset();
-    dex.Save(dexName);
+    // The DEX's records are views of its file: the new keys go into the copies written, and the view goes
+    // before the new file takes the old one's place.
+    const int keyField = dex.GetTemplate().GetFieldIndex("rkey");
+    dex.SaveEdited(dexName, [&matcher, keyField](size_t row, TriDbRecord& copy) {
+        if (matcher.Changed(row))
+            copy.SetFieldText(keyField, matcher.KeyOf(row));
+    });
     MessageSink::Printf("Saved %s with new record keys\n", ShownPath(dexName).c_str());
 }

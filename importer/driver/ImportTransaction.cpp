@@ -2,8 +2,9 @@
 //
 // The commit point is the rename of the new archive SYSTEM\X.TMP over SYSTEM\X.POD. Before it nothing
 // that the simulator or the next run reads changes: the merged table, its index files and (-K) the
-// template go to work files DATABASE\<file>.TMP, the new archive to X.TMP, each flushed; the first import
-// makes SYSTEM\X.TRI from a flushed copy X.TRI.TMP. Loose files of the database that hold exactly the
+// template go to work files DATABASE\<file>.TMP, the new archive to X.TMP, each flushed (the work files
+// only with -K: else they are packed from memory and removed, and no step after a crash reads them); the
+// first import makes SYSTEM\X.TRI from a flushed copy X.TRI.TMP. Loose files of the database that hold exactly the
 // bytes of the archived ones are removed before the commit (a reader finds the same bytes in X.POD), so
 // that the commit turns the whole database from old to new at once.
 //

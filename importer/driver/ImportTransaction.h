@@ -24,8 +24,11 @@ class ImportTransaction final {
     static void RecoverInterrupted();
 
     // The full name under which the import writes DATABASE\<file> (a bare name); Wrote says that the
-    // file is complete and flushed.
+    // file is complete, and flushed when FlushesWorkFiles.
     std::string WorkFile(const std::string& file) const;
+    // Only work files that stay (-K) must reach the disk: the others are read back, from memory, for the
+    // new archive (which is flushed) and removed after the commit, or by the recovery after a crash.
+    bool FlushesWorkFiles() const { return keepFiles_; }
     void Wrote(const std::string& file);
     // The image packed as DATABASE\<file>: the work file when written, else loose first, else archived.
     void OpenPacked(const std::string& file, FlyFile& image) const;

@@ -14,7 +14,9 @@ class OutputFile final {
     OutputFile& operator=(const OutputFile&) = delete;
     ~OutputFile();
 
-    int Create(const std::string& path, bool viaTemporary);
+    // flushed false: a file that no one reads after a crash (the import reads it back, then removes it),
+    // whose bytes need not reach the disk: its write-back is not started, nor is it flushed at the commit.
+    int Create(const std::string& path, bool viaTemporary, bool flushed = true);
     // Writes all bytes; a short write that cannot be completed is an error.
     int Write(const void* data, size_t size);
     // Flushes to disk and closes; a temporary replaces the target (or, with replace false, is moved
@@ -26,7 +28,8 @@ class OutputFile final {
     static int WriteWhole(const std::string& path, const void* data, size_t size);
 
   private:
-    // Flushes the file to disk and closes it (closed either way); 0 or the system's error number.
+    // Flushes the file to disk (unless created not to be) and closes it (closed either way); 0 or the
+    // system's error number.
     int FlushAndClose();
     void Discard();
 
@@ -34,4 +37,5 @@ class OutputFile final {
     std::string target_;
     std::string written_;
     bool viaTemporary_ = false;
+    bool flushed_ = true;
 };

@@ -23,10 +23,11 @@ void StartWriteBack(int fd, size_t written) {
 
 } // namespace
 
-int OutputFile::Create(const std::string& path, bool viaTemporary) {
+int OutputFile::Create(const std::string& path, bool viaTemporary, bool flushed) {
     Discard();
     target_ = NativePath(path);
     viaTemporary_ = viaTemporary;
+    flushed_ = flushed;
     if (!viaTemporary) {
         fd_ = open(target_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (fd_ < 0)
@@ -67,14 +68,15 @@ int OutputFile::Write(const void* data, size_t size) {
         bytes += done;
         left -= static_cast<size_t>(done);
     }
-    StartWriteBack(fd_, size);
+    if (flushed_)
+        StartWriteBack(fd_, size);
     return 0;
 }
 
 int OutputFile::FlushAndClose() {
     if (fd_ < 0)
         return EBADF;
-    int error = fsync(fd_) == 0 ? 0 : errno;
+    int error = !flushed_ || fsync(fd_) == 0 ? 0 : errno;
     if (close(fd_) != 0 && error == 0)
         error = errno;
     fd_ = -1;

@@ -18,10 +18,11 @@ int LastError() {
 } // namespace
 
 // The handle is kept in fd_; -1 (INVALID_HANDLE_VALUE) when none is open.
-int OutputFile::Create(const std::string& path, bool viaTemporary) {
+int OutputFile::Create(const std::string& path, bool viaTemporary, bool flushed) {
     Discard();
     target_ = NativePath(path);
     viaTemporary_ = viaTemporary;
+    flushed_ = flushed;
     std::string name = target_;
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         if (viaTemporary)
@@ -62,7 +63,7 @@ int OutputFile::Write(const void* data, size_t size) {
 int OutputFile::FlushAndClose() {
     if (fd_ == -1)
         return ERROR_INVALID_HANDLE;
-    int error = !written_.empty() && FlushFileBuffers(AsHandle(fd_)) == 0 ? LastError() : 0;
+    int error = flushed_ && !written_.empty() && FlushFileBuffers(AsHandle(fd_)) == 0 ? LastError() : 0;
     if (CloseHandle(AsHandle(fd_)) == 0 && error == 0)
         error = LastError();
     fd_ = -1;

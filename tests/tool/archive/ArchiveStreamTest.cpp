@@ -3,6 +3,7 @@
 #include "ArchiveFixtures.h"
 #include "StreamedFiles.h"
 #include "archive/ArchiveReader.h"
+#include "archive/Crc32.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -103,3 +104,17 @@ TEST(ArchiveStreaming, EntriesNotReadAreSkipped) {
 }
 
 } // namespace
+
+// The checksum of the formats, eight bytes at a time: the standard check value, and the same sum whatever
+// the pieces and their alignment.
+TEST(Crc32, GivesTheStandardValueInPiecesOfAnySize) {
+    EXPECT_EQ(Crc32(0, "123456789"), 0xcbf43926u);
+    QByteArray bytes;
+    for (int i = 0; i < 1000; ++i)
+        bytes += char(i * 7 + i / 13);
+    const quint32 whole = Crc32(0, bytes);
+    for (const qsizetype cut : {1, 7, 8, 9, 500, 999}) {
+        const QByteArrayView view(bytes);
+        EXPECT_EQ(Crc32(Crc32(0, view.first(cut)), view.sliced(cut)), whole) << cut;
+    }
+}

@@ -16,6 +16,15 @@
 
 namespace {
 
+// Starts the write-back of a large file at once, so that the batch's flush finds little of it left; small
+// ones are left for the kernel to gather, which writes thousands of them far sooner together than one by
+// one.
+bool StartWriteBack(int out) {
+    struct stat st {};
+    constexpr off_t Large = 1 << 20;
+    return ::fstat(out, &st) == 0 && (st.st_size < Large || ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE) == 0);
+}
+
 QString FolderOf(const QString& path) {
     return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 1));
 }
@@ -25,8 +34,7 @@ bool Fill(int out, const QString& source, const QString& target) {
     const Result<int> in = OpenForReading(source);
     if (!in)
         return false;
-    const bool ok = CopyContents(*in, out) && ::fchmod(out, ModeFor(target)) == 0 &&
-                    ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE) == 0;
+    const bool ok = CopyContents(*in, out) && ::fchmod(out, ModeFor(target)) == 0 && StartWriteBack(out);
     const int error = errno;
     ::close(*in);
     errno = error;
@@ -107,7 +115,7 @@ Done CopyBatch::Stream(const Copy& copy, int out, Fingerprint& after) const {
     });
     if (!given)
         return given;
-    if (::fchmod(out, ModeFor(copy.target)) != 0 || ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE) != 0)
+    if (::fchmod(out, ModeFor(copy.target)) != 0 || !StartWriteBack(out))
         return SystemFailure(copy.target, errno);
     after = hash.Value();
     return {};

@@ -89,7 +89,7 @@ bench: deps
 # flykestrel's file layer alone: replaces its section of bench/RESULTS.md. TOOL_BENCH_ARGS e.g. "--runs 1".
 TOOL_BENCH_ARGS ?=
 bench-tool: deps
-	@scripts/deps.sh btrfs-progs  # the clone's figure; skipped by the bench without it
+	@scripts/deps.sh btrfs-progs libarchive-tools  # the clone's figure (skipped without it); bsdtar
 	cmake -S . -B build-bench $(CMAKE_FLAGS)
 	cmake --build build-bench --target flykestrel_bench -j$(JOBS)
 	build-bench/bin/flykestrel_bench --out bench/RESULTS.md $(TOOL_BENCH_ARGS)

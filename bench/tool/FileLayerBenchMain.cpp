@@ -1,11 +1,14 @@
 // flykestrel_bench [--runs N] [--sizes 1000,10000] [--work DIR] [--out FILE] [--only TITLE-PART]
-//     (--only: the scenarios whose title holds the text, or "installer", "large file" or "clone" among the
-//     copies, to stdout)
+//     (--only: the scenarios whose title holds the text, or "installer", "large file", "archive" or "clone"
+//     among the copies, or "library", to stdout)
 //     times the file layer's batches at each size in folders below DIR, then its copies against their
-//     baselines, and writes its section of the results page (FILE, replacing the section there, or stdout).
+//     baselines, then the add-on library at the size of a collection, and writes its section of the results
+//     page (FILE, replacing the section there, or stdout).
 #include "CopyTargets.h"
 #include "FileLayerScenarios.h"
+#include "LibraryScale.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QList>
@@ -23,7 +26,6 @@ struct Row final {
 };
 
 const QString Heading = QStringLiteral("# flykestrel file layer benchmark");
-constexpr double MostSeconds = 2.0;
 constexpr double MostGrowth = 1.5;
 
 QString Micros(double seconds, int files) {
@@ -41,29 +43,22 @@ QString Verdict(bool met) {
     return met ? QStringLiteral(" - met") : QStringLiteral(" - MISSED");
 }
 
-// Switching 10 000 DLLs no slower than before the copies were batched.
-QString SwitchTargets(const QList<Row>& rows) {
-    QString text;
-    const struct {
-        const char* title;
-        double seconds;
-    } limits[] = {{"DLL folder off", 0.68}, {"DLL folder off, journaled", 0.97}};
-    for (const auto& limit : limits)
-        if (const Row* row = Find(rows, QString::fromLatin1(limit.title), 10000); row != nullptr)
-            text += QStringLiteral("- %1 at 10000 files no slower than %2 s: %3 s wall%4\n")
-                        .arg(row->title).arg(limit.seconds).arg(row->cost.wallSeconds, 0, 'f', 2)
-                        .arg(Verdict(row->cost.wallSeconds <= limit.seconds));
-    return text;
+// The most a batch may take over its floor, wall time: a journaled one also writes its journal entry and
+// keeps each old file's fingerprint.
+double MostOverFloor(const QString& title) {
+    return title.contains(QStringLiteral("journaled")) ? 3.0 : 1.5;
 }
 
 QString Targets(const QList<Row>& rows, int small, int large) {
-    QString text = QStringLiteral("\n## Targets\n\n") + SwitchTargets(rows);
+    QString text = QStringLiteral("\n## Targets\n\n");
     for (const Row& row : rows) {
         if (row.files != large)
             continue;
-        text += QStringLiteral("- %1 at %2 files under %3 s: %4 s wall%5\n")
-                    .arg(row.title).arg(large).arg(MostSeconds).arg(row.cost.wallSeconds, 0, 'f', 2)
-                    .arg(Verdict(row.cost.wallSeconds < MostSeconds));
+        const double over = row.cost.wallSeconds / row.floor.wallSeconds;
+        text += QStringLiteral("- %1 at %2 files within %3x of its floor: %4x (%5 s against %6 s)%7\n")
+                    .arg(row.title).arg(large).arg(MostOverFloor(row.title)).arg(over, 0, 'f', 2)
+                    .arg(row.cost.wallSeconds, 0, 'f', 2).arg(row.floor.wallSeconds, 0, 'f', 2)
+                    .arg(Verdict(over <= MostOverFloor(row.title)));
         if (const Row* base = Find(rows, row.title, small); base != nullptr && small != large) {
             const auto perFile = [](const Row& r, double seconds) { return seconds / r.files; };
             const double growth = perFile(row, row.cost.processorSeconds) / perFile(*base, base->cost.processorSeconds);
@@ -124,6 +119,10 @@ void WriteSection(const QString& path, const QString& section) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The library's window is opened as the user opens it, on no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     int runs = 3;
     QList<int> sizes{1000, 10000};
     QString out;
@@ -157,13 +156,16 @@ int main(int argc, char** argv) {
                 rows.append({scenario.title, files, cost.layer, cost.floor});
             }
         }
+        const QString library = QStringLiteral("library");
         if (!only.isEmpty()) {
-            const QString copies = CopyTargetsSection(work + QStringLiteral("/copies"), runs, only);
+            const QString copies = library.contains(only) ? LibraryScaleSection(work + QStringLiteral("/library"), runs)
+                                                          : CopyTargetsSection(work + QStringLiteral("/copies"), runs, only);
             std::fputs((rows.isEmpty() ? copies : Section(rows, sizes, runs) + copies).toUtf8().constData(), stdout);
             return 0;
         }
         std::fprintf(stderr, "flykestrel_bench: copies against their baselines\n");
-        const QString section = Section(rows, sizes, runs) + CopyTargetsSection(work + QStringLiteral("/copies"), runs);
+        const QString section = Section(rows, sizes, runs) + CopyTargetsSection(work + QStringLiteral("/copies"), runs) +
+                                LibraryScaleSection(work + QStringLiteral("/library"), runs);
         if (out.isEmpty())
             std::fputs(section.toUtf8().constData(), stdout);
         else

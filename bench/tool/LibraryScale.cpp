@@ -1,0 +1,202 @@
+#include "LibraryScale.h"
+
+#include "fs/NativeFolder.h"
+#include "fs/Outcome.h"
+#include "install/AddonInstall.h"
+#include "install/AddonLibrary.h"
+#include "install/AddonRemoval.h"
+#include "install/ui/TF_AddonLibrary.h"
+#include "journal/JournalScope.h"
+#include "shell/Progress.h"
+#include "shell/Settings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr int FilesEach = 100;
+constexpr int SharedEach = 10; // of each add-on's files, those that lie on paths of the add-on before it
+
+struct Figure final {
+    QString what;
+    double seconds[2] = {}; // at the small and the large collection
+};
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QByteArray Contents(int addon, int file) {
+    return QByteArrayLiteral("add-on ") + QByteArray::number(addon) + " file " + QByteArray::number(file);
+}
+
+QString Name(int addon, int file) {
+    return QStringLiteral("a%1_f%2.pod").arg(addon, 4, 10, QChar('0')).arg(file, 2, 10, QChar('0'));
+}
+
+QString OwnPath(const QString& fly, int addon, int file) {
+    return fly + QStringLiteral("scenery/") + Name(addon, file);
+}
+
+// Add-on k as the installer would have taken it down: its own files, and the first files of add-on k-1
+// covered, what they held kept in the store.
+Addon Synthetic(AddonLibrary& library, int k) {
+    const QString fly = library.FlyFolder();
+    Addon addon;
+    addon.id = k + 1;
+    addon.name = QStringLiteral("addon%1").arg(k, 4, 10, QChar('0'));
+    addon.date = QDateTime::currentDateTimeUtc();
+    addon.source = fly + QStringLiteral("../sources/") + addon.name;
+    for (int j = 0; j < FilesEach - SharedEach; ++j) {
+        Write(OwnPath(fly, k, j), Contents(k, j));
+        addon.files.append({OwnPath(fly, k, j), {}, {}, FingerprintOfBytes(Contents(k, j))});
+    }
+    for (int j = 0; j < SharedEach && k > 0; ++j) {
+        const AddonFile below{OwnPath(fly, k - 1, j), FingerprintOfBytes(Contents(k - 1, j)), library.NewStoreName(),
+                              FingerprintOfBytes(Contents(k, 100 + j))};
+        Write(library.StorePath(below.stored), Contents(k - 1, j));
+        Write(below.path, Contents(k, 100 + j));
+        addon.files << below;
+    }
+    return addon;
+}
+
+// work/Fly2 with the add-ons' files, its library written once, as many installations would have left it.
+QString MakeCollection(const QString& work, int addons) {
+    QDir(work).removeRecursively();
+    const QString fly = work + QStringLiteral("/Fly2/");
+    if (!QDir().mkpath(fly + QStringLiteral("scenery")))
+        throw std::runtime_error("cannot make " + work.toStdString());
+    Write(fly + QStringLiteral("FLY2.EXE"), "MZ");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(work + QStringLiteral("/journal")));
+    AddonLibrary library(fly);
+    if (!library.MakeStore())
+        throw std::runtime_error("cannot make the library's store");
+    for (int k = 0; k < addons; ++k)
+        library.addons << Synthetic(library, k);
+    if (!library.Save())
+        throw std::runtime_error("cannot write the library");
+    AppSettings().FlyFolder = fly;
+    return fly;
+}
+
+// A new add-on's folder: its own files and the first files of the newest add-on covered.
+QString NewSource(const QString& work, int k, int newest) {
+    const QString source = work + QStringLiteral("/sources/new%1").arg(k);
+    if (!QDir().mkpath(source))
+        throw std::runtime_error("cannot make " + source.toStdString());
+    for (int j = 0; j < FilesEach - SharedEach; ++j)
+        Write(source + '/' + Name(k, j), Contents(k, j));
+    for (int j = 0; j < SharedEach; ++j)
+        Write(source + '/' + Name(newest, j), Contents(k, 100 + j));
+    return source;
+}
+
+double Seconds(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The window opened (rows filled), one add-on's files shown, its removal previewed.
+void MeasureWindow(int addons, int runs, QList<Figure>& figures, int at) {
+    std::vector<double> open, files, preview;
+    for (int run = 0; run < runs; ++run) {
+        TF_AddonLibrary window;
+        open.push_back(Seconds([&] {
+            window.show();
+            QApplication::processEvents();
+        }));
+        auto* table = window.findChild<QTableWidget*>(QStringLiteral("TableAddons"));
+        if (table->rowCount() != addons)
+            throw std::runtime_error("the library window did not list every add-on");
+        files.push_back(Seconds([&] { table->setCurrentCell(addons / 2 + run, 0); }));
+        preview.push_back(Seconds([&] {
+            window.findChild<QAbstractButton*>(QStringLiteral("ButtonPreviewRemoval"))->click();
+        }));
+    }
+    figures[0].seconds[at] = Median(open);
+    figures[1].seconds[at] = Median(files);
+    figures[2].seconds[at] = Median(preview);
+}
+
+// Add-ons in the middle of the stacks removed, then new ones installed as the windows do.
+void MeasureChanges(const QString& work, const QString& fly, int addons, int runs, QList<Figure>& figures,
+                    int at) {
+    std::vector<double> removal, install;
+    for (int run = 0; run < runs; ++run) {
+        AddonLibrary library(fly);
+        library.Load();
+        const RemovalPlan plan = PlanRemoval(library, library.IndexOf(addons / 2 + 2 * run));
+        removal.push_back(Seconds([&] {
+            if (RemoveAddon(fly, plan, false, [](const QString&) {}, NoProgress()).box() != Outcome::Box::Info)
+                throw std::runtime_error("the removal failed");
+        }));
+        InstallRequest request;
+        request.sourceFolder = NewSource(work, addons + run, addons - 1 + run);
+        request.sourceList = ListInstallSource(request.sourceFolder);
+        request.flyFolder = fly;
+        request.destination = fly + QStringLiteral("scenery/");
+        request.renameSources = false;
+        install.push_back(Seconds([&] {
+            const JournalScope journal(fly, InstallationName(request.type));
+            if (!RunInstallation(request, [](const QString&) {}).ok())
+                throw std::runtime_error("the installation failed");
+        }));
+    }
+    figures[3].seconds[at] = Median(removal);
+    figures[4].seconds[at] = Median(install);
+}
+
+} // namespace
+
+QString LibraryScaleSection(const QString& work, int runs) {
+    QList<Figure> figures{{QStringLiteral("library window opened, rows filled")},
+                          {QStringLiteral("one add-on's files with their owners")},
+                          {QStringLiteral("\"Aperçu de la désinstallation\"")},
+                          {QStringLiteral("removal of an add-on in the middle of the stacks")},
+                          {QStringLiteral("installation of one more add-on")}};
+    const int sizes[2] = {100, 1000};
+    for (int at = 0; at < 2; ++at) {
+        std::fprintf(stderr, "flykestrel_bench: library of %d add-ons\n", sizes[at]);
+        const QString fly = MakeCollection(work, sizes[at]);
+        MeasureWindow(sizes[at], runs, figures, at);
+        MeasureChanges(work, fly, sizes[at], runs, figures, at);
+    }
+    QDir(work).removeRecursively();
+    QString text = QStringLiteral(
+        "\n## The add-on library at the size of a collection\n\nA library of 100, then 1 000 scenery add-ons of "
+        "100 files each, 10 of each add-on's files covering files of the one before it (a library file of "
+        "100 000 file records at 1 000), made once without the installer; the window and the operations "
+        "run as the user runs them. Wall seconds, median of %1 runs; growth = time per add-on at 1 000 "
+        "over time per add-on at 100.\n\n| figure | 100 add-ons s | 1 000 add-ons s | growth | target | |\n"
+        "|---|---|---|---|---|---|\n")
+                       .arg(runs);
+    for (const Figure& f : figures) {
+        const double growth = (f.seconds[1] / sizes[1]) / (f.seconds[0] / sizes[0]);
+        text += QStringLiteral("| %1 | %2 | %3 | %4x | within 1.3x | %5 |\n")
+                    .arg(f.what)
+                    .arg(f.seconds[0], 0, 'f', 3)
+                    .arg(f.seconds[1], 0, 'f', 3)
+                    .arg(growth, 0, 'f', 2)
+                    .arg(growth <= 1.3 ? QStringLiteral("met") : QStringLiteral("MISSED"));
+    }
+    return text;
+}

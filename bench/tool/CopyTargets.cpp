@@ -17,7 +17,6 @@
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
-#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -204,23 +203,32 @@ void InstallArchive(const QString& work, int files) {
         throw std::runtime_error("the installer did not install every file of the archive");
 }
 
-// The peak resident set, in MiB, of a child process that installs the archive.
+// The peak resident set of a child process while it installs the archive, in MiB: the peak it inherits
+// from this process is cleared first (/proc/self/clear_refs), and the child writes its own to work/peak.
 double InstallPeakMiB(const QString& work, int files) {
     Reset(work);
+    const QString peak = work + "/peak";
     const pid_t child = ::fork();
     if (child == 0) {
         try {
+            Shell("echo 5 > /proc/" + QString::number(::getpid()) + "/clear_refs");
             InstallArchive(work, files);
+            Shell("grep VmHWM /proc/" + QString::number(::getpid()) + "/status > " + Quoted(peak));
         } catch (const std::exception&) {
             ::_exit(1);
         }
         ::_exit(0);
     }
     int status = 0;
-    struct rusage usage {};
-    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error("the installation of the archive failed in its child process");
-    return double(usage.ru_maxrss) / 1024;
+    QFile file(peak);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("no peak memory from the child process");
+    const double kib = file.readAll().simplified().split(' ').value(1).toDouble();
+    if (kib <= 0)
+        throw std::runtime_error("no peak memory from the child process");
+    return kib / 1024;
 }
 
 QList<Figure> Archives(const QString& work, int runs) {

@@ -60,7 +60,6 @@ public:
 
     // The number of the first record whose key field bytes match the probe's; -1 if none.
     int FindRecord(const TriDbRecord& probe, int keyField);
-    void AddOrReplace(const TriDbRecord& record, int keyField);
     // Takes the record out (the record of these bytes), closing the gap; unknown records are ignored.
     void RemoveRecord(const TriDbRecord& record);
     // Applies a DEX table: '*' records delete, others replace or add, one progress line each. Records

@@ -32,10 +32,6 @@ bool TriDb::SameSize(const TriDbRecord& record) const {
     return record.GetTemplate()->GetRecordSize() == recordTemplate_.GetRecordSize();
 }
 
-void TriDb::AddOrReplace(const TriDbRecord& record, int keyField) {
-    Put(record, keyField, nullptr);
-}
-
 void TriDb::Put(const TriDbRecord& record, int keyField, const RecordStore* source) {
     const int slot = FindSlot(record, keyField);
     if (slot < 0) {

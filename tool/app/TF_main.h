@@ -23,7 +23,7 @@ class TF_main final : public QWidget {
     // The other windows of the tool, known once they all exist.
     void SetWindows(const SubsystemWindows* windows) { windows_ = windows; }
 
-    // The 21 work buttons, usable only while the paths are valid.
+    // The 22 work buttons, usable only while the paths are valid.
     static const QStringList& WorkButtons();
     // Enables or disables the work buttons; page 0 with FlyFolder shown, or page "Init" with it emptied.
     void ActivateOtherKeys(bool enable);
@@ -50,7 +50,7 @@ class TF_main final : public QWidget {
     QWidget* PageSceneries();
     QWidget* PageInstall();
 
-    // Runs handler when the button of that name is clicked; an error it raises is shown in the error box.
+    // Runs handler when the button of that name is clicked.
     void OnClick(const char* buttonName, std::function<void()> handler);
     void ConnectButtons();
     void FormShow();

@@ -103,14 +103,8 @@ Done CopyBatch::Stream(const Copy& copy, int out, Fingerprint& after) const {
     FileHash hash;
     const Done given = copy.contents([&](const char* data, qint64 size) -> Done {
         hash.Add(data, size);
-        for (qint64 done = 0; done < size;) {
-            const ssize_t wrote = ::write(out, data + done, size_t(size - done));
-            if (wrote < 0 && errno == EINTR)
-                continue;
-            if (wrote <= 0)
-                return SystemFailure(copy.target, wrote < 0 ? errno : EIO);
-            done += wrote;
-        }
+        if (const int error = WriteFully(out, data, size); error != 0)
+            return SystemFailure(copy.target, error);
         return {};
     });
     if (!given)

@@ -23,11 +23,13 @@ void PrefaultForWrite(void* data, size_t bytes) {
     constexpr uintptr_t kHuge = 2 << 20;
     const uintptr_t hugeStart = (start + kHuge - 1) & ~(kHuge - 1);
     const uintptr_t hugeEnd = end & ~(kHuge - 1);
+    // Both are hints: where the system refuses one, the pages come as before, one fault at a time.
     if (hugeEnd > hugeStart)
         (void)madvise(reinterpret_cast<void*>(hugeStart), hugeEnd - hugeStart, MADV_HUGEPAGE);
     if (end > start)
         (void)madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
 #else
+    // Without the request the pages come on first touch.
     (void)data;
     (void)bytes;
 #endif

@@ -81,7 +81,8 @@ class ArchiveInstallTest : public InstallFixture {
         return request;
     }
 
-    // Installs as the window does, in its own journal entry; the log.
+    // Installs as the window does, in its own journal entry, expecting it to succeed; the log, which the
+    // cases that only need the installation made drop.
     QStringList Install(const InstallRequest& request) const {
         QStringList log;
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
@@ -174,6 +175,7 @@ TEST_F(ArchiveInstallTest, AHostileArchiveChangesNothing) {
         {"encrypted", ZipArchive({{.name = "a.pod", .data = "x", .flags = 1}}), "mot de passe"},
         {"cut short", ZipArchive(ZipEntries()).chopped(30), "ZIP"},
     };
+    // An add-on already in the library and the journal, so that a refusal must leave both as they are.
     (void)Install(
         Request(FixtureFile(Path("downloads"), "first.zip", WrittenArchive("zip", AddonEntries()))));
     for (const auto& c : cases) {

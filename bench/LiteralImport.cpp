@@ -6,6 +6,7 @@
 #include "driver/IndexGenFactory.h"
 #include "driver/NavDatabase.h"
 #include "pod/FlyFile.h"
+#include "pod/FlyFolder.h"
 #include "pod/PodList.h"
 
 #include <algorithm>
@@ -170,7 +171,7 @@ LiteralCost RunLiteralImport(const std::string& fly, const std::string& dexName,
 
     start = Clock::now();
     table.SortByKey();
-    table.Save(PodList::GetFlyFolder() + "DATABASE\\" + database.table);
+    table.Save(FlyFolder::Get() + "DATABASE\\" + database.table);
     cost.restSeconds += Since(start);
     double indexSorts = 0;
     const double indexSeconds = WriteIndexes(database, indexSorts);

@@ -8,7 +8,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
-#include "pod/PodList.h"
+#include "pod/FlyFolder.h"
 
 #include <utility>
 
@@ -55,7 +55,7 @@ void TriDb::LoadTemplateFor(const std::string& tableName) {
         if (!IsPlainTableName(database)) {
             const std::string message =
                 FormatMessage("%s names the database \"%s\", which is not a table file in DATABASE",
-                              ShownPath(tableName, PodList::GetFlyFolder()).c_str(), database.c_str());
+                              ShownPath(tableName, FlyFolder::Get()).c_str(), database.c_str());
             Clear();
             throw ZorException("TriDb", 140, ErrorCode::kDatabaseOutsideFolder, message);
         }
@@ -144,8 +144,8 @@ int TriDb::CheckRecordSize() const {
     if (headerSize != templateSize)
         throw ZorException("TriDb", 421, ErrorCode::kRecordSizesDiffer,
                            FormatMessage("%s specifies %i bytes, %s specifies %i bytes",
-                                         ShownPath(name_, PodList::GetFlyFolder()).c_str(), headerSize,
-                                         ShownPath(templateName_, PodList::GetFlyFolder()).c_str(),
+                                         ShownPath(name_, FlyFolder::Get()).c_str(), headerSize,
+                                         ShownPath(templateName_, FlyFolder::Get()).c_str(),
                                          templateSize));
     return headerSize;
 }

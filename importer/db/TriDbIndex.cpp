@@ -14,7 +14,7 @@
 #include "db/TriDbdHeader.h"
 #include "platform/NativeFs.h"
 #include "platform/PrefaultedArray.h"
-#include "pod/PodList.h"
+#include "pod/FlyFolder.h"
 
 #include <algorithm>
 
@@ -65,7 +65,7 @@ void TriDb::SortByKey(const std::function<void(const TriDbRecord&)>& check) {
 void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
                         const std::optional<std::string>& filterCode, uint32_t filterMask,
                         const std::string& writeTo, bool flushed) {
-    const std::string path = PodList::GetFlyFolder() + "DATABASE\\" + indexName;
+    const std::string path = FlyFolder::Get() + "DATABASE\\" + indexName;
     MessageSink::Printf("Creating index file %s\n", ShownPath(path).c_str());
     const auto* dbd = dynamic_cast<const TriDbdHeader*>(header_.get());
     if (!dbd)

@@ -4,6 +4,7 @@
 #include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
+#include "pod/FlyFolder.h"
 #include "pod/PodList.h"
 
 #include <cstdint>
@@ -81,7 +82,7 @@ void TriDbTemplate::ParseFieldLine(const std::string& line) {
         throw ZorException("TriDbTemplate", 150, ErrorCode::kInvalidTemplate,
                            FormatMessage("Field %s of %s lies outside any record (offset %i, width %i)",
                                          entry.fieldCode.c_str(),
-                                         ShownPath(name, PodList::GetFlyFolder()).c_str(), entry.offset,
+                                         ShownPath(name, FlyFolder::Get()).c_str(), entry.offset,
                                          entry.width));
     fields.push_back(std::move(entry));
 }
@@ -129,7 +130,7 @@ void TriDbTemplate::CheckKeyField() const {
                            FormatMessage("Key field %s of %s lies outside the record (offset %i, width %i, "
                                          "record size %i)",
                                          key.fieldCode.c_str(),
-                                         ShownPath(name, PodList::GetFlyFolder()).c_str(), key.offset,
+                                         ShownPath(name, FlyFolder::Get()).c_str(), key.offset,
                                          key.width, recordSize));
 }
 

@@ -11,6 +11,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/NativeFs.h"
 #include "pod/FlyFile.h"
+#include "pod/FlyFolder.h"
 #include "pod/PodList.h"
 #include "pod/PodWriter.h"
 
@@ -23,7 +24,7 @@ DexMerger::DexMerger(const std::optional<std::string>& folder, bool preview) {
         ImportTransaction::RecoverInterrupted();
     for (const NavDatabase& database : NavDatabase::All())
         PodList::AddPod(database.archive);
-    const std::string databaseFolder = PodList::FullName("DATABASE");
+    const std::string databaseFolder = FlyFolder::FullName("DATABASE");
     if (!PathExists(databaseFolder)) {
         if (preview)
             return;
@@ -71,7 +72,7 @@ void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& da
                                TriDb& table) {
     const std::string tableName = MergeInMemory(dexName, database, table);
     const std::string saved = work.WorkFile(database.table);
-    table.Save(PodList::FullName(tableName), saved, work.FlushesWorkFiles());
+    table.Save(FlyFolder::FullName(tableName), saved, work.FlushesWorkFiles());
     work.Wrote(database.table);
     FlyFile image;
     image.OpenDisk(saved);
@@ -87,7 +88,7 @@ std::string DexMerger::MergeInMemory(const std::string& dexName, const NavDataba
     dexFile.Reset();
     dex.CheckRecordSize();
     const std::string tableName = "DATABASE\\" + dex.GetHeader()->GetDatabaseName();
-    MessageSink::Printf("Adding to database %s\n", ShownPath(tableName, PodList::GetFlyFolder()).c_str());
+    MessageSink::Printf("Adding to database %s\n", ShownPath(tableName, FlyFolder::Get()).c_str());
 
     FlyFile tableFile;
     PodList::OpenFlyFile(tableName, tableFile, false);
@@ -181,7 +182,7 @@ void DexMerger::PackArchive(const NavDatabase& database, ImportTransaction& work
 
 void DexMerger::BuildPod(const std::string& tmpName, const std::string& description,
                          const std::vector<std::string>& files, const ImportTransaction* work) {
-    const std::string target = PodList::FullName("SYSTEM\\" + tmpName);
+    const std::string target = FlyFolder::FullName("SYSTEM\\" + tmpName);
     MessageSink::Printf("Building %s\n", tmpName.substr(0, tmpName.find('.')).c_str());
     PodWriter writer;
     // Nothing reads the two numbers of a version 3 header; 1000 each is what archives of this format carry.

@@ -2,7 +2,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/NativeFs.h"
-#include "pod/PodList.h"
+#include "pod/FlyFolder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,7 +42,7 @@ void RemoveFrom(const std::string& folder, const std::set<std::string>& names,
 } // namespace
 
 std::string ImportFiles::System(const std::string& extension) const {
-    return PodList::FullName("SYSTEM\\" + database_.BaseName() + extension);
+    return FlyFolder::FullName("SYSTEM\\" + database_.BaseName() + extension);
 }
 
 std::string ImportFiles::Pod() const {
@@ -54,7 +54,7 @@ std::string ImportFiles::Backup() const {
 }
 
 std::string ImportFiles::NewPod() const {
-    return PodList::FullName("SYSTEM\\" + database_.tmpName);
+    return FlyFolder::FullName("SYSTEM\\" + database_.tmpName);
 }
 
 std::string ImportFiles::NewBackup() const {
@@ -75,7 +75,7 @@ std::string ImportFiles::Work(const std::string& file) {
 
 void ImportFiles::RemoveTemporaries() const {
     const std::string base = database_.BaseName();
-    RemoveFrom(PodList::FullName("SYSTEM"),
+    RemoveFrom(FlyFolder::FullName("SYSTEM"),
                {UpperAscii(database_.tmpName), base + "TRI" + kWorkSuffix, base + "TODO" + kWorkSuffix},
                {base + "TRI"});
     std::set<std::string> work;
@@ -84,5 +84,5 @@ void ImportFiles::RemoveTemporaries() const {
         work.insert(file + kWorkSuffix);
         loose.insert(file);
     }
-    RemoveFrom(PodList::FullName("DATABASE"), work, loose);
+    RemoveFrom(FlyFolder::FullName("DATABASE"), work, loose);
 }

@@ -24,6 +24,7 @@
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "pod/FlyFile.h"
+#include "pod/FlyFolder.h"
 #include "pod/MappedFile.h"
 #include "pod/PodList.h"
 
@@ -57,7 +58,7 @@ void BackUpArchive(const std::string& pod, const std::string& backup, const std:
 bool IsArchivedCopy(const std::string& relative) {
     try {
         FlyFile loose;
-        loose.OpenDisk(PodList::FullName(relative));
+        loose.OpenDisk(FlyFolder::FullName(relative));
         FlyFile archived;
         PodList::OpenFlyFile(relative, archived, true);
         return loose.size == archived.size && std::memcmp(loose.data, archived.data, loose.size) == 0;
@@ -90,7 +91,7 @@ void ImportTransaction::RecoverInterrupted() {
 }
 
 std::string ImportTransaction::WorkFile(const std::string& file) const {
-    return PodList::FullName(ImportFiles::Work(file));
+    return FlyFolder::FullName(ImportFiles::Work(file));
 }
 
 void ImportTransaction::Wrote(const std::string& file) {
@@ -111,7 +112,7 @@ void ImportTransaction::SurveyLooseFiles() {
     for (const std::string& file : files_.Database().packedFiles) {
         const std::string loose = ImportFiles::Loose(file);
         // A loose file that -K keeps and this import did not write stays as it is.
-        if ((keepFiles_ && !written_.count(file)) || !PathExists(PodList::FullName(loose)))
+        if ((keepFiles_ && !written_.count(file)) || !PathExists(FlyFolder::FullName(loose)))
             continue;
         (IsArchivedCopy(loose) ? copies_ : differing_).push_back(file);
     }
@@ -142,7 +143,7 @@ void ImportTransaction::Commit() {
     if (!steps.IsEmpty())
         steps.Write(files_.Record());
     for (const std::string& file : copies_)
-        RemoveOrThrow(PodList::FullName(ImportFiles::Loose(file)));
+        RemoveOrThrow(FlyFolder::FullName(ImportFiles::Loose(file)));
     const std::string newPod = files_.NewPod();
     if (const int error = RenameReplacing(newPod, pod))
         throw ZorException(

@@ -17,6 +17,7 @@ NavIndex Multi(std::string file, std::string first, std::string second) {
     return {std::move(file), Kind::Multi, std::move(first), std::move(second), {}, 0};
 }
 
+// The databases the importer merges into, one entry each: a data table, longer than a function's 50 lines.
 std::vector<NavDatabase> MakeDatabases() {
     return {
         {"AIRPORT.DBD",

@@ -4,8 +4,8 @@
 #include "base/ZorException.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
+#include "pod/FlyFolder.h"
 #include "pod/MappedFile.h"
-#include "pod/PodList.h"
 
 #include <sstream>
 
@@ -75,9 +75,9 @@ RecoveryRecord RecoveryRecord::Read(const std::string& path) {
 
 void RecoveryRecord::CarryOut() const {
     for (const Step& step : steps_) {
-        const std::string from = PodList::FullName(step.from);
+        const std::string from = FlyFolder::FullName(step.from);
         if (!step.to.empty()) {
-            const std::string to = PodList::FullName(step.to);
+            const std::string to = FlyFolder::FullName(step.to);
             if (const int error = PathExists(from) ? RenameReplacing(from, to) : 0)
                 throw ZorException(
                     "RecoveryRecord", 83, static_cast<uint32_t>(error),

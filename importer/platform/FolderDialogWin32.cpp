@@ -1,6 +1,5 @@
 #include "platform/FolderDialog.h"
 
-#include "platform/FolderPrompt.h"
 #include "platform/WideText.h"
 
 #include <windows.h>

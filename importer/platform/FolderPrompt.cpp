@@ -2,6 +2,7 @@
 
 #include "platform/FolderDialog.h"
 #include "platform/NativeFs.h"
+#include "platform/SimulatorFolder.h"
 #include "platform/TerminalKey.h"
 #include "platform/WineRegistry.h"
 
@@ -52,10 +53,6 @@ void ShowChoices(FILE* out, const std::vector<std::string>& choices) {
 }
 
 } // namespace
-
-bool HoldsFly2Exe(const std::string& folder) {
-    return !folder.empty() && IsFolder(folder) && IsRegularFile(folder + "/FLY2.EXE");
-}
 
 std::optional<std::string> PromptFlyFolder() {
     FILE* in = promptIn != nullptr ? promptIn : stdin;

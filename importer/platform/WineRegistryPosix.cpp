@@ -1,9 +1,9 @@
 #include "platform/WineRegistry.h"
 
 #include "platform/AsciiCase.h"
-#include "platform/FolderPrompt.h"
 #include "platform/NativeFs.h"
 #include "platform/ReadOnlyMap.h"
+#include "platform/SimulatorFolder.h"
 #include "platform/WinePrefix.h"
 
 #include <algorithm>

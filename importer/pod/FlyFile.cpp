@@ -1,6 +1,6 @@
 #include "pod/FlyFile.h"
 
-#include "pod/PodList.h"
+#include "pod/FlyFolder.h"
 
 #include <utility>
 
@@ -20,6 +20,6 @@ void FlyFile::Set(const uint8_t* data_, uint32_t size_, std::string name_, uint3
 void FlyFile::OpenDisk(const std::string& path) {
     Reset();
     map_.Open(path);
-    Set(map_.Data(), map_.Size(), PodList::IsFullName(path) ? PodList::RelativeName(path) : path,
+    Set(map_.Data(), map_.Size(), FlyFolder::IsFullName(path) ? FlyFolder::RelativeName(path) : path,
         map_.Time());
 }

@@ -25,6 +25,44 @@ PodEntry EntryAt(std::span<const uint8_t> bytes, uint64_t offset) {
     return ReadRecord<PodEntry>(bytes.subspan(static_cast<size_t>(offset))).value();
 }
 
+// Checks the name table (one terminated name per entry) and each entry's name and data against the file
+// size; Validate has checked that the directory lies inside bytes.
+void CheckEntries(std::span<const uint8_t> bytes, const char* path, uint64_t directory, uint64_t count) {
+    const uint8_t* data = bytes.data();
+    const uint64_t size = bytes.size();
+    const uint64_t names = directory + PodEntry::kSize * count;
+    uint64_t walk = names;
+    for (uint64_t k = 0; k < count; ++k) {
+        const PodEntry entry = EntryAt(bytes, directory + PodEntry::kSize * k);
+        const int64_t walked = TextLength(data, walk, size);
+        if (walked < 0)
+            throw ZorException("PodFile", 75, ErrorCode::kNameTableUnterminated,
+                               FormatMessage("Damaged archive %s: name table at offset %llu ends without the "
+                                             "terminating zero of name %llu",
+                                             path, static_cast<unsigned long long>(names),
+                                             static_cast<unsigned long long>(k)));
+        walk += static_cast<uint64_t>(walked) + 1;
+        const uint64_t nameAt = names + entry.nameOffset;
+        if (TextLength(data, nameAt, size) < 0)
+            throw ZorException(
+                "PodFile", 84, ErrorCode::kNamePastEnd,
+                FormatMessage("Damaged archive %s: name of entry %llu at offset %llu passes the end "
+                              "of the file",
+                              path, static_cast<unsigned long long>(k),
+                              static_cast<unsigned long long>(nameAt)));
+        const uint64_t dataAt = entry.dataOffset;
+        const uint64_t dataSize = entry.size;
+        if (dataAt + dataSize > size)
+            throw ZorException(
+                "PodFile", 93, ErrorCode::kDataPastEnd,
+                FormatMessage(
+                    "Damaged archive %s: data of entry %llu at offset %llu (%llu bytes) "
+                    "passes the end of the file (%llu bytes)",
+                    path, static_cast<unsigned long long>(k), static_cast<unsigned long long>(dataAt),
+                    static_cast<unsigned long long>(dataSize), static_cast<unsigned long long>(size)));
+    }
+}
+
 } // namespace
 
 void PodFile::Open(const std::string& path) {
@@ -66,7 +104,6 @@ uint32_t PodFile::DirectoryOffset(std::span<const uint8_t> bytes) const {
 void PodFile::Validate(std::span<const uint8_t> bytes, const std::string& name) const {
     const std::string shown = ShownPath(name);
     const char* path = shown.c_str();
-    const uint8_t* data = bytes.data();
     const uint64_t size = bytes.size();
     const uint32_t headerSize = version_ == 3 ? PodExtension::kHeaderSize3 : PodHeader::kSize;
     if (size < headerSize)
@@ -84,36 +121,7 @@ void PodFile::Validate(std::span<const uint8_t> bytes, const std::string& name) 
                           "end of the file (%llu bytes)",
                           path, static_cast<unsigned long long>(directory),
                           static_cast<unsigned long long>(count), static_cast<unsigned long long>(size)));
-    uint64_t walk = names;
-    for (uint64_t k = 0; k < count; ++k) {
-        const PodEntry entry = EntryAt(bytes, directory + PodEntry::kSize * k);
-        const int64_t walked = TextLength(data, walk, size);
-        if (walked < 0)
-            throw ZorException("PodFile", 75, ErrorCode::kNameTableUnterminated,
-                               FormatMessage("Damaged archive %s: name table at offset %llu ends without the "
-                                             "terminating zero of name %llu",
-                                             path, static_cast<unsigned long long>(names),
-                                             static_cast<unsigned long long>(k)));
-        walk += static_cast<uint64_t>(walked) + 1;
-        const uint64_t nameAt = names + entry.nameOffset;
-        if (TextLength(data, nameAt, size) < 0)
-            throw ZorException(
-                "PodFile", 84, ErrorCode::kNamePastEnd,
-                FormatMessage("Damaged archive %s: name of entry %llu at offset %llu passes the end "
-                              "of the file",
-                              path, static_cast<unsigned long long>(k),
-                              static_cast<unsigned long long>(nameAt)));
-        const uint64_t dataAt = entry.dataOffset;
-        const uint64_t dataSize = entry.size;
-        if (dataAt + dataSize > size)
-            throw ZorException(
-                "PodFile", 93, ErrorCode::kDataPastEnd,
-                FormatMessage(
-                    "Damaged archive %s: data of entry %llu at offset %llu (%llu bytes) "
-                    "passes the end of the file (%llu bytes)",
-                    path, static_cast<unsigned long long>(k), static_cast<unsigned long long>(dataAt),
-                    static_cast<unsigned long long>(dataSize), static_cast<unsigned long long>(size)));
-    }
+    CheckEntries(bytes, path, directory, count);
 }
 
 void PodFile::Close() {

@@ -2,27 +2,19 @@
 
 #include "base/ErrorCodes.h"
 #include "base/ZorException.h"
-#include "platform/AsciiCase.h"
 #include "platform/FolderPrompt.h"
 #include "platform/NativeFs.h"
 #include "platform/OutputFile.h"
 #include "platform/StoredSetting.h"
 #include "platform/WineRegistry.h"
+#include "pod/FlyFolder.h"
 #include "pod/PodFile.h"
 
 #include <vector>
 
 namespace {
 
-std::string flyFolder;
 std::vector<PodFile> pods;
-
-std::string ForwardSlashes(std::string text) {
-    for (char& c : text)
-        if (c == '\\')
-            c = '/';
-    return text;
-}
 
 std::string StoredFlyFolder() {
     if (std::optional<std::string> stored = ReadStoredFlyFolder())
@@ -45,44 +37,13 @@ void PodList::SetFlyFolder(const std::optional<std::string>& folder, bool storeA
     std::string found = folder ? *folder : StoredFlyFolder();
     if (found.empty())
         found = PromptedFlyFolder(storeAnswer);
-    if (found.empty()) {
-        flyFolder.clear();
+    FlyFolder::Set(found);
+    if (found.empty())
         throw ZorException("PodList", 48, ErrorCode::kNoFlyFolder, "Cannot find Fly2 directory");
-    }
-    flyFolder = ForwardSlashes(found);
-    if (flyFolder.back() != '/')
-        flyFolder += '/';
-}
-
-std::string PodList::GetFlyFolder() {
-    return flyFolder;
-}
-
-bool PodList::IsFullName(const std::string& name) {
-    // Compared like the simulator's upper-case names: without regard to ASCII case.
-    return !flyFolder.empty() && name.size() >= flyFolder.size() &&
-           EqualIgnoringAsciiCase(ForwardSlashes(name.substr(0, flyFolder.size())), flyFolder);
-}
-
-std::string PodList::RelativeName(const std::string& name) {
-    std::string relative =
-        UpperAscii(IsFullName(name) ? std::string_view(name).substr(flyFolder.size()) : name);
-    for (char& c : relative)
-        if (c == '/')
-            c = '\\';
-    return relative;
-}
-
-std::string PodList::FullName(const std::string& name) {
-    const std::string relative = RelativeName(name);
-    if (!IsSafeRelativeName(relative))
-        throw ZorException("PodList", 77, ErrorCode::kUnsafeName,
-                           FormatMessage("Refused name %s: it leaves the Fly2 directory", name.c_str()));
-    return flyFolder + relative;
 }
 
 void PodList::AddPod(const std::string& name) {
-    const std::string full = FullName(name);
+    const std::string full = FlyFolder::FullName(name);
     for (const PodFile& pod : pods)
         if (pod.GetName() == full)
             return;
@@ -93,12 +54,12 @@ void PodList::AddPod(const std::string& name) {
 
 void PodList::OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly) {
     file.Reset();
-    const std::string full = FullName(name);
+    const std::string full = FlyFolder::FullName(name);
     if (!podOnly && PathExists(full)) {
         file.OpenDisk(full);
         return;
     }
-    const std::string relative = RelativeName(name);
+    const std::string relative = FlyFolder::RelativeName(name);
     for (const PodFile& pod : pods) {
         const PodEntryRef entry = pod.Find(relative);
         if (!entry.IsNull()) {
@@ -106,15 +67,15 @@ void PodList::OpenFlyFile(const std::string& name, FlyFile& file, bool podOnly) 
             return;
         }
     }
-    throw ZorException("PodList", 107, ErrorCode::kNotFound, FormatMessage("Unable to open %s", ShownPath(name, flyFolder).c_str()));
+    throw ZorException("PodList", 107, ErrorCode::kNotFound, FormatMessage("Unable to open %s", ShownPath(name, FlyFolder::Get()).c_str()));
 }
 
 bool PodList::ExtractFlyFile(const std::string& name, bool overwrite, const std::string& writeTo) {
-    const std::string full = FullName(name);
+    const std::string full = FlyFolder::FullName(name);
     if (!overwrite && PathExists(full))
         return false;
     FlyFile image;
-    OpenFlyFile(RelativeName(name), image, true);
+    OpenFlyFile(FlyFolder::RelativeName(name), image, true);
     OutputFile out;
     if (const int error = writeTo.empty() ? out.Create(full, true) : out.Create(writeTo, false))
         throw ZorException("PodList", 118, error, FormatMessage("Unable to create %s", ShownPath(full).c_str()));

@@ -5,17 +5,16 @@
 #include <optional>
 #include <string>
 
-// The Fly2 folder and the process-wide list of open POD archives. Names passed in are either relative
-// to the Fly2 folder (DATABASE\AIRPORT.DBD, any case) or full (GetFlyFolder() + relative name).
+// Finds the Fly2 folder (kept by FlyFolder) and holds the process-wide list of open POD archives. Names
+// passed in are either relative to the Fly2 folder (DATABASE\AIRPORT.DBD, any case) or full.
 class PodList final {
   public:
     PodList() = delete;
 
     // The given folder, else the stored setting, else a terminal prompt (stores the answer unless
     // storeAnswer is false; an empty folder given goes straight to it); none of them: ZorException code 3
-    // "Cannot find Fly2 directory". The folder is kept as given, '\' turned into '/', ending in '/'.
+    // "Cannot find Fly2 directory". The folder found is handed to FlyFolder::Set.
     static void SetFlyFolder(const std::optional<std::string>& folder, bool storeAnswer = true);
-    static std::string GetFlyFolder();
 
     // Opens SYSTEM\X.POD (relative name) and appends it, unless the same archive is already open.
     static void AddPod(const std::string& name);
@@ -29,12 +28,4 @@ class PodList final {
     // Unmaps every archive. Images taken from archives must not be used afterwards.
     static void CloseAllPods();
     static int GetPodCount();
-
-    // Whether name begins with the Fly2 folder ('\' and '/' taken alike, ASCII case ignored).
-    static bool IsFullName(const std::string& name);
-    // The name below the Fly2 folder, upper case with backslashes (DATABASE\AIRPORT.DBD).
-    static std::string RelativeName(const std::string& name);
-    // GetFlyFolder() + RelativeName(name). Refuses a name that would leave the Fly2 folder (a ".."
-    // component, a leading separator, a drive letter) with code 0x10010.
-    static std::string FullName(const std::string& name);
 };

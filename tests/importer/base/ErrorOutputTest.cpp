@@ -1,4 +1,4 @@
-#include "ImporterTestFiles.h"
+#include "CapturedOutput.h"
 
 #include "base/MessageSink.h"
 #include "base/ZorException.h"

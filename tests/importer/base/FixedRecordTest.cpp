@@ -1,7 +1,6 @@
 #include "base/FixedRecord.h"
 #include "base/ByteCursor.h"
 #include "base/FixedText.h"
-#include "pod/PodEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -52,14 +51,38 @@ TEST(ByteCursor, ReadsLittleEndianAndFailsPastTheEndWithoutMoving) {
     EXPECT_FALSE(ByteReader(bytes, 6).Ok());
 }
 
+namespace {
+
+// Fields of every width, packed without padding, the way the files' records are laid out.
+struct MixedRecord final {
+    static constexpr uint32_t kSize = 8;
+
+    uint8_t flag = 0;
+    uint8_t kind = 0;
+    uint16_t count = 0;
+    uint32_t offset = 0;
+
+    template <typename Self, typename Visit> static constexpr void Fields(Self& r, Visit&& visit) {
+        visit(r.flag);
+        visit(r.kind);
+        visit(r.count);
+        visit(r.offset);
+    }
+};
+static_assert(ListedSize<MixedRecord>() == MixedRecord::kSize);
+
+} // namespace
+
 TEST(FixedRecord, ShortImageReadsNothingAndBytesRoundTrip) {
-    std::vector<uint8_t> bytes(PodEntry::kSize);
+    std::vector<uint8_t> bytes(MixedRecord::kSize);
     for (size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<uint8_t>(i + 1);
-    const std::optional<PodEntry> entry = ReadRecord<PodEntry>(bytes);
-    ASSERT_TRUE(entry);
-    EXPECT_EQ(entry->size, 0x08070605u);
-    const auto written = RecordBytes(*entry);
+    const std::optional<MixedRecord> record = ReadRecord<MixedRecord>(bytes);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->kind, 0x02u);
+    EXPECT_EQ(record->count, 0x0403u);
+    EXPECT_EQ(record->offset, 0x08070605u);
+    const auto written = RecordBytes(*record);
     EXPECT_EQ(std::vector<uint8_t>(written.begin(), written.end()), bytes);
-    EXPECT_FALSE(ReadRecord<PodEntry>(std::span(bytes).first(PodEntry::kSize - 1)));
+    EXPECT_FALSE(ReadRecord<MixedRecord>(std::span(bytes).first(MixedRecord::kSize - 1)));
 }

@@ -1,7 +1,5 @@
 #include "ImporterTestFiles.h"
 
-#include "base/MessageSink.h"
-
 #include <algorithm>
 #include <random>
 #include <fstream>
@@ -84,20 +82,4 @@ void Put32(Bytes& bytes, size_t offset, uint32_t value) {
 void PutText(Bytes& bytes, size_t offset, const std::string& text) {
     for (size_t i = 0; i < text.size(); ++i)
         bytes.at(offset + i) = static_cast<uint8_t>(text[i]);
-}
-
-namespace {
-
-void Capture(void* context, const char* text) {
-    static_cast<std::string*>(context)->append(text);
-}
-
-} // namespace
-
-CapturedOutput::CapturedOutput() {
-    MessageSink::Instance().SetWriter(&text, Capture);
-}
-
-CapturedOutput::~CapturedOutput() {
-    MessageSink::Instance().SetWriter(nullptr, nullptr);
 }

@@ -39,14 +39,3 @@ std::vector<std::string> Listing(const std::filesystem::path& folder);
 uint32_t Le32(const Bytes& bytes, size_t offset);
 void Put32(Bytes& bytes, size_t offset, uint32_t value);
 void PutText(Bytes& bytes, size_t offset, const std::string& text); // without terminator
-
-// Everything MessageSink prints while it lives.
-class CapturedOutput final {
-  public:
-    CapturedOutput();
-    CapturedOutput(const CapturedOutput&) = delete;
-    CapturedOutput& operator=(const CapturedOutput&) = delete;
-    ~CapturedOutput();
-
-    std::string text;
-};

@@ -1,3 +1,4 @@
+#include "CapturedOutput.h"
 #include "DbTestFiles.h"
 
 #include "base/ZorException.h"

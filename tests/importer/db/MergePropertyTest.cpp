@@ -1,4 +1,5 @@
 // The indexed merge against a plain scan in record order, on random tables with many equal keys.
+#include "CapturedOutput.h"
 #include "DbTestFiles.h"
 
 #include "db/TriDb.h"

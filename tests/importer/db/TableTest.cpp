@@ -1,3 +1,4 @@
+#include "CapturedOutput.h"
 #include "DbTestFiles.h"
 #ifndef _WIN32
 #include "FileSizeLimit.h"

@@ -1,4 +1,5 @@
 // The synthetic installation loads back through the importer's own readers.
+#include "CapturedOutput.h"
 #include "DbTestFiles.h"
 
 #include "base/ZorException.h"

@@ -1,3 +1,4 @@
+#include "CapturedOutput.h"
 #include "ImporterTestFiles.h"
 
 #include "base/ZorException.h"

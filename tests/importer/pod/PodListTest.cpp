@@ -9,6 +9,7 @@
 #include "platform/HomeFolder.h"
 #endif
 #include "platform/StoredSetting.h"
+#include "pod/FlyFolder.h"
 #include "pod/PodList.h"
 #include "pod/PodWriter.h"
 
@@ -86,12 +87,12 @@ class PodListTest : public testing::Test {
 
 TEST_F(PodListTest, FolderFromTheCommandLineEndsInOneSlash) {
     PodList::SetFlyFolder(std::string("/games/Fly2"));
-    EXPECT_EQ(PodList::GetFlyFolder(), "/games/Fly2/");
+    EXPECT_EQ(FlyFolder::Get(), "/games/Fly2/");
     PodList::SetFlyFolder(std::string("/games/Fly2/"));
-    EXPECT_EQ(PodList::GetFlyFolder(), "/games/Fly2/");
+    EXPECT_EQ(FlyFolder::Get(), "/games/Fly2/");
     PodList::SetFlyFolder(std::string("c:\\games\\fly2"));
-    EXPECT_EQ(PodList::GetFlyFolder(), "c:/games/fly2/");
-    EXPECT_EQ(PodList::RelativeName("C:\\GAMES\\FLY2\\DATABASE\\ILS.DBD"), "DATABASE\\ILS.DBD");
+    EXPECT_EQ(FlyFolder::Get(), "c:/games/fly2/");
+    EXPECT_EQ(FlyFolder::RelativeName("C:\\GAMES\\FLY2\\DATABASE\\ILS.DBD"), "DATABASE\\ILS.DBD");
 }
 
 #ifndef _WIN32 // a file there, the registry on Windows
@@ -100,7 +101,7 @@ TEST_F(PodListTest, StoredSettingBeforeThePrompt) {
     FILE* in = InputOf("/nowhere\n");
     SetPromptStreams(in, stderr);
     PodList::SetFlyFolder(std::nullopt);
-    EXPECT_EQ(PodList::GetFlyFolder(), fly_.string() + "/");
+    EXPECT_EQ(FlyFolder::Get(), fly_.string() + "/");
     EXPECT_EQ(std::ftell(in), 0); // never asked
     std::fclose(in);
 }
@@ -115,12 +116,12 @@ TEST_F(PodListTest, WineRegistryAfterTheStoredSettingAndBeforeThePrompt) {
     FILE* in = InputOf("/nowhere\n");
     SetPromptStreams(in, stderr);
     PodList::SetFlyFolder(std::nullopt);
-    EXPECT_EQ(PodList::GetFlyFolder(), std::filesystem::canonical(fly_).string() + "/");
+    EXPECT_EQ(FlyFolder::Get(), std::filesystem::canonical(fly_).string() + "/");
     EXPECT_EQ(std::ftell(in), 0); // never asked
 
     WriteText(temp_.Path() / "flyfolder", "/stored/fly2\n");
     PodList::SetFlyFolder(std::nullopt);
-    EXPECT_EQ(PodList::GetFlyFolder(), "/stored/fly2/");
+    EXPECT_EQ(FlyFolder::Get(), "/stored/fly2/");
     std::fclose(in);
 }
 
@@ -138,7 +139,7 @@ TEST_F(PodListTest, PromptAcceptsOnlyAFolderHoldingFly2ExeAndStoresIt) {
     std::rewind(out);
     EXPECT_EQ(std::fread(text.data(), 1, text.size(), out), text.size());
     std::fclose(out);
-    EXPECT_EQ(PodList::GetFlyFolder(), fly_.generic_string() + "/");
+    EXPECT_EQ(FlyFolder::Get(), fly_.generic_string() + "/");
 #ifndef _WIN32 // kept in the registry there
     EXPECT_EQ(ReadText(temp_.Path() / "flyfolder"), fly_.string() + "\n");
 #endif
@@ -161,7 +162,7 @@ TEST_F(PodListTest, PromptedFolderOfAPreviewIsNotStored) {
     PodList::SetFlyFolder(std::nullopt, false);
     std::fclose(in);
     std::fclose(out);
-    EXPECT_EQ(PodList::GetFlyFolder(), fly_.generic_string() + "/");
+    EXPECT_EQ(FlyFolder::Get(), fly_.generic_string() + "/");
     EXPECT_FALSE(ReadStoredFlyFolder());
 }
 
@@ -199,7 +200,7 @@ TEST_F(PodListTest, FirstAddedArchiveWinsAndEachArchiveIsKeptOnce) {
     PodList::AddPod("system\\ils.pod");
     PodList::AddPod("SYSTEM\\AIRPORT.POD");
     PodList::AddPod("SYSTEM\\ILS.POD");
-    PodList::AddPod(PodList::GetFlyFolder() + "SYSTEM\\ILS.POD");
+    PodList::AddPod(FlyFolder::Get() + "SYSTEM\\ILS.POD");
     EXPECT_EQ(PodList::GetPodCount(), 2);
     FlyFile file;
     PodList::OpenFlyFile("DATABASE\\SHARED.DBT", file, false);
@@ -213,13 +214,13 @@ TEST_F(PodListTest, FullNameInsideTheFolderIsSearchedAsRelative) {
     PodList::AddPod("SYSTEM\\ILS.POD");
     FlyFile file;
     for (const std::string& name :
-         {PodList::GetFlyFolder() + "DATABASE\\ILS.DBD", fly_.string() + "/database/ils.dbd"}) {
+         {FlyFolder::Get() + "DATABASE\\ILS.DBD", fly_.string() + "/database/ils.dbd"}) {
         PodList::OpenFlyFile(name, file, false);
         EXPECT_EQ(Text(file), "archived ils");
         EXPECT_EQ(file.name, "DATABASE\\ILS.DBD");
     }
     FlyFile loose;
-    loose.OpenDisk(PodList::GetFlyFolder() + "DATABASE\\AIRPORT.DBD");
+    loose.OpenDisk(FlyFolder::Get() + "DATABASE\\AIRPORT.DBD");
     EXPECT_EQ(loose.name, "DATABASE\\AIRPORT.DBD");
     const std::string outside = (temp_.Path() / "flyfolder.dex").string();
     WriteText(outside, "dex");

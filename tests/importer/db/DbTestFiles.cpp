@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
-FlyFolder::FlyFolder() {
+TempFlyFolder::TempFlyFolder() {
     std::filesystem::create_directories(Path() / "DATABASE");
     PodList::SetFlyFolder(Slashed());
 }
 
-void FlyFolder::Write(const std::string& relative, const std::string& text) const {
+void TempFlyFolder::Write(const std::string& relative, const std::string& text) const {
     WriteText(Path() / relative, text);
 }
 

@@ -13,11 +13,11 @@
 #include <vector>
 
 // A fresh Fly2 folder with an empty DATABASE folder, made the PodList folder; removed afterwards.
-class FlyFolder final {
+class TempFlyFolder final {
 public:
-    FlyFolder();
-    FlyFolder(const FlyFolder&) = delete;
-    FlyFolder& operator=(const FlyFolder&) = delete;
+    TempFlyFolder();
+    TempFlyFolder(const TempFlyFolder&) = delete;
+    TempFlyFolder& operator=(const TempFlyFolder&) = delete;
 
     const std::filesystem::path& Path() const { return folder_.Path(); }
     std::string Slashed() const { return folder_.Slashed(); }

@@ -97,7 +97,7 @@ protected:
 
     static uint32_t At(int record) { return 56 + 44 * static_cast<uint32_t>(record); }
 
-    FlyFolder folder;
+    TempFlyFolder folder;
     Bytes image;
     TriDb table;
 };

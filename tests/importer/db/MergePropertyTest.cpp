@@ -108,7 +108,7 @@ std::vector<Bytes> RecordsOf(const TriDb& table, size_t size) {
 }
 
 // The saved file loaded again; the table itself then views the file and must hold the same records.
-std::vector<Bytes> SavedRecords(TriDb& table, const FlyFolder& folder, const std::string& name, size_t size) {
+std::vector<Bytes> SavedRecords(TriDb& table, const TempFlyFolder& folder, const std::string& name, size_t size) {
     table.Save(folder.Slashed() + "DATABASE\\" + name);
     FlyFile file;
     file.OpenDisk(folder.Slashed() + "DATABASE\\" + name);
@@ -121,7 +121,7 @@ std::vector<Bytes> SavedRecords(TriDb& table, const FlyFolder& folder, const std
 
 // A merged table whose records are views into the mapped file, replaced, added and removed ones among
 // them, saves the same records as a table built record by record.
-void CheckSavedLikeBuilt(TriDb& merged, const FlyFolder& folder, const std::vector<Bytes>& expected, unsigned seed) {
+void CheckSavedLikeBuilt(TriDb& merged, const TempFlyFolder& folder, const std::vector<Bytes>& expected, unsigned seed) {
     TriDb built;
     built.Create("BUILT.DBD", "PROP.DBD", merged.GetTemplate());
     for (const Bytes& r : expected)
@@ -132,7 +132,7 @@ void CheckSavedLikeBuilt(TriDb& merged, const FlyFolder& folder, const std::vect
     EXPECT_EQ(saved, expected) << "seed " << seed;
 }
 
-void CheckAgainstScan(const Layout& layout, unsigned seed, const FlyFolder& folder) {
+void CheckAgainstScan(const Layout& layout, unsigned seed, const TempFlyFolder& folder) {
     std::mt19937 random(seed);
     ScanModel model(layout);
     model.records = RandomRecords(layout, random, false);
@@ -177,7 +177,7 @@ void CheckAgainstScan(const Layout& layout, unsigned seed, const FlyFolder& fold
 }
 
 TEST(MergeProperty, TextKeysMergeLikeAScan) {
-    FlyFolder folder;
+    TempFlyFolder folder;
     folder.Write("DATABASE/PROP.DBT", kText.templateText);
     folder.Write("DATABASE/MERGED.DBT", kText.templateText);
     folder.Write("DATABASE/BUILT.DBT", kText.templateText);
@@ -186,7 +186,7 @@ TEST(MergeProperty, TextKeysMergeLikeAScan) {
 }
 
 TEST(MergeProperty, NumberKeysMergeLikeAScan) {
-    FlyFolder folder;
+    TempFlyFolder folder;
     folder.Write("DATABASE/PROP.DBT", kNumber.templateText);
     folder.Write("DATABASE/MERGED.DBT", kNumber.templateText);
     folder.Write("DATABASE/BUILT.DBT", kNumber.templateText);

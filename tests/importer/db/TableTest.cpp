@@ -36,7 +36,7 @@ protected:
 
     void Load(TriDb& table, const Bytes& image, const std::string& name) { table.Load(ImageOf(image, name)); }
 
-    FlyFolder folder;
+    TempFlyFolder folder;
 };
 
 TEST_F(Table, LowerCaseExtensionLoadsAsDbdWithItsTemplate) {

@@ -125,7 +125,7 @@ protected:
         DbClock::Release();
     }
 
-    FlyFolder folder;
+    TempFlyFolder folder;
 };
 
 TEST_F(Mkfly2, ArchivesHoldTablesTemplatesAndTheIndexesTheImporterRebuilds) {
@@ -217,7 +217,7 @@ TEST_F(Mkfly2, SpecialDexFiles) {
 }
 
 TEST(Mkfly2Output, SameSeedSameBytesOtherSeedOtherBytes) {
-    const FlyFolder a, b, c;
+    const TempFlyFolder a, b, c;
     RunMkfly2(a.Path(), "--records 30 --seed 3");
     RunMkfly2(b.Path(), "--records 30 --seed 3");
     RunMkfly2(c.Path(), "--records 30 --seed 4");

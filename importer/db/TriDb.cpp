@@ -66,11 +66,11 @@ void TriDb::LoadTemplateFor(const std::string& tableName) {
     recordTemplate_.Load(templateName_);
 }
 
-void TriDb::CheckImageSize(const FlyFile& file, size_t headerLength) {
+void TriDb::CheckImageSize(uint64_t fileSize, size_t headerLength) {
     const int64_t size = header_->GetRecordSize();
     const int64_t count = header_->GetRecordCount();
     const int64_t expected = count * size;
-    const int64_t actual = int64_t{file.size} - static_cast<int64_t>(headerLength);
+    const int64_t actual = static_cast<int64_t>(fileSize) - static_cast<int64_t>(headerLength);
     const bool surplusRecords = actual > expected && size > 0 && (actual - expected) % size == 0;
     // Records of no bytes: the count alone would decide how much memory the table takes.
     const bool emptyRecords = size == 0 && count > 0;
@@ -82,24 +82,37 @@ void TriDb::CheckImageSize(const FlyFile& file, size_t headerLength) {
     }
 }
 
-void TriDb::Load(const FlyFile& file, bool view) {
+void TriDb::LoadHeader(const FlyFile& head, uint64_t fileSize) {
     Clear();
-    name_ = file.name;
+    name_ = head.name;
     CreateHeader(name_);
     const size_t headerLength = header_->GetLength();
-    if (!file.data || file.size < headerLength) {
+    if (!head.data || head.size < headerLength) {
         Clear();
         throw ZorException("TriDb", 193, ErrorCode::kSizeMismatch,
                            FormatMessage("File size mismatch, computed = %i, actual = %i",
-                                         static_cast<int>(headerLength), static_cast<int>(file.size)));
+                                         static_cast<int>(headerLength), static_cast<int>(head.size)));
     }
-    header_->ReadFromMemory({file.data, file.size});
+    header_->ReadFromMemory({head.data, head.size});
     LoadTemplateFor(name_);
-    CheckImageSize(file, headerLength);
-    const auto slotSize = static_cast<size_t>(header_->GetRecordSize());
+    CheckImageSize(fileSize, headerLength);
     store_.Reset(TriDbRecord::BufferSizeOf(&recordTemplate_));
-    store_.Load(file, headerLength, static_cast<size_t>(header_->GetRecordCount()), slotSize, view);
+}
+
+void TriDb::Load(const FlyFile& file, bool view) {
+    LoadHeader(file, file.size);
+    const auto slotSize = static_cast<size_t>(header_->GetRecordSize());
+    store_.Load(file, header_->GetLength(), static_cast<size_t>(header_->GetRecordCount()), slotSize, view);
     liveCount_ = store_.Count();
+}
+
+void TriDb::LoadPart(const uint8_t* data, size_t count) {
+    const auto slotSize = static_cast<size_t>(header_->GetRecordSize());
+    FlyFile part;
+    part.Set(data, static_cast<uint32_t>(count * slotSize), name_, 0);
+    store_.Load(part, 0, count, slotSize, true);
+    liveCount_ = store_.Count();
+    DropKeyIndex();
 }
 
 void TriDb::Create(const std::string& tableName, const std::string& databaseName,
@@ -218,7 +231,7 @@ void TriDb::WriteRecords(DbFileWriter& file, const RecordEdit* edit) const {
 // (the table's, the DEX's) go before the passes over the records begin.
 void TriDb::ViewSaved(const FlyFile& saved) {
     const size_t headerLength = header_->GetLength();
-    CheckImageSize(saved, headerLength);
+    CheckImageSize(saved.size, headerLength);
     store_.Load(saved, headerLength, store_.Count(), static_cast<size_t>(header_->GetRecordSize()), true);
     liveCount_ = store_.Count();
     sortOrder_.reset();

@@ -37,6 +37,11 @@ public:
     // into one block; with view, they are views into the image instead, which the table keeps (bytes that
     // are not a disk file's must outlive the table).
     void Load(const FlyFile& file, bool view = false);
+    // Loads header and template, checked as Load checks them, from head: the first bytes (at least the
+    // header's) of a table file of fileSize bytes; no records. LoadPart then gives them part by part.
+    void LoadHeader(const FlyFile& head, uint64_t fileSize);
+    // The records become views of count records of the header's size at data, which must outlive them.
+    void LoadPart(const uint8_t* data, size_t count);
     // Starts an empty table without a file (the fixture generator): name decides DBD or DEX, the header
     // carries databaseName and the template's record size.
     void Create(const std::string& name, const std::string& databaseName, TriDbTemplate recordTemplate);
@@ -65,6 +70,9 @@ public:
     // Applies a DEX table: '*' records delete, others replace or add, one progress line each. Records
     // taken from a DEX loaded as views of a disk file share its bytes: the file stays mapped with the table.
     void Merge(const TriDb& dex);
+    // The same for a DEX given part by part: after each part's records, nextPart loads the next into dex
+    // (LoadPart) or returns false. The records kept are copied (unless their bytes lie in a disk image).
+    void Merge(const TriDb& dex, const std::function<bool()>& nextPart);
     // Appends a zero-filled record of the table's template (the fixture generator fills it).
     TriDbRecord AppendRecord();
 
@@ -95,10 +103,11 @@ public:
 private:
     void CreateHeader(const std::string& tableName);
     void LoadTemplateFor(const std::string& tableName);
-    void CheckImageSize(const FlyFile& file, size_t headerLength);
+    void CheckImageSize(uint64_t fileSize, size_t headerLength);
     int FindSlot(const TriDbRecord& probe, int keyField);
     bool SameSize(const TriDbRecord& record) const;
     void Put(const TriDbRecord& record, int keyField, const RecordStore* source);
+    void MergeRecord(const TriDbRecord& record, const RecordStore& source);
     void AppendCopy(const TriDbRecord& record, const RecordStore* source);
     // The hashes of the DEX records being loaded ahead, by record number modulo its size.
     using LookAheadHashes = std::array<uint32_t, 2 * kPrefetchAhead>;

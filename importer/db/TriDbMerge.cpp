@@ -3,6 +3,9 @@
 
 #include "base/MessageSink.h"
 
+#include <algorithm>
+#include <cstring>
+
 int TriDb::FindSlot(const TriDbRecord& probe, int keyField) {
     if (keyField < 0)
         return -1;
@@ -41,6 +44,9 @@ void TriDb::Put(const TriDbRecord& record, int keyField, const RecordStore* sour
     }
     const auto at = static_cast<size_t>(slot);
     MessageSink::Print({"Replacing record ", RecordAt(at).GetFieldText(0), "\n"});
+    // A record replaced by the same bytes keeps its own: nothing is copied, and no DEX bytes are held.
+    if (SameSize(record) && std::memcmp(store_.At(at), record.GetData(), record.GetBufferSize()) == 0)
+        return;
     if (!source || !SameSize(record) || !store_.Share(at, record.GetData(), *source))
         TriDbRecord::View(&recordTemplate_, store_.Writable(at)).Assign(record);
 }
@@ -98,29 +104,39 @@ void TriDb::PrefetchLookUps(const TriDb& dex, size_t n, LookAheadHashes& hashes)
 }
 
 void TriDb::Merge(const TriDb& dex) {
+    Merge(dex, [] { return false; });
+}
+
+void TriDb::Merge(const TriDb& dex, const std::function<bool()>& nextPart) {
     recordTemplate_.CheckKeyField();
-    const size_t dexCount = dex.store_.Count();
+    // Room for every record of the DEX, its header's count when it comes in parts.
+    const auto dexCount = std::max<size_t>(dex.store_.Count(), static_cast<size_t>(dex.header_->GetRecordCount()));
     store_.Reserve(store_.Count() + dexCount);
     LookAheadHashes hashes{};
     try {
-        for (size_t n = 0; n < dexCount; ++n) {
-            PrefetchLookUps(dex, n, hashes);
-            const TriDbRecord record = dex.RecordAt(n);
-            if (record.FirstByte() != '*') {
-                Put(record, 0, &dex.store_);
-                continue;
+        do {
+            for (size_t n = 0; n < dex.store_.Count(); ++n) {
+                PrefetchLookUps(dex, n, hashes);
+                MergeRecord(dex.RecordAt(n), dex.store_);
             }
-            const int slot = FindSlot(record, 0);
-            if (slot >= 0) {
-                MessageSink::Print({"Deleting record ", record.GetFieldText(0), "\n"});
-                RemoveSlot(static_cast<size_t>(slot));
-            } else {
-                MessageSink::Print({"Record ", record.GetFieldText(0), " already deleted.\n"});
-            }
-        }
+        } while (nextPart());
     } catch (...) {
         Compact();
         throw;
     }
     Compact();
+}
+
+void TriDb::MergeRecord(const TriDbRecord& record, const RecordStore& source) {
+    if (record.FirstByte() != '*') {
+        Put(record, 0, &source);
+        return;
+    }
+    const int slot = FindSlot(record, 0);
+    if (slot >= 0) {
+        MessageSink::Print({"Deleting record ", record.GetFieldText(0), "\n"});
+        RemoveSlot(static_cast<size_t>(slot));
+    } else {
+        MessageSink::Print({"Record ", record.GetFieldText(0), " already deleted.\n"});
+    }
 }

@@ -4,6 +4,7 @@
 #include "base/MessageSink.h"
 #include "base/ZorException.h"
 #include "db/IndexGenLatLon.h"
+#include "db/TableFileReader.h"
 #include "db/TriDb.h"
 #include "db/TriDexHeader.h"
 #include "driver/ImportTransaction.h"
@@ -16,6 +17,7 @@
 #include "pod/PodWriter.h"
 
 #include <memory>
+
 #include <vector>
 
 DexMerger::DexMerger(const std::optional<std::string>& folder, bool preview) {
@@ -67,7 +69,7 @@ void DexMerger::Preview(const std::string& dexName) {
 }
 
 // Leaves in table the merged records as views of the saved work file, which the index rebuild reads.
-// The records shared with the DEX and the archive's table end here.
+// The records shared with the archive's table end here.
 void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& database, ImportTransaction& work,
                                TriDb& table) {
     const std::string tableName = MergeInMemory(dexName, database, table);
@@ -81,11 +83,9 @@ void DexMerger::MergeIntoTable(const std::string& dexName, const NavDatabase& da
 
 // The merged table, sorted by key and checked for the index keys; returns its name below the Fly2 folder.
 std::string DexMerger::MergeInMemory(const std::string& dexName, const NavDatabase& database, TriDb& table) {
-    FlyFile dexFile;
-    dexFile.OpenDisk(dexName);
     TriDb dex;
-    dex.Load(dexFile, true);
-    dexFile.Reset();
+    TableFileReader dexFile;
+    dexFile.Open(dexName, dex);
     dex.CheckRecordSize();
     const std::string tableName = "DATABASE\\" + dex.GetHeader()->GetDatabaseName();
     MessageSink::Printf("Adding to database %s\n", ShownPath(tableName, FlyFolder::Get()).c_str());
@@ -95,7 +95,7 @@ std::string DexMerger::MergeInMemory(const std::string& dexName, const NavDataba
     table.Load(tableFile, true);
     tableFile.Reset();
     table.CheckRecordSize();
-    table.Merge(dex);
+    table.Merge(dex, [&] { return dexFile.LoadNext(dex); });
     dex.Clear();
     SortAndValidate(table, database);
     return tableName;

@@ -20,6 +20,9 @@ void FlyFile::Set(const uint8_t* data_, uint32_t size_, std::string name_, uint3
 void FlyFile::OpenDisk(const std::string& path) {
     Reset();
     map_.Open(path);
-    Set(map_.Data(), map_.Size(), FlyFolder::IsFullName(path) ? FlyFolder::RelativeName(path) : path,
-        map_.Time());
+    Set(map_.Data(), map_.Size(), DiskName(path), map_.Time());
+}
+
+std::string FlyFile::DiskName(const std::string& path) {
+    return FlyFolder::IsFullName(path) ? FlyFolder::RelativeName(path) : path;
 }

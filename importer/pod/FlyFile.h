@@ -16,6 +16,8 @@ class FlyFile final {
     // The whole disk file as image. Its name is the path relative to the Fly2 folder (upper case,
     // backslashes) when the path lies inside it, otherwise the path as given. Errors of MappedFile::Open.
     void OpenDisk(const std::string& path);
+    // The name OpenDisk gives the image of the disk file at path.
+    static std::string DiskName(const std::string& path);
     // A disk file's image holds its view: its copies keep the bytes alive, whatever becomes of it.
     bool HoldsView() const { return map_.Data() != nullptr; }
 

@@ -6,6 +6,7 @@
 
 #include "base/ZorException.h"
 #include "db/DbClock.h"
+#include "db/TableFileReader.h"
 #include "db/TriDb.h"
 #include "db/TriDbdHeader.h"
 #include "db/TriDexHeader.h"
@@ -114,6 +115,88 @@ TEST_F(Table, MergeReplacesInPlaceAddsAtTheEndAndDeletes) {
     EXPECT_EQ(table.GetRecord(2).GetFieldText("tval"), "twic");
     EXPECT_EQ(table.GetHeader()->GetRecordCount(), 4); // set when K9 was added; Save brings it up to date
 }
+
+// An update of every kind of record, one after the other: changed, replaced by the same bytes, deleted, added.
+std::vector<Bytes> MixedUpdate(int count) {
+    std::vector<Bytes> update;
+    for (int n = 0; n < count; ++n) {
+        const std::string key = "K" + std::to_string(n);
+        const Bytes kinds[] = {Rec(key, "new"), Rec(key), Rec(key, "", '*'), Rec("N" + std::to_string(n))};
+        update.push_back(kinds[n % 4]);
+    }
+    return update;
+}
+
+std::vector<Bytes> RecordBytes(const TriDb& table) {
+    std::vector<Bytes> records;
+    for (int i = 0; i < table.GetRecordCount(); ++i) {
+        const uint8_t* data = table.GetRecord(i).GetData();
+        records.emplace_back(data, data + 15);
+    }
+    return records;
+}
+
+// A DEX read from its file part by part, the parts' ends inside records (15 bytes do not divide a part),
+// merges exactly like the same DEX loaded whole: the same records, the same progress lines.
+TEST_F(Table, DexReadInPartsMergesLikeTheWholeDex) {
+    constexpr int kCount = 30000; // three parts and a half
+    std::vector<Bytes> records;
+    for (int n = 0; n < kCount; ++n)
+        records.push_back(Rec("K" + std::to_string(n)));
+    const Bytes image = DbdImage("TEST.DBD", kCount, 15, records);
+    const Bytes update = DexImage("TEST.DBD", 15, kCount, MixedUpdate(kCount));
+    WriteBytes(folder.Path() / "UPDATE.DEX", update);
+    TriDb whole;
+    TriDb dex;
+    Load(whole, image, "DATABASE\\TEST.DBD");
+    Load(dex, update, "UPDATE.DEX");
+    CapturedOutput wholeOutput;
+    whole.Merge(dex);
+    const std::string wholeText = std::move(wholeOutput.text);
+
+    TriDb parts;
+    Load(parts, image, "DATABASE\\TEST.DBD");
+    TriDb dexParts;
+    TableFileReader reader;
+    reader.Open(folder.Slashed() + "UPDATE.DEX", dexParts);
+    EXPECT_EQ(dexParts.GetRecordCount(), 0);
+    int partCount = 0;
+    CapturedOutput partsOutput;
+    parts.Merge(dexParts, [&] { return reader.LoadNext(dexParts) && ++partCount > 0; });
+    EXPECT_EQ(partCount, 4);
+    EXPECT_EQ(partsOutput.text, wholeText);
+    EXPECT_EQ(RecordBytes(parts), RecordBytes(whole));
+}
+
+#ifndef _WIN32
+// A DEX cut short after it was opened fails when its records run out, having merged only the whole records
+// read before the cut: those of the first part.
+TEST_F(Table, DexThatShrinksWhileReadFails) {
+    constexpr int kCount = 20000;
+    const std::string path = (folder.Path() / "UPDATE.DEX").string();
+    const std::vector<Bytes> update = MixedUpdate(kCount);
+    WriteBytes(path, DexImage("TEST.DBD", 15, kCount, update));
+    const Bytes image = DbdImage("TEST.DBD", 2, 15, {Rec("K1"), Rec("K2")});
+    TriDb table;
+    Load(table, image, "DATABASE\\TEST.DBD");
+    TriDb dex;
+    TableFileReader reader;
+    reader.Open(path, dex);
+    std::filesystem::resize_file(path, 1000);
+    const CapturedOutput quiet;
+    const ZorException e = FailureOf([&] { table.Merge(dex, [&] { return reader.LoadNext(dex); }); });
+    EXPECT_EQ(e.code, 0x20002u);
+    EXPECT_NE(e.message.find(Shown(path)), std::string::npos) << e.message;
+
+    const size_t firstPart = (TableFileReader::kPartBytes - DexImage("TEST.DBD", 15, 0, {}).size()) / 15;
+    TriDb expected;
+    Load(expected, image, "DATABASE\\TEST.DBD");
+    const std::vector<Bytes> read(update.begin(), update.begin() + static_cast<ptrdiff_t>(firstPart));
+    Load(dex, DexImage("TEST.DBD", 15, static_cast<int32_t>(firstPart), read), "UPDATE.DEX");
+    expected.Merge(dex);
+    EXPECT_EQ(RecordBytes(table), RecordBytes(expected));
+}
+#endif
 
 // Save writes the count of the records left, stamps the time and keeps the header's other bytes.
 TEST_F(Table, TableSavedAfterDeletionsLoadsBackWithTheRecordsLeft) {

@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr size_t kBufferSize = 1 << 20;
+constexpr size_t kBufferSize = 128 * 1024;
 
 } // namespace
 

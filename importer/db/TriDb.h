@@ -95,7 +95,7 @@ public:
     void ViewSaved(const FlyFile& saved);
     // Writes GetFlyFolder() + "DATABASE\" + indexName for this DBD table through a temporary file; with
     // writeTo, straight to that file instead (an import's work file; messages still name the index file),
-    // flushed as by Save.
+    // flushed as by Save. The table's own order and sort order stay as they are.
     void CreateIndex(const std::string& indexName, const IndexGen& generator,
                      const std::optional<std::string>& filterCode, uint32_t filterMask,
                      const std::string& writeTo = {}, bool flushed = true);

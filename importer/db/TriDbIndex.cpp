@@ -71,7 +71,6 @@ void TriDb::CreateIndex(const std::string& indexName, const IndexGen& generator,
     if (!dbd)
         throw ZorException("TriDb", 436, ErrorCode::kSortDex, "Can't sort a DEX");
     const SortKeys keys(store_.Count(), [&](size_t n) { return KeyTextOf(&generator, RecordAt(n)); });
-    sortOrder_ = keys.Order();
     const TriDbTemplateEntry* filter = filterCode ? &recordTemplate_.GetField(*filterCode) : nullptr;
     WriteIndexFile(path, writeTo, flushed, generator, keys, IndexedRanks(keys, filter, filterMask));
 }

@@ -17,7 +17,6 @@
 #include "pod/PodWriter.h"
 
 #include <memory>
-
 #include <vector>
 
 DexMerger::DexMerger(const std::optional<std::string>& folder, bool preview) {

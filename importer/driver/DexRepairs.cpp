@@ -6,6 +6,7 @@
 #include "driver/RunwayKeyMatcher.h"
 #include "platform/AsciiCase.h"
 #include "platform/NativeFs.h"
+#include "platform/ReadOnlyMap.h"
 #include "pod/FlyFile.h"
 #include "pod/PodList.h"
 
@@ -95,6 +96,20 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
 
     RunwayTexts dexTexts(dex);
     RunwayTexts tableTexts(table);
+    // The database rows are read once, in order (only those whose keys are taken again later): the pages
+    // behind the reading leave the resident set, so that of the two files only the DEX stays. The table's
+    // bytes are a mapped file's, loose or in its archive, and come back from it when read again.
+    size_t released = 0;
+    const auto databaseRow = [&table, &tableTexts, &released](size_t row) {
+        constexpr size_t kReleaseRows = 8192;
+        if (row >= released + 2 * kReleaseRows) {
+            const uint8_t* from = std::as_const(table).GetRecord(static_cast<int>(released)).GetData();
+            const uint8_t* to = std::as_const(table).GetRecord(static_cast<int>(row - kReleaseRows)).GetData();
+            ReleaseMappedPages(from, static_cast<size_t>(to - from));
+            released = row - kReleaseRows;
+        }
+        return tableTexts.Row(row);
+    };
     const auto loadAhead = [&dex](size_t row) {
         const TriDbRecord record = std::as_const(dex).GetRecord(static_cast<int>(row));
         __builtin_prefetch(record.GetData());
@@ -102,7 +117,7 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
     };
     RunwayKeyMatcher matcher(
         static_cast<size_t>(dex.GetRecordCount()), [&dexTexts](size_t row) { return dexTexts.Row(row); },
-        [&tableTexts](size_t row) { return tableTexts.Row(row); }, loadAhead);
+        databaseRow, loadAhead);
     size_t changes = 0;
     matcher.MatchAll(static_cast<size_t>(table.GetRecordCount()), ReportChange(dex, changes));
     if (changes == 0) {

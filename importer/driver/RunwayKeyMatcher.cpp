@@ -66,12 +66,11 @@ void RunwayKeyMatcher::MatchAll(size_t databaseCount, const Change& change) {
                 loadDexRow_(first);
             }
         }
-        Match(row, rows[row % rows.size()], hashes[row % hashes.size()], change);
+        Match(rows[row % rows.size()], hashes[row % hashes.size()], change);
     }
 }
 
-void RunwayKeyMatcher::Match(size_t databaseRow, const RunwayKeyRow& database, uint32_t hash,
-                             const Change& change) {
+void RunwayKeyMatcher::Match(const RunwayKeyRow& database, uint32_t hash, const Change& change) {
     for (uint32_t i = heads_[Bucket(hash)]; i != kNone; i = links_[i].next) {
         if (links_[i].hash != hash)
             continue;
@@ -82,14 +81,16 @@ void RunwayKeyMatcher::Match(size_t databaseRow, const RunwayKeyRow& database, u
         if (key == database.key)
             continue;
         change(i, key, database);
-        keyFrom_[i] = static_cast<uint32_t>(databaseRow);
+        keyFrom_[i] = static_cast<uint32_t>(takenKeys_.size());
+        takenKeys_.append(database.key);
+        takenKeys_.push_back('\0');
     }
 }
 
 std::string_view RunwayKeyMatcher::KeyOf(size_t dexRow) const {
-    return Changed(dexRow) ? databaseRow_(keyFrom_[dexRow]).key : dexRow_(dexRow).key;
+    return Changed(dexRow) ? std::string_view(takenKeys_.data() + keyFrom_[dexRow]) : dexRow_(dexRow).key;
 }
 
 std::string_view RunwayKeyMatcher::KeyOf(size_t dexRow, const RunwayKeyRow& own) const {
-    return Changed(dexRow) ? databaseRow_(keyFrom_[dexRow]).key : own.key;
+    return Changed(dexRow) ? std::string_view(takenKeys_.data() + keyFrom_[dexRow]) : own.key;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +17,7 @@ struct RunwayKeyRow final {
 // Gives every DEX row the key of each database row with the same airport and runway, visiting the
 // pairs in the order of a comparison of every database row (outer, in order) with every DEX row (inner,
 // in order), but finding the pairs through a hash of (airport, runway). The rows are read by number and
-// not kept: each DEX row keeps only the number of the database row whose key it took last.
+// not kept: each DEX row keeps only the key it took last, copied, so that no database row is read twice.
 class RunwayKeyMatcher final {
 public:
     using RowAt = std::function<RunwayKeyRow(size_t)>;
@@ -46,7 +47,7 @@ private:
     };
 
     static uint32_t HashOf(const RunwayKeyRow& row);
-    void Match(size_t databaseRow, const RunwayKeyRow& database, uint32_t hash, const Change& change);
+    void Match(const RunwayKeyRow& database, uint32_t hash, const Change& change);
     size_t Bucket(uint32_t hash) const { return hash & (heads_.size() - 1); }
     std::string_view KeyOf(size_t dexRow, const RunwayKeyRow& own) const;
 
@@ -55,5 +56,6 @@ private:
     LoadAhead loadDexRow_;
     std::vector<Link> links_;
     std::vector<uint32_t> heads_; // the first DEX row of each bucket, each chain in DEX order
-    std::vector<uint32_t> keyFrom_;
+    std::vector<uint32_t> keyFrom_; // where in takenKeys_ a DEX row's key taken begins
+    std::string takenKeys_;         // the keys taken, one after the other, each ended by a zero
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,3 +20,6 @@ struct ReadOnlyMap final {
 // Stage::Open.
 ReadOnlyMap MapWholeFile(const std::string& path);
 void UnmapWholeFile(const uint8_t* data, uint32_t size);
+// Lets the pages that lie wholly inside [data, data + size) of a map leave the process's resident set;
+// read again, they come back from the file's cache. Only a hint, for bytes read once in order.
+void ReleaseMappedPages(const uint8_t* data, size_t size);

@@ -49,3 +49,11 @@ void UnmapWholeFile(const uint8_t* data, uint32_t size) {
     if (data != nullptr)
         munmap(const_cast<uint8_t*>(data), size);
 }
+
+void ReleaseMappedPages(const uint8_t* data, size_t size) {
+    const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) / page * page;
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + size) / page * page;
+    if (end > begin)
+        (void)madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+}

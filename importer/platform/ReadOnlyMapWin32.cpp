@@ -57,3 +57,6 @@ void UnmapWholeFile(const uint8_t* data, uint32_t) {
     if (data != nullptr)
         UnmapViewOfFile(data);
 }
+
+// The system trims a process's working set itself; the pages stay until it does.
+void ReleaseMappedPages(const uint8_t*, size_t) {}

@@ -26,12 +26,18 @@ RunwayKeyRow Viewed(const TextRow& row) {
 }
 
 // The repair's pass: the database rows one at a time through the matcher, dex taking the keys it ends with;
-// changed (when given) which rows the matcher counts as changed.
+// changed (when given) which rows the matcher counts as changed. The database rows are read once each, in
+// order, the keys taken included: the repair lets their pages go behind the reading.
 std::vector<KeyChange> MatchRunwayKeys(const std::vector<TextRow>& database, std::vector<TextRow>& dex,
                                        std::vector<bool>* changed = nullptr) {
+    size_t read = 0;
     RunwayKeyMatcher matcher(
         dex.size(), [&dex](size_t i) { return Viewed(dex[i]); },
-        [&database](size_t i) { return Viewed(database[i]); }, [](size_t) {});
+        [&database, &read](size_t i) {
+            EXPECT_EQ(i, read++) << "database row read again or out of order";
+            return Viewed(database[i]);
+        },
+        [](size_t) {});
     std::vector<KeyChange> changes;
     matcher.MatchAll(database.size(), [&](size_t i, std::string_view oldKey, const RunwayKeyRow& row) {
         EXPECT_TRUE(row.airport == dex[i].airport && row.runway == dex[i].runway);
@@ -42,6 +48,7 @@ std::vector<KeyChange> MatchRunwayKeys(const std::vector<TextRow>& database, std
         if (changed != nullptr)
             changed->push_back(matcher.Changed(i));
     }
+    EXPECT_EQ(read, database.size());
     return changes;
 }
 

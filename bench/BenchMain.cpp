@@ -2,6 +2,8 @@
 //     generates the benchmark installations with mkfly2, measures navmerger (the one built beside it,
 //     or PROGRAM: another build, set against the same floors) on each and writes the
 //     navmerger section of the results page (FILE, replacing that section there; default: stdout).
+// navmerger_bench --help
+//     prints that usage; an unknown option, or one without its value, is refused with it.
 // navmerger_bench literal FLY DEX -R|- EVERY REPORT
 //     (internal) runs the literal import and writes its figures to REPORT.
 #include "BenchReport.h"
@@ -33,45 +35,73 @@ int RunLiteral(char** argv) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc == 7 && std::string(argv[1]) == "literal")
-        return RunLiteral(argv);
+struct Options {
     int runs = 7;
     double budget = 1e9;
     std::string only;
     std::string outPath;
     std::string navmerger = NAVMERGER_PATH;
-    for (int i = 1; i + 1 < argc; i += 2) {
+};
+
+// 0 to go on; with --help (usage on standard output), an unknown option or one without its value (usage
+// on standard error, exit status 2), the status to end with: a mistyped option never runs the whole bench.
+int ParseOptions(int argc, char** argv, Options& options) {
+    const char* usage =
+        "usage: navmerger_bench [--runs N] [--only TITLE-PREFIX] [--budget STEPS] [--out FILE]"
+        " [--navmerger PROGRAM]\n";
+    for (int i = 1; i < argc; i += 2) {
         const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(usage, stdout);
+            return -1;
+        }
+        const bool known =
+            arg == "--runs" || arg == "--only" || arg == "--budget" || arg == "--out" || arg == "--navmerger";
+        if (!known || i + 1 >= argc) {
+            const char* what = known ? "no value for" : "unknown option";
+            std::fprintf(stderr, "navmerger_bench: %s %s\n%s", what, argv[i], usage);
+            return 2;
+        }
+        const std::string value = argv[i + 1];
         if (arg == "--runs")
-            runs = std::max(1, std::atoi(argv[i + 1]));
+            options.runs = std::max(1, std::atoi(value.c_str()));
         else if (arg == "--only")
-            only = argv[i + 1];
+            options.only = value;
         else if (arg == "--budget")
-            budget = std::atof(argv[i + 1]);
+            options.budget = std::atof(value.c_str());
         else if (arg == "--out")
-            outPath = argv[i + 1];
-        else if (arg == "--navmerger")
-            navmerger = argv[i + 1];
+            options.outPath = value;
+        else
+            options.navmerger = value;
     }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 7 && std::string(argv[1]) == "literal")
+        return RunLiteral(argv);
+    Options options;
+    if (const int status = ParseOptions(argc, argv, options))
+        return status < 0 ? 0 : status;
     try {
         const std::string loadBefore = LoadAverage();
         std::vector<BenchFigures> figures;
         for (const BenchScenario& scenario : AllScenarios()) {
-            if (scenario.title.rfind(only, 0) != 0)
+            if (scenario.title.rfind(options.only, 0) != 0)
                 continue;
             std::fprintf(stderr, "bench: %s\n", scenario.title.c_str());
-            figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, runs, budget, argv[0], navmerger));
+            figures.push_back(MeasureScenario(scenario, BENCH_DATA_DIR, options.runs, options.budget, argv[0],
+                                              options.navmerger));
         }
         const std::string loadAfter = LoadAverage();
         std::ostringstream report;
-        WriteReport(report, figures, runs, loadBefore, loadAfter);
-        if (outPath.empty())
+        WriteReport(report, figures, options.runs, loadBefore, loadAfter);
+        if (options.outPath.empty())
             std::cout << report.str();
         else
-            WriteSection(outPath, report.str());
+            WriteSection(options.outPath, report.str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "navmerger_bench: %s\n", e.what());
         return 1;

@@ -23,15 +23,45 @@ namespace {
 class RunwayTexts final {
 public:
     explicit RunwayTexts(const TriDb& table)
-        : table_(table), airport_(Field("rapt")), runway_(Field("rhid")), key_(Field("rkey")) {}
+        : table_(table), airport_(Field("rapt")), runway_(Field("rhid")), key_(Field("rkey")) {
+        FindStride();
+    }
 
     RunwayKeyRow Row(size_t record) {
-        const TriDbRecord view = table_.GetRecord(static_cast<int>(record));
+        const TriDbRecord view = RecordAt(record);
         return {Text(view, airport_), Text(view, runway_), Text(view, key_)};
+    }
+
+    // Starts loading the record's bytes: the DEX rows are visited out of their order.
+    void LoadAhead(size_t record) const {
+        const TriDbRecord view = RecordAt(record);
+        __builtin_prefetch(view.GetData());
+        __builtin_prefetch(view.GetData() + std::max<size_t>(view.GetBufferSize(), 1) - 1);
     }
 
 private:
     int Field(const std::string& code) const { return table_.GetTemplate().GetFieldIndex(code); }
+
+    // A table just loaded has its records one after the other (views of its file, or copies in one
+    // block): their places are then computed, and a jump among them waits on the record's bytes only, not
+    // also on its entry in the record order. Checked for every record, else the order is read.
+    void FindStride() {
+        const int count = table_.GetRecordCount();
+        if (count < 2)
+            return;
+        const uint8_t* first = table_.GetRecord(0).GetData();
+        const auto stride = static_cast<size_t>(table_.GetRecord(1).GetData() - first);
+        for (int n = 2; n < count; ++n)
+            if (table_.GetRecord(n).GetData() != first + static_cast<size_t>(n) * stride)
+                return;
+        first_ = const_cast<uint8_t*>(first);
+        stride_ = stride;
+    }
+
+    const TriDbRecord RecordAt(size_t record) const {
+        return stride_ > 0 ? TriDbRecord::View(&table_.GetTemplate(), first_ + record * stride_)
+                           : table_.GetRecord(static_cast<int>(record));
+    }
 
     std::string_view Text(const TriDbRecord& record, int index) {
         const TriDbTemplateEntry& field = record.GetTemplate()->GetField(index);
@@ -48,6 +78,8 @@ private:
     const int airport_;
     const int runway_;
     const int key_;
+    uint8_t* first_ = nullptr;
+    size_t stride_ = 0;
     std::deque<std::string> formatted_;
 };
 
@@ -110,11 +142,7 @@ void DexMerger::RepairRunwayKeys(const std::string& dexName) {
         }
         return tableTexts.Row(row);
     };
-    const auto loadAhead = [&dex](size_t row) {
-        const TriDbRecord record = std::as_const(dex).GetRecord(static_cast<int>(row));
-        __builtin_prefetch(record.GetData());
-        __builtin_prefetch(record.GetData() + std::max<size_t>(record.GetBufferSize(), 1) - 1);
-    };
+    const auto loadAhead = [&dexTexts](size_t row) { dexTexts.LoadAhead(row); };
     RunwayKeyMatcher matcher(
         static_cast<size_t>(dex.GetRecordCount()), [&dexTexts](size_t row) { return dexTexts.Row(row); },
         databaseRow, loadAhead);

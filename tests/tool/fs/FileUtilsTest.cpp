@@ -1,5 +1,5 @@
 #include "fs/FileUtils.h"
-#include "ShellFixture.h"
+#include "TempFolderTest.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using FileUtilsTest = ShellTest;
+using FileUtilsTest = TempFolderTest;
 
 TEST_F(FileUtilsTest, PathTextOperationsKeepTheirEdgeCases) {
     EXPECT_EQ(PathPos(".notused", "ABC.DLL.NOTUSED"), 8);

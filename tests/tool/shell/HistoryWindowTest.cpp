@@ -1,9 +1,8 @@
-// The history window and the main window's undo button, driven as a user drives them.
+// The history window, driven as a user drives it.
 #include "EnglishInterface.h"
 #include "ScriptedDialogs.h"
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
-#include "app/TF_main.h"
 #include "fs/NativeFs.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
@@ -16,10 +15,10 @@
 
 namespace {
 
-class HistoryWindowTest : public TempFolderTest {
+class HistoryWindowTest : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         CreateFile("Fly2/FLY2.EXE", "MZ");
         CreateFile("Fly2/system/fly.ini", "a=1\r\n");
         AppSettings().FlyFolder = Path("Fly2/");
@@ -100,21 +99,6 @@ TEST_F(HistoryWindowTest, AnEntryWrittenDuringTheQuestionIsAskedAboutAgain) {
                                              "« Enregistrer fly.ini »")}));
     EXPECT_EQ(Tree("Fly2"), before_);
     EXPECT_EQ(list->count(), 0);
-}
-
-TEST_F(HistoryWindowTest, TheMainWindowUndoesTheLastOperationOnlyOnYes) {
-    TF_main main;
-    QPushButton* undo = main.findChild<QPushButton*>("ButtonUndo");
-    ASSERT_NE(undo, nullptr);
-    dialogs_.AnswerNo();
-    QTest::mouseClick(undo, Qt::LeftButton);
-    EXPECT_EQ(Read("Fly2/system/fly.ini"), "Activation *.DLL");
-    dialogs_.AnswerYes();
-    QTest::mouseClick(undo, Qt::LeftButton);
-    EXPECT_EQ(dialogs_.Texts(), QStringList({QString::fromUtf8("Annuler « Activation *.DLL » ?"),
-                                             QString::fromUtf8("Annuler « Activation *.DLL » ?"),
-                                             QString::fromUtf8("Annulé : « Activation *.DLL »")}));
-    EXPECT_EQ(Read("Fly2/system/fly.ini"), "Enregistrer fly.ini");
 }
 
 // In English the window, its lines and the question name the operations in English; the journal keeps them

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EnvironmentValue.h"
 #include "TempFolderTest.h"
 #include "fs/Result.h"
 #include "wine/HomeFolder.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 // A program run to its end: its exit status (or why it didn't start) and all it printed.
 struct ProgramRun final {
@@ -59,10 +61,10 @@ class WinePrefixTest : public TempFolderTest {
   protected:
     void SetUp() override {
         TempFolderTest::SetUp();
-        SetHomeFolder(QFileInfo(CreateDir("home")).canonicalFilePath());
+        home_.emplace("HOME", QFile::encodeName(QFileInfo(CreateDir("home")).canonicalFilePath()));
     }
     void TearDown() override {
-        SetHomeFolder({});
+        home_.reset();
         TempFolderTest::TearDown();
     }
     // A prefix below home with c: linked to its drive_c and an empty registry.
@@ -76,4 +78,7 @@ class WinePrefixTest : public TempFolderTest {
         QDir().mkpath(QFileInfo(link).path());
         ASSERT_TRUE(QFile::link(target, link));
     }
+
+  private:
+    std::optional<EnvironmentValue> home_;
 };

@@ -1,11 +1,8 @@
 // The history window, driven as a user drives it.
 #include "EnglishInterface.h"
-#include "ScriptedDialogs.h"
-#include "SettingsTest.h"
+#include "JournaledOperationsTest.h"
 
-#include "fs/NativeFs.h"
 #include "journal/ChangeJournal.h"
-#include "journal/JournalScope.h"
 #include "shell/ui/TF_History.h"
 
 #include <QListWidget>
@@ -15,27 +12,7 @@
 
 namespace {
 
-class HistoryWindowTest : public SettingsTest {
-  protected:
-    void SetUp() override {
-        SettingsTest::SetUp();
-        CreateFile("Fly2/FLY2.EXE", "MZ");
-        CreateFile("Fly2/system/fly.ini", "a=1\r\n");
-        AppSettings().FlyFolder = Path("Fly2/");
-        before_ = Tree("Fly2");
-        for (const char* name : {"Enregistrer fly.ini", "Activation *.DLL"})
-            WriteOperation(name, name);
-    }
-
-    // An operation that rewrites fly.ini.
-    void WriteOperation(const char* name, const QByteArray& contents) {
-        const JournalScope scope(AppSettings().FlyFolder, QString::fromUtf8(name));
-        ASSERT_TRUE(WriteFileAtomic(Path("Fly2/system/fly.ini"), contents));
-    }
-
-    ScriptedDialogs dialogs_;
-    QMap<QString, QByteArray> before_;
-};
+using HistoryWindowTest = JournaledOperationsTest;
 
 TEST_F(HistoryWindowTest, ListsNewestFirstAndUndoesDownToTheSelectedRow) {
     TF_History history;

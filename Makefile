@@ -49,7 +49,7 @@ sanitize: deps
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(TEST_JOBS)
 
 # The tool's tests alone under the sanitizers (CI runs them): builds only what they need.
-TOOL_TEST_TARGETS = $(addprefix test_tool_,archive shell app journal activation initune slicer install sweep) tool_sweep_runner
+TOOL_TEST_TARGETS = $(addprefix test_tool_,fs archive wine journal shell app activation initune slicer install sweep) tool_sweep_runner
 sanitize-tool: deps
 	cmake -S . -B build-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build build-sanitize --target flykestrel navmerger mkfly2 $(TOOL_TEST_TARGETS) -j$(JOBS)

@@ -43,6 +43,17 @@ QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const QString& a
     return button;
 }
 
+QLabel* TitleLabel() {
+    auto* title = new QLabel("FLY! 2 Kestrel 1.7");
+    title->setObjectName("Label1");
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    return title;
+}
+
 } // namespace
 
 TF_main::TF_main(QWidget* parent)
@@ -51,15 +62,27 @@ TF_main::TF_main(QWidget* parent)
       handover_(new ArgumentHandover(this)), notebook_(new QTabWidget) {
     setObjectName("F_main");
     setWindowTitle(tr("Optimise les performances de votre Fly!2 !"));
+    AddPages();
 
-    auto* title = new QLabel("FLY! 2 Kestrel 1.7");
-    title->setObjectName("Label1");
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
-    title->setFont(titleFont);
-    title->setAlignment(Qt::AlignCenter);
+    auto* footer =
+        new QLabel(tr("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));
+    footer->setObjectName("Label2");
+    footer->setAlignment(Qt::AlignCenter);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(TitleLabel());
+    layout->addWidget(notebook_, 1);
+    layout->addLayout(BottomButtons());
+    layout->addWidget(footer);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ConnectButtons();
+    ConnectProfileButtons();
+    ConnectControlFilePage();
+    connect(handover_, &ArgumentHandover::ArgumentArrived, this, &TF_main::TakeHandedArgument);
+}
+
+void TF_main::AddPages() {
     notebook_->setObjectName("TabbedNotebook1");
     notebook_->tabBar()->setUsesScrollButtons(false);
     notebook_->tabBar()->setElideMode(Qt::ElideNone);
@@ -71,7 +94,9 @@ TF_main::TF_main(QWidget* parent)
     notebook_->addTab(PageControlFiles(), tr("Fichiers Touches/Manettes"));
     notebook_->addTab(PageSceneries(), tr("Scènes"));
     notebook_->addTab(PageInstall(), tr("Installation"));
+}
 
+QLayout* TF_main::BottomButtons() {
     auto* quit = new QPushButton(tr("QUITTER"));
     quit->setObjectName("Button1");
     quit->setMinimumWidth(160);
@@ -94,23 +119,7 @@ TF_main::TF_main(QWidget* parent)
     buttons->addWidget(right);
     buttons->addStretch();
     buttons->addWidget(history);
-
-    auto* footer =
-        new QLabel(tr("Facilite l'ajustement des paramètres pour améliorer les performances de Fly!2"));
-    footer->setObjectName("Label2");
-    footer->setAlignment(Qt::AlignCenter);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
-    layout->addWidget(notebook_, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(footer);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    ConnectButtons();
-    ConnectProfileButtons();
-    ConnectControlFilePage();
-    connect(handover_, &ArgumentHandover::ArgumentArrived, this, &TF_main::TakeHandedArgument);
+    return buttons;
 }
 
 const QStringList& TF_main::WorkButtons() {

@@ -9,6 +9,7 @@ struct Outcome;
 struct Settings;
 struct SubsystemWindows;
 class QCheckBox;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
@@ -40,6 +41,10 @@ class TF_main final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The eight pages, in TabbedNotebook1.
+    void AddPages();
+    // Undo, the page arrows around QUITTER, and the history.
+    QLayout* BottomButtons();
     // The pages of TabbedNotebook1 (TF_mainPages.cpp).
     QWidget* PagePrincipal();
     QWidget* PageInit();

@@ -152,20 +152,6 @@ Done CopyFileOver(const QString& source, const QString& target) {
     return CopyResolved(Resolve(source), Resolve(target));
 }
 
-Done CopyFileOver(const QString& source, const QString& target, const QString& within) {
-    return CopyFileOver(Resolve(source), Resolve(target), RealFolder(within));
-}
-
-Done CopyFileOver(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin) {
-    if (!LiesInside(WriteTarget(target), realWithin))
-        return Outside(target.onDisk);
-    return CopyResolved(source, target);
-}
-
-Done CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome) {
-    return CopyMakingFolders(Resolve(source), Resolve(target), outcome);
-}
-
 Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
                            Outcome& outcome) {
     return CopyFileMakingFolders(Resolve(source), Resolve(target), RealFolder(within), outcome);

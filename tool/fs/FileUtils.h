@@ -35,20 +35,16 @@ QString ToggleNotUsed(const QString& name, const QString& kindMark, bool* hasKin
 
 // Copies all bytes of source over target.
 Done CopyFileOver(const QString& source, const QString& target);
-// Creates the target's missing folders first (a folder that can't be made adds MakeFolderChain's box to
-// outcome), then CopyFileOver.
-Done CopyFileMakingFolders(const QString& source, const QString& target, Outcome& outcome);
 
-// The same operations for targets that must stay inside the folder within (a name from a folder listing,
-// a profile or a list joined to the folder it belongs to): refused, changing nothing, when the target
-// (for a rename both names) doesn't lie inside within (LiesInside of NativeFs.h).
-Done CopyFileOver(const QString& source, const QString& target, const QString& within);
+// Operations for targets that must stay inside the folder within (a name from a folder listing, a profile
+// or a list joined to the folder it belongs to): refused, changing nothing, when the target (for a rename
+// both names) doesn't lie inside within (LiesInside of NativeFs.h). The copy creates the target's missing
+// folders first (a folder that can't be made adds MakeFolderChain's box to outcome).
 Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
                            Outcome& outcome);
 Done RenameNoReplace(const QString& from, const QString& to, const QString& within);
 // The same for paths resolved once and the real path of within (Resolve and RealFolder of NativeFs.h),
 // for work that walks many files.
-Done CopyFileOver(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin);
 Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin,
                            Outcome& outcome);
 Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin);

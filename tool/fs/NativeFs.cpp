@@ -257,10 +257,6 @@ Done RemoveEmptyFolder(const QString& path) {
                     [&] { return ::rmdir(ToNative(resolved).constData()) == 0; });
 }
 
-bool SameFile(const QString& a, const QString& b) {
-    return !a.isEmpty() && !b.isEmpty() && SameEntry(ResolvePath(a), ResolvePath(b));
-}
-
 bool SameFile(const ResolvedPath& a, const ResolvedPath& b) {
     return SameEntry(a.onDisk, b.onDisk);
 }

@@ -81,7 +81,6 @@ Done PlanResolvedRenames(const QList<QPair<QString, QString>>& renames);
 // The resolved names that RenameNoReplace(from, to) would rename from and to; nothing when it can't.
 std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to);
 // Whether both paths name the same existing file.
-bool SameFile(const QString& a, const QString& b);
 bool SameFile(const ResolvedPath& a, const ResolvedPath& b);
 
 // Whether path, once resolved, names an entry inside folder (never folder itself): the folders on the way

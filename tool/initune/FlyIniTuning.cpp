@@ -32,6 +32,7 @@ int AppendRecommendation(IniGrid& grid, const QString& key, const QString& value
 
 } // namespace
 
+// A table of data, one recommended key=value a line, in the order the file is written: it stays whole.
 QStringList DefaultRecommendations() {
     return {
         "autoFullScreen=1",

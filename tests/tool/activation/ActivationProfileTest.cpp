@@ -1,5 +1,5 @@
 // Profile files, and the switch on entries that may come from a profile.
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include "activation/ActivationListing.h"
 #include "activation/ActivationProfile.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-class ActivationProfileTest : public TempFolderTest {};
+class ActivationProfileTest : public SettingsTest {};
 
 TEST_F(ActivationProfileTest, SavedProfileListsActiveThenInactiveFiles) {
     CreateFile("modules/pc/a.dll");

@@ -1,5 +1,5 @@
 // The three activation windows driven as the user does: show, mark, press a button.
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 #include "ScriptedDialogs.h"
 
 #include "activation/ui/TF_checkdlls.h"
@@ -39,10 +39,10 @@ QString Label3(const QWidget& window) {
     return window.findChild<QLabel*>("Label3")->text();
 }
 
-class ActivationWindowTest : public TempFolderTest {
+class ActivationWindowTest : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         AppSettings().DLLPath = Path("modules/pc");
         AppSettings().PythonPath = Path("modules/scripts");
     }

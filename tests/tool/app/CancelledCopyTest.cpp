@@ -1,7 +1,7 @@
 // Long copies cancelled half-way: each of them stops between two files, leaves the files it copied whole,
 // the others untouched and no temporary behind, and says how far it got.
 #include "CancellingProgress.h"
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include "activation/DllFolderBackup.h"
 #include "fs/Outcome.h"
@@ -28,7 +28,7 @@ struct Operation final {
     std::function<QString(const QString& root, Progress& progress)> run;
 };
 
-class CancelledCopyTest : public TempFolderTest {};
+class CancelledCopyTest : public SettingsTest {};
 
 TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
     const QList<Operation> operations = {

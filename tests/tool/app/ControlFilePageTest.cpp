@@ -1,5 +1,5 @@
 // Page 5 of the main window: saved key and joystick sets.
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 #include "ScriptedDialogs.h"
 
 #include "app/KestrelWindows.h"
@@ -13,10 +13,10 @@
 
 namespace {
 
-class ControlFilePageTest : public TempFolderTest {
+class ControlFilePageTest : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         AppSettings().FlyFolder = Path("Fly2/");
         AppSettings().HelpMemoFlag = true;
         CreateFile("Fly2/system/default.key", "live keys");
@@ -25,7 +25,7 @@ class ControlFilePageTest : public TempFolderTest {
     }
     void TearDown() override {
         windows_.reset();
-        TempFolderTest::TearDown();
+        SettingsTest::TearDown();
     }
 
     template <typename T> T* Find(const char* name) const {

@@ -1,6 +1,6 @@
 // The demo that `make run` opens: made by its script into a build folder of its own, it is a working
 // installation from the first start, its DLL and script lists filled without a visit to the path window.
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-class DemoTest : public TempFolderTest {};
+class DemoTest : public SettingsTest {};
 
 TEST_F(DemoTest, TheFirstStartListsTheDemosDllsAndScripts) {
     ASSERT_TRUE(QDir().mkpath(Path("build/bin")) && QDir().mkpath(Path("build/tools")));

@@ -1,7 +1,7 @@
 // Page 3 of the main window: profiles and the DLL folder backup.
 #include "Mkfly2.h"
 #include "ScriptedDialogs.h"
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
@@ -18,10 +18,10 @@ namespace {
 
 const QString loadError = QStringLiteral("Impossible de charger le profil! Raison inconnue.");
 
-class ProfilePageTest : public TempFolderTest {
+class ProfilePageTest : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         AppSettings().FlyFolder = Path("Fly2/");
         AppSettings().DLLPath = Path("Fly2/modules/pc");
         AppSettings().PythonPath = Path("Fly2/modules/scripts/global");
@@ -30,7 +30,7 @@ class ProfilePageTest : public TempFolderTest {
     }
     void TearDown() override {
         windows_.reset();
-        TempFolderTest::TearDown();
+        SettingsTest::TearDown();
     }
 
     void Click(const char* button) const { windows_->Main().findChild<QPushButton*>(button)->click(); }

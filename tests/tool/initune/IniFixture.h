@@ -1,13 +1,13 @@
 #pragma once
 
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 // A temporary program folder and simulator system folder for the tuning tests; the program folder
 // becomes the tool's own folder while the fixture lives.
-class IniFixture : public TempFolderTest {
+class IniFixture : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         AppSettings().ProgramFolder = CreateDir("program") + '/';
         CreateDir("system");
     }

@@ -2,7 +2,7 @@
 
 #include "Mkfly2.h"
 #include "ScriptedDialogs.h"
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -21,17 +21,17 @@ inline QStringList Listed(const QMap<QString, QByteArray>& entries) {
 
 // A temporary folder holding a synthetic Fly! II installation ("Fly2", made on demand by mkfly2) and
 // whatever else a test builds beside it. The process-wide settings are restored afterwards.
-class InstallFixture : public TempFolderTest {
+class InstallFixture : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         // Deleted folders go to a trash inside the temporary folder, not the user's.
         savedDataHome_ = qgetenv("XDG_DATA_HOME");
         ASSERT_TRUE(QDir().mkpath(Path("home")));
         qputenv("XDG_DATA_HOME", Path("home").toLocal8Bit());
     }
     void TearDown() override {
-        TempFolderTest::TearDown();
+        SettingsTest::TearDown();
         qputenv("XDG_DATA_HOME", savedDataHome_);
     }
 

@@ -1,5 +1,5 @@
 // A file or folder dropped on the installer window from a file manager becomes its source.
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include "install/ui/TF_AutoInstall.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-class InstallerDropTest : public TempFolderTest {
+class InstallerDropTest : public SettingsTest {
   protected:
     // Drags urls over target and drops them there, as the window system does; true when the drag was
     // taken.

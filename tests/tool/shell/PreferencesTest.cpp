@@ -1,10 +1,11 @@
 #include "shell/Preferences.h"
+#include "EnvironmentValue.h"
 #include "ShellFixture.h"
 #include "fs/NativeFs.h"
 #include "shell/OwnFilesFolder.h"
-#include "wine/HomeFolder.h"
 
 #include <fstream>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -87,12 +88,12 @@ class OwnFilesTest : public ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        SetHomeFolder(CreateDir("home"));
+        home_.emplace("HOME", QFile::encodeName(CreateDir("home")));
         SetWritableCheck([](const QString& folder) { return !folder.contains("read-only"); });
     }
     void TearDown() override {
         SetWritableCheck(nullptr);
-        SetHomeFolder({});
+        home_.reset();
         if (savedXdg_.isNull())
             qunsetenv("XDG_CONFIG_HOME");
         else
@@ -107,6 +108,7 @@ class OwnFilesTest : public ShellTest {
     }
 
   private:
+    std::optional<EnvironmentValue> home_;
     QByteArray savedXdg_ = qgetenv("XDG_CONFIG_HOME");
 };
 

@@ -52,7 +52,7 @@ echo "Database merge successful!"
 } // namespace
 
 void SweepFixture::SetUp() {
-    TempFolderTest::SetUp();
+    SettingsTest::SetUp();
     ASSERT_TRUE(MakeFly2Installation(Path("Fly2"), {QStringLiteral("--records"), QStringLiteral("12")}));
     fly_ = Path("Fly2/");
     CreateDir("addon");

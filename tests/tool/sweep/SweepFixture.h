@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include "fs/Outcome.h"
 
@@ -16,7 +16,7 @@
 // importer and its marks "started", "go" and "done"), with what it takes to undo it and to tell whether
 // everything came back. FLYKESTREL_SWEEP_FILES add-on files beyond the fixed ones (default 2) and
 // FLYKESTREL_SWEEP_MIB MiB in the large one (default 1) make the operations larger.
-class SweepFixture : public TempFolderTest {
+class SweepFixture : public SettingsTest {
   protected:
     void SetUp() override;
 

@@ -25,6 +25,23 @@ TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     drives_->setAccessibleName(tr("Lecteur"));
     folderLabel_->setObjectName("DirLabel");
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    files_->setObjectName("FileListBox1");
+    files_->setAccessibleName(tr("Fichiers du répertoire"));
+    files_->setSelectionMode(QAbstractItemView::NoSelection);
+    SetUpFolderTree();
+    connect(drives_, &QComboBox::activated, this, &TFSelDirDlg::DriveChanged);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(drives_);
+    layout->addWidget(folderLabel_);
+    layout->addWidget(folders_, 3);
+    layout->addWidget(new QLabel(tr("Fichiers du répertoire :")));
+    layout->addWidget(files_, 2);
+    layout->addLayout(DialogButtons());
+    resize(536, 496);
+}
+
+void TFSelDirDlg::SetUpFolderTree() {
     model_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     model_->setRootPath("/");
     folders_->setObjectName("DirectoryListBox1");
@@ -33,18 +50,6 @@ TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     for (int column = 1; column < model_->columnCount(); ++column)
         folders_->hideColumn(column);
     folders_->header()->hide();
-    files_->setObjectName("FileListBox1");
-    files_->setAccessibleName(tr("Fichiers du répertoire"));
-    files_->setSelectionMode(QAbstractItemView::NoSelection);
-
-    auto* ok = new QPushButton("OK");
-    ok->setObjectName("OKBtn");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Annuler"));
-    cancel->setObjectName("CancelBtn");
-    connect(ok, &QPushButton::clicked, this, &TFSelDirDlg::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(drives_, &QComboBox::activated, this, &TFSelDirDlg::DriveChanged);
     connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TFSelDirDlg::FolderChanged);
     // The tree fills in as folders are read, so the current folder is brought into view once they are.
@@ -53,19 +58,21 @@ TFSelDirDlg::TFSelDirDlg(QWidget* parent)
     };
     connect(model_, &QFileSystemModel::directoryLoaded, this, showCurrent, Qt::QueuedConnection);
     connect(model_, &QFileSystemModel::layoutChanged, this, showCurrent, Qt::QueuedConnection);
+}
 
+QLayout* TFSelDirDlg::DialogButtons() {
+    auto* ok = new QPushButton("OK");
+    ok->setObjectName("OKBtn");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Annuler"));
+    cancel->setObjectName("CancelBtn");
+    connect(ok, &QPushButton::clicked, this, &TFSelDirDlg::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(drives_);
-    layout->addWidget(folderLabel_);
-    layout->addWidget(folders_, 3);
-    layout->addWidget(new QLabel(tr("Fichiers du répertoire :")));
-    layout->addWidget(files_, 2);
-    layout->addLayout(buttons);
-    resize(536, 496);
+    return buttons;
 }
 
 void TFSelDirDlg::FillDrives() {

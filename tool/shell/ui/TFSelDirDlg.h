@@ -5,6 +5,7 @@
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QTreeView;
 
@@ -24,6 +25,9 @@ public:
     QString CurrentFolder() const;
 
 private:
+    // The folders below "/", the current one kept in view while the tree fills in.
+    void SetUpFolderTree();
+    QLayout* DialogButtons();
     void FillDrives();
     void DriveChanged(int index);
     void FolderChanged();

@@ -25,7 +25,22 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     setObjectName("OptionsForm");
     setWindowTitle(tr("Sélectionner le chemin"));
     setModal(true);
+    AddPathRows();
 
+    auto* layout = new QVBoxLayout(this);
+    AddInstallations(*layout);
+    layout->addSpacing(8);
+    layout->addLayout(grid_);
+    layout->addSpacing(8);
+    layout->addLayout(LanguageRow());
+    layout->addSpacing(12);
+    layout->addWidget(AutofillHint());
+    layout->addSpacing(12);
+    layout->addLayout(DialogButtons());
+    resize(sizeHint().expandedTo(QSize(602, 0)));
+}
+
+void TOptionsForm::AddPathRows() {
     AddRow("BtnFLY2Exe", tr("FLY.EXE - Répertoire"), &PathFields::LblFLYPath, "LblFLYPath",
            tr("Chemin de fly2.exe"), &TOptionsForm::ChooseFlyExe);
     AddInfoRow("BtnDLLFolderHolder", tr("[PC](DLLs) Répertoire"), &PathFields::LblDLLFolderHolder,
@@ -48,14 +63,19 @@ TOptionsForm::TOptionsForm(QWidget* parent)
            tr("Répertoire des *.RAS"), &TOptionsForm::ChooseRasFolder);
     grid_->setColumnStretch(1, 1);
     grid_->setVerticalSpacing(10);
+}
 
+QLabel* TOptionsForm::AutofillHint() {
     auto* hint =
         new QLabel(tr("Si non rempli en mode automatique alors rechercher le chemin de fly.exe pour valider "
                       "les autres chemins automatiquement."));
     hint->setObjectName("Label1");
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
+    return hint;
+}
 
+void TOptionsForm::AddInstallations(QVBoxLayout& layout) {
     auto* foundLabel = new QLabel(tr("Installations trouvées :"));
     foundLabel->setObjectName("LabelInstallations");
     installations_->setObjectName("ListInstallations");
@@ -69,6 +89,11 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     found->addWidget(installations_, 1);
     found->addWidget(use, 0, Qt::AlignTop);
 
+    layout.addWidget(foundLabel);
+    layout.addLayout(found);
+}
+
+QLayout* TOptionsForm::DialogButtons() {
     auto* ok = new QPushButton(tr("OK - utiliser valeurs!"));
     ok->setObjectName("BtnOK");
     auto* cancel = new QPushButton(tr("Annuler "));
@@ -80,19 +105,7 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(foundLabel);
-    layout->addLayout(found);
-    layout->addSpacing(8);
-    layout->addLayout(grid_);
-    layout->addSpacing(8);
-    layout->addLayout(LanguageRow());
-    layout->addSpacing(12);
-    layout->addWidget(hint);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
-    resize(sizeHint().expandedTo(QSize(602, 0)));
+    return buttons;
 }
 
 QLayout* TOptionsForm::LanguageRow() {

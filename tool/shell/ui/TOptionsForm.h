@@ -8,9 +8,11 @@
 
 class QComboBox;
 class QGridLayout;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QListWidget;
+class QVBoxLayout;
 
 // The path settings window "Sélectionner le chemin". Each read-only field shows the value that OK stores;
 // OK also stores the language of the interface.
@@ -30,6 +32,13 @@ class TOptionsForm final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The rows of the paths, each a button, its caption and the read-only field of its path.
+    void AddPathRows();
+    // The simulator installations found in Wine, with the button that takes the selected one.
+    void AddInstallations(QVBoxLayout& layout);
+    static QLabel* AutofillHint();
+    // OK and Cancel.
+    QLayout* DialogButtons();
     // "Langue de l'interface": the choice of the next start, kept in the user's configuration folder.
     QLayout* LanguageRow();
     void AddRow(const char* buttonName, const QString& caption, QString PathFields::*field,

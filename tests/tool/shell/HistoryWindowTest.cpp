@@ -1,12 +1,8 @@
-// The history window and the main window's undo button, driven as a user drives them.
+// The history window, driven as a user drives it.
 #include "EnglishInterface.h"
-#include "ScriptedDialogs.h"
-#include "TempFolderTest.h"
+#include "JournaledOperationsTest.h"
 
-#include "app/TF_main.h"
-#include "fs/NativeFs.h"
 #include "journal/ChangeJournal.h"
-#include "journal/JournalScope.h"
 #include "shell/ui/TF_History.h"
 
 #include <QListWidget>
@@ -16,27 +12,7 @@
 
 namespace {
 
-class HistoryWindowTest : public TempFolderTest {
-  protected:
-    void SetUp() override {
-        TempFolderTest::SetUp();
-        CreateFile("Fly2/FLY2.EXE", "MZ");
-        CreateFile("Fly2/system/fly.ini", "a=1\r\n");
-        AppSettings().FlyFolder = Path("Fly2/");
-        before_ = Tree("Fly2");
-        for (const char* name : {"Enregistrer fly.ini", "Activation *.DLL"})
-            WriteOperation(name, name);
-    }
-
-    // An operation that rewrites fly.ini.
-    void WriteOperation(const char* name, const QByteArray& contents) {
-        const JournalScope scope(AppSettings().FlyFolder, QString::fromUtf8(name));
-        ASSERT_TRUE(WriteFileAtomic(Path("Fly2/system/fly.ini"), contents));
-    }
-
-    ScriptedDialogs dialogs_;
-    QMap<QString, QByteArray> before_;
-};
+using HistoryWindowTest = JournaledOperationsTest;
 
 TEST_F(HistoryWindowTest, ListsNewestFirstAndUndoesDownToTheSelectedRow) {
     TF_History history;
@@ -100,21 +76,6 @@ TEST_F(HistoryWindowTest, AnEntryWrittenDuringTheQuestionIsAskedAboutAgain) {
                                              "« Enregistrer fly.ini »")}));
     EXPECT_EQ(Tree("Fly2"), before_);
     EXPECT_EQ(list->count(), 0);
-}
-
-TEST_F(HistoryWindowTest, TheMainWindowUndoesTheLastOperationOnlyOnYes) {
-    TF_main main;
-    QPushButton* undo = main.findChild<QPushButton*>("ButtonUndo");
-    ASSERT_NE(undo, nullptr);
-    dialogs_.AnswerNo();
-    QTest::mouseClick(undo, Qt::LeftButton);
-    EXPECT_EQ(Read("Fly2/system/fly.ini"), "Activation *.DLL");
-    dialogs_.AnswerYes();
-    QTest::mouseClick(undo, Qt::LeftButton);
-    EXPECT_EQ(dialogs_.Texts(), QStringList({QString::fromUtf8("Annuler « Activation *.DLL » ?"),
-                                             QString::fromUtf8("Annuler « Activation *.DLL » ?"),
-                                             QString::fromUtf8("Annulé : « Activation *.DLL »")}));
-    EXPECT_EQ(Read("Fly2/system/fly.ini"), "Enregistrer fly.ini");
 }
 
 // In English the window, its lines and the question name the operations in English; the journal keeps them

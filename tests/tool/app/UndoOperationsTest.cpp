@@ -1,7 +1,7 @@
 // Every operation of the tool that changes files, journaled as its window journals it, then undone: the
 // simulator folder and the add-on folder are as they were, names, case and contents.
 #include "Mkfly2.h"
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 #include "UndoNewest.h"
 
 #include "activation/ActivationListing.h"
@@ -115,10 +115,10 @@ const QList<Operation> Operations = {
      [](const QString& fly, const QString&) { EXPECT_TRUE(MakeSlicerWorkFolders(fly).ok()); }},
 };
 
-class UndoOperationsTest : public TempFolderTest {
+class UndoOperationsTest : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         ASSERT_TRUE(MakeFly2Installation(Path("Fly2"), {QStringLiteral("--records"), QStringLiteral("12")}));
         fly_ = Path("Fly2/");
         CreateFile("Fly2/aircraft/one.HST", "history");

@@ -1,5 +1,5 @@
 #include "fs/FileUtils.h"
-#include "ShellFixture.h"
+#include "TempFolderTest.h"
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using FileUtilsTest = ShellTest;
+using FileUtilsTest = TempFolderTest;
 
 TEST_F(FileUtilsTest, PathTextOperationsKeepTheirEdgeCases) {
     EXPECT_EQ(PathPos(".notused", "ABC.DLL.NOTUSED"), 8);
@@ -98,8 +98,8 @@ TEST_F(FileUtilsTest, LiesInsideFollowsTheFoldersOnTheWayOnly) {
 
     // The confined operations refuse such targets and change nothing.
     const QString pod = CreateFile("Fly2/scenery/x.pod", "x");
-    EXPECT_FALSE(CopyFileOver(pod, f + "out.pod", f));
     Outcome outcome;
+    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "out.pod", f, outcome));
     EXPECT_FALSE(CopyFileMakingFolders(pod, f + "a/../../new/x.pod", f, outcome));
     EXPECT_FALSE(RenameNoReplace(pod, f + "../x.pod", f));
     EXPECT_FALSE(RemoveFile(f + "../../victim.pod", f));
@@ -167,7 +167,7 @@ TEST_F(FileUtilsTest, CopyFileOverFailsWithoutHarm) {
     EXPECT_FALSE(CopyFileOver(key, Path("System/Default.KEY")));
     EXPECT_EQ(ReadFile(key), QByteArray("k\0ey\r\n", 6));
     Outcome outcome;
-    EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key"), outcome));
+    EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key"), Path(""), outcome));
     EXPECT_TRUE(outcome.ok());
     EXPECT_EQ(ReadFile(Path("a/b/c.key")), QByteArray("k\0ey\r\n", 6));
 }
@@ -187,7 +187,7 @@ TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
     EXPECT_EQ(blocked.text(), "Erreur, création de sous répertoires impossible");
     // A copy below a folder that can't be made fails with the same box.
     Outcome copy;
-    EXPECT_FALSE(CopyFileMakingFolders(CreateFile("k.key"), Path("sim/blocked/pc/k.key"), copy));
+    EXPECT_FALSE(CopyFileMakingFolders(CreateFile("k.key"), Path("sim/blocked/pc/k.key"), Path("sim"), copy));
     EXPECT_EQ(copy.text(), blocked.text());
 }
 
@@ -308,7 +308,7 @@ TEST_F(FileUtilsTest, NamesThatAreNotUtf8RoundTripThroughListings) {
     const QString found = Path("pc/") + names[0];
     EXPECT_TRUE(FileExists(found));
     EXPECT_EQ(ReadWholeFile(found).value_or("<none>"), "dll");
-    EXPECT_TRUE(CopyFileOver(found, found + ".copy", Path("pc")));
+    EXPECT_TRUE(CopyFileOver(found, found + ".copy"));
     EXPECT_TRUE(RenameNoReplace(found, found + ".notused", Path("pc")));
     EXPECT_EQ(::access(folder + "r\xe9glage.dll.notused", F_OK), 0);
     EXPECT_EQ(::access(folder + "r\xe9glage.dll.copy", F_OK), 0);

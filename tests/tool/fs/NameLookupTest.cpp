@@ -1,4 +1,4 @@
-#include "ShellFixture.h"
+#include "TempFolderTest.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using NameLookupTest = ShellTest;
+using NameLookupTest = TempFolderTest;
 
 // Raw names, so that names which are not UTF-8 can be made too; all changes here bypass the tool.
 void Make(const QString& path) {

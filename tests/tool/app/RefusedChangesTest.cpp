@@ -4,7 +4,7 @@
 #include "ModalSteps.h"
 #include "ScriptedDialogs.h"
 #include "SmallFileSystem.h"
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 #include "UndoNewest.h"
 
 #include "activation/ui/TF_checkdlls.h"
@@ -34,10 +34,10 @@ QString JournalFull(const QString& flyFolder) {
 }
 
 // The journal of the simulator folder Fly2 goes to the folder "data", where a test can mount a full disk.
-class RefusedChangesTest : public TempFolderTest {
+class RefusedChangesTest : public SettingsTest {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         savedDataHome_ = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(CreateDir("data")));
         AppSettings().FlyFolder = CreateDir("Fly2") + '/';
@@ -45,7 +45,7 @@ class RefusedChangesTest : public TempFolderTest {
     void TearDown() override {
         ::chmod(QFile::encodeName(Path("Fly2/scenery")).constData(), 0755); // after a read-only fallback
         qputenv("XDG_DATA_HOME", savedDataHome_);
-        TempFolderTest::TearDown();
+        SettingsTest::TearDown();
     }
 
     // Makes the folder read-only: the small file system over it remounted so, else, for a user other than

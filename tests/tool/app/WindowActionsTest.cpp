@@ -3,7 +3,7 @@
 #include "Mkfly2.h"
 #include "ModalSteps.h"
 #include "ScriptedDialogs.h"
-#include "TempFolderTest.h"
+#include "SettingsTest.h"
 
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
@@ -49,10 +49,10 @@ void PrintTo(const WindowAction& action, std::ostream* out) {
 
 // A synthetic installation set up as the path window leaves it, with the copies that a first start-up keeps,
 // and the main window shown.
-class WindowActionsTest : public TempFolderTest, public ::testing::WithParamInterface<WindowAction> {
+class WindowActionsTest : public SettingsTest, public ::testing::WithParamInterface<WindowAction> {
   public:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        SettingsTest::SetUp();
         ASSERT_TRUE(MakeFly2Installation(Path("Fly2"), {QStringLiteral("--records"), QStringLiteral("12")}));
         fly = Path("Fly2/");
         AppSettings() = Settings{};
@@ -66,7 +66,7 @@ class WindowActionsTest : public TempFolderTest, public ::testing::WithParamInte
     }
     void TearDown() override {
         windows.reset();
-        TempFolderTest::TearDown();
+        SettingsTest::TearDown();
     }
 
     void Start() {

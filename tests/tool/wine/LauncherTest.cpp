@@ -1,9 +1,9 @@
 #include "wine/Launcher.h"
-#include "ShellFixture.h"
+#include "WineFixture.h"
 
 namespace {
 
-using LauncherTest = ShellTest;
+using LauncherTest = TempFolderTest;
 
 TEST_F(LauncherTest, RunMergesOutputAndReportsTheExitStatus) {
     CreateDir("work");

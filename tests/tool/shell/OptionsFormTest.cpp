@@ -1,11 +1,10 @@
 // The path window: OK stores the fields, Cancel doesn't, the folder buttons store at once.
 #include "EnglishInterface.h"
+#include "EnvironmentValue.h"
 #include "FlyFolderFixture.h"
 #include "ScriptedDialogs.h"
 
 #include "shell/ui/TOptionsForm.h"
-
-#include "wine/HomeFolder.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -177,7 +177,7 @@ namespace {
 // An installation registered in a fake Wine prefix is offered, and the button fills the fields with it.
 TEST_F(OptionsFormTest, InstallationsFoundInWineFillTheFields) {
     const QString home = QFileInfo(fly.CreateDir("home")).canonicalFilePath();
-    SetHomeFolder(home);
+    std::optional<EnvironmentValue> atHome(std::in_place, "HOME", QFile::encodeName(home));
     const QString sim = home + "/Games/fly/drive_c/Fly2";
     for (const char* folder : {"system", "modules/pc", "modules/scripts/global"})
         QDir().mkpath(sim + '/' + folder);
@@ -192,7 +192,7 @@ TEST_F(OptionsFormTest, InstallationsFoundInWineFillTheFields) {
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), sim);
     Click("ButtonUseInstallation");
-    SetHomeFolder({});
+    atHome.reset();
     EXPECT_EQ(Field("LblFLYPath"), sim + "/fly2.exe");
     EXPECT_EQ(Field("LblDLLPath"), sim + "/modules/pc");
     EXPECT_EQ(AppSettings().FlyFolder, sim + '/');

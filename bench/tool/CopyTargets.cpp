@@ -1,5 +1,7 @@
 #include "CopyTargets.h"
 
+#include "BenchTiming.h"
+
 #include "activation/DllFolderBackup.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
@@ -44,12 +46,6 @@ QString Quoted(const QString& path) {
     return '\'' + path + '\'';
 }
 
-double Seconds(const std::function<void()>& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // The medians of runs timings of the layer and of its baseline, each after prepare (not timed) and a
 // sync, so that no run pays for the write-back of another. The two take turns, the first of each round
 // alternating, so that a disk slowly getting faster or slower weighs on both alike.
@@ -63,9 +59,7 @@ std::pair<double, double> Medians(int runs, const std::function<void()>& prepare
         ::sync();
         times[which].push_back(Seconds(*both[which]));
     }
-    for (std::vector<double>& some : times)
-        std::sort(some.begin(), some.end());
-    return {times[0][times[0].size() / 2], times[1][times[1].size() / 2]};
+    return {Median(times[0]), Median(times[1])};
 }
 
 void WriteFile(const QString& path, qint64 size) {

@@ -1,12 +1,14 @@
 // flykestrel_bench [--runs N] [--sizes 1000,10000] [--work DIR] [--out FILE] [--only TITLE-PART]
 //     (--only: the scenarios whose title holds the text, or "installer", "large file", "archive" or "clone"
-//     among the copies, or "library", to stdout)
+//     among the copies, or "library", "history" or "start-up", to stdout)
 //     times the file layer's batches at each size in folders below DIR, then its copies against their
-//     baselines, then the add-on library at the size of a collection, and writes its section of the results
-//     page (FILE, replacing the section there, or stdout).
+//     baselines, then the add-on library, the history and the start-up at the size of a collection, and
+//     writes its section of the results page (FILE, replacing the section there, or stdout).
 #include "CopyTargets.h"
 #include "FileLayerScenarios.h"
+#include "HistoryScale.h"
 #include "LibraryScale.h"
+#include "StartUpScale.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -116,6 +118,17 @@ void WriteSection(const QString& path, const QString& section) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
+// The section of the collection's scale that only names, or the copies' section for any other text.
+QString Collection(const QString& work, int runs, const QString& only) {
+    if (QStringLiteral("library").contains(only))
+        return LibraryScaleSection(work + QStringLiteral("/library"), runs);
+    if (QStringLiteral("history").contains(only))
+        return HistoryScaleSection(work + QStringLiteral("/history"), runs);
+    if (QStringLiteral("start-up").contains(only))
+        return StartUpSection(work + QStringLiteral("/start-up"), runs);
+    return CopyTargetsSection(work + QStringLiteral("/copies"), runs, only);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -156,16 +169,16 @@ int main(int argc, char** argv) {
                 rows.append({scenario.title, files, cost.layer, cost.floor});
             }
         }
-        const QString library = QStringLiteral("library");
         if (!only.isEmpty()) {
-            const QString copies = library.contains(only) ? LibraryScaleSection(work + QStringLiteral("/library"), runs)
-                                                          : CopyTargetsSection(work + QStringLiteral("/copies"), runs, only);
+            const QString copies = Collection(work, runs, only);
             std::fputs((rows.isEmpty() ? copies : Section(rows, sizes, runs) + copies).toUtf8().constData(), stdout);
             return 0;
         }
         std::fprintf(stderr, "flykestrel_bench: copies against their baselines\n");
         const QString section = Section(rows, sizes, runs) + CopyTargetsSection(work + QStringLiteral("/copies"), runs) +
-                                LibraryScaleSection(work + QStringLiteral("/library"), runs);
+                                Collection(work, runs, QStringLiteral("library")) +
+                                Collection(work, runs, QStringLiteral("history")) +
+                                Collection(work, runs, QStringLiteral("start-up"));
         if (out.isEmpty())
             std::fputs(section.toUtf8().constData(), stdout);
         else

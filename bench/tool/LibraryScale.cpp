@@ -1,5 +1,8 @@
 #include "LibraryScale.h"
 
+#include "BenchTiming.h"
+#include "SyntheticCollection.h"
+
 #include "fs/NativeFolder.h"
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
@@ -25,72 +28,13 @@
 namespace {
 
 constexpr int FilesEach = 100;
-constexpr int SharedEach = 10; // of each add-on's files, those that lie on paths of the add-on before it
+// Of each add-on's files, those that lie on paths of the add-on before it.
+constexpr int SharedEach = FilesEach / 10;
 
 struct Figure final {
     QString what;
     double seconds[2] = {}; // at the small and the large collection
 };
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write " + path.toStdString());
-}
-
-QByteArray Contents(int addon, int file) {
-    return QByteArrayLiteral("add-on ") + QByteArray::number(addon) + " file " + QByteArray::number(file);
-}
-
-QString Name(int addon, int file) {
-    return QStringLiteral("a%1_f%2.pod").arg(addon, 4, 10, QChar('0')).arg(file, 2, 10, QChar('0'));
-}
-
-QString OwnPath(const QString& fly, int addon, int file) {
-    return fly + QStringLiteral("scenery/") + Name(addon, file);
-}
-
-// Add-on k as the installer would have taken it down: its own files, and the first files of add-on k-1
-// covered, what they held kept in the store.
-Addon Synthetic(AddonLibrary& library, int k) {
-    const QString fly = library.FlyFolder();
-    Addon addon;
-    addon.id = k + 1;
-    addon.name = QStringLiteral("addon%1").arg(k, 4, 10, QChar('0'));
-    addon.date = QDateTime::currentDateTimeUtc();
-    addon.source = fly + QStringLiteral("../sources/") + addon.name;
-    for (int j = 0; j < FilesEach - SharedEach; ++j) {
-        Write(OwnPath(fly, k, j), Contents(k, j));
-        addon.files.append({OwnPath(fly, k, j), {}, {}, FingerprintOfBytes(Contents(k, j))});
-    }
-    for (int j = 0; j < SharedEach && k > 0; ++j) {
-        const AddonFile below{OwnPath(fly, k - 1, j), FingerprintOfBytes(Contents(k - 1, j)), library.NewStoreName(),
-                              FingerprintOfBytes(Contents(k, 100 + j))};
-        Write(library.StorePath(below.stored), Contents(k - 1, j));
-        Write(below.path, Contents(k, 100 + j));
-        addon.files << below;
-    }
-    return addon;
-}
-
-// work/Fly2 with the add-ons' files, its library written once, as many installations would have left it.
-QString MakeCollection(const QString& work, int addons) {
-    QDir(work).removeRecursively();
-    const QString fly = work + QStringLiteral("/Fly2/");
-    if (!QDir().mkpath(fly + QStringLiteral("scenery")))
-        throw std::runtime_error("cannot make " + work.toStdString());
-    Write(fly + QStringLiteral("FLY2.EXE"), "MZ");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(work + QStringLiteral("/journal")));
-    AddonLibrary library(fly);
-    if (!library.MakeStore())
-        throw std::runtime_error("cannot make the library's store");
-    for (int k = 0; k < addons; ++k)
-        library.addons << Synthetic(library, k);
-    if (!library.Save())
-        throw std::runtime_error("cannot write the library");
-    AppSettings().FlyFolder = fly;
-    return fly;
-}
 
 // A new add-on's folder: its own files and the first files of the newest add-on covered.
 QString NewSource(const QString& work, int k, int newest) {
@@ -98,21 +42,10 @@ QString NewSource(const QString& work, int k, int newest) {
     if (!QDir().mkpath(source))
         throw std::runtime_error("cannot make " + source.toStdString());
     for (int j = 0; j < FilesEach - SharedEach; ++j)
-        Write(source + '/' + Name(k, j), Contents(k, j));
+        WriteBenchFile(source + '/' + CollectionFileName(k, j), CollectionContents(k, j));
     for (int j = 0; j < SharedEach; ++j)
-        Write(source + '/' + Name(newest, j), Contents(k, 100 + j));
+        WriteBenchFile(source + '/' + CollectionFileName(newest, j), CollectionContents(k, 100 + j));
     return source;
-}
-
-double Seconds(const std::function<void()>& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The window opened (rows filled), one add-on's files shown, its removal previewed.
@@ -176,7 +109,7 @@ QString LibraryScaleSection(const QString& work, int runs) {
     const int sizes[2] = {100, 1000};
     for (int at = 0; at < 2; ++at) {
         std::fprintf(stderr, "flykestrel_bench: library of %d add-ons\n", sizes[at]);
-        const QString fly = MakeCollection(work, sizes[at]);
+        const QString fly = MakeCollection(work, sizes[at], FilesEach);
         MeasureWindow(sizes[at], runs, figures, at);
         MeasureChanges(work, fly, sizes[at], runs, figures, at);
     }

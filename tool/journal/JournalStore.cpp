@@ -1,6 +1,7 @@
 #include "journal/JournalStore.h"
 
 #include "fs/ChangeRecorder.h"
+#include "fs/FileCopy.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
@@ -15,6 +16,18 @@ QByteArray LinkText(const QByteArray& path) {
     QByteArray target(4096, '\0');
     const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
     return length > 0 ? target.left(length) : QByteArray();
+}
+
+// A second name of the store's file made beside path and renamed over it: no byte is copied. False when
+// the store lies on another file system, or the names can't be made.
+bool LinkBack(const QByteArray& from, const QString& path) {
+    const QByteArray temporary = ToNative(TemporaryBeside(path));
+    if (::link(from.constData(), temporary.constData()) != 0)
+        return false;
+    if (::rename(temporary.constData(), ToNative(path).constData()) == 0)
+        return true;
+    ::unlink(temporary.constData());
+    return false;
 }
 
 } // namespace
@@ -54,7 +67,8 @@ bool PutBack(const QString& store, const QString& path) {
         return !target.isEmpty() && ::symlink(target.constData(), ToNative(path).constData()) == 0;
     }
     if (!S_ISDIR(st.st_mode))
-        return CopyWholeFile(store, path) && ::chmod(ToNative(path).constData(), st.st_mode & 07777) == 0;
+        return LinkBack(from, path) ||
+               (CopyWholeFile(store, path) && ::chmod(ToNative(path).constData(), st.st_mode & 07777) == 0);
     if (::mkdir(ToNative(path).constData(), 0777) != 0)
         return false;
     for (const QString& name : EntryNames(store))

@@ -1,6 +1,7 @@
 #include "journal/JournalUndo.h"
 
 #include "fs/ChangeRecorder.h"
+#include "fs/FileUtils.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
@@ -88,6 +89,14 @@ class EntryUndo final {
                 return entry_.steps[i].path;
             }
         }
+        // What came back from the store is in place for good before the entry, and its store, go. A
+        // folder that a later step made, and its undo removed again, holds nothing.
+        for (const QString& folder : putBack_) {
+            if (!FlushFolder(folder) && FolderExists(folder)) {
+                MakeAgain();
+                return folder;
+            }
+        }
         return {};
     }
 
@@ -168,18 +177,23 @@ class EntryUndo final {
         return true;
     }
 
+    bool PutBackStored(const ChangeStep& step) {
+        putBack_.insert(FolderOfFile(step.path));
+        return PutBack(Stored(step), step.path);
+    }
+
     bool RevertReplacement(int index, const ChangeStep& step) {
         if (!StoreIntact(step))
             return false;
         const QString redo = Redo(index);
-        if (!KeepInStore(step.path, redo) || !PutBack(Stored(step), step.path))
+        if (!KeepInStore(step.path, redo) || !PutBackStored(step))
             return false;
         undone_.push_back([redo, step] { return PutBack(redo, step.path); });
         return true;
     }
 
     bool RevertDeletion(const ChangeStep& step) {
-        if (!StoreIntact(step) || !PutBack(Stored(step), step.path))
+        if (!StoreIntact(step) || !PutBackStored(step))
             return false;
         undone_.push_back([step] { return RemoveWhole(step.path); });
         return true;
@@ -195,6 +209,7 @@ class EntryUndo final {
     const ChangeJournal& journal_;
     const JournalEntry& entry_;
     std::vector<std::function<bool()>> undone_;
+    QSet<QString> putBack_; // the folders of the files put back
     int redone_ = 0;
 };
 

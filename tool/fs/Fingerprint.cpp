@@ -9,7 +9,10 @@ void Checksum::Add(const char* data, qsizetype size) {
 
 namespace {
 
-void AppendHex(QByteArray& out, quint64 value, int width) {
+// Room for the longest text: a kind, a size of up to 20 characters, ".x" and 32 digits.
+constexpr int MostText = 64;
+
+char* PutHex(char* out, quint64 value, int width) {
     char digits[16];
     int n = 0;
     do {
@@ -17,9 +20,54 @@ void AppendHex(QByteArray& out, quint64 value, int width) {
         value >>= 4;
     } while (value != 0);
     for (int pad = width - n; pad > 0; --pad)
-        out += '0';
+        *out++ = '0';
     while (n > 0)
-        out += digits[--n];
+        *out++ = digits[--n];
+    return out;
+}
+
+char* PutDecimal(char* out, qint64 value) {
+    if (value < 0)
+        *out++ = '-';
+    quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    char digits[20];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    while (n > 0)
+        *out++ = digits[--n];
+    return out;
+}
+
+// The fingerprint's text into out, which has room for MostText bytes; where it ends.
+char* Put(const Fingerprint& f, char* out) {
+    using Kind = Fingerprint::Kind;
+    switch (f.kind) {
+    case Kind::Absent:
+        *out++ = '-';
+        return out;
+    case Kind::File:
+        *out++ = 'f';
+        out = PutDecimal(out, f.size);
+        *out++ = '.';
+        if (f.hash == Fingerprint::Hash::Fnv)
+            return PutHex(out, f.sum, 0);
+        *out++ = 'x';
+        return PutHex(PutHex(out, f.high, 16), f.sum, 16);
+    case Kind::Folder:
+    case Kind::Link:
+        *out++ = f.kind == Kind::Folder ? 'd' : 'l';
+        return PutHex(out, f.sum, 0);
+    case Kind::Other:
+        *out++ = 'o';
+        return out;
+    case Kind::Unknown:
+        break;
+    }
+    *out++ = '?';
+    return out;
 }
 
 // The unsigned number that text is, in base (10 or 16), when it is one.
@@ -51,30 +99,8 @@ std::optional<Fingerprint> ParseFile(QByteArrayView rest) {
 } // namespace
 
 void Fingerprint::AppendText(QByteArray& out) const {
-    switch (kind) {
-    case Kind::Absent:
-        out += '-';
-        return;
-    case Kind::File:
-        out += 'f';
-        out += QByteArray::number(size);
-        out += hash == Hash::Fnv ? "." : ".x";
-        if (hash == Hash::Xxh3)
-            AppendHex(out, high, 16);
-        AppendHex(out, sum, hash == Hash::Fnv ? 0 : 16);
-        return;
-    case Kind::Folder:
-    case Kind::Link:
-        out += kind == Kind::Folder ? 'd' : 'l';
-        AppendHex(out, sum, 0);
-        return;
-    case Kind::Other:
-        out += 'o';
-        return;
-    case Kind::Unknown:
-        break;
-    }
-    out += '?';
+    char text[MostText];
+    out.append(text, Put(*this, text) - text);
 }
 
 QByteArray Fingerprint::Text() const {
@@ -95,5 +121,6 @@ std::optional<Fingerprint> Fingerprint::Parse(QByteArrayView text) {
     else if (const std::optional<quint64> sum = Number(rest, 16); sum && (text.startsWith('d') || text.startsWith('l')))
         parsed = Fingerprint{text.startsWith('d') ? Kind::Folder : Kind::Link, 0, *sum};
     // Only the one text that a fingerprint prints: no leading zeros, no capitals.
-    return parsed && parsed->Text() == text ? parsed : std::nullopt;
+    char printed[MostText];
+    return parsed && QByteArrayView(printed, Put(*parsed, printed) - printed) == text ? parsed : std::nullopt;
 }

@@ -35,7 +35,7 @@ QByteArray StepRecord(const ChangeStep& step) {
            step.after.Text();
 }
 
-std::optional<ChangeStep> ParseStep(const QList<QByteArray>& fields, const char* tags) {
+std::optional<ChangeStep> ParseStep(const QList<QByteArrayView>& fields, const char* tags) {
     if (fields.size() != 6 || fields[0].size() != 1)
         return std::nullopt;
     const char* tag = std::strchr(tags, fields[0][0]);
@@ -94,16 +94,16 @@ class EntryReader final {
         if (entry_.ended)
             return Damage(number + 1,
                           QCoreApplication::translate("EntryFile", "ligne après la fin de l'entrée"));
-        QList<QByteArray> fields = text.split('\t');
-        const QByteArray kind = fields.takeFirst();
+        QList<QByteArrayView> fields = Fields(text);
+        const QByteArrayView kind = fields.takeFirst();
         if (!ReadRecord(number, kind, fields))
             Damage(number + 1, QCoreApplication::translate("EntryFile", "enregistrement « %1 » illisible")
                                    .arg(QString::fromLatin1(kind)));
     }
 
-    bool ReadRecord(int number, const QByteArray& kind, const QList<QByteArray>& fields) {
+    bool ReadRecord(int number, QByteArrayView kind, const QList<QByteArrayView>& fields) {
         if (number == 0)
-            return kind == Magic && fields == QList<QByteArray>{Version};
+            return kind == Magic && fields.size() == 1 && fields[0] == Version;
         if (number == 1)
             return kind == "operation" && fields.size() == 1 && ReadOperation(fields[0]);
         if (number == 2)
@@ -120,21 +120,21 @@ class EntryReader final {
     }
 
   public:
-    bool ReadOperation(const QByteArray& field) {
-        entry_.operation = QString::fromUtf8(QByteArray::fromPercentEncoding(field));
+    bool ReadOperation(QByteArrayView field) {
+        entry_.operation = QString::fromUtf8(QByteArray::fromPercentEncoding(field.toByteArray()));
         return !entry_.operation.isEmpty();
     }
-    bool ReadTime(const QByteArray& field) {
+    bool ReadTime(QByteArrayView field) {
         entry_.time = QDateTime::fromString(QString::fromLatin1(field), Qt::ISODate);
         return entry_.time.isValid();
     }
-    bool ReadStep(const QList<QByteArray>& fields, const char* tags) {
+    bool ReadStep(const QList<QByteArrayView>& fields, const char* tags) {
         const std::optional<ChangeStep> step = ParseStep(fields, tags);
         if (step)
             entry_.steps << *step;
         return step.has_value();
     }
-    bool ReadAfter(const QByteArray& index, const QByteArray& text) {
+    bool ReadAfter(QByteArrayView index, QByteArrayView text) {
         const int step = StepIndex(index, Kind::Kept);
         const std::optional<Fingerprint> after = Fingerprint::Parse(text);
         if (step < 0 || !after)
@@ -142,13 +142,13 @@ class EntryReader final {
         entry_.steps[step].after = *after;
         return true;
     }
-    bool ReadDone(const QByteArray& index) {
+    bool ReadDone(QByteArrayView index) {
         const int step = StepIndex(index, Kind::Program);
         if (step >= 0)
             entry_.programsEnded << step;
         return step >= 0;
     }
-    bool ReadEnd(const QByteArray& files) {
+    bool ReadEnd(QByteArrayView files) {
         bool ok = false;
         entry_.endedFiles = files.toInt(&ok);
         entry_.ended = ok && entry_.endedFiles >= 0;
@@ -156,7 +156,7 @@ class EntryReader final {
     }
 
   private:
-    int StepIndex(const QByteArray& text, Kind kind) const {
+    int StepIndex(QByteArrayView text, Kind kind) const {
         bool ok = false;
         const int index = text.toInt(&ok);
         return ok && index >= 0 && index < entry_.steps.size() && entry_.steps[index].kind == kind ? index
@@ -173,8 +173,8 @@ void ReadVersion1(JournalEntry& entry, const QByteArray& bytes) {
     lines.removeLast(); // empty, or a torn last line
     EntryReader reader(entry);
     for (qsizetype i = 0; i < lines.size() && !entry.damaged(); ++i) {
-        QList<QByteArray> fields = lines[i].split('\t');
-        const QByteArray kind = fields.takeFirst();
+        QList<QByteArrayView> fields = Fields(lines[i]);
+        const QByteArrayView kind = fields.takeFirst();
         bool ok = false;
         if (kind == "operation" && fields.size() == 1)
             ok = reader.ReadOperation(fields[0]);

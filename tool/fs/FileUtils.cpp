@@ -191,32 +191,27 @@ Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString&
     return RenameBesideNoReplace(from, target, to);
 }
 
-int RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,
-                       QList<Failure>* failed) {
-    const auto fail = [failed](const Failure& failure) {
-        if (failed != nullptr)
-            failed->append(failure);
-    };
+Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin) {
+    Tally tally;
     QList<QPair<QString, QString>> inside;
     for (const auto& [from, to] : renames) {
         if (LiesInside(from, realWithin) && LiesInside(to, realWithin))
             inside.append({from.onDisk, to.onDisk});
         else
-            fail(Outside(from.onDisk));
+            tally.failed << Outside(from.onDisk);
     }
     if (const Done planned = PlanResolvedRenames(inside); !planned) {
         for (const auto& rename : inside)
-            fail({rename.first, planned.failure().reason, true});
-        return 0;
+            tally.failed << Failure{rename.first, planned.failure().reason, true};
+        return tally;
     }
-    int made = 0;
     for (const auto& [from, to] : inside) {
         if (const Done renamed = RenameResolvedNoReplace(from, to); renamed)
-            ++made;
+            ++tally.made;
         else
-            fail(renamed.failure());
+            tally.failed << renamed.failure();
     }
-    return made;
+    return tally;
 }
 
 Done RemoveFile(const QString& path, const QString& within) {

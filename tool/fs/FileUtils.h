@@ -2,6 +2,7 @@
 
 #include "fs/ResolvedPath.h"
 #include "fs/Result.h"
+#include "fs/Tally.h"
 
 #include <QList>
 #include <QPair>
@@ -49,10 +50,9 @@ Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& targe
                            Outcome& outcome);
 Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin);
 // Renames decided on resolved names (a ListedFolder's, each target no entry yet): those inside realWithin
-// are told to the recorder all at once, then made in order, never over an existing entry. Each one
-// refused or failed goes to failed (when given); returns the number made.
-int RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,
-                       QList<Failure>* failed);
+// are told to the recorder all at once, then made in order, never over an existing entry. The number made,
+// and each one refused or failed.
+Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin);
 // Checks a copy and makes the target's folders as CopyFileMakingFolders does, then adds the copy to batch
 // instead of making it.
 Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,

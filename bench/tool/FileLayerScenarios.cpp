@@ -64,7 +64,7 @@ Batch Switching(ActivationKind kind, QString folder, QString label, ActivationEn
     for (ActivationEntry& entry : entries)
         entry.checked = on;
     return [list = ActivationList{kind, std::move(label), std::move(folder), std::move(entries)}] {
-        return ApplyActivation(list);
+        return ApplyActivation(list).made;
     };
 }
 

@@ -96,6 +96,6 @@ QString ActivationName(ActivationKind kind) {
 }
 
 // The renames are journaled together, with one flush, before the first is made.
-int ApplyActivation(const ActivationList& list, QList<Failure>* failed) {
-    return RenameAllNoReplace(Switches(list), RealFolder(list.root), failed);
+Tally ApplyActivation(const ActivationList& list) {
+    return RenameAllNoReplace(Switches(list), RealFolder(list.root));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activation/ActivationEntry.h"
-#include "fs/Result.h"
+#include "fs/Tally.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +21,6 @@ struct ActivationList final {
 QString ActivationName(ActivationKind kind);
 
 // Renames each entry's file to the state its mark asks for, never over an existing file (such a name clash
-// is skipped without a word). Files outside root are left alone. A rename that is refused or fails is
-// skipped and, when failed is given, added to it. Returns the number of files renamed.
-int ApplyActivation(const ActivationList& list, QList<Failure>* failed = nullptr);
+// is skipped without a word). Files outside root are left alone. The number of files renamed, and each
+// rename refused or failed (one outside root is refused).
+Tally ApplyActivation(const ActivationList& list);

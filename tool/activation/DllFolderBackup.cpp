@@ -31,11 +31,10 @@ Outcome Cancelled(qsizetype done, qsizetype all) {
 QList<qsizetype> PlanCopies(CopyBatch& batch, const QString& source, const QString& backup,
                             const QStringList& names, QList<Failure>& failed) {
     QList<qsizetype> copies;
-    Outcome noFolderToMake;
     const QString realBackup = RealFolder(backup);
     for (const QString& name : names) {
         const Done added = AddCopyMakingFolders(batch, Resolve(source + '/' + name),
-                                                Resolve(backup + '/' + name), realBackup, noFolderToMake);
+                                                Resolve(backup + '/' + name), realBackup);
         copies << (added ? batch.size() - 1 : -1);
         if (!added)
             failed << added.failure();

@@ -110,6 +110,11 @@ Done CopyResolved(const ResolvedPath& source, const ResolvedPath& target) {
     return CopyWholeFile(source, target);
 }
 
+Failure FolderNotMade(Failure failure) {
+    failure.folderNotMade = true;
+    return failure;
+}
+
 // Each missing level of base + relative, made in turn; the first that can't be made stops it. The folders
 // made, outermost first.
 Result<QStringList> MakeFolders(const QString& base, const QString& relative) {
@@ -127,23 +132,27 @@ Result<QStringList> MakeFolders(const QString& base, const QString& relative) {
         if (running.isEmpty() || running == QLatin1String("/") || FolderExists(running))
             continue;
         if (PathExists(running))
-            return SystemFailure(running, ENOTDIR);
+            return FolderNotMade(SystemFailure(running, ENOTDIR));
         if (const Done level = MakeFolder(running); !level)
-            return level.failure();
+            return FolderNotMade(level.failure());
         made << running;
     }
     return made;
 }
 
-Outcome FoldersNotMade() {
-    return Outcome::Info(
-        QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
-}
-
-Done CopyMakingFolders(const ResolvedPath& source, const ResolvedPath& target, Outcome& outcome) {
-    // A folder that can't be made is still tried: the copy's own failure says why.
-    (void)MakeFoldersOf(target, outcome);
-    return CopyResolved(source, target);
+// Checks a copy inside realWithin and makes the target's missing folders: those made, or why the copy
+// can't be made (a folder's failure named after the target). Checked before any folder is made, so a
+// refused copy leaves no folder behind either.
+Result<QStringList> PrepareCopy(const ResolvedPath& source, const ResolvedPath& target,
+                                const QString& realWithin) {
+    if (!LiesInside(WriteTarget(target), realWithin))
+        return Outside(target.onDisk);
+    if (const Done refused = CopyRefusal(source, target); !refused)
+        return refused.failure();
+    const Result<QStringList> made = MakeFoldersOf(target);
+    if (!made)
+        return Failure{target.onDisk, made.failure().reason, made.failure().refused, true};
+    return made;
 }
 
 } // namespace
@@ -152,31 +161,25 @@ Done CopyFileOver(const QString& source, const QString& target) {
     return CopyResolved(Resolve(source), Resolve(target));
 }
 
-Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
-                           Outcome& outcome) {
-    return CopyFileMakingFolders(Resolve(source), Resolve(target), RealFolder(within), outcome);
+Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within) {
+    return CopyFileMakingFolders(Resolve(source), Resolve(target), RealFolder(within));
 }
 
-// Checked before any folder is made, so a refused target leaves no folder behind either.
-Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin,
-                           Outcome& outcome) {
-    if (!LiesInside(WriteTarget(target), realWithin))
-        return Outside(target.onDisk);
-    return CopyMakingFolders(source, target, outcome);
+Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target,
+                           const QString& realWithin) {
+    if (const Result<QStringList> prepared = PrepareCopy(source, target, realWithin); !prepared)
+        return prepared.failure();
+    return CopyWholeFile(source, target);
 }
 
+// Why its folder can't be made is the error its write would meet, told now so that the batch is not
+// refused for it.
 Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,
-                          const QString& realWithin, Outcome& outcome) {
-    if (!LiesInside(WriteTarget(target), realWithin))
-        return Outside(target.onDisk);
-    if (const Done refused = CopyRefusal(source, target); !refused)
-        return refused;
-    // Why its folder can't be made is the error its write would meet, told now so that the batch is not
-    // refused for it.
-    const Result<QStringList> made = MakeFoldersOf(target, outcome);
-    if (!made)
-        return Failure{target.onDisk, made.failure().reason, made.failure().refused};
-    batch.Add(source.onDisk, WriteTarget(target).onDisk, *made);
+                          const QString& realWithin) {
+    const Result<QStringList> prepared = PrepareCopy(source, target, realWithin);
+    if (!prepared)
+        return prepared.failure();
+    batch.Add(source.onDisk, WriteTarget(target).onDisk, *prepared);
     return {};
 }
 
@@ -191,32 +194,27 @@ Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString&
     return RenameBesideNoReplace(from, target, to);
 }
 
-int RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,
-                       QList<Failure>* failed) {
-    const auto fail = [failed](const Failure& failure) {
-        if (failed != nullptr)
-            failed->append(failure);
-    };
+Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin) {
+    Tally tally;
     QList<QPair<QString, QString>> inside;
     for (const auto& [from, to] : renames) {
         if (LiesInside(from, realWithin) && LiesInside(to, realWithin))
             inside.append({from.onDisk, to.onDisk});
         else
-            fail(Outside(from.onDisk));
+            tally.failed << Outside(from.onDisk);
     }
     if (const Done planned = PlanResolvedRenames(inside); !planned) {
         for (const auto& rename : inside)
-            fail({rename.first, planned.failure().reason, true});
-        return 0;
+            tally.failed << Failure{rename.first, planned.failure().reason, true};
+        return tally;
     }
-    int made = 0;
     for (const auto& [from, to] : inside) {
         if (const Done renamed = RenameResolvedNoReplace(from, to); renamed)
-            ++made;
+            ++tally.made;
         else
-            fail(renamed.failure());
+            tally.failed << renamed.failure();
     }
-    return made;
+    return tally;
 }
 
 Done RemoveFile(const QString& path, const QString& within) {
@@ -226,7 +224,8 @@ Done RemoveFile(const QString& path, const QString& within) {
 }
 
 Outcome MakeFolderChain(const QString& base, const QString& relative) {
-    return MakeFolders(base, relative) ? Outcome{} : FoldersNotMade();
+    const Result<QStringList> made = MakeFolders(base, relative);
+    return made ? Outcome{} : FoldersNotMade(made.failure());
 }
 
 Done MakeDatedBackup(const QString& file) {
@@ -247,12 +246,16 @@ Outcome BackupFailed(const QString& file, const Failure& failure) {
         QCoreApplication::translate("FileUtils", "Impossible de créer un fichier de SAUVEGARDE"));
 }
 
-Result<QStringList> MakeFoldersOf(const ResolvedPath& target, Outcome& outcome) {
+Result<QStringList> MakeFoldersOf(const ResolvedPath& target) {
     const QString folder = FolderOfFile(target.onDisk);
     if (folder.isEmpty() || FolderExists(folder))
         return QStringList{};
-    Result<QStringList> made = MakeFolders(QString(), folder);
-    if (!made)
-        outcome += FoldersNotMade();
-    return made;
+    return MakeFolders(QString(), folder);
+}
+
+Outcome FoldersNotMade(const Failure& failure) {
+    if (!failure.folderNotMade)
+        return {};
+    return Outcome::Info(
+        QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
 }

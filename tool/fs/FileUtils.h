@@ -2,6 +2,7 @@
 
 #include "fs/ResolvedPath.h"
 #include "fs/Result.h"
+#include "fs/Tally.h"
 
 #include <QList>
 #include <QPair>
@@ -39,30 +40,29 @@ Done CopyFileOver(const QString& source, const QString& target);
 // Operations for targets that must stay inside the folder within (a name from a folder listing, a profile
 // or a list joined to the folder it belongs to): refused, changing nothing, when the target (for a rename
 // both names) doesn't lie inside within (LiesInside of NativeFs.h). The copy creates the target's missing
-// folders first (a folder that can't be made adds MakeFolderChain's box to outcome).
-Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within,
-                           Outcome& outcome);
+// folders first; when one can't be, it fails naming the target, marked folderNotMade.
+Done CopyFileMakingFolders(const QString& source, const QString& target, const QString& within);
 Done RenameNoReplace(const QString& from, const QString& to, const QString& within);
 // The same for paths resolved once and the real path of within (Resolve and RealFolder of NativeFs.h),
 // for work that walks many files.
-Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin,
-                           Outcome& outcome);
+Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target, const QString& realWithin);
 Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin);
 // Renames decided on resolved names (a ListedFolder's, each target no entry yet): those inside realWithin
-// are told to the recorder all at once, then made in order, never over an existing entry. Each one
-// refused or failed goes to failed (when given); returns the number made.
-int RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,
-                       QList<Failure>* failed);
+// are told to the recorder all at once, then made in order, never over an existing entry. The number made,
+// and each one refused or failed.
+Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin);
 // Checks a copy and makes the target's folders as CopyFileMakingFolders does, then adds the copy to batch
 // instead of making it.
 Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,
-                          const QString& realWithin, Outcome& outcome);
+                          const QString& realWithin);
 Done RemoveFile(const QString& path, const QString& within);
 // Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
 // création de sous répertoires impossible".
 Outcome MakeFolderChain(const QString& base, const QString& relative);
-// The missing folders of target made, outermost first; when one can't be, the box above goes to outcome.
-Result<QStringList> MakeFoldersOf(const ResolvedPath& target, Outcome& outcome);
+// The missing folders of target made, outermost first; or why one can't be (marked folderNotMade).
+Result<QStringList> MakeFoldersOf(const ResolvedPath& target);
+// The box above for a failure marked folderNotMade; nothing for any other.
+Outcome FoldersNotMade(const Failure& failure);
 // Copies an existing file to file + ddmmyyhhnnss + ".BAK". Fails only when the file exists and the copy
 // failed; a caller that warns then shows BackupFailed.
 Done MakeDatedBackup(const QString& file);

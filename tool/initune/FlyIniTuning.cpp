@@ -166,7 +166,7 @@ void ApplyRecommendations(IniGrid& grid) {
     }
 }
 
-int SearchName(IniGrid& grid, const QString& text, Outcome& outcome) {
+std::optional<int> SearchName(IniGrid& grid, const QString& text) {
     for (int row = std::max(grid.searchPosition, 0); row < grid.RowCount(); ++row) {
         const QString name = grid.Cell(row, 0);
         if (text.isEmpty() ? name.isEmpty() : name.contains(text, Qt::CaseInsensitive)) {
@@ -175,6 +175,5 @@ int SearchName(IniGrid& grid, const QString& text, Outcome& outcome) {
         }
     }
     grid.searchPosition = -1;
-    outcome = Outcome::Info(QCoreApplication::translate("IniTuning", "%1 NOT FOUND!").arg(text));
-    return -1;
+    return std::nullopt;
 }

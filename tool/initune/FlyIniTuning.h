@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 // The fly.ini mode of the tuning window: the file beside recommended values from "flyinirec.txt".
 
 // The 62 lines written when "flyinirec.txt" is missing.
@@ -26,6 +28,6 @@ int SetRecommendation(IniGrid& grid, const QString& key, const QString& value);
 void ApplyRecommendations(IniGrid& grid);
 
 // Searches column 0 for text (case ignored; an empty text finds an empty name) from the grid's search
-// position (0 when negative). A hit becomes the search position; no hit: text + " NOT FOUND!" and the
-// position goes back to -1. The hit row, or -1.
-int SearchName(IniGrid& grid, const QString& text, Outcome& outcome);
+// position (0 when negative). The hit row, which becomes the search position, or none: the position goes
+// back to -1.
+std::optional<int> SearchName(IniGrid& grid, const QString& text);

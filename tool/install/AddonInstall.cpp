@@ -77,8 +77,9 @@ Done AddFile(Session& s, const InstallStep& step, CopyBatch& batch) {
         return Failure{step.source, step.refusal};
     if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
         return Failure{step.source, kept.failure().reason};
-    const Result<QStringList> made = MakeFoldersOf(step.to, s.outcome);
+    const Result<QStringList> made = MakeFoldersOf(step.to);
     if (!made) {
+        s.outcome += FoldersNotMade(made.failure());
         s.capture.AfterCopy(step.target, false);
         return Failure{step.source, made.failure().reason, made.failure().refused};
     }

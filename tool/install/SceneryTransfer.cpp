@@ -83,8 +83,9 @@ Outcome SceneryCopy::Continue(Progress& progress) {
         }
         if (!LiesInside(source, from))
             continue;
-        if (const Done copied = CopyFileMakingFolders(source, to + entry.name, to, outcome); !copied) {
+        if (const Done copied = CopyFileMakingFolders(source, to + entry.name, to); !copied) {
             failed_ << copied.failure();
+            outcome += FoldersNotMade(copied.failure());
             continue;
         }
         asked_ = next_++;
@@ -94,16 +95,15 @@ Outcome SceneryCopy::Continue(Progress& progress) {
     return outcome;
 }
 
-// Source's copy over target added to batch (its index there), or -1: skipped when the source lies outside
-// the source folder, refused with the reason in failed_.
-qsizetype SceneryCopy::PlanCopy(CopyBatch& batch, const QString& source, const QString& target,
-                                const QString& realTo, Outcome& outcome) {
+// Source's copy over target added to batch (its index there), -1 when the source lies outside the source
+// folder and is skipped, or why the copy is refused.
+Result<qsizetype> SceneryCopy::PlanCopy(CopyBatch& batch, const QString& source, const QString& target,
+                                        const QString& realTo) const {
     if (!LiesInside(source, WithBackslash(request_.sourceFolder)))
         return -1;
-    const Done added = AddCopyMakingFolders(batch, Resolve(source), Resolve(target), realTo, outcome);
-    if (!added)
-        failed_ << added.failure();
-    return added ? batch.size() - 1 : -1;
+    if (const Done added = AddCopyMakingFolders(batch, Resolve(source), Resolve(target), realTo); !added)
+        return added.failure();
+    return batch.size() - 1;
 }
 
 // Without deletions nothing waits on the user between the copies: the checked entries are copied as one
@@ -117,10 +117,15 @@ Outcome SceneryCopy::CopyAsOneBatch(Progress& progress) {
     QStringList names;       // the checked entries, in order
     QList<qsizetype> copies; // each one's copy in batch, or -1
     for (const SceneryEntry& entry : std::as_const(request_.entries)) {
-        if (entry.checked) {
-            names << entry.name;
-            copies << PlanCopy(batch, from + entry.name, to + entry.name, realTo, outcome);
+        if (!entry.checked)
+            continue;
+        names << entry.name;
+        const Result<qsizetype> copy = PlanCopy(batch, from + entry.name, to + entry.name, realTo);
+        if (!copy) {
+            failed_ << copy.failure();
+            outcome += FoldersNotMade(copy.failure());
         }
+        copies << copy.value_or(-1);
     }
     const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
         return progress.Step(from + names[i], FileSize(from + names[i]));

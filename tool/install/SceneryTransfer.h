@@ -51,8 +51,8 @@ class SceneryCopy final {
     const QList<Failure>& Failed() const { return failed_; }
 
   private:
-    qsizetype PlanCopy(CopyBatch& batch, const QString& source, const QString& target, const QString& realTo,
-                       Outcome& outcome);
+    Result<qsizetype> PlanCopy(CopyBatch& batch, const QString& source, const QString& target,
+                               const QString& realTo) const;
     Outcome CopyAsOneBatch(Progress& progress);
 
     SceneryCopyRequest request_;

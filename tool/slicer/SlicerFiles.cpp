@@ -235,6 +235,6 @@ QStringList SplitValuesLines(const QByteArray& bytes) {
     return lines;
 }
 
-bool WriteLines(const QString& path, const QStringList& lines) {
-    return bool(WriteFileAtomic(path, JoinLines(lines)));
+Done WriteLines(const QString& path, const QStringList& lines) {
+    return WriteFileAtomic(path, JoinLines(lines));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fs/Result.h"
 #include "fs/TextLines.h"
 #include "slicer/SlicerSettings.h"
 
@@ -38,5 +39,5 @@ QString SlicerInputCopyPath(const QString& inputFile);
 
 // Only LF ends a line of a values file; a CR before it is dropped, any other CR stays in the line.
 QStringList SplitValuesLines(const QByteArray& bytes);
-// Through a temporary name and a rename; false when the file couldn't be written.
-bool WriteLines(const QString& path, const QStringList& lines);
+// Through a temporary name and a rename; or why the file couldn't be written.
+Done WriteLines(const QString& path, const QStringList& lines);

@@ -844,10 +844,6 @@ Before saving, a backup copy is made: the file name followed by the date and tim
         <source>Recommended</source>
         <translation>Recommended</translation>
     </message>
-    <message>
-        <source>%1 NOT FOUND!</source>
-        <translation>%1 NOT FOUND!</translation>
-    </message>
 </context>
 <context>
     <name>InstallHelpText</name>
@@ -2976,6 +2972,10 @@ This one can show the lists, the settings, the history of changes and the add-on
     <message>
         <source>Chercher encore</source>
         <translation>Search again</translation>
+    </message>
+    <message>
+        <source>%1 NOT FOUND!</source>
+        <translation>%1 NOT FOUND!</translation>
     </message>
 </context>
 </TS>

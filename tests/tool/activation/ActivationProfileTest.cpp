@@ -72,20 +72,32 @@ TEST_F(ActivationProfileTest, UnreadableProfilesGiveNothing) {
     EXPECT_EQ(missing.failure().path, Path("missing.f2p"));
 }
 
-// A profile written elsewhere names folders that are not the list's own: nothing there is touched.
+// A profile written elsewhere names folders that are not the list's own: nothing there is touched, and
+// each file it would have renamed is told as refused.
 TEST_F(ActivationProfileTest, EntriesOutsideTheListFolderAreLeftAlone) {
     CreateFile("modules/pc/a.dll");
     CreateFile("other/pc/a.dll");
     CreateFile("other/x.pod");
     const ActivationEntries off{{"a.dll", false}};
-    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("other/pc/"), Path("modules/pc"), off}), 0);
-    EXPECT_EQ(
-        ApplyActivation({ActivationKind::Dll, Path("modules/pc/../../other/pc/"), Path("modules/pc"), off}),
-        0);
-    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, QString(), Path("modules/pc"), off}), 0);
-    EXPECT_EQ(ApplyActivation(
-                  {ActivationKind::Scenery, Path("modules"), Path("modules"), {{"../other/x.pod", false}}}),
-              0);
+    const struct {
+        ActivationList list;
+        QStringList refused;
+    } cases[] = {
+        {{ActivationKind::Dll, Path("other/pc/"), Path("modules/pc"), off}, {Path("other/pc/a.dll")}},
+        {{ActivationKind::Dll, Path("modules/pc/../../other/pc/"), Path("modules/pc"), off},
+         {Path("modules/pc/../../other/pc/a.dll")}},
+        {{ActivationKind::Dll, QString(), Path("modules/pc"), off}, {}},
+        {{ActivationKind::Scenery, Path("modules"), Path("modules"), {{"../other/x.pod", false}}},
+         {Path("modules/../other/x.pod")}},
+    };
+    for (const auto& c : cases) {
+        const Tally switched = ApplyActivation(c.list);
+        EXPECT_EQ(switched.made, 0) << c.list.folder.toStdString();
+        QStringList refused;
+        for (const Failure& failure : switched.failed)
+            refused << failure.path;
+        EXPECT_EQ(refused, c.refused) << c.list.folder.toStdString();
+    }
     EXPECT_EQ(FilesBelow(""), QStringList({"modules/pc/a.dll", "other/pc/a.dll", "other/x.pod"}));
 }
 
@@ -96,10 +108,12 @@ TEST_F(ActivationProfileTest, SwitchLooksAtFileNamesOnly) {
     EXPECT_EQ(ApplyActivation({ActivationKind::Dll,
                                Path("old.notused/pc/"),
                                Path("old.notused/pc"),
-                               {{"a.dll", false}, {"b.dll.notused", true}}}),
+                               {{"a.dll", false}, {"b.dll.notused", true}}})
+                  .made,
               2);
     EXPECT_EQ(FilesBelow("old.notused"), QStringList({"pc/a.dll.notused", "pc/b.dll"}));
-    EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path(""), Path(""), {{"sc.pod/y.scf", false}}}), 1);
+    EXPECT_EQ(ApplyActivation({ActivationKind::Scenery, Path(""), Path(""), {{"sc.pod/y.scf", false}}}).made,
+              1);
     EXPECT_EQ(FilesBelow("sc.pod"), QStringList({"y.scf.notused"}));
 }
 
@@ -111,7 +125,8 @@ TEST_F(ActivationProfileTest, EachSwitchSeesTheSwitchesBeforeIt) {
     CreateDir("modules/pc/dir.dll");
     ASSERT_EQ(::symlink("../gps.bin", Path("modules/pc/gps.dll").toUtf8().constData()), 0);
     const ActivationEntries entries{{"a.dll", false}, {"A.DLL", true}, {"gps.dll", false}, {"dir.dll", false}};
-    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("modules/pc/"), Path("modules/pc"), entries}), 3);
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, Path("modules/pc/"), Path("modules/pc"), entries}).made,
+              3);
     EXPECT_EQ(Entries("modules/pc"), QStringList({"A.DLL", "dir.dll", "gps.dll.notused"}));
 }
 
@@ -129,9 +144,10 @@ TEST_F(ActivationProfileTest, ListedNamesWithBackslashesAndDrivesStayWhole) {
     const ActivationEntries scenery = ListSceneryEntries(Path("scenery"));
     EXPECT_EQ(scenery, ActivationEntries({{"a\\..\\..\\y.pod", true}}));
     const ActivationEntries off{{"a\\..\\..\\x.dll", false}, {"C:\\gps.dll", false}};
-    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, label, Path("modules/pc"), off}), 2);
+    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, label, Path("modules/pc"), off}).made, 2);
     EXPECT_EQ(ApplyActivation(
-                  {ActivationKind::Scenery, Path("scenery"), Path("scenery"), {{"a\\..\\..\\y.pod", false}}}),
+                  {ActivationKind::Scenery, Path("scenery"), Path("scenery"), {{"a\\..\\..\\y.pod", false}}})
+                  .made,
               1);
     EXPECT_EQ(FilesBelow(""),
               QStringList({"modules/pc/C:\\gps.dll.notused", "modules/pc/a\\..\\..\\x.dll.notused",
@@ -161,7 +177,9 @@ TEST_F(ActivationProfileTest, ProfileFoldersNeverLeadOutOfTheDllFolder) {
         CreateFile("modules/pc/a\\b.dll");
         const Result<ActivationProfile> profile = ParseProfile({"<DLL>", c.line, "</DLL>", "<PY>", "</PY>"});
         ASSERT_TRUE(profile && profile->dlls && profile->dlls->folder) << c.line.toStdString();
-        ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, pc, profile->dlls->entries});
+        const Tally switched =
+            ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, pc, profile->dlls->entries});
+        EXPECT_EQ(switched.made, c.after == untouched ? 0 : 1) << c.line.toStdString();
         EXPECT_EQ(FilesBelow("modules"), c.after) << c.line.toStdString();
     }
 }
@@ -178,7 +196,8 @@ TEST_F(ActivationProfileTest, NamesThatAreNotUtf8RoundTripThroughAProfile) {
     ASSERT_EQ(profile->dlls->entries.size(), 1);
     ActivationEntries entries = profile->dlls->entries;
     entries[0].checked = false;
-    EXPECT_EQ(ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, Path("modules/pc"), entries}), 1);
+    EXPECT_EQ(
+        ApplyActivation({ActivationKind::Dll, *profile->dlls->folder, Path("modules/pc"), entries}).made, 1);
     EXPECT_EQ(::access(pc + "r\xe9glage.dll.notused", F_OK), 0);
 }
 

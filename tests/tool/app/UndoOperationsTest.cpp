@@ -36,7 +36,7 @@ struct Operation final {
 void AllOff(ActivationKind kind, const QString& folder, ActivationEntries entries) {
     for (ActivationEntry& entry : entries)
         entry.checked = !entry.checked;
-    ASSERT_GT(ApplyActivation({kind, folder, folder, entries}), 0);
+    ASSERT_GT(ApplyActivation({kind, folder, folder, entries}).made, 0);
 }
 
 InstallRequest Request(InstallType type, const QString& fly, const QString& addon) {

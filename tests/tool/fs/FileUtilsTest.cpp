@@ -98,16 +98,14 @@ TEST_F(FileUtilsTest, LiesInsideFollowsTheFoldersOnTheWayOnly) {
 
     // The confined operations refuse such targets and change nothing.
     const QString pod = CreateFile("Fly2/scenery/x.pod", "x");
-    Outcome outcome;
-    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "out.pod", f, outcome));
-    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "a/../../new/x.pod", f, outcome));
+    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "out.pod", f));
+    EXPECT_FALSE(CopyFileMakingFolders(pod, f + "a/../../new/x.pod", f));
     EXPECT_FALSE(RenameNoReplace(pod, f + "../x.pod", f));
     EXPECT_FALSE(RemoveFile(f + "../../victim.pod", f));
     EXPECT_FALSE(RemoveFile(f + "out/../victim.pod", f));
     EXPECT_EQ(Read("victim.pod"), "victim");
     EXPECT_EQ(Entries("Fly2"), QStringList({"scenery"}));
-    EXPECT_TRUE(CopyFileMakingFolders(pod, f + "a/b/x.pod", f, outcome));
-    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(CopyFileMakingFolders(pod, f + "a/b/x.pod", f));
     EXPECT_TRUE(RenameNoReplace(f + "a/b/x.pod", f + "a/b/x.pod.notused", f));
     EXPECT_TRUE(RemoveFile(f + "a/b/x.pod.notused", f));
 }
@@ -166,9 +164,7 @@ TEST_F(FileUtilsTest, CopyFileOverFailsWithoutHarm) {
     // Copying a file onto itself (in another case) must not empty it.
     EXPECT_FALSE(CopyFileOver(key, Path("System/Default.KEY")));
     EXPECT_EQ(ReadFile(key), QByteArray("k\0ey\r\n", 6));
-    Outcome outcome;
-    EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key"), Path(""), outcome));
-    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(CopyFileMakingFolders(key, Path("a/b/c.key"), Path("")));
     EXPECT_EQ(ReadFile(Path("a/b/c.key")), QByteArray("k\0ey\r\n", 6));
 }
 
@@ -185,10 +181,16 @@ TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
     ASSERT_EQ(blocked.notices.size(), 1);
     EXPECT_EQ(blocked.box(), Outcome::Box::Info);
     EXPECT_EQ(blocked.text(), "Erreur, création de sous répertoires impossible");
-    // A copy below a folder that can't be made fails with the same box.
-    Outcome copy;
-    EXPECT_FALSE(CopyFileMakingFolders(CreateFile("k.key"), Path("sim/blocked/pc/k.key"), Path("sim"), copy));
-    EXPECT_EQ(copy.text(), blocked.text());
+    // A copy below a folder that can't be made fails naming its target, with the same box; a copy that
+    // fails for another reason has none, and makes no folder.
+    const Done copy = CopyFileMakingFolders(CreateFile("k.key"), Path("sim/blocked/pc/k.key"), Path("sim"));
+    ASSERT_FALSE(copy);
+    EXPECT_EQ(copy.failure().path, Path("sim/blocked/pc/k.key"));
+    EXPECT_EQ(FoldersNotMade(copy.failure()).text(), blocked.text());
+    const Done missing = CopyFileMakingFolders(Path("missing.key"), Path("sim/new/k.key"), Path("sim"));
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(FoldersNotMade(missing.failure()).ok());
+    EXPECT_FALSE(QFileInfo::exists(Path("sim/new")));
 }
 
 TEST_F(FileUtilsTest, DatedBackupNameAndSameSecondOverwrite) {

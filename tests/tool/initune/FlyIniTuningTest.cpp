@@ -74,20 +74,18 @@ TEST_F(FlyIniTuningTest, ApplyingCopiesOnlyDifferingRecommendationsAndSavesThem)
 
 TEST_F(FlyIniTuningTest, SearchGoesOnFromTheLastHitThenStartsAgain) {
     Load("percentOfWindOnGround=20\r\nx=1\r\n\r\nwindAloft=1\r\nignoreSlopeWIND=0\r\n", "");
-    Outcome outcome;
     QList<int> hits;
     grid.searchPosition = -1;
     for (int i = 0; i < 5; ++i) {
-        hits << SearchName(grid, "wind", outcome);
+        hits << SearchName(grid, "wind").value_or(-1);
         grid.searchPosition += 1; // "Chercher encore"
     }
     EXPECT_EQ(hits, QList<int>({1, 4, 5, -1, 1}));
 
     grid.searchPosition = -1;
-    EXPECT_EQ(SearchName(grid, "nothing like it", outcome), -1);
-    EXPECT_EQ(outcome.text(), "nothing like it NOT FOUND!");
+    EXPECT_EQ(SearchName(grid, "nothing like it"), std::nullopt);
     EXPECT_EQ(grid.searchPosition, -1);
-    EXPECT_EQ(SearchName(grid, "", outcome), 3) << "an empty text finds the first empty name";
+    EXPECT_EQ(SearchName(grid, ""), 3) << "an empty text finds the first empty name";
 }
 
 TEST_F(FlyIniTuningTest, SearchOtherDrivesIsRecommendedInPlaceOrAppended) {

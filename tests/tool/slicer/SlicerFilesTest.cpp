@@ -1,5 +1,6 @@
 #include "slicer/SlicerFiles.h"
 #include "slicer/ConvertError.h"
+#include "slicer/SlicerFileActions.h"
 
 #include "fs/NativeFs.h"
 
@@ -73,6 +74,12 @@ TEST(SlicerFiles, InputFileForATypicalSetting) {
     ASSERT_TRUE(WriteLines(path, SlicerInputLines(Typical())));
     EXPECT_EQ(ReadWholeFile(path).value_or(""), expected);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"alps.txt"}); // no temporary left
+
+    // A file that can't be written is told, not taken for saved.
+    const QString unwritable = dir.filePath("none/alps.ftv");
+    const Outcome saved = SaveValues(unwritable, Typical());
+    EXPECT_EQ(saved.box(), Outcome::Box::Error);
+    EXPECT_EQ(saved.text(), "Erreur d'entrée/sortie : impossible d'écrire le fichier " + unwritable);
 }
 
 TEST(SlicerFiles, UncheckedBoxesWriteTheirPlaceholders) {

@@ -89,13 +89,13 @@ void ActivationWindow::SetFolderLabel(const QString& folder) {
 
 // A rename that failed keeps the window open, so the user sees what stayed as it was.
 void ActivationWindow::Button1Click() {
-    QList<Failure> failed;
+    Tally switched;
     {
         const JournalScope journal(AppSettings().FlyFolder, ActivationName(kind_));
-        ApplyActivation({kind_, FolderLabel(), RootFolder(), Entries()}, &failed);
+        switched = ApplyActivation({kind_, FolderLabel(), RootFolder(), Entries()});
     }
-    if (!failed.isEmpty()) {
-        ShowOutcome(NotChanged(failed));
+    if (!switched.failed.isEmpty()) {
+        ShowOutcome(NotChanged(switched.failed));
         return;
     }
     hide();

@@ -164,11 +164,10 @@ void Tf_inikestrel::RunSearch() {
     const QString text = editSearch_->text();
     editSearch_->hide();
     editSearch_->setEnabled(false);
-    Outcome outcome;
-    const int row = SearchName(grid_, text, outcome);
-    if (row >= 0)
-        SelectNewCell(row);
-    ShowOutcome(outcome);
+    if (const std::optional<int> row = SearchName(grid_, text))
+        SelectNewCell(*row);
+    else
+        ShowOutcome(Outcome::Info(Tf_inikestrel::tr("%1 NOT FOUND!").arg(text)));
 }
 
 void Tf_inikestrel::ButtonHelpClick() {

@@ -36,14 +36,16 @@ struct Folders final {
 };
 
 // One list's OK after the profile filled it: sorted as the window shows it, under the window's own scope.
-void ApplySection(const Folders& f, ActivationKind kind, const std::optional<ProfileSection>& section,
+// False when a rename failed.
+bool ApplySection(const Folders& f, ActivationKind kind, const std::optional<ProfileSection>& section,
                   const QString& root) {
     if (!section)
-        return;
+        return true;
     ActivationEntries entries = section->entries;
     SortEntries(entries);
     const JournalScope journal(f.fly, ActivationName(kind));
-    ApplyActivation({kind, section->folder.value_or(WithBackslash(root)), root, entries});
+    return ApplyActivation({kind, section->folder.value_or(WithBackslash(root)), root, entries})
+        .failed.isEmpty();
 }
 
 bool ApplyProfile(const Folders& f) {
@@ -53,9 +55,9 @@ bool ApplyProfile(const Folders& f) {
     const Result<ActivationProfile> profile = LoadProfile(f.work + QStringLiteral("/profile.f2p"), dlls);
     if (!profile)
         return false;
-    ApplySection(f, ActivationKind::Dll, profile->dlls, dlls);
-    ApplySection(f, ActivationKind::Script, profile->scripts, scripts);
-    return true;
+    const bool dllsSwitched = ApplySection(f, ActivationKind::Dll, profile->dlls, dlls);
+    const bool scriptsSwitched = ApplySection(f, ActivationKind::Script, profile->scripts, scripts);
+    return dllsSwitched && scriptsSwitched;
 }
 
 // From the add-on folder, or from the archive in it ("zip").

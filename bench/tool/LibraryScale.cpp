@@ -122,14 +122,7 @@ QString LibraryScaleSection(const QString& work, int runs) {
         "over time per add-on at 100.\n\n| figure | 100 add-ons s | 1 000 add-ons s | growth | target | |\n"
         "|---|---|---|---|---|---|\n")
                        .arg(runs);
-    for (const Figure& f : figures) {
-        const double growth = (f.seconds[1] / sizes[1]) / (f.seconds[0] / sizes[0]);
-        text += QStringLiteral("| %1 | %2 | %3 | %4x | within 1.3x | %5 |\n")
-                    .arg(f.what)
-                    .arg(f.seconds[0], 0, 'f', 3)
-                    .arg(f.seconds[1], 0, 'f', 3)
-                    .arg(growth, 0, 'f', 2)
-                    .arg(growth <= 1.3 ? QStringLiteral("met") : QStringLiteral("MISSED"));
-    }
+    for (const Figure& f : figures)
+        text += GrowthRow(f.what, f.seconds, sizes);
     return text;
 }

@@ -125,16 +125,7 @@ QString StartUpSection(const QString& work, int runs) {
         "median of %1 runs; growth = time per add-on at 1 000 over time per add-on at 100.\n\n"
         "| figure | 100 add-ons s | 1 000 add-ons s | growth | target | |\n|---|---|---|---|---|---|\n")
                        .arg(runs);
-    for (int i = 0; i < 3; ++i) {
-        const double growth = (seconds[1][i] / sizes[1]) / (seconds[0][i] / sizes[0]);
-        const bool met = growth <= 1.3 && (i != 0 || seconds[1][0] <= 1.0);
-        text += QStringLiteral("| %1 | %2 | %3 | %4x | %5 | %6 |\n")
-                    .arg(what[i])
-                    .arg(seconds[0][i], 0, 'f', 3)
-                    .arg(seconds[1][i], 0, 'f', 3)
-                    .arg(growth, 0, 'f', 2)
-                    .arg(i == 0 ? QStringLiteral("1 s, within 1.3x") : QStringLiteral("within 1.3x"))
-                    .arg(met ? QStringLiteral("met") : QStringLiteral("MISSED"));
-    }
+    for (int i = 0; i < 3; ++i)
+        text += GrowthRow(what[i], {seconds[0][i], seconds[1][i]}, sizes, i == 0 ? 1.0 : 0);
     return text;
 }

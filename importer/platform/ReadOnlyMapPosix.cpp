@@ -54,6 +54,8 @@ void ReleaseMappedPages(const uint8_t* data, size_t size) {
     const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
     const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) / page * page;
     const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + size) / page * page;
+    // A hint: pages it leaves resident only cost memory, and a read-only map reads back the file's bytes
+    // whether they went or not.
     if (end > begin)
         (void)madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
 }

@@ -15,7 +15,6 @@
 #include <QList>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>

@@ -1,6 +1,7 @@
 #include "HistoryScale.h"
 
 #include "BenchTiming.h"
+#include "SyntheticCollection.h"
 
 #include "fs/CopyBatch.h"
 #include "fs/Outcome.h"
@@ -24,6 +25,11 @@ namespace {
 constexpr int Entries = 20;
 constexpr qint64 StoreBytes = qint64(1024) * 1024 * 1024;
 const QString Operation = QStringLiteral("Installation d'add-on");
+
+// The size of each file whose old contents, kept by every entry, fill the store.
+qint64 FileSize(int files) {
+    return StoreBytes / (qint64(Entries) * files);
+}
 
 QString FilePath(const QString& fly, int file) {
     return fly + QStringLiteral("scenery/f%1.pod").arg(file, 5, 10, QChar('0'));
@@ -52,12 +58,9 @@ QString MakeHistory(const QString& work, int files) {
         throw std::runtime_error("cannot make " + work.toStdString());
     qputenv("XDG_DATA_HOME", QFile::encodeName(work + QStringLiteral("/journal")));
     AppSettings().FlyFolder = fly;
-    const qint64 size = StoreBytes / (qint64(Entries) * files);
-    for (int f = 0; f < files; ++f) {
-        QFile file(FilePath(fly, f));
-        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(size, 'z')) != size)
-            throw std::runtime_error("cannot write " + FilePath(fly, f).toStdString());
-    }
+    const qint64 size = FileSize(files);
+    for (int f = 0; f < files; ++f)
+        WriteBenchFile(FilePath(fly, f), QByteArray(size, 'z'));
     // Kept whole while it is made: the default limits would prune it once it is full.
     if (!SaveJournalLimits({3650, 100000}))
         throw std::runtime_error("cannot write the journal's limits");
@@ -85,7 +88,7 @@ double OpenWindow(int runs) {
 // default limits.
 std::pair<double, double> UndoAndPrune(const QString& fly, int files, int runs) {
     std::vector<double> undo, prune;
-    const qint64 size = StoreBytes / (qint64(Entries) * files);
+    const qint64 size = FileSize(files);
     for (int run = 0; run < runs; ++run) {
         ChangeJournal journal(fly);
         const QList<JournalEntry> entries = journal.Entries();

@@ -16,12 +16,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTableWidget>
 
-#include <algorithm>
-#include <chrono>
-#include <functional>
 #include <stdexcept>
 #include <vector>
 

@@ -24,6 +24,7 @@ namespace {
 // Each add-on: 10 files of its own and one over a file of the add-on before it.
 constexpr int FilesEach = 11;
 constexpr int OwnEach = FilesEach - FilesEach / 10;
+constexpr int DllsEach = 4; // DLLs in modules/pc for each add-on
 
 // The scenery window asks for its folder: the user picks scenery/. Any other box means the start-up did
 // something else than what is measured.
@@ -44,15 +45,15 @@ class SceneryChoice final : public DialogService {
     }
 };
 
-// The collection with what the path window needs, dlls DLLs, and the tool's preferences pointing at it.
-QString MakeInstallation(const QString& work, int addons, int dlls) {
+// The collection with what the path window needs, its DLLs, and the tool's preferences pointing at it.
+QString MakeInstallation(const QString& work, int addons) {
     const QString fly = MakeCollection(work, addons, FilesEach);
     for (const char* folder : {"modules/pc", "modules/scripts/global", "system", "aircraft"})
         if (!QDir().mkpath(fly + QLatin1String(folder)))
             throw std::runtime_error("cannot make the installation's folders");
     for (const char* file : {"system/fly.ini", "system/render.ini", "system/default.key", "control.txt"})
         WriteBenchFile(fly + QLatin1String(file), "[x]\r\n");
-    for (int d = 0; d < dlls; ++d)
+    for (int d = 0; d < addons * DllsEach; ++d)
         WriteBenchFile(fly + QStringLiteral("modules/pc/plugin%1.dll").arg(d, 4, 10, QChar('0')), "MZ");
     const QString tool = work + QStringLiteral("/tool/");
     if (!QDir().mkpath(tool))
@@ -79,7 +80,7 @@ void Expect(bool condition, const char* what) {
 
 // The program's start after its QApplication: settings read, every window created, the main window shown;
 // then the DLL and the scenery windows opened with their lists.
-void MeasureStart(const QString& tool, int dlls, int runs, double (&seconds)[3]) {
+void MeasureStart(const QString& tool, int addons, int runs, double (&seconds)[3]) {
     std::vector<double> start, dllWindow, sceneryWindow;
     SceneryChoice boxes(AppSettings().FlyFolder + QStringLiteral("scenery"));
     DialogService* before = SetDialogService(&boxes);
@@ -92,9 +93,9 @@ void MeasureStart(const QString& tool, int dlls, int runs, double (&seconds)[3])
         }));
         Expect(windows->Main().windowTitle().contains(QStringLiteral(">>>")), "the main window found no installation");
         dllWindow.push_back(Seconds([&] { Show(windows->CheckDlls()); }));
-        Expect(windows->CheckDlls().findChild<QListWidget*>()->count() == dlls, "the DLL window did not list every DLL");
+        Expect(windows->CheckDlls().findChild<QListWidget*>()->count() == addons * DllsEach, "the DLL window did not list every DLL");
         sceneryWindow.push_back(Seconds([&] { Show(windows->CheckSceneries()); }));
-        Expect(windows->CheckSceneries().findChild<QListWidget*>()->count() == dlls / 4 * OwnEach,
+        Expect(windows->CheckSceneries().findChild<QListWidget*>()->count() == addons * OwnEach,
                "the scenery window did not list every file");
         windows.reset();
     }
@@ -114,7 +115,7 @@ QString StartUpSection(const QString& work, int runs) {
     double seconds[2][3] = {};
     for (int at = 0; at < 2; ++at) {
         std::fprintf(stderr, "flykestrel_bench: start-up with %d add-ons\n", sizes[at]);
-        MeasureStart(MakeInstallation(work, sizes[at], sizes[at] * 4), sizes[at] * 4, runs, seconds[at]);
+        MeasureStart(MakeInstallation(work, sizes[at]), sizes[at], runs, seconds[at]);
     }
     QDir(work).removeRecursively();
     QString text = QStringLiteral(

@@ -159,9 +159,11 @@ QString ResolvePath(const QString& path) {
     const qsizetype written = PartsAsWritten(root, parts);
     QString resolved = root + parts.mid(0, written).join('/');
     bool searching = true;
+    // The part after those written was just found missing as written: only its search is left.
+    bool missing = written == parts.size() - 1;
     for (const QString& part : parts.mid(written)) {
         QString next = JoinPath(resolved, part);
-        if (searching && part != "." && part != ".." && !Exists(next)) {
+        if (searching && part != "." && part != ".." && (std::exchange(missing, false) || !Exists(next))) {
             const QString match = FindEntryIgnoringCase(resolved, part);
             if (match.isEmpty())
                 searching = false;

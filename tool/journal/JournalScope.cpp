@@ -124,11 +124,13 @@ class EntryRecorder final : public ChangeRecorder {
     }
 
     void After(const FileChange& change, bool made) override {
-        const int index = pending_.value(ChangeKey(change), -1);
-        pending_.remove(ChangeKey(change));
-        if (index >= 0)
-            made_[index] = made || (change.kind == FileChange::Kind::Delete &&
-                                   FingerprintOf(change.path) != steps_[index].before);
+        const auto found = pending_.constFind(ChangeKey(change));
+        if (found == pending_.cend())
+            return;
+        const int index = *found;
+        pending_.erase(found);
+        made_[index] = made || (change.kind == FileChange::Kind::Delete &&
+                                FingerprintOf(change.path) != steps_[index].before);
     }
 
     Done BeforeProgram(const QList<JournalScope::ProgramFolder>& folders, const QString& program) {

@@ -1,5 +1,7 @@
 #include "fs/NativeText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t KeptByteBase = 0xDC00;
@@ -54,9 +56,20 @@ void AppendUtf8(QByteArray& bytes, char32_t code) {
     }
 }
 
+bool IsAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
+// Most paths are plain ASCII, which both forms spell alike: they are converted whole.
 QString FromNative(QByteArrayView bytes) {
+    if (IsAscii(bytes))
+        return QString::fromLatin1(bytes);
     QString text;
     text.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size();) {
@@ -80,6 +93,8 @@ QString FromNative(QByteArrayView bytes) {
 }
 
 QByteArray ToNative(const QString& text) {
+    if (IsAscii(text))
+        return text.toLatin1();
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

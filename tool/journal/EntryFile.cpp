@@ -67,6 +67,7 @@ class EntryReader final {
 
     void Read(const QByteArray& bytes, int sealedLines) {
         const CheckedLines lines = ReadCheckedLines(bytes);
+        entry_.steps.reserve(lines.texts.size()); // nearly every line is a step
         for (qsizetype i = 0; i < lines.texts.size() && !entry_.damaged(); ++i)
             ReadLine(int(i), lines.texts[i]);
         if (!entry_.damaged())

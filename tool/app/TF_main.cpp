@@ -173,7 +173,8 @@ void TF_main::FormShow() {
     {
         const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
                                                                 "Operation", "Démarrage de FlyKestrel")));
-        ShowOutcome(CheckPrefs(AppSettings().FlyFolder));
+        for (const Failure& missing : CheckPrefs(AppSettings().FlyFolder).failed)
+            ShowInfo(tr("Votre systtème Fly! est peut être défectueux. Non trouvé : %1").arg(missing.path));
     }
     OpenStartArgument();
 }

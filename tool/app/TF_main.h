@@ -1,11 +1,12 @@
 #pragma once
 
+#include "fs/Result.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 
 class ArgumentHandover;
-struct Outcome;
 struct Settings;
 struct SubsystemWindows;
 class QCheckBox;
@@ -78,7 +79,7 @@ class TF_main final : public QWidget {
     void Button9Click();
     // Starts a program with launch inside a journal entry named operation (the *.HST files it may delete),
     // then ends the tool when the user asked for it.
-    void StartJournaled(const char* operation, Outcome (*launch)(const Settings&, bool));
+    void StartJournaled(const char* operation, Done (*launch)(const Settings&, bool));
     void Button14Click();
     static void Button16Click();
 

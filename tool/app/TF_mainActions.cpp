@@ -14,12 +14,15 @@
 #include "shell/Dialogs.h"
 #include "shell/MainActions.h"
 #include "shell/Settings.h"
+#include "shell/SlicerLaunch.h"
 #include "shell/ui/ShowOutcome.h"
 #include "shell/ui/TOptionsForm.h"
 #include "slicer/ui/TF2sInputForm.h"
+#include "wine/Launcher.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 
 void TF_main::ConnectButtons() {
     OnClick("Button7", [this] { Button7Click(); });
@@ -79,10 +82,11 @@ void TF_main::Button6Click() {
     windows_->iniKestrel.OpenRenderIni();
 }
 
-void TF_main::StartJournaled(const char* operation, Outcome (*launch)(const Settings&, bool)) {
+void TF_main::StartJournaled(const char* operation, Done (*launch)(const Settings&, bool)) {
     {
         const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(operation));
-        ShowOutcome(launch(AppSettings(), checkBox2_->isChecked()));
+        if (const Done started = launch(AppSettings(), checkBox2_->isChecked()); !started)
+            ShowError(NotStartedText(started.failure()));
     }
     if (checkBox1_->isChecked())
         EndWithoutSaving();
@@ -100,8 +104,19 @@ void TF_main::Button14Click() {
     QString start = SlicerInputStart(AppSettings().FlyFolder);
     const QString input = PickFile(start, QStringLiteral("TXT"), tr("Select FLY2SLICE-InputFile"),
                                    tr("Slicer Inputfile (*.txt)|*.TXT"));
-    if (const Result<void, Outcome> started = LaunchSlicer(AppSettings(), input); !started)
-        ShowOutcome(started.failure());
+    if (input.isEmpty()) {
+        ShowInfo(tr("Aucun fichier sélectionné"));
+        return;
+    }
+    const Result<QString> slicer = Fly2SliceToStart(AppSettings());
+    if (!slicer) {
+        ShowInfo(SlicerMissingText(slicer.failure()));
+        return;
+    }
+    if (slicer->isEmpty())
+        return;
+    if (const Done started = StartFly2Slice(*slicer, QFileInfo(input).fileName()); !started)
+        ShowError(NotStartedText(started.failure()));
     else if (checkBox1_->isChecked())
         EndWithoutSaving();
 }
@@ -113,6 +128,8 @@ void TF_main::Button16Click() {
         const JournalScope journal(
             AppSettings().FlyFolder,
             QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Créer un rértoire spécial (optionel)")));
-        ShowOutcome(MakeSlicerWorkFolders(chosen));
+        for (const Failure& notMade : MakeSlicerWorkFolders(chosen).failed)
+            ShowInfo(notMade.folderNotMade ? tr("Création impossible %1").arg(notMade.path)
+                                           : tr("Le répertoire%1 existe déja !").arg(notMade.path));
     }
 }

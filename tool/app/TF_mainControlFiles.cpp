@@ -29,6 +29,14 @@ struct ControlFileWidgets final {
     QWidget* help;
 };
 
+// The box for a set that wasn't used: the backup that failed, or the copy.
+void ShowSetUse(const Result<Done>& used) {
+    if (!used)
+        ShowOutcome(BackupFailed(used.failure().path, used.failure()));
+    else if (!*used)
+        ShowOutcome(NotChanged({used->failure()}));
+}
+
 // Runs a function whenever the watched widget gets the focus.
 class FocusInFilter final : public QObject {
     Q_DISABLE_COPY_MOVE(FocusInFilter)
@@ -124,16 +132,13 @@ void TF_main::ConnectControlFilePage() {
         const JournalScope journal(
             AppSettings().FlyFolder,
             QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Utilisez la sélection (Touches)")));
-        if (const Result<void, Outcome> used = UseKeySet(AppSettings().FlyFolder, page.keyEdit->text()); !used)
-            ShowOutcome(used.failure());
+        ShowSetUse(UseKeySet(AppSettings().FlyFolder, page.keyEdit->text()));
     });
     OnClick("Button24", [page] {
         const JournalScope journal(
             AppSettings().FlyFolder,
             QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Utilisez la sélection (Boutons)")));
-        if (const Result<void, Outcome> used = UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text());
-            !used)
-            ShowOutcome(used.failure());
+        ShowSetUse(UseJoystickSet(AppSettings().FlyFolder, page.joystickEdit->text()));
     });
     OnClick("Button18", [page] { SaveSetAs(page, true); });
     OnClick("Button23", [page] { SaveSetAs(page, false); });

@@ -121,14 +121,13 @@ QStringList LoadRecommendations(const QString& programFolder) {
     return lines;
 }
 
-Outcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
-    if (const Outcome outcome =
-            LoadIniPage(grid, IniMode::FlyIni, 1, QCoreApplication::translate("IniTuning", "Recommended"),
-                        &IniGrid::recColumn, path);
-        !outcome.ok())
-        return outcome;
-    MergeRecommendations(grid, LoadRecommendations(programFolder));
-    return {};
+Result<bool> LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder) {
+    const Result<bool> loaded =
+        LoadIniPage(grid, IniMode::FlyIni, 1, QCoreApplication::translate("IniTuning", "Recommended"),
+                    &IniGrid::recColumn, path);
+    if (loaded && *loaded)
+        MergeRecommendations(grid, LoadRecommendations(programFolder));
+    return loaded;
 }
 
 void MergeRecommendations(IniGrid& grid, const QStringList& recommendations) {

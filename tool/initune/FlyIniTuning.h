@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fs/Outcome.h"
+#include "fs/Result.h"
 #include "initune/IniGrid.h"
 
 #include <QStringList>
@@ -17,8 +17,9 @@ QString RecommendationsFile(const QString& programFolder);
 QStringList LoadRecommendations(const QString& programFolder);
 
 // Clears the grid, reads the file at path into rows 1 on and merges the recommendations of
-// programFolder. A missing file: path + " NON TROUVE!!!" and the grid stays empty.
-Outcome LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder);
+// programFolder. False when the file isn't there, the failure when it can't be read (LoadIniPage); the grid
+// then stays empty.
+Result<bool> LoadFlyIni(IniGrid& grid, const QString& path, const QString& programFolder);
 // Pass 1 puts each recommendation in the first row of the same name (case ignored); pass 2 appends
 // a row for each one no row took.
 void MergeRecommendations(IniGrid& grid, const QStringList& recommendations);

@@ -23,30 +23,24 @@ void StartIniGrid(IniGrid& grid, IniMode mode, int dataRow, const QStringList& h
         grid.SetCell(0, column, headers[column]);
 }
 
-// Reads path into the data rows (values trimmed of blanks when trimValues); the outcome says why nothing
-// was read.
-Outcome ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
-    // A path the settings don't hold yet (the path window's OK fills it in) is named by its file.
-    const QString unknown =
-        grid.mode == IniMode::RenderIni ? QStringLiteral("render.ini") : QStringLiteral("fly.ini");
+// Reads path into the data rows (values trimmed of blanks when trimValues).
+Result<bool> ReadIniIntoGrid(IniGrid& grid, const QString& path, bool trimValues) {
     if (!FileExists(path))
-        return Outcome::Info(QCoreApplication::translate("IniTuning", "%1 NON TROUVE!!!")
-                                 .arg(path.isEmpty() ? unknown : ResolvePath(path)));
+        return false;
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
-        return Outcome::Error(
-            QCoreApplication::translate("IniTuning", "Lecture impossible : %1").arg(ResolvePath(path)));
+        return Failure{ResolvePath(path), bytes.failure().reason, bytes.failure().refused};
     const QList<QByteArray> lines = SplitLines(*bytes);
     grid.path = path;
     grid.SetRowCount(std::max(static_cast<int>(lines.size()) + grid.firstDataRow, grid.firstDataRow + 1));
     grid.PutLines(lines, grid.firstDataRow, trimValues);
-    return {};
+    return true;
 }
 
 } // namespace
 
-Outcome LoadIniPage(IniGrid& grid, IniMode mode, int dataRow, const QString& third, int IniGrid::*role,
-                    const QString& path) {
+Result<bool> LoadIniPage(IniGrid& grid, IniMode mode, int dataRow, const QString& third, int IniGrid::*role,
+                         const QString& path) {
     StartIniGrid(grid, mode, dataRow,
                  {QCoreApplication::translate("IniTuning", "FLY! function"),
                   QCoreApplication::translate("IniTuning", "OLD value"), third,

@@ -4,20 +4,18 @@
 #include "fs/NativeFs.h"
 #include "initune/RenderIniTuning.h"
 
-#include <QCoreApplication>
-
-Outcome SaveIni(IniGrid& grid) {
-    if (grid.path.isEmpty())
+Done CheckIniToSave(IniGrid& grid) {
+    if (grid.path.isEmpty() || grid.mode != IniMode::RenderIni)
         return {};
-    if (grid.mode == IniMode::RenderIni) {
-        const Outcome refusal = CheckNewCounts(grid);
-        if (!refusal.ok())
-            return refusal;
-    }
+    return CheckNewCounts(grid);
+}
+
+Result<Done> SaveIni(IniGrid& grid) {
+    if (grid.path.isEmpty())
+        return Done();
     if (const Done backup = MakeDatedBackup(grid.path); !backup)
-        return BackupFailed(grid.path, backup.failure());
+        return Failure{grid.path, backup.failure().reason, backup.failure().refused};
     if (const Done saved = WriteFileAtomic(grid.path, grid.TakeNewValuesAndBuildText()); !saved)
-        return Outcome::Error(QCoreApplication::translate("IniTuning", "Impossible d'enregistrer %1 : %2")
-                                  .arg(grid.path, saved.failure().reason));
-    return {};
+        return Done(Failure{grid.path, saved.failure().reason, saved.failure().refused});
+    return Done();
 }

@@ -35,13 +35,13 @@ bool OnlyDigits(const QString& text) {
 }
 
 // Empties the refused NEW cell and tells why.
-Outcome Refuse(IniGrid& grid, int row, const QString& message) {
+Failure Refuse(IniGrid& grid, int row, const QString& message) {
     grid.SetCell(row, grid.newColumn, QString());
-    return Outcome::Info(message);
+    return {grid.Cell(row, 0), message};
 }
 
 // A NEW count must sit on a named row, be all digits, and fit the memory figure.
-Outcome CheckNewCount(IniGrid& grid, int row) {
+Done CheckNewCount(IniGrid& grid, int row) {
     const QString count = grid.Cell(row, grid.newColumn);
     if (count.isEmpty())
         return {};
@@ -62,7 +62,7 @@ Outcome CheckNewCount(IniGrid& grid, int row) {
     return {};
 }
 
-Outcome ComputeTotal(IniGrid& grid) {
+Done ComputeTotal(IniGrid& grid) {
     qint64 total = 0;
     bool agp = false;
     bool nonAgp = false;
@@ -78,7 +78,7 @@ Outcome ComputeTotal(IniGrid& grid) {
         bool ok = false;
         total += memory.toLongLong(&ok);
         if (!ok)
-            return Outcome::Error(NotAnInteger(memory));
+            return Failure{memory, NotAnInteger(memory)};
     }
     grid.SetCell(TotalRow, 0, QCoreApplication::translate("IniTuning", "Memory in MB (without AGP)"));
     grid.SetCell(TotalRow, grid.memColumn, QString::number(total));
@@ -107,16 +107,12 @@ std::optional<qint64> TextureMegabytes(qint64 count, qint64 bytes) {
     return static_cast<qint64>(std::nearbyint(static_cast<double>(count * bytes) / 1048576.0 + 0.5));
 }
 
-Outcome LoadRenderIni(IniGrid& grid, const QString& path) {
-    if (const Outcome outcome =
-            LoadIniPage(grid, IniMode::RenderIni, 2, QCoreApplication::translate("IniTuning", "Memory (MB)"),
-                        &IniGrid::memColumn, path);
-        !outcome.ok())
-        return outcome;
-    return ComputeMemory(grid);
+Result<bool> LoadRenderIni(IniGrid& grid, const QString& path) {
+    return LoadIniPage(grid, IniMode::RenderIni, 2, QCoreApplication::translate("IniTuning", "Memory (MB)"),
+                       &IniGrid::memColumn, path);
 }
 
-Outcome ComputeMemory(IniGrid& grid) {
+Done ComputeMemory(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
         const QString count = grid.Cell(row, grid.oldColumn);
         if (count == NoCountMarker) {
@@ -130,32 +126,30 @@ Outcome ComputeMemory(IniGrid& grid) {
         bool ok = false;
         const int value = count.toInt(&ok);
         if (!ok)
-            return Outcome::Error(NotAnInteger(count));
+            return Failure{count, NotAnInteger(count)};
         const auto megabytes = TextureMegabytes(value, *bytes);
         if (!megabytes)
-            return Outcome::Error(TooManyTextures(name, count, *bytes));
+            return Failure{count, TooManyTextures(name, count, *bytes)};
         grid.SetCell(row, grid.memColumn, QString::number(*megabytes));
     }
     return ComputeTotal(grid);
 }
 
-Outcome CheckNewCounts(IniGrid& grid) {
+Done CheckNewCounts(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
-        const Outcome refusal = CheckNewCount(grid, row);
-        if (!refusal.ok())
-            return refusal;
+        if (const Done checked = CheckNewCount(grid, row); !checked)
+            return checked;
     }
     return {};
 }
 
-Outcome ApplyNewCounts(IniGrid& grid) {
+Done ApplyNewCounts(IniGrid& grid) {
     for (int row = grid.firstDataRow; row < grid.RowCount(); ++row) {
-        const Outcome refusal = CheckNewCount(grid, row);
-        if (!refusal.ok())
-            return refusal;
+        if (const Done checked = CheckNewCount(grid, row); !checked)
+            return checked;
         const QString count = grid.Cell(row, grid.newColumn);
         if (!count.isEmpty())
             grid.SetCell(row, grid.oldColumn, count);
     }
-    return ComputeMemory(grid);
+    return {};
 }

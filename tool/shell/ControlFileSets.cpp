@@ -1,9 +1,7 @@
 #include "shell/ControlFileSets.h"
 
-#include "fs/Failures.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 
 #include <QCoreApplication>
 
@@ -28,14 +26,12 @@ QStringList BareNames(const QString& folder, const QString& mask) {
 
 // Keys changed in the simulator since the set was saved live on in the dated backup. A set deleted since
 // the lists were filled leaves everything as it was.
-Result<void, Outcome> UseSet(const QString& set, const QString& live) {
+Result<Done> UseSet(const QString& set, const QString& live) {
     if (!FileExists(set))
-        return Outcome();
+        return Done();
     if (const Done backup = MakeDatedBackup(live); !backup)
-        return BackupFailed(live, backup.failure());
-    if (const Done copied = CopyFileOver(set, live); !copied)
-        return NotChanged({copied.failure()});
-    return {};
+        return Failure{ResolvePath(live), backup.failure().reason, backup.failure().refused};
+    return CopyFileOver(set, live);
 }
 
 } // namespace
@@ -48,15 +44,15 @@ QStringList ListJoystickSets(const QString& flyFolder) {
     return BareNames(WithBackslash(flyFolder), QStringLiteral("*.fcr"));
 }
 
-Result<void, Outcome> UseKeySet(const QString& flyFolder, const QString& name) {
+Result<Done> UseKeySet(const QString& flyFolder, const QString& name) {
     if (flyFolder.isEmpty() || name.isEmpty())
-        return Outcome();
+        return Done();
     return UseSet(KeyFolder(flyFolder) + name, KeyFolder(flyFolder) + QStringLiteral("default.key"));
 }
 
-Result<void, Outcome> UseJoystickSet(const QString& flyFolder, const QString& name) {
+Result<Done> UseJoystickSet(const QString& flyFolder, const QString& name) {
     if (flyFolder.isEmpty() || name.isEmpty())
-        return Outcome();
+        return Done();
     return UseSet(WithBackslash(flyFolder) + name, WithBackslash(flyFolder) + QStringLiteral("control.txt"));
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "fs/Outcome.h"
 #include "fs/Result.h"
 
 #include <QString>
@@ -15,11 +14,11 @@
 QStringList ListKeySets(const QString& flyFolder);
 QStringList ListJoystickSets(const QString& flyFolder);
 
-// Copies the named set over the live file after a dated backup of it. Fails with nothing to say when
-// flyFolder or name is empty or the set is gone, with BackupFailed when the backup failed (the live file is
-// then left alone), with NotChanged when the copy fails.
-Result<void, Outcome> UseKeySet(const QString& flyFolder, const QString& name);
-Result<void, Outcome> UseJoystickSet(const QString& flyFolder, const QString& name);
+// Copies the named set over the live file after a dated backup of it; does nothing when flyFolder or name
+// is empty or the set is gone. Fails naming the live file when the backup failed (the live file is then
+// left alone, BackupFailed tells why); once the backup is made, the copy's result.
+Result<Done> UseKeySet(const QString& flyFolder, const QString& name);
+Result<Done> UseJoystickSet(const QString& flyFolder, const QString& name);
 
 // Copies the live file to target (a full path chosen by the user).
 Done SaveKeysAs(const QString& flyFolder, const QString& target);

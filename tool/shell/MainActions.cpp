@@ -2,39 +2,35 @@
 
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
+#include "fs/SystemReason.h"
 #include "shell/AddonSource.h"
 #include "shell/PathCheck.h"
 #include "shell/Settings.h"
 #include "shell/SimulatorPrefix.h"
-#include "shell/SlicerLaunch.h"
 #include "wine/Launcher.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include <cerrno>
 
 namespace {
 
 // Keeps the simulator's own file once as its "FLYdefault" copy, with a second safety copy beside it.
-Outcome KeepDefaultOnce(const QString& original, const QString& keptDefault, const QString& spare) {
+void KeepDefaultOnce(Tally& tally, const QString& original, const QString& keptDefault,
+                     const QString& spare) {
     if (FileExists(keptDefault))
-        return {};
-    if (!CopyFileOver(original, keptDefault))
-        return Outcome::Info(
-            QCoreApplication::translate("MainActions",
-                                        "Votre systtème Fly! est peut être défectueux. Non trouvé : %1")
-                .arg(ResolvePath(original)));
+        return;
+    if (const Done kept = CopyFileOver(original, keptDefault); !kept) {
+        tally.failed << Failure{ResolvePath(original), kept.failure().reason, kept.failure().refused};
+        return;
+    }
+    ++tally.made;
     // A second safety copy beside the one just kept: the kept one is what counts, so its failure is silent.
     (void)CopyFileOver(original, spare);
-    return {};
 }
 
-// The shell's own error report for a program that could not be started.
-Outcome Launch(const QString& program, const QStringList& arguments) {
+Done Launch(const QString& program, const QStringList& arguments) {
     if (program.isEmpty())
         return {};
-    const Done started = StartProgram(program, arguments, FolderOfFile(program), SimulatorPrefix());
-    return started ? Outcome() : Outcome::Error(NotStartedText(started.failure()));
+    return StartProgram(program, arguments, FolderOfFile(program), SimulatorPrefix());
 }
 
 } // namespace
@@ -51,14 +47,14 @@ bool StartArgumentIsSource(const Settings& settings) {
     return IsAddonSource(settings.StartArgument);
 }
 
-Outcome CheckPrefs(const QString& flyFolder) {
+Tally CheckPrefs(const QString& flyFolder) {
     const QString& f = flyFolder;
+    Tally tally;
     if (!FolderExists(f))
-        return {};
-    Outcome outcome = KeepDefaultOnce(f + "control.txt", f + "FLYdefault.fcr", f + "control.bup");
-    outcome +=
-        KeepDefaultOnce(f + "system/default.key", f + "system/FLYdefault.fky", f + "system/default.bup");
-    return outcome;
+        return tally;
+    KeepDefaultOnce(tally, f + "control.txt", f + "FLYdefault.fcr", f + "control.bup");
+    KeepDefaultOnce(tally, f + "system/default.key", f + "system/FLYdefault.fky", f + "system/default.bup");
+    return tally;
 }
 
 void DeleteHST(const QString& flyFolder) {
@@ -73,13 +69,13 @@ void DeleteHST(const QString& flyFolder) {
         (void)RemoveFile(file, folder);
 }
 
-Outcome LaunchSimulator(const Settings& settings, bool deleteHst) {
+Done LaunchSimulator(const Settings& settings, bool deleteHst) {
     if (deleteHst)
         DeleteHST(settings.FlyFolder);
     return Launch(settings.FlyExePath, {});
 }
 
-Outcome LaunchFlyStart(const Settings& settings, bool deleteHst) {
+Done LaunchFlyStart(const Settings& settings, bool deleteHst) {
     if (deleteHst)
         DeleteHST(settings.FlyFolder);
     return Launch(settings.FlyStartPath, {});
@@ -90,24 +86,18 @@ QString SlicerInputStart(const QString& flyFolder) {
     return FolderExists(slicerFiles) ? slicerFiles : flyFolder;
 }
 
-Result<void, Outcome> LaunchSlicer(Settings& settings, const QString& input) {
-    if (input.isEmpty())
-        return Outcome::Info(QCoreApplication::translate("MainActions", "Aucun fichier sélectionné"));
-    return StartFly2Slice(settings, QFileInfo(input).fileName());
-}
-
-Outcome MakeSlicerWorkFolders(const QString& chosen) {
-    Outcome outcome;
+Tally MakeSlicerWorkFolders(const QString& chosen) {
+    Tally tally;
     const QString base = WithBackslash(chosen) + "SlicerWork/";
     for (const QString& folder :
          {base, base + "TGA", base + "Slicer Files", base + "SCF Files", base + "POD", base + "RAS"}) {
-        if (FolderExists(folder))
-            outcome +=
-                Outcome::Info(QCoreApplication::translate("MainActions", "Le répertoire%1 existe déja !")
-                                  .arg(ResolvePath(folder)));
-        else if (!MakeFolder(folder))
-            outcome += Outcome::Info(QCoreApplication::translate("MainActions", "Création impossible %1")
-                                         .arg(ResolvePath(folder)));
+        if (FolderExists(folder)) {
+            tally.failed << Failure{ResolvePath(folder), SystemReason(EEXIST)};
+        } else if (const Done made = MakeFolder(folder); !made) {
+            tally.failed << Failure{ResolvePath(folder), made.failure().reason, made.failure().refused, true};
+        } else {
+            ++tally.made;
+        }
     }
-    return outcome;
+    return tally;
 }

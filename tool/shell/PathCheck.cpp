@@ -2,16 +2,12 @@
 
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
+#include "fs/SystemReason.h"
 #include "shell/Settings.h"
 
-#include <QCoreApplication>
+#include <cerrno>
 
 namespace {
-
-QString Caption() {
-    return QCoreApplication::translate("PathCheck", "Information:");
-}
 
 QString FolderWithBackslash(const QString& file) {
     return WithBackslash(FolderOfFile(file));
@@ -44,13 +40,10 @@ void ResetCaptions(PathFields& fields) {
     fields.LblFLYPath = flyPath;
 }
 
-Result<void, Outcome> CheckFlyFolder(PathFields& fields, Settings& s, bool showMessages) {
+Done CheckFlyFolder(PathFields& fields, Settings& s) {
     fields.LblFLYPath = FileExists(s.FlyExePath) ? s.FlyExePath : QString();
     if (fields.LblFLYPath.isEmpty())
-        return Outcome::Info(QCoreApplication::translate(
-                                 "PathCheck", "Auto remplissage impossible! Répertoire de Fly!2 non "
-                                              "spécifié - veuillez utilisé le bouton [fly2.exe répertoire]"),
-                             Caption());
+        return Failure{ResolvePath(s.FlyExePath), SystemReason(ENOENT)};
     const QString f = FolderWithBackslash(fields.LblFLYPath);
     s.FlyFolder = f;
     s.SceneryFolder = f + "scenery/";
@@ -61,14 +54,7 @@ Result<void, Outcome> CheckFlyFolder(PathFields& fields, Settings& s, bool showM
     if (FolderExists(f + "system"))
         return {};
     ResetCaptions(fields);
-    if (!showMessages)
-        return Outcome();
-    return Outcome::Info(QCoreApplication::translate("PathCheck",
-                                                     "Auto remplissage impossible! Le(s) sous "
-                                                     "répertoire(s) n''existe(nt) pas! - %1 Ce "
-                                                     "n''est pas une installation de Fly!2 valide!")
-                             .arg(ResolvePath(f + "system")),
-                         Caption());
+    return Failure{ResolvePath(f + "system"), SystemReason(ENOENT)};
 }
 
 QStringList MissingSubfolders(const PathFields& fields) {
@@ -80,25 +66,12 @@ QStringList MissingSubfolders(const PathFields& fields) {
     return missing;
 }
 
-Outcome CreateSubfolderQuestion(const PathFields& fields, const QString& relative) {
-    return Outcome::Question(QCoreApplication::translate("PathCheck",
-                                                         "Auto remplissage impossible! Le(s) sous "
-                                                         "répertoire(s) n''existe(nt) pas! - %1- "
-                                                         "Voulez vous créer un répertoire vide?")
-                                 .arg(ResolvePath(FolderWithBackslash(fields.LblFLYPath) + relative)),
-                             Caption());
-}
-
-Outcome CreateSubfolder(const PathFields& fields, const QString& relative) {
-    return MakeFolderChain(FolderWithBackslash(fields.LblFLYPath), relative);
-}
-
 void FillFields(PathFields& fields, Settings& settings) {
     FillFieldsFrom(FolderWithBackslash(fields.LblFLYPath), fields, settings);
 }
 
 bool CheckValidPathes(PathFields& fields, Settings& settings) {
-    if (!CheckFlyFolder(fields, settings, false))
+    if (!CheckFlyFolder(fields, settings))
         return false;
     if (!MissingSubfolders(fields).isEmpty()) {
         ResetCaptions(fields);
@@ -156,10 +129,4 @@ QString InstallationFlyExe(const QString& folder) {
 
 QString FolderDialogStart(const QString& setting, const QString& flyFolder) {
     return setting.isEmpty() ? flyFolder : setting;
-}
-
-Outcome AutofillInfo() {
-    return Outcome::Info(
-        QCoreApplication::translate("PathCheck", "Use [FLY!II.EXE-Path] button to enable AUTOFILL!"),
-        Caption());
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "fs/Outcome.h"
 #include "fs/Result.h"
 
 #include <QString>
@@ -27,13 +26,11 @@ void ResetCaptions(PathFields& fields);
 
 // The path check, in the steps between which the window asks its questions. CheckFlyFolder derives the
 // simulator's folders from FlyExePath into LblFLYPath and writes FlyFolder, SceneryFolder, DLLFolderHolder
-// and Fly2SlicePath at once; fails without fly2.exe ("no fly2.exe" box, always) or without "system" (its
-// box only with showMessages). Then each of MissingSubfolders is offered with CreateSubfolderQuestion and
-// made by CreateSubfolder on Yes; a No empties the fields and ends the check. FillFields ends it.
-Result<void, Outcome> CheckFlyFolder(PathFields& fields, Settings& settings, bool showMessages);
+// and Fly2SlicePath at once; fails without fly2.exe (LblFLYPath then empty) or without "system" (the
+// failure names that folder; the other fields are emptied). Then each of MissingSubfolders, relative to
+// FlyFolder, is offered and made on Yes; a No empties the fields and ends the check. FillFields ends it.
+Done CheckFlyFolder(PathFields& fields, Settings& settings);
 QStringList MissingSubfolders(const PathFields& fields);
-Outcome CreateSubfolderQuestion(const PathFields& fields, const QString& relative);
-Outcome CreateSubfolder(const PathFields& fields, const QString& relative);
 // Fills the derived fields and writes FlyStartPath.
 void FillFields(PathFields& fields, Settings& settings);
 // The check without messages, which creates nothing either: whether the paths are valid.
@@ -52,5 +49,3 @@ void TakeFlyExe(PathFields& fields, Settings& settings, const QString& flyExe);
 QString InstallationFlyExe(const QString& folder);
 // The folder buttons open their dialog on their setting, else on FlyFolder.
 QString FolderDialogStart(const QString& setting, const QString& flyFolder);
-// What the four buttons whose paths are only ever derived show.
-Outcome AutofillInfo();

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "fs/Outcome.h"
 #include "fs/Result.h"
 
 #include <QString>
 
 struct Settings;
 
-// Starts Fly2SlicePath with "-i" and parameter, in the slicer's folder, without waiting. When that file
-// is missing, Fly2SlicePath becomes FlyFolder + "fly2slice.exe" for the next try and nothing starts. When
-// nothing started, the box that says why: information naming where the slicer was looked for when it is
-// missing there too (none when it is found there), the error box when it could not be started.
-Result<void, Outcome> StartFly2Slice(Settings& settings, const QString& parameter);
+// The slicer to start: Fly2SlicePath when that file exists. Else Fly2SlicePath becomes FlyFolder +
+// "fly2slice.exe" for the next try and none is started now: empty when that file is there, the failure
+// naming it when it is missing too.
+Result<QString> Fly2SliceToStart(Settings& settings);
+// Starts slicer with "-i" and parameter, in the slicer's folder, without waiting.
+Done StartFly2Slice(const QString& slicer, const QString& parameter);
+// The information box that tells where the slicer was looked for, when Fly2SliceToStart didn't find it.
+QString SlicerMissingText(const Failure& missing);

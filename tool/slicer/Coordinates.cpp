@@ -1,7 +1,5 @@
 #include "slicer/Coordinates.h"
 
-#include "slicer/ConvertError.h"
-
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -27,30 +25,37 @@ bool IsCoordinateRest(const QString& rest) {
     return true;
 }
 
-long double FromDegreesMinutesSeconds(const QString& rest) {
+Result<long double> FromDegreesMinutesSeconds(const QString& rest) {
     const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
     if (words.size() < 3)
-        return 0;
-    const long double degrees = ReadWholeNumber(words[0]);
-    const long double minutes = ReadWholeNumber(words[1]);
-    const long double seconds = ReadDecimalNumber(words[2]);
-    return (degrees * 3600 + minutes * 60 + seconds) / 3600;
+        return 0.0L;
+    const Result<int> degrees = ReadWholeNumber(words[0]);
+    if (!degrees)
+        return degrees.failure();
+    const Result<int> minutes = ReadWholeNumber(words[1]);
+    if (!minutes)
+        return minutes.failure();
+    const Result<long double> seconds = ReadDecimalNumber(words[2]);
+    if (!seconds)
+        return seconds.failure();
+    return (static_cast<long double>(*degrees) * 3600 + static_cast<long double>(*minutes) * 60 + *seconds) /
+           3600;
 }
 
 } // namespace
 
-int ReadWholeNumber(const QString& text) {
+Result<int> ReadWholeNumber(const QString& text) {
     const QStringView digits =
         text.startsWith(u'+') || text.startsWith(u'-') ? QStringView(text).mid(1) : text;
     bool ok = AllDigits(digits);
     const int value = ok ? text.toInt(&ok) : 0;
     if (!ok)
-        throw ConvertError(
-            QCoreApplication::translate("Coordinates", "'%1' is not a valid integer value").arg(text));
+        return Failure{
+            text, QCoreApplication::translate("Coordinates", "'%1' is not a valid integer value").arg(text)};
     return value;
 }
 
-long double ReadDecimalNumber(const QString& text) {
+Result<long double> ReadDecimalNumber(const QString& text) {
     const QByteArray bytes = text.toLatin1();
     const char* first = bytes.constData();
     const char* const last = first + bytes.size();
@@ -59,25 +64,29 @@ long double ReadDecimalNumber(const QString& text) {
     long double value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
     if (first == last || error != std::errc() || end != last || !std::isfinite(value))
-        throw ConvertError(
-            QCoreApplication::translate("Coordinates", "'%1' is not a valid floating point value").arg(text));
+        return Failure{
+            text,
+            QCoreApplication::translate("Coordinates", "'%1' is not a valid floating point value").arg(text)};
     return value;
 }
 
-long double ReadDecimalOrZero(const QString& text) {
-    return text.isEmpty() ? 0 : ReadDecimalNumber(text);
+Result<long double> ReadDecimalOrZero(const QString& text) {
+    return text.isEmpty() ? 0.0L : ReadDecimalNumber(text);
 }
 
-long double ReadCoordinate(const QString& text) {
+Result<long double> ReadCoordinate(const QString& text) {
     const QString typed = text.trimmed();
     if (typed.isEmpty() || !QStringLiteral("+-ENSWensw").contains(typed[0]))
-        return 0;
+        return 0.0L;
     const bool negative = QStringLiteral("-SWsw").contains(typed[0]);
     const QString rest = typed.mid(1).trimmed();
     if (rest.isEmpty() || !IsCoordinateRest(rest))
-        return 0;
-    const long double value = rest.contains(u' ') ? FromDegreesMinutesSeconds(rest) : ReadDecimalNumber(rest);
-    return negative ? -value : value;
+        return 0.0L;
+    const Result<long double> value =
+        rest.contains(u' ') ? FromDegreesMinutesSeconds(rest) : ReadDecimalNumber(rest);
+    if (!value)
+        return value;
+    return negative ? -*value : *value;
 }
 
 QString DecimalDegreeText(long double value) {

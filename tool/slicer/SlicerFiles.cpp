@@ -106,13 +106,32 @@ QStringList FieldLines(const S& settings, bool gated) {
     return lines;
 }
 
-void ApplyValue(S& settings, const Field& field, const QString& value) {
-    if (field.flag)
+Done ApplyValue(S& settings, const Field& field, const QString& value) {
+    if (field.flag) {
         settings.*field.flag = value.toUpper() == QStringLiteral("TRUE");
-    else if (field.number)
-        settings.*field.number = ReadWholeNumber(value);
-    else if (field.text)
+    } else if (field.number) {
+        const Result<int> number = ReadWholeNumber(value);
+        if (!number)
+            return number.failure();
+        settings.*field.number = *number;
+    } else if (field.text) {
         settings.*field.text = value;
+    }
+    return {};
+}
+
+// The four texture corners, lower left first, as decimal degrees.
+Result<std::array<long double, 4>> TextureCorners(const S& settings) {
+    std::array<long double, 4> corners{};
+    const QString* texts[] = {&settings.textureLowerLeftLat, &settings.textureLowerLeftLon,
+                              &settings.textureUpperRightLat, &settings.textureUpperRightLon};
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const Result<long double> corner = ReadDecimalOrZero(*texts[i]);
+        if (!corner)
+            return corner.failure();
+        corners[i] = *corner;
+    }
+    return corners;
 }
 
 QString WithoutExtension(const QString& name) {
@@ -143,41 +162,42 @@ QStringList ValuesFileLines(const SlicerSettings& settings) {
     return QStringList{QString::fromLatin1(ValuesFileHeader)} + FieldLines(settings, false);
 }
 
-std::optional<SlicerSettings> ReadValuesLines(const QStringList& lines) {
+Result<std::optional<SlicerSettings>> ReadValuesLines(const QStringList& lines) {
     if (lines.size() < qsizetype(Fields.size()) + 1 || lines[0] != QLatin1String(ValuesFileHeader))
-        return std::nullopt;
+        return std::optional<SlicerSettings>();
     SlicerSettings settings;
     for (size_t i = 0; i < Fields.size(); ++i) {
         const QString& line = lines[qsizetype(i) + 1];
-        ApplyValue(settings, Fields[i], line.mid(line.indexOf(u'=') + 1));
+        if (const Done applied = ApplyValue(settings, Fields[i], line.mid(line.indexOf(u'=') + 1)); !applied)
+            return applied.failure();
     }
-    return settings;
+    return std::optional<SlicerSettings>(settings);
 }
 
-QStringList SceneryControlLines(const SlicerSettings& settings) {
-    const long double lowLat = ReadDecimalOrZero(settings.textureLowerLeftLat);
-    const long double lowLon = ReadDecimalOrZero(settings.textureLowerLeftLon);
-    const long double highLat = ReadDecimalOrZero(settings.textureUpperRightLat);
-    const long double highLon = ReadDecimalOrZero(settings.textureUpperRightLon);
+Result<QStringList> SceneryControlLines(const SlicerSettings& settings) {
+    const Result<std::array<long double, 4>> corners = TextureCorners(settings);
+    if (!corners)
+        return corners.failure();
+    const auto [lowLat, lowLon, highLat, highLon] = *corners;
     const QString name = PodSetName(settings.podFile);
-    return {QStringLiteral("<bgno> ==== BEGIN SCENERY FILE ===="),
-            QStringLiteral("<name> ---- scenery set name ----"),
-            name,
-            QStringLiteral("<call> ---- coverage area lower left ----"),
-            DmsText(lowLat, true),
-            DmsText(lowLon, false),
-            QStringLiteral("<caur> ---- coverage area upper right ----"),
-            DmsText(highLat, true),
-            DmsText(highLon, false),
-            QStringLiteral("<ldll> ---- load lower left ----"),
-            DmsText(lowLat - 1, true),
-            DmsText(lowLon - 1, false),
-            QStringLiteral("<ldur> ---- load upper right ----"),
-            DmsText(highLat + 1, true),
-            DmsText(highLon + 1, false),
-            QStringLiteral("<file> ---- pod file ----"),
-            name + QStringLiteral(".POD"),
-            QStringLiteral("<endo> ==== END SCENERY FILE ===")};
+    return QStringList{QStringLiteral("<bgno> ==== BEGIN SCENERY FILE ===="),
+                       QStringLiteral("<name> ---- scenery set name ----"),
+                       name,
+                       QStringLiteral("<call> ---- coverage area lower left ----"),
+                       DmsText(lowLat, true),
+                       DmsText(lowLon, false),
+                       QStringLiteral("<caur> ---- coverage area upper right ----"),
+                       DmsText(highLat, true),
+                       DmsText(highLon, false),
+                       QStringLiteral("<ldll> ---- load lower left ----"),
+                       DmsText(lowLat - 1, true),
+                       DmsText(lowLon - 1, false),
+                       QStringLiteral("<ldur> ---- load upper right ----"),
+                       DmsText(highLat + 1, true),
+                       DmsText(highLon + 1, false),
+                       QStringLiteral("<file> ---- pod file ----"),
+                       name + QStringLiteral(".POD"),
+                       QStringLiteral("<endo> ==== END SCENERY FILE ===")};
 }
 
 QString MissingForSlicerInput(const SlicerSettings& s) {

@@ -19,10 +19,10 @@ inline constexpr char ValuesFileHeader[] = "FlyKestrel saved values file";
 QStringList SlicerInputLines(const SlicerSettings& settings);
 QStringList ValuesFileLines(const SlicerSettings& settings);
 // The settings a values file holds; nothing when it has fewer than 30 lines or its first line isn't the
-// header. A spin value that isn't a whole number raises ConvertError.
-std::optional<SlicerSettings> ReadValuesLines(const QStringList& lines);
-// Raises ConvertError when a texture corner isn't a decimal number.
-QStringList SceneryControlLines(const SlicerSettings& settings);
+// header. Fails on a spin value that isn't a whole number, naming it (ReadWholeNumber).
+Result<std::optional<SlicerSettings>> ReadValuesLines(const QStringList& lines);
+// Fails on a texture corner that isn't a decimal number, naming it (ReadDecimalNumber).
+Result<QStringList> SceneryControlLines(const SlicerSettings& settings);
 
 // The message that stops the writing of the input file or of the SCF file, or empty when all is there.
 QString MissingForSlicerInput(const SlicerSettings& settings);

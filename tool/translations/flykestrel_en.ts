@@ -793,10 +793,6 @@ Before saving, a backup copy is made: the file name followed by the date and tim
 <context>
     <name>IniTuning</name>
     <message>
-        <source>Impossible d&apos;enregistrer %1 : %2</source>
-        <translation>Cannot save %1: %2</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
@@ -831,14 +827,6 @@ Before saving, a backup copy is made: the file name followed by the date and tim
     <message>
         <source>NEW value</source>
         <translation>NEW value</translation>
-    </message>
-    <message>
-        <source>%1 NON TROUVE!!!</source>
-        <translation>%1 NOT FOUND!!!</translation>
-    </message>
-    <message>
-        <source>Lecture impossible : %1</source>
-        <translation>Cannot read %1</translation>
     </message>
     <message>
         <source>Recommended</source>
@@ -1206,25 +1194,6 @@ Procedure F - DEX files (extensions of the navigation database):
     </message>
 </context>
 <context>
-    <name>MainActions</name>
-    <message>
-        <source>Votre systtème Fly! est peut être défectueux. Non trouvé : %1</source>
-        <translation>Your Fly! installation may be faulty. Not found: %1</translation>
-    </message>
-    <message>
-        <source>Aucun fichier sélectionné</source>
-        <translation>No file selected</translation>
-    </message>
-    <message>
-        <source>Le répertoire%1 existe déja !</source>
-        <translation>The folder %1 already exists!</translation>
-    </message>
-    <message>
-        <source>Création impossible %1</source>
-        <translation>Cannot create %1</translation>
-    </message>
-</context>
-<context>
     <name>NativeFsFiles</name>
     <message>
         <source>aucun fichier</source>
@@ -1362,29 +1331,6 @@ Procedure F - DEX files (extensions of the navigation database):
     </message>
 </context>
 <context>
-    <name>PathCheck</name>
-    <message>
-        <source>Information:</source>
-        <translation>Information:</translation>
-    </message>
-    <message>
-        <source>Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé le bouton [fly2.exe répertoire]</source>
-        <translation>Cannot fill in automatically! The Fly!2 folder is not set - please use the [fly2.exe folder] button</translation>
-    </message>
-    <message>
-        <source>Auto remplissage impossible! Le(s) sous répertoire(s) n&apos;&apos;existe(nt) pas! - %1 Ce n&apos;&apos;est pas une installation de Fly!2 valide!</source>
-        <translation>Cannot fill in automatically! The subfolder(s) do not exist! - %1 This is not a valid Fly!2 installation!</translation>
-    </message>
-    <message>
-        <source>Auto remplissage impossible! Le(s) sous répertoire(s) n&apos;&apos;existe(nt) pas! - %1- Voulez vous créer un répertoire vide?</source>
-        <translation>Cannot fill in automatically! The subfolder(s) do not exist! - %1 - Do you want to create an empty folder?</translation>
-    </message>
-    <message>
-        <source>Use [FLY!II.EXE-Path] button to enable AUTOFILL!</source>
-        <translation>Use the [FLY.EXE - Folder] button to fill these in automatically!</translation>
-    </message>
-</context>
-<context>
     <name>SceneryTransfer</name>
     <message>
         <source>Copie ANNULEE ! %1 fichiers sur %2 traités, les %3 autres sont inchangés.</source>
@@ -1397,29 +1343,6 @@ Procedure F - DEX files (extensions of the navigation database):
     <message>
         <source>NON copié ! Séléectionner la valeur souhaitée et réessayé!</source>
         <translation>NOT copied! Select the value you want and try again!</translation>
-    </message>
-</context>
-<context>
-    <name>SlicerFileActions</name>
-    <message>
-        <source>Erreur d&apos;entrée/sortie : impossible d&apos;écrire le fichier %1</source>
-        <translation>Input/output error: cannot write the file %1</translation>
-    </message>
-    <message>
-        <source>Erreur d&apos;entrée/sortie : impossible de lire le fichier %1</source>
-        <translation>Input/output error: cannot read the file %1</translation>
-    </message>
-    <message>
-        <source>Slicer-InputFile written to &gt;&gt;&gt; %1</source>
-        <translation>Slicer input file written to &gt;&gt;&gt; %1</translation>
-    </message>
-    <message>
-        <source>Fichier SCF enregistré vers &gt;&gt;&gt;%1</source>
-        <translation>SCF file saved to &gt;&gt;&gt; %1</translation>
-    </message>
-    <message>
-        <source>Format de fichier erroné - pas un fichier FlyKestrel</source>
-        <translation>Wrong file format - not a FlyKestrel file</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1631,26 @@ Procedure F - DEX files (extensions of the navigation database):
     <message>
         <source>Longitude haut droite</source>
         <translation>Longitude upper right</translation>
+    </message>
+    <message>
+        <source>Erreur d&apos;entrée/sortie : impossible d&apos;écrire le fichier %1</source>
+        <translation>Input/output error: cannot write the file %1</translation>
+    </message>
+    <message>
+        <source>Slicer-InputFile written to &gt;&gt;&gt; %1</source>
+        <translation>Slicer input file written to &gt;&gt;&gt; %1</translation>
+    </message>
+    <message>
+        <source>Fichier SCF enregistré vers &gt;&gt;&gt;%1</source>
+        <translation>SCF file saved to &gt;&gt;&gt; %1</translation>
+    </message>
+    <message>
+        <source>Erreur d&apos;entrée/sortie : impossible de lire le fichier %1</source>
+        <translation>Input/output error: cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>Format de fichier erroné - pas un fichier FlyKestrel</source>
+        <translation>Wrong file format - not a FlyKestrel file</translation>
     </message>
 </context>
 <context>
@@ -2744,6 +2687,22 @@ Celle-ci peut afficher les listes, les réglages, l&apos;historique des modifica
         <translation>Another copy of FlyKestrel is already open on %1.
 This one can show the lists, the settings, the history of changes and the add-on library, but cannot change anything in this folder (switch on or off, install, save, undo) while the other one stays open.</translation>
     </message>
+    <message>
+        <source>Votre systtème Fly! est peut être défectueux. Non trouvé : %1</source>
+        <translation>Your Fly! installation may be faulty. Not found: %1</translation>
+    </message>
+    <message>
+        <source>Aucun fichier sélectionné</source>
+        <translation>No file selected</translation>
+    </message>
+    <message>
+        <source>Création impossible %1</source>
+        <translation>Cannot create %1</translation>
+    </message>
+    <message>
+        <source>Le répertoire%1 existe déja !</source>
+        <translation>The folder %1 already exists!</translation>
+    </message>
 </context>
 <context>
     <name>THelpForm</name>
@@ -2914,6 +2873,26 @@ This one can show the lists, the settings, the history of changes and the add-on
         <source>YourTool2Prg.EXE (*.exe)|*.EXE</source>
         <translation>Programs (*.exe)|*.EXE</translation>
     </message>
+    <message>
+        <source>Information:</source>
+        <translation>Information:</translation>
+    </message>
+    <message>
+        <source>Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé le bouton [fly2.exe répertoire]</source>
+        <translation>Cannot fill in automatically! The Fly!2 folder is not set - please use the [fly2.exe folder] button</translation>
+    </message>
+    <message>
+        <source>Auto remplissage impossible! Le(s) sous répertoire(s) n&apos;&apos;existe(nt) pas! - %1 Ce n&apos;&apos;est pas une installation de Fly!2 valide!</source>
+        <translation>Cannot fill in automatically! The subfolder(s) do not exist! - %1 This is not a valid Fly!2 installation!</translation>
+    </message>
+    <message>
+        <source>Auto remplissage impossible! Le(s) sous répertoire(s) n&apos;&apos;existe(nt) pas! - %1- Voulez vous créer un répertoire vide?</source>
+        <translation>Cannot fill in automatically! The subfolder(s) do not exist! - %1 - Do you want to create an empty folder?</translation>
+    </message>
+    <message>
+        <source>Use [FLY!II.EXE-Path] button to enable AUTOFILL!</source>
+        <translation>Use the [FLY.EXE - Folder] button to fill these in automatically!</translation>
+    </message>
 </context>
 <context>
     <name>Tf_inikestrel</name>
@@ -2976,6 +2955,18 @@ This one can show the lists, the settings, the history of changes and the add-on
     <message>
         <source>%1 NOT FOUND!</source>
         <translation>%1 NOT FOUND!</translation>
+    </message>
+    <message>
+        <source>Lecture impossible : %1</source>
+        <translation>Cannot read %1</translation>
+    </message>
+    <message>
+        <source>%1 NON TROUVE!!!</source>
+        <translation>%1 NOT FOUND!!!</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer %1 : %2</source>
+        <translation>Cannot save %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -113,7 +113,7 @@ class EveryWindowTest : public ::testing::TestWithParam<std::tuple<State, bool>>
     // The newest operation of the journal, after the first start-up's: a scenery switched off. Returns its
     // entry file.
     QString JournalEntry() const {
-        EXPECT_TRUE(CheckPrefs(Fly()).ok());
+        EXPECT_TRUE(CheckPrefs(Fly()).failed.isEmpty());
         {
             const JournalScope journal(Fly(), QStringLiteral("Activation [scènes]"));
             EXPECT_TRUE(RenameNoReplace(Fly() + "scenery/alps.pod", Fly() + "scenery/alps.pod.notused"));
@@ -404,7 +404,7 @@ const State States[] = {
     // has been journaled.
     {"EmptyHistory", true, Prefs::Full,
      [](T& t) {
-         EXPECT_TRUE(CheckPrefs(t.Fly()).ok());
+         EXPECT_TRUE(CheckPrefs(t.Fly()).failed.isEmpty());
          QDir().mkpath(ChangeJournal(t.Fly()).Folder());
      }},
 };

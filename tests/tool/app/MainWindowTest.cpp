@@ -73,6 +73,17 @@ TEST_F(MainWindowTest, ValidPathsEnableTheWorkButtonsAndShowTheFolder) {
     EXPECT_TRUE(Main().findChild<QCheckBox*>("CheckBox1")->isChecked());
 }
 
+TEST_F(MainWindowTest, AMissingControlFileIsToldAtStart) {
+    QFile::remove(fly.Path("Fly2/control.txt"));
+    fly.WriteShortPreferences(fly.FlyExe());
+    Start();
+    EXPECT_EQ(dialogs.Texts(), QStringList({QString::fromUtf8("Votre systtème Fly! est peut être défectueux. "
+                                                              "Non trouvé : ") +
+                                            fly.FlyFolder() + "control.txt"}));
+    EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Message);
+    EXPECT_EQ(fly.Read("Fly2/system/FLYdefault.fky"), "keys\r\n");
+}
+
 TEST_F(MainWindowTest, InvalidPathsDisableTheWorkButtonsQuietly) {
     QDir(fly.Path("Fly2/modules/pc")).removeRecursively();
     fly.WriteShortPreferences(fly.FlyExe());
@@ -268,6 +279,8 @@ TEST_F(MainWindowTest, SlicerButtonsAskForTheirFileAndFolderFirst) {
     EXPECT_EQ(dialogs.shown()[0].extra, "TXT|Slicer Inputfile (*.txt)|*.TXT");
     EXPECT_EQ(dialogs.Texts(), QStringList({QString::fromUtf8("Aucun fichier sélectionné")}));
 
+    // A file in the way of a folder: that folder can't be made, and the others are.
+    fly.CreateFile("Fly2/SlicerWork/POD");
     dialogs.Clear();
     dialogs.AnswerFolder(fly.Path("Fly2"));
     ButtonOf("Button16")->click();
@@ -280,7 +293,8 @@ TEST_F(MainWindowTest, SlicerButtonsAskForTheirFileAndFolderFirst) {
                  "Veuillez sélectionner le répertoire de base ou seront créés les nouveaux fichiers!"),
              QString::fromUtf8("Le répertoire") + f + "SlicerWork/" + QString::fromUtf8(" existe déja !"),
              QString::fromUtf8("Le répertoire") + f + "SlicerWork/Slicer Files" +
-                 QString::fromUtf8(" existe déja !")}));
+                 QString::fromUtf8(" existe déja !"),
+             QString::fromUtf8("Création impossible ") + f + "SlicerWork/POD"}));
     EXPECT_TRUE(QFileInfo(f + "SlicerWork/RAS").isDir());
     dialogs.Clear();
     dialogs.AnswerFolder("");

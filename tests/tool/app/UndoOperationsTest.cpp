@@ -72,17 +72,19 @@ const QList<Operation> Operations = {
     {"Enregistrer fly.ini",
      [](const QString& fly, const QString&) {
          IniGrid grid;
-         ASSERT_TRUE(LoadFlyIni(grid, fly + "system/fly.ini", fly).ok());
-         EXPECT_TRUE(SaveIni(grid).ok());
+         ASSERT_TRUE(LoadFlyIni(grid, fly + "system/fly.ini", fly).value_or(false));
+         const Result<Done> saved = SaveIni(grid);
+         EXPECT_TRUE(saved && *saved);
      }},
     {"Utilisez la sélection (Touches)",
      [](const QString& fly, const QString&) {
          ASSERT_TRUE(SaveKeysAs(fly, fly + "system/mine.fky"));
-         EXPECT_TRUE(UseKeySet(fly, QStringLiteral("mine.fky")));
+         const Result<Done> used = UseKeySet(fly, QStringLiteral("mine.fky"));
+         EXPECT_TRUE(used && *used);
      }},
     {"Enregistrer valeurs",
      [](const QString& fly, const QString&) {
-         EXPECT_TRUE(SaveValues(fly + "values.ftv", SlicerSettings{}).ok());
+         EXPECT_TRUE(SaveValues(fly + "values.ftv", SlicerSettings{}));
      }},
     {"Installation scénes",
      [](const QString& fly, const QString& addon) {
@@ -112,7 +114,7 @@ const QList<Operation> Operations = {
      }},
     {"Démarrer FLY! 2", [](const QString& fly, const QString&) { DeleteHST(fly); }},
     {"Créer un rértoire spécial (optionel)",
-     [](const QString& fly, const QString&) { EXPECT_TRUE(MakeSlicerWorkFolders(fly).ok()); }},
+     [](const QString& fly, const QString&) { EXPECT_TRUE(MakeSlicerWorkFolders(fly).failed.isEmpty()); }},
 };
 
 class UndoOperationsTest : public SettingsTest {

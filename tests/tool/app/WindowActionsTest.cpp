@@ -61,7 +61,7 @@ class WindowActionsTest : public SettingsTest, public ::testing::WithParamInterf
         PathFields fields;
         ASSERT_TRUE(PathsValidAtStart(fields, AppSettings()));
         ASSERT_TRUE(OptionsOk(fields, AppSettings()));
-        ASSERT_TRUE(CheckPrefs(fly).ok());
+        ASSERT_TRUE(CheckPrefs(fly).failed.isEmpty());
         Start();
     }
     void TearDown() override {

@@ -24,8 +24,12 @@ class FlyIniTuningTest : public IniFixture {
     void Load(const QByteArray& fly, const QByteArray& recommendations) {
         WriteFile(SystemFile("fly.ini"), fly);
         WriteFile(RecommendationsPath(), recommendations);
-        const Outcome outcome = LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder);
-        ASSERT_TRUE(outcome.ok()) << outcome.text().toStdString();
+        ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).value_or(false));
+    }
+    // Saves, the write and its backup made.
+    bool Save() {
+        const Result<Done> saved = SaveIni(grid);
+        return saved && *saved;
     }
     QStringList Backups() const { return QDir(SystemFolder()).entryList({"fly.ini*.BAK"}, QDir::Files); }
 
@@ -47,8 +51,7 @@ TEST_F(FlyIniTuningTest, LinesKeepTheirBytesAndUnappliedRecommendationsBecomeBar
     EXPECT_EQ(grid.Cell(10, 2), "3");
     EXPECT_EQ(grid.Cell(11, 2), "4");
 
-    const Outcome saved = SaveIni(grid);
-    ASSERT_TRUE(saved.ok()) << saved.text().toStdString();
+    ASSERT_TRUE(Save());
     EXPECT_EQ(ReadFile(SystemFile("fly.ini")), FlyLines + "missingKey\r\nmissingKey\r\n");
     const QStringList backups = Backups();
     ASSERT_EQ(backups.size(), 1);
@@ -65,7 +68,7 @@ TEST_F(FlyIniTuningTest, ApplyingCopiesOnlyDifferingRecommendationsAndSavesThem)
 
     EXPECT_EQ(grid.Cell(4, 3), "1");
     EXPECT_EQ(grid.Cell(5, 3), "") << "useDirect3D already has its recommended value";
-    ASSERT_TRUE(SaveIni(grid).ok());
+    ASSERT_TRUE(Save());
     EXPECT_EQ(ReadFile(SystemFile("fly.ini")),
               "[Sim]\r\na=b=c\r\n NullZone =0\r\nnullzone=1\r\nuseDirect3D=1\r\n"
               "; r\xE9glages perso\r\n\r\nunknownKey=autre valeur \xE9\r\n"
@@ -102,22 +105,21 @@ TEST_F(FlyIniTuningTest, SearchOtherDrivesIsRecommendedInPlaceOrAppended) {
 TEST_F(FlyIniTuningTest, MissingFileIsReportedAndNothingIsWritten) {
     ScriptedDialogs dialogs;
     const QString path = SystemFile("fly.ini");
-    const Outcome outcome = LoadFlyIni(grid, path, AppSettings().ProgramFolder);
-
-    EXPECT_EQ(outcome.box(), Outcome::Box::Info);
-    EXPECT_EQ(outcome.text(), path + " NON TROUVE!!!");
+    const Result<bool> loaded = LoadFlyIni(grid, path, AppSettings().ProgramFolder);
+    ASSERT_TRUE(loaded);
+    EXPECT_FALSE(*loaded);
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.Cell(1, 0), "");
-    EXPECT_TRUE(SaveIni(grid).ok());
+    EXPECT_TRUE(CheckIniToSave(grid));
+    EXPECT_TRUE(Save());
     EXPECT_FALSE(QFile::exists(path));
-    // Before the path window's OK the path is not known: the file is named.
-    EXPECT_EQ(LoadFlyIni(grid, "", AppSettings().ProgramFolder).text(), "fly.ini NON TROUVE!!!");
+    EXPECT_FALSE(LoadFlyIni(grid, "", AppSettings().ProgramFolder).value_or(true));
 }
 
 TEST_F(FlyIniTuningTest, MissingRecommendationsAreWrittenWithTheDefaults) {
     Load("NullZone=0\r\n", "");
     QFile::remove(RecommendationsPath());
-    ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).ok());
+    ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).value_or(false));
 
     const QByteArray written = ReadFile(RecommendationsPath());
     EXPECT_EQ(written.count("\r\n"), 62);
@@ -130,9 +132,9 @@ TEST_F(FlyIniTuningTest, MissingRecommendationsAreWrittenWithTheDefaults) {
 TEST_F(FlyIniTuningTest, SavingGoesToTheFileInWhateverCaseItHas) {
     WriteFile(SystemFile("FLY.INI"), "NullZone=0\r\n");
     WriteFile(RecommendationsPath(), "NullZone=1\r\n");
-    ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).ok());
+    ASSERT_TRUE(LoadFlyIni(grid, SystemFile("fly.ini"), AppSettings().ProgramFolder).value_or(false));
     ApplyRecommendations(grid);
-    ASSERT_TRUE(SaveIni(grid).ok());
+    ASSERT_TRUE(Save());
 
     EXPECT_EQ(ReadFile(SystemFile("FLY.INI")), "NullZone=1\r\n");
     EXPECT_EQ(QDir(SystemFolder()).entryList({"*.ini", "*.INI"}, QDir::Files), QStringList{"FLY.INI"});
@@ -143,9 +145,11 @@ TEST_F(FlyIniTuningTest, AFailedWriteIsReported) {
     ASSERT_TRUE(QFile::remove(SystemFile("fly.ini")));
     ASSERT_TRUE(QDir().mkdir(SystemFile("fly.ini")));
 
-    const Outcome outcome = SaveIni(grid);
-    EXPECT_EQ(outcome.box(), Outcome::Box::Error);
-    EXPECT_EQ(outcome.text(), "Impossible d'enregistrer " + SystemFile("fly.ini") + " : Is a directory");
+    const Result<Done> saved = SaveIni(grid);
+    ASSERT_TRUE(saved); // the backup of a folder: there is no file to keep
+    ASSERT_FALSE(*saved);
+    EXPECT_EQ(saved->failure().path, SystemFile("fly.ini"));
+    EXPECT_EQ(saved->failure().reason, "Is a directory");
 }
 
 TEST_F(FlyIniTuningTest, AnEmptyFileShowsOneEmptyRow) {

@@ -4,6 +4,7 @@
 #include "initune/ui/Tf_inikestrel.h"
 #include "shell/OwnFilesFolder.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -104,6 +105,31 @@ TEST_F(InikestrelWindowTest, RenderIniCountsAreRecomputedAndHelpToggles) {
     EXPECT_TRUE(memo->toPlainText().endsWith(QString::fromUtf8("* Cliquer sur [AIDE] à nouveau pour fermer cette fenêtre !")));
     help->click();
     EXPECT_TRUE(memo->isHidden());
+}
+
+// Each step's box, in its kind: a count that doesn't read when loading, a refused count when saving, a file
+// that can't be written.
+TEST_F(InikestrelWindowTest, FailedStepsAreToldInTheirBoxes) {
+    WriteFile(SystemFile("render.ini"), "maxTextures256=lots\r\n");
+    AppSettings().RenderIniPath = SystemFile("render.ini");
+    window.OpenRenderIni();
+    Grid()->item(1, 3)->setText("4x");
+    Child<QPushButton>("ButtonSave")->click();
+    EXPECT_EQ(Grid()->item(1, 3)->text(), "");
+    ASSERT_TRUE(QFile::remove(SystemFile("render.ini")));
+    ASSERT_TRUE(QDir().mkdir(SystemFile("render.ini")));
+    Child<QPushButton>("ButtonSave")->click();
+    EXPECT_EQ(
+        dialogs.Texts(),
+        QStringList({"'lots' is not a valid integer value",
+                     QString::fromUtf8("Les nouvelles valeurs ne doivent comportées que des chiffres (0..9), "
+                                       "pas d''autres caractères"),
+                     "Impossible d'enregistrer " + SystemFile("render.ini") + " : Is a directory"}));
+    ASSERT_EQ(dialogs.shown().size(), 3u);
+    EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);
+    EXPECT_EQ(dialogs.shown()[1].kind, ScriptedDialogs::Kind::Message);
+    EXPECT_EQ(dialogs.shown()[2].kind, ScriptedDialogs::Kind::Error);
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(InikestrelWindowTest, MissingFileIsReported) {

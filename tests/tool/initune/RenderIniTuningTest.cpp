@@ -9,11 +9,27 @@ const QString HeaderRefusal = QStringLiteral("Pas d''en têtes ou de lignes vide
 const QString DigitsRefusal = QStringLiteral(
     "Les nouvelles valeurs ne doivent comportées que des chiffres (0..9), pas d''autres caractères");
 
+// The reason of a step that failed; empty when it didn't.
+QString Reason(const Done& done) {
+    return done ? QString() : done.failure().reason;
+}
+
 class RenderIniTuningTest : public IniFixture {
   protected:
-    Outcome Load(const QByteArray& render) {
+    // Loads the file, then computes the memory.
+    Done Load(const QByteArray& render) {
         WriteFile(SystemFile("render.ini"), render);
-        return LoadRenderIni(grid, SystemFile("render.ini"));
+        const Result<bool> loaded = LoadRenderIni(grid, SystemFile("render.ini"));
+        if (!loaded || !*loaded)
+            return Failure{SystemFile("render.ini"), "not loaded"};
+        return ComputeMemory(grid);
+    }
+    // Checks the counts, then saves.
+    bool Save() {
+        if (!CheckIniToSave(grid))
+            return false;
+        const Result<Done> saved = SaveIni(grid);
+        return saved && *saved;
     }
     QString Memory(int row) const { return grid.Cell(row, grid.memColumn); }
     QString Total() const { return grid.Cell(1, grid.memColumn); }
@@ -34,19 +50,19 @@ TEST(TextureMemoryTest, RoundsHalvesToEvenAfterAddingOneHalf) {
 }
 
 TEST_F(RenderIniTuningTest, TotalLeavesOutAgpSectionsAndMarkers) {
-    const Outcome outcome = Load("maxTextures256=100\r\n"
-                                 "maxTextures64 =32\r\n"
-                                 "[Textures]\r\n"
-                                 "maxTextures128=  32  \r\n"
-                                 "maxTextures512=999\r\n"
-                                 "fogDensity=999\r\n"
-                                 "[AGP]\r\n"
-                                 "maxTextures256=100\r\n"
-                                 "[NonAGP]\r\n"
-                                 "maxTextures128=32\r\n"
-                                 "[Other]\r\n"
-                                 "maxTextures64=32\r\n");
-    ASSERT_TRUE(outcome.ok()) << outcome.text().toStdString();
+    const Done outcome = Load("maxTextures256=100\r\n"
+                              "maxTextures64 =32\r\n"
+                              "[Textures]\r\n"
+                              "maxTextures128=  32  \r\n"
+                              "maxTextures512=999\r\n"
+                              "fogDensity=999\r\n"
+                              "[AGP]\r\n"
+                              "maxTextures256=100\r\n"
+                              "[NonAGP]\r\n"
+                              "maxTextures128=32\r\n"
+                              "[Other]\r\n"
+                              "maxTextures64=32\r\n");
+    ASSERT_TRUE(outcome) << Reason(outcome).toStdString();
 
     EXPECT_EQ(grid.RowCount(), 14);
     EXPECT_EQ(grid.Cell(1, 0), "Memory in MB (without AGP)");
@@ -63,89 +79,91 @@ TEST_F(RenderIniTuningTest, TotalLeavesOutAgpSectionsAndMarkers) {
 }
 
 TEST_F(RenderIniTuningTest, NewCountsAreCheckedThenTakenOverAndSavedWithoutTheTotal) {
-    ASSERT_TRUE(
-        Load("[Textures]\r\nmaxTextures64= 32 \r\nmaxTextures128=32\r\n\r\nmaxTextures256=4\r\n").ok());
+    ASSERT_TRUE(Load("[Textures]\r\nmaxTextures64= 32 \r\nmaxTextures128=32\r\n\r\nmaxTextures256=4\r\n"));
     EXPECT_EQ(Total(), "5"); // 1 + 2 + 2
 
     grid.SetCell(3, 3, "64");
     grid.SetCell(4, 3, "4x");
-    EXPECT_EQ(ApplyNewCounts(grid).text(), DigitsRefusal);
+    const Done refused = ApplyNewCounts(grid);
+    EXPECT_EQ(Reason(refused), DigitsRefusal);
+    EXPECT_EQ(refused.failure().path, "maxTextures128");
     EXPECT_EQ(grid.Cell(4, 3), "");
     EXPECT_EQ(grid.Cell(4, 1), "32");
     EXPECT_EQ(grid.Cell(3, 1), "64") << "rows before the refusal keep their new count";
-    EXPECT_EQ(Memory(3), "1") << "no recomputation after a refusal";
+    EXPECT_EQ(Memory(3), "1") << "nothing computed yet";
 
     grid.SetCell(5, 3, "1");
-    EXPECT_EQ(ApplyNewCounts(grid).text(), HeaderRefusal);
+    EXPECT_EQ(Reason(ApplyNewCounts(grid)), HeaderRefusal);
     EXPECT_EQ(grid.Cell(5, 3), "");
     grid.SetCell(2, 3, "1");
-    EXPECT_EQ(ApplyNewCounts(grid).text(), HeaderRefusal);
+    EXPECT_EQ(Reason(ApplyNewCounts(grid)), HeaderRefusal);
     EXPECT_EQ(grid.Cell(2, 3), "");
 
     grid.SetCell(3, 3, "");
     grid.SetCell(6, 3, "8");
-    ASSERT_TRUE(ApplyNewCounts(grid).ok());
+    ASSERT_TRUE(ApplyNewCounts(grid));
+    ASSERT_TRUE(ComputeMemory(grid));
     EXPECT_EQ(Memory(3), "2");
     EXPECT_EQ(Memory(6), "2");
     EXPECT_EQ(Total(), "6");
 
-    ASSERT_TRUE(SaveIni(grid).ok());
+    ASSERT_TRUE(Save());
     EXPECT_EQ(ReadFile(SystemFile("render.ini")),
               "[Textures]\r\nmaxTextures64=64\r\nmaxTextures128=32\r\n\r\nmaxTextures256=8\r\n");
 }
 
 TEST_F(RenderIniTuningTest, UnchangedLinesKeepTheirBlanks) {
     const QByteArray original = "maxTextures64 = 32 \r\nmaxTextures128=\t32\r\n";
-    ASSERT_TRUE(Load(original).ok());
-    ASSERT_TRUE(SaveIni(grid).ok());
+    ASSERT_TRUE(Load(original));
+    ASSERT_TRUE(Save());
     EXPECT_EQ(ReadFile(SystemFile("render.ini")), original);
 }
 
 TEST_F(RenderIniTuningTest, SavingRefusesACountWithLettersAndWritesNothing) {
     const QByteArray original = "maxTextures64=32\r\n";
-    ASSERT_TRUE(Load(original).ok());
+    ASSERT_TRUE(Load(original));
     grid.SetCell(2, 3, "lots");
 
-    EXPECT_EQ(SaveIni(grid).text(), DigitsRefusal);
+    EXPECT_EQ(Reason(CheckIniToSave(grid)), DigitsRefusal);
     EXPECT_EQ(grid.Cell(2, 3), "");
     EXPECT_EQ(ReadFile(SystemFile("render.ini")), original);
     EXPECT_TRUE(QDir(SystemFolder()).entryList({"*.BAK"}, QDir::Files).isEmpty());
 }
 
 TEST_F(RenderIniTuningTest, BadCountsStopTheComputation) {
-    Outcome outcome = Load("maxTextures256=100\r\nmaxTextures128=lots\r\nmaxTextures64=32\r\n");
-    EXPECT_EQ(outcome.box(), Outcome::Box::Error);
-    EXPECT_EQ(outcome.text(), "'lots' is not a valid integer value");
+    Done outcome = Load("maxTextures256=100\r\nmaxTextures128=lots\r\nmaxTextures64=32\r\n");
+    EXPECT_EQ(Reason(outcome), "'lots' is not a valid integer value");
+    EXPECT_EQ(outcome.failure().path, "lots");
     EXPECT_EQ(Memory(2), "26");
     EXPECT_EQ(Memory(4), "");
     EXPECT_EQ(Total(), "");
 
     outcome = Load("maxTextures1024=600\r\n");
-    EXPECT_EQ(outcome.box(), Outcome::Box::Error);
-    EXPECT_EQ(outcome.text(),
+    EXPECT_EQ(Reason(outcome),
               QString::fromUtf8("Nombre de textures trop grand pour maxTextures1024 : 600 (511 au plus)"));
     EXPECT_EQ(Memory(2), "");
 
-    ASSERT_TRUE(Load("maxTextures1024=8\r\n").ok());
+    ASSERT_TRUE(Load("maxTextures1024=8\r\n"));
     grid.SetCell(2, 3, "99999999999");
     outcome = ApplyNewCounts(grid);
-    EXPECT_EQ(outcome.box(), Outcome::Box::Info);
     EXPECT_EQ(
-        outcome.text(),
+        Reason(outcome),
         QString::fromUtf8("Nombre de textures trop grand pour maxTextures1024 : 99999999999 (511 au plus)"));
     EXPECT_EQ(grid.Cell(2, 3), "");
     EXPECT_EQ(grid.Cell(2, 1), "8");
     grid.SetCell(2, 3, "999");
-    ASSERT_TRUE(ApplyNewCounts(grid).ok());
+    ASSERT_TRUE(ApplyNewCounts(grid));
+    ASSERT_TRUE(ComputeMemory(grid));
     EXPECT_EQ(Memory(2), "0");
 }
 
 TEST_F(RenderIniTuningTest, MissingFileLeavesTheGridEmpty) {
-    const Outcome outcome = LoadRenderIni(grid, SystemFile("render.ini"));
-    EXPECT_EQ(outcome.text(), SystemFile("render.ini") + " NON TROUVE!!!");
+    const Result<bool> loaded = LoadRenderIni(grid, SystemFile("render.ini"));
+    ASSERT_TRUE(loaded);
+    EXPECT_FALSE(*loaded);
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_TRUE(grid.path.isEmpty());
-    EXPECT_EQ(LoadRenderIni(grid, "").text(), "render.ini NON TROUVE!!!");
+    EXPECT_FALSE(LoadRenderIni(grid, "").value_or(true));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Key and joystick sets copied over the simulator's live files.
 #include "ShellFixture.h"
 
-#include "fs/Outcome.h"
 #include "shell/ControlFileSets.h"
 
 #include <QDateTime>
@@ -12,7 +11,7 @@ namespace {
 struct SetKind {
     QString live; // relative to the temporary folder
     QString set;  // the saved set beside it, by its bare name
-    Result<void, Outcome> (*use)(const QString& flyFolder, const QString& name);
+    Result<Done> (*use)(const QString& flyFolder, const QString& name);
 };
 
 const SetKind Kinds[] = {{"Fly2/system/default.key", "pilot.fky", UseKeySet},
@@ -39,7 +38,9 @@ class ControlFileSetsTest : public ShellTest {
 TEST_F(ControlFileSetsTest, UsingASetKeepsADatedBackupOfTheLiveFile) {
     for (const SetKind& kind : Kinds) {
         MakeFiles(kind);
-        EXPECT_TRUE(kind.use(Path("Fly2/"), kind.set)) << kind.live.toStdString();
+        const Result<Done> used = kind.use(Path("Fly2/"), kind.set);
+        ASSERT_TRUE(used) << kind.live.toStdString();
+        EXPECT_TRUE(*used) << kind.live.toStdString();
         EXPECT_EQ(Read(kind.live), "saved set");
         const QStringList backups = Backups(kind);
         ASSERT_EQ(backups.size(), 1) << kind.live.toStdString();
@@ -47,21 +48,18 @@ TEST_F(ControlFileSetsTest, UsingASetKeepsADatedBackupOfTheLiveFile) {
     }
 }
 
-TEST_F(ControlFileSetsTest, AFailedBackupStopsTheCopyWithAWarning) {
+TEST_F(ControlFileSetsTest, AFailedBackupStopsTheCopyNamingTheLiveFile) {
     for (const SetKind& kind : Kinds) {
         MakeFiles(kind);
         // Folders in the way of the backup names of the next seconds make the backup fail.
         const QDateTime now = QDateTime::currentDateTime();
         for (int s = 0; s < 4; ++s)
             CreateDir(kind.live + now.addSecs(s).toString("ddMMyyHHmmss") + ".BAK");
-        const Result<void, Outcome> used = kind.use(Path("Fly2/"), kind.set);
+        const Result<Done> used = kind.use(Path("Fly2/"), kind.set);
         ASSERT_FALSE(used) << kind.live.toStdString();
-        const Outcome& outcome = used.failure();
+        EXPECT_EQ(used.failure().path, Path(kind.live));
+        EXPECT_FALSE(used.failure().refused);
         EXPECT_EQ(Read(kind.live), "changed in the simulator");
-        ASSERT_EQ(outcome.notices.size(), 1);
-        EXPECT_EQ(outcome.box(), Outcome::Box::Warning);
-        EXPECT_EQ(outcome.text(), "Impossible de créer un fichier de SAUVEGARDE");
-        EXPECT_EQ(outcome.notices[0].caption, "Attention");
     }
 }
 

@@ -1,13 +1,9 @@
 #include "shell/PathCheck.h"
 #include "ShellFixture.h"
-#include "fs/Outcome.h"
 
 namespace {
 
 using PathCheckTest = ShellTest;
-using Box = Outcome::Box;
-
-const QString Missing = "Auto remplissage impossible! Le(s) sous répertoire(s) n''existe(nt) pas! - ";
 
 PathFields Filled() {
     PathFields fields;
@@ -50,28 +46,17 @@ TEST_F(PathCheckTest, ValidFolderFillsFieldsButStoresThePathsOnlyOnOk) {
 
 TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     PathFields fields = Filled();
-    Result<void, Outcome> checked = CheckFlyFolder(fields, AppSettings(), false);
+    Done checked = CheckFlyFolder(fields, AppSettings());
     ASSERT_FALSE(checked);
-    ASSERT_EQ(checked.failure().notices.size(), 1);
-    EXPECT_EQ(checked.failure().box(), Box::Info);
-    EXPECT_EQ(checked.failure().text(), "Auto remplissage impossible! Répertoire de Fly!2 non spécifié - "
-                                        "veuillez utilisé le bouton [fly2.exe répertoire]");
-    EXPECT_EQ(checked.failure().notices[0].caption, "Information:");
+    EXPECT_EQ(fields.LblFLYPath, "");
     EXPECT_FALSE(CheckValidPathes(fields, AppSettings()));
 
     const QString exe = CreateFile("NotFly/fly2.exe");
     AppSettings().FlyExePath = exe;
-    checked = CheckFlyFolder(fields, AppSettings(), false);
-    ASSERT_FALSE(checked);
-    EXPECT_TRUE(checked.failure().ok());
-    EXPECT_EQ(fields.LblDLLPath, "");
     fields = Filled();
-    checked = CheckFlyFolder(fields, AppSettings(), true);
+    checked = CheckFlyFolder(fields, AppSettings());
     ASSERT_FALSE(checked);
-    ASSERT_EQ(checked.failure().notices.size(), 1);
-    EXPECT_EQ(checked.failure().text(),
-              Missing + Path("NotFly/system") + " Ce n''est pas une installation de Fly!2 valide!");
-    EXPECT_EQ(checked.failure().notices[0].caption, "Information:");
+    EXPECT_EQ(checked.failure().path, Path("NotFly/system"));
     EXPECT_EQ(fields.LblFLYPath, exe);
     EXPECT_EQ(fields.LblDLLPath, "");
     EXPECT_EQ(fields.LblTGAPath, "");
@@ -79,10 +64,10 @@ TEST_F(PathCheckTest, NoFlyExeOrNoSystemFolderFails) {
     EXPECT_FALSE(CheckValidPathes(fields, AppSettings()));
     // A file that isn't there counts as no fly2.exe at all.
     AppSettings().FlyExePath = Path("gone/fly2.exe");
-    checked = CheckFlyFolder(fields, AppSettings(), false);
+    checked = CheckFlyFolder(fields, AppSettings());
     ASSERT_FALSE(checked);
     EXPECT_EQ(fields.LblFLYPath, "");
-    EXPECT_EQ(checked.failure().notices.size(), 1);
+    EXPECT_EQ(checked.failure().path, Path("gone/fly2.exe"));
 }
 
 TEST_F(PathCheckTest, MissingDllFolderIsCreatedOnYesOnly) {
@@ -94,16 +79,11 @@ TEST_F(PathCheckTest, MissingDllFolderIsCreatedOnYesOnly) {
     EXPECT_FALSE(QFileInfo::exists(Path("Fly2/modules/pc")));
     EXPECT_EQ(fields.LblDLLPath, "");
 
-    ASSERT_TRUE(CheckFlyFolder(fields, AppSettings(), true));
+    ASSERT_TRUE(CheckFlyFolder(fields, AppSettings()));
+    EXPECT_EQ(AppSettings().FlyFolder, f);
     ASSERT_EQ(MissingSubfolders(fields), QStringList({"modules/pc"}));
-    const Outcome question = CreateSubfolderQuestion(fields, "modules/pc");
-    ASSERT_EQ(question.notices.size(), 1);
-    EXPECT_EQ(question.box(), Box::Question);
-    EXPECT_EQ(question.text(), Missing + f + "modules/pc- Voulez vous créer un répertoire vide?");
-    EXPECT_EQ(question.notices[0].caption, "Information:");
     EXPECT_FALSE(QFileInfo::exists(Path("Fly2/modules/pc")));
-    EXPECT_TRUE(CreateSubfolder(fields, "modules/pc").ok());
-    EXPECT_TRUE(QFileInfo(Path("Fly2/modules/pc")).isDir());
+    QDir().mkpath(Path("Fly2/modules/pc"));
     EXPECT_TRUE(MissingSubfolders(fields).isEmpty());
 }
 

@@ -5,7 +5,6 @@
 
 #include "fs/FileUtils.h"
 #include "fs/Outcome.h"
-#include "shell/PathCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +23,6 @@ TEST(ShowOutcomeTest, TheLogicsBoxesReachTheUserWithTheirKindAndCaption) {
          "Impossible de créer un fichier de SAUVEGARDE"},
         {BackupFailed(file, {file, "journal plein", true}), Kind::Error, "",
          QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") + file + "\nRaison : journal plein"},
-        {AutofillInfo(), Kind::Message, "Information:", "Use [FLY!II.EXE-Path] button to enable AUTOFILL!"},
         {MakeFolderChain("/proc/none", "a/b"), Kind::Message, "",
          "Erreur, création de sous répertoires impossible"},
     };

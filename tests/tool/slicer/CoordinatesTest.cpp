@@ -1,5 +1,4 @@
 #include "slicer/Coordinates.h"
-#include "slicer/ConvertError.h"
 
 #include "QStringPrinter.h"
 
@@ -8,16 +7,14 @@
 namespace {
 
 QString Typed(const char* text) {
-    return DecimalDegreeText(ReadCoordinate(QString::fromUtf8(text)));
+    const Result<long double> read = ReadCoordinate(QString::fromUtf8(text));
+    return read ? DecimalDegreeText(*read) : QString();
 }
 
+// The failure's reason and the text it names.
 QString ErrorOf(const char* text) {
-    try {
-        ReadCoordinate(QString::fromUtf8(text));
-    } catch (const ConvertError& error) {
-        return error.message();
-    }
-    return {};
+    const Result<long double> read = ReadCoordinate(QString::fromUtf8(text));
+    return read ? QString() : read.failure().reason + " @" + read.failure().path;
 }
 
 } // namespace
@@ -47,33 +44,37 @@ TEST(Coordinates, DegreesMinutesSeconds) {
     EXPECT_EQ(Typed("N 47 30"), "0.000000000000000000");
 }
 
-TEST(Coordinates, NumbersThatDontReadRaiseTheConversionError) {
-    EXPECT_EQ(ErrorOf("N."), "'.' is not a valid floating point value");
-    EXPECT_EQ(ErrorOf("- . "), "'.' is not a valid floating point value");
-    EXPECT_EQ(ErrorOf("N 1.2.3"), "'1.2.3' is not a valid floating point value");
-    EXPECT_EQ(ErrorOf("N 4.5 30 0"), "'4.5' is not a valid integer value");
-    EXPECT_EQ(ErrorOf("N 47 30 ."), "'.' is not a valid floating point value");
-    EXPECT_EQ(ErrorOf("N 47. 30 0"), "'47.' is not a valid integer value");
+TEST(Coordinates, NumbersThatDontReadFailNamingTheirText) {
+    EXPECT_EQ(ErrorOf("N."), "'.' is not a valid floating point value @.");
+    EXPECT_EQ(ErrorOf("- . "), "'.' is not a valid floating point value @.");
+    EXPECT_EQ(ErrorOf("N 1.2.3"), "'1.2.3' is not a valid floating point value @1.2.3");
+    EXPECT_EQ(ErrorOf("N 4.5 30 0"), "'4.5' is not a valid integer value @4.5");
+    EXPECT_EQ(ErrorOf("N 47 30 ."), "'.' is not a valid floating point value @.");
+    EXPECT_EQ(ErrorOf("N 47. 30 0"), "'47.' is not a valid integer value @47.");
+    EXPECT_EQ(ErrorOf("N 47 3.0 0"), "'3.0' is not a valid integer value @3.0");
     EXPECT_TRUE(ErrorOf("N 47.").isEmpty());
     EXPECT_TRUE(ErrorOf("N .5").isEmpty());
 }
 
 TEST(Coordinates, DecimalNumbersReadWithAPointWhateverTheLocale) {
-    EXPECT_EQ(ReadDecimalOrZero(""), 0);
-    EXPECT_EQ(ReadDecimalNumber("-12.25"), -12.25L);
-    EXPECT_EQ(ReadDecimalNumber("+0.5"), 0.5L);
+    EXPECT_EQ(ReadDecimalOrZero("").value_or(1), 0);
+    EXPECT_EQ(ReadDecimalNumber("-12.25").value_or(0), -12.25L);
+    EXPECT_EQ(ReadDecimalNumber("+0.5").value_or(0), 0.5L);
     for (const char* bad : {"12,5", "abc", "inf", "nan", "+-1", " 1", "+"})
-        EXPECT_THROW(ReadDecimalNumber(bad), ConvertError) << bad;
-    EXPECT_EQ(ReadWholeNumber("-42"), -42);
+        EXPECT_EQ(ReadDecimalNumber(bad).failure().path, bad) << bad;
+    EXPECT_EQ(ReadWholeNumber("-42").value_or(0), -42);
     for (const char* bad : {"4.0", "", "99999999999", "x"})
-        EXPECT_THROW(ReadWholeNumber(bad), ConvertError) << bad;
+        EXPECT_EQ(ReadWholeNumber(bad).failure().reason,
+                  QString("'%1' is not a valid integer value").arg(bad))
+            << bad;
 }
 
 TEST(Coordinates, DecimalDegreeTextKeepsEighteenSignificantDigits) {
     EXPECT_EQ(DecimalDegreeText(0.1L), "0.100000000000000000");
     EXPECT_EQ(DecimalDegreeText(123.456L), "123.456000000000000000");
     EXPECT_EQ(DecimalDegreeText(-0.0L), "0.000000000000000000");
-    EXPECT_EQ(DecimalDegreeText(ReadDecimalNumber("47.123456789012345678")), "47.123456789012345700");
+    EXPECT_EQ(DecimalDegreeText(ReadDecimalNumber("47.123456789012345678").value_or(0)),
+              "47.123456789012345700");
 }
 
 TEST(Coordinates, DegreeMinuteSecondText) {

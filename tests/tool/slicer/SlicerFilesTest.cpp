@@ -1,5 +1,4 @@
 #include "slicer/SlicerFiles.h"
-#include "slicer/ConvertError.h"
 #include "slicer/SlicerFileActions.h"
 
 #include "fs/NativeFs.h"
@@ -77,9 +76,10 @@ TEST(SlicerFiles, InputFileForATypicalSetting) {
 
     // A file that can't be written is told, not taken for saved.
     const QString unwritable = dir.filePath("none/alps.ftv");
-    const Outcome saved = SaveValues(unwritable, Typical());
-    EXPECT_EQ(saved.box(), Outcome::Box::Error);
-    EXPECT_EQ(saved.text(), "Erreur d'entrée/sortie : impossible d'écrire le fichier " + unwritable);
+    const Done saved = SaveValues(unwritable, Typical());
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.failure().path, unwritable);
+    EXPECT_FALSE(saved.failure().reason.isEmpty());
 }
 
 TEST(SlicerFiles, UncheckedBoxesWriteTheirPlaceholders) {
@@ -126,22 +126,23 @@ TEST(SlicerFiles, ValuesFileRecordsEveryControlAsItStands) {
 
     // Everything comes back, the unchecked boxes and empty texts included.
     s.textureFile.clear();
-    EXPECT_EQ(ReadValuesLines(SplitValuesLines(JoinLines(ValuesFileLines(s)))), s);
+    EXPECT_EQ(ReadValuesLines(SplitValuesLines(JoinLines(ValuesFileLines(s)))).value_or(std::nullopt), s);
 }
 
 TEST(SlicerFiles, ValuesFileReadingIsStrict) {
     QStringList lines = ValuesFileLines(Typical());
     QStringList wrongCase = lines;
     wrongCase[0] = "FlyKestrel Saved Values File";
-    EXPECT_FALSE(ReadValuesLines(wrongCase));
-    EXPECT_FALSE(ReadValuesLines(lines.mid(0, 29))); // short file: refused, not read past its end
+    EXPECT_FALSE(ReadValuesLines(wrongCase).value_or(SlicerSettings()));
+    // A short file: refused, not read past its end.
+    EXPECT_FALSE(ReadValuesLines(lines.mid(0, 29)).value_or(SlicerSettings()));
 
     // Keys are not looked at, only the text after the first "=".
     lines[1] = "whatever=True";
     lines[4] = "x=30";
     lines[5] = "textures.water.create=true=4";
     lines[7] = "no equals sign";
-    const std::optional<SlicerSettings> read = ReadValuesLines(lines);
+    const std::optional<SlicerSettings> read = ReadValuesLines(lines).value_or(std::nullopt);
     ASSERT_TRUE(read);
     EXPECT_TRUE(read->texturesCreate);
     EXPECT_EQ(read->nightCutoff, 30);
@@ -150,12 +151,10 @@ TEST(SlicerFiles, ValuesFileReadingIsStrict) {
 
     lines[4] = "textures.night.cutoffPercent=2.5";
     lines[5] = "textures.water.create=true";
-    try {
-        ReadValuesLines(lines);
-        ADD_FAILURE() << "no conversion error";
-    } catch (const ConvertError& error) {
-        EXPECT_EQ(error.message(), "'2.5' is not a valid integer value");
-    }
+    const Result<std::optional<SlicerSettings>> unread = ReadValuesLines(lines);
+    ASSERT_FALSE(unread);
+    EXPECT_EQ(unread.failure().path, "2.5");
+    EXPECT_EQ(unread.failure().reason, "'2.5' is not a valid integer value");
 }
 
 TEST(SlicerFiles, SceneryControlFile) {
@@ -164,7 +163,7 @@ TEST(SlicerFiles, SceneryControlFile) {
     s.textureLowerLeftLon = "";
     s.textureUpperRightLat = "89.75";
     s.textureUpperRightLon = "-179.5";
-    EXPECT_EQ(SceneryControlLines(s),
+    EXPECT_EQ(SceneryControlLines(s).value_or({}),
               (QStringList{"<bgno> ==== BEGIN SCENERY FILE ====", "<name> ---- scenery set name ----", "Alps",
                            "<call> ---- coverage area lower left ----", "0 30 0.0 N", "0 0 0.0 E",
                            "<caur> ---- coverage area upper right ----", "89 45 0.0 N", "179 30 0.0 W",
@@ -172,7 +171,10 @@ TEST(SlicerFiles, SceneryControlFile) {
                            "<ldur> ---- load upper right ----", "90 45 0.0 N", "178 30 0.0 W",
                            "<file> ---- pod file ----", "Alps.POD", "<endo> ==== END SCENERY FILE ==="}));
     s.textureUpperRightLon = "8,5";
-    EXPECT_THROW(SceneryControlLines(s), ConvertError);
+    const Result<QStringList> unread = SceneryControlLines(s);
+    ASSERT_FALSE(unread);
+    EXPECT_EQ(unread.failure().path, "8,5");
+    EXPECT_EQ(unread.failure().reason, "'8,5' is not a valid floating point value");
 }
 
 // A values file written on Windows names the POD file with backslashes.
@@ -182,7 +184,7 @@ TEST(SlicerFiles, SceneryControlNamesThePodWhateverItsSeparators) {
          {"C:\\Fly2\\SlicerWork\\POD\\Alps.pod", "/fly/SlicerWork/POD/Alps.pod", "D:\\mixed/POD\\Alps.pod"}) {
         SlicerSettings s = Typical();
         s.podFile = pod;
-        const QStringList lines = SceneryControlLines(s);
+        const QStringList lines = SceneryControlLines(s).value_or({});
         EXPECT_EQ(lines[2], "Alps") << pod.toStdString();
         EXPECT_EQ(lines[16], "Alps.POD");
         EXPECT_EQ(SceneryControlPath(pod, dir.path() + "/"), dir.path() + "/Alps.SCF");

@@ -116,18 +116,19 @@ TEST_F(SlicerWindow, BadValuesFilesChangeNothing) {
     ASSERT_TRUE(WriteLines(fly + "spin.ftv", lines));
     ASSERT_TRUE(WriteLines(fly + "short.ftv", lines.mid(0, 12)));
 
-    for (const char* name : {"case.ftv", "short.ftv", "spin.ftv"})
+    for (const char* name : {"gone.ftv", "case.ftv", "short.ftv", "spin.ftv"}) {
         dialogs.AnswerFile(fly + name);
-    Click(form, "BtnLoadValues");
-    Click(form, "BtnLoadValues");
-    Click(form, "BtnLoadValues");
+        Click(form, "BtnLoadValues");
+    }
     dialogs.AnswerFile({});
     Click(form, "BtnLoadValues");
     EXPECT_EQ(dialogs.Texts(),
-              (QStringList{"Format de fichier erroné - pas un fichier FlyKestrel",
+              (QStringList{"Erreur d'entrée/sortie : impossible de lire le fichier " + fly + "gone.ftv",
+                           "Format de fichier erroné - pas un fichier FlyKestrel",
                            "Format de fichier erroné - pas un fichier FlyKestrel",
                            "'2.5' is not a valid integer value", "Aucun fichier sélectionné!"}));
-    EXPECT_EQ(dialogs.shown()[5].kind, ScriptedDialogs::Kind::Error);
+    EXPECT_EQ(dialogs.shown()[1].kind, ScriptedDialogs::Kind::Error);
+    EXPECT_EQ(dialogs.shown()[7].kind, ScriptedDialogs::Kind::Error);
     EXPECT_EQ(form.Gather(), SlicerSettings{});
 }
 
@@ -161,11 +162,24 @@ TEST_F(SlicerWindow, WritingTheInputFileAndItsCopy) {
     EXPECT_EQ(dialogs.Texts().size(), 2);
 
     // A folder that isn't there: the error box, no success message.
+    const QString notWritten = "Erreur d'entrée/sortie : impossible d'écrire le fichier ";
     dialogs.Clear();
     dialogs.AnswerFile(fly + "missing/alps.txt");
     Click(form, "BtnWriteSlicer");
+    EXPECT_EQ(dialogs.Texts().last(), notWritten + fly + "missing/alps.txt");
     EXPECT_EQ(dialogs.shown().back().kind, ScriptedDialogs::Kind::Error);
+    EXPECT_EQ(dialogs.Texts().size(), 2);
     EXPECT_FALSE(PathExists(fly + "missing"));
+
+    // A copy that can't be written: the file is, and both are told.
+    const QString copy = fly + "out/SlicerWork/Slicer Files/blocked.txt";
+    ASSERT_TRUE(QDir().mkpath(copy + "/inside"));
+    dialogs.Clear();
+    dialogs.AnswerFile(fly + "out/blocked.txt");
+    Click(form, "BtnWriteSlicer");
+    EXPECT_EQ(dialogs.Texts().mid(1),
+              (QStringList{"Slicer-InputFile written to >>> " + fly + "out/blocked.txt", notWritten + copy}));
+    EXPECT_EQ(dialogs.shown().back().kind, ScriptedDialogs::Kind::Error);
 }
 
 TEST_F(SlicerWindow, WritingTheSceneryControlFile) {
@@ -180,7 +194,7 @@ TEST_F(SlicerWindow, WritingTheSceneryControlFile) {
     Click(form, "BtnWriteSCF");
     EXPECT_EQ(dialogs.Texts(), QStringList{"Fichier SCF enregistré vers >>>" + fly + "Alps.SCF"});
     EXPECT_EQ(ReadWholeFile(fly + "Alps.SCF").value_or("<missing>"),
-              JoinLines(SceneryControlLines(Filled())));
+              JoinLines(SceneryControlLines(Filled()).value_or({})));
 
     s = Filled();
     s.textureUpperRightLon = "8,5";

@@ -1,11 +1,14 @@
 // The handlers of Tf_inikestrel: each passes its input to the tuning functions and shows the result.
 #include "initune/ui/Tf_inikestrel.h"
 
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 #include "initune/FlyIniTuning.h"
 #include "initune/IniSaving.h"
 #include "initune/RenderIniTuning.h"
 #include "journal/JournalScope.h"
+#include "shell/Dialogs.h"
 #include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
@@ -25,6 +28,27 @@ namespace {
 void ShowButton(QPushButton* button, bool on) {
     button->setEnabled(on);
     button->setVisible(on);
+}
+
+// The boxes of a file loaded into the grid, then of its memory computed (render.ini): a path the settings
+// don't hold yet (the path window's OK fills it in) is named by its file.
+Outcome LoadedOutcome(const Result<bool>& loaded, const QString& path, const QString& file,
+                      const Done& computed) {
+    if (!loaded)
+        return Outcome::Error(Tf_inikestrel::tr("Lecture impossible : %1").arg(loaded.failure().path));
+    if (!*loaded)
+        return Outcome::Info(
+            Tf_inikestrel::tr("%1 NON TROUVE!!!").arg(path.isEmpty() ? file : ResolvePath(path)));
+    return computed ? Outcome() : Outcome::Error(computed.failure().reason);
+}
+
+Outcome SavedOutcome(const Result<Done>& saved) {
+    if (!saved)
+        return BackupFailed(saved.failure().path, saved.failure());
+    if (!*saved)
+        return Outcome::Error(Tf_inikestrel::tr("Impossible d'enregistrer %1 : %2")
+                                  .arg(saved->failure().path, saved->failure().reason));
+    return {};
 }
 
 } // namespace
@@ -92,21 +116,29 @@ void Tf_inikestrel::SelectNewCell(int row) {
 
 void Tf_inikestrel::ButtonLoadFlyIniClick() {
     ClearWindow();
-    const Outcome outcome = LoadFlyIni(grid_, AppSettings().FlyIniPath, OwnFilesFolder(AppSettings().ProgramFolder));
+    const QString& path = AppSettings().FlyIniPath;
+    const Result<bool> loaded = LoadFlyIni(grid_, path, OwnFilesFolder(AppSettings().ProgramFolder));
     ShowModeButtons();
     ShowGrid();
-    ShowOutcome(outcome);
+    ShowOutcome(LoadedOutcome(loaded, path, QStringLiteral("fly.ini"), {}));
 }
 
 void Tf_inikestrel::ButtonLoadRenderIniClick() {
     ClearWindow();
-    const Outcome outcome = LoadRenderIni(grid_, AppSettings().RenderIniPath);
+    const QString& path = AppSettings().RenderIniPath;
+    const Result<bool> loaded = LoadRenderIni(grid_, path);
+    const Done computed = loaded && *loaded ? ComputeMemory(grid_) : Done();
     ShowModeButtons();
     ShowGrid();
-    ShowOutcome(outcome);
+    ShowOutcome(LoadedOutcome(loaded, path, QStringLiteral("render.ini"), computed));
 }
 
 void Tf_inikestrel::ButtonSaveClick() {
+    if (const Done checked = CheckIniToSave(grid_); !checked) {
+        ShowGrid();
+        ShowInfo(checked.failure().reason);
+        return;
+    }
     Outcome outcome;
     {
         const JournalScope journal(
@@ -114,7 +146,7 @@ void Tf_inikestrel::ButtonSaveClick() {
             grid_.mode == IniMode::RenderIni
                 ? QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer render.ini"))
                 : QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer fly.ini")));
-        outcome = SaveIni(grid_);
+        outcome = SavedOutcome(SaveIni(grid_));
     }
     if (outcome.ok()) {
         hide();
@@ -130,9 +162,13 @@ void Tf_inikestrel::ButtonApplyDefaultsClick() {
 }
 
 void Tf_inikestrel::ButtonApplyCalcClick() {
-    const Outcome outcome = ApplyNewCounts(grid_);
+    const Done applied = ApplyNewCounts(grid_);
+    const Done computed = applied ? ComputeMemory(grid_) : Done();
     ShowGrid();
-    ShowOutcome(outcome);
+    if (!applied)
+        ShowInfo(applied.failure().reason);
+    else if (!computed)
+        ShowError(computed.failure().reason);
 }
 
 void Tf_inikestrel::ButtonSearchOtherDrivesClick() {

@@ -1,5 +1,7 @@
 #include "shell/ui/TOptionsForm.h"
 
+#include "fs/FileUtils.h"
+#include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
@@ -19,6 +21,19 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+namespace {
+
+// The path window's information boxes and question, all captioned alike.
+Outcome Information(const QString& text) {
+    return Outcome::Info(text, TOptionsForm::tr("Information:"));
+}
+
+Outcome Question(const QString& text) {
+    return Outcome::Question(text, TOptionsForm::tr("Information:"));
+}
+
+} // namespace
 
 TOptionsForm::TOptionsForm(QWidget* parent)
     : QDialog(parent), grid_(new QGridLayout), installations_(new QListWidget), language_(new QComboBox) {
@@ -196,20 +211,29 @@ void TOptionsForm::OkClick() {
 }
 
 bool TOptionsForm::CheckPaths() {
-    if (const Result<void, Outcome> present = CheckFlyFolder(fields_, AppSettings(), true); !present) {
-        ShowOutcome(present.failure());
+    if (const Done present = CheckFlyFolder(fields_, AppSettings()); !present) {
+        ShowOutcome(Information(
+            fields_.LblFLYPath.isEmpty()
+                ? tr("Auto remplissage impossible! Répertoire de Fly!2 non spécifié - veuillez utilisé le "
+                     "bouton [fly2.exe répertoire]")
+                : tr("Auto remplissage impossible! Le(s) sous répertoire(s) n''existe(nt) pas! - %1 Ce "
+                     "n''est pas une installation de Fly!2 valide!")
+                      .arg(present.failure().path)));
         return false;
     }
     // The folders are made in the simulator folder just checked, whose journal tells of them, whatever
     // folder the tool knew before, if any.
     const JournalScope journal(AppSettings().FlyFolder,
                                QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Initialise Kestrel")));
+    const QString flyFolder = AppSettings().FlyFolder;
     for (const QString& relative : MissingSubfolders(fields_)) {
-        if (!ShowOutcome(CreateSubfolderQuestion(fields_, relative))) {
+        if (!ShowOutcome(Question(tr("Auto remplissage impossible! Le(s) sous répertoire(s) n''existe(nt) "
+                                     "pas! - %1- Voulez vous créer un répertoire vide?")
+                                      .arg(ResolvePath(flyFolder + relative))))) {
             ResetCaptions(fields_);
             return false;
         }
-        ShowOutcome(CreateSubfolder(fields_, relative));
+        ShowOutcome(MakeFolderChain(flyFolder, relative));
     }
     FillFields(fields_, AppSettings());
     return true;
@@ -257,5 +281,5 @@ void TOptionsForm::ChooseRasFolder() {
 }
 
 void TOptionsForm::ShowAutofillInfo() {
-    ShowOutcome(AutofillInfo());
+    ShowOutcome(Information(tr("Use [FLY!II.EXE-Path] button to enable AUTOFILL!")));
 }

@@ -5,16 +5,14 @@
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
 #include "shell/SlicerLaunch.h"
-#include "shell/ui/ShowOutcome.h"
 #include "slicer/SlicerFileActions.h"
 #include "slicer/SlicerFiles.h"
 #include "slicer/ui/TFCutLLInput.h"
+#include "wine/Launcher.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSpinBox>
-
-#include <functional>
 
 namespace {
 
@@ -22,9 +20,14 @@ QString NoFileChosen() {
     return TF2sInputForm::tr("Aucun fichier sélectionné!");
 }
 
+void ShowNotWritten(const Failure& failure) {
+    ShowError(
+        TF2sInputForm::tr("Erreur d'entrée/sortie : impossible d'écrire le fichier %1").arg(failure.path));
+}
+
 // The file work of one button, journaled under its caption.
-Outcome JournaledAs(const QString& operation, const std::function<Outcome()>& work) {
-    const JournalScope journal(AppSettings().FlyFolder, operation);
+template <typename Work> auto JournaledAs(const char* operation, const Work& work) {
+    const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(operation));
     return work();
 }
 
@@ -142,16 +145,36 @@ void TF2sInputForm::WriteSlicerFileClick() {
     const QString file =
         PickFile(start, QStringLiteral("TXT"), TF2sInputForm::tr("Sélectionner le nom du fichier Fly2Slice"),
                  TF2sInputForm::tr("Fichier d''entrée Fly2Slice (*.txt)|*.TXT"));
-    if (file.isEmpty())
+    if (file.isEmpty()) {
         ShowInfo(NoFileChosen());
-    else
-        ShowOutcome(JournaledAs(QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Créer FLY!2 Slicerfile")),
-                                [&] { return WriteSlicerInput(file, settings); }));
+        return;
+    }
+    const Tally written = JournaledAs(QT_TRANSLATE_NOOP("Operation", "Créer FLY!2 Slicerfile"),
+                                      [&] { return WriteSlicerInput(file, settings); });
+    if (written.made > 0)
+        ShowInfo(TF2sInputForm::tr("Slicer-InputFile written to >>> %1").arg(file));
+    for (const Failure& failure : written.failed)
+        ShowNotWritten(failure);
 }
 
 void TF2sInputForm::WriteSceneryControlClick() {
-    ShowOutcome(JournaledAs(QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Ecrire fichier *.SCF")),
-                            [this] { return WriteSceneryControl(Gather(), AppSettings().FlyFolder); }));
+    const SlicerSettings settings = Gather();
+    if (const QString missing = MissingForSceneryControl(settings); !missing.isEmpty()) {
+        ShowInfo(missing);
+        return;
+    }
+    const Result<QStringList> lines = SceneryControlLines(settings);
+    if (!lines) {
+        ShowError(lines.failure().reason);
+        return;
+    }
+    const QString path = SceneryControlPath(settings.podFile, AppSettings().FlyFolder);
+    if (const Done written = JournaledAs(QT_TRANSLATE_NOOP("Operation", "Ecrire fichier *.SCF"),
+                                         [&] { return WriteLines(path, *lines); });
+        !written)
+        ShowNotWritten({path, written.failure().reason});
+    else
+        ShowInfo(TF2sInputForm::tr("Fichier SCF enregistré vers >>>%1").arg(path));
 }
 
 void TF2sInputForm::SaveValuesClick() {
@@ -159,11 +182,14 @@ void TF2sInputForm::SaveValuesClick() {
     const QString file = PickFile(start, QStringLiteral("FTV"),
                                   TF2sInputForm::tr("Enregistre les valeurs du ficheir d''entrées"),
                                   TF2sInputForm::tr("Enregistre les valeurs (*.ftv)|*.FTV"));
-    if (file.isEmpty())
+    if (file.isEmpty()) {
         ShowInfo(NoFileChosen());
-    else
-        ShowOutcome(JournaledAs(QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Enregistrer valeurs")),
-                                [&] { return SaveValues(file, Gather()); }));
+        return;
+    }
+    if (const Done saved = JournaledAs(QT_TRANSLATE_NOOP("Operation", "Enregistrer valeurs"),
+                                       [&] { return SaveValues(file, Gather()); });
+        !saved)
+        ShowNotWritten(saved.failure());
 }
 
 void TF2sInputForm::LoadValuesClick() {
@@ -175,10 +201,18 @@ void TF2sInputForm::LoadValuesClick() {
         ShowInfo(NoFileChosen());
         return;
     }
-    if (const Result<SlicerSettings, Outcome> loaded = LoadValues(file); loaded)
-        Apply(*loaded);
+    const Result<QStringList> lines = ReadValuesFile(file);
+    if (!lines) {
+        ShowError(TF2sInputForm::tr("Erreur d'entrée/sortie : impossible de lire le fichier %1").arg(file));
+        return;
+    }
+    const Result<std::optional<SlicerSettings>> read = ReadValuesLines(*lines);
+    if (!read)
+        ShowError(read.failure().reason);
+    else if (!*read)
+        ShowInfo(TF2sInputForm::tr("Format de fichier erroné - pas un fichier FlyKestrel"));
     else
-        ShowOutcome(loaded.failure());
+        Apply(**read);
 }
 
 void TF2sInputForm::StartSlicerClick() {
@@ -191,6 +225,13 @@ void TF2sInputForm::StartSlicerClick() {
         return;
     }
     // This window tells why the slicer didn't start in an information box, whichever the reason.
-    if (const Result<void, Outcome> started = StartFly2Slice(AppSettings(), file); !started.failure().ok())
-        ShowInfo(started.failure().text());
+    const Result<QString> slicer = Fly2SliceToStart(AppSettings());
+    if (!slicer) {
+        ShowInfo(SlicerMissingText(slicer.failure()));
+        return;
+    }
+    if (slicer->isEmpty())
+        return;
+    if (const Done started = StartFly2Slice(*slicer, file); !started)
+        ShowInfo(NotStartedText(started.failure()));
 }

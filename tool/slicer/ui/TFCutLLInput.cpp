@@ -1,7 +1,6 @@
 #include "slicer/ui/TFCutLLInput.h"
 
 #include "shell/Dialogs.h"
-#include "slicer/ConvertError.h"
 #include "slicer/Coordinates.h"
 
 #include <QGridLayout>
@@ -75,11 +74,10 @@ QWidget* TFCutLLInput::CornerGroup(const QString& title, const QString& corner, 
 }
 
 void TFCutLLInput::EntryChanged(const Corner& corner) {
-    try {
-        corner.output->setText(DecimalDegreeText(ReadCoordinate(corner.entry->text())));
-    } catch (const ConvertError& error) {
-        ShowError(error.message());
-    }
+    if (const Result<long double> degrees = ReadCoordinate(corner.entry->text()); degrees)
+        corner.output->setText(DecimalDegreeText(*degrees));
+    else
+        ShowError(degrees.failure().reason);
 }
 
 void TFCutLLInput::OKClick() {

@@ -103,11 +103,12 @@ bool CopySceneries(const Folders& f, SourceMode mode) {
 // The recommendations (from WORK) are loaded and applied before the save, as the window does in two clicks.
 bool SaveFlyIni(const Folders& f) {
     IniGrid grid;
-    if (!LoadFlyIni(grid, f.fly + QStringLiteral("system/fly.ini"), f.work).ok())
+    if (!LoadFlyIni(grid, f.fly + QStringLiteral("system/fly.ini"), f.work).value_or(false))
         return false;
     ApplyRecommendations(grid);
     const JournalScope journal(f.fly, QStringLiteral("Enregistrer fly.ini"));
-    return SaveIni(grid).ok();
+    const Result<Done> saved = SaveIni(grid);
+    return saved && *saved;
 }
 
 bool SaveData(const Folders& f) {

@@ -14,8 +14,8 @@
 #include "shell/Dialogs.h"
 #include "shell/MainActions.h"
 #include "shell/Settings.h"
-#include "shell/SlicerLaunch.h"
 #include "shell/ui/ShowOutcome.h"
+#include "shell/ui/StartSlicer.h"
 #include "shell/ui/TOptionsForm.h"
 #include "slicer/ui/TF2sInputForm.h"
 #include "wine/Launcher.h"
@@ -108,16 +108,7 @@ void TF_main::Button14Click() {
         ShowInfo(tr("Aucun fichier sélectionné"));
         return;
     }
-    const Result<QString> slicer = Fly2SliceToStart(AppSettings());
-    if (!slicer) {
-        ShowInfo(SlicerMissingText(slicer.failure()));
-        return;
-    }
-    if (slicer->isEmpty())
-        return;
-    if (const Done started = StartFly2Slice(*slicer, QFileInfo(input).fileName()); !started)
-        ShowError(NotStartedText(started.failure()));
-    else if (checkBox1_->isChecked())
+    if (StartSlicer(QFileInfo(input).fileName(), ShowError) && checkBox1_->isChecked())
         EndWithoutSaving();
 }
 

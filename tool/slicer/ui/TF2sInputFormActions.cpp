@@ -4,11 +4,10 @@
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
-#include "shell/SlicerLaunch.h"
+#include "shell/ui/StartSlicer.h"
 #include "slicer/SlicerFileActions.h"
 #include "slicer/SlicerFiles.h"
 #include "slicer/ui/TFCutLLInput.h"
-#include "wine/Launcher.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -225,13 +224,5 @@ void TF2sInputForm::StartSlicerClick() {
         return;
     }
     // This window tells why the slicer didn't start in an information box, whichever the reason.
-    const Result<QString> slicer = Fly2SliceToStart(AppSettings());
-    if (!slicer) {
-        ShowInfo(SlicerMissingText(slicer.failure()));
-        return;
-    }
-    if (slicer->isEmpty())
-        return;
-    if (const Done started = StartFly2Slice(*slicer, file); !started)
-        ShowInfo(NotStartedText(started.failure()));
+    (void)StartSlicer(file, ShowInfo); // whether it started changes nothing here
 }

@@ -72,7 +72,8 @@ void MeasureChanges(const QString& work, const QString& fly, int addons, int run
     std::vector<double> removal, install;
     for (int run = 0; run < runs; ++run) {
         AddonLibrary library(fly);
-        library.Load();
+        if (!library.Load())
+            throw std::runtime_error("the library is damaged");
         const RemovalPlan plan = PlanRemoval(library, library.IndexOf(addons / 2 + 2 * run));
         removal.push_back(Seconds([&] {
             if (RemoveAddon(fly, plan, false, [](const QString&) {}, NoProgress()).box() != Outcome::Box::Info)

@@ -290,10 +290,10 @@ Outcome RunInstallation(const InstallRequest& request, const InstallPlan& plan, 
         session.reader = std::make_unique<ArchiveReader>(*plan.source.archive);
     LogLines(log, QCoreApplication::translate("AddonInstall", "*** Installation : étapes prévues ***"),
              DescribePlan(plan));
-    if (!capture.Problem().isEmpty())
+    if (!capture.Loaded())
         log(QCoreApplication::translate("AddonInstall", "Bibliothèque des add-ons endommagée (%1) : cette "
                                                         "installation n'y sera pas inscrite")
-                .arg(capture.Problem()));
+                .arg(capture.Loaded().failure().reason));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);
     const bool finished = InstallEntries(session);

@@ -113,7 +113,7 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
         EXPECT_FALSE(QFileInfo::exists(Path("Fly2/scenery/deep.pod")));
 
         AddonLibrary library(Path("Fly2/"));
-        library.Load();
+        EXPECT_TRUE(library.Load());
         ASSERT_EQ(library.addons.size(), 1);
         EXPECT_EQ(library.addons[0].name, "MyScenery");
         ChangeJournal journal(Path("Fly2/"));
@@ -121,7 +121,7 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
         EXPECT_EQ(Tree("Fly2"), before);
 
         (void)Install(request);
-        library.Load();
+        EXPECT_TRUE(library.Load());
         ASSERT_EQ(library.addons.size(), 1);
         EXPECT_EQ(RemoveAddon(
                       Path("Fly2/"), PlanRemoval(library, 0), false, [](const QString&) {}, NoProgress())
@@ -152,7 +152,7 @@ TEST_F(ArchiveInstallTest, FrenchNamesOfDosZipToolsComeOutRight) {
     (void)Install(Request(archive));
     EXPECT_EQ(Read(QString::fromUtf8("Fly2/scenery/été.pod")), "summer");
     AddonLibrary library(Path("Fly2/"));
-    library.Load();
+    EXPECT_TRUE(library.Load());
     ASSERT_EQ(library.addons.size(), 1);
     EXPECT_EQ(library.addons[0].name, QString::fromUtf8("Scènes"));
 }

@@ -121,7 +121,7 @@ TEST_F(DexInstallTest, FailedImportIsLoggedAsFailed) {
     EXPECT_EQ(Read("Fly2/system/AIRPORT.POD"), airports);
     // Its copy is the add-on's, but not an import that a removal would make again.
     AddonLibrary library(Path("Fly2/"));
-    library.Load();
+    EXPECT_TRUE(library.Load());
     ASSERT_EQ(library.addons.size(), 1);
     EXPECT_TRUE(library.addons[0].imports.isEmpty());
 }

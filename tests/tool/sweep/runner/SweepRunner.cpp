@@ -118,8 +118,7 @@ bool SaveData(const Folders& f) {
 // The first add-on of the library removed, as its window does it once the user said yes.
 bool RemoveFirstAddon(const Folders& f) {
     AddonLibrary library(f.fly);
-    library.Load();
-    if (library.addons.isEmpty())
+    if (!library.Load() || library.addons.isEmpty())
         return false;
     const RemovalPlan plan = PlanRemoval(library, 0);
     return RemoveAddon(f.fly, plan, true, [](const QString&) {}, NoProgress()).box() == Outcome::Box::Info;

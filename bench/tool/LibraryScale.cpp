@@ -8,6 +8,7 @@
 #include "install/AddonInstall.h"
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
+#include "install/ui/InstallationBoxes.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
@@ -87,7 +88,7 @@ void MeasureChanges(const QString& work, const QString& fly, int addons, int run
         request.renameSources = false;
         install.push_back(Seconds([&] {
             const JournalScope journal(fly, InstallationName(request.type));
-            if (!RunInstallation(request, [](const QString&) {}).ok())
+            if (!InstallationBoxes(RunInstallation(request, [](const QString&) {})).ok())
                 throw std::runtime_error("the installation failed");
         }));
     }

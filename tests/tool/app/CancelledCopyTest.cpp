@@ -4,9 +4,11 @@
 #include "SettingsTest.h"
 
 #include "activation/DllFolderBackup.h"
+#include "activation/ui/DllFolderBackupBoxes.h"
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/SceneryTransfer.h"
+#include "install/ui/InstallationBoxes.h"
 #include "shell/Progress.h"
 
 #include <QFileInfo>
@@ -41,8 +43,8 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
              request.destination = request.flyFolder + "scenery/";
              request.renameSources = false;
              QStringList log;
-             EXPECT_TRUE(RunInstallation(
-                             request, [&log](const QString& line) { log << line; }, progress)
+             EXPECT_TRUE(InstallationBoxes(RunInstallation(
+                                               request, [&log](const QString& line) { log << line; }, progress))
                              .ok());
              return log.last();
          }},
@@ -58,7 +60,7 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
          }},
         {"DLL folder", "modules/pc", "modules/pc-save", ".dll",
          [](const QString& root, Progress& progress) {
-             return BackupDllFolder(root + "modules", progress).text();
+             return DllFolderBackupBoxes(BackupDllFolder(root + "modules", progress)).text();
          }},
     };
     const QString texts[] = {

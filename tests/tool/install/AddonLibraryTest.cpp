@@ -10,6 +10,7 @@
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
+#include "install/ui/InstallationBoxes.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
@@ -68,7 +69,7 @@ class AddonLibraryTest : public InstallFixture {
     void Install(const InstallRequest& request) {
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
         QStringList log;
-        EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+        EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         for (const QString& line : log)
             if (line.startsWith("FAILED"))
                 ADD_FAILURE() << line.toStdString();
@@ -136,7 +137,7 @@ TEST_F(AddonLibraryTest, ThreeStackedAddOnsAreRemovedInEveryOrder) {
 TEST_F(AddonLibraryTest, ThePreviewNamesTheOwnerOfEachFileReplaced) {
     Install(Request("sources/A"));
     QStringList lines;
-    ASSERT_TRUE(PreviewInstallation(Request("sources/B"), [&lines](const QString& line) { lines << line; }).ok());
+    ASSERT_TRUE(PreviewInstallation(Request("sources/B"), [&lines](const QString& line) { lines << line; }));
     EXPECT_TRUE(lines.contains("Copie : " + Path("sources/B/shared.pod") + " -> " + Path("Fly2/scenery/shared.pod") +
                                QString::fromUtf8(" (remplace le fichier de l'add-on « A »)")));
     EXPECT_TRUE(lines.contains("Copie : " + Path("sources/B/orig.pod") + " -> " + Path("Fly2/scenery/orig.pod") +

@@ -11,6 +11,7 @@
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
@@ -86,7 +87,7 @@ class ArchiveInstallTest : public InstallFixture {
     QStringList Install(const InstallRequest& request) const {
         QStringList log;
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
-        EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+        EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         return log;
     }
 
@@ -184,12 +185,13 @@ TEST_F(ArchiveInstallTest, AHostileArchiveChangesNothing) {
         const QMap<QString, QByteArray> before = Everything();
         QStringList log;
         const JournalScope journal(Path("Fly2/"), InstallationName(InstallType::Scenery));
-        const Outcome refused =
+        const Result<AddonInstall> refused =
             RunInstallation(Request(archive), [&log](const QString& line) { log << line; });
-        EXPECT_TRUE(refused.text().startsWith(QString::fromUtf8("Archive refusée, rien n'a été installé : ") +
-                                              archive + '\n'))
-            << refused.text().toStdString();
-        EXPECT_TRUE(refused.text().contains(c.why)) << refused.text().toStdString();
+        ASSERT_FALSE(refused);
+        const QString why = refused.failure().reason;
+        EXPECT_TRUE(why.startsWith(QString::fromUtf8("Archive refusée, rien n'a été installé : ") + archive + '\n'))
+            << why.toStdString();
+        EXPECT_TRUE(why.contains(c.why)) << why.toStdString();
         EXPECT_TRUE(log.isEmpty());
         EXPECT_EQ(Everything(), before);
     }

@@ -5,6 +5,7 @@
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/SceneryTransfer.h"
+#include "install/ui/InstallationBoxes.h"
 
 #include <QStandardPaths>
 
@@ -14,7 +15,7 @@ using InstallPathsTest = InstallFixture;
 
 QStringList Install(const InstallRequest& request) {
     QStringList log;
-    EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+    EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
     return log;
 }
 

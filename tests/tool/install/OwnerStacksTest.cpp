@@ -7,6 +7,7 @@
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
 
@@ -89,7 +90,7 @@ class OwnerStacksTest : public InstallFixture {
         request.renameSources = false;
         {
             const JournalScope journal(request.flyFolder, InstallationName(request.type));
-            ASSERT_TRUE(RunInstallation(request, [](const QString&) {}).ok());
+            ASSERT_TRUE(InstallationBoxes(RunInstallation(request, [](const QString&) {})).ok());
         }
         AddonLibrary library(Path("Fly2/"));
         EXPECT_TRUE(library.Load());

@@ -73,10 +73,10 @@ bool Install(const Folders& f, InstallType type, const QString& archive = {}) {
     request.importer = f.work + QStringLiteral("/importer");
     bool failed = false;
     const JournalScope journal(request.flyFolder, InstallationName(request.type));
-    const Outcome outcome = RunInstallation(request, [&failed](const QString& line) {
+    const Result<AddonInstall> ran = RunInstallation(request, [&failed](const QString& line) {
         failed = failed || line.startsWith(QLatin1String("FAILED"));
     });
-    return outcome.ok() && !failed;
+    return ran && ran->foldersNotMade.isEmpty() && !ran->dexFolderNotMade && !failed;
 }
 
 // What the copy says on the way beside its question tells of a failure (a folder that couldn't be made).
@@ -112,7 +112,7 @@ bool SaveFlyIni(const Folders& f) {
 
 bool SaveData(const Folders& f) {
     const JournalScope journal(f.fly, QStringLiteral("Enregistrement auto. [DATA]"));
-    return SaveDataFolder(f.fly + QStringLiteral("FLY2.EXE")).box() != Outcome::Box::Error;
+    return SaveDataFolder(f.fly + QStringLiteral("FLY2.EXE")).failed.isEmpty();
 }
 
 // The first add-on of the library removed, as its window does it once the user said yes.

@@ -79,10 +79,9 @@ bool Install(const Folders& f, InstallType type, const QString& archive = {}) {
     return ran && ran->foldersNotMade.isEmpty() && !ran->dexFolderNotMade && !failed;
 }
 
-// What the copy says on the way beside its question tells of a failure (a folder that couldn't be made).
-bool OnlyAsks(const Outcome& said) {
-    return std::all_of(said.notices.cbegin(), said.notices.cend(),
-                       [](const Outcome::Notice& notice) { return notice.box == Outcome::Box::Question; });
+// A folder that a step of the copy couldn't make is a failure.
+bool OnlyAsks(const SceneryCopy::Step& said) {
+    return said.foldersNotMade.isEmpty();
 }
 
 // Every deletion the copy asks about is answered yes; without deletions the copy asks nothing.
@@ -93,8 +92,7 @@ bool CopySceneries(const Folders& f, SourceMode mode) {
     SceneryCopy copy(request);
     bool quiet = OnlyAsks(copy.Continue(NoProgress()));
     while (copy.Asking()) {
-        if (!copy.Answer(true).ok())
-            return false;
+        copy.Answer(true);
         quiet = OnlyAsks(copy.Continue(NoProgress())) && quiet;
     }
     return quiet && !copy.Cancelled() && copy.Failed().isEmpty();

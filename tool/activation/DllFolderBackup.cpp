@@ -36,8 +36,9 @@ Result<DllFolderBackup> BackupDllFolder(const QString& dllFolderHolder, Progress
     const QString source = WithBackslash(dllFolderHolder) + QStringLiteral("pc");
     const QString backup = WithBackslash(dllFolderHolder) + QStringLiteral("pc-save");
     if (!FolderExists(source))
-        return Failure{source, QCoreApplication::translate(
-                                   "DllFolderBackup", "Impossible de sauvegarder DLL [pc] - Répertoire inexistant")};
+        return Failure{source,
+                       QCoreApplication::translate(
+                           "DllFolderBackup", "Impossible de sauvegarder DLL [pc] - Répertoire inexistant")};
     if (!FolderExists(backup) && !MakeFolder(backup))
         return Failure{backup, QCoreApplication::translate("DllFolderBackup", "Impossible de créer Backup")};
     QStringList names;

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 AddonCapture::AddonCapture(const InstallRequest& request)
     : flyFolder_(request.flyFolder), library_(request.flyFolder), loaded_(library_.Load()) {
     addon_.id = library_.addons.isEmpty() ? 1 : library_.addons.last().id + 1;

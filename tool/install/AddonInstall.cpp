@@ -271,7 +271,8 @@ Done PreviewInstallation(const InstallRequest& request, const InstallLog& log) {
     return {};
 }
 
-Result<AddonInstall> RunInstallation(const InstallRequest& request, const InstallLog& log, Progress& progress) {
+Result<AddonInstall> RunInstallation(const InstallRequest& request, const InstallLog& log,
+                                     Progress& progress) {
     return RunInstallation(request, PlanInstallation(request), log, progress);
 }
 
@@ -282,8 +283,7 @@ Result<AddonInstall> RunInstallation(const InstallRequest& request, const Instal
         return Failure{request.sourceFolder, plan.refusal};
     AddonInstall done;
     AddonCapture capture(request);
-    Session session{request, plan,     log,     WithBackslash(request.flyFolder),
-                    done,    progress, capture, nullptr};
+    Session session{request, plan, log, WithBackslash(request.flyFolder), done, progress, capture, nullptr};
     if (plan.source.archive)
         session.reader = std::make_unique<ArchiveReader>(*plan.source.archive);
     LogLines(log, QCoreApplication::translate("AddonInstall", "*** Installation : étapes prévues ***"),

@@ -34,9 +34,9 @@ DataFolderSave Failed(const Failure& failure, bool olderSaveRenamed = false) {
 
 DataFolderSave SaveDataFolder(const QString& flyExePath) {
     if (flyExePath.isEmpty())
-        return Failed({flyExePath, QCoreApplication::translate("DataFolderSave",
-                                                               "Impossible de créer un nouveau répertoire Data - "
-                                                               "Chemin vers fly2.exe requis!")});
+        return Failed({flyExePath, QCoreApplication::translate(
+                                       "DataFolderSave", "Impossible de créer un nouveau répertoire Data - "
+                                                         "Chemin vers fly2.exe requis!")});
     const DataFolders f = FoldersBeside(flyExePath);
     bool renamed = false;
     if (FolderExists(f.save)) {
@@ -53,16 +53,17 @@ DataFolderSave SaveDataFolder(const QString& flyExePath) {
                                                            "Chemin vers fly2.exe existe déja!")},
                       renamed);
     if (!MakeFolder(f.data))
-        return Failed({f.data, QCoreApplication::translate("DataFolderSave", "Impossible de créer NewEdFolderName")},
-                      renamed);
+        return Failed(
+            {f.data, QCoreApplication::translate("DataFolderSave", "Impossible de créer NewEdFolderName")},
+            renamed);
     return {renamed, {}};
 }
 
 DataFolderSave RestoreDataFolder(const QString& flyExePath) {
     if (flyExePath.isEmpty())
-        return Failed({flyExePath, QCoreApplication::translate("DataFolderSave",
-                                                               "Impossible de créer un sous répertoire Data - "
-                                                               "Chemin vers fly2.exe requis!")});
+        return Failed({flyExePath, QCoreApplication::translate(
+                                       "DataFolderSave", "Impossible de créer un sous répertoire Data - "
+                                                         "Chemin vers fly2.exe requis!")});
     const DataFolders f = FoldersBeside(flyExePath);
     if (!FolderExists(f.save))
         return Failed({f.save, QCoreApplication::translate("DataFolderSave",
@@ -70,9 +71,10 @@ DataFolderSave RestoreDataFolder(const QString& flyExePath) {
                                                            "[data-save] n''existe pas!")});
     if (FolderExists(f.replaced))
         if (const Done deleted = ShellDelete(f.replaced); !deleted)
-            return Failed({f.replaced, QCoreApplication::translate(
-                                           "DataFolderSave", "Impossible de supprimer %1 (%2) - rien n'a été restauré!")
-                                           .arg(ResolvePath(f.replaced), deleted.failure().reason)});
+            return Failed(
+                {f.replaced, QCoreApplication::translate(
+                                 "DataFolderSave", "Impossible de supprimer %1 (%2) - rien n'a été restauré!")
+                                 .arg(ResolvePath(f.replaced), deleted.failure().reason)});
     const bool dataAside = FolderExists(f.data);
     if (dataAside && !ShellRename(f.data, f.replaced))
         return Failed(CannotRename(f.data, f.replaced, true));

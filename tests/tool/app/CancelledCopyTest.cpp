@@ -44,9 +44,10 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
              request.destination = request.flyFolder + "scenery/";
              request.renameSources = false;
              QStringList log;
-             EXPECT_TRUE(InstallationBoxes(RunInstallation(
-                                               request, [&log](const QString& line) { log << line; }, progress))
-                             .ok());
+             EXPECT_TRUE(
+                 InstallationBoxes(RunInstallation(
+                                       request, [&log](const QString& line) { log << line; }, progress))
+                     .ok());
              return log.last();
          }},
         {"scenery", "src", "dst", ".scf",

@@ -88,12 +88,16 @@ const QList<Operation> Operations = {
      }},
     {"Installation scénes",
      [](const QString& fly, const QString& addon) {
-         EXPECT_TRUE(InstallationBoxes(RunInstallation(Request(InstallType::Scenery, fly, addon), [](const QString&) {})).ok());
+         EXPECT_TRUE(
+             InstallationBoxes(RunInstallation(Request(InstallType::Scenery, fly, addon), [](const QString&) {
+             })).ok());
      }},
     {"Installation DEX files",
      [](const QString& fly, const QString& addon) {
          const QByteArray airports = ReadFile(fly + "system/AIRPORT.POD");
-         EXPECT_TRUE(InstallationBoxes(RunInstallation(Request(InstallType::Dex, fly, addon), [](const QString&) {})).ok());
+         EXPECT_TRUE(
+             InstallationBoxes(RunInstallation(Request(InstallType::Dex, fly, addon), [](const QString&) {
+             })).ok());
          EXPECT_NE(ReadFile(fly + "system/AIRPORT.POD"), airports);
      }},
     {"Déplacement [scènes]",

@@ -69,7 +69,8 @@ class AddonLibraryTest : public InstallFixture {
     void Install(const InstallRequest& request) {
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
         QStringList log;
-        EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
+        EXPECT_TRUE(
+            InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         for (const QString& line : log)
             if (line.startsWith("FAILED"))
                 ADD_FAILURE() << line.toStdString();

@@ -87,7 +87,8 @@ class ArchiveInstallTest : public InstallFixture {
     QStringList Install(const InstallRequest& request) const {
         QStringList log;
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
-        EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
+        EXPECT_TRUE(
+            InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         return log;
     }
 
@@ -189,7 +190,8 @@ TEST_F(ArchiveInstallTest, AHostileArchiveChangesNothing) {
             RunInstallation(Request(archive), [&log](const QString& line) { log << line; });
         ASSERT_FALSE(refused);
         const QString why = refused.failure().reason;
-        EXPECT_TRUE(why.startsWith(QString::fromUtf8("Archive refusée, rien n'a été installé : ") + archive + '\n'))
+        EXPECT_TRUE(
+            why.startsWith(QString::fromUtf8("Archive refusée, rien n'a été installé : ") + archive + '\n'))
             << why.toStdString();
         EXPECT_TRUE(why.contains(c.why)) << why.toStdString();
         EXPECT_TRUE(log.isEmpty());

@@ -102,7 +102,8 @@ TEST_F(DexInstallTest, DexFilesOfAnArchiveAreImported) {
     request.destination = fly_ + "scenery/";
     request.importer = QStringLiteral(NAVMERGER_PATH);
     QStringList log;
-    EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
+    EXPECT_TRUE(
+        InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
     EXPECT_TRUE(log.contains("Copied: " + fly_ + "dex/ADD_AIRPORT.DEX")) << log.join('\n').toStdString();
     EXPECT_TRUE(log.contains("Imported to database with Navmerger.exe 1.3"));
     EXPECT_NE(Read("Fly2/system/AIRPORT.POD"), airports);

@@ -32,8 +32,8 @@ class InstallBatchTest : public InstallFixture {
         request.destination = Path("Fly2/scenery/");
         QStringList log;
         const JournalScope scope(Path("Fly2"), QStringLiteral("Installation"));
-        const Result<AddonInstall> ran =
-            RunInstallation(request, [&log](const QString& line) { log << line; }, progress);
+        const Result<AddonInstall> ran = RunInstallation(
+            request, [&log](const QString& line) { log << line; }, progress);
         EXPECT_TRUE(InstallationBoxes(ran).ok()); // what failed is in the log
         return log;
     }

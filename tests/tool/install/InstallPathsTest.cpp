@@ -16,7 +16,8 @@ using InstallPathsTest = InstallFixture;
 
 QStringList Install(const InstallRequest& request) {
     QStringList log;
-    EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
+    EXPECT_TRUE(
+        InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
     return log;
 }
 

@@ -144,7 +144,8 @@ TEST_F(InstallPreviewTest, InstallationDoesWhatThePreviewListedForEveryType) {
         EXPECT_EQ(steps, c.steps);
 
         QStringList log;
-        EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
+        EXPECT_TRUE(
+            InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         EXPECT_EQ(log, RunLines(plan, request.importer));
         QMap<QString, QByteArray> after = before;
         for (const InstallStep& step : plan.steps) {
@@ -182,8 +183,9 @@ TEST_F(InstallPreviewTest, CaseTwinsAndBlockedFoldersAreForeseen) {
                                   "road.bgr cannot make Fly2/data/ refused"}));
 
     QStringList log;
-    EXPECT_EQ(InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).text(),
-              "Erreur, création de sous répertoires impossible");
+    EXPECT_EQ(
+        InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).text(),
+        "Erreur, création de sous répertoires impossible");
     EXPECT_EQ(log, RunLines(plan, {}));
     EXPECT_EQ(FilesBelow("Fly2"), QStringList({"data", "scenery/A.POD"}));
     EXPECT_EQ(Read("Fly2/scenery/A.POD"), "lower");

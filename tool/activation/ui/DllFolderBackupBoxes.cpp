@@ -17,9 +17,9 @@ Outcome DllFolderBackupBoxes(const Result<DllFolderBackup>& backup) {
     if (!backup)
         return Outcome::Error(backup.failure().reason);
     if (backup->cancelled)
-        return Outcome::Info(QCoreApplication::translate("DllFolderBackup",
-                                                         "Sauvegarde répertoire DLL ANNULEE ! %1 fichiers sur %2 "
-                                                         "copiés, les %3 autres ne sont pas copiés.")
+        return Outcome::Info(QCoreApplication::translate(
+                                 "DllFolderBackup", "Sauvegarde répertoire DLL ANNULEE ! %1 fichiers sur %2 "
+                                                    "copiés, les %3 autres ne sont pas copiés.")
                                  .arg(backup->reached)
                                  .arg(backup->all)
                                  .arg(backup->all - backup->reached),

@@ -27,7 +27,8 @@ Outcome Boxes(const DataFolderSave& did, const QString& done) {
     for (const Failure& failure : did.failed)
         outcome += Outcome::Error(failure.reason);
     if (did.failed.isEmpty())
-        outcome += Outcome::Info(done, QCoreApplication::translate("DataFolderSave", "Répertoire [BUP] automatique"));
+        outcome += Outcome::Info(
+            done, QCoreApplication::translate("DataFolderSave", "Répertoire [BUP] automatique"));
     return outcome;
 }
 
@@ -89,8 +90,9 @@ void TFLYDataForm::SaveClick() {
                                                                 "Operation", "Enregistrement auto. [DATA]")));
         saved = SaveDataFolder(AppSettings().FlyExePath);
     }
-    ShowOutcome(Boxes(saved, QCoreApplication::translate(
-                                 "DataFolderSave", "Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!")));
+    ShowOutcome(Boxes(
+        saved, QCoreApplication::translate(
+                   "DataFolderSave", "Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!")));
 }
 
 void TFLYDataForm::RestoreClick() {
@@ -100,6 +102,7 @@ void TFLYDataForm::RestoreClick() {
                                                                 "Operation", "Restauration auto. [DATA]")));
         restored = RestoreDataFolder(AppSettings().FlyExePath);
     }
-    ShowOutcome(Boxes(restored, QCoreApplication::translate(
-                                    "DataFolderSave", "[data] enregistré sous [data$$$]. [data-save] renommé [data]!")));
+    ShowOutcome(Boxes(
+        restored, QCoreApplication::translate(
+                      "DataFolderSave", "[data] enregistré sous [data$$$]. [data-save] renommé [data]!")));
 }

@@ -209,8 +209,8 @@ bool TF_SceneryCopy::CopyAll(const SceneryCopyRequest& request, QList<Failure>& 
             return !copy.Cancelled();
         copy.Answer(yes);
         if (!yes) {
-            ShowInfo(QCoreApplication::translate("SceneryTransfer",
-                                                 "NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
+            ShowInfo(QCoreApplication::translate(
+                "SceneryTransfer", "NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
             return false;
         }
         failed = copy.Failed();

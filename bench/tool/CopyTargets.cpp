@@ -7,6 +7,7 @@
 #include "fs/NativeFs.h"
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
 
@@ -89,12 +90,11 @@ void Install(const QString& work, int files) {
     request.sourceList = ListInstallSource(request.sourceFolder);
     request.flyFolder = work + "/Fly2";
     request.destination = work + "/Fly2/scenery/";
-    Outcome outcome;
-    {
+    const Result<AddonInstall> ran = [&request] {
         const JournalScope scope(request.flyFolder, InstallationName(request.type));
-        outcome = RunInstallation(request, [](const QString&) {});
-    }
-    if (!outcome.ok() || QDir(work + "/Fly2/scenery").entryList(QDir::Files).size() != files)
+        return RunInstallation(request, [](const QString&) {});
+    }();
+    if (!InstallationBoxes(ran).ok() || QDir(work + "/Fly2/scenery").entryList(QDir::Files).size() != files)
         throw std::runtime_error("the installer did not copy every file");
 }
 
@@ -187,12 +187,11 @@ void InstallArchive(const QString& work, int files) {
     request.flyFolder = work + "/Fly2";
     request.destination = work + "/Fly2/scenery/";
     request.renameSources = false;
-    Outcome outcome;
-    {
+    const Result<AddonInstall> ran = [&request] {
         const JournalScope scope(request.flyFolder, InstallationName(request.type));
-        outcome = RunInstallation(request, [](const QString&) {});
-    }
-    if (!outcome.ok() || QDir(work + "/Fly2/scenery").entryList(QDir::Files).size() != files)
+        return RunInstallation(request, [](const QString&) {});
+    }();
+    if (!InstallationBoxes(ran).ok() || QDir(work + "/Fly2/scenery").entryList(QDir::Files).size() != files)
         throw std::runtime_error("the installer did not install every file of the archive");
 }
 
@@ -271,7 +270,8 @@ QList<Figure> DllFolderCopy(const QString& work, int runs) {
         runs, prepare,
         [&] {
             const JournalScope scope(modules, QStringLiteral("Copie"));
-            if (BackupDllFolder(modules, NoProgress()).box() == Outcome::Box::Error)
+            if (const Result<DllFolderBackup> backup = BackupDllFolder(modules, NoProgress());
+                !backup || !backup->failed.isEmpty())
                 throw std::runtime_error("the copy of the DLL folder failed");
         },
         [&] { Shell("cp -r " + Quoted(modules + "/pc") + ' ' + Quoted(modules + "/pc-copy") + " && sync"); });

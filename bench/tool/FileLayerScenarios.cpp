@@ -95,9 +95,11 @@ Batch ScenerySwitch(const QString& work, int files, bool on) {
 Batch DllBackup(const QString& work, int files) {
     const QString modules = MakeDllFolder(work, files, QString()).section('/', 0, -2);
     return [modules] {
-        const Outcome outcome = BackupDllFolder(modules, NoProgress());
-        if (outcome.box() == Outcome::Box::Error)
-            throw std::runtime_error(outcome.text().toStdString());
+        const Result<DllFolderBackup> backup = BackupDllFolder(modules, NoProgress());
+        if (!backup)
+            throw std::runtime_error(backup.failure().reason.toStdString());
+        if (!backup->failed.isEmpty())
+            throw std::runtime_error(backup->failed.front().reason.toStdString());
         return int(QDir(modules + QStringLiteral("/pc-save")).entryList(QDir::Files).size());
     };
 }

@@ -8,6 +8,7 @@
 #include "install/AddonInstall.h"
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
+#include "install/ui/InstallationBoxes.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
@@ -72,7 +73,8 @@ void MeasureChanges(const QString& work, const QString& fly, int addons, int run
     std::vector<double> removal, install;
     for (int run = 0; run < runs; ++run) {
         AddonLibrary library(fly);
-        library.Load();
+        if (!library.Load())
+            throw std::runtime_error("the library is damaged");
         const RemovalPlan plan = PlanRemoval(library, library.IndexOf(addons / 2 + 2 * run));
         removal.push_back(Seconds([&] {
             if (RemoveAddon(fly, plan, false, [](const QString&) {}, NoProgress()).box() != Outcome::Box::Info)
@@ -86,7 +88,7 @@ void MeasureChanges(const QString& work, const QString& fly, int addons, int run
         request.renameSources = false;
         install.push_back(Seconds([&] {
             const JournalScope journal(fly, InstallationName(request.type));
-            if (!RunInstallation(request, [](const QString&) {}).ok())
+            if (!InstallationBoxes(RunInstallation(request, [](const QString&) {})).ok())
                 throw std::runtime_error("the installation failed");
         }));
     }

@@ -1,31 +1,14 @@
 #include "activation/DllFolderBackup.h"
 
 #include "fs/CopyBatch.h"
-#include "fs/Failures.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 #include "shell/Progress.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 namespace {
-
-QString BackupCaption() {
-    return QCoreApplication::translate("DllFolderBackup",
-                                       "REPERTOIRE: [pc] VERS REPERTOIRE [pc-save] SAUVEGARDE");
-}
-
-Outcome Cancelled(qsizetype done, qsizetype all) {
-    return Outcome::Info(QCoreApplication::translate("DllFolderBackup",
-                                                     "Sauvegarde répertoire DLL ANNULEE ! %1 fichiers sur %2 "
-                                                     "copiés, les %3 autres ne sont pas copiés.")
-                             .arg(done)
-                             .arg(all)
-                             .arg(all - done),
-                         BackupCaption());
-}
 
 // Each name's copy from source into backup added to batch (its index there), or -1 and why in failed.
 QList<qsizetype> PlanCopies(CopyBatch& batch, const QString& source, const QString& backup,
@@ -44,38 +27,38 @@ QList<qsizetype> PlanCopies(CopyBatch& batch, const QString& source, const QStri
 
 } // namespace
 
-Outcome BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
+Result<DllFolderBackup> BackupDllFolder(const QString& dllFolderHolder, Progress& progress) {
     if (dllFolderHolder.isEmpty())
-        return Outcome::Error(QCoreApplication::translate(
-            "DllFolderBackup",
-            "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!"));
+        return Failure{dllFolderHolder,
+                       QCoreApplication::translate(
+                           "DllFolderBackup",
+                           "Impossible de créer un nouveau répertoire Data - Chemin vers fly2.exe requis!")};
     const QString source = WithBackslash(dllFolderHolder) + QStringLiteral("pc");
     const QString backup = WithBackslash(dllFolderHolder) + QStringLiteral("pc-save");
     if (!FolderExists(source))
-        return Outcome::Error(QCoreApplication::translate(
-            "DllFolderBackup", "Impossible de sauvegarder DLL [pc] - Répertoire inexistant"));
+        return Failure{source,
+                       QCoreApplication::translate(
+                           "DllFolderBackup", "Impossible de sauvegarder DLL [pc] - Répertoire inexistant")};
     if (!FolderExists(backup) && !MakeFolder(backup))
-        return Outcome::Error(QCoreApplication::translate("DllFolderBackup", "Impossible de créer Backup"));
+        return Failure{backup, QCoreApplication::translate("DllFolderBackup", "Impossible de créer Backup")};
     QStringList names;
     ListNames(source, QStringLiteral("*.*"), names);
     qint64 bytes = 0;
     for (const QString& name : names)
         bytes += FileSize(source + '/' + name);
     progress.Start(int(names.size()), bytes);
-    QList<Failure> failed;
+    DllFolderBackup done;
     CopyBatch batch;
-    const QList<qsizetype> copies = PlanCopies(batch, source, backup, names, failed);
+    const QList<qsizetype> copies = PlanCopies(batch, source, backup, names, done.failed);
     const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
         const QString file = source + '/' + names[i];
         return progress.Step(file, FileSize(file));
     });
     for (qsizetype i = 0; i < names.size() && !run.done; ++i)
         if (copies[i] >= 0 && !batch.Placed(copies[i]))
-            failed << Failure{backup + '/' + names[i], run.done.failure().reason};
-    if (run.cancelled)
-        return Cancelled(run.reached, names.size()) += NotChanged(failed);
-    if (!failed.isEmpty())
-        return NotChanged(failed);
-    return Outcome::Info(QCoreApplication::translate("DllFolderBackup", "Sauvegarde répertoire DLL terminé"),
-                         BackupCaption());
+            done.failed << Failure{backup + '/' + names[i], run.done.failure().reason};
+    done.reached = run.reached;
+    done.all = names.size();
+    done.cancelled = run.cancelled;
+    return done;
 }

@@ -2,6 +2,7 @@
 
 #include "activation/ActivationProfile.h"
 #include "activation/DllFolderBackup.h"
+#include "activation/ui/DllFolderBackupBoxes.h"
 #include "activation/ui/TF_checkdlls.h"
 #include "activation/ui/TF_checkpy.h"
 #include "app/SubsystemWindows.h"
@@ -71,15 +72,14 @@ bool LoadProfileIntoWindows(const SubsystemWindows& windows) {
 }
 
 void BackupDllFolderWithMessage(QWidget* owner) {
-    Outcome outcome;
-    {
+    const Result<DllFolderBackup> backup = [owner] {
         const WaitCursor hourglass;
         TF_Progress progress(owner, QCoreApplication::translate("TF_main", "Copie répertoire DLL en cours"));
         const JournalScope journal(AppSettings().FlyFolder,
                                    QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Copie répertoire DLL")));
-        outcome = BackupDllFolder(AppSettings().DLLFolderHolder, progress);
-    }
-    ShowOutcome(outcome);
+        return BackupDllFolder(AppSettings().DLLFolderHolder, progress);
+    }();
+    ShowOutcome(DllFolderBackupBoxes(backup));
 }
 
 } // namespace

@@ -35,5 +35,6 @@ Done Recorded(const FileChange& change, const std::function<bool()>& make) {
 }
 
 Failure SystemFailure(const QString& path, int error) {
-    return {path, SystemReason(error == 0 ? EIO : error)};
+    const int known = error == 0 ? EIO : error;
+    return {path, SystemReason(known), false, false, known};
 }

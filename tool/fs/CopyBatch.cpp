@@ -103,9 +103,7 @@ Done CopyBatch::Stream(const Copy& copy, int out, Fingerprint& after) const {
     FileHash hash;
     const Done given = copy.contents([&](const char* data, qint64 size) -> Done {
         hash.Add(data, size);
-        if (const int error = WriteFully(out, data, size); error != 0)
-            return SystemFailure(copy.target, error);
-        return {};
+        return WriteFully(out, data, size, copy.target);
     });
     if (!given)
         return given;

@@ -15,11 +15,11 @@ mode_t ModeFor(const QString& target);
 // A hidden name beside target that no file has yet, most likely.
 QString TemporaryBeside(const QString& target);
 // Creates the temporary for target, told to the recorder before it exists so that whatever becomes of
-// the write, it can be found again; its descriptor, or the failure (naming target; error: errno).
-Result<int> CreateTemporary(const QString& temporary, const QString& target, int* error = nullptr);
+// the write, it can be found again; its descriptor, or the failure (naming target, with open's error).
+Result<int> CreateTemporary(const QString& temporary, const QString& target);
 // Writes every byte of data to fd, at offset when it is not negative (else where fd stands), going on
-// after an interrupted or short write: 0, or the error (a write that takes nothing: ENOSPC).
-int WriteFully(int fd, const char* data, qsizetype size, qint64 offset = -1);
+// after an interrupted or short write; or the failure, naming path (a write that takes nothing: ENOSPC).
+Done WriteFully(int fd, const char* data, qsizetype size, const QString& path, qint64 offset = -1);
 // Every byte of the plain file in into the empty file out: cloned where the file system shares blocks,
 // else copied inside the kernel, else read and written here. False with errno set when it fails.
 bool CopyContents(int in, int out);

@@ -24,9 +24,9 @@
 namespace {
 
 bool WriteAll(int fd, const char* data, qsizetype size) {
-    const int error = WriteFully(fd, data, size);
-    errno = error;
-    return error == 0;
+    const Done written = WriteFully(fd, data, size, {});
+    errno = written ? 0 : written.failure().error;
+    return bool(written);
 }
 
 // The size of the plain file open at fd, or -1 with errno saying why not (EISDIR for a folder).
@@ -85,19 +85,19 @@ qint64 CopyInKernel(int in, int out, qint64 size) {
 
 } // namespace
 
-int WriteFully(int fd, const char* data, qsizetype size, qint64 offset) {
+Done WriteFully(int fd, const char* data, qsizetype size, const QString& path, qint64 offset) {
     for (qsizetype done = 0; done < size;) {
         const ssize_t n = offset < 0 ? ::write(fd, data + done, size_t(size - done))
                                      : ::pwrite(fd, data + done, size_t(size - done), offset + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return errno;
+            return SystemFailure(path, errno);
         if (n == 0)
-            return ENOSPC;
+            return SystemFailure(path, ENOSPC);
         done += n;
     }
-    return 0;
+    return {};
 }
 
 Result<int> OpenForReading(const QString& resolved) {
@@ -127,18 +127,17 @@ QString TemporaryBeside(const QString& target) {
     return target.left(slash + 1) + '.' + target.mid(slash + 1) + '.' + suffix;
 }
 
-Result<int> CreateTemporary(const QString& temporary, const QString& target, int* error) {
+Result<int> CreateTemporary(const QString& temporary, const QString& target) {
     int fd = -1;
-    int failed = 0;
     const Done made = Recorded({FileChange::Kind::Temporary, temporary, {}, {}}, [&] {
         fd = ::open(ToNative(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        failed = fd < 0 ? errno : 0;
         return fd >= 0;
     });
-    if (error != nullptr)
-        *error = failed;
-    if (!made)
-        return Failure{target, made.failure().reason, made.failure().refused};
+    if (!made) {
+        Failure failure = made.failure();
+        failure.path = target;
+        return failure;
+    }
     return fd;
 }
 
@@ -164,9 +163,8 @@ namespace {
 Result<int> MakeTemporary(const QString& target, QString& temporary) {
     for (;;) {
         temporary = TemporaryBeside(target);
-        int error = 0;
-        const Result<int> fd = CreateTemporary(temporary, target, &error);
-        if (fd || error != EEXIST)
+        const Result<int> fd = CreateTemporary(temporary, target);
+        if (fd || fd.failure().error != EEXIST)
             return fd;
     }
 }

@@ -8,12 +8,14 @@
 // Why something failed: the file or folder it was about, as the user would find it, and the reason
 // ("Read-only file system", "l'historique des modifications ne peut pas être écrit dans ..."). A change
 // refused before it was tried (the journal of changes couldn't record it) says so, and so does a file
-// that wasn't written because its folder couldn't be made.
+// that wasn't written because its folder couldn't be made. A system call's failure keeps its error number,
+// for the caller that decides on it (a name already taken); 0 for any other.
 struct Failure final {
     QString path;
     QString reason;
     bool refused = false;
     bool folderNotMade = false;
+    int error = 0;
 };
 
 // What a function that can fail returns: its value, or why it failed. The reason is a Failure where a

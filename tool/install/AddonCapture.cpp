@@ -9,10 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 AddonCapture::AddonCapture(const InstallRequest& request)
-    : flyFolder_(request.flyFolder), library_(request.flyFolder) {
-    library_.Load();
+    : flyFolder_(request.flyFolder), library_(request.flyFolder), loaded_(library_.Load()) {
     addon_.id = library_.addons.isEmpty() ? 1 : library_.addons.last().id + 1;
     addon_.name = SourceName(ResolvePath(request.sourceFolder));
     addon_.type = request.type;
@@ -21,7 +19,7 @@ AddonCapture::AddonCapture(const InstallRequest& request)
 }
 
 Done AddonCapture::BeforeCopy(const QString& target) {
-    if (!library_.damage.isEmpty())
+    if (!loaded_)
         return {};
     const QString path = WriteTarget(target);
     QStringList& missing = missingFolders_[path];
@@ -49,7 +47,7 @@ Done AddonCapture::BeforeCopy(const QString& target) {
 }
 
 void AddonCapture::AfterCopy(const QString& target, bool copied, const Fingerprint& written) {
-    if (!library_.damage.isEmpty())
+    if (!loaded_)
         return;
     const QString path = WriteTarget(target);
     if (const qsizetype i = fileAt_.value(path, -1); i >= 0) {
@@ -65,7 +63,7 @@ void AddonCapture::AfterCopy(const QString& target, bool copied, const Fingerpri
 }
 
 Done AddonCapture::BeforeImport() {
-    if (!library_.damage.isEmpty())
+    if (!loaded_)
         return {};
     beforeImport_ = DatabaseSnapshot(flyFolder_);
     for (auto it = beforeImport_.cbegin(); it != beforeImport_.cend(); ++it) {
@@ -88,7 +86,7 @@ Done AddonCapture::BeforeImport() {
 }
 
 void AddonCapture::AfterImport(const QString& dexFile, const Result<QString>& ran, bool pauseOnError) {
-    if (!library_.damage.isEmpty())
+    if (!loaded_)
         return;
     if (ran)
         addon_.imports.append({ResolvePath(dexFile), *ran, pauseOnError});
@@ -113,7 +111,7 @@ Done AddonCapture::Finish() {
     for (const DatabaseFile& unused : std::as_const(kept_))
         Forget(unused.stored);
     kept_.clear();
-    if (!library_.damage.isEmpty() || (addon_.files.isEmpty() && addon_.imports.isEmpty()))
+    if (!loaded_ || (addon_.files.isEmpty() && addon_.imports.isEmpty()))
         return {};
     library_.addons << addon_;
     return library_.Save();

@@ -13,8 +13,8 @@ class AddonCapture final {
   public:
     explicit AddonCapture(const InstallRequest& request);
 
-    // Why the library can't take the add-on (damaged); empty when it can.
-    QString Problem() const { return library_.damage; }
+    // The library as read: its failure says why it can't take the add-on (damaged).
+    const Done& Loaded() const { return loaded_; }
 
     // Before target is written: keeps what it holds; a failure means it must not be written.
     Done BeforeCopy(const QString& target);
@@ -36,6 +36,7 @@ class AddonCapture final {
 
     QString flyFolder_;
     AddonLibrary library_;
+    Done loaded_;
     Addon addon_;
     QHash<QString, qsizetype> fileAt_; // each file of addon_ by its path
     QHash<QString, QStringList> missingFolders_; // by target: its folders that its copy will make

@@ -4,7 +4,6 @@
 #include "fs/CopyBatch.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 #include "install/AddonCapture.h"
 #include "install/FailedLine.h"
 #include "install/ImporterRun.h"
@@ -26,12 +25,11 @@ struct Session final {
     const InstallPlan& plan;
     const InstallLog& log;
     QString fly; // the simulator folder with trailing '/'
-    Outcome& outcome;
+    AddonInstall& done;
     Progress& progress;
     AddonCapture& capture;
     std::unique_ptr<ArchiveReader> reader; // for an archive's plan
     std::vector<char> buffer = std::vector<char>(std::size_t(1) << 18);
-    int installed = 0; // files put in place
 };
 
 // The mark is a courtesy to the user, and the file is installed either way: a rename that fails (or that
@@ -79,7 +77,8 @@ Done AddFile(Session& s, const InstallStep& step, CopyBatch& batch) {
         return Failure{step.source, kept.failure().reason};
     const Result<QStringList> made = MakeFoldersOf(step.to);
     if (!made) {
-        s.outcome += FoldersNotMade(made.failure());
+        if (made.failure().folderNotMade)
+            s.done.foldersNotMade << made.failure();
         s.capture.AfterCopy(step.target, false);
         return Failure{step.source, made.failure().reason, made.failure().refused};
     }
@@ -95,7 +94,7 @@ void Finished(Session& s, const InstallStep& step, const Done& copied) {
     if (!copied)
         return s.log(FailedLine(
             Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
-    ++s.installed;
+    ++s.done.installed;
     s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(step.target));
     MarkInstalled(step);
 }
@@ -114,15 +113,14 @@ Done CopyAlone(Session& s, const InstallStep& step) {
 // made, which ends the installation.
 bool InstallDex(Session& s, const InstallStep& step) {
     if (!FolderExists(step.folder) && (step.folderBlocked || !MakeFolder(step.folder))) {
-        s.outcome += Outcome::Info(QCoreApplication::translate(
-            "AddonInstall", "Cannot create [DEX] folder. Dex Installation not possible!"));
+        s.done.dexFolderNotMade = true;
         return false;
     }
     if (const Done copied = CopyAlone(s, step); !copied) {
         Failed(s, step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal);
         return true;
     }
-    ++s.installed;
+    ++s.done.installed;
     s.log(QCoreApplication::translate("AddonInstall", "Copied: %1").arg(step.target));
     MarkInstalled(step);
     if (const Done kept = s.capture.BeforeImport(); !kept) {
@@ -264,45 +262,45 @@ QStringList ListInstallSource(const QString& folder) {
     return list;
 }
 
-Outcome PreviewInstallation(const InstallRequest& request, const InstallLog& log) {
+Done PreviewInstallation(const InstallRequest& request, const InstallLog& log) {
     const InstallPlan plan = PlanInstallation(request);
     if (!plan.refusal.isEmpty())
-        return Outcome::Info(plan.refusal);
+        return Failure{request.sourceFolder, plan.refusal};
     LogLines(log, QCoreApplication::translate("AddonInstall", "*** Aperçu : rien n'a été modifié ***"),
              DescribePlan(plan));
     return {};
 }
 
-Outcome RunInstallation(const InstallRequest& request, const InstallLog& log, Progress& progress) {
+Result<AddonInstall> RunInstallation(const InstallRequest& request, const InstallLog& log,
+                                     Progress& progress) {
     return RunInstallation(request, PlanInstallation(request), log, progress);
 }
 
-Outcome RunInstallation(const InstallRequest& request, const InstallPlan& plan, const InstallLog& log,
-                        Progress& progress) {
+Result<AddonInstall> RunInstallation(const InstallRequest& request, const InstallPlan& plan,
+                                     const InstallLog& log, Progress& progress) {
     const RealFoldersKept realFolders; // an installation makes folders, and no links
     if (!plan.refusal.isEmpty())
-        return Outcome::Info(plan.refusal);
-    Outcome outcome;
+        return Failure{request.sourceFolder, plan.refusal};
+    AddonInstall done;
     AddonCapture capture(request);
-    Session session{request, plan,     log,     WithBackslash(request.flyFolder),
-                    outcome, progress, capture, nullptr};
+    Session session{request, plan, log, WithBackslash(request.flyFolder), done, progress, capture, nullptr};
     if (plan.source.archive)
         session.reader = std::make_unique<ArchiveReader>(*plan.source.archive);
     LogLines(log, QCoreApplication::translate("AddonInstall", "*** Installation : étapes prévues ***"),
              DescribePlan(plan));
-    if (!capture.Problem().isEmpty())
+    if (!capture.Loaded())
         log(QCoreApplication::translate("AddonInstall", "Bibliothèque des add-ons endommagée (%1) : cette "
                                                         "installation n'y sera pas inscrite")
-                .arg(capture.Problem()));
+                .arg(capture.Loaded().failure().reason));
     if (!plan.firstLine.isEmpty())
         log(plan.firstLine);
     const bool finished = InstallEntries(session);
-    if (finished && session.installed > 0)
+    if (finished && session.done.installed > 0)
         MarkArchive(session);
     if (const Done kept = capture.Finish(); !kept)
         log(FailedLine(QCoreApplication::translate("AddonInstall", "bibliothèque des add-ons (%1)")
                            .arg(kept.failure().reason)));
     if (finished)
         log(QCoreApplication::translate("AddonInstall", "*** Installation finished ***"));
-    return outcome;
+    return done;
 }

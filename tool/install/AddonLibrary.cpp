@@ -197,15 +197,15 @@ AddonLibrary::AddonLibrary(const QString& flyFolder) : flyFolder_(flyFolder) {
     store_ = journal.Folder() + QStringLiteral("addons.store/");
 }
 
-void AddonLibrary::Load() {
+Done AddonLibrary::Load() {
     addons.clear();
     base.clear();
     left.clear();
     pending.clear();
-    damage.clear();
     owners_.clear();
     if (file_.isEmpty() || !PathExists(file_))
-        return;
+        return {};
+    QString damage;
     const Result<QByteArray> bytes = ReadWholeFile(file_);
     const CheckedLines lines = ReadCheckedLines(bytes.value_or(QByteArray()));
     LibraryReader reader(*this);
@@ -227,6 +227,7 @@ void AddonLibrary::Load() {
         for (const AddonFile& file : addons[i].files)
             if (QList<int>& owners = owners_[file.path]; owners.isEmpty() || owners.last() != i)
                 owners << int(i);
+    return damage.isEmpty() ? Done() : Done(Failure{file_, damage});
 }
 
 Done AddonLibrary::Save() const {

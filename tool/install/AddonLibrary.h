@@ -63,8 +63,6 @@ class AddonLibrary final {
     QString StorePath(const QString& stored) const { return store_ + stored; }
     // Makes the store's folder when it is missing, as a change of the operation in hand.
     Done MakeStore() const;
-    // What is wrong with the library file; empty when it read whole (or doesn't exist yet).
-    QString damage;
 
     QList<Addon> addons;
     QList<DatabaseFile> base;
@@ -72,8 +70,9 @@ class AddonLibrary final {
     QString pending;                  // a removal that began and didn't end: its journal operation
 
     // Reads the library file; a missing file is an empty library. The owners of every path are indexed
-    // as it reads.
-    void Load();
+    // as it reads. A damaged file keeps what it read before the damage, and fails naming the file and what
+    // is wrong with it.
+    Done Load();
     Done Save() const;
 
     int IndexOf(int id) const;

@@ -350,13 +350,12 @@ RemovalPlan PlanRemoval(const AddonLibrary& library, int index) {
 Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keepChanged, const InstallLog& log,
                     Progress& progress) {
     AddonLibrary library(flyFolder);
-    library.Load();
-    if (!library.damage.isEmpty())
+    if (const Done loaded = library.Load(); !loaded)
         return Outcome::Error(
             QCoreApplication::translate(
                 "AddonRemoval",
                 "La bibliothèque des add-ons %1 est endommagée (%2) : rien n'a été désinstallé.")
-                .arg(library.File(), library.damage));
+                .arg(library.File(), loaded.failure().reason));
     if (library.IndexOf(plan.id) != plan.index || (!keepChanged && !plan.Changed().isEmpty()))
         return Outcome::Info(QCoreApplication::translate(
             "AddonRemoval", "La bibliothèque des add-ons a changé entre-temps : rien n'a été désinstallé."));
@@ -392,8 +391,7 @@ Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keep
 
 Outcome RecoverAddonLibrary(const QString& flyFolder) {
     AddonLibrary library(flyFolder);
-    library.Load();
-    if (library.pending.isEmpty() || !library.damage.isEmpty())
+    if (const Done loaded = library.Load(); library.pending.isEmpty() || !loaded)
         return {};
     ChangeJournal journal(flyFolder);
     const QList<JournalEntry> entries = journal.Entries();

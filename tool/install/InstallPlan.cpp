@@ -301,7 +301,8 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
     plan.source = std::move(*source);
     if (!plan.source.archive)
         walk.sourceFolder = RealFolder(request.sourceFolder);
-    walk.library.Load();
+    // A damaged library still names the owners of what it read before the damage.
+    (void)walk.library.Load();
     plan.firstLine = FirstLogLine(request.type);
     PlanSteps(walk, plan);
     const bool installs = std::any_of(plan.steps.cbegin(), plan.steps.cend(),

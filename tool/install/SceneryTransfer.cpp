@@ -3,7 +3,6 @@
 #include "fs/CopyBatch.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 #include "shell/Progress.h"
 
 #include <QCoreApplication>
@@ -35,15 +34,6 @@ qint64 CheckedBytes(const SceneryCopyRequest& request) {
     return bytes;
 }
 
-Outcome CancelledBox(int done, int all) {
-    return Outcome::Info(
-        QCoreApplication::translate(
-            "SceneryTransfer", "Copie ANNULEE ! %1 fichiers sur %2 traités, les %3 autres sont inchangés.")
-            .arg(done)
-            .arg(all)
-            .arg(all - done));
-}
-
 } // namespace
 
 SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bool unused) {
@@ -62,7 +52,7 @@ SceneryEntries ListSceneryFiles(const QString& sourceFolder, bool subFolders, bo
 
 SceneryCopy::SceneryCopy(SceneryCopyRequest request) : request_(std::move(request)) {}
 
-Outcome SceneryCopy::Continue(Progress& progress) {
+SceneryCopy::Step SceneryCopy::Continue(Progress& progress) {
     const QString from = WithBackslash(request_.sourceFolder);
     const QString to = WithBackslash(request_.destinationFolder);
     const int all = int(request_.entries.size());
@@ -70,7 +60,7 @@ Outcome SceneryCopy::Continue(Progress& progress) {
         progress.Start(CheckedBefore(request_, all), CheckedBytes(request_));
     if (request_.mode != SourceMode::Delete)
         return CopyAsOneBatch(progress);
-    Outcome outcome;
+    Step step;
     asked_ = -1;
     for (; next_ < all; ++next_) {
         const SceneryEntry& entry = request_.entries[next_];
@@ -79,20 +69,22 @@ Outcome SceneryCopy::Continue(Progress& progress) {
             continue;
         if (!progress.Step(source, FileSize(source))) {
             cancelled_ = true;
-            return outcome += CancelledBox(CheckedBefore(request_, next_), CheckedBefore(request_, all));
+            step.reached = CheckedBefore(request_, next_);
+            step.all = CheckedBefore(request_, all);
+            return step;
         }
         if (!LiesInside(source, from))
             continue;
         if (const Done copied = CopyFileMakingFolders(source, to + entry.name, to); !copied) {
             failed_ << copied.failure();
-            outcome += FoldersNotMade(copied.failure());
+            if (copied.failure().folderNotMade)
+                step.foldersNotMade << copied.failure();
             continue;
         }
         asked_ = next_++;
-        return outcome += Outcome::Question(QCoreApplication::translate(
-                   "SceneryTransfer", "Do you really want to *DELETE* all Source Files?"));
+        return step;
     }
-    return outcome;
+    return step;
 }
 
 // Source's copy over target added to batch (its index there), -1 when the source lies outside the source
@@ -108,11 +100,11 @@ Result<qsizetype> SceneryCopy::PlanCopy(CopyBatch& batch, const QString& source,
 
 // Without deletions nothing waits on the user between the copies: the checked entries are copied as one
 // batch, and with SourceMode::SwitchOff each source whose copy is in place is then switched off.
-Outcome SceneryCopy::CopyAsOneBatch(Progress& progress) {
+SceneryCopy::Step SceneryCopy::CopyAsOneBatch(Progress& progress) {
     const QString from = WithBackslash(request_.sourceFolder);
     const QString to = WithBackslash(request_.destinationFolder);
     const QString realTo = RealFolder(to);
-    Outcome outcome;
+    Step step;
     CopyBatch batch;
     QStringList names;       // the checked entries, in order
     QList<qsizetype> copies; // each one's copy in batch, or -1
@@ -123,7 +115,8 @@ Outcome SceneryCopy::CopyAsOneBatch(Progress& progress) {
         const Result<qsizetype> copy = PlanCopy(batch, from + entry.name, to + entry.name, realTo);
         if (!copy) {
             failed_ << copy.failure();
-            outcome += FoldersNotMade(copy.failure());
+            if (copy.failure().folderNotMade)
+                step.foldersNotMade << copy.failure();
         }
         copies << copy.value_or(-1);
     }
@@ -139,18 +132,17 @@ Outcome SceneryCopy::CopyAsOneBatch(Progress& progress) {
                 !off)
                 failed_ << off.failure();
     }
-    if ((cancelled_ = run.cancelled))
-        outcome += CancelledBox(int(run.reached), int(names.size()));
-    return outcome;
+    cancelled_ = run.cancelled;
+    step.reached = int(run.reached);
+    step.all = int(names.size());
+    return step;
 }
 
-Outcome SceneryCopy::Answer(bool yes) {
+void SceneryCopy::Answer(bool yes) {
     const int asked = std::exchange(asked_, -1);
     if (!yes)
-        return Outcome::Info(QCoreApplication::translate(
-            "SceneryTransfer", "NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
+        return;
     const QString from = WithBackslash(request_.sourceFolder);
     if (const Done removed = RemoveFile(from + request_.entries[asked].name, from); !removed)
         failed_ << removed.failure();
-    return {};
 }

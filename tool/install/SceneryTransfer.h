@@ -1,6 +1,5 @@
 #pragma once
 
-#include "fs/Outcome.h"
 #include "fs/Result.h"
 
 #include <QList>
@@ -37,14 +36,21 @@ class SceneryCopy final {
   public:
     explicit SceneryCopy(SceneryCopyRequest request);
 
-    // The boxes to show on the way (folders that couldn't be made). With SourceMode::Delete it stops after
-    // each copy and ends them with the question whether to delete that source, whose answer goes to
-    // Answer before the next Continue; otherwise it copies every checked entry as one batch. The first
-    // call announces the whole copy to progress; a cancel there stops before the next checked entry with
-    // the box that says how far the copy got (the copies made before it are in place).
-    Outcome Continue(Progress& progress);
-    // Yes deletes the source asked about; No gives the box that ends the copy.
-    Outcome Answer(bool yes);
+    // What one Continue did: why the folders of some copies couldn't be made, and for a cancel, how many
+    // checked entries it had gone through of how many.
+    struct Step final {
+        QList<Failure> foldersNotMade;
+        int reached = 0;
+        int all = 0;
+    };
+
+    // With SourceMode::Delete it stops after each copy, asking whether to delete that source, whose
+    // answer goes to Answer before the next Continue; otherwise it copies every checked entry as one
+    // batch. The first call announces the whole copy to progress; a cancel there stops before the next
+    // checked entry (the copies made before it are in place).
+    Step Continue(Progress& progress);
+    // Yes deletes the source asked about; No ends the copy.
+    void Answer(bool yes);
 
     bool Asking() const { return asked_ >= 0; }
     bool Cancelled() const { return cancelled_; }
@@ -53,7 +59,7 @@ class SceneryCopy final {
   private:
     Result<qsizetype> PlanCopy(CopyBatch& batch, const QString& source, const QString& target,
                                const QString& realTo) const;
-    Outcome CopyAsOneBatch(Progress& progress);
+    Step CopyAsOneBatch(Progress& progress);
 
     SceneryCopyRequest request_;
     int next_ = 0;

@@ -1,5 +1,6 @@
 #include "journal/EntryFile.h"
 
+#include "fs/ChangeRecorder.h"
 #include "fs/CheckedLines.h"
 #include "fs/FileCopy.h"
 #include "fs/NativeFolder.h"
@@ -332,11 +333,11 @@ void EntryWriter::LetProgramsInherit(bool inherit) {
 
 namespace {
 
-// Writes all of bytes at offset and flushes them; the error when it can't.
-int WriteAt(int fd, const QByteArray& bytes, qint64 offset) {
-    if (const int error = WriteFully(fd, bytes.constData(), bytes.size(), offset); error != 0)
-        return error;
-    return ::fdatasync(fd) == 0 ? 0 : errno;
+// Writes all of bytes at offset and flushes them; or the failure, naming path.
+Done WriteAt(int fd, const QByteArray& bytes, qint64 offset, const QString& path) {
+    if (const Done written = WriteFully(fd, bytes.constData(), bytes.size(), path, offset); !written)
+        return written;
+    return ::fdatasync(fd) == 0 ? Done() : Done(SystemFailure(path, errno));
 }
 
 } // namespace
@@ -352,10 +353,10 @@ Done EntryWriter::Write(const QList<QByteArray>& records) {
     struct stat st {};
     if (::fstat(fd_, &st) != 0 || (st.st_size != size_ && ::ftruncate(fd_, size_) != 0))
         return Failed(errno);
-    if (const int error = WriteAt(fd_, bytes, size_); error != 0) {
+    if (const Done written = WriteAt(fd_, bytes, size_, folder_); !written) {
         if (::ftruncate(fd_, size_) != 0)
             Close(); // a torn line that can't be cut back must stay the last one: the entry takes no more
-        return Failed(error);
+        return written;
     }
     lines_ += int(records.size());
     size_ += bytes.size();

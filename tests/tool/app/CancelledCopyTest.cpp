@@ -4,9 +4,12 @@
 #include "SettingsTest.h"
 
 #include "activation/DllFolderBackup.h"
+#include "activation/ui/DllFolderBackupBoxes.h"
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/SceneryTransfer.h"
+#include "install/ui/InstallationBoxes.h"
+#include "install/ui/SceneryCopyBoxes.h"
 #include "shell/Progress.h"
 
 #include <QFileInfo>
@@ -41,9 +44,10 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
              request.destination = request.flyFolder + "scenery/";
              request.renameSources = false;
              QStringList log;
-             EXPECT_TRUE(RunInstallation(
-                             request, [&log](const QString& line) { log << line; }, progress)
-                             .ok());
+             EXPECT_TRUE(
+                 InstallationBoxes(RunInstallation(
+                                       request, [&log](const QString& line) { log << line; }, progress))
+                     .ok());
              return log.last();
          }},
         {"scenery", "src", "dst", ".scf",
@@ -51,14 +55,14 @@ TEST_F(CancelledCopyTest, CopyStopsBetweenTwoFilesAndSaysHowFarItGot) {
              SceneryCopyRequest request{root + "src", root + "dst", {}, SourceMode::SwitchOff};
              request.entries = ListSceneryFiles(request.sourceFolder, true, false);
              SceneryCopy copy(request);
-             const Outcome outcome = copy.Continue(progress);
+             const SceneryCopy::Step step = copy.Continue(progress);
              EXPECT_TRUE(copy.Cancelled());
              EXPECT_FALSE(copy.Asking());
-             return outcome.text();
+             return SceneryCopyBoxes(copy, step).text();
          }},
         {"DLL folder", "modules/pc", "modules/pc-save", ".dll",
          [](const QString& root, Progress& progress) {
-             return BackupDllFolder(root + "modules", progress).text();
+             return DllFolderBackupBoxes(BackupDllFolder(root + "modules", progress)).text();
          }},
     };
     const QString texts[] = {
@@ -110,7 +114,8 @@ TEST_F(CancelledCopyTest, FoldersMadeForFilesNotCopiedGoAgain) {
     request.entries = ListSceneryFiles(request.sourceFolder, true, false);
     CancellingProgress progress(1);
     SceneryCopy copy(request);
-    EXPECT_FALSE(copy.Continue(progress).ok());
+    copy.Continue(progress);
+    EXPECT_TRUE(copy.Cancelled());
     EXPECT_EQ(Tree("dst"), (QMap<QString, QByteArray>{{"a.pod", "a.pod"}}));
 }
 

@@ -20,6 +20,7 @@
 #include "initune/ui/Tf_inikestrel.h"
 #include "install/AddonInstall.h"
 #include "install/AddonLibrary.h"
+#include "install/ui/InstallationBoxes.h"
 #include "install/ui/TFLYDataForm.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "install/ui/TF_AutoInstall.h"
@@ -130,7 +131,7 @@ class EveryWindowTest : public ::testing::TestWithParam<std::tuple<State, bool>>
         request.flyFolder = Fly();
         request.renameSources = false;
         const JournalScope journal(Fly(), InstallationName(request.type));
-        EXPECT_TRUE(RunInstallation(request, [](const QString&) {}).ok());
+        EXPECT_TRUE(InstallationBoxes(RunInstallation(request, [](const QString&) {})).ok());
     }
 
     // The tool started as a user starts it, the walk through every window, the tool closed.

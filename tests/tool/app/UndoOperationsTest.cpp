@@ -15,6 +15,7 @@
 #include "install/AddonInstall.h"
 #include "install/DataFolderSave.h"
 #include "install/SceneryTransfer.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
 #include "journal/JournalUndo.h"
@@ -67,7 +68,8 @@ const QList<Operation> Operations = {
      }},
     {"Copie répertoire DLL",
      [](const QString& fly, const QString&) {
-         EXPECT_NE(BackupDllFolder(fly + "modules/", NoProgress()).box(), Outcome::Box::Error);
+         const Result<DllFolderBackup> backup = BackupDllFolder(fly + "modules/", NoProgress());
+         EXPECT_TRUE(backup && backup->failed.isEmpty());
      }},
     {"Enregistrer fly.ini",
      [](const QString& fly, const QString&) {
@@ -88,12 +90,16 @@ const QList<Operation> Operations = {
      }},
     {"Installation scénes",
      [](const QString& fly, const QString& addon) {
-         EXPECT_TRUE(RunInstallation(Request(InstallType::Scenery, fly, addon), [](const QString&) {}).ok());
+         EXPECT_TRUE(
+             InstallationBoxes(RunInstallation(Request(InstallType::Scenery, fly, addon), [](const QString&) {
+             })).ok());
      }},
     {"Installation DEX files",
      [](const QString& fly, const QString& addon) {
          const QByteArray airports = ReadFile(fly + "system/AIRPORT.POD");
-         EXPECT_TRUE(RunInstallation(Request(InstallType::Dex, fly, addon), [](const QString&) {}).ok());
+         EXPECT_TRUE(
+             InstallationBoxes(RunInstallation(Request(InstallType::Dex, fly, addon), [](const QString&) {
+             })).ok());
          EXPECT_NE(ReadFile(fly + "system/AIRPORT.POD"), airports);
      }},
     {"Déplacement [scènes]",
@@ -101,16 +107,16 @@ const QList<Operation> Operations = {
          SceneryCopyRequest request{addon, fly + "scenery", ListSceneryFiles(addon, true, false),
                                     SourceMode::Delete};
          SceneryCopy copy(request);
-         Outcome said = copy.Continue(NoProgress());
+         SceneryCopy::Step said = copy.Continue(NoProgress());
          while (copy.Asking()) {
-             EXPECT_TRUE(copy.Answer(true).ok());
+             copy.Answer(true);
              said = copy.Continue(NoProgress());
          }
-         EXPECT_TRUE(said.ok());
+         EXPECT_TRUE(said.foldersNotMade.isEmpty() && !copy.Cancelled() && copy.Failed().isEmpty());
      }},
     {"Enregistrement auto. [DATA]",
      [](const QString& fly, const QString&) {
-         EXPECT_TRUE(SaveDataFolder(fly + "FLY2.EXE").box() != Outcome::Box::Error);
+         EXPECT_TRUE(SaveDataFolder(fly + "FLY2.EXE").failed.isEmpty());
      }},
     {"Démarrer FLY! 2", [](const QString& fly, const QString&) { DeleteHST(fly); }},
     {"Créer un rértoire spécial (optionel)",
@@ -164,9 +170,9 @@ TEST_F(UndoOperationsTest, ARestoreAfterASaveIsUndoneInTwoSteps) {
     const QMap<QString, QByteArray> before = Both();
     for (const char* name : {"Enregistrement auto. [DATA]", "Restauration auto. [DATA]"}) {
         const JournalScope scope(fly_, QString::fromUtf8(name));
-        const Outcome outcome =
+        const DataFolderSave did =
             name[0] == 'E' ? SaveDataFolder(fly_ + "FLY2.EXE") : RestoreDataFolder(fly_ + "FLY2.EXE");
-        EXPECT_NE(outcome.box(), Outcome::Box::Error) << outcome.text().toStdString();
+        EXPECT_TRUE(did.failed.isEmpty()) << did.failed.value(0).reason.toStdString();
     }
     ASSERT_EQ(journal.Entries().size(), 2);
     EXPECT_EQ(UndoNewest(journal, 2).box(), Outcome::Box::Info);

@@ -10,6 +10,7 @@
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
+#include "install/ui/InstallationBoxes.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
@@ -68,7 +69,8 @@ class AddonLibraryTest : public InstallFixture {
     void Install(const InstallRequest& request) {
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
         QStringList log;
-        EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+        EXPECT_TRUE(
+            InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         for (const QString& line : log)
             if (line.startsWith("FAILED"))
                 ADD_FAILURE() << line.toStdString();
@@ -81,7 +83,7 @@ class AddonLibraryTest : public InstallFixture {
 
     Outcome Remove(const QString& name, bool keepChanged = false) {
         AddonLibrary library(Path("Fly2/"));
-        library.Load();
+        EXPECT_TRUE(library.Load());
         const auto found = std::find_if(library.addons.cbegin(), library.addons.cend(),
                                         [&name](const Addon& addon) { return addon.name == name; });
         EXPECT_NE(found, library.addons.cend()) << name.toStdString();
@@ -126,7 +128,7 @@ TEST_F(AddonLibraryTest, ThreeStackedAddOnsAreRemovedInEveryOrder) {
             EXPECT_EQ(Tree("Fly2"), Expected(present)) << "after removing " << name.toStdString();
         }
         AddonLibrary library(Path("Fly2/"));
-        library.Load();
+        EXPECT_TRUE(library.Load());
         EXPECT_TRUE(library.addons.isEmpty());
         EXPECT_TRUE(QDir(library.StoreFolder()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     } while (std::next_permutation(order.begin(), order.end()));
@@ -136,7 +138,7 @@ TEST_F(AddonLibraryTest, ThreeStackedAddOnsAreRemovedInEveryOrder) {
 TEST_F(AddonLibraryTest, ThePreviewNamesTheOwnerOfEachFileReplaced) {
     Install(Request("sources/A"));
     QStringList lines;
-    ASSERT_TRUE(PreviewInstallation(Request("sources/B"), [&lines](const QString& line) { lines << line; }).ok());
+    ASSERT_TRUE(PreviewInstallation(Request("sources/B"), [&lines](const QString& line) { lines << line; }));
     EXPECT_TRUE(lines.contains("Copie : " + Path("sources/B/shared.pod") + " -> " + Path("Fly2/scenery/shared.pod") +
                                QString::fromUtf8(" (remplace le fichier de l'add-on « A »)")));
     EXPECT_TRUE(lines.contains("Copie : " + Path("sources/B/orig.pod") + " -> " + Path("Fly2/scenery/orig.pod") +
@@ -179,14 +181,14 @@ TEST_F(AddonLibraryTest, ARemovalIsUndoneFromTheHistory) {
     InstallABC();
     const QMap<QString, QByteArray> installed = Tree("Fly2");
     AddonLibrary before(Path("Fly2/"));
-    before.Load();
+    EXPECT_TRUE(before.Load());
     EXPECT_EQ(Remove("A").text(), QString::fromUtf8("« A » a été désinstallé."));
     ChangeJournal journal(Path("Fly2/"));
     ASSERT_EQ(journal.Entries().value(0).operation, QString::fromUtf8("Désinstallation « A »"));
     EXPECT_EQ(UndoEntries(journal, journal.Entries().mid(0, 1)).box(), Outcome::Box::Info);
     EXPECT_EQ(Tree("Fly2"), installed);
     AddonLibrary after(Path("Fly2/"));
-    after.Load();
+    EXPECT_TRUE(after.Load());
     ASSERT_EQ(after.addons.size(), 3);
     EXPECT_EQ(after.addons[0].name, "A");
     EXPECT_EQ(after.addons[0].files.size(), before.addons[0].files.size());
@@ -197,12 +199,12 @@ TEST_F(AddonLibraryTest, ARemovalIsUndoneFromTheHistory) {
 TEST_F(AddonLibraryTest, ACancelledRemovalLeavesTheLibraryConsistent) {
     InstallABC();
     AddonLibrary library(Path("Fly2/"));
-    library.Load();
+    EXPECT_TRUE(library.Load());
     CancellingProgress progress(1);
     const Outcome cancelled =
         RemoveAddon(Path("Fly2/"), PlanRemoval(library, 1), false, [](const QString&) {}, progress);
     EXPECT_TRUE(cancelled.text().contains("ANNULEE")) << cancelled.text().toStdString();
-    library.Load();
+    EXPECT_TRUE(library.Load());
     ASSERT_EQ(library.addons.size(), 3);
     EXPECT_EQ(library.addons[1].files.size(), 2);
     EXPECT_TRUE(library.pending.isEmpty());
@@ -332,7 +334,7 @@ TEST_F(AddonLibraryTest, ADexAddOnRemovedRebuildsTheDatabaseFromTheOthers) {
     importer.start(QStringLiteral(NAVMERGER_PATH), {"AIRPORT.DEX", "-K", "-PX", "-F", Path("Fly2")});
     ASSERT_TRUE(importer.waitForFinished(60000));
     AddonLibrary library(Path("Fly2/"));
-    library.Load();
+    EXPECT_TRUE(library.Load());
     ASSERT_EQ(library.addons.size(), 1);
     EXPECT_FALSE(PlanRemoval(library, 0).changedByHand.isEmpty());
 }

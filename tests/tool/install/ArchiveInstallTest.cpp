@@ -11,6 +11,7 @@
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
@@ -86,7 +87,8 @@ class ArchiveInstallTest : public InstallFixture {
     QStringList Install(const InstallRequest& request) const {
         QStringList log;
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
-        EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+        EXPECT_TRUE(
+            InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         return log;
     }
 
@@ -113,7 +115,7 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
         EXPECT_FALSE(QFileInfo::exists(Path("Fly2/scenery/deep.pod")));
 
         AddonLibrary library(Path("Fly2/"));
-        library.Load();
+        EXPECT_TRUE(library.Load());
         ASSERT_EQ(library.addons.size(), 1);
         EXPECT_EQ(library.addons[0].name, "MyScenery");
         ChangeJournal journal(Path("Fly2/"));
@@ -121,7 +123,7 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
         EXPECT_EQ(Tree("Fly2"), before);
 
         (void)Install(request);
-        library.Load();
+        EXPECT_TRUE(library.Load());
         ASSERT_EQ(library.addons.size(), 1);
         EXPECT_EQ(RemoveAddon(
                       Path("Fly2/"), PlanRemoval(library, 0), false, [](const QString&) {}, NoProgress())
@@ -152,7 +154,7 @@ TEST_F(ArchiveInstallTest, FrenchNamesOfDosZipToolsComeOutRight) {
     (void)Install(Request(archive));
     EXPECT_EQ(Read(QString::fromUtf8("Fly2/scenery/été.pod")), "summer");
     AddonLibrary library(Path("Fly2/"));
-    library.Load();
+    EXPECT_TRUE(library.Load());
     ASSERT_EQ(library.addons.size(), 1);
     EXPECT_EQ(library.addons[0].name, QString::fromUtf8("Scènes"));
 }
@@ -184,12 +186,14 @@ TEST_F(ArchiveInstallTest, AHostileArchiveChangesNothing) {
         const QMap<QString, QByteArray> before = Everything();
         QStringList log;
         const JournalScope journal(Path("Fly2/"), InstallationName(InstallType::Scenery));
-        const Outcome refused =
+        const Result<AddonInstall> refused =
             RunInstallation(Request(archive), [&log](const QString& line) { log << line; });
-        EXPECT_TRUE(refused.text().startsWith(QString::fromUtf8("Archive refusée, rien n'a été installé : ") +
-                                              archive + '\n'))
-            << refused.text().toStdString();
-        EXPECT_TRUE(refused.text().contains(c.why)) << refused.text().toStdString();
+        ASSERT_FALSE(refused);
+        const QString why = refused.failure().reason;
+        EXPECT_TRUE(
+            why.startsWith(QString::fromUtf8("Archive refusée, rien n'a été installé : ") + archive + '\n'))
+            << why.toStdString();
+        EXPECT_TRUE(why.contains(c.why)) << why.toStdString();
         EXPECT_TRUE(log.isEmpty());
         EXPECT_EQ(Everything(), before);
     }

@@ -7,6 +7,7 @@
 #include "install/AddonInstall.h"
 #include "install/AddonLibrary.h"
 #include "install/ImporterRun.h"
+#include "install/ui/InstallationBoxes.h"
 #include "install/ui/TF_AutoInstall.h"
 #include "shell/Progress.h"
 
@@ -45,7 +46,7 @@ class DexInstallTest : public InstallFixture {
         request.importer = importer;
         request.toolFolder = toolFolder_;
         QStringList log;
-        outcome_ = RunInstallation(request, [&log](const QString& line) { log << line; });
+        outcome_ = InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; }));
         return log;
     }
 
@@ -101,7 +102,8 @@ TEST_F(DexInstallTest, DexFilesOfAnArchiveAreImported) {
     request.destination = fly_ + "scenery/";
     request.importer = QStringLiteral(NAVMERGER_PATH);
     QStringList log;
-    EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+    EXPECT_TRUE(
+        InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
     EXPECT_TRUE(log.contains("Copied: " + fly_ + "dex/ADD_AIRPORT.DEX")) << log.join('\n').toStdString();
     EXPECT_TRUE(log.contains("Imported to database with Navmerger.exe 1.3"));
     EXPECT_NE(Read("Fly2/system/AIRPORT.POD"), airports);
@@ -121,7 +123,7 @@ TEST_F(DexInstallTest, FailedImportIsLoggedAsFailed) {
     EXPECT_EQ(Read("Fly2/system/AIRPORT.POD"), airports);
     // Its copy is the add-on's, but not an import that a removal would make again.
     AddonLibrary library(Path("Fly2/"));
-    library.Load();
+    EXPECT_TRUE(library.Load());
     ASSERT_EQ(library.addons.size(), 1);
     EXPECT_TRUE(library.addons[0].imports.isEmpty());
 }
@@ -288,7 +290,7 @@ TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
     request.importer = importer;
     QStringList log;
     bool endedBeforeFirst = true;
-    const Outcome outcome = RunInstallation(
+    const Result<AddonInstall> ran = RunInstallation(
         request,
         [&](const QString& line) {
             if (line == "    first")
@@ -296,7 +298,7 @@ TEST_F(DexInstallTest, ImporterLinesReachTheLogWhileItRuns) {
             log << line;
         },
         waits);
-    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(InstallationBoxes(ran).ok());
     EXPECT_FALSE(endedBeforeFirst);
     EXPECT_GT(waits.count, 0);
     EXPECT_EQ(log.mid(7),

@@ -8,6 +8,7 @@
 #include "UndoNewest.h"
 
 #include "install/AddonInstall.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/JournalScope.h"
 
 namespace {
@@ -31,9 +32,9 @@ class InstallBatchTest : public InstallFixture {
         request.destination = Path("Fly2/scenery/");
         QStringList log;
         const JournalScope scope(Path("Fly2"), QStringLiteral("Installation"));
-        const Outcome outcome =
-            RunInstallation(request, [&log](const QString& line) { log << line; }, progress);
-        EXPECT_TRUE(outcome.ok()); // what failed is in the log
+        const Result<AddonInstall> ran = RunInstallation(
+            request, [&log](const QString& line) { log << line; }, progress);
+        EXPECT_TRUE(InstallationBoxes(ran).ok()); // what failed is in the log
         return log;
     }
 

@@ -5,6 +5,8 @@
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/SceneryTransfer.h"
+#include "install/ui/InstallationBoxes.h"
+#include "install/ui/SceneryCopyBoxes.h"
 
 #include <QStandardPaths>
 
@@ -14,7 +16,8 @@ using InstallPathsTest = InstallFixture;
 
 QStringList Install(const InstallRequest& request) {
     QStringList log;
-    EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+    EXPECT_TRUE(
+        InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
     return log;
 }
 
@@ -152,12 +155,12 @@ TEST_F(InstallPathsTest, SceneryCopyAndMoveStayInsideBothFolders) {
                         << SceneryEntry{"/../../../outside.pod"};
         SceneryCopy copy(request);
         int questions = 0;
-        Outcome outcome = copy.Continue(NoProgress());
-        for (; copy.Asking(); outcome = copy.Continue(NoProgress())) {
+        Outcome outcome = SceneryCopyBoxes(copy, copy.Continue(NoProgress()));
+        for (; copy.Asking(); outcome = SceneryCopyBoxes(copy, copy.Continue(NoProgress()))) {
             ++questions;
             EXPECT_EQ(outcome.notices.size(), 1);
             EXPECT_EQ(outcome.box(), Outcome::Box::Question);
-            EXPECT_TRUE(copy.Answer(true).ok());
+            copy.Answer(true);
         }
         EXPECT_TRUE(outcome.ok());
         EXPECT_EQ(questions, mode == SourceMode::Delete ? 3 : 0);

@@ -5,6 +5,7 @@
 #include "fs/Outcome.h"
 #include "install/AddonInstall.h"
 #include "install/InstallPlan.h"
+#include "install/ui/InstallationBoxes.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -133,7 +134,7 @@ TEST_F(InstallPreviewTest, InstallationDoesWhatThePreviewListedForEveryType) {
         const QMap<QString, QByteArray> before = Snapshot(root);
 
         QStringList preview;
-        EXPECT_TRUE(PreviewInstallation(request, [&preview](const QString& line) { preview << line; }).ok());
+        EXPECT_TRUE(PreviewInstallation(request, [&preview](const QString& line) { preview << line; }));
         EXPECT_EQ(Listed(Snapshot(root)), Listed(before));
         const InstallPlan plan = PlanInstallation(request);
         EXPECT_EQ(preview, QStringList{"*** Aperçu : rien n'a été modifié ***"} + DescribePlan(plan));
@@ -143,7 +144,8 @@ TEST_F(InstallPreviewTest, InstallationDoesWhatThePreviewListedForEveryType) {
         EXPECT_EQ(steps, c.steps);
 
         QStringList log;
-        EXPECT_TRUE(RunInstallation(request, [&log](const QString& line) { log << line; }).ok());
+        EXPECT_TRUE(
+            InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).ok());
         EXPECT_EQ(log, RunLines(plan, request.importer));
         QMap<QString, QByteArray> after = before;
         for (const InstallStep& step : plan.steps) {
@@ -181,8 +183,9 @@ TEST_F(InstallPreviewTest, CaseTwinsAndBlockedFoldersAreForeseen) {
                                   "road.bgr cannot make Fly2/data/ refused"}));
 
     QStringList log;
-    EXPECT_EQ(RunInstallation(request, [&log](const QString& line) { log << line; }).text(),
-              "Erreur, création de sous répertoires impossible");
+    EXPECT_EQ(
+        InstallationBoxes(RunInstallation(request, [&log](const QString& line) { log << line; })).text(),
+        "Erreur, création de sous répertoires impossible");
     EXPECT_EQ(log, RunLines(plan, {}));
     EXPECT_EQ(FilesBelow("Fly2"), QStringList({"data", "scenery/A.POD"}));
     EXPECT_EQ(Read("Fly2/scenery/A.POD"), "lower");
@@ -212,8 +215,8 @@ TEST_F(InstallPreviewTest, PreviewIsRefusedLikeTheInstallation) {
         request.destination = Path(c.destination);
         QStringList log;
         const auto logged = [&log](const QString& line) { log << line; };
-        EXPECT_EQ(PreviewInstallation(request, logged).text(), c.box);
-        EXPECT_EQ(RunInstallation(request, logged).text(), c.box);
+        EXPECT_EQ(PreviewInstallation(request, logged).failure().reason, c.box);
+        EXPECT_EQ(InstallationBoxes(RunInstallation(request, logged)).text(), c.box);
         EXPECT_TRUE(log.isEmpty());
     }
     EXPECT_EQ(Listed(Snapshot({})), Listed(before));

@@ -7,6 +7,7 @@
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
 
@@ -89,10 +90,10 @@ class OwnerStacksTest : public InstallFixture {
         request.renameSources = false;
         {
             const JournalScope journal(request.flyFolder, InstallationName(request.type));
-            ASSERT_TRUE(RunInstallation(request, [](const QString&) {}).ok());
+            ASSERT_TRUE(InstallationBoxes(RunInstallation(request, [](const QString&) {})).ok());
         }
         AddonLibrary library(Path("Fly2/"));
-        library.Load();
+        EXPECT_TRUE(library.Load());
         ASSERT_FALSE(library.addons.isEmpty());
         // The library gives the id: the one after the newest add-on's.
         present_ << library.addons.last().id;
@@ -101,7 +102,7 @@ class OwnerStacksTest : public InstallFixture {
 
     void RemoveOne(int id) {
         AddonLibrary library(Path("Fly2/"));
-        library.Load();
+        EXPECT_TRUE(library.Load());
         const int index = library.IndexOf(id);
         ASSERT_GE(index, 0) << id;
         const Outcome removed =
@@ -112,8 +113,8 @@ class OwnerStacksTest : public InstallFixture {
 
     void ExpectAsModelled() {
         AddonLibrary library(Path("Fly2/"));
-        library.Load();
-        ASSERT_TRUE(library.damage.isEmpty()) << library.damage.toStdString();
+        const Done loaded = library.Load();
+        ASSERT_TRUE(loaded) << loaded.failure().reason.toStdString();
         for (int p = 0; p < Paths; ++p) {
             QList<int> ids;
             for (const int index : library.Owners(Path("Fly2/scenery/") + PathName(p)))

@@ -146,7 +146,8 @@ void SweepFixture::PrepareRemoval() {
         request.flyFolder = fly_;
         request.renameSources = false;
         const JournalScope journal(fly_, InstallationName(request.type));
-        ASSERT_TRUE(RunInstallation(request, [](const QString&) {}).ok());
+        const Result<AddonInstall> ran = RunInstallation(request, [](const QString&) {});
+        ASSERT_TRUE(ran && ran->foldersNotMade.isEmpty() && !ran->dexFolderNotMade);
     }
 }
 

@@ -7,11 +7,32 @@
 #include "shell/Settings.h"
 #include "shell/ui/ShowOutcome.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// The boxes of a save or restore: the older save renamed first, each step that failed, or done.
+Outcome Boxes(const DataFolderSave& did, const QString& done) {
+    Outcome outcome;
+    if (did.olderSaveRenamed)
+        outcome = Outcome::Info(
+            QCoreApplication::translate(
+                "DataFolderSave", "Le répertoire [data-save] existe déja! - le renommez [data-save$$$] ?"),
+            QCoreApplication::translate("DataFolderSave", "Information:"));
+    for (const Failure& failure : did.failed)
+        outcome += Outcome::Error(failure.reason);
+    if (did.failed.isEmpty())
+        outcome += Outcome::Info(
+            done, QCoreApplication::translate("DataFolderSave", "Répertoire [BUP] automatique"));
+    return outcome;
+}
+
+} // namespace
 
 TFLYDataForm::TFLYDataForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("TFLYDataForm");
@@ -63,21 +84,25 @@ QWidget* TFLYDataForm::BuildGroup(const char* name, const char* labelName, const
 }
 
 void TFLYDataForm::SaveClick() {
-    Outcome outcome;
+    DataFolderSave saved;
     {
         const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
                                                                 "Operation", "Enregistrement auto. [DATA]")));
-        outcome = SaveDataFolder(AppSettings().FlyExePath);
+        saved = SaveDataFolder(AppSettings().FlyExePath);
     }
-    ShowOutcome(outcome);
+    ShowOutcome(Boxes(
+        saved, QCoreApplication::translate(
+                   "DataFolderSave", "Ancien [data] enregistré sous [data-save]. Nouveau [data] créé!")));
 }
 
 void TFLYDataForm::RestoreClick() {
-    Outcome outcome;
+    DataFolderSave restored;
     {
         const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
                                                                 "Operation", "Restauration auto. [DATA]")));
-        outcome = RestoreDataFolder(AppSettings().FlyExePath);
+        restored = RestoreDataFolder(AppSettings().FlyExePath);
     }
-    ShowOutcome(outcome);
+    ShowOutcome(Boxes(
+        restored, QCoreApplication::translate(
+                      "DataFolderSave", "[data] enregistré sous [data$$$]. [data-save] renommé [data]!")));
 }

@@ -116,10 +116,10 @@ void TF_AddonLibrary::showEvent(QShowEvent* event) {
 void TF_AddonLibrary::Refresh() {
     const int row = table_->currentRow();
     library_ = AddonLibrary(AppSettings().FlyFolder);
-    library_.Load();
-    if (!library_.damage.isEmpty())
+    loaded_ = library_.Load();
+    if (!loaded_)
         state_->setText(tr("La bibliothèque %1 est endommagée (%2) : aucun add-on ne peut être désinstallé.")
-                            .arg(library_.File(), library_.damage));
+                            .arg(library_.File(), loaded_.failure().reason));
     else if (library_.addons.isEmpty())
         state_->setText(TF_AddonLibrary::tr("Aucun add-on installé par l'installateur de FlyKestrel."));
     else
@@ -146,7 +146,7 @@ void TF_AddonLibrary::Refresh() {
 void TF_AddonLibrary::EnableRemoval() {
     const bool selected = SelectedRow() >= 0;
     preview_->setEnabled(selected);
-    remove_->setEnabled(selected && library_.damage.isEmpty());
+    remove_->setEnabled(selected && loaded_);
 }
 
 int TF_AddonLibrary::SelectedRow() const {
@@ -218,7 +218,7 @@ bool TF_AddonLibrary::Confirmed(const RemovalPlan& plan, bool& keepChanged) {
 }
 
 void TF_AddonLibrary::RemoveClick() {
-    if (!library_.damage.isEmpty()) {
+    if (!loaded_) {
         ShowInfo(state_->text());
         return;
     }

@@ -48,4 +48,5 @@ class TF_AddonLibrary final : public QWidget {
     QPushButton* preview_;
     QPushButton* remove_;
     AddonLibrary library_;
+    Done loaded_; // the library as read: damaged when it fails
 };

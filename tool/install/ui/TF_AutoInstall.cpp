@@ -6,6 +6,7 @@
 #include "install/InstallPlan.h"
 #include "install/InstallSource.h"
 #include "install/ui/InstallWidgets.h"
+#include "install/ui/InstallationBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
@@ -331,10 +332,12 @@ InstallRequest TF_AutoInstall::Request() const {
 // The preview replaces the log, which the next installation then continues.
 void TF_AutoInstall::PreviewClick() {
     QStringList lines;
-    const Outcome outcome = PreviewInstallation(Request(), [&lines](const QString& line) { lines << line; });
-    if (outcome.ok())
-        log_->setPlainText(lines.join('\n'));
-    ShowOutcome(outcome);
+    const Done previewed = PreviewInstallation(Request(), [&lines](const QString& line) { lines << line; });
+    if (!previewed) {
+        ShowInfo(previewed.failure().reason);
+        return;
+    }
+    log_->setPlainText(lines.join('\n'));
 }
 
 // Files of a tree outside the simulator's own folders are installed only once the user says so.
@@ -348,14 +351,13 @@ void TF_AutoInstall::InstallClick() {
         request.installOutside = true;
         plan = PlanInstallation(request);
     }
-    Outcome outcome;
-    {
+    const Result<AddonInstall> ran = [&] {
         TF_Progress progress(this, TF_AutoInstall::tr("Installation en cours"));
         const JournalScope journal(request.flyFolder, InstallationName(request.type));
-        outcome = RunInstallation(
+        return RunInstallation(
             request, plan, [this](const QString& line) { AppendLog(line); }, progress);
-    }
-    ShowOutcome(outcome);
+    }();
+    ShowOutcome(InstallationBoxes(ran));
 }
 
 void TF_AutoInstall::AppendLog(const QString& line) {

@@ -3,6 +3,7 @@
 #include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "install/ui/InstallWidgets.h"
+#include "install/ui/SceneryCopyBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
@@ -11,6 +12,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -200,12 +202,15 @@ bool TF_SceneryCopy::CopyAll(const SceneryCopyRequest& request, QList<Failure>& 
                                QString::fromUtf8(QT_TRANSLATE_NOOP("Operation", "Déplacement [scènes]")));
     SceneryCopy copy(request);
     for (;;) {
-        const bool yes = ShowOutcome(copy.Continue(progress));
+        const SceneryCopy::Step step = copy.Continue(progress);
+        const bool yes = ShowOutcome(SceneryCopyBoxes(copy, step));
         failed = copy.Failed();
         if (!copy.Asking())
             return !copy.Cancelled();
-        if (const Outcome refused = copy.Answer(yes); !refused.ok()) {
-            ShowOutcome(refused);
+        copy.Answer(yes);
+        if (!yes) {
+            ShowInfo(QCoreApplication::translate(
+                "SceneryTransfer", "NON copié ! Séléectionner la valeur souhaitée et réessayé!"));
             return false;
         }
         failed = copy.Failed();

@@ -73,16 +73,15 @@ bool Install(const Folders& f, InstallType type, const QString& archive = {}) {
     request.importer = f.work + QStringLiteral("/importer");
     bool failed = false;
     const JournalScope journal(request.flyFolder, InstallationName(request.type));
-    const Outcome outcome = RunInstallation(request, [&failed](const QString& line) {
+    const Result<AddonInstall> ran = RunInstallation(request, [&failed](const QString& line) {
         failed = failed || line.startsWith(QLatin1String("FAILED"));
     });
-    return outcome.ok() && !failed;
+    return ran && ran->foldersNotMade.isEmpty() && !ran->dexFolderNotMade && !failed;
 }
 
-// What the copy says on the way beside its question tells of a failure (a folder that couldn't be made).
-bool OnlyAsks(const Outcome& said) {
-    return std::all_of(said.notices.cbegin(), said.notices.cend(),
-                       [](const Outcome::Notice& notice) { return notice.box == Outcome::Box::Question; });
+// A folder that a step of the copy couldn't make is a failure.
+bool OnlyAsks(const SceneryCopy::Step& said) {
+    return said.foldersNotMade.isEmpty();
 }
 
 // Every deletion the copy asks about is answered yes; without deletions the copy asks nothing.
@@ -93,8 +92,7 @@ bool CopySceneries(const Folders& f, SourceMode mode) {
     SceneryCopy copy(request);
     bool quiet = OnlyAsks(copy.Continue(NoProgress()));
     while (copy.Asking()) {
-        if (!copy.Answer(true).ok())
-            return false;
+        copy.Answer(true);
         quiet = OnlyAsks(copy.Continue(NoProgress())) && quiet;
     }
     return quiet && !copy.Cancelled() && copy.Failed().isEmpty();
@@ -113,14 +111,13 @@ bool SaveFlyIni(const Folders& f) {
 
 bool SaveData(const Folders& f) {
     const JournalScope journal(f.fly, QStringLiteral("Enregistrement auto. [DATA]"));
-    return SaveDataFolder(f.fly + QStringLiteral("FLY2.EXE")).box() != Outcome::Box::Error;
+    return SaveDataFolder(f.fly + QStringLiteral("FLY2.EXE")).failed.isEmpty();
 }
 
 // The first add-on of the library removed, as its window does it once the user said yes.
 bool RemoveFirstAddon(const Folders& f) {
     AddonLibrary library(f.fly);
-    library.Load();
-    if (library.addons.isEmpty())
+    if (!library.Load() || library.addons.isEmpty())
         return false;
     const RemovalPlan plan = PlanRemoval(library, 0);
     return RemoveAddon(f.fly, plan, true, [](const QString&) {}, NoProgress()).box() == Outcome::Box::Info;

@@ -10,6 +10,7 @@
 #include "journal/JournalUndo.h"
 #include "shell/Settings.h"
 #include "shell/ui/TF_History.h"
+#include "shell/ui/UndoBoxes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,7 +95,8 @@ std::pair<double, double> UndoAndPrune(const QString& fly, int files, int runs) 
         const QList<JournalEntry> entries = journal.Entries();
         ::sync(); // the write-back of what was made before is no part of the undo
         undo.push_back(Seconds([&] {
-            if (const Outcome undone = UndoEntries(journal, entries.mid(0, 1)); undone.box() != Outcome::Box::Info)
+            if (const Outcome undone = UndoBoxes(UndoEntries(journal, entries.mid(0, 1)));
+                undone.box() != Outcome::Box::Info)
                 throw std::runtime_error("the undo failed: " + undone.text().toStdString());
         }));
         WriteAll(fly, files, size, Entries + run);

@@ -9,6 +9,7 @@
 #include "install/AddonLibrary.h"
 #include "install/AddonRemoval.h"
 #include "install/ui/InstallationBoxes.h"
+#include "install/ui/RemovalBoxes.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
@@ -77,7 +78,9 @@ void MeasureChanges(const QString& work, const QString& fly, int addons, int run
             throw std::runtime_error("the library is damaged");
         const RemovalPlan plan = PlanRemoval(library, library.IndexOf(addons / 2 + 2 * run));
         removal.push_back(Seconds([&] {
-            if (RemoveAddon(fly, plan, false, [](const QString&) {}, NoProgress()).box() != Outcome::Box::Info)
+            if (RemovalBoxes(RemoveAddon(
+                                 fly, plan, false, [](const QString&) {}, NoProgress()))
+                    .box() != Outcome::Box::Info)
                 throw std::runtime_error("the removal failed");
         }));
         InstallRequest request;

@@ -1,9 +1,9 @@
 #include "app/TF_main.h"
 
 #include "app/SubsystemWindows.h"
-#include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "install/AddonRemoval.h"
+#include "install/ui/RemovalBoxes.h"
 #include "journal/FolderLock.h"
 #include "journal/JournalScope.h"
 #include "shell/ArgumentHandover.h"
@@ -12,6 +12,7 @@
 #include "shell/PathCheck.h"
 #include "shell/Preferences.h"
 #include "shell/Settings.h"
+#include "shell/ui/FailureBoxes.h"
 #include "shell/ui/ShowOutcome.h"
 #include "shell/ui/TF_History.h"
 #include "shell/ui/TOptionsForm.h"
@@ -169,7 +170,7 @@ void TF_main::FormShow() {
     if (!HoldFlyFolder())
         return;
     // A removal of an add-on that a kill interrupted is undone before anything else changes files.
-    ShowOutcome(RecoverAddonLibrary(AppSettings().FlyFolder));
+    ShowOutcome(RecoveryBoxes(RecoverAddonLibrary(AppSettings().FlyFolder)));
     {
         const JournalScope journal(AppSettings().FlyFolder, QString::fromUtf8(QT_TRANSLATE_NOOP(
                                                                 "Operation", "Démarrage de FlyKestrel")));

@@ -1,12 +1,12 @@
 #include "app/TF_main.h"
 
-#include "fs/Failures.h"
 #include "fs/FileUtils.h"
 #include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 #include "shell/ControlFileSets.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
+#include "shell/ui/FailureBoxes.h"
 #include "shell/ui/ShowOutcome.h"
 
 #include <QCoreApplication>

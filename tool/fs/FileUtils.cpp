@@ -2,9 +2,7 @@
 
 #include "fs/ChangeRecorder.h"
 #include "fs/CopyBatch.h"
-#include "fs/Failures.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -223,9 +221,9 @@ Done RemoveFile(const QString& path, const QString& within) {
     return RemoveFile(path);
 }
 
-Outcome MakeFolderChain(const QString& base, const QString& relative) {
+Done MakeFolderChain(const QString& base, const QString& relative) {
     const Result<QStringList> made = MakeFolders(base, relative);
-    return made ? Outcome{} : FoldersNotMade(made.failure());
+    return made ? Done() : Done(made.failure());
 }
 
 Done MakeDatedBackup(const QString& file) {
@@ -239,23 +237,9 @@ Done MakeDatedBackup(const QString& file) {
     return CopyFileOver(file, backup);
 }
 
-Outcome BackupFailed(const QString& file, const Failure& failure) {
-    if (failure.refused)
-        return NotChanged({{ResolvePath(file), failure.reason, true}});
-    return Outcome::Warning(
-        QCoreApplication::translate("FileUtils", "Impossible de créer un fichier de SAUVEGARDE"));
-}
-
 Result<QStringList> MakeFoldersOf(const ResolvedPath& target) {
     const QString folder = FolderOfFile(target.onDisk);
     if (folder.isEmpty() || FolderExists(folder))
         return QStringList{};
     return MakeFolders(QString(), folder);
-}
-
-Outcome FoldersNotMade(const Failure& failure) {
-    if (!failure.folderNotMade)
-        return {};
-    return Outcome::Info(
-        QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
 }

@@ -10,7 +10,6 @@
 #include <QStringList>
 
 class CopyBatch;
-struct Outcome;
 
 // Free operations on paths, files and folders shared by every window. Paths are native: '/' separates
 // folders, a folder "with backslash" is one that ends with '/', and the root '/' plays the drive root.
@@ -56,19 +55,14 @@ Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames
 Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,
                           const QString& realWithin);
 Done RemoveFile(const QString& path, const QString& within);
-// Creates base + each missing level of relative; a level that can't be made stops with the box "Erreur,
-// création de sous répertoires impossible".
-Outcome MakeFolderChain(const QString& base, const QString& relative);
+// Creates base + each missing level of relative; a level that can't be made stops it, failing marked
+// folderNotMade.
+Done MakeFolderChain(const QString& base, const QString& relative);
 // The missing folders of target made, outermost first; or why one can't be (marked folderNotMade).
 Result<QStringList> MakeFoldersOf(const ResolvedPath& target);
-// The box above for a failure marked folderNotMade; nothing for any other.
-Outcome FoldersNotMade(const Failure& failure);
 // Copies an existing file to file + ddmmyyhhnnss + ".BAK". Fails only when the file exists and the copy
-// failed; a caller that warns then shows BackupFailed.
+// failed.
 Done MakeDatedBackup(const QString& file);
-// The box for the backup of file that failed: the journal of changes that refused it (file is then left
-// as it was), or the backup itself.
-Outcome BackupFailed(const QString& file, const Failure& failure);
 
 // Folder operations "with undo": COPY, DELETE (to the trash where there is one), MOVE, RENAME.
 Done ShellFileOp(const QString& operation, bool renameOnCollision, bool noConfirmation, bool silent,

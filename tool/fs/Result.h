@@ -19,8 +19,8 @@ struct Failure final {
 };
 
 // What a function that can fail returns: its value, or why it failed. The reason is a Failure where a
-// file or a program is to blame; an action that ends in what its window must tell the user instead carries
-// that Outcome (possibly empty: nothing was done and there is nothing to say).
+// file or a program is to blame; a refusal that its window tells in words of its own carries the report
+// those words are built from (an undo's question refused: the UndoReport of why).
 template <typename T, typename Reason = Failure> class [[nodiscard]] Result final {
   public:
     Result(T value) : value_(std::move(value)) {}            // NOLINT: a value converts to its result

@@ -1,10 +1,8 @@
 #include "install/AddonRemoval.h"
 
-#include "fs/Failures.h"
 #include "fs/FileUtils.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 #include "install/ImporterRun.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
@@ -234,38 +232,26 @@ class Remover final {
     QList<Failure> failed_;
 };
 
-Outcome Cancelled(const QString& name) {
-    return Outcome::Info(
-        QCoreApplication::translate("AddonRemoval",
-                                    "Désinstallation de « %1 » ANNULEE : l'add-on reste dans la "
-                                    "bibliothèque avec les fichiers qui n'ont pas encore été traités.")
-            .arg(name));
+using End = RemovalReport::End;
+
+RemovalReport Ended(RemovalReport report, End end, const Failure& failure = {}) {
+    report.end = end;
+    report.failure = failure;
+    return report;
 }
 
 // A database that can't be rebuilt without the add-on is no removal: the whole removal is undone, so that
 // the database and the library are as they were before it.
-Outcome TakenBack(const QString& flyFolder, const QString& name, const Failure& import) {
-    const QString failed =
-        QCoreApplication::translate("AddonRemoval",
-                                    "La base de données n'a pas pu être reconstruite sans « %1 » : l'import "
-                                    "à nouveau de %2 a échoué (%3).")
-            .arg(name, import.path, import.reason);
+RemovalReport TakenBack(const QString& flyFolder, RemovalReport report, const Failure& import) {
+    report = Ended(report, End::NotTakenBack, import);
     ChangeJournal journal(flyFolder);
     const QList<JournalEntry> entries = journal.Entries();
-    Outcome undone;
-    if (!entries.isEmpty() && entries[0].operation == RemovalName(name))
-        undone = UndoEntries(journal, entries.mid(0, 1));
-    if (undone.box() == Outcome::Box::Info)
-        return Outcome::Error(
-            failed + ' ' +
-            QCoreApplication::translate("AddonRemoval", "La désinstallation a été annulée : « %1 » reste dans "
-                                                        "la bibliothèque, la base de données est comme avant.")
-                .arg(name));
-    Outcome outcome = Outcome::Error(
-        failed + ' ' +
-        QCoreApplication::translate("AddonRemoval", "La désinstallation n'a pas pu être annulée : annulez-la "
-                                                    "depuis l'historique des modifications."));
-    return outcome += undone;
+    if (entries.isEmpty() || entries[0].operation != RemovalName(report.name))
+        return report;
+    report.undo = UndoEntries(journal, entries.mid(0, 1));
+    if (!report.undo.failed())
+        report.end = End::TakenBack;
+    return report;
 }
 
 } // namespace
@@ -347,26 +333,22 @@ RemovalPlan PlanRemoval(const AddonLibrary& library, int index) {
     return plan;
 }
 
-Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keepChanged, const InstallLog& log,
-                    Progress& progress) {
+RemovalReport RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keepChanged,
+                          const InstallLog& log, Progress& progress) {
+    RemovalReport report;
+    report.name = plan.name;
     AddonLibrary library(flyFolder);
     if (const Done loaded = library.Load(); !loaded)
-        return Outcome::Error(
-            QCoreApplication::translate(
-                "AddonRemoval",
-                "La bibliothèque des add-ons %1 est endommagée (%2) : rien n'a été désinstallé.")
-                .arg(library.File(), loaded.failure().reason));
+        return Ended(report, End::Damaged, {library.File(), loaded.failure().reason});
     if (library.IndexOf(plan.id) != plan.index || (!keepChanged && !plan.Changed().isEmpty()))
-        return Outcome::Info(QCoreApplication::translate(
-            "AddonRemoval", "La bibliothèque des add-ons a changé entre-temps : rien n'a été désinstallé."));
-    Outcome outcome;
+        return Ended(report, End::Stale);
     Done rebuilt;
     bool whole = false;
     {
         const JournalScope journal(flyFolder, RemovalName(plan.name));
         library.pending = RemovalName(plan.name);
         if (const Done marked = library.Save(); !marked)
-            return NotChanged({marked.failure()});
+            return Ended(report, End::NotMarked, marked.failure());
         Remover remover(library, plan, log, progress);
         whole = remover.Files(keepChanged);
         if (whole) {
@@ -375,38 +357,25 @@ Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keep
         }
         remover.Finish();
         library.pending.clear();
-        outcome = NotChanged(remover.failed());
-        if (const Done saved = library.Save(); !saved)
-            outcome += NotChanged({saved.failure()});
+        report.notChanged = remover.failed();
+        report.saved = library.Save();
     }
     if (!rebuilt)
-        return TakenBack(flyFolder, plan.name, rebuilt.failure());
-    if (!whole)
-        return outcome += Cancelled(plan.name);
-    return outcome.ok()
-               ? Outcome::Info(
-                     QCoreApplication::translate("AddonRemoval", "« %1 » a été désinstallé.").arg(plan.name))
-               : outcome;
+        return TakenBack(flyFolder, report, rebuilt.failure());
+    return Ended(report, whole ? End::Removed : End::Cancelled);
 }
 
-Outcome RecoverAddonLibrary(const QString& flyFolder) {
+LibraryRecovery RecoverAddonLibrary(const QString& flyFolder) {
     AddonLibrary library(flyFolder);
     if (const Done loaded = library.Load(); library.pending.isEmpty() || !loaded)
         return {};
+    LibraryRecovery recovery;
+    recovery.pending = library.pending;
     ChangeJournal journal(flyFolder);
     const QList<JournalEntry> entries = journal.Entries();
     if (entries.isEmpty() || entries[0].operation != library.pending || entries[0].running)
-        return Outcome::Error(QCoreApplication::translate(
-                                  "AddonRemoval", "La bibliothèque des add-ons garde une désinstallation "
-                                                  "interrompue (%1) qui ne peut pas être annulée seule : "
-                                                  "annulez-la depuis l'historique des modifications.")
-                                  .arg(library.pending));
-    const Outcome undone = UndoEntries(journal, entries.mid(0, 1));
-    if (undone.box() != Outcome::Box::Info)
-        return undone;
-    return Outcome::Info(
-        QCoreApplication::translate("AddonRemoval",
-                                    "La désinstallation interrompue de « %1 » a été annulée : la "
-                                    "bibliothèque des add-ons et les fichiers sont comme avant elle.")
-            .arg(RemovedName(library.pending)));
+        return recovery;
+    recovery.undoable = true;
+    recovery.undo = UndoEntries(journal, entries.mid(0, 1));
+    return recovery;
 }

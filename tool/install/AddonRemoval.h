@@ -2,13 +2,14 @@
 
 #include "install/AddonInstall.h"
 #include "install/AddonLibrary.h"
+#include "install/LibraryRecovery.h"
+#include "install/RemovalReport.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 class Progress;
-struct Outcome;
 
 // What removing one add-on does to one of its files.
 struct RemovalStep final {
@@ -56,8 +57,8 @@ RemovalPlan PlanRemoval(const AddonLibrary& library, int index);
 // stops before anything changes), then the folders it made, then the database rebuilt without it. A
 // cancel stops between two files; the library then still holds the add-on with the files it has left.
 // The log takes the importer's lines.
-Outcome RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keepChanged, const InstallLog& log,
-                    Progress& progress);
+RemovalReport RemoveAddon(const QString& flyFolder, const RemovalPlan& plan, bool keepChanged,
+                          const InstallLog& log, Progress& progress);
 
 // A removal that a kill interrupted is undone at the next start, with the library as it was.
-Outcome RecoverAddonLibrary(const QString& flyFolder);
+LibraryRecovery RecoverAddonLibrary(const QString& flyFolder);

@@ -4,6 +4,7 @@
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
+#include "fs/Outcome.h"
 #include "journal/ChangeJournal.h"
 #include "journal/EntryFile.h"
 #include "journal/FolderLock.h"

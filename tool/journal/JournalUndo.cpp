@@ -54,14 +54,12 @@ QStringList ChangedSince(const JournalEntry& entry) {
     return changed;
 }
 
-// What keeps a running entry from being undone.
-QString RunningReason(const JournalEntry& entry) {
+// The program a running entry started, which keeps it from being undone; empty when it started none.
+QString RunningProgram(const JournalEntry& entry) {
     for (const ChangeStep& step : entry.steps)
         if (step.kind == Kind::Program)
-            return QCoreApplication::translate("JournalUndo",
-                                               "le programme %1 qu'elle a lancé tourne encore.")
-                .arg(step.to);
-    return QCoreApplication::translate("JournalUndo", "elle est encore en cours.");
+            return step.to;
+    return {};
 }
 
 // The entries a program's folder held when it started: the Kept steps that follow its Program step.
@@ -213,60 +211,44 @@ class EntryUndo final {
     int redone_ = 0;
 };
 
-QString Quoted(const QString& operation) {
-    if (operation.isEmpty())
-        return QCoreApplication::translate("JournalUndo", "(opération illisible)");
-    return QCoreApplication::translate("JournalUndo", "« %1 »").arg(OperationText(operation));
-}
+using Stop = UndoReport::Stop;
 
-Outcome Undone(const QStringList& operations) {
-    return Outcome::Info(
-        QCoreApplication::translate("JournalUndo", "Annulé : %1").arg(operations.join(QStringLiteral(", "))));
-}
-
-QString NothingChanged() {
-    return QCoreApplication::translate("JournalUndo", "Rien n'a été changé.");
+UndoReport Stopped(Stop stop, const QString& operation = {}, const Failure& failure = {}) {
+    UndoReport report;
+    report.stop = stop;
+    report.operation = operation;
+    report.failure = failure;
+    return report;
 }
 
 // Why none of entries can be undone, whatever the answer to a question: one of them is damaged or runs.
-Outcome Blocked(const QList<JournalEntry>& entries) {
+// Stop::None when none is.
+UndoReport Blocked(const QList<JournalEntry>& entries) {
     for (const JournalEntry& entry : entries) {
         if (entry.damaged())
-            return Outcome::Error(QCoreApplication::translate(
-                                      "JournalUndo", "Impossible d'annuler : l'entrée %1 de l'historique "
-                                                     "des modifications est endommagée (%2). %3")
-                                      .arg(entry.file, entry.damage, NothingChanged()));
+            return Stopped(Stop::Damaged, entry.operation, {entry.file, entry.damage});
         if (entry.running)
-            return Outcome::Error(
-                QCoreApplication::translate("JournalUndo", "Impossible d'annuler %1 : %2 %3")
-                    .arg(Quoted(entry.operation), RunningReason(entry), NothingChanged()));
+            return Stopped(Stop::Running, entry.operation, {RunningProgram(entry), {}});
     }
     return {};
 }
 
-// Why entries can't be undone at all, before anything is touched: empty when they can.
-Outcome Unready(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
-    if (!StillNewest(journal, entries))
-        return Outcome::Info(QCoreApplication::translate(
-            "JournalUndo", "L'historique des modifications a changé entre-temps : rien n'a été annulé."));
-    return Blocked(entries);
+// Why entries can't be undone at all, before anything is touched: Stop::None when they can.
+UndoReport Unready(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
+    return StillNewest(journal, entries) ? Blocked(entries) : Stopped(Stop::Stale);
 }
 
-Outcome UndoOne(ChangeJournal& journal, const JournalEntry& entry) {
-    const QString operation = Quoted(entry.operation);
-    if (const QStringList changed = ChangedSince(entry); !changed.isEmpty())
-        return Outcome::Error(
-            QCoreApplication::translate(
-                "JournalUndo", "Impossible d'annuler %1 : ces fichiers ont été modifiés depuis :\n%2")
-                .arg(operation, changed.join('\n')));
+// Stop::None when the entry is undone and gone from the journal.
+UndoReport UndoOne(ChangeJournal& journal, const JournalEntry& entry) {
+    if (const QStringList changed = ChangedSince(entry); !changed.isEmpty()) {
+        UndoReport report = Stopped(Stop::ChangedSince, entry.operation);
+        report.changed = changed;
+        return report;
+    }
     if (const QString failed = EntryUndo(journal, entry).Run(); !failed.isEmpty())
-        return Outcome::Error(QCoreApplication::translate(
-                                  "JournalUndo", "Impossible d'annuler %1 : %2 n'a pas pu être rétabli. %3")
-                                  .arg(operation, failed, NothingChanged()));
+        return Stopped(Stop::NotPutBack, entry.operation, {failed, {}});
     if (!journal.Remove(entry))
-        return Outcome::Error(
-            QCoreApplication::translate("JournalUndo", "Impossible d'effacer l'historique de %1")
-                .arg(operation));
+        return Stopped(Stop::NotForgotten, entry.operation, {entry.file, {}});
     return {};
 }
 
@@ -274,6 +256,12 @@ Outcome UndoOne(ChangeJournal& journal, const JournalEntry& entry) {
 
 QString OperationText(const QString& operation) {
     return QCoreApplication::translate("Operation", operation.toUtf8().constData());
+}
+
+QString QuotedOperation(const QString& operation) {
+    if (operation.isEmpty())
+        return QCoreApplication::translate("JournalUndo", "(opération illisible)");
+    return QCoreApplication::translate("JournalUndo", "« %1 »").arg(OperationText(operation));
 }
 
 QString EntryLine(const JournalEntry& entry) {
@@ -294,18 +282,18 @@ QString EntryLine(const JournalEntry& entry) {
     return line;
 }
 
-Outcome UndoQuestion(const QList<JournalEntry>& entries, int count) {
+Result<QString, UndoReport> UndoQuestion(const QList<JournalEntry>& entries, int count) {
     if (entries.isEmpty() || count <= 0)
-        return Outcome::Info(QCoreApplication::translate("JournalUndo", "Aucune opération à annuler."));
+        return Stopped(Stop::Nothing);
     count = int(std::min<qsizetype>(count, entries.size()));
-    if (const Outcome blocked = Blocked(entries.mid(0, count)); !blocked.ok())
+    if (UndoReport blocked = Blocked(entries.mid(0, count)); blocked.stop != Stop::None)
         return blocked;
     if (count == 1)
-        return Outcome::Question(
-            QCoreApplication::translate("JournalUndo", "Annuler %1 ?").arg(Quoted(entries[0].operation)));
-    return Outcome::Question(
-        QCoreApplication::translate("JournalUndo", "Annuler les %1 dernières opérations, de %2 à %3 ?")
-            .arg(QString::number(count), Quoted(entries[0].operation), Quoted(entries[count - 1].operation)));
+        return QCoreApplication::translate("JournalUndo", "Annuler %1 ?")
+            .arg(QuotedOperation(entries[0].operation));
+    return QCoreApplication::translate("JournalUndo", "Annuler les %1 dernières opérations, de %2 à %3 ?")
+        .arg(QString::number(count), QuotedOperation(entries[0].operation),
+             QuotedOperation(entries[count - 1].operation));
 }
 
 bool StillNewest(const ChangeJournal& journal, const QList<JournalEntry>& entries) {
@@ -316,22 +304,22 @@ bool StillNewest(const ChangeJournal& journal, const QList<JournalEntry>& entrie
     return true;
 }
 
-Outcome UndoEntries(ChangeJournal& journal, const QList<JournalEntry>& entries) {
+UndoReport UndoEntries(ChangeJournal& journal, const QList<JournalEntry>& entries) {
     if (entries.isEmpty())
-        return Outcome::Info(QCoreApplication::translate("JournalUndo", "Aucune opération à annuler."));
+        return Stopped(Stop::Nothing);
     const FolderLock lock(journal);
     if (!lock.held())
-        return Outcome::Error(QCoreApplication::translate("JournalUndo", "Impossible d'annuler : %1.")
-                                  .arg(lock.Refusal().reason));
-    if (const Outcome refused = Unready(journal, entries); !refused.ok())
+        return Stopped(Stop::Locked, {}, lock.Refusal());
+    if (UndoReport refused = Unready(journal, entries); refused.stop != Stop::None)
         return refused;
-    QStringList done;
+    UndoReport report;
     for (const JournalEntry& entry : entries) {
-        if (const Outcome refused = UndoOne(journal, entry); !refused.ok()) {
-            Outcome outcome = done.isEmpty() ? Outcome{} : Undone(done);
-            return outcome += refused;
+        UndoReport stopped = UndoOne(journal, entry);
+        if (stopped.stop != Stop::None) {
+            stopped.undone = report.undone;
+            return stopped;
         }
-        done << Quoted(entry.operation);
+        report.undone << entry.operation;
     }
-    return Undone(done);
+    return report;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "fs/Outcome.h"
+#include "fs/Result.h"
+#include "journal/UndoReport.h"
 
 #include <QList>
 #include <QString>
@@ -15,17 +16,20 @@ QString OperationText(const QString& operation);
 // it didn't end, "en cours" while it runs, "endommagée" with the entry file and what is wrong with it.
 QString EntryLine(const JournalEntry& entry);
 
-// The question asked before the newest count of entries (the journal's, newest first) are undone; an
-// information box when there is nothing to undo.
-Outcome UndoQuestion(const QList<JournalEntry>& entries, int count);
+// An operation's name as undo's texts quote it: « NAME », or "(opération illisible)" when it has none.
+QString QuotedOperation(const QString& operation);
+
+// The question asked before the newest count of entries (the journal's, newest first) are undone; or why
+// nothing can be undone, whatever the answer: nothing to undo, or one of them is damaged or runs.
+Result<QString, UndoReport> UndoQuestion(const QList<JournalEntry>& entries, int count);
 
 // Whether entries are still the newest of the journal, as they were read.
 bool StillNewest(const ChangeJournal& journal, const QList<JournalEntry>& entries);
 
-// Undoes entries, which must still be the newest of the journal, newest first, and says how it went.
+// Undoes entries, which must still be the newest of the journal, newest first, and reports how it went.
 // Nothing at all is done when one of them is damaged or still running, or when the journal changed since
 // they were read. Each entry is undone whole or not at all: when a file it changed was changed since by
-// someone else, nothing of it is undone and the box names those files; when putting something back fails
-// half way, what was put back already is changed again as it was. An undo that is killed is finished by
-// the next one.
-Outcome UndoEntries(ChangeJournal& journal, const QList<JournalEntry>& entries);
+// someone else, nothing of it is undone and the report names those files; when putting something back
+// fails half way, what was put back already is changed again as it was. An undo that is killed is finished
+// by the next one.
+UndoReport UndoEntries(ChangeJournal& journal, const QList<JournalEntry>& entries);

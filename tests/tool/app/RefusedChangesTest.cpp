@@ -187,7 +187,7 @@ TEST_F(RefusedChangesTest, JournalDiskFillingDuringAnOperation) {
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].damage, QString());
     EXPECT_EQ(entries[0].FileCount(), count);
-    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
     EXPECT_EQ(Tree("Fly2"), before);
 }
 

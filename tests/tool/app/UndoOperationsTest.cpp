@@ -8,7 +8,6 @@
 #include "activation/ActivationProfile.h"
 #include "activation/ActivationSwitch.h"
 #include "activation/DllFolderBackup.h"
-#include "fs/Outcome.h"
 #include "initune/FlyIniTuning.h"
 #include "initune/IniGrid.h"
 #include "initune/IniSaving.h"
@@ -22,6 +21,7 @@
 #include "shell/ControlFileSets.h"
 #include "shell/MainActions.h"
 #include "shell/Progress.h"
+#include "shell/ui/UndoBoxes.h"
 #include "slicer/SlicerFileActions.h"
 
 #include <functional>
@@ -158,8 +158,8 @@ TEST_F(UndoOperationsTest, EachOperationIsUndoneToTheSameFolder) {
         EXPECT_NE(Both(), before);
         ASSERT_EQ(journal.Entries().size(), 1);
         EXPECT_EQ(journal.Entries()[0].operation, QString::fromUtf8(operation.name));
-        const Outcome undone = UndoNewest(journal, 1);
-        EXPECT_EQ(undone.box(), Outcome::Box::Info) << undone.text().toStdString();
+        const UndoReport undone = UndoNewest(journal, 1);
+        EXPECT_EQ(undone.stop, UndoReport::Stop::None) << UndoBoxes(undone).text().toStdString();
         EXPECT_EQ(Both(), before);
         EXPECT_TRUE(journal.Entries().isEmpty());
     }
@@ -175,7 +175,7 @@ TEST_F(UndoOperationsTest, ARestoreAfterASaveIsUndoneInTwoSteps) {
         EXPECT_TRUE(did.failed.isEmpty()) << did.failed.value(0).reason.toStdString();
     }
     ASSERT_EQ(journal.Entries().size(), 2);
-    EXPECT_EQ(UndoNewest(journal, 2).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 2).stop, UndoReport::Stop::None);
     EXPECT_EQ(Both(), before);
 }
 

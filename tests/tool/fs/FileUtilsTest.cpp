@@ -1,7 +1,6 @@
 #include "fs/FileUtils.h"
 #include "TempFolderTest.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -170,26 +169,25 @@ TEST_F(FileUtilsTest, CopyFileOverFailsWithoutHarm) {
 
 TEST_F(FileUtilsTest, MakeFolderChainCreatesEachMissingLevelOnce) {
     CreateDir("sim/Modules");
-    EXPECT_TRUE(MakeFolderChain(Path("sim/"), "modules/pc/").ok());
+    EXPECT_TRUE(MakeFolderChain(Path("sim/"), "modules/pc/"));
     EXPECT_EQ(Entries("sim"), QStringList({"Modules"}));
     EXPECT_EQ(Entries("sim/Modules"), QStringList({"pc"}));
-    EXPECT_TRUE(MakeFolderChain(Path("sim"), "modules/pc").ok());
-    EXPECT_TRUE(MakeFolderChain("", Path("x/y")).ok());
+    EXPECT_TRUE(MakeFolderChain(Path("sim"), "modules/pc"));
+    EXPECT_TRUE(MakeFolderChain("", Path("x/y")));
     EXPECT_TRUE(QFileInfo(Path("x/y")).isDir());
     CreateFile("sim/blocked");
-    const Outcome blocked = MakeFolderChain(Path("sim"), "blocked/pc");
-    ASSERT_EQ(blocked.notices.size(), 1);
-    EXPECT_EQ(blocked.box(), Outcome::Box::Info);
-    EXPECT_EQ(blocked.text(), "Erreur, création de sous répertoires impossible");
-    // A copy below a folder that can't be made fails naming its target, with the same box; a copy that
-    // fails for another reason has none, and makes no folder.
+    const Done blocked = MakeFolderChain(Path("sim"), "blocked/pc");
+    ASSERT_FALSE(blocked);
+    EXPECT_TRUE(blocked.failure().folderNotMade);
+    // A copy below a folder that can't be made fails naming its target, marked the same; a copy that
+    // fails for another reason is not, and makes no folder.
     const Done copy = CopyFileMakingFolders(CreateFile("k.key"), Path("sim/blocked/pc/k.key"), Path("sim"));
     ASSERT_FALSE(copy);
     EXPECT_EQ(copy.failure().path, Path("sim/blocked/pc/k.key"));
-    EXPECT_EQ(FoldersNotMade(copy.failure()).text(), blocked.text());
+    EXPECT_TRUE(copy.failure().folderNotMade);
     const Done missing = CopyFileMakingFolders(Path("missing.key"), Path("sim/new/k.key"), Path("sim"));
     ASSERT_FALSE(missing);
-    EXPECT_TRUE(FoldersNotMade(missing.failure()).ok());
+    EXPECT_FALSE(missing.failure().folderNotMade);
     EXPECT_FALSE(QFileInfo::exists(Path("sim/new")));
 }
 

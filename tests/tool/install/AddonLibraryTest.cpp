@@ -11,6 +11,7 @@
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
 #include "install/ui/InstallationBoxes.h"
+#include "install/ui/RemovalBoxes.h"
 #include "install/ui/TF_AddonLibrary.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
@@ -88,7 +89,8 @@ class AddonLibraryTest : public InstallFixture {
                                         [&name](const Addon& addon) { return addon.name == name; });
         EXPECT_NE(found, library.addons.cend()) << name.toStdString();
         const RemovalPlan plan = PlanRemoval(library, int(found - library.addons.cbegin()));
-        return RemoveAddon(Path("Fly2/"), plan, keepChanged, [](const QString&) {}, NoProgress());
+        return RemovalBoxes(RemoveAddon(
+            Path("Fly2/"), plan, keepChanged, [](const QString&) {}, NoProgress()));
     }
 
     // The scenery folder as the owner stacks say it is once the add-ons of present are installed: each
@@ -185,7 +187,7 @@ TEST_F(AddonLibraryTest, ARemovalIsUndoneFromTheHistory) {
     EXPECT_EQ(Remove("A").text(), QString::fromUtf8("« A » a été désinstallé."));
     ChangeJournal journal(Path("Fly2/"));
     ASSERT_EQ(journal.Entries().value(0).operation, QString::fromUtf8("Désinstallation « A »"));
-    EXPECT_EQ(UndoEntries(journal, journal.Entries().mid(0, 1)).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoEntries(journal, journal.Entries().mid(0, 1)).stop, UndoReport::Stop::None);
     EXPECT_EQ(Tree("Fly2"), installed);
     AddonLibrary after(Path("Fly2/"));
     EXPECT_TRUE(after.Load());
@@ -201,8 +203,8 @@ TEST_F(AddonLibraryTest, ACancelledRemovalLeavesTheLibraryConsistent) {
     AddonLibrary library(Path("Fly2/"));
     EXPECT_TRUE(library.Load());
     CancellingProgress progress(1);
-    const Outcome cancelled =
-        RemoveAddon(Path("Fly2/"), PlanRemoval(library, 1), false, [](const QString&) {}, progress);
+    const Outcome cancelled = RemovalBoxes(RemoveAddon(
+        Path("Fly2/"), PlanRemoval(library, 1), false, [](const QString&) {}, progress));
     EXPECT_TRUE(cancelled.text().contains("ANNULEE")) << cancelled.text().toStdString();
     EXPECT_TRUE(library.Load());
     ASSERT_EQ(library.addons.size(), 3);
@@ -382,7 +384,7 @@ TEST_F(AddonLibraryTest, ARemovalWhoseImportAgainFailsIsTakenBackWhole) {
         EXPECT_EQ(ReadFile(AddonLibrary(Path("Fly2/")).File()), library);
         // The next case starts from this state: both add-ons taken back from the history.
         ChangeJournal journal(Path("Fly2/"));
-        EXPECT_EQ(UndoEntries(journal, journal.Entries().mid(0, 2)).box(), Outcome::Box::Info);
+        EXPECT_EQ(UndoEntries(journal, journal.Entries().mid(0, 2)).stop, UndoReport::Stop::None);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
 #include "install/ui/InstallationBoxes.h"
+#include "install/ui/RemovalBoxes.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
@@ -119,14 +120,15 @@ TEST_F(ArchiveInstallTest, EachFormatInstallsAsPreviewedAndComesOffAgain) {
         ASSERT_EQ(library.addons.size(), 1);
         EXPECT_EQ(library.addons[0].name, "MyScenery");
         ChangeJournal journal(Path("Fly2/"));
-        EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+        EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
         EXPECT_EQ(Tree("Fly2"), before);
 
         (void)Install(request);
         EXPECT_TRUE(library.Load());
         ASSERT_EQ(library.addons.size(), 1);
-        EXPECT_EQ(RemoveAddon(
-                      Path("Fly2/"), PlanRemoval(library, 0), false, [](const QString&) {}, NoProgress())
+        EXPECT_EQ(RemovalBoxes(
+                      RemoveAddon(
+                          Path("Fly2/"), PlanRemoval(library, 0), false, [](const QString&) {}, NoProgress()))
                       .box(),
                   Outcome::Box::Info);
         EXPECT_EQ(Tree("Fly2"), before);
@@ -143,7 +145,7 @@ TEST_F(ArchiveInstallTest, TheArchiveItselfIsMarkedInstalled) {
     (void)Install(request);
     EXPECT_EQ(FilesBelow("downloads"), QStringList{"MyScenery.zip.installed"});
     ChangeJournal journal(Path("Fly2/"));
-    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
     EXPECT_EQ(FilesBelow("downloads"), QStringList{"MyScenery.zip"});
 }
 

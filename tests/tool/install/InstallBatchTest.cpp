@@ -42,7 +42,7 @@ class InstallBatchTest : public InstallFixture {
         ChangeJournal journal(Path("Fly2"));
         ASSERT_EQ(journal.Entries().size(), 1);
         EXPECT_FALSE(journal.Entries()[0].damaged());
-        EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+        EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
         EXPECT_EQ(Listed(Snapshot("Fly2")), Listed(before));
     }
 };

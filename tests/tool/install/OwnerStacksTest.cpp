@@ -8,6 +8,7 @@
 #include "install/AddonRemoval.h"
 #include "install/InstallPlan.h"
 #include "install/ui/InstallationBoxes.h"
+#include "install/ui/RemovalBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Progress.h"
 
@@ -105,8 +106,8 @@ class OwnerStacksTest : public InstallFixture {
         EXPECT_TRUE(library.Load());
         const int index = library.IndexOf(id);
         ASSERT_GE(index, 0) << id;
-        const Outcome removed =
-            RemoveAddon(Path("Fly2/"), PlanRemoval(library, index), false, [](const QString&) {}, NoProgress());
+        const Outcome removed = RemovalBoxes(RemoveAddon(
+            Path("Fly2/"), PlanRemoval(library, index), false, [](const QString&) {}, NoProgress()));
         ASSERT_EQ(removed.box(), Outcome::Box::Info) << removed.text().toStdString();
         model_.Remove(id);
     }

@@ -5,6 +5,7 @@
 #include "fs/FileUtils.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
+#include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 
 #include <cerrno>
@@ -75,13 +76,14 @@ TEST_F(ChangeJournalTest, UndoPutsBackEveryKindOfChangeAndForgetsTheEntry) {
     EXPECT_EQ(entries[0].FileCount(), 7);
     EXPECT_FALSE(journal.Folder().startsWith(fly_));
 
-    const Outcome undone = UndoNewest(journal, 1);
-    EXPECT_EQ(undone.text(), QString::fromUtf8("Annulé : « Essai »"));
+    const UndoReport undone = UndoNewest(journal, 1);
+    EXPECT_EQ(undone.stop, UndoReport::Stop::None);
+    EXPECT_EQ(undone.undone, QStringList{"Essai"});
     EXPECT_EQ(Tree("Fly2"), before_);
     EXPECT_EQ(QFile::permissions(F("data/one.txt")) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
               program);
     EXPECT_TRUE(journal.Entries().isEmpty());
-    EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Aucune opération à annuler."));
+    EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::Nothing);
 }
 
 TEST_F(ChangeJournalTest, TwoUndosTakeBackTheTwoLastOperationsNewestFirst) {
@@ -98,9 +100,9 @@ TEST_F(ChangeJournalTest, TwoUndosTakeBackTheTwoLastOperationsNewestFirst) {
     ChangeJournal journal = Journal();
     ASSERT_EQ(journal.Entries().size(), 2);
     EXPECT_EQ(journal.Entries()[0].operation, QStringLiteral("a=3"));
-    EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Annulé : « a=3 »"));
+    EXPECT_EQ(UndoNewest(journal, 1).undone, QStringList{"a=3"});
     EXPECT_EQ(Read("Fly2/system/fly.ini"), "a=2");
-    EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Annulé : « a=2 »"));
+    EXPECT_EQ(UndoNewest(journal, 1).undone, QStringList{"a=2"});
     EXPECT_EQ(Tree("Fly2"), before_);
 }
 
@@ -112,12 +114,11 @@ TEST_F(ChangeJournalTest, AFileChangedSinceIsNamedAndNothingIsUndone) {
     WriteFile(F("system/fly.ini"), "changed by hand");
     const QMap<QString, QByteArray> changed = Tree("Fly2");
     ChangeJournal journal = Journal();
-    const Outcome refused = UndoNewest(journal, 1);
-    EXPECT_EQ(refused.box(), Outcome::Box::Error);
-    EXPECT_EQ(refused.text(),
-              QString::fromUtf8("Impossible d'annuler « Essai » : ces fichiers ont été modifiés "
-                                "depuis :\n") +
-                  F("system/fly.ini"));
+    const UndoReport refused = UndoNewest(journal, 1);
+    EXPECT_EQ(refused.stop, UndoReport::Stop::ChangedSince);
+    EXPECT_EQ(refused.operation, "Essai");
+    EXPECT_EQ(refused.changed, QStringList{F("system/fly.ini")});
+    EXPECT_TRUE(refused.undone.isEmpty());
     EXPECT_EQ(Tree("Fly2"), changed);
     EXPECT_EQ(journal.Entries().size(), 1);
 }
@@ -132,13 +133,13 @@ TEST_F(ChangeJournalTest, AFailureHalfWayPutsEverythingBackAsItWas) {
     CreateFile("Fly2/modules/pc/a.dll", "someone else's");
     const QMap<QString, QByteArray> blocked = Tree("Fly2");
     ChangeJournal journal = Journal();
-    const Outcome refused = UndoNewest(journal, 1);
-    EXPECT_EQ(refused.box(), Outcome::Box::Error) << refused.text().toStdString();
+    const UndoReport refused = UndoNewest(journal, 1);
+    EXPECT_TRUE(refused.failed()) << refused.failure.path.toStdString();
     EXPECT_EQ(Tree("Fly2"), blocked);
     EXPECT_EQ(journal.Entries().size(), 1);
     ASSERT_TRUE(RemoveFile(F("modules/pc/a.dll")));
     EXPECT_EQ(Tree("Fly2"), after);
-    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
     EXPECT_EQ(Tree("Fly2"), before_);
 }
 
@@ -162,7 +163,7 @@ TEST_F(ChangeJournalTest, AnOperationKilledAtAnyStepIsUndoneWhole) {
         const QList<JournalEntry> entries = journal.Entries();
         ASSERT_EQ(entries.size(), 1) << "step " << at;
         EXPECT_FALSE(entries[0].ended);
-        EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info) << "step " << at;
+        EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None) << "step " << at;
         EXPECT_EQ(Tree("Fly2"), before_) << "step " << at;
     }
 }
@@ -185,7 +186,7 @@ TEST_F(ChangeJournalTest, ACopyWhereClonesAreRefusedFallsBackToTheSameBytes) {
     ChangeJournal journal = Journal();
     ASSERT_EQ(journal.Entries().size(), 1);
     EXPECT_EQ(journal.Entries()[0].steps.last().after, FingerprintOf(F("scenery/copy.pod")));
-    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
     EXPECT_FALSE(QFile::exists(F("scenery/copy.pod")));
 }
 
@@ -215,7 +216,7 @@ TEST_F(ChangeJournalTest, AnEntryThatCantBeSealedReadsAsInterruptedAndIsTold) {
     ASSERT_EQ(journal.Entries().size(), 1);
     EXPECT_FALSE(journal.Entries()[0].damaged());
     EXPECT_FALSE(journal.Entries()[0].ended);
-    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
     EXPECT_EQ(Tree("Fly2"), before_);
 }
 
@@ -248,7 +249,7 @@ TEST_F(ChangeJournalTest, PruningKeepsTheLastEntriesAndDropsOldOrLargeOnes) {
     limits.keepDays = -1;
     journal.Prune(limits);
     EXPECT_EQ(journal.Entries().size(), 3);
-    EXPECT_EQ(UndoNewest(journal, 3).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 3).stop, UndoReport::Stop::None);
     EXPECT_EQ(Read("Fly2/system/fly.ini"), QByteArray(1000, char('a' + 21)));
 }
 

@@ -76,17 +76,22 @@ class DamagedEntryTest : public TempFolderTest {
         ASSERT_EQ(entries.size(), 1);
         const QString line = EntryLine(entries[0]);
         EXPECT_EQ(line.contains(QString::fromUtf8("endommagée")), !tolerated) << line.toStdString();
-        const Outcome undone = UndoNewest(journal, 1);
+        const UndoReport undone = UndoNewest(journal, 1);
         if (tolerated) {
-            EXPECT_EQ(undone.text(), QString::fromUtf8("Annulé : « Activation *.DLL »"));
+            EXPECT_EQ(undone.stop, UndoReport::Stop::None);
+            EXPECT_EQ(undone.undone, QStringList{"Activation *.DLL"});
             EXPECT_EQ(Tree("Fly2"), before_);
         } else {
-            // Refused before any question is asked.
-            EXPECT_EQ(UndoQuestion(entries, 1).text(), undone.text());
-            EXPECT_EQ(undone.box(), Outcome::Box::Error);
-            EXPECT_TRUE(undone.text().startsWith(QString::fromUtf8("Impossible d'annuler : l'entrée ") + file))
-                << undone.text().toStdString();
-            EXPECT_TRUE(undone.text().endsWith(QString::fromUtf8("Rien n'a été changé.")));
+            // Refused before any question is asked, naming the entry file and what is wrong with it.
+            const Result<QString, UndoReport> question = UndoQuestion(entries, 1);
+            ASSERT_FALSE(question);
+            EXPECT_EQ(undone.stop, UndoReport::Stop::Damaged);
+            EXPECT_EQ(undone.failure.path, file);
+            EXPECT_EQ(undone.failure.reason, entries[0].damage);
+            EXPECT_EQ(question.failure().stop, undone.stop);
+            EXPECT_EQ(question.failure().failure.path, file);
+            EXPECT_EQ(question.failure().failure.reason, undone.failure.reason);
+            EXPECT_TRUE(undone.undone.isEmpty());
             EXPECT_EQ(Tree("Fly2"), after_);
             EXPECT_EQ(journal.Entries().size(), 1);
         }
@@ -175,7 +180,7 @@ TEST_F(DamagedEntryTest, AnEntryOfTheFirstFormatIsUndone) {
                   "\nend\n");
     ASSERT_EQ(journal.Entries().size(), 1);
     EXPECT_TRUE(EntryLine(journal.Entries()[0]).endsWith("   Activation *.DLL   (1 fichier)"));
-    EXPECT_EQ(UndoNewest(journal, 1).text(), QString::fromUtf8("Annulé : « Activation *.DLL »"));
+    EXPECT_EQ(UndoNewest(journal, 1).undone, QStringList{"Activation *.DLL"});
     EXPECT_EQ(Read("Fly2/modules/pc/A.DLL"), "a");
 }
 

@@ -5,6 +5,7 @@
 
 #include "fs/FileUtils.h"
 #include "fs/Outcome.h"
+#include "shell/ui/FailureBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ TEST(ShowOutcomeTest, TheLogicsBoxesReachTheUserWithTheirKindAndCaption) {
          "Impossible de créer un fichier de SAUVEGARDE"},
         {BackupFailed(file, {file, "journal plein", true}), Kind::Error, "",
          QString::fromUtf8("Ces fichiers n'ont pas été changés :\n\n") + file + "\nRaison : journal plein"},
-        {MakeFolderChain("/proc/none", "a/b"), Kind::Message, "",
+        {FoldersNotMade(MakeFolderChain("/proc/none", "a/b").failure()), Kind::Message, "",
          "Erreur, création de sous répertoires impossible"},
     };
     for (const auto& c : cases) {

@@ -41,18 +41,15 @@ TEST_F(ImporterOutlivesTool, EntryRunsUntilTheImporterEndsThenIsUndone) {
     EXPECT_TRUE(EntryLine(entries[0]).endsWith(QLatin1String(" en cours")))
         << EntryLine(entries[0]).toStdString();
     const QMap<QString, QByteArray> during = State();
-    const Outcome refused = UndoAll();
-    EXPECT_EQ(refused.box(), Outcome::Box::Error);
-    EXPECT_TRUE(refused.text().contains(
-        QString::fromUtf8("le programme %1 qu'elle a lancé tourne encore").arg(StandIn())))
-        << refused.text().toStdString();
+    const UndoReport refused = UndoAll();
+    EXPECT_EQ(refused.stop, UndoReport::Stop::Running);
+    EXPECT_EQ(refused.failure.path, StandIn());
     EXPECT_EQ(State(), during);
 
     CreateFile("work/go", {});
     ASSERT_TRUE(QTest::qWaitFor(
         [this] { return QFileInfo::exists(Mark(QStringLiteral("done"))) && !EntryRunning(); }, Deadline));
-    const Outcome undone = UndoAll();
-    EXPECT_EQ(undone.box(), Outcome::Box::Info) << undone.text().toStdString();
+    EXPECT_EQ(UndoAll().stop, UndoReport::Stop::None);
     EXPECT_EQ(State(), before);
     EXPECT_EQ(JournalFiles(), QStringList());
 }

@@ -46,19 +46,20 @@ TEST_F(RemovalKillSweep, KilledBeforeEachDiskChangeThenRecoveredAtTheNextStart) 
     ASSERT_NE(Consistent(), before_);
     ChangeJournal journal(fly_);
     ASSERT_EQ(journal.Entries().value(0).operation, RemovalName("A"));
-    EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+    EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
     ASSERT_EQ(Consistent(), before_);
 
     for (int kill = 1; kill <= whole.diskChanges; ++kill) {
         SCOPED_TRACE("killed before disk change " + std::to_string(kill));
         ASSERT_TRUE(Run(kill).killed);
-        const Outcome recovered = RecoverAddonLibrary(fly_);
-        EXPECT_TRUE(recovered.ok() ||
-                    recovered.text().startsWith(QString::fromUtf8("La désinstallation interrompue de « A » a été annulée")))
-            << recovered.text().toStdString();
+        const LibraryRecovery recovered = RecoverAddonLibrary(fly_);
+        EXPECT_TRUE(recovered.pending.isEmpty() ||
+                    (recovered.pending == RemovalName("A") && recovered.undoable &&
+                     recovered.undo.stop == UndoReport::Stop::None))
+            << recovered.pending.toStdString();
         // Killed before the library said a removal began: its entry, if any, holds nothing of the library.
         if (journal.Entries().value(0).operation == RemovalName("A")) {
-            EXPECT_EQ(UndoNewest(journal, 1).box(), Outcome::Box::Info);
+            EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::None);
         }
         EXPECT_EQ(Consistent(), before_);
         EXPECT_EQ(journal.Entries().value(0).operation, InstallationName(InstallType::Scenery));

@@ -165,8 +165,8 @@ QStringList SweepFixture::JournalFiles() const {
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-Outcome SweepFixture::UndoAll() const {
+UndoReport SweepFixture::UndoAll() const {
     ChangeJournal journal(fly_);
     const qsizetype entries = journal.Entries().size();
-    return entries == 0 ? Outcome{} : UndoNewest(journal, int(entries));
+    return entries == 0 ? UndoReport{} : UndoNewest(journal, int(entries));
 }

@@ -2,7 +2,7 @@
 
 #include "SettingsTest.h"
 
-#include "fs/Outcome.h"
+#include "journal/UndoReport.h"
 
 #include <QMap>
 #include <QString>
@@ -30,9 +30,9 @@ class SweepFixture : public SettingsTest {
     QMap<QString, QByteArray> State() const;
     // All that the journal's folder holds: entries, stores, what a killed writer left.
     QStringList JournalFiles() const;
-    // Undoes every entry of the journal, as "Annuler jusqu'à la sélection" on its oldest row; no box when
-    // there is none.
-    Outcome UndoAll() const;
+    // Undoes every entry of the journal, as "Annuler jusqu'à la sélection" on its oldest row; nothing
+    // undone and nothing stopped when there is none.
+    UndoReport UndoAll() const;
     QString Mark(const QString& name) const { return Path(QStringLiteral("work/") + name); }
     QString StandIn() const { return Path(QStringLiteral("work/importer")); }
 

@@ -57,9 +57,9 @@ class ToolKillSweep : public SweepFixture, public ::testing::WithParamInterface<
     // A killed writer's unfinished entry file is no entry: the next operation's prune takes it away.
     void ExpectUndone(Tally& tally) const {
         const bool journaled = !ChangeJournal(fly_).Entries().isEmpty();
-        const Outcome undone = UndoAll();
+        const UndoReport undone = UndoAll();
         ++(journaled ? tally.undone : tally.nothingJournaled);
-        EXPECT_TRUE(!journaled || undone.box() == Outcome::Box::Info) << undone.text().toStdString();
+        EXPECT_TRUE(!journaled || undone.stop == UndoReport::Stop::None) << undone.failure.path.toStdString();
         EXPECT_EQ(State(), before_);
         const QStringList left = JournalFiles();
         const QStringList unfinished = left.filter(QRegularExpression(QStringLiteral("^\\d+\\.new$")));

@@ -1,9 +1,9 @@
 #include "activation/ui/ActivationWindow.h"
 
 #include "activation/ActivationListing.h"
-#include "fs/Failures.h"
 #include "journal/JournalScope.h"
 #include "shell/Settings.h"
+#include "shell/ui/FailureBoxes.h"
 #include "shell/ui/ShowOutcome.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "activation/ui/DllFolderBackupBoxes.h"
 
-#include "fs/Failures.h"
+#include "shell/ui/FailureBoxes.h"
 
 #include <QCoreApplication>
 

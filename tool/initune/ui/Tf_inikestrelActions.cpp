@@ -11,6 +11,7 @@
 #include "shell/Dialogs.h"
 #include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
+#include "shell/ui/FailureBoxes.h"
 #include "shell/ui/ShowOutcome.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "install/ui/InstallationBoxes.h"
 
-#include "fs/FileUtils.h"
+#include "shell/ui/FailureBoxes.h"
 
 #include <QCoreApplication>
 

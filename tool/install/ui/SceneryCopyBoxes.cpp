@@ -1,6 +1,6 @@
 #include "install/ui/SceneryCopyBoxes.h"
 
-#include "fs/FileUtils.h"
+#include "shell/ui/FailureBoxes.h"
 
 #include <QCoreApplication>
 

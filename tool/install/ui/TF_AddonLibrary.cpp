@@ -3,6 +3,7 @@
 #include "fs/Outcome.h"
 #include "install/AddonRemoval.h"
 #include "install/ui/InstallWidgets.h"
+#include "install/ui/RemovalBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
@@ -109,7 +110,7 @@ void TF_AddonLibrary::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    ShowOutcome(RecoverAddonLibrary(AppSettings().FlyFolder));
+    ShowOutcome(RecoveryBoxes(RecoverAddonLibrary(AppSettings().FlyFolder)));
     Refresh();
 }
 
@@ -233,8 +234,9 @@ void TF_AddonLibrary::RemoveClick() {
     Outcome outcome;
     {
         TF_Progress progress(this, TF_AddonLibrary::tr("Désinstallation en cours"));
-        outcome = RemoveAddon(AppSettings().FlyFolder, plan, keepChanged,
-                              [this](const QString& line) { log_->appendPlainText(line); }, progress);
+        outcome = RemovalBoxes(RemoveAddon(
+            AppSettings().FlyFolder, plan, keepChanged,
+            [this](const QString& line) { log_->appendPlainText(line); }, progress));
     }
     ShowOutcome(outcome);
     Refresh();

@@ -1,12 +1,12 @@
 #include "install/ui/TF_SceneryCopy.h"
 
-#include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "install/ui/InstallWidgets.h"
 #include "install/ui/SceneryCopyBoxes.h"
 #include "journal/JournalScope.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
+#include "shell/ui/FailureBoxes.h"
 #include "shell/ui/ShowOutcome.h"
 #include "shell/ui/TF_Progress.h"
 

@@ -1,12 +1,13 @@
 #include "shell/ui/TF_History.h"
 
-#include "fs/Failures.h"
 #include "fs/Outcome.h"
 #include "journal/ChangeJournal.h"
 #include "journal/JournalUndo.h"
 #include "shell/Dialogs.h"
 #include "shell/Settings.h"
+#include "shell/ui/FailureBoxes.h"
 #include "shell/ui/ShowOutcome.h"
+#include "shell/ui/UndoBoxes.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -54,7 +55,7 @@ void UndoShown(QList<JournalEntry> shown, int id, const Redisplay& redisplay) {
             ShowInfo(TF_History::tr("Cette opération n'est plus dans l'historique des modifications."));
             return;
         }
-        const Outcome question = UndoQuestion(shown, count);
+        const Outcome question = UndoQuestionBoxes(UndoQuestion(shown, count));
         if (question.box() != Outcome::Box::Question) {
             ShowOutcome(question);
             return;
@@ -62,7 +63,7 @@ void UndoShown(QList<JournalEntry> shown, int id, const Redisplay& redisplay) {
         if (!ShowOutcome(question))
             return;
         if (StillNewest(journal, shown.mid(0, count))) {
-            ShowOutcome(UndoEntries(journal, shown.mid(0, count)));
+            ShowOutcome(UndoBoxes(UndoEntries(journal, shown.mid(0, count))));
             return;
         }
         shown = journal.Entries();
@@ -168,7 +169,7 @@ void TF_History::RefreshWhenChanged() {
 
 void TF_History::UndoDownTo(int row) {
     if (row < 0 || row >= shown_.size()) {
-        ShowOutcome(UndoQuestion(shown_, 0));
+        ShowOutcome(UndoQuestionBoxes(UndoQuestion(shown_, 0)));
         return;
     }
     UndoShown(shown_, shown_[row].id, [this](const QList<JournalEntry>& entries) { Show(entries); });

@@ -9,6 +9,7 @@
 #include "shell/MainActions.h"
 #include "shell/OwnFilesFolder.h"
 #include "shell/Settings.h"
+#include "shell/ui/FailureBoxes.h"
 #include "shell/ui/ShowOutcome.h"
 #include "wine/WineInstallations.h"
 
@@ -233,7 +234,8 @@ bool TOptionsForm::CheckPaths() {
             ResetCaptions(fields_);
             return false;
         }
-        ShowOutcome(MakeFolderChain(flyFolder, relative));
+        if (const Done made = MakeFolderChain(flyFolder, relative); !made)
+            ShowOutcome(FoldersNotMade(made.failure()));
     }
     FillFields(fields_, AppSettings());
     return true;

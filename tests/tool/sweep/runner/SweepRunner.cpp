@@ -9,7 +9,6 @@
 #include "activation/ActivationProfile.h"
 #include "activation/ActivationSwitch.h"
 #include "fs/FileUtils.h"
-#include "fs/Outcome.h"
 #include "initune/FlyIniTuning.h"
 #include "initune/IniSaving.h"
 #include "install/AddonInstall.h"
@@ -120,7 +119,9 @@ bool RemoveFirstAddon(const Folders& f) {
     if (!library.Load() || library.addons.isEmpty())
         return false;
     const RemovalPlan plan = PlanRemoval(library, 0);
-    return RemoveAddon(f.fly, plan, true, [](const QString&) {}, NoProgress()).box() == Outcome::Box::Info;
+    const RemovalReport removed = RemoveAddon(
+        f.fly, plan, true, [](const QString&) {}, NoProgress());
+    return removed.end == RemovalReport::End::Removed && removed.notChanged.isEmpty() && removed.saved;
 }
 
 const QMap<QString, std::function<bool(const Folders&)>> Operations = {

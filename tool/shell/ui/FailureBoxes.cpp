@@ -1,4 +1,6 @@
-#include "fs/Failures.h"
+#include "shell/ui/FailureBoxes.h"
+
+#include "fs/NativeFs.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -35,4 +37,18 @@ Outcome NotChanged(const QList<Failure>& failures) {
         text += QCoreApplication::translate("Failures", "\nRaison : %1").arg(reason);
     }
     return Outcome::Error(text);
+}
+
+Outcome FoldersNotMade(const Failure& failure) {
+    if (!failure.folderNotMade)
+        return {};
+    return Outcome::Info(
+        QCoreApplication::translate("FileUtils", "Erreur, création de sous répertoires impossible"));
+}
+
+Outcome BackupFailed(const QString& file, const Failure& failure) {
+    if (failure.refused)
+        return NotChanged({{ResolvePath(file), failure.reason, true}});
+    return Outcome::Warning(
+        QCoreApplication::translate("FileUtils", "Impossible de créer un fichier de SAUVEGARDE"));
 }

@@ -8,16 +8,18 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <numeric>
+
 namespace {
 
-// Each name's copy from source into backup added to batch (its index there), or -1 and why in failed.
-QList<qsizetype> PlanCopies(CopyBatch& batch, const QString& source, const QString& backup,
-                            const QStringList& names, QList<Failure>& failed) {
+// Each file's copy into backup under the same name added to batch (its index there), or -1 and why in
+// failed.
+QList<qsizetype> PlanCopies(CopyBatch& batch, const QList<ResolvedPath>& files, const QString& backup,
+                            QList<Failure>& failed) {
     QList<qsizetype> copies;
     const QString realBackup = RealFolder(backup);
-    for (const QString& name : names) {
-        const Done added = AddCopyMakingFolders(batch, Resolve(source + '/' + name),
-                                                Resolve(backup + '/' + name), realBackup);
+    for (const ResolvedPath& file : files) {
+        const Done added = AddCopyMakingFolders(batch, file, Resolve(backup + '/' + file.Name()), realBackup);
         copies << (added ? batch.size() - 1 : -1);
         if (!added)
             failed << added.failure();
@@ -43,17 +45,18 @@ Result<DllFolderBackup> BackupDllFolder(const QString& dllFolderHolder, Progress
         return Failure{backup, QCoreApplication::translate("DllFolderBackup", "Impossible de créer Backup")};
     QStringList names;
     ListNames(source, QStringLiteral("*.*"), names);
-    qint64 bytes = 0;
-    for (const QString& name : names)
-        bytes += FileSize(source + '/' + name);
-    progress.Start(int(names.size()), bytes);
+    QList<ResolvedPath> files;
+    QList<qint64> sizes;
+    for (const QString& name : names) {
+        files << Resolve(source + '/' + name);
+        sizes << FileSize(files.last());
+    }
+    progress.Start(int(names.size()), std::accumulate(sizes.cbegin(), sizes.cend(), qint64(0)));
     DllFolderBackup done;
     CopyBatch batch;
-    const QList<qsizetype> copies = PlanCopies(batch, source, backup, names, done.failed);
-    const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
-        const QString file = source + '/' + names[i];
-        return progress.Step(file, FileSize(file));
-    });
+    const QList<qsizetype> copies = PlanCopies(batch, files, backup, done.failed);
+    const CopyBatch::Ran run =
+        batch.Run(copies, [&](qsizetype i) { return progress.Step(source + '/' + names[i], sizes[i]); });
     for (qsizetype i = 0; i < names.size() && !run.done; ++i)
         if (copies[i] >= 0 && !batch.Placed(copies[i]))
             done.failed << Failure{backup + '/' + names[i], run.done.failure().reason};

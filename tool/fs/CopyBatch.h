@@ -43,6 +43,9 @@ class CopyBatch final {
     // (false: a cancel, and the steps left are not gone through), then its copy is written when it has one
     // (copies[i] >= 0); then Commit. A failure stops it: then none of the copies is in place.
     Ran Run(const QList<qsizetype>& copies, const std::function<bool(qsizetype)>& step);
+    // Where copy i writes, and the folders made for it.
+    const QString& Target(qsizetype i) const { return copies_[i].target; }
+    const QStringList& MadeFolders(qsizetype i) const { return copies_[i].madeFolders; }
     // Whether copy i is in place.
     bool Placed(qsizetype i) const { return copies_[i].placed; }
     // The fingerprint of what copy i writes, taken when a recorder was told of it; else Unknown.

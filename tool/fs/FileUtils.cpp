@@ -138,12 +138,12 @@ Result<QStringList> MakeFolders(const QString& base, const QString& relative) {
     return made;
 }
 
-// Checks a copy inside realWithin and makes the target's missing folders: those made, or why the copy
-// can't be made (a folder's failure named after the target). Checked before any folder is made, so a
-// refused copy leaves no folder behind either.
+// Checks a copy inside realWithin (written: where its write to target lands) and makes the target's missing
+// folders: those made, or why the copy can't be made (a folder's failure named after the target). Checked
+// before any folder is made, so a refused copy leaves no folder behind either.
 Result<QStringList> PrepareCopy(const ResolvedPath& source, const ResolvedPath& target,
-                                const QString& realWithin) {
-    if (!LiesInside(WriteTarget(target), realWithin))
+                                const ResolvedPath& written, const QString& realWithin) {
+    if (!LiesInside(written, realWithin))
         return Outside(target.onDisk);
     if (const Done refused = CopyRefusal(source, target); !refused)
         return refused.failure();
@@ -165,7 +165,8 @@ Done CopyFileMakingFolders(const QString& source, const QString& target, const Q
 
 Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& target,
                            const QString& realWithin) {
-    if (const Result<QStringList> prepared = PrepareCopy(source, target, realWithin); !prepared)
+    if (const Result<QStringList> prepared = PrepareCopy(source, target, WriteTarget(target), realWithin);
+        !prepared)
         return prepared.failure();
     return CopyWholeFile(source, target);
 }
@@ -174,10 +175,11 @@ Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& targe
 // refused for it.
 Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,
                           const QString& realWithin) {
-    const Result<QStringList> prepared = PrepareCopy(source, target, realWithin);
+    const ResolvedPath written = WriteTarget(target);
+    const Result<QStringList> prepared = PrepareCopy(source, target, written, realWithin);
     if (!prepared)
         return prepared.failure();
-    batch.Add(source.onDisk, WriteTarget(target).onDisk, *prepared);
+    batch.Add(source.onDisk, written.onDisk, *prepared);
     return {};
 }
 
@@ -239,7 +241,8 @@ Done MakeDatedBackup(const QString& file) {
 
 Result<QStringList> MakeFoldersOf(const ResolvedPath& target) {
     const QString folder = FolderOfFile(target.onDisk);
-    if (folder.isEmpty() || FolderExists(folder))
+    // An existing folder is named in target as it is on disk already.
+    if (folder.isEmpty() || FolderExists(ResolvedPath{folder, {}}))
         return QStringList{};
     return MakeFolders(QString(), folder);
 }

@@ -61,6 +61,25 @@ void AddTree(Checksum& sum, const QString& folder) {
     }
 }
 
+// The kind of a folder's entry: from the listing's own type where it gives one, else asked of the system
+// (a link's target always is).
+FolderEntry EntryOfType(const QString& name, const QByteArray& path, unsigned char type) {
+    FolderEntry entry{name};
+    if (type == DT_REG || type == DT_DIR) {
+        entry.file = type == DT_REG;
+        entry.folder = type == DT_DIR;
+        return entry;
+    }
+    struct stat st {};
+    if (::stat(path.constData(), &st) == 0) {
+        entry.file = S_ISREG(st.st_mode);
+        entry.folder = S_ISDIR(st.st_mode);
+    }
+    entry.link =
+        type == DT_LNK || (type == DT_UNKNOWN && ::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode));
+    return entry;
+}
+
 } // namespace
 
 QStringList EntryNames(const QString& resolvedFolder) {
@@ -91,18 +110,12 @@ void ReadEntries(int openFolder, const std::function<void(const QString&, unsign
 
 QList<FolderEntry> FolderEntries(const QString& resolved) {
     const QString prefix = resolved.isEmpty() || resolved.endsWith('/') ? resolved : resolved + '/';
+    const QByteArray path = resolved.isEmpty() ? QByteArray(".") : ToNative(resolved);
     QList<FolderEntry> entries;
-    for (const QString& name : EntryNames(resolved)) {
-        const QByteArray path = ToNative(prefix + name);
-        struct stat st {};
-        FolderEntry entry{name};
-        if (::stat(path.constData(), &st) == 0) {
-            entry.file = S_ISREG(st.st_mode);
-            entry.folder = S_ISDIR(st.st_mode);
-        }
-        entry.link = ::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode);
-        entries.append(entry);
-    }
+    ReadEntries(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC),
+                [&](const QString& name, unsigned char type) {
+                    entries.append(EntryOfType(name, ToNative(prefix + name), type));
+                });
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
         const int order = a.name.compare(b.name, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a.name < b.name;

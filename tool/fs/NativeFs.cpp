@@ -116,8 +116,9 @@ qint64 PlainFileSize(const QString& resolved) {
 bool SameEntry(const QString& a, const QString& b) {
     struct stat x {
     }, y{};
-    return !a.isEmpty() && !b.isEmpty() && ::stat(ToNative(a).constData(), &x) == 0 &&
-           ::stat(ToNative(b).constData(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+    // b first: it is most often a copy's target, which doesn't exist yet.
+    return !a.isEmpty() && !b.isEmpty() && ::stat(ToNative(b).constData(), &y) == 0 &&
+           ::stat(ToNative(a).constData(), &x) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
 // What the symbolic link at a resolved path points to, with every link followed; nothing when it is no

@@ -18,15 +18,9 @@ AddonCapture::AddonCapture(const InstallRequest& request)
     addon_.source = ResolvePath(request.sourceFolder);
 }
 
-Done AddonCapture::BeforeCopy(const QString& target) {
+Done AddonCapture::BeforeCopy(const QString& path) {
     if (!loaded_)
         return {};
-    const QString path = WriteTarget(target);
-    QStringList& missing = missingFolders_[path];
-    missing.clear();
-    for (QString folder = FolderOfFile(path); !folder.isEmpty() && !FolderExists(folder);
-         folder = FolderOfFile(folder))
-        missing.prepend(folder);
     if (fileAt_.contains(path))
         return {}; // written before by this same add-on: what it replaced is kept already
     AddonFile file{path, FingerprintOf(path), {}, {}};
@@ -46,10 +40,10 @@ Done AddonCapture::BeforeCopy(const QString& target) {
     return {};
 }
 
-void AddonCapture::AfterCopy(const QString& target, bool copied, const Fingerprint& written) {
+void AddonCapture::AfterCopy(const QString& path, bool copied, const Fingerprint& written,
+                             const QStringList& madeFolders) {
     if (!loaded_)
         return;
-    const QString path = WriteTarget(target);
     if (const qsizetype i = fileAt_.value(path, -1); i >= 0) {
         AddonFile& file = addon_.files[i];
         if (copied)
@@ -57,9 +51,8 @@ void AddonCapture::AfterCopy(const QString& target, bool copied, const Fingerpri
         else if (file.after.kind == Fingerprint::Kind::Absent)
             ForgetFile(i);
     }
-    for (const QString& folder : missingFolders_.take(path))
-        if (copied && FolderExists(folder))
-            addon_.folders << ResolvePath(folder);
+    if (copied)
+        addon_.folders << madeFolders;
 }
 
 Done AddonCapture::BeforeImport() {

@@ -16,12 +16,14 @@ class AddonCapture final {
     // The library as read: its failure says why it can't take the add-on (damaged).
     const Done& Loaded() const { return loaded_; }
 
-    // Before target is written: keeps what it holds; a failure means it must not be written.
-    Done BeforeCopy(const QString& target);
-    // After it (others may be written in between): whether the copy was made, and the fingerprint of what
-    // was written when the copy knows it (Unknown: read from the target).
-    void AfterCopy(const QString& target, bool copied,
-                   const Fingerprint& written = {Fingerprint::Kind::Unknown, 0, 0});
+    // Before a file is written at path (resolved: where the write lands): keeps what it holds; a failure
+    // means it must not be written.
+    Done BeforeCopy(const QString& path);
+    // After it (others may be written in between): whether the copy was made, the fingerprint of what was
+    // written when the copy knows it (Unknown: read from the file), and the folders made for it.
+    void AfterCopy(const QString& path, bool copied,
+                   const Fingerprint& written = {Fingerprint::Kind::Unknown, 0, 0},
+                   const QStringList& madeFolders = {});
     Done BeforeImport();
     // After the importer ran: what it changed is noted whatever its end; the import itself only when it
     // succeeded (ran: the program as it ran), since a removal imports it again.
@@ -39,7 +41,6 @@ class AddonCapture final {
     Done loaded_;
     Addon addon_;
     QHash<QString, qsizetype> fileAt_; // each file of addon_ by its path
-    QHash<QString, QStringList> missingFolders_; // by target: its folders that its copy will make
     QHash<QString, Fingerprint> beforeImport_;
     QHash<QString, DatabaseFile> kept_; // database files kept before an import, not in the library's base
 };

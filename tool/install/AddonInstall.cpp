@@ -73,21 +73,26 @@ CopyBatch::Contents EntryContents(Session& s, int position) {
 Done AddFile(Session& s, const InstallStep& step, CopyBatch& batch) {
     if (!step.refusal.isEmpty() && !step.folderBlocked)
         return Failure{step.source, step.refusal};
-    if (const Done kept = s.capture.BeforeCopy(step.target); !kept)
+    const QString target = WriteTarget(step.to).onDisk;
+    if (const Done kept = s.capture.BeforeCopy(target); !kept)
         return Failure{step.source, kept.failure().reason};
     const Result<QStringList> made = MakeFoldersOf(step.to);
     if (!made) {
         if (made.failure().folderNotMade)
             s.done.foldersNotMade << made.failure();
-        s.capture.AfterCopy(step.target, false);
+        s.capture.AfterCopy(target, false);
         return Failure{step.source, made.failure().reason, made.failure().refused};
     }
-    const QString target = WriteTarget(step.to).onDisk;
     if (step.file.entry >= 0)
         batch.AddFrom(EntryContents(s, step.file.entry), target, *made);
     else
         batch.Add(step.file.path.onDisk, target, *made);
     return {};
+}
+
+// What copy i of batch did, told to the library's capture.
+void Captured(Session& s, const CopyBatch& batch, qsizetype i) {
+    s.capture.AfterCopy(batch.Target(i), batch.Placed(i), batch.Written(i), batch.MadeFolders(i));
 }
 
 void Finished(Session& s, const InstallStep& step, const Done& copied) {
@@ -96,7 +101,18 @@ void Finished(Session& s, const InstallStep& step, const Done& copied) {
             Failure{step.source, step.refusal.isEmpty() ? copied.failure().reason : step.refusal}));
     ++s.done.installed;
     s.log(QCoreApplication::translate("AddonInstall", "Installed: %1").arg(step.target));
-    MarkInstalled(step);
+}
+
+// The rename of a step's source to its ".installed" name.
+QPair<ResolvedPath, ResolvedPath> Mark(const InstallStep& step) {
+    return {step.file.path,
+            ResolveBeside(step.file.path, step.file.path.onDisk + QStringLiteral(".installed"))};
+}
+
+// The marks of the sources installed, made together as MarkInstalled makes one.
+void MarkAllInstalled(const Session& s, const QList<QPair<ResolvedPath, ResolvedPath>>& marks) {
+    if (!marks.isEmpty())
+        (void)RenameAllNoReplace(marks, RealFolder(s.request.sourceFolder));
 }
 
 // The copy of one step as a batch of its own.
@@ -105,7 +121,7 @@ Done CopyAlone(Session& s, const InstallStep& step) {
     if (const Done added = AddFile(s, step, batch); !added)
         return added;
     const CopyBatch::Ran run = batch.Run({0}, [](qsizetype) { return true; });
-    s.capture.AfterCopy(step.target, batch.Placed(0), batch.Written(0));
+    Captured(s, batch, 0);
     return run.done;
 }
 
@@ -143,18 +159,6 @@ QString CancelledLine(qsizetype done, qsizetype all) {
         .arg(all - done);
 }
 
-// The sources of the copies in place that are marked installed, told to the journal at once.
-void PlanMarks(const QList<InstallStep>& steps, qsizetype from, const QList<qsizetype>& copies,
-               const CopyBatch& batch) {
-    QList<QPair<QString, QString>> marks;
-    for (qsizetype i = 0; i < copies.size(); ++i)
-        if (copies[i] >= 0 && batch.Placed(copies[i]) && steps[from + i].rename == InstallStep::Rename::Yes)
-            marks.append({steps[from + i].file.path.onDisk,
-                          steps[from + i].file.path.onDisk + QStringLiteral(".installed")});
-    // A plan the journal can't take only costs the batch: each rename is then told, or refused, alone.
-    (void)PlanRenames(marks);
-}
-
 // What a copy of the batch that failed says: its own reason, why the batch was refused before any copy
 // (the journal of changes can't record it), or which copy stopped it.
 Failure BatchFailure(const Failure& failure, const QString& target) {
@@ -182,16 +186,20 @@ bool InstallFiles(Session& s, qsizetype from, qsizetype to) {
     const CopyBatch::Ran run = batch.Run(copies, [&](qsizetype i) {
         return s.progress.Step(steps[from + i].source, steps[from + i].file.size);
     });
-    PlanMarks(steps, from, copies, batch);
+    QList<QPair<ResolvedPath, ResolvedPath>> marks;
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype copy = copies[i - from];
         if (copy >= 0 && !batch.Placed(copy) && !run.done)
             results[i - from] = BatchFailure(run.done.failure(), steps[i].target);
         if (copy >= 0)
-            s.capture.AfterCopy(steps[i].target, batch.Placed(copy), batch.Written(copy));
-        if (!run.cancelled || i < from + run.reached)
-            Finished(s, steps[i], results[i - from]);
+            Captured(s, batch, copy);
+        if (run.cancelled && i >= from + run.reached)
+            continue;
+        Finished(s, steps[i], results[i - from]);
+        if (results[i - from] && steps[i].rename == InstallStep::Rename::Yes)
+            marks << Mark(steps[i]);
     }
+    MarkAllInstalled(s, marks);
     if (run.cancelled)
         s.log(CancelledLine(from + run.reached, steps.size()));
     return !run.cancelled;

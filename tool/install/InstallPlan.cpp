@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -22,6 +23,7 @@ struct Walk final {
     QString sourceFolder; // a source folder's real path; empty for an archive
     QHash<QString, QString> made;
     AddonLibrary library;
+    QSet<QString> folders; // the steps' folders found there already, as the steps name them
 };
 
 QString KeyOf(QString onDisk) {
@@ -85,7 +87,13 @@ bool FolderBlocked(const QString& folder) {
 // The step's folder, when it is missing and not made by an earlier step, is made for this one, with every
 // level of it that is missing.
 void NoteFolder(Walk& w, InstallStep& step) {
-    if (FolderExists(step.folder) || w.made.contains(Key(step.folder)))
+    if (w.folders.contains(step.folder))
+        return;
+    if (FolderExists(step.folder)) {
+        w.folders.insert(step.folder);
+        return;
+    }
+    if (w.made.contains(Key(step.folder)))
         return;
     step.newFolder = OnDisk(w, ResolvePath(step.folder));
     step.folderBlocked = FolderBlocked(step.folder);
@@ -104,21 +112,23 @@ void NoteFolder(Walk& w, InstallStep& step) {
 }
 
 // The refusals that leave every folder as it is. An archive's names were checked with its table.
-QString PathRefusal(const Walk& w, const InstallStep& step) {
+QString PathRefusal(const Walk& w, const InstallStep& step, bool there) {
     if (step.dex && !IsPlainDexName(step.to.Name()))
         return QCoreApplication::translate("InstallPlan",
                                            "nom que l'importateur lirait comme autre chose qu'un fichier");
     if (step.file.entry < 0 && !LiesInside(step.file.path, w.sourceFolder))
         return QCoreApplication::translate("InstallPlan", "hors du répertoire source");
-    if (!LiesInside(WriteTarget(step.to), RealFolder(step.folder)))
+    if (!LiesInside(there ? WriteTarget(step.to) : step.to, RealFolder(step.folder)))
         return QCoreApplication::translate("InstallPlan", "la copie sortirait de son répertoire");
     return {};
 }
 
-// The failures of the copy itself, once its folder is there.
-QString CopyRefusal(const SourceFile& source, const ResolvedPath& target) {
+// The failures of the copy itself, once its folder is there (there: an entry has the target's name).
+QString CopyRefusal(const SourceFile& source, const ResolvedPath& target, bool there) {
     if (source.entry < 0 && !FileExists(source.path))
         return QCoreApplication::translate("InstallPlan", "fichier source introuvable");
+    if (!there)
+        return {};
     if (source.entry < 0 && SameFile(source.path, target))
         return QCoreApplication::translate("InstallPlan", "la copie serait le fichier source lui-même");
     if (FolderExists(target))
@@ -126,10 +136,10 @@ QString CopyRefusal(const SourceFile& source, const ResolvedPath& target) {
     return {};
 }
 
-InstallStep::Rename PlanRename(Walk& w, const QString& source) {
+InstallStep::Rename PlanRename(Walk& w, const ResolvedPath& source) {
     if (!w.request.renameSources)
         return InstallStep::Rename::No;
-    const ResolvedPath renamed = Resolve(source + QStringLiteral(".installed"));
+    const ResolvedPath renamed = ResolveBeside(source, source.onDisk + QStringLiteral(".installed"));
     if (WillExist(w, renamed))
         return InstallStep::Rename::Blocked;
     w.made.insert(KeyOf(renamed.onDisk), renamed.onDisk);
@@ -152,22 +162,23 @@ InstallStep Decide(Walk& w, const SourceFile& file, const QString& folder, const
     step.dex = dex;
     step.to = Resolve(folder + name);
     step.to.onDisk = step.target = OnDisk(w, step.to.onDisk);
+    const bool there = PathExists(step.to);
     if (dex)
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
-        step.refusal = PathRefusal(w, step);
+        step.refusal = PathRefusal(w, step, there);
     if (!dex && step.refusal.isEmpty())
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
-        step.refusal = CopyRefusal(file, step.to);
+        step.refusal = CopyRefusal(file, step.to, there);
     if (!step.refusal.isEmpty())
         return step;
-    step.replaces = WillExist(w, step.to);
+    step.replaces = there || w.made.contains(KeyOf(step.to.onDisk));
     if (step.replaces && !w.made.contains(KeyOf(step.to.onDisk)))
         step.owner = w.library.OwnerName(WriteTarget(step.to).onDisk);
     w.made.insert(KeyOf(step.to.onDisk), step.target);
     if (file.entry < 0)
-        step.rename = PlanRename(w, file.path.onDisk);
+        step.rename = PlanRename(w, file.path);
     if (dex)
         step.importer = ImporterOf(w.request, folder);
     return step;
@@ -287,7 +298,7 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
             QCoreApplication::translate("InstallPlan", "Répertoire Source manaquant pour installer!");
         return plan;
     }
-    Walk walk{request, WithBackslash(request.flyFolder), {}, {}, AddonLibrary(request.flyFolder)};
+    Walk walk{request, WithBackslash(request.flyFolder), {}, {}, AddonLibrary(request.flyFolder), {}};
     plan.refusal = DestinationProblem(walk);
     if (!plan.refusal.isEmpty())
         return plan;
@@ -308,7 +319,7 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
     const bool installs = std::any_of(plan.steps.cbegin(), plan.steps.cend(),
                                       [](const InstallStep& step) { return step.refusal.isEmpty(); });
     if (plan.source.archive && installs)
-        plan.archiveRename = PlanRename(walk, plan.source.root);
+        plan.archiveRename = PlanRename(walk, Resolve(plan.source.root));
     return plan;
 }
 

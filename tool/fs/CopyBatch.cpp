@@ -172,8 +172,8 @@ Done CopyBatch::Commit() {
         folders.insert(FolderOf(copy.target));
     }
     for (const QString& folder : folders)
-        if (!FlushFolder(folder))
-            return SystemFailure(folder, errno);
+        if (Done flushed = FlushFolder(folder); !flushed)
+            return flushed;
     return {};
 }
 

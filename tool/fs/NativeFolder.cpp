@@ -1,5 +1,6 @@
 #include "fs/NativeFolder.h"
 
+#include "fs/ChangeRecorder.h"
 #include "fs/FileHash.h"
 #include "fs/Fingerprint.h"
 #include "fs/NativeText.h"
@@ -127,12 +128,13 @@ bool MatchesMask(const QString& name, const QString& mask) {
     return mask == QLatin1String("*.*") || Matches(name, mask);
 }
 
-bool FlushFolder(const QString& folder) {
+Done FlushFolder(const QString& folder) {
     const int fd = ::open(ToNative(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
+    if (fd < 0)
+        return SystemFailure(folder, errno);
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error == 0 ? Done() : Done(SystemFailure(folder, error));
 }
 
 Fingerprint FingerprintOfOpenFile(int fd, Fingerprint::Hash hash) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fs/Fingerprint.h"
+#include "fs/Result.h"
 
 #include <QList>
 #include <QString>
@@ -26,8 +27,8 @@ QStringList ReadEntryNames(int openFolder);
 void ReadEntries(int openFolder, const std::function<void(const QString& name, unsigned char type)>& take);
 // The entries of an already resolved folder, hidden ones included, by name without regard to case.
 QList<FolderEntry> FolderEntries(const QString& resolvedFolder);
-// Flushes a folder's entries to disk.
-[[nodiscard]] bool FlushFolder(const QString& folder);
+// Flushes a folder's entries to disk; a failure names the folder, with the system's error.
+Done FlushFolder(const QString& folder);
 // The fingerprint of a native path as it stands (a final symbolic link is not followed), a file's bytes
 // hashed with hash: the one of the fingerprint it is to be compared with.
 Fingerprint FingerprintOf(const QString& nativePath, Fingerprint::Hash hash = Fingerprint::Hash::Xxh3);

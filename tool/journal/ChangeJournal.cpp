@@ -103,14 +103,14 @@ QString ChangeJournal::StorePath(int id, int index) const {
     return StoreFolder(id) + QString::number(index);
 }
 
-bool ChangeJournal::Remove(const JournalEntry& entry) {
+Done ChangeJournal::Remove(const JournalEntry& entry) {
     if (::unlink(ToNative(entry.file).constData()) != 0 && errno != ENOENT)
-        return false;
+        return SystemFailure(entry.file, errno);
     // An entry whose removal a crash takes back before it reached the disk comes back without its store:
     // an undo that needs the store then fails whole, changing nothing.
     (void)FlushFolder(folder_);
     QDir(StoreFolder(entry.id)).removeRecursively();
-    return true;
+    return {};
 }
 
 void ChangeJournal::Prune(const JournalLimits& limits) {

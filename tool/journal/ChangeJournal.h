@@ -34,8 +34,9 @@ class ChangeJournal final {
     // Where the entry's store keeps the old contents of the step numbered index.
     QString StorePath(int id, int index) const;
     QString StoreFolder(int id) const;
-    // Removes an entry with its store; the entry file goes first, so a half removal leaves no entry.
-    bool Remove(const JournalEntry& entry);
+    // Removes an entry with its store; the entry file goes first, so a half removal leaves no entry. A
+    // failure names the entry's file that stayed.
+    Done Remove(const JournalEntry& entry);
     // Removes the oldest entries beyond the limits, and what killed writers left that is no entry.
     void Prune(const JournalLimits& limits);
 

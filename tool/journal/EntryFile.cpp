@@ -268,8 +268,10 @@ Done EntryWriter::Create(const QString& folder, int id, const QString& operation
     if (done && ::renameat2(AT_FDCWD, ToNative(fresh).constData(), AT_FDCWD, ToNative(path_).constData(),
                             RENAME_NOREPLACE) != 0)
         done = Failed(errno);
-    if (done && !FlushFolder(folder))
-        done = Failed(errno);
+    if (done) {
+        if (const Done flushed = FlushFolder(folder); !flushed)
+            done = Failed(flushed.failure().error);
+    }
     if (!done) {
         ::unlink(ToNative(fresh).constData());
         Close();
@@ -310,8 +312,8 @@ Done EntryWriter::Seal(int files) {
             // ended all the same, and the failure still goes to the user.
             if (::ftruncate(fd_, unended) == 0)
                 (void)::fdatasync(fd_);
-        } else if (!FlushFolder(folder_)) {
-            done = Failed(errno);
+        } else if (const Done flushed = FlushFolder(folder_); !flushed) {
+            done = Failed(flushed.failure().error);
         }
     }
     Close();

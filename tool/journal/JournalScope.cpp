@@ -201,7 +201,7 @@ class EntryRecorder final : public ChangeRecorder {
         const int files = ChangedFiles(changed);
         if (!temporaryLeft && (changed.isEmpty() || (files == 0 && LeftAsItWas(changed)))) {
             writer_.Discard();
-            (void)RemoveWhole(journal_.StoreFolder(id_));
+            (void)RemoveWhole(journal_.StoreFolder(id_)); // what stays goes with the next Prune
             return {};
         }
         return writer_.Seal(files);
@@ -230,8 +230,8 @@ class EntryRecorder final : public ChangeRecorder {
                     .arg(journal_.Folder(), reason)};
     }
 
-    // Keeps the old contents the steps need in the entry's store; false when one can't be kept.
-    bool KeepOldContents(QList<ChangeStep>& steps) {
+    // Keeps the old contents the steps need in the entry's store; the failure of one that can't be kept.
+    Done KeepOldContents(QList<ChangeStep>& steps) {
         bool kept = false;
         for (qsizetype i = 0; i < steps.size(); ++i) {
             if (!NeedsStore(steps[i]))
@@ -239,12 +239,13 @@ class EntryRecorder final : public ChangeRecorder {
             const int number = int(steps_.size() + i);
             steps[i].stored = QString::number(number);
             const StoreBy by = steps[i].kind == Kind::Kept ? StoreBy::Copy : StoreBy::LinkOrCopy;
-            if (!QDir().mkpath(journal_.StoreFolder(id_)) ||
-                !KeepInStore(steps[i].path, journal_.StorePath(id_, number), by))
-                return false;
+            if (!QDir().mkpath(journal_.StoreFolder(id_)))
+                return SystemFailure(journal_.StoreFolder(id_), errno);
+            if (Done stored = KeepInStore(steps[i].path, journal_.StorePath(id_, number), by); !stored)
+                return stored;
             kept = true;
         }
-        return !kept || FlushFolder(journal_.StoreFolder(id_));
+        return kept ? FlushFolder(journal_.StoreFolder(id_)) : Done();
     }
 
     // The copies of steps that were never recorded. One that can't be removed is replaced or refused by
@@ -264,10 +265,9 @@ class EntryRecorder final : public ChangeRecorder {
             journal_.Prune(LoadJournalLimits());
             id_ = journal_.NewId();
         }
-        if (!KeepOldContents(steps)) {
-            const int error = errno;
+        if (const Done kept = KeepOldContents(steps); !kept) {
             ForgetOldContents(steps);
-            return JournalFailure(SystemFailure(journal_.StoreFolder(id_), error).reason);
+            return JournalFailure(kept.failure().reason);
         }
         const Done written = created_ ? writer_.AppendSteps(steps)
                                       : writer_.Create(journal_.Folder(), id_, operation_,

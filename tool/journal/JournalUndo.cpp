@@ -171,11 +171,11 @@ class EntryUndo final {
         const QString redo = Redo(index);
         if (!KeepInStore(step.path, redo) || !RemoveWhole(step.path))
             return false;
-        undone_.push_back([redo, step] { return PutBack(redo, step.path); });
+        undone_.push_back([redo, step] { return bool(PutBack(redo, step.path)); });
         return true;
     }
 
-    bool PutBackStored(const ChangeStep& step) {
+    Done PutBackStored(const ChangeStep& step) {
         putBack_.insert(FolderOfFile(step.path));
         return PutBack(Stored(step), step.path);
     }
@@ -186,14 +186,14 @@ class EntryUndo final {
         const QString redo = Redo(index);
         if (!KeepInStore(step.path, redo) || !PutBackStored(step))
             return false;
-        undone_.push_back([redo, step] { return PutBack(redo, step.path); });
+        undone_.push_back([redo, step] { return bool(PutBack(redo, step.path)); });
         return true;
     }
 
     bool RevertDeletion(const ChangeStep& step) {
         if (!StoreIntact(step) || !PutBackStored(step))
             return false;
-        undone_.push_back([step] { return RemoveWhole(step.path); });
+        undone_.push_back([step] { return bool(RemoveWhole(step.path)); });
         return true;
     }
 

@@ -56,13 +56,17 @@ LanguageChoice StoredLanguageChoice() {
     return LanguageChoice::Automatic;
 }
 
-bool StoreLanguageChoice(LanguageChoice choice) {
+Done StoreLanguageChoice(LanguageChoice choice) {
     if (UserConfigFolder().isEmpty())
-        return false;
+        return Failure{QStringLiteral("flykestrel.conf"),
+                       QCoreApplication::translate("InterfaceLanguage", "dossier personnel inconnu")};
     QSettings settings = UserSettings();
     settings.setValue(ChoiceKey, QLatin1String(ChoiceNames[static_cast<std::size_t>(choice)]));
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() != QSettings::NoError)
+        return Failure{settings.fileName(), QCoreApplication::translate("InterfaceLanguage",
+                                                                        "le fichier ne peut pas être écrit")};
+    return {};
 }
 
 void UseLanguage(Language language) {

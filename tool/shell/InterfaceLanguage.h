@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fs/Result.h"
+
 #include <QProcessEnvironment>
 
 // The language of the tool's texts: French, the language they are written in, or the English translation.
@@ -16,8 +18,9 @@ Language LanguageOf(LanguageChoice choice, const QProcessEnvironment& environmen
 
 // The choice kept in the user's configuration folder; Automatic when none was stored.
 LanguageChoice StoredLanguageChoice();
-// Keeps choice in the user's configuration folder, for the next start; false when it could not be written.
-bool StoreLanguageChoice(LanguageChoice choice);
+// Keeps choice in the user's configuration folder, for the next start; a failure names the file that could
+// not be written.
+Done StoreLanguageChoice(LanguageChoice choice);
 
 // Makes the texts, Qt's own included, follow language: the English translation, or Qt's French texts.
 // Needs the application object; a later call replaces what an earlier one installed.

@@ -1079,6 +1079,17 @@ Procedure F - DEX files (extensions of the navigation database):
     </message>
 </context>
 <context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>dossier personnel inconnu</source>
+        <translation>home folder unknown</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être écrit</source>
+        <translation>the file cannot be written</translation>
+    </message>
+</context>
+<context>
     <name>JournalScope</name>
     <message>
         <source>l&apos;historique des modifications ne peut pas être écrit dans %1 (%2)</source>

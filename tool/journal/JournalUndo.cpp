@@ -76,32 +76,32 @@ class EntryUndo final {
   public:
     EntryUndo(const ChangeJournal& journal, const JournalEntry& entry) : journal_(journal), entry_(entry) {}
 
-    // The path that couldn't be put back, or empty.
-    QString Run() {
+    // Fails with the path that couldn't be put back (a step's own path) and why.
+    Done Run() {
         const RecorderScope unrecorded(nullptr);
         if (!QDir().mkpath(journal_.StoreFolder(entry_.id)))
-            return journal_.StoreFolder(entry_.id);
+            return SystemFailure(journal_.StoreFolder(entry_.id), errno);
         for (qsizetype i = entry_.steps.size() - 1; i >= 0; --i) {
-            if (!Revert(int(i), entry_.steps[i])) {
+            if (const Done reverted = Revert(int(i), entry_.steps[i]); !reverted) {
                 MakeAgain();
-                return entry_.steps[i].path;
+                Failure failure = reverted.failure();
+                failure.path = entry_.steps[i].path;
+                return failure;
             }
         }
         // What came back from the store is in place for good before the entry, and its store, go. A
         // folder that a later step made, and its undo removed again, holds nothing.
         for (const QString& folder : putBack_) {
-            if (!FlushFolder(folder) && FolderExists(folder)) {
+            if (const Done flushed = FlushFolder(folder); !flushed && FolderExists(folder)) {
                 MakeAgain();
-                return folder;
+                return flushed;
             }
         }
         return {};
     }
 
   private:
-    Fingerprint Now(const QString& path) const {
-        return FingerprintOf(path, entry_.HashUsed());
-    }
+    Fingerprint Now(const QString& path) const { return FingerprintOf(path, entry_.HashUsed()); }
     QString Stored(const ChangeStep& step) const {
         return journal_.StorePath(entry_.id, step.stored.toInt());
     }
@@ -109,70 +109,80 @@ class EntryUndo final {
     bool StoreIntact(const ChangeStep& step) const {
         return step.before.kind != Fingerprint::Kind::File || Now(Stored(step)) == step.before;
     }
+    Failure StoreDamaged(const ChangeStep& step) const {
+        return {Stored(step),
+                QCoreApplication::translate("JournalUndo",
+                                            "la copie du contenu d'origine gardée par le journal a changé")};
+    }
     QString Redo(int index) {
         return journal_.StoreFolder(entry_.id) + QStringLiteral("redo-%1-%2").arg(index).arg(++redone_);
     }
 
-    bool Revert(int index, const ChangeStep& step) {
+    Done Revert(int index, const ChangeStep& step) {
         const Fingerprint now = Now(step.kind == Kind::Renamed ? step.to : step.path);
         switch (step.kind) {
         case Kind::Renamed:
             return RevertRename(step, now);
         case Kind::Created:
-            return now.kind == Fingerprint::Kind::Absent || RevertCreation(index, step);
+            return now.kind == Fingerprint::Kind::Absent ? Done() : RevertCreation(index, step);
         case Kind::Replaced:
-            return step.after == step.before || now == step.before || RevertReplacement(index, step);
+            return step.after == step.before || now == step.before ? Done() : RevertReplacement(index, step);
         case Kind::Kept:
             if (now == step.before || step.stored.isEmpty())
-                return true;
+                return {};
             // The program either wrote the file anew or removed it.
             return now.kind == Fingerprint::Kind::Absent ? RevertDeletion(step)
                                                          : RevertReplacement(index, step);
         case Kind::Deleted:
-            return now.kind != Fingerprint::Kind::Absent || RevertDeletion(step);
+            return now.kind != Fingerprint::Kind::Absent ? Done() : RevertDeletion(step);
         case Kind::Temporary:
-            return now.kind == Fingerprint::Kind::Absent || RemoveWhole(step.path);
+            return now.kind == Fingerprint::Kind::Absent ? Done() : RemoveWhole(step.path);
         case Kind::Program:
             return RevertProgram(index, step);
         }
-        return false;
+        return Failure{step.path, {}};
     }
 
     // What a program left in its folder that was not there before goes, and the folder too when the
     // program made it.
-    bool RevertProgram(int index, const ChangeStep& step) {
+    Done RevertProgram(int index, const ChangeStep& step) {
         const QSet<QString> listed = Listed(entry_.steps, index);
         for (const QString& path : ProgramEntries(step))
-            if (!listed.contains(path) &&
-                !RevertCreation(index, {Kind::Created, path, {}, {}, {}, Now(path)}))
-                return false;
+            if (!listed.contains(path))
+                if (const Done removed = RevertCreation(index, {Kind::Created, path, {}, {}, {}, Now(path)});
+                    !removed)
+                    return removed;
         const bool made = step.before.kind == Fingerprint::Kind::Absent &&
-                          Now(step.path).kind == Fingerprint::Kind::Folder &&
-                          EntryNames(step.path).isEmpty();
-        return !made || RevertCreation(index, {Kind::Created, step.path, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}});
+                          Now(step.path).kind == Fingerprint::Kind::Folder && EntryNames(step.path).isEmpty();
+        return made ? RevertCreation(
+                          index, {Kind::Created, step.path, {}, {}, {}, {Fingerprint::Kind::Folder, 0, 0}})
+                    : Done();
     }
 
-    bool RevertRename(const ChangeStep& step, const Fingerprint& now) {
+    Done RevertRename(const ChangeStep& step, const Fingerprint& now) {
         if (now.kind == Fingerprint::Kind::Absent && Matches(Now(step.path), step.before))
-            return true; // never made
-        if (!RenameNoReplace(step.to, step.path))
-            return false;
+            return {}; // never made
+        if (const Done renamed = RenameNoReplace(step.to, step.path); !renamed)
+            return renamed;
         undone_.push_back([step] { return bool(RenameNoReplace(step.path, step.to)); });
-        return true;
+        return {};
     }
 
-    bool RevertCreation(int index, const ChangeStep& step) {
+    Done RevertCreation(int index, const ChangeStep& step) {
         if (step.after == Fingerprint{Fingerprint::Kind::Folder, 0, 0}) {
             if (::rmdir(ToNative(step.path).constData()) != 0)
-                return false;
+                return SystemFailure(step.path, errno);
             undone_.push_back([step] { return bool(MakeFolder(step.path)); });
-            return true;
+            return {};
         }
         const QString redo = Redo(index);
-        if (!KeepInStore(step.path, redo) || !RemoveWhole(step.path))
-            return false;
+        Done removed = KeepInStore(step.path, redo);
+        if (removed)
+            removed = RemoveWhole(step.path);
+        if (!removed)
+            return removed;
         undone_.push_back([redo, step] { return bool(PutBack(redo, step.path)); });
-        return true;
+        return {};
     }
 
     Done PutBackStored(const ChangeStep& step) {
@@ -180,21 +190,26 @@ class EntryUndo final {
         return PutBack(Stored(step), step.path);
     }
 
-    bool RevertReplacement(int index, const ChangeStep& step) {
+    Done RevertReplacement(int index, const ChangeStep& step) {
         if (!StoreIntact(step))
-            return false;
+            return StoreDamaged(step);
         const QString redo = Redo(index);
-        if (!KeepInStore(step.path, redo) || !PutBackStored(step))
-            return false;
+        Done replaced = KeepInStore(step.path, redo);
+        if (replaced)
+            replaced = PutBackStored(step);
+        if (!replaced)
+            return replaced;
         undone_.push_back([redo, step] { return bool(PutBack(redo, step.path)); });
-        return true;
+        return {};
     }
 
-    bool RevertDeletion(const ChangeStep& step) {
-        if (!StoreIntact(step) || !PutBackStored(step))
-            return false;
+    Done RevertDeletion(const ChangeStep& step) {
+        if (!StoreIntact(step))
+            return StoreDamaged(step);
+        if (const Done putBack = PutBackStored(step); !putBack)
+            return putBack;
         undone_.push_back([step] { return bool(RemoveWhole(step.path)); });
-        return true;
+        return {};
     }
 
     void MakeAgain() {
@@ -245,10 +260,10 @@ UndoReport UndoOne(ChangeJournal& journal, const JournalEntry& entry) {
         report.changed = changed;
         return report;
     }
-    if (const QString failed = EntryUndo(journal, entry).Run(); !failed.isEmpty())
-        return Stopped(Stop::NotPutBack, entry.operation, {failed, {}});
-    if (!journal.Remove(entry))
-        return Stopped(Stop::NotForgotten, entry.operation, {entry.file, {}});
+    if (const Done undone = EntryUndo(journal, entry).Run(); !undone)
+        return Stopped(Stop::NotPutBack, entry.operation, undone.failure());
+    if (const Done removed = journal.Remove(entry); !removed)
+        return Stopped(Stop::NotForgotten, entry.operation, {entry.file, removed.failure().reason});
     return {};
 }
 

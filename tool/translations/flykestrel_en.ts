@@ -1103,6 +1103,10 @@ Procedure F - DEX files (extensions of the navigation database):
 <context>
     <name>JournalUndo</name>
     <message>
+        <source>la copie du contenu d&apos;origine gardée par le journal a changé</source>
+        <translation>the journal&apos;s copy of the original contents has changed</translation>
+    </message>
+    <message>
         <source>le programme %1 qu&apos;elle a lancé tourne encore.</source>
         <translation>the program %1 it started is still running.</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -84,6 +85,27 @@ TEST_F(ChangeJournalTest, UndoPutsBackEveryKindOfChangeAndForgetsTheEntry) {
               program);
     EXPECT_TRUE(journal.Entries().isEmpty());
     EXPECT_EQ(UndoNewest(journal, 1).stop, UndoReport::Stop::Nothing);
+}
+
+TEST_F(ChangeJournalTest, AKeptCopyChangedSinceStopsTheUndoNamingTheFileAndWhyAndChangesNothing) {
+    {
+        const JournalScope scope(fly_, QStringLiteral("Essai"));
+        ASSERT_TRUE(WriteFileAtomic(F("system/fly.ini"), "new"));
+    }
+    ChangeJournal journal = Journal();
+    const JournalEntry entry = journal.Entries().value(0);
+    const auto kept = std::find_if(entry.steps.cbegin(), entry.steps.cend(),
+                                   [](const ChangeStep& step) { return !step.stored.isEmpty(); });
+    ASSERT_NE(kept, entry.steps.cend());
+    WriteFile(journal.StorePath(entry.id, kept->stored.toInt()), "damaged");
+    const QMap<QString, QByteArray> now = Tree("Fly2");
+
+    const UndoReport undone = UndoNewest(journal, 1);
+    EXPECT_EQ(undone.stop, UndoReport::Stop::NotPutBack);
+    EXPECT_EQ(undone.failure.path, F("system/fly.ini"));
+    EXPECT_FALSE(undone.failure.reason.isEmpty());
+    EXPECT_EQ(Tree("Fly2"), now);
+    EXPECT_EQ(journal.Entries().size(), 1);
 }
 
 TEST_F(ChangeJournalTest, TwoUndosTakeBackTheTwoLastOperationsNewestFirst) {

@@ -17,6 +17,7 @@
 #include "shell/ui/TFormKestrelTools.h"
 #include "shell/ui/THelpForm.h"
 #include "shell/ui/TOptionsForm.h"
+#include "shell/ui/UndoBoxes.h"
 #include "shell/ui/WindowPlacement.h"
 #include "slicer/ui/TF2sInputForm.h"
 #include "slicer/ui/TFCutLLInput.h"
@@ -33,8 +34,8 @@ KestrelWindows::KestrelWindows()
       checkDlls_(std::make_unique<TF_checkdlls>()), flyData_(std::make_unique<TFLYDataForm>()),
       autoInstall_(std::make_unique<TF_AutoInstall>()), help_(std::make_unique<THelpForm>()),
       history_(std::make_unique<TF_History>()), addonLibrary_(std::make_unique<TF_AddonLibrary>()),
-      subsystems_{*checkDlls_,   *checkPy_,     *checkSceneries_, *iniKestrel_,  *options_,   *slicerInput_,
-                  *sceneryCopy_, *flyData_,     *autoInstall_,    *history_,     *addonLibrary_} {
+      subsystems_{*checkDlls_,   *checkPy_, *checkSceneries_, *iniKestrel_, *options_,     *slicerInput_,
+                  *sceneryCopy_, *flyData_, *autoInstall_,    *history_,    *addonLibrary_} {
     slicerInput_->SetCoordinatesDialog(*cutLLInput_);
     main_->SetWindows(&subsystems_);
     CentreOnFirstShow(*main_, nullptr);
@@ -49,7 +50,8 @@ KestrelWindows::KestrelWindows()
         addonLibrary_->raise();
     });
     // Whichever window's operation it was, a journal entry that can't be sealed is told as it ends.
-    JournalScope::SetUnsealedWarning([](const Outcome& warning) { ShowOutcome(warning); });
+    JournalScope::SetUnsealedWarning(
+        [](const JournalScope::Unsealed& entry) { ShowOutcome(UnsealedBoxes(entry)); });
 }
 
 // The main window goes last, so no window outlives the one that shows it.

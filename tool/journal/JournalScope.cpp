@@ -4,13 +4,11 @@
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
 #include "fs/NativeText.h"
-#include "fs/Outcome.h"
 #include "journal/ChangeJournal.h"
 #include "journal/EntryFile.h"
 #include "journal/FolderLock.h"
 #include "journal/JournalRoot.h"
 #include "journal/JournalStore.h"
-#include "journal/JournalUndo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +24,7 @@ using Kind = ChangeStep::Kind;
 
 thread_local EntryRecorder* active = nullptr;
 std::function<void(int)> stepHook;
-std::function<void(const Outcome&)> showUnsealed;
+std::function<void(const JournalScope::Unsealed&)> showUnsealed;
 
 QString ChangeKey(const FileChange& change) {
     return QString::number(int(change.kind)) + change.path + QChar(0) + change.to;
@@ -191,7 +189,8 @@ class EntryRecorder final : public ChangeRecorder {
         bool temporaryLeft = false;
         for (qsizetype i = 0; i < steps_.size(); ++i) {
             if (steps_[i].kind == Kind::Temporary)
-                temporaryLeft = temporaryLeft || FingerprintOf(steps_[i].path).kind != Fingerprint::Kind::Absent;
+                temporaryLeft =
+                    temporaryLeft || FingerprintOf(steps_[i].path).kind != Fingerprint::Kind::Absent;
             else if (made_[i])
                 changed << steps_[i];
         }
@@ -321,11 +320,7 @@ JournalScope::~JournalScope() {
     active = nullptr;
     const Done sealed = recorder_->Close();
     if (!sealed && showUnsealed)
-        showUnsealed(Outcome::Warning(
-            QCoreApplication::translate("JournalScope",
-                                        "L'opération « %1 » n'a pas pu être close dans l'historique des "
-                                        "modifications %2 (%3) : l'historique est peut-être incomplet.")
-                .arg(OperationText(recorder_->Operation()), recorder_->Folder(), sealed.failure().reason)));
+        showUnsealed({recorder_->Operation(), recorder_->Folder(), sealed.failure()});
 }
 
 Done JournalScope::BeforeProgram(const QList<ProgramFolder>& folders, const QString& program) {
@@ -337,7 +332,7 @@ void JournalScope::AfterProgram() {
         active->AfterProgram();
 }
 
-void JournalScope::SetUnsealedWarning(std::function<void(const Outcome&)> show) {
+void JournalScope::SetUnsealedWarning(std::function<void(const Unsealed&)> show) {
     showUnsealed = std::move(show);
 }
 

@@ -9,7 +9,6 @@
 #include <memory>
 
 class EntryRecorder;
-struct Outcome;
 class RecorderScope;
 
 // While one lives, every change that the file layer makes on this thread is journaled for the simulator
@@ -36,9 +35,15 @@ class JournalScope final {
     static Done BeforeProgram(const QList<ProgramFolder>& folders, const QString& program);
     static void AfterProgram();
 
-    // Where the warning goes when an entry can't be sealed as its scope ends, and so reads as interrupted
-    // (or its seal may not outlive a crash): the windows show it. Without one, nobody is told.
-    static void SetUnsealedWarning(std::function<void(const Outcome&)> show);
+    // An entry that couldn't be sealed as its scope ended, and so reads as interrupted (or its seal may not
+    // outlive a crash): its operation, the journal's folder, and why.
+    struct Unsealed final {
+        QString operation;
+        QString folder;
+        Failure failure;
+    };
+    // Where an unsealed entry is told: the windows warn of it. Without one, nobody is told.
+    static void SetUnsealedWarning(std::function<void(const Unsealed&)> show);
 
     // Test seam: called with the number of each step once it is flushed, before its change.
     static void SetStepHook(std::function<void(int)> hook);

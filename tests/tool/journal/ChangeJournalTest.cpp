@@ -5,7 +5,6 @@
 #include "fs/FileUtils.h"
 #include "fs/NativeFolder.h"
 #include "fs/NativeFs.h"
-#include "fs/Outcome.h"
 #include "journal/JournalScope.h"
 
 #include <algorithm>
@@ -62,7 +61,8 @@ class ChangeJournalTest : public TempFolderTest {
 };
 
 TEST_F(ChangeJournalTest, UndoPutsBackEveryKindOfChangeAndForgetsTheEntry) {
-    const QFile::Permissions program = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther;
+    const QFile::Permissions program =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(F("data/one.txt"), program));
     {
         const JournalScope scope(fly_, QStringLiteral("Essai"));
@@ -215,8 +215,8 @@ TEST_F(ChangeJournalTest, ACopyWhereClonesAreRefusedFallsBackToTheSameBytes) {
 // An entry that can't be sealed (here a folder holds its sealed name) reads as interrupted, not as ended,
 // still undoes, and the user is told that the history may be incomplete.
 TEST_F(ChangeJournalTest, AnEntryThatCantBeSealedReadsAsInterruptedAndIsTold) {
-    QList<Outcome> told;
-    JournalScope::SetUnsealedWarning([&told](const Outcome& warning) { told << warning; });
+    QList<JournalScope::Unsealed> told;
+    JournalScope::SetUnsealedWarning([&told](const JournalScope::Unsealed& entry) { told << entry; });
     const QString folder = Journal().Folder();
     QString sealed;
     {
@@ -228,12 +228,9 @@ TEST_F(ChangeJournalTest, AnEntryThatCantBeSealedReadsAsInterruptedAndIsTold) {
     }
     ASSERT_TRUE(QDir(sealed).removeRecursively());
     ASSERT_EQ(told.size(), 1);
-    EXPECT_EQ(told[0].box(), Outcome::Box::Warning);
-    EXPECT_EQ(told[0].text(),
-              QString::fromUtf8("L'opération « Essai » n'a pas pu être close dans l'historique des "
-                                "modifications ") +
-                  folder + " (" + QString::fromLocal8Bit(std::strerror(EISDIR)) +
-                  QString::fromUtf8(") : l'historique est peut-être incomplet."));
+    EXPECT_EQ(told[0].operation, "Essai");
+    EXPECT_EQ(told[0].folder, folder);
+    EXPECT_EQ(told[0].failure.reason, QString::fromLocal8Bit(std::strerror(EISDIR)));
     ChangeJournal journal = Journal();
     ASSERT_EQ(journal.Entries().size(), 1);
     EXPECT_FALSE(journal.Entries()[0].damaged());

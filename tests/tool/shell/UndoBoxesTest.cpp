@@ -67,4 +67,13 @@ TEST(UndoBoxesTest, EachReportTellsWhatWasUndoneThenWhyItStopped) {
     }
 }
 
+TEST(UndoBoxesTest, AnEntryThatCouldntBeSealedWarnsThatTheHistoryMayBeIncomplete) {
+    const Outcome warning = UnsealedBoxes({"Essai", "/j/", {"/j/1.entry", "Is a directory"}});
+    EXPECT_EQ(warning.box(), Box::Warning);
+    EXPECT_EQ(warning.text(),
+              QString::fromUtf8("L'opération « Essai » n'a pas pu être close dans l'historique des "
+                                "modifications /j/ (Is a directory) : l'historique est peut-être "
+                                "incomplet."));
+}
+
 } // namespace

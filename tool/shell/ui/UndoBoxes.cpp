@@ -77,3 +77,11 @@ Outcome UndoBoxes(const UndoReport& report) {
 Outcome UndoQuestionBoxes(const Result<QString, UndoReport>& question) {
     return question ? Outcome::Question(*question) : UndoBoxes(question.failure());
 }
+
+Outcome UnsealedBoxes(const JournalScope::Unsealed& entry) {
+    return Outcome::Warning(
+        QCoreApplication::translate("JournalScope",
+                                    "L'opération « %1 » n'a pas pu être close dans l'historique des "
+                                    "modifications %2 (%3) : l'historique est peut-être incomplet.")
+            .arg(OperationText(entry.operation), entry.folder, entry.failure.reason));
+}

@@ -1,4 +1,5 @@
 #include "CopyTargets.h"
+#include "SetAsideFolders.h"
 
 #include "BenchTiming.h"
 
@@ -74,7 +75,7 @@ void WriteFile(const QString& path, qint64 size) {
 
 // work/addon with files 4 KiB scenery files, work/Fly2 with an empty scenery folder, a journal of its own.
 void PrepareAddon(const QString& work, int files) {
-    QDir(work).removeRecursively();
+    SetAside(work);
     if (!QDir().mkpath(work + "/addon") || !QDir().mkpath(work + "/Fly2/scenery"))
         throw std::runtime_error("cannot make " + work.toStdString());
     WriteFile(work + "/Fly2/FLY2.EXE", 3);
@@ -118,7 +119,7 @@ QList<Figure> SmallFiles(const QString& work, int runs) {
 }
 
 void PrepareLarge(const QString& folder) {
-    QDir(folder).removeRecursively();
+    SetAside(folder);
     if (!QDir().mkpath(folder))
         throw std::runtime_error("cannot make " + folder.toStdString());
     WriteFile(folder + "/large.pod", LargeBytes);
@@ -138,7 +139,7 @@ QList<Figure> LargeFile(const QString& work, int runs) {
     Shell("cat " + Quoted(file) + " > /dev/null");
     const auto [hash, cat] = Medians(
         runs, [] {}, [&] { FingerprintOf(file); }, [&] { Shell("cat " + Quoted(file) + " > /dev/null"); });
-    QDir(folder).removeRecursively();
+    SetAside(folder);
     return {{QStringLiteral("copy of 1 GiB, journaled"), layer, QStringLiteral("cp && sync"), cp,
              QStringLiteral("at or below 1x"), layer <= cp},
             {QStringLiteral("fingerprint of 1 GiB, page cache"), hash, QStringLiteral("cat > /dev/null"), cat,
@@ -163,7 +164,7 @@ void WriteNoise(const QString& path, qint64 size) {
 // work/MyScenery.zip holding MyScenery/ with files of size bytes each (stored when they are large,
 // deflated else), made by bsdtar; work/Fly2 with an empty scenery folder and a journal of its own.
 void PrepareArchive(const QString& work, int files, qint64 size) {
-    QDir(work).removeRecursively();
+    SetAside(work);
     if (!QDir().mkpath(work + "/MyScenery") || !QDir().mkpath(work + "/Fly2/scenery"))
         throw std::runtime_error("cannot make " + work.toStdString());
     WriteFile(work + "/Fly2/FLY2.EXE", 3);
@@ -250,7 +251,7 @@ QList<Figure> Archives(const QString& work, int runs) {
     const double small = InstallPeakMiB(work, 1);
     figures.append({QStringLiteral("installer's memory rise, ZIP of 1 GiB (MiB)"), large,
                     QStringLiteral("ZIP of 16 MiB"), small, QStringLiteral("within 1.1x"), large <= 1.1 * small});
-    QDir(work).removeRecursively();
+    SetAside(work);
     return figures;
 }
 
@@ -259,7 +260,7 @@ QList<Figure> DllFolderCopy(const QString& work, int runs) {
     constexpr int Files = 10000;
     const QString modules = work + "/modules";
     const auto prepare = [&] {
-        QDir(work).removeRecursively();
+        SetAside(work);
         if (!QDir().mkpath(modules + "/pc"))
             throw std::runtime_error("cannot make " + modules.toStdString());
         for (int i = 0; i < Files; ++i)
@@ -275,7 +276,7 @@ QList<Figure> DllFolderCopy(const QString& work, int runs) {
                 throw std::runtime_error("the copy of the DLL folder failed");
         },
         [&] { Shell("cp -r " + Quoted(modules + "/pc") + ' ' + Quoted(modules + "/pc-copy") + " && sync"); });
-    QDir(work).removeRecursively();
+    SetAside(work);
     return {{QStringLiteral("\"Copie répertoire DLL\", 10000 files of 4 KiB"), layer, QStringLiteral("cp -r && sync"), cp,
              QStringLiteral("within 1.3x"), layer <= 1.3 * cp}};
 }

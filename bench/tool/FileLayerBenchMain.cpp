@@ -7,6 +7,7 @@
 #include "CopyTargets.h"
 #include "FileLayerScenarios.h"
 #include "HistoryScale.h"
+#include "SetAsideFolders.h"
 #include "LibraryScale.h"
 #include "StartUpScale.h"
 
@@ -159,6 +160,7 @@ int main(int argc, char** argv) {
         }
     }
     try {
+        const SetAsideFolders setAside(work + QStringLiteral("-set-aside"));
         QList<Row> rows;
         for (const FileLayerScenario& scenario : FileLayerScenarios()) {
             if (!scenario.title.contains(only))

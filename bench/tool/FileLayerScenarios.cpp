@@ -1,4 +1,5 @@
 #include "FileLayerScenarios.h"
+#include "SetAsideFolders.h"
 
 #include "activation/ActivationListing.h"
 #include "activation/ActivationSwitch.h"
@@ -78,7 +79,7 @@ Batch DllSwitch(const QString& work, int files, bool on) {
 // As the window runs it: inside a journal scope, the renames journaled first, in a journal of its own.
 Batch JournaledDllSwitch(const QString& work, int files) {
     const QString journal = work + QStringLiteral(".journal");
-    QDir(journal).removeRecursively();
+    SetAside(journal);
     qputenv("XDG_DATA_HOME", QFile::encodeName(journal));
     Batch batch = DllSwitch(work, files, false);
     return [batch = std::move(batch), work] {
@@ -184,7 +185,7 @@ BatchCost Median(std::vector<BatchCost> costs) {
 
 BatchCost TimeOnce(const QString& title, const std::function<Batch(const QString&, int)>& prepare, const QString& work,
                    int files) {
-    QDir(work).removeRecursively();
+    SetAside(work);
     const Batch batch = prepare(work, files);
     const auto start = std::chrono::steady_clock::now();
     const double processor = ProcessorSeconds();
@@ -205,6 +206,6 @@ ScenarioCost MeasureScenario(const FileLayerScenario& scenario, const QString& w
         layer.push_back(TimeOnce(scenario.title, scenario.prepare, work, files));
         floor.push_back(TimeOnce(scenario.title + QStringLiteral(" (floor)"), scenario.floor, work, files));
     }
-    QDir(work).removeRecursively();
+    SetAside(work);
     return {Median(layer), Median(floor)};
 }

@@ -1,4 +1,5 @@
 #include "HistoryScale.h"
+#include "SetAsideFolders.h"
 
 #include "BenchTiming.h"
 #include "SyntheticCollection.h"
@@ -53,7 +54,7 @@ void WriteAll(const QString& fly, int files, qint64 size, int round) {
 
 // work/Fly2 with files files whose 20 journaled rewrites fill the store; the journal keeps them all.
 QString MakeHistory(const QString& work, int files) {
-    QDir(work).removeRecursively();
+    SetAside(work);
     const QString fly = work + QStringLiteral("/Fly2/");
     if (!QDir().mkpath(fly + QStringLiteral("scenery")))
         throw std::runtime_error("cannot make " + work.toStdString());
@@ -123,7 +124,7 @@ QString HistoryScaleSection(const QString& work, int runs) {
         seconds[0][at] = OpenWindow(runs);
         std::tie(seconds[1][at], seconds[2][at]) = UndoAndPrune(fly, sizes[at], runs);
     }
-    QDir(work).removeRecursively();
+    SetAside(work);
     QString text = QStringLiteral(
         "\n## The history at its limits\n\n20 journaled entries of 1 000, then 10 000 files each (every file "
         "of a folder written again as one batch), their store full: 1024 MB of old contents, the journal's "

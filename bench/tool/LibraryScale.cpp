@@ -1,4 +1,5 @@
 #include "LibraryScale.h"
+#include "SetAsideFolders.h"
 
 #include "BenchTiming.h"
 #include "SyntheticCollection.h"
@@ -114,7 +115,7 @@ QString LibraryScaleSection(const QString& work, int runs) {
         MeasureWindow(sizes[at], runs, figures, at);
         MeasureChanges(work, fly, sizes[at], runs, figures, at);
     }
-    QDir(work).removeRecursively();
+    SetAside(work);
     QString text = QStringLiteral(
         "\n## The add-on library at the size of a collection\n\nA library of 100, then 1 000 scenery add-ons of "
         "100 files each, 10 of each add-on's files covering files of the one before it (a library file of "

@@ -1,4 +1,5 @@
 #include "StartUpScale.h"
+#include "SetAsideFolders.h"
 
 #include "BenchTiming.h"
 #include "SyntheticCollection.h"
@@ -117,7 +118,7 @@ QString StartUpSection(const QString& work, int runs) {
         std::fprintf(stderr, "flykestrel_bench: start-up with %d add-ons\n", sizes[at]);
         MeasureStart(MakeInstallation(work, sizes[at]), sizes[at], runs, seconds[at]);
     }
-    QDir(work).removeRecursively();
+    SetAside(work);
     QString text = QStringLiteral(
         "\n## Start-up on a big installation\n\nAn installation with 100, then 1 000 library add-ons of 10 "
         "scenery files each and one over a file of the add-on before (1 000, then 10 000 files in scenery/) and 400, then 4 000 DLLs in modules/pc; "

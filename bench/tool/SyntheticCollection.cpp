@@ -1,4 +1,5 @@
 #include "SyntheticCollection.h"
+#include "SetAsideFolders.h"
 
 #include "fs/NativeFolder.h"
 #include "install/AddonLibrary.h"
@@ -56,7 +57,7 @@ QString CollectionFileName(int addon, int file) {
 }
 
 QString MakeCollection(const QString& work, int addons, int filesEach) {
-    QDir(work).removeRecursively();
+    SetAside(work);
     const QString fly = work + QStringLiteral("/Fly2/");
     if (!QDir().mkpath(fly + QStringLiteral("scenery")))
         throw std::runtime_error("cannot make " + work.toStdString());

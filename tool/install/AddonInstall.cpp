@@ -32,14 +32,6 @@ struct Session final {
     std::vector<char> buffer = std::vector<char>(std::size_t(1) << 18);
 };
 
-// The mark is a courtesy to the user, and the file is installed either way: a rename that fails (or that
-// the journal refuses) leaves the source under its own name without a line in the log.
-void MarkInstalled(const InstallStep& step) {
-    if (step.rename == InstallStep::Rename::Yes)
-        (void)RenameNoReplace(step.file.path, step.file.path.onDisk + QStringLiteral(".installed"),
-                              step.file.path.realFolder);
-}
-
 void Failed(const Session& s, const QString& source, const QString& reason) {
     s.log(FailedLine(Failure{source, reason}));
 }
@@ -109,8 +101,10 @@ QPair<ResolvedPath, ResolvedPath> Mark(const InstallStep& step) {
             ResolveBeside(step.file.path, step.file.path.onDisk + QStringLiteral(".installed"))};
 }
 
-// The marks of the sources installed, made together as MarkInstalled makes one.
-void MarkAllInstalled(const Session& s, const QList<QPair<ResolvedPath, ResolvedPath>>& marks) {
+// The marks of the sources installed, made together. A mark is a courtesy to the user, and the file is
+// installed either way: a rename that fails (or that the journal refuses) leaves its source under its own
+// name without a line in the log.
+void MarkInstalled(const Session& s, const QList<QPair<ResolvedPath, ResolvedPath>>& marks) {
     if (!marks.isEmpty())
         (void)RenameAllNoReplace(marks, RealFolder(s.request.sourceFolder));
 }
@@ -138,7 +132,8 @@ bool InstallDex(Session& s, const InstallStep& step) {
     }
     ++s.done.installed;
     s.log(QCoreApplication::translate("AddonInstall", "Copied: %1").arg(step.target));
-    MarkInstalled(step);
+    if (step.rename == InstallStep::Rename::Yes)
+        MarkInstalled(s, {Mark(step)});
     if (const Done kept = s.capture.BeforeImport(); !kept) {
         Failed(s, step.source, kept.failure().reason);
         return true;
@@ -199,7 +194,7 @@ bool InstallFiles(Session& s, qsizetype from, qsizetype to) {
         if (results[i - from] && steps[i].rename == InstallStep::Rename::Yes)
             marks << Mark(steps[i]);
     }
-    MarkAllInstalled(s, marks);
+    MarkInstalled(s, marks);
     if (run.cancelled)
         s.log(CancelledLine(from + run.reached, steps.size()));
     return !run.cancelled;

@@ -21,7 +21,7 @@ struct FileChange final {
     Kind kind = Kind::Write;
     QString path;
     QString to;
-    Fingerprint after;
+    Fingerprint after; // for a rename of a plain file: what it holds, when the file layer knows it already
 };
 
 // Told by the file layer of every change just before it is made, and whether it was made; the journal

@@ -194,16 +194,21 @@ Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString&
     return RenameBesideNoReplace(from, target, to);
 }
 
-Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin) {
+Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,
+                         const QList<Fingerprint>& moved) {
     Tally tally;
     QList<QPair<QString, QString>> inside;
-    for (const auto& [from, to] : renames) {
-        if (LiesInside(from, realWithin) && LiesInside(to, realWithin))
+    QList<Fingerprint> movedInside;
+    for (qsizetype i = 0; i < renames.size(); ++i) {
+        const auto& [from, to] = renames[i];
+        if (LiesInside(from, realWithin) && LiesInside(to, realWithin)) {
             inside.append({from.onDisk, to.onDisk});
-        else
+            movedInside.append(moved.value(i));
+        } else {
             tally.failed << Outside(from.onDisk);
+        }
     }
-    if (const Done planned = PlanResolvedRenames(inside); !planned) {
+    if (const Done planned = PlanResolvedRenames(inside, movedInside); !planned) {
         for (const auto& rename : inside)
             tally.failed << Failure{rename.first, planned.failure().reason, true};
         return tally;
@@ -242,7 +247,7 @@ Done MakeDatedBackup(const QString& file) {
 Result<QStringList> MakeFoldersOf(const ResolvedPath& target) {
     const QString folder = FolderOfFile(target.onDisk);
     // An existing folder is named in target as it is on disk already.
-    if (folder.isEmpty() || FolderExists(ResolvedPath{folder, {}}))
+    if (folder.isEmpty() || FolderExists(ResolvedPath{folder, {}, false}))
         return QStringList{};
     return MakeFolders(QString(), folder);
 }

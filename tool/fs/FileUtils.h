@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fs/Fingerprint.h"
 #include "fs/ResolvedPath.h"
 #include "fs/Result.h"
 #include "fs/Tally.h"
@@ -48,8 +49,10 @@ Done CopyFileMakingFolders(const ResolvedPath& source, const ResolvedPath& targe
 Done RenameNoReplace(const ResolvedPath& from, const QString& to, const QString& realWithin);
 // Renames decided on resolved names (a ListedFolder's, each target no entry yet): those inside realWithin
 // are told to the recorder all at once, then made in order, never over an existing entry. The number made,
-// and each one refused or failed.
-Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin);
+// and each one refused or failed. moved, when given, holds what each source holds, as the caller just read
+// it (a copy's fingerprint), so that the recorder doesn't read it again.
+Tally RenameAllNoReplace(const QList<QPair<ResolvedPath, ResolvedPath>>& renames, const QString& realWithin,
+                         const QList<Fingerprint>& moved = {});
 // Checks a copy and makes the target's folders as CopyFileMakingFolders does, then adds the copy to batch
 // instead of making it.
 Done AddCopyMakingFolders(CopyBatch& batch, const ResolvedPath& source, const ResolvedPath& target,

@@ -151,10 +151,35 @@ WindowsPathResolver SetWindowsPathResolver(WindowsPathResolver resolver) {
     return std::exchange(Resolver(), std::move(resolver));
 }
 
-QString ResolvePath(const QString& path) {
-    const QString given = NativeForm(path);
-    if (given.isEmpty())
-        return given;
+namespace {
+
+// A path as found on disk, and whether it was there.
+struct Found final {
+    QString onDisk;
+    bool there = false;
+};
+
+// The quick way for a path written plainly (a folder, a slash, a name; no doubled or trailing slash): its
+// text is its parts joined, so when it exists, or names a new entry of an existing folder, no part of it
+// needs splitting off. Nothing when it takes the whole search.
+std::optional<Found> FoundPlainly(const QString& given) {
+    const qsizetype slash = given.lastIndexOf('/');
+    if (slash < 0 || slash == given.size() - 1 || given.contains(QLatin1String("//")))
+        return std::nullopt;
+    if (Exists(given))
+        return Found{given, true};
+    const QString folder = slash == 0 ? QStringLiteral("/") : given.left(slash);
+    if (!Exists(folder))
+        return std::nullopt;
+    const QString name = given.mid(slash + 1);
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return Found{given, false};
+    const QString match = FindEntryIgnoringCase(folder, name);
+    return match.isEmpty() ? Found{given, false} : Found{JoinPath(folder, match), true};
+}
+
+// Each part of the native path given found as it is on disk, searched for where it isn't there as written.
+QString Searched(const QString& given) {
     const QStringList parts = given.split('/', Qt::SkipEmptyParts);
     const QString root = given.startsWith('/') ? QStringLiteral("/") : QString();
     const qsizetype written = PartsAsWritten(root, parts);
@@ -178,8 +203,31 @@ QString ResolvePath(const QString& path) {
     return resolved;
 }
 
+Found Find(const QString& path) {
+    const QString given = NativeForm(path);
+    if (given.isEmpty())
+        return {};
+    if (std::optional<Found> plain = FoundPlainly(given))
+        return *std::move(plain);
+    QString onDisk = Searched(given);
+    const bool there = Exists(onDisk);
+    return {std::move(onDisk), there};
+}
+
+} // namespace
+
+QString ResolvePath(const QString& path) {
+    const QString given = NativeForm(path);
+    if (given.isEmpty())
+        return given;
+    if (std::optional<Found> plain = FoundPlainly(given))
+        return std::move(plain->onDisk);
+    return Searched(given);
+}
+
 ResolvedPath Resolve(const QString& path) {
-    ResolvedPath resolved{ResolvePath(path), {}};
+    Found found = Find(path);
+    ResolvedPath resolved{std::move(found.onDisk), {}, found.there};
     if (path.isEmpty())
         return resolved;
     QString full = resolved.onDisk;
@@ -197,7 +245,8 @@ ResolvedPath ResolveBeside(const ResolvedPath& sibling, const QString& path) {
     if (slash < 0 || !path.startsWith(QStringView(sibling.onDisk).left(slash + 1)) || name.isEmpty() ||
         name.contains('/') || name == QLatin1String(".") || name == QLatin1String(".."))
         return Resolve(path);
-    return {ResolvePath(path), sibling.realFolder};
+    Found found = Find(path);
+    return {std::move(found.onDisk), sibling.realFolder, found.there};
 }
 
 QString RealFolder(const QString& folder) {
@@ -338,13 +387,13 @@ Done PlanRenames(const QList<QPair<QString, QString>>& renames) {
     return PlanResolvedRenames(resolved);
 }
 
-Done PlanResolvedRenames(const QList<QPair<QString, QString>>& renames) {
+Done PlanResolvedRenames(const QList<QPair<QString, QString>>& renames, const QList<Fingerprint>& moved) {
     ChangeRecorder* recorder = CurrentRecorder();
     if (recorder == nullptr)
         return {};
     QList<FileChange> changes;
-    for (const auto& [from, to] : renames)
-        changes.append({FileChange::Kind::Rename, from, to, {}});
+    for (qsizetype i = 0; i < renames.size(); ++i)
+        changes.append({FileChange::Kind::Rename, renames[i].first, renames[i].second, moved.value(i)});
     return recorder->Before(changes);
 }
 

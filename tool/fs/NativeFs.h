@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fs/Fingerprint.h"
 #include "fs/ResolvedPath.h"
 #include "fs/Result.h"
 
@@ -77,7 +78,7 @@ Done RenameBesideNoReplace(const ResolvedPath& from, const ResolvedPath& target,
 // Tells the recorder of renames about to be made, all at once, before the first of them.
 Done PlanRenames(const QList<QPair<QString, QString>>& renames);
 // The same for renames between resolved names, as RenameResolvedNoReplace will make them.
-Done PlanResolvedRenames(const QList<QPair<QString, QString>>& renames);
+Done PlanResolvedRenames(const QList<QPair<QString, QString>>& renames, const QList<Fingerprint>& moved = {});
 // The resolved names that RenameNoReplace(from, to) would rename from and to; nothing when it can't.
 std::optional<QPair<QString, QString>> ResolvedRename(const QString& from, const QString& to);
 // Whether both paths name the same existing file.

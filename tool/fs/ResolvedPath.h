@@ -8,6 +8,7 @@
 struct ResolvedPath final {
     QString onDisk;
     QString realFolder; // empty when not even the root can be found
+    bool found = false; // whether an entry was at onDisk when it was resolved
 
     // The last name of onDisk.
     QString Name() const {

@@ -97,16 +97,17 @@ void Finished(Session& s, const InstallStep& step, const Done& copied) {
 
 // The rename of a step's source to its ".installed" name.
 QPair<ResolvedPath, ResolvedPath> Mark(const InstallStep& step) {
-    return {step.file.path,
-            ResolveBeside(step.file.path, step.file.path.onDisk + QStringLiteral(".installed"))};
+    return {step.file.path, step.renamed};
 }
 
 // The marks of the sources installed, made together. A mark is a courtesy to the user, and the file is
 // installed either way: a rename that fails (or that the journal refuses) leaves its source under its own
 // name without a line in the log.
-void MarkInstalled(const Session& s, const QList<QPair<ResolvedPath, ResolvedPath>>& marks) {
+// moved: what each source holds, when the copy just read it.
+void MarkInstalled(const Session& s, const QList<QPair<ResolvedPath, ResolvedPath>>& marks,
+                   const QList<Fingerprint>& moved = {}) {
     if (!marks.isEmpty())
-        (void)RenameAllNoReplace(marks, RealFolder(s.request.sourceFolder));
+        (void)RenameAllNoReplace(marks, RealFolder(s.request.sourceFolder), moved);
 }
 
 // The copy of one step as a batch of its own.
@@ -182,6 +183,7 @@ bool InstallFiles(Session& s, qsizetype from, qsizetype to) {
         return s.progress.Step(steps[from + i].source, steps[from + i].file.size);
     });
     QList<QPair<ResolvedPath, ResolvedPath>> marks;
+    QList<Fingerprint> moved;
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype copy = copies[i - from];
         if (copy >= 0 && !batch.Placed(copy) && !run.done)
@@ -191,10 +193,12 @@ bool InstallFiles(Session& s, qsizetype from, qsizetype to) {
         if (run.cancelled && i >= from + run.reached)
             continue;
         Finished(s, steps[i], results[i - from]);
-        if (results[i - from] && steps[i].rename == InstallStep::Rename::Yes)
+        if (results[i - from] && steps[i].rename == InstallStep::Rename::Yes) {
             marks << Mark(steps[i]);
+            moved << batch.Written(copy);
+        }
     }
-    MarkInstalled(s, marks);
+    MarkInstalled(s, marks, moved);
     if (run.cancelled)
         s.log(CancelledLine(from + run.reached, steps.size()));
     return !run.cancelled;

@@ -24,6 +24,7 @@ struct Walk final {
     QHash<QString, QString> made;
     AddonLibrary library;
     QSet<QString> folders; // the steps' folders found there already, as the steps name them
+    QHash<QString, QString> realFolders; // the steps' folders, as the steps name them, and their real paths
 };
 
 QString KeyOf(QString onDisk) {
@@ -42,7 +43,15 @@ QString OnDisk(const Walk& w, const QString& onDisk) {
 }
 
 bool WillExist(const Walk& w, const ResolvedPath& path) {
-    return w.made.contains(KeyOf(path.onDisk)) || PathExists(path);
+    return path.found || w.made.contains(KeyOf(path.onDisk));
+}
+
+// The real path of a step's folder, found once for all the steps that copy into it.
+const QString& RealStepFolder(Walk& w, const QString& folder) {
+    auto it = w.realFolders.find(folder);
+    if (it == w.realFolders.end())
+        it = w.realFolders.insert(folder, RealFolder(folder));
+    return *it;
 }
 
 // The name's extension from its last dot, lower case ("" when it has none).
@@ -112,13 +121,13 @@ void NoteFolder(Walk& w, InstallStep& step) {
 }
 
 // The refusals that leave every folder as it is. An archive's names were checked with its table.
-QString PathRefusal(const Walk& w, const InstallStep& step, bool there) {
+QString PathRefusal(Walk& w, const InstallStep& step, bool there) {
     if (step.dex && !IsPlainDexName(step.to.Name()))
         return QCoreApplication::translate("InstallPlan",
                                            "nom que l'importateur lirait comme autre chose qu'un fichier");
     if (step.file.entry < 0 && !LiesInside(step.file.path, w.sourceFolder))
         return QCoreApplication::translate("InstallPlan", "hors du répertoire source");
-    if (!LiesInside(there ? WriteTarget(step.to) : step.to, RealFolder(step.folder)))
+    if (!LiesInside(there ? WriteTarget(step.to) : step.to, RealStepFolder(w, step.folder)))
         return QCoreApplication::translate("InstallPlan", "la copie sortirait de son répertoire");
     return {};
 }
@@ -136,10 +145,13 @@ QString CopyRefusal(const SourceFile& source, const ResolvedPath& target, bool t
     return {};
 }
 
-InstallStep::Rename PlanRename(Walk& w, const ResolvedPath& source) {
-    if (!w.request.renameSources)
-        return InstallStep::Rename::No;
-    const ResolvedPath renamed = ResolveBeside(source, source.onDisk + QStringLiteral(".installed"));
+// The ".installed" name beside a source, resolved.
+ResolvedPath InstalledName(const ResolvedPath& source) {
+    return ResolveBeside(source, source.onDisk + QStringLiteral(".installed"));
+}
+
+// Whether a source can take its ".installed" name, renamed.
+InstallStep::Rename PlanRename(Walk& w, const ResolvedPath& renamed) {
     if (WillExist(w, renamed))
         return InstallStep::Rename::Blocked;
     w.made.insert(KeyOf(renamed.onDisk), renamed.onDisk);
@@ -162,7 +174,7 @@ InstallStep Decide(Walk& w, const SourceFile& file, const QString& folder, const
     step.dex = dex;
     step.to = Resolve(folder + name);
     step.to.onDisk = step.target = OnDisk(w, step.to.onDisk);
-    const bool there = PathExists(step.to);
+    const bool there = step.to.found;
     if (dex)
         NoteFolder(w, step);
     if (step.refusal.isEmpty())
@@ -177,8 +189,10 @@ InstallStep Decide(Walk& w, const SourceFile& file, const QString& folder, const
     if (step.replaces && !w.made.contains(KeyOf(step.to.onDisk)))
         step.owner = w.library.OwnerName(WriteTarget(step.to).onDisk);
     w.made.insert(KeyOf(step.to.onDisk), step.target);
-    if (file.entry < 0)
-        step.rename = PlanRename(w, file.path);
+    if (file.entry < 0 && w.request.renameSources) {
+        step.renamed = InstalledName(file.path);
+        step.rename = PlanRename(w, step.renamed);
+    }
     if (dex)
         step.importer = ImporterOf(w.request, folder);
     return step;
@@ -298,7 +312,7 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
             QCoreApplication::translate("InstallPlan", "Répertoire Source manaquant pour installer!");
         return plan;
     }
-    Walk walk{request, WithBackslash(request.flyFolder), {}, {}, AddonLibrary(request.flyFolder), {}};
+    Walk walk{request, WithBackslash(request.flyFolder), {}, {}, AddonLibrary(request.flyFolder), {}, {}};
     plan.refusal = DestinationProblem(walk);
     if (!plan.refusal.isEmpty())
         return plan;
@@ -318,8 +332,8 @@ InstallPlan PlanInstallation(const InstallRequest& request) {
     PlanSteps(walk, plan);
     const bool installs = std::any_of(plan.steps.cbegin(), plan.steps.cend(),
                                       [](const InstallStep& step) { return step.refusal.isEmpty(); });
-    if (plan.source.archive && installs)
-        plan.archiveRename = PlanRename(walk, Resolve(plan.source.root));
+    if (plan.source.archive && installs && request.renameSources)
+        plan.archiveRename = PlanRename(walk, InstalledName(Resolve(plan.source.root)));
     return plan;
 }
 

@@ -25,6 +25,7 @@ struct InstallStep final {
     bool replaces = false;      // a file of the target's name is there already
     QString owner; // the add-on whose file it replaces, or the original; empty: a copy made above
     Rename rename = Rename::No;
+    ResolvedPath renamed; // the source's ".installed" name, when it is to be renamed
     QString importer; // the importer that a DEX step runs
 };
 

@@ -40,10 +40,20 @@ bool NeedsStore(const ChangeStep& step) {
            (step.kind == Kind::Kept && IsPlainFile(step.path));
 }
 
+// What a rename moves: the fingerprint the file layer took of it, when it is still a plain file of that size
+// (the copy of a link's target is no fingerprint of the link), else read now.
+Fingerprint Moved(const FileChange& change) {
+    struct stat st {};
+    if (change.after.kind == Fingerprint::Kind::File && ::lstat(ToNative(change.path).constData(), &st) == 0 &&
+        S_ISREG(st.st_mode) && st.st_size == change.after.size)
+        return change.after;
+    return FingerprintOf(change.path);
+}
+
 ChangeStep StepFor(const FileChange& change) {
     switch (change.kind) {
     case FileChange::Kind::Rename: {
-        const Fingerprint moved = FingerprintOf(change.path);
+        const Fingerprint moved = Moved(change);
         return {Kind::Renamed, change.path, change.to, {}, moved, moved};
     }
     case FileChange::Kind::MakeFolder:

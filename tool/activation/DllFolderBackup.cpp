@@ -43,6 +43,7 @@ Result<DllFolderBackup> BackupDllFolder(const QString& dllFolderHolder, Progress
                            "DllFolderBackup", "Impossible de sauvegarder DLL [pc] - Répertoire inexistant")};
     if (!FolderExists(backup) && !MakeFolder(backup))
         return Failure{backup, QCoreApplication::translate("DllFolderBackup", "Impossible de créer Backup")};
+    const RealFoldersKept realFolders; // the backup made its one folder, and makes no links
     QStringList names;
     ListNames(source, QStringLiteral("*.*"), names);
     QList<ResolvedPath> files;

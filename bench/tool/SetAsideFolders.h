@@ -3,7 +3,7 @@
 #include <QString>
 
 // Folders that a run is done with are moved aside rather than removed: on a file system without a journal,
-// ext4 looks past every inode deleted in the last half minute each time it makes a new one, so a removal
+// ext4 looks past every inode deleted in the last minutes each time it makes a new one, so a removal
 // between two runs would charge the next run, or its baseline, for the files of the run before. While one
 // lives, SetAside moves folders below its root, which is removed when it ends.
 class SetAsideFolders final {

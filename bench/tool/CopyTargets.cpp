@@ -278,6 +278,7 @@ QList<Figure> DllFolderCopy(const QString& work, int runs) {
             WriteFile(modules + QStringLiteral("/pc/Plugin%1.dll").arg(i, 5, 10, QChar('0')), 4096);
         qputenv("XDG_DATA_HOME", QFile::encodeName(work + "/journal"));
     };
+    const auto copy = [&] { Shell("cp -r " + Quoted(modules + "/pc") + ' ' + Quoted(modules + "/pc-copy") + " && sync"); };
     const auto [layer, cp] = Medians(
         runs, prepare,
         [&] {
@@ -286,14 +287,14 @@ QList<Figure> DllFolderCopy(const QString& work, int runs) {
                 !backup || !backup->failed.isEmpty())
                 throw std::runtime_error("the copy of the DLL folder failed");
         },
-        [&] { Shell("cp -r " + Quoted(modules + "/pc") + ' ' + Quoted(modules + "/pc-copy") + " && sync"); });
+        copy);
     const auto [floor, floorCp] = Medians(
         runs, prepare,
         [&] {
             QDir().mkpath(modules + "/pc-floor");
             CopyAtTheFloor(modules + "/pc", modules + "/pc-floor", false);
         },
-        [&] { Shell("cp -r " + Quoted(modules + "/pc") + ' ' + Quoted(modules + "/pc-copy") + " && sync"); });
+        copy);
     SetAside(work);
     return {{QStringLiteral("\"Copie répertoire DLL\", 10000 files of 4 KiB"), layer, QStringLiteral("cp -r && sync"), cp,
              QStringLiteral("within 1.3x"), layer <= 1.3 * cp},

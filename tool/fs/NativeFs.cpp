@@ -217,12 +217,7 @@ Found Find(const QString& path) {
 } // namespace
 
 QString ResolvePath(const QString& path) {
-    const QString given = NativeForm(path);
-    if (given.isEmpty())
-        return given;
-    if (std::optional<Found> plain = FoundPlainly(given))
-        return std::move(plain->onDisk);
-    return Searched(given);
+    return Find(path).onDisk;
 }
 
 ResolvedPath Resolve(const QString& path) {
